@@ -1,0 +1,28 @@
+// ShellState.h — the program-wide state every operation reads and reports through.
+#pragma once
+
+#include <string>
+
+namespace kelpie {
+
+// What the running program is doing with the radio link.
+enum TransferModeKind : int { kTransferRead = 0, kTransferProgram = 1, kTransferClearDistress = 2 };
+
+struct ShellState
+{
+    std::string ProductName = "Kelpie";
+    std::string ProgramTitle = "PC Program for MV230 Series";
+    std::string ModelName = "MV230";
+    int CommPort = 1;           // serial port 1..4
+    int RetryCount = 1;         // attempts for each radio block command
+    std::string CurrentFileName;
+    bool DebugMode = false;     // the "/D" switch: error log, debug displays, hex file keys
+    bool DataChanged = false;
+    bool ErrorFlag = false;     // the last file or radio operation failed
+    bool CancelFlag = false;    // the last file or radio operation was cancelled or did not complete
+    bool BusyFlag = false;
+    int TransferMode = kTransferRead;
+    bool TransferDone = false;
+};
+
+}  // namespace kelpie

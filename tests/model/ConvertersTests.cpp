@@ -1,0 +1,96 @@
+#include "model/Converters.h"
+
+#include <gtest/gtest.h>
+
+namespace kelpie {
+namespace {
+
+TEST(Converters, FlagAndSmallValueTexts)
+{
+    EXPECT_EQ(OnOffText(true) + OnOffText(false), "OnOff");
+    EXPECT_EQ(HiLowText(false), "Low");
+    EXPECT_EQ(ResumeTimeText(0), "--");
+    EXPECT_EQ(ResumeTimeText(3), "3Sec");
+    EXPECT_EQ(TxPoDisplayText(1), "Lo Po on Changing CH");
+    EXPECT_EQ(TxPoDisplayText(3), "");
+    EXPECT_EQ(WeatherAlertText(3), "On");
+    EXPECT_EQ(WeatherAlertText(1), "");
+    EXPECT_EQ(MagVarText(1), "Mag");
+    EXPECT_EQ(MagVarText(-1), "");
+    EXPECT_EQ(EnableText(false), "------");
+    EXPECT_EQ(NarrowText(true), "N ");
+    EXPECT_EQ(ScrambleText(3), "--");
+    EXPECT_EQ(ScrambleText(6), "2");
+    EXPECT_EQ(ScrambleText(4), "0");
+}
+
+TEST(Converters, PaddingAndDashes)
+{
+    EXPECT_EQ(BlankDashText("   "), "----");
+    EXPECT_EQ(BlankDashText(" x "), " x ");
+    EXPECT_EQ(PadText("ab", 4), "ab  ");
+    EXPECT_EQ(PadText("COMMERCIAL12345", 12), "COMMERCIAL12");
+    EXPECT_EQ(FixedOrDashes("", 9), "---------");
+    EXPECT_EQ(FixedOrDashes("USA", 4), "USA ");
+}
+
+TEST(Converters, FrequencyTextsAndTheRasterCorrectionWrittenBack)
+{
+    EXPECT_EQ(FreqText3(0), "---.---");
+    EXPECT_EQ(FreqText3(156.8), "156.800");
+    EXPECT_EQ(FreqText3Or(156.8, true), "---.---");
+    EXPECT_EQ(FreqText3Or(156.8, false), "156.800");
+
+    double off = -1;
+    EXPECT_EQ(FreqText4(off), "---.----");
+    double f = 156.0512;
+    EXPECT_EQ(FreqText4(f), "156.0500");
+    EXPECT_DOUBLE_EQ(f, 156.05);
+    double twelveAndAHalf = 156.0125;
+    EXPECT_EQ(FreqText4(twelveAndAHalf), "156.0125");
+    EXPECT_EQ(twelveAndAHalf, 156.0125);
+    double fiveKilohertz = 156.055;
+    EXPECT_EQ(FreqText4(fiveKilohertz), "156.0550");
+
+    EXPECT_TRUE(IsOn25kHzRaster(156.025));
+    EXPECT_FALSE(IsOn25kHzRaster(156.0125));
+    EXPECT_FALSE(IsOn25kHzRaster(156.005));
+}
+
+TEST(Converters, TonesPreferCtcssThenDcsWithPolarity)
+{
+    EXPECT_EQ(DcsText(105), "I023");
+    EXPECT_EQ(DcsText(104), "N754");
+    ChannelRecord ch;
+    EXPECT_EQ(ToneText(ch, 0), "-------");
+    ch.RxCTCSS = 5;
+    ch.RxDCS = 7;
+    EXPECT_EQ(ToneText(ch, 1), "77.0Hz");
+    ch.TxDCS = 110;
+    EXPECT_EQ(ToneText(ch, 0), "I036");
+    ch.TxCTCSS = 57;  // beyond the table, as a radio image can hold
+    EXPECT_EQ(ToneText(ch, 0), "?");
+}
+
+TEST(Converters, ChannelLabelsOfEveryKindOfIndex)
+{
+    EXPECT_EQ(ChannelLabel(0, 5), "00");
+    EXPECT_EQ(ChannelLabel(239, 5), "119A");
+    EXPECT_EQ(ChannelLabel(240, 5), "LMR1");
+    EXPECT_EQ(ChannelLabel(279, 0), "EXP40");
+    EXPECT_EQ(ChannelLabel(279, 5), "LMR40");
+    EXPECT_EQ(ChannelLabel(280, 5), "Off");
+    EXPECT_EQ(ChannelLabel(-1, 5), "Off");
+    EXPECT_EQ(ChannelLabel(65535, 5), "Off");
+    EXPECT_EQ(BankEName(2) + BankEName(3), "LMREXP");
+}
+
+TEST(Converters, DisplayCaseLowersTheSevenSegmentLetters)
+{
+    EXPECT_EQ(DisplayCaseText("BDNOQRTY"), "bdnoqrty");
+    EXPECT_EQ(DisplayCaseText("A1E-"), "A1E-");
+    EXPECT_EQ(DisplayCaseText(""), "");
+}
+
+}  // namespace
+}  // namespace kelpie
