@@ -1,0 +1,26 @@
+// DirectoryCodec.h — the MMSI directories and the packed-decimal numbers of MMSIs and ATIS codes.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "model/RadioData.h"
+
+namespace kelpie {
+
+constexpr int kIndividualDirectoryStart = 0x3200;
+constexpr int kGroupDirectoryStart = 0x3500;
+
+// Ten nibbles in five bytes, high nibble first; the first nibble that is no digit ends the number.
+std::string DecodeDigits(const RadioImage& image, int address);
+// An empty text writes five 0xFF; the MMSI form forces the last nibble to 0.
+void EncodeDigits(RadioImage& image, int address, std::string_view text, bool isMmsi);
+
+// Sixteen bytes an entry. Decoding makes the directory contiguous: every entry after the first
+// one without an MMSI is free.
+void DecodeDirectory(const RadioImage& image, std::span<DirectoryEntry> directory, int start);
+void EncodeDirectory(RadioImage& image, std::span<const DirectoryEntry> directory, int start);
+void ClearDirectory(std::span<DirectoryEntry> directory);
+
+}  // namespace kelpie
