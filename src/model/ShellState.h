@@ -17,6 +17,7 @@ struct ShellState
     int RetryCount = 1;         // attempts for each radio block command
     std::string CurrentFileName;
     bool DebugMode = false;     // the "/D" switch: error log, debug displays, hex file keys
+    std::string ErrorLogPath;   // where err.log goes, chosen at start-up; the serial trace sits beside it
     bool DataChanged = false;
     bool ErrorFlag = false;     // the last file or radio operation failed
     bool CancelFlag = false;    // the last file or radio operation was cancelled or did not complete
