@@ -7,7 +7,8 @@
 namespace kelpie {
 
 // One bit per channel, the first channel in bit 7 of the first byte.
-void DecodeBits(const RadioImage& image, ChannelBank& bank, int start, int byteCount, bool ChannelRecord::*field);
+void DecodeBits(const RadioImage& image, ChannelBank& bank, int start, int byteCount,
+                bool ChannelRecord::*field);
 void EncodeBits(RadioImage& image, const ChannelBank& bank, int start, int byteCount,
                 bool ChannelRecord::*field);
 

@@ -26,16 +26,46 @@ long long TenthsOfKilohertz(double mhz)
 
 }  // namespace
 
-std::string OnOffText(bool value) { return value ? "On" : "Off"; }
-std::string HiLowText(bool value) { return value ? "Hi" : "Low"; }
-std::string EnableText(bool value) { return value ? "ENABLE" : "------"; }
-std::string TxText(bool value) { return value ? "TX" : "--"; }
-std::string LowText(bool value) { return value ? "LOW" : "---"; }
-std::string UpText(bool value) { return value ? "UP" : "--"; }
-std::string DupText(bool value) { return value ? "DUP" : "---"; }
-std::string MemText(bool value) { return value ? "MEM" : "---"; }
-std::string CmpText(bool value) { return value ? "CMP" : "---"; }
-std::string NarrowText(bool value) { return value ? "N " : "--"; }
+std::string OnOffText(bool value)
+{
+    return value ? "On" : "Off";
+}
+std::string HiLowText(bool value)
+{
+    return value ? "Hi" : "Low";
+}
+std::string EnableText(bool value)
+{
+    return value ? "ENABLE" : "------";
+}
+std::string TxText(bool value)
+{
+    return value ? "TX" : "--";
+}
+std::string LowText(bool value)
+{
+    return value ? "LOW" : "---";
+}
+std::string UpText(bool value)
+{
+    return value ? "UP" : "--";
+}
+std::string DupText(bool value)
+{
+    return value ? "DUP" : "---";
+}
+std::string MemText(bool value)
+{
+    return value ? "MEM" : "---";
+}
+std::string CmpText(bool value)
+{
+    return value ? "CMP" : "---";
+}
+std::string NarrowText(bool value)
+{
+    return value ? "N " : "--";
+}
 
 std::string ResumeTimeText(int value)
 {
@@ -76,7 +106,8 @@ std::string PadText(std::string_view text, int width)
 
 std::string FixedOrDashes(std::string_view text, int width)
 {
-    return text.empty() ? std::string(static_cast<std::size_t>(std::max(width, 0)), '-') : PadText(text, width);
+    return text.empty() ? std::string(static_cast<std::size_t>(std::max(width, 0)), '-')
+                        : PadText(text, width);
 }
 
 std::string FreqText3(double mhz)
@@ -109,13 +140,15 @@ bool IsOn25kHzRaster(double mhz)
 std::string CtcssName(int value)
 {
     const auto& names = CtcssNames();
-    return value >= 0 && value < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(value)] : "?";
+    return value >= 0 && value < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(value)]
+                                                                : "?";
 }
 
 std::string DcsName(int value)
 {
     const auto& names = DcsNames();
-    return value >= 0 && value < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(value)] : "?";
+    return value >= 0 && value < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(value)]
+                                                                : "?";
 }
 
 std::string DcsText(int value)

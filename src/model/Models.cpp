@@ -19,16 +19,18 @@ constexpr std::array<ModelInfo, kModelCount> kModels{{
     {6, "MV230E", "MV230E", 0x00E7, 16384, 0x3FFF, "LMR"},
 }};
 
-//                      names  dsc    kilD   kilE   calls  offs   rotD   rotE   lmr    clear  tone  code   004D
+// clang-format off
+//                      names  dsc    kilD   kilE   calls  offs   rotD   rotE   lmr    clear  tone code   004D  prio   callsPre
 constexpr std::array<ModelFeatures, kModelCount> kFeatures{{
-    /* 0 */ {true,  true,  true,  true,  true,  true,  true,  true,  false, true,  0,  false, 0x0F},
-    /* 1 */ {false, false, false, false, false, false, false, false, false, false, 0,  false, -1},
-    /* 2 */ {true,  false, false, false, false, false, false, false, true,  false, 10, false, -1},
-    /* 3 */ {true,  true,  false, true,  false, true,  false, true,  false, true,  0,  false, 0x0F},
-    /* 4 */ {true,  false, false, false, false, false, false, false, true,  false, 11, true,  -1},
-    /* 5 */ {true,  false, false, false, false, false, false, false, true,  false, 11, true,  -1},
-    /* 6 */ {true,  false, false, false, false, false, false, false, true,  false, 11, true,  -1},
+    /* 0 */ {true,  true,  true,  true,  true,  true,  true,  true,  false, true,  0,  false, 0x0F, false, true},
+    /* 1 */ {false, false, false, false, false, false, false, false, false, false, 0,  false, -1,   true,  false},
+    /* 2 */ {true,  false, false, false, false, false, false, false, true,  false, 10, false, -1,   true,  false},
+    /* 3 */ {true,  true,  false, true,  false, true,  false, true,  false, true,  0,  false, 0x0F, false, true},
+    /* 4 */ {true,  false, false, false, false, false, false, false, true,  false, 11, true,  -1,   true,  false},
+    /* 5 */ {true,  false, false, false, false, false, false, false, true,  false, 11, true,  -1,   true,  false},
+    /* 6 */ {true,  false, false, false, false, false, false, false, true,  false, 11, true,  -1,   true,  false},
 }};
+// clang-format on
 
 }  // namespace
 

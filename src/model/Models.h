@@ -12,30 +12,32 @@ constexpr int kModelCount = 7;
 struct ModelInfo
 {
     int Index;
-    const char* Model;         // the radio's own model name
-    const char* Name;          // the name the program shows and writes as MODEL
-    std::uint16_t Code;        // model code, big-endian at 0x0040 and in the last two bytes
-    int ImageSize;             // bytes of programming memory
-    int LastAddress;           // last address of the image
-    const char* BankEName;     // "EXP" or "LMR"
+    const char* Model;      // the radio's own model name
+    const char* Name;       // the name the program shows and writes as MODEL
+    std::uint16_t Code;     // model code, big-endian at 0x0040 and in the last two bytes
+    int ImageSize;          // bytes of programming memory
+    int LastAddress;        // last address of the image
+    const char* BankEName;  // "EXP" or "LMR"
 };
 
 // What the models differ in; one row per model, read only through the predicates below.
 struct ModelFeatures
 {
-    bool channelNames;         // ChTag in the image, and the weather and bank E names
-    bool dsc;                  // DSC setup (basic, advanced, display) and both MMSI directories
+    bool channelNames;  // ChTag in the image, and the weather and bank E names
+    bool dsc;           // DSC setup (basic, advanced, display) and both MMSI directories
     bool atisKillerDecode;
     bool atisKillerEncode;
     bool atisCallSigns;
-    bool offsetTime;           // Offset Time and Magnetic Variation in the common setup
+    bool offsetTime;  // Offset Time and Magnetic Variation in the common setup
     bool rotaryBeepDecode;
     bool rotaryBeepEncode;
-    bool lmrBank;              // bank E named LMR, with tones, compander, narrow and scrambler
-    bool clearUnusedGroups;    // usable flags of groups without enabled channels cleared on encode
-    int toneBlockOffset;       // where the tone block starts in a bank E record; 0: no tone block
-    bool accessCode;           // four-digit code at 0x00AE–0x00AF, on/off in bit 2 of 0x00A8
-    int freshByte004D;         // value of 0x004D in a fresh image; -1 leaves the fill value
+    bool lmrBank;            // bank E named LMR, with tones, compander, narrow and scrambler
+    bool clearUnusedGroups;  // usable flags of groups without enabled channels cleared on encode
+    int toneBlockOffset;     // where the tone block starts in a bank E record; 0: no tone block
+    bool accessCode;         // four-digit code at 0x00AE–0x00AF, on/off in bit 2 of 0x00A8
+    int freshByte004D;       // value of 0x004D in a fresh image; -1 leaves the fill value
+    bool priorityPreWrite;   // priority channel words rewritten by the pre-write check
+    bool callSignsPreWrite;  // ATIS call-sign table rewritten by the pre-write check
 };
 
 bool IsValidModelIndex(int modelIndex);
@@ -47,18 +49,65 @@ const ModelFeatures& FeaturesOf(int modelIndex);
 std::string ModelNameOf(int modelIndex);
 int ExpectedImageFileLength(int modelIndex);
 
-inline bool HasChannelNames(int m) { return FeaturesOf(m).channelNames; }
-inline bool HasDsc(int m) { return FeaturesOf(m).dsc; }
-inline bool DecodesAtisKillers(int m) { return FeaturesOf(m).atisKillerDecode; }
-inline bool EncodesAtisKillers(int m) { return FeaturesOf(m).atisKillerEncode; }
-inline bool HasAtisCallSigns(int m) { return FeaturesOf(m).atisCallSigns; }
-inline bool HasOffsetTime(int m) { return FeaturesOf(m).offsetTime; }
-inline bool DecodesRotaryBeep(int m) { return FeaturesOf(m).rotaryBeepDecode; }
-inline bool EncodesRotaryBeep(int m) { return FeaturesOf(m).rotaryBeepEncode; }
-inline bool HasLmrBank(int m) { return FeaturesOf(m).lmrBank; }
-inline bool ClearsUnusedGroups(int m) { return FeaturesOf(m).clearUnusedGroups; }
-inline bool HasToneBlock(int m) { return FeaturesOf(m).toneBlockOffset != 0; }
-inline int ToneBlockOffset(int m) { return FeaturesOf(m).toneBlockOffset; }
-inline bool HasAccessCode(int m) { return FeaturesOf(m).accessCode; }
+inline bool HasChannelNames(int m)
+{
+    return FeaturesOf(m).channelNames;
+}
+inline bool HasDsc(int m)
+{
+    return FeaturesOf(m).dsc;
+}
+inline bool DecodesAtisKillers(int m)
+{
+    return FeaturesOf(m).atisKillerDecode;
+}
+inline bool EncodesAtisKillers(int m)
+{
+    return FeaturesOf(m).atisKillerEncode;
+}
+inline bool HasAtisCallSigns(int m)
+{
+    return FeaturesOf(m).atisCallSigns;
+}
+inline bool HasOffsetTime(int m)
+{
+    return FeaturesOf(m).offsetTime;
+}
+inline bool DecodesRotaryBeep(int m)
+{
+    return FeaturesOf(m).rotaryBeepDecode;
+}
+inline bool EncodesRotaryBeep(int m)
+{
+    return FeaturesOf(m).rotaryBeepEncode;
+}
+inline bool HasLmrBank(int m)
+{
+    return FeaturesOf(m).lmrBank;
+}
+inline bool ClearsUnusedGroups(int m)
+{
+    return FeaturesOf(m).clearUnusedGroups;
+}
+inline bool HasToneBlock(int m)
+{
+    return FeaturesOf(m).toneBlockOffset != 0;
+}
+inline int ToneBlockOffset(int m)
+{
+    return FeaturesOf(m).toneBlockOffset;
+}
+inline bool HasAccessCode(int m)
+{
+    return FeaturesOf(m).accessCode;
+}
+inline bool RewritesPriorityBeforeWrite(int m)
+{
+    return FeaturesOf(m).priorityPreWrite;
+}
+inline bool RewritesCallSignsBeforeWrite(int m)
+{
+    return FeaturesOf(m).callSignsPreWrite;
+}
 
 }  // namespace kelpie

@@ -11,7 +11,12 @@
 namespace kelpie {
 
 // Channel groups, numbered alike in image bits, records, pages and data files.
-enum ChannelGroup : int { kGroupUsa = 0, kGroupIntl = 1, kGroupCanada = 2, kGroupBankE = 3 };
+enum ChannelGroup : int {
+    kGroupUsa = 0,
+    kGroupIntl = 1,
+    kGroupCanada = 2,
+    kGroupBankE = 3
+};
 constexpr int kGroupCount = 4;
 
 constexpr int kMarineChannelCount = 240;  // one per channel-plan slot
@@ -32,26 +37,26 @@ struct ChannelRecord
     std::int16_t Position = 0;  // marine: channel-plan slot 0..239; weather: plan entry 1..10
     bool Enable = false;
     bool LowPower = false;
-    std::uint8_t TXPower = 0;   // transmit mode 0..3 as the image stores it
-    bool ClockShift = false;    // bank E
+    std::uint8_t TXPower = 0;  // transmit mode 0..3 as the image stores it
+    bool ClockShift = false;   // bank E
     bool PowUp = false;
     bool Duplex = false;
-    bool DuplexAllowed = false; // marine: the slot has a duplex frequency and the channel transmits
+    bool DuplexAllowed = false;  // marine: the slot has a duplex frequency and the channel transmits
     bool TxEnable = false;
-    bool DispayA = false;       // the label carries the "A" suffix; not in the image
+    bool DispayA = false;  // the label carries the "A" suffix; not in the image
     bool ScanMemory = false;
     std::string ChTag;          // up to 12 characters
     std::int16_t Scramble = 0;  // 0..7: bit 2 on, bits 1–0 the code
     bool RxOnly = false;
-    bool Narrow = false;        // bank E
-    std::int16_t TxDCS = 0;     // 0 off, 1..104 normal, 105..208 inverted
+    bool Narrow = false;     // bank E
+    std::int16_t TxDCS = 0;  // 0 off, 1..104 normal, 105..208 inverted
     std::int16_t RxDCS = 0;
-    bool RxComp = false;        // bank E: receive compander
-    std::int16_t TxCTCSS = 0;   // 0 off, 1..50
+    bool RxComp = false;       // bank E: receive compander
+    std::int16_t TxCTCSS = 0;  // 0 off, 1..50
     std::int16_t RxCTCSS = 0;
-    std::string CHDisplayL;     // bank E: the two halves of the displayed channel number
+    std::string CHDisplayL;  // bank E: the two halves of the displayed channel number
     std::string CHDisplayR;
-    double Txfreq = 0.0;        // bank E, MHz; 0 is none
+    double Txfreq = 0.0;  // bank E, MHz; 0 is none
     double Rxfreq = 0.0;
     bool ScramblerOption = false;  // marine: copy of image bit 0x00A8.5
 
@@ -78,19 +83,19 @@ struct UsableGroup
 
 struct CommonSetup
 {
-    std::int16_t TxPoDisplay = 0;      // "TX Po Display" 0..2
-    std::int16_t LastTxPower = 0;      // "Last TX Power"
-    std::int16_t Sql = 0;              // "SQL" 0..15
-    std::int16_t LastChGroup = 0;      // "Last CH Group"
-    std::int32_t LastDisplayCh = 0;    // "Last Display CH", combined channel index
-    std::int32_t MarineLmrCh = 0;      // "Marine_LMR CH", combined channel index
-    bool Scan = false;                 // "SCAN"
-    std::int16_t ResumeTime = 0;       // "Resume Time" 0..3
-    bool PttScanClear = false;         // "PTT SCAN Clear"
-    bool DualWatch = false;            // "Dual Watch"
-    std::int16_t OffsetTime = 12;      // "Offset Time", index into the offset names
+    std::int16_t TxPoDisplay = 0;        // "TX Po Display" 0..2
+    std::int16_t LastTxPower = 0;        // "Last TX Power"
+    std::int16_t Sql = 0;                // "SQL" 0..15
+    std::int16_t LastChGroup = 0;        // "Last CH Group"
+    std::int32_t LastDisplayCh = 0;      // "Last Display CH", combined channel index
+    std::int32_t MarineLmrCh = 0;        // "Marine_LMR CH", combined channel index
+    bool Scan = false;                   // "SCAN"
+    std::int16_t ResumeTime = 0;         // "Resume Time" 0..3
+    bool PttScanClear = false;           // "PTT SCAN Clear"
+    bool DualWatch = false;              // "Dual Watch"
+    std::int16_t OffsetTime = 12;        // "Offset Time", index into the offset names
     std::int16_t MagneticVariation = 0;  // "Magnetic Variation", 0 True or 1 Mag
-    std::int16_t Weater = 0;           // weather alert 0..3
+    std::int16_t Weater = 0;             // weather alert 0..3
     bool RotaryBeep = false;
 
     bool operator==(const CommonSetup&) const = default;

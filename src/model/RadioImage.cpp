@@ -20,9 +20,9 @@ std::string AddressText(int address)
 
 }  // namespace
 
-ImageAddressError::ImageAddressError(int address) : std::out_of_range(AddressText(address)), m_address(address)
-{
-}
+ImageAddressError::ImageAddressError(int address)
+    : std::out_of_range(AddressText(address)), m_address(address)
+{}
 
 std::size_t RadioImage::Checked(int address)
 {

@@ -6,21 +6,25 @@
 namespace kelpie {
 
 // What the running program is doing with the radio link.
-enum TransferModeKind : int { kTransferRead = 0, kTransferProgram = 1, kTransferClearDistress = 2 };
+enum TransferModeKind : int {
+    kTransferRead = 0,
+    kTransferProgram = 1,
+    kTransferClearDistress = 2
+};
 
 struct ShellState
 {
     std::string ProductName = "Kelpie";
     std::string ProgramTitle = "PC Program for MV230 Series";
     std::string ModelName = "MV230";
-    int CommPort = 1;           // serial port 1..4
-    int RetryCount = 1;         // attempts for each radio block command
+    int CommPort = 1;    // serial port 1..4
+    int RetryCount = 1;  // attempts for each radio block command
     std::string CurrentFileName;
-    bool DebugMode = false;     // the "/D" switch: error log, debug displays, hex file keys
-    std::string ErrorLogPath;   // where err.log goes, chosen at start-up; the serial trace sits beside it
+    bool DebugMode = false;    // the "/D" switch: error log, debug displays, hex file keys
+    std::string ErrorLogPath;  // where err.log goes, chosen at start-up; the serial trace sits beside it
     bool DataChanged = false;
-    bool ErrorFlag = false;     // the last file or radio operation failed
-    bool CancelFlag = false;    // the last file or radio operation was cancelled or did not complete
+    bool ErrorFlag = false;   // the last file or radio operation failed
+    bool CancelFlag = false;  // the last file or radio operation was cancelled or did not complete
     bool BusyFlag = false;
     int TransferMode = kTransferRead;
     bool TransferDone = false;

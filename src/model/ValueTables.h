@@ -15,14 +15,14 @@ namespace kelpie {
 // One entry of the marine channel plan or of the weather plan.
 struct PlanEntry
 {
-    bool Present = false;      // weather entries: true; marine entries: false
-    std::string Label;         // "16", "22A", "WX01[162.550MHz]"
-    double TxFreq = 0.0;       // marine: the channel frequency; weather: 0
-    double RxFreq = 0.0;       // receive frequency on simplex
-    double RxFreqDuplex = 0.0; // marine plain slots: TxFreq + 4.6; "A" slots: 0; weather: the frequency
-    bool IsPlain = false;      // marine: the plain slot "nn"; weather: true
+    bool Present = false;       // weather entries: true; marine entries: false
+    std::string Label;          // "16", "22A", "WX01[162.550MHz]"
+    double TxFreq = 0.0;        // marine: the channel frequency; weather: 0
+    double RxFreq = 0.0;        // receive frequency on simplex
+    double RxFreqDuplex = 0.0;  // marine plain slots: TxFreq + 4.6; "A" slots: 0; weather: the frequency
+    bool IsPlain = false;       // marine: the plain slot "nn"; weather: true
     std::int16_t Spare = 0;
-    std::string Name;          // weather: "162.550MHZ"; marine: empty
+    std::string Name;  // weather: "162.550MHZ"; marine: empty
 };
 
 constexpr int kChannelPlanSize = 240;

@@ -1,0 +1,232 @@
+#include "model/ImagePasses.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "model/ImageFields.h"
+#include "model/Models.h"
+
+namespace kelpie {
+namespace {
+
+RadioData Reset(int model)
+{
+    RadioData data(model);
+    ResetEditModel(data);
+    return data;
+}
+
+// The bits of every byte that some codec reads and writes for the model, from the address map.
+std::array<std::uint8_t, kImageSize> OwnedBits(int model)
+{
+    std::array<std::uint8_t, kImageSize> mask{};
+    auto all = [&](int first, int last) {
+        for (int a = first; a <= last; ++a) {
+            mask[static_cast<std::size_t>(a)] = 0xFF;
+        }
+    };
+    auto bits = [&](int a, std::uint8_t m) { mask[static_cast<std::size_t>(a)] |= m; };
+    const bool dsc = model == 0 || model == 3;
+    all(0x0044, 0x0046);
+    bits(0x004A, 0xF0);
+    all(0x0050, 0x0059);
+    bits(0x005B, 0x8E);
+    bits(0x005D, 0xBF);
+    all(0x005E, 0x005E);
+    all(0x01F1, 0x01F3);  // Backup
+    bits(0x01F9, 0xF0);
+    all(0x01FB, 0x01FF);
+    if (dsc) {
+        bits(0x004C, 0x5F);
+        bits(0x005A, 0x01);
+        bits(0x00A0, 0xE0);
+        all(0x00A1, 0x00A3);
+        bits(0x00A4, 0xFC);
+        all(0x00A5, 0x00A5);
+        bits(0x00A6, 0xC2);
+        all(0x01F0, 0x01F4);
+        bits(0x01F9, 0x0F);
+        all(0x3200, 0x347F);
+        all(0x3500, 0x359F);
+    }
+    all(0x0100, 0x01BD);
+    for (int a = 0x011E; a <= 0x01BD; a += 0x20) {  // the two bytes after each 30-byte block
+        mask[static_cast<std::size_t>(a)] = mask[static_cast<std::size_t>(a + 1)] = 0;
+    }
+    all(0x01C0, 0x01C6);
+    all(0x01D0, 0x01D6);
+    for (int start : {0x0300, 0x0500, 0x0700}) {
+        for (int k = 0; k < 240; ++k) {
+            all(start + 2 * k, start + 2 * k);
+        }
+    }
+    for (int k = 0; k < 40; ++k) {
+        const int r = 0x0900 + 16 * k;
+        all(r, r + 10);
+        if (model == 2) {
+            all(r + 10, r + 13);
+        } else if (model >= 4) {
+            all(r + 11, r + 14);
+        }
+    }
+    if (model != 1) {
+        all(0x0C00, 0x2E37);
+        all(0x2E40, 0x301F);
+    }
+    if (model == 0) {
+        for (int i = 0; i < 20; ++i) {
+            all(0x3100 + 8 * i, 0x3100 + 8 * i + 5);
+        }
+    }
+    return mask;
+}
+
+// Fields a decode fills from the image that a reset sets otherwise.
+ChannelBank WithoutDecodedMode(ChannelBank bank)
+{
+    for (ChannelRecord& ch : bank) {
+        ch.TXPower = 0;
+        ch.ScramblerOption = false;
+    }
+    return bank;
+}
+
+TEST(ImagePasses, ResetThenDecodeGivesTheSameRecordsAndReencodesTheSameImage)
+{
+    for (int model = 0; model < kModelCount; ++model) {
+        SCOPED_TRACE(model);
+        const RadioData reset = Reset(model);
+        RadioData data = reset;
+        DecodeImage(data);
+        EXPECT_EQ(WithoutDecodedMode(data.UsaChannels), WithoutDecodedMode(reset.UsaChannels));
+        EXPECT_EQ(WithoutDecodedMode(data.IntlChannels), WithoutDecodedMode(reset.IntlChannels));
+        EXPECT_EQ(WithoutDecodedMode(data.CanadaChannels), WithoutDecodedMode(reset.CanadaChannels));
+        EXPECT_EQ(data.WxChannels, reset.WxChannels);
+        EXPECT_EQ(data.ExpChannels, reset.ExpChannels);
+        EXPECT_EQ(data.UsableGroups, reset.UsableGroups);
+        EXPECT_EQ(data.CommonSetup, reset.CommonSetup);
+        EXPECT_EQ(data.DscBasicSetup, reset.DscBasicSetup);
+        // Without an ATIS code the encode cleared the usable bits the fresh image had.
+        EXPECT_EQ(data.AtisCommonSetup.UsableAtis, (std::array<bool, 4>{}));
+        EXPECT_EQ(data.AtisCommonSetup.AtisCode, reset.AtisCommonSetup.AtisCode);
+        EXPECT_EQ(data.AtisCommonSetup.UsableAtisKiller, reset.AtisCommonSetup.UsableAtisKiller);
+        EXPECT_EQ(data.IndividualDirectory, reset.IndividualDirectory);
+        EXPECT_EQ(data.UsaChannels[30].TXPower, 0);  // receive only
+        EXPECT_EQ(data.UsaChannels[26].TXPower, 1);  // low power
+        EXPECT_EQ(data.UsaChannels[32].TXPower, 3);
+
+        EncodeImage(data);
+        EXPECT_EQ(data.RadioImage, reset.RadioImage);
+    }
+}
+
+TEST(ImagePasses, DecodeEncodeTouchesOnlyCodecBitsAndIsStable)
+{
+    std::mt19937 random(20261206);
+    for (int model = 0; model < kModelCount; ++model) {
+        SCOPED_TRACE(model);
+        RadioData data = Reset(model);
+        for (int a = 0; a < kImageSize; ++a) {
+            data.RadioImage[a] = static_cast<std::uint8_t>(random());
+        }
+        const RadioImage original = data.RadioImage;
+        DecodeImage(data);
+        EncodeImage(data);
+        const auto owned = OwnedBits(model);
+        for (int a = 0; a < kImageSize; ++a) {
+            const auto changed = static_cast<std::uint8_t>(original[a] ^ data.RadioImage[a]);
+            ASSERT_EQ(changed & ~owned[static_cast<std::size_t>(a)], 0) << "address 0x" << std::hex << a;
+        }
+        // A second pass settles what the first one normalised (a compander channel's inverted
+        // code, a call-sign character outside the call-sign set); from then on nothing moves.
+        DecodeImage(data);
+        EncodeImage(data);
+        const RadioImage settledImage = data.RadioImage;
+        DecodeImage(data);
+        const RadioData settled = data;
+        EncodeImage(data);
+        EXPECT_EQ(data.RadioImage, settledImage);
+        DecodeImage(data);
+        EXPECT_EQ(data.ExpChannels, settled.ExpChannels);
+        EXPECT_EQ(data.UsaChannels, settled.UsaChannels);
+        EXPECT_EQ(data.AtisCallSigns, settled.AtisCallSigns);
+        EXPECT_EQ(data.IndividualDirectory, settled.IndividualDirectory);
+    }
+}
+
+TEST(ImagePasses, ResetImageOfTheMv220)
+{
+    const RadioData data = Reset(4);
+    const RadioImage& image = data.RadioImage;
+    EXPECT_EQ(image[0x0104] & 0x80, 0x80);  // slot 32, channel 16
+    EXPECT_EQ(ReadText(image, 0x0C00 + 12 * 32, 12), "DISTRESS");
+    EXPECT_EQ(image[0x0300 + 2 * 30] >> 6, 0);  // channel 15 receives only
+    EXPECT_EQ(image[0x0300 + 2 * 32] >> 6, 3);
+    EXPECT_EQ(image[0x0100] & 0x80, 0x00);  // slot 0 is in no region table
+    EXPECT_EQ(image[0x0100], 0x11);         // slots 3 and 7
+    EXPECT_EQ(image[0x01C0], 0xFF);         // all weather channels
+    EXPECT_EQ(image[0x01C1], 0xC0);
+    EXPECT_EQ(ReadText(image, 0x2DC0, 12), "162.550MHZ");
+    EXPECT_EQ(image[0x00A8], 0xFB);
+    EXPECT_EQ(image.Word(0x3FFE), 0x00DC);
+}
+
+TEST(ImagePasses, GroupsWithoutEnabledChannelsAreClearedOnlyOnTheDscModels)
+{
+    EXPECT_FALSE(Reset(0).UsableGroups[3].Enable);
+    EXPECT_EQ(Reset(0).RadioImage[0x005D] & 0x01, 0x00);
+    EXPECT_EQ(Reset(0).RadioImage[0x005D] & 0x0E, 0x0E);
+    EXPECT_TRUE(Reset(5).UsableGroups[3].Enable);
+    EXPECT_EQ(Reset(5).RadioImage[0x005D] & 0x01, 0x01);
+
+    RadioData data = Reset(3);
+    for (ChannelRecord& ch : data.IntlChannels) {
+        ch.Enable = false;
+    }
+    data.ExpChannels[4].Enable = true;
+    data.UsableGroups[3].Enable = false;
+    EncodeImage(data);
+    EXPECT_EQ(data.RadioImage[0x005D] & 0x0F, 0x0A);  // INTL cleared; bank E not switched on
+}
+
+TEST(ImagePasses, DirectoriesAreWrittenOnlyOnTheDscModels)
+{
+    for (int model : {0, 5}) {
+        RadioData data = Reset(model);
+        data.RadioImage.Fill(0x3200, 0x359F, 0x00);
+        EncodeImage(data);
+        const std::uint8_t expected = model == 0 ? 0xFF : 0x00;
+        for (int a : {0x3200, 0x347F, 0x3500, 0x359F}) {
+            EXPECT_EQ(data.RadioImage[a], expected) << model << " " << std::hex << a;
+        }
+    }
+}
+
+TEST(ImagePasses, AValueThatDoesNotFitLeavesTheImageAsItWas)
+{
+    RadioData data = Reset(5);
+    data.UsaChannels[32].ChTag = "CHANGED";
+    data.ExpChannels[39].Rxfreq = 250.0;  // encoded last
+    const RadioImage before = data.RadioImage;
+    EXPECT_THROW(EncodeImage(data), EncodeOverflowError);
+    EXPECT_EQ(data.RadioImage, before);
+}
+
+TEST(ImagePasses, ResetForgetsEverythingOfThePreviousModel)
+{
+    RadioData data = Reset(5);
+    data.ExpChannels[0].TxCTCSS = 12;
+    data.CommonSetup.OffsetTime = 3;
+    data.IndividualDirectory[0] = {true, "X", "1"};
+    data.ModelIndex = 0;
+    ResetEditModel(data);
+    EXPECT_EQ(data.ExpChannels[0].TxCTCSS, 0);
+    EXPECT_EQ(data.CommonSetup.OffsetTime, 12);
+    EXPECT_EQ(data.IndividualDirectory[0], DirectoryEntry{});
+    EXPECT_EQ(data.ImageLastAddress, 0x3FFF);
+    EXPECT_EQ(data.RadioImage.Word(0x0040), 0x1D4C);
+}
+
+}  // namespace
+}  // namespace kelpie

@@ -1,0 +1,189 @@
+#include "model/SettingsCodec.h"
+
+#include <gtest/gtest.h>
+
+#include "model/ImageFields.h"
+#include "model/ImagePasses.h"
+
+namespace kelpie {
+namespace {
+
+RadioData FreshSettings(int model)
+{
+    RadioData data(model);
+    BuildFreshImage(data);
+    return data;
+}
+
+TEST(SettingsCodec, FreshImageDecodesToTheDefaults)
+{
+    const RadioData data = FreshSettings(5);
+    for (int g = 0; g < 3; ++g) {
+        EXPECT_EQ(data.UsableGroups[static_cast<std::size_t>(g)].PriorityCh, 32);
+    }
+    for (const UsableGroup& group : data.UsableGroups) {
+        EXPECT_TRUE(group.Enable);
+        EXPECT_FALSE(group.TxTot || group.StatusIcon);
+    }
+    const CommonSetup& common = data.CommonSetup;
+    EXPECT_EQ(common.LastChGroup, 1);
+    EXPECT_EQ(common.LastDisplayCh, 30);
+    EXPECT_EQ(common.MarineLmrCh, 30);
+    EXPECT_EQ(common.Sql, 15);
+    EXPECT_TRUE(common.Scan && common.PttScanClear && common.DualWatch);
+    EXPECT_EQ(common.ResumeTime, 3);
+    EXPECT_EQ(common.Weater, 3);
+    EXPECT_EQ(common.TxPoDisplay, 0);
+    EXPECT_EQ(data.AtisCommonSetup.AtisCode, "");
+    EXPECT_EQ(data.AtisCommonSetup.UsableAtis, (std::array<bool, 4>{true, true, true, true}));
+}
+
+TEST(SettingsCodec, FreshDscSetupOfTheDscModels)
+{
+    const RadioData data = FreshSettings(0);
+    const CommonSetup& common = data.CommonSetup;
+    EXPECT_EQ(common.OffsetTime, 12);
+    EXPECT_EQ(common.MagneticVariation, 0);
+    EXPECT_FALSE(common.RotaryBeep);  // 0xF2: bit 0 clear
+    EXPECT_EQ(data.DscBasicSetup.UserMmsi, "");
+    EXPECT_EQ(data.DscBasicSetup.UsableDsc, (std::array<bool, 3>{true, true, true}));
+    // 0xAC = 1010 1100: POS Request, POS Send, Stanby Mode and Distress Cancel Call on
+    EXPECT_EQ(data.DscBasicSetup.PosRequest, (std::array<bool, 4>{true, true, true, true}));
+    EXPECT_FALSE(data.DscBasicSetup.PosRequestTX[2] || data.DscBasicSetup.PosRequestTX[3]);
+    EXPECT_EQ(data.DscBasicSetup.BeepOut,
+              (std::array<bool, 8>{true, true, true, true, true, true, true, false}));
+    EXPECT_EQ(data.DscAdvancedSetup.AllShipsCall, (std::array<bool, 4>{false, true, true, false}));
+    EXPECT_EQ(data.DscAdvancedSetup.GroupCall, (std::array<bool, 4>{false, false, false, true}));
+    EXPECT_EQ(data.DscAdvancedSetup.GroupCallTX, (std::array<bool, 4>{}));
+    EXPECT_TRUE(data.DscDisplaySetup.IndividualAckMenu && data.DscDisplaySetup.PosRequestAckMenu);
+}
+
+TEST(SettingsCodec, OffsetTimeBytesAndIndexes)
+{
+    EXPECT_EQ(ByteToOffset(0x30), 12);
+    EXPECT_EQ(ByteToOffset(0x05), 7);
+    EXPECT_EQ(ByteToOffset(0x1F), 12);
+    EXPECT_EQ(ByteToOffset(0x0F), 0);
+    EXPECT_EQ(ByteToOffset(0x00), 12);
+    EXPECT_EQ(ByteToOffset(0x1C), 24);
+    EXPECT_EQ(OffsetToByte(12), 0x10);
+    EXPECT_EQ(OffsetToByte(0), 0x0C);
+    EXPECT_EQ(OffsetToByte(24), 0x1C);
+    EXPECT_EQ(OffsetToByte(30), 0x1C);
+    for (int index = 0; index <= 24; ++index) {
+        EXPECT_EQ(ByteToOffset(OffsetToByte(index)), index);
+    }
+}
+
+TEST(SettingsCodec, WordsFieldsAndOverflow)
+{
+    EXPECT_EQ(EncodeWord(-1), (std::array<std::uint8_t, 2>{0xFF, 0xFF}));
+    EXPECT_EQ(EncodeWord(289), (std::array<std::uint8_t, 2>{0x01, 0x21}));
+    EXPECT_THROW(EncodeWord(65536), EncodeOverflowError);
+
+    RadioData data = FreshSettings(5);
+    data.UsableGroups[1].PriorityCh = -1;
+    data.CommonSetup.Sql = 9;
+    EncodeUsableGroups(data);
+    EncodeCommonSetup(data);
+    EXPECT_EQ(data.RadioImage[0x0056], 0xFF);
+    EXPECT_EQ(data.RadioImage[0x0057], 0xFF);
+    EXPECT_EQ(data.RadioImage[0x004A], 0x9F);
+    DecodeUsableGroups(data);
+    EXPECT_EQ(data.UsableGroups[1].PriorityCh, 65535);
+
+    data.CommonSetup.LastChGroup = 256;
+    EXPECT_THROW(EncodeCommonSetup(data), EncodeOverflowError);
+}
+
+TEST(SettingsCodec, SharedBytesKeepTheOtherEncodersBits)
+{
+    RadioData data = FreshSettings(5);
+    data.UsableGroups[2].Enable = false;
+    data.UsableGroups[0].TxTot = true;
+    data.UsableGroups[3].StatusIcon = true;
+    data.CommonSetup.DualWatch = false;
+    data.CommonSetup.Weater = 1;
+    EncodeUsableGroups(data);
+    EncodeCommonSetup(data);
+    EXPECT_EQ(data.RadioImage[0x005D], 0x1D);  // 0 0 01 1101: bit 6 is no field and keeps its 0
+    EXPECT_EQ(data.RadioImage[0x005E], 0x18);
+}
+
+TEST(SettingsCodec, CallSignsAreRightAlignedThroughTheCallSignSet)
+{
+    RadioData data = FreshSettings(0);
+    data.AtisCallSigns[0] = {"DL", "ABCD"};
+    data.AtisCallSigns[1] = {"A B", ""};
+    EncodeAtisCallSigns(data);
+    const RadioImage& image = data.RadioImage;
+    EXPECT_EQ(image[0x3100], 0xFF);
+    EXPECT_EQ(image[0x3101], 'D');
+    EXPECT_EQ(image[0x3102], 'L');
+    EXPECT_EQ(image[0x3103], 'B');  // the last three characters of a longer text
+    EXPECT_EQ(image[0x3105], 'D');
+    EXPECT_EQ(image[0x3106], 0xFF);  // not part of the entry: untouched
+    EXPECT_EQ(image[0x3109], 0xFF);  // the blank inside "A B"
+    DecodeAtisCallSigns(data);
+    EXPECT_EQ(data.AtisCallSigns[0].MID, "DL");
+    EXPECT_EQ(data.AtisCallSigns[0].DISP, "BCD");
+    EXPECT_EQ(data.AtisCallSigns[1].MID, "AB");  // a byte that is no character is skipped
+    EXPECT_EQ(data.AtisCallSigns[1].DISP, "");
+}
+
+TEST(SettingsCodec, ModelThreeWritesKillerBitsAndRotaryBeepItNeverDecodes)
+{
+    RadioData data = FreshSettings(3);
+    data.RadioImage[0x005A] = 0xFF;
+    data.RadioImage[0x01F9] = 0x0F;
+    data.CommonSetup.RotaryBeep = true;
+    data.AtisCommonSetup.UsableAtisKiller = {true, true, true, true};
+    DecodeCommonSetup(data);
+    DecodeAtisCommon(data);
+    EXPECT_TRUE(data.CommonSetup.RotaryBeep);  // not decoded on this model
+    data.CommonSetup.RotaryBeep = false;
+    data.AtisCommonSetup.UsableAtisKiller = {false, true, false, false};
+    EncodeCommonSetup(data);
+    EncodeAtisCommon(data);
+    EXPECT_EQ(data.RadioImage[0x005A], 0xFE);
+    EXPECT_EQ(data.RadioImage[0x01F9] & 0x0F, 0x04);
+}
+
+TEST(SettingsCodec, AtisCodeEmptyClearsTheUsableBits)
+{
+    RadioData data = FreshSettings(5);
+    data.AtisCommonSetup.UsableAtis = {true, true, true, true};
+    data.AtisCommonSetup.AtisCode = "";
+    EncodeAtisCommon(data);
+    EXPECT_EQ(data.RadioImage[0x01F9] & 0xF0, 0x00);
+    for (int a = 0x01FB; a <= 0x01FF; ++a) {
+        EXPECT_EQ(data.RadioImage[a], 0xFF);
+    }
+    DecodeAtisCommon(data);
+    EXPECT_EQ(data.AtisCommonSetup.UsableAtis, (std::array<bool, 4>{}));
+
+    data.AtisCommonSetup.AtisCode = "9211234567";
+    data.AtisCommonSetup.UsableAtis = {true, false, false, true};
+    EncodeAtisCommon(data);
+    EXPECT_EQ(data.RadioImage[0x01F9] & 0xF0, 0x90);
+    EXPECT_EQ(data.RadioImage[0x01FF], 0x67);  // all ten digits kept
+}
+
+TEST(SettingsCodec, BackupSharesItsBytesWithTheUserMmsi)
+{
+    RadioData data = FreshSettings(0);
+    data.UsableGroups[0].Backup = 0x77;
+    data.DscBasicSetup.UserMmsi = "2111234560";
+    EncodeUsableGroups(data);
+    EncodeDscBasic(data);
+    EXPECT_EQ(data.RadioImage[0x01F1], 0x11);  // the MMSI's second byte, written last
+    EXPECT_EQ(data.RadioImage[0x01F4], 0x60);
+    DecodeUsableGroups(data);
+    EXPECT_EQ(data.UsableGroups[1].Backup, 0x23);
+    EXPECT_EQ(BeepOutElement(2), 3);
+    EXPECT_EQ(BeepOutElement(4), 6);
+    EXPECT_EQ(BeepOutElement(6), 5);
+}
+
+}  // namespace
+}  // namespace kelpie
