@@ -1,0 +1,105 @@
+// DataFileLayout.h — the sections and keys of the data file, named once for its writer and its
+// reader.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "model/RadioData.h"
+
+namespace kelpie {
+
+constexpr std::string_view kMainSection = "MAIN";
+constexpr std::string_view kUsableSection = "Usable CH Group Setup";
+constexpr std::string_view kCommonSection = "Common Setup";
+constexpr std::string_view kAtisSection = "ATIS Setup (Common)";
+constexpr std::string_view kWxSection = "CHWX";
+constexpr std::string_view kExpSection = "CHEXP";
+constexpr std::string_view kIndividualDirectorySection = "CHMMSID";
+constexpr std::string_view kGroupDirectorySection = "CHGRPID";
+constexpr std::string_view kPresetSection = "PRISETCH";
+
+constexpr std::string_view kFileType = "JMB";
+constexpr std::string_view kFileVersion = "2.00";
+
+// The usable flags of groups 0..3 are keyed by these names, split at the commas.
+constexpr std::string_view kUsableGroupNames = "USA, INTL, Canada, EXP CH";
+
+// Preset channel lists: ten little-endian words per group 0..2 from 0x0060.
+constexpr int kPresetListStart = 0x0060;
+constexpr int kPresetListLength = 10;
+constexpr int kPresetGroupCount = 3;
+constexpr int kPresetRawStart = 0x00A0;  // the eight PRISETCH bytes
+constexpr int kPresetRawCount = 8;
+constexpr int kOptionByte = 0x00A8;  // bit 5 SEL1, bit 4 SEL2
+constexpr int kSel1Bit = 5;
+constexpr int kSel2Bit = 4;
+
+constexpr int PresetEntryAddress(int group, int entry)
+{
+    return kPresetListStart + 20 * group + 2 * entry;
+}
+
+// "TX TOT 0": a usable-group key with its group number after a blank.
+std::string GroupKey(std::string_view name, int group);
+// "Priority CH 0-Cmb 1": the n-th written entry (from 1) of group g's preset list.
+std::string PresetKey(int group, int n);
+// "Priority CH 0Backup".
+std::string BackupKey(int group);
+
+// The marine banks in file order.
+struct MarineBankSection
+{
+    std::string_view Name;  // followed by the record index from 0: CHUSA0
+    ChannelBank RadioData::*Bank;
+};
+constexpr std::array<MarineBankSection, 3> kMarineBankSections{{
+    {"CHUSA", &RadioData::UsaChannels},
+    {"CHINT", &RadioData::IntlChannels},
+    {"CHCAN", &RadioData::CanadaChannels},
+}};
+
+// One key of a channel section and the record field it carries; texts marked HashPrefix are
+// written with "#" in front. The reader accepts integers in First..Last, what the image field
+// can hold.
+using RecordField =
+    std::variant<bool ChannelRecord::*, std::uint8_t ChannelRecord::*, std::int16_t ChannelRecord::*,
+                 double ChannelRecord::*, std::string ChannelRecord::*>;
+struct RecordKey
+{
+    std::string_view Key;
+    RecordField Field;
+    bool HashPrefix = false;
+    std::int64_t First = std::numeric_limits<std::int16_t>::min();
+    std::int64_t Last = std::numeric_limits<std::int16_t>::max();
+};
+
+// Marine sections after "Position"; the name keys only on models with channel names.
+std::span<const RecordKey> MarineKeys();
+std::span<const RecordKey> MarineNameKeys();
+std::span<const RecordKey> WxKeys();
+// Bank E sections; the LMR keys only on models whose bank E is LMR.
+std::span<const RecordKey> ExpKeys();
+std::span<const RecordKey> ExpLmrKeys();
+
+// One key of the common setup section. Fields written "as they are" keep their sign in the
+// file; the others are written as absolute values. The reader accepts First..Last: the byte
+// fields and the combined channel indexes only what their image fields can hold.
+using CommonField =
+    std::variant<bool CommonSetup::*, std::int16_t CommonSetup::*, std::int32_t CommonSetup::*>;
+struct CommonKey
+{
+    std::string_view Key;
+    CommonField Field;
+    bool WrittenSigned = false;
+    std::int64_t First = std::numeric_limits<std::int16_t>::min();
+    std::int64_t Last = std::numeric_limits<std::int16_t>::max();
+};
+std::span<const CommonKey> CommonKeys();
+
+}  // namespace kelpie

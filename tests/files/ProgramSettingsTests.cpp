@@ -1,0 +1,55 @@
+#include "files/ProgramSettings.h"
+
+#include <gtest/gtest.h>
+
+#include "FileTestSupport.h"
+#include "model/Models.h"
+
+namespace kelpie {
+namespace {
+
+TEST(ProgramSettings, MissingOrUnusableValuesGiveTheDefaults)
+{
+    const std::tuple<const char*, const char*, int, int> cases[] = {
+        {nullptr, nullptr, 5, 1}, {"2", "3", 2, 3},  {" 0 ", "4", 0, 4},  {"7", "5", 5, 1},
+        {"-1", "0", 5, 1},        {"abc", "", 5, 1}, {"6x", "2.0", 5, 1}, {"6", "1", 6, 1},
+    };
+    for (const auto& [model, port, expectedModel, expectedPort] : cases) {
+        MemorySettingsStore store;
+        if (model != nullptr) {
+            store.SaveSetting("ModelPath", "ModelNum", model);
+            store.SaveSetting("ComPath", "ComNum", port);
+        }
+        RadioData data(3);
+        ShellState shell;
+        ReadSettings(store, data, shell);
+        EXPECT_EQ(data.ModelIndex, expectedModel) << (model ? model : "missing");
+        EXPECT_EQ(shell.CommPort, expectedPort) << (port ? port : "missing");
+        EXPECT_EQ(shell.ModelName, ModelNameOf(expectedModel));
+    }
+}
+
+TEST(ProgramSettings, StoresWriteTheirSectionsAndKeysAsDecimalText)
+{
+    MemorySettingsStore store;
+    ShellState shell;
+    shell.CommPort = 3;
+    StoreCommPort(store, shell);
+    StoreModelIndex(store, RadioData(4));
+    StoreDestination(store, 4, "CANADA");
+    StoreWindowGeometry(store, {1500, -30, 9105, 6660});
+    EXPECT_EQ(store.Values, (std::map<std::pair<std::string, std::string>, std::string>{
+                                {{"ComPath", "ComNum"}, "3"},
+                                {{"ModelPath", "ModelNum"}, "4"},
+                                {{"IniFilePath", "IniFileName_4"}, "CANADA"},
+                                {{"Settings", "MainLeft"}, "1500"},
+                                {{"Settings", "MainTop"}, "-30"},
+                                {{"Settings", "MainWidth"}, "9105"},
+                                {{"Settings", "MainHeight"}, "6660"},
+                            }));
+    EXPECT_EQ(RememberedDestination(store, 4), "CANADA");
+    EXPECT_EQ(RememberedDestination(store, 5), "usa");
+}
+
+}  // namespace
+}  // namespace kelpie
