@@ -1,0 +1,253 @@
+#include "link/Handshake.h"
+
+#include <array>
+#include <string>
+
+#include "files/ErrorLog.h"
+#include "link/Port.h"
+#include "link/Transfer.h"
+#include "link/Waits.h"
+#include "model/Models.h"
+
+namespace kelpie {
+
+namespace {
+
+constexpr std::uint8_t kProbe = 'P';
+constexpr std::uint8_t kProbeFollow = '0';
+constexpr int kProbeAttempts = 3;
+constexpr int kSyncPasses = 2;
+constexpr int kAfterAdapterPauseMs = 1000;
+
+// Models 4–6 keep the model code at 0x0040 at the head of their memory; the others at 0x0000.
+constexpr std::array<int, kModelCount> kModelCheckHead = {0x0000, 0x0000, 0x0000, 0x0000,
+                                                          0x0040, 0x0040, 0x0040};
+
+// How the radio answered a status request.
+enum class RadioStatus {
+    Ready,
+    Busy,
+    NotReady,
+    CommandFailed
+};
+
+void Critical(LinkContext& link, std::string_view text)
+{
+    ShowMessage(link, text, link.Caption);
+}
+
+RadioStatus QueryStatus(LinkContext& link)
+{
+    const Bytes request = BuildFrame("#CEPSR", "00");
+    if (!RunCommand(link, [&] { SendFrame(link, request); })) {
+        return RadioStatus::CommandFailed;
+    }
+    const WaitText word = ReadChars(link, 6, kReplyLimit);
+    if (word.Result == kWaitCancelled) {
+        Critical(link, "cancel!!");
+    } else if (word.Result == kWaitTimedOut) {
+        Critical(link, "time out!!");
+    }
+    if (word.Result != kWaitDone) {
+        return RadioStatus::NotReady;
+    }
+    if (word.Text != "#CEPSD") {
+        SendText(link, "#CMDUN");
+        return RadioStatus::NotReady;
+    }
+    const WaitText line = ReadReplyLine(link, kReplyLimit);
+    if (line.Result == kWaitCancelled) {
+        Critical(link, "cancel!!");
+    } else if (line.Result == kWaitTimedOut) {
+        Critical(link, "time out!!");
+    }
+    if (line.Result != kWaitDone) {
+        return RadioStatus::NotReady;
+    }
+    const std::string reply = word.Text + line.Text;
+    if (!CheckLineSum(reply)) {
+        SendText(link, "#CMDSM");
+        return RadioStatus::NotReady;
+    }
+    SendText(link, "#CMDOK");
+    const std::vector<std::string> pieces = SplitAtTabs(reply);
+    const std::string status = pieces.size() > 1 ? pieces[1] : std::string();
+    if (status == "00") {
+        return RadioStatus::Ready;
+    }
+    return status == "01" ? RadioStatus::Busy : RadioStatus::NotReady;
+}
+
+}  // namespace
+
+void ShowPortError(LinkContext& link)
+{
+    Critical(link, "port inicialize error!!\n" + link.Port.DeviceName() + ": " + link.Port.LastErrorText());
+}
+
+bool ProbeRadio(LinkContext& link)
+{
+    SendByte(link, kProbe);
+    if (WaitByte(link, kProbe, 1) != kWaitDone) {
+        return false;
+    }
+    SendByte(link, kProbeFollow);
+    return true;
+}
+
+bool StartSync(LinkContext& link)
+{
+    link.Shell.CancelFlag = false;
+    if (!PortInit(link)) {
+        ShowPortError(link);
+        return false;
+    }
+    bool answered = false;
+    for (int attempt = 0; attempt < kProbeAttempts && !answered; ++attempt) {
+        answered = ProbeRadio(link);
+    }
+    if (!answered) {
+        ShowMonitor(link, "sync failed!!");
+    }
+    ShowMonitor(link, "sending 'ACMD:002'...");
+    SendText8(link, "ACMD:002");
+    const WaitText answer = ReadLine(link, kLineEndLimit);
+    switch (answer.Result) {
+        case kWaitCancelled:
+            return false;
+        case kWaitTimedOut:
+            break;
+        case kWaitDone:
+            if (answer.Text == "ERROR") {
+                Critical(link, "ACMD Command error!!");
+                return false;
+            }
+            if (answer.Text != "OK" && answer.Text != "#CMDUN") {
+                Critical(link, "error!!");
+                return false;
+            }
+            break;
+        default:
+            Critical(link, "error!!");
+            break;
+    }
+    if (!PortInitCP(link)) {
+        ShowPortError(link);
+        return false;
+    }
+    link.Ui.Pause(kAfterAdapterPauseMs);
+    return SyncCmdSy(link);
+}
+
+bool SyncCmdSy(LinkContext& link)
+{
+    int succeeded = 0;
+    for (int pass = 1; pass <= kSyncPasses; ++pass) {
+        int budget = link.Shell.RetryCount;
+        int result;
+        do {
+            ShowMonitor(link, "sending '#CMDSY'...(" + std::to_string(pass) + ")");
+            SendText(link, "#CMDSY");
+            result = WaitCmdOk(link);
+        } while ((result == kWaitTimedOut || result == kWaitRefused) && --budget > 0);
+        if (result == kWaitDone) {
+            ++succeeded;
+        } else if (result != kWaitTimedOut && result != kWaitRefused) {
+            break;
+        }
+    }
+    if (succeeded == kSyncPasses) {
+        return true;
+    }
+    ShowMonitor(link, "can'not Receive '#CMDOK' !!");
+    return false;
+}
+
+bool RunCommand(LinkContext& link, const std::function<void()>& transmit)
+{
+    int budget = link.Shell.RetryCount;
+    for (;;) {
+        transmit();
+        const int result = WaitCmdOk(link);
+        if (result == kWaitDone) {
+            return true;
+        }
+        if (result != kWaitTimedOut && result != kWaitRefused) {
+            return false;
+        }
+        if (--budget > 0) {
+            continue;
+        }
+        if (result == kWaitTimedOut) {
+            return false;
+        }
+        const MessageAnswer answer =
+            link.Ui.Message("confirm the synchronization of the communication", link.Caption,
+                            MessageIcon::Question, MessageButtons::OkCancel);
+        if (answer != MessageAnswer::Ok || !SyncCmdSy(link)) {
+            return false;
+        }
+        budget = 1;
+    }
+}
+
+bool StatusCheck(LinkContext& link)
+{
+    for (;;) {
+        ShowMonitor(link, "status check..");
+        const RadioStatus status = QueryStatus(link);
+        if (status == RadioStatus::CommandFailed) {
+            return false;
+        }
+        if (status == RadioStatus::Ready) {
+            ShowMonitor(link, "status check.. OK");
+            return true;
+        }
+        if (status == RadioStatus::Busy &&
+            link.Ui.Message("Radio is busy!!", link.Caption, MessageIcon::Exclamation,
+                            MessageButtons::RetryCancel) == MessageAnswer::Retry) {
+            continue;
+        }
+        ShowMonitor(link, "status check.. NG!!");
+        return false;
+    }
+}
+
+int ModelCheckHeadAddress(int modelIndex)
+{
+    return kModelCheckHead.at(static_cast<std::size_t>(modelIndex));
+}
+
+void ReadDataChkModel(LinkContext& link)
+{
+    constexpr std::string_view kPlace = "frmRadio102.ReadDataChkModel";
+    if (!OpenForTransfer(link)) {
+        return;
+    }
+    ShowMonitor(link, "model check...");
+    RadioImage buffer;
+    buffer.Fill(0, kImageSize - 1, 0x00);
+    const int head = ModelCheckHeadAddress(link.Data.ModelIndex);
+    const int tail = link.Data.ImageLastAddress - 1;
+    ReadBlock(link, buffer, head, 2);
+    if (!link.Shell.ErrorFlag) {
+        ReadBlock(link, buffer, tail, 2);
+    }
+    if (link.Shell.CancelFlag) {
+        return;
+    }
+    if (link.Shell.ErrorFlag) {
+        LogError(link.Shell, kPlace, "Communication Error!!");
+        ShowMessage(link, "Communication Error!!", "Model Check");
+        return;
+    }
+    const std::uint16_t code = ModelOf(link.Data.ModelIndex).Code;
+    if (buffer.Word(head) == code && buffer.Word(tail) == code) {
+        return;
+    }
+    link.Shell.ErrorFlag = true;
+    LogError(link.Shell, kPlace, "ModelType Error !!");
+    ShowMessage(link, "ModelType Error !!", "Read from Radio");
+}
+
+}  // namespace kelpie

@@ -1,0 +1,36 @@
+// Handshake.h — finding the radio, synchronising with it, its status and its model.
+#pragma once
+
+#include <functional>
+
+#include "link/LinkContext.h"
+
+namespace kelpie {
+
+// "P" answered by "P", then "0".
+bool ProbeRadio(LinkContext& link);
+// Opens the port, probes, sends the adapter command, reopens the port and synchronises; the port is
+// left open. False (after telling the user where there is something to tell) when it failed.
+bool StartSync(LinkContext& link);
+// Two passes of "#CMDSY", each acknowledged within RetryCount attempts.
+bool SyncCmdSy(LinkContext& link);
+
+// The attempt loop of a command the radio acknowledges: transmit runs one attempt's transmission.
+// Time-outs and refusals use up RetryCount attempts; when the last attempt was refused the user
+// is asked whether to synchronise again, which earns one more attempt. True when acknowledged.
+bool RunCommand(LinkContext& link, const std::function<void()>& transmit);
+
+// "#CEPSR": true when the radio reports ready; a busy radio lets the user retry.
+bool StatusCheck(LinkContext& link);
+
+// The address of the model-code word the model check reads first.
+int ModelCheckHeadAddress(int modelIndex);
+
+// Reads the radio's two model-code words and compares them with the model of the image; leaves
+// ErrorFlag raised, after telling the user, when the radio does not fit.
+void ReadDataChkModel(LinkContext& link);
+
+// "port inicialize error!!" with the device and the system's reason.
+void ShowPortError(LinkContext& link);
+
+}  // namespace kelpie

@@ -1,0 +1,47 @@
+// LinkUi.h — what the radio link asks of the window it runs in: the transfer dialog, or a console.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kelpie {
+
+enum class MessageIcon {
+    Critical,
+    Question,
+    Exclamation,
+    Information
+};
+enum class MessageButtons {
+    Ok,
+    OkCancel,
+    RetryCancel
+};
+enum class MessageAnswer {
+    Ok,
+    Cancel,
+    Retry
+};
+
+class LinkUi
+{
+public:
+    virtual ~LinkUi() = default;
+
+    // The debug monitor line.
+    virtual void ShowMonitor(std::string_view text) = 0;
+    // The progress bar, 0..100.
+    virtual void ShowProgress(int percent) = 0;
+    // Lets the window system handle pending events: this is how Cancel reaches a running wait.
+    virtual void PumpEvents() = 0;
+    // Waits without dispatching window events, so that a click on Cancel meanwhile is seen by the
+    // next wait rather than cleared by the transmission that follows the pause.
+    virtual void Pause(int milliseconds) = 0;
+    // A modal message box. OK is the default button of Ok and OkCancel, Cancel that of RetryCancel.
+    virtual MessageAnswer Message(std::string_view text, std::string_view title, MessageIcon icon,
+                                  MessageButtons buttons) = 0;
+    // Running: OK and Help disabled and the wait cursor shown; idle: the reverse.
+    virtual void SetRunning(bool running) = 0;
+};
+
+}  // namespace kelpie

@@ -1,0 +1,58 @@
+#include "link/Maintenance.h"
+
+#include "link/Port.h"
+#include "link/Transfer.h"
+#include "link/TransferMaps.h"
+
+namespace kelpie {
+
+namespace {
+
+// The blocks the clear sends: those that start inside the log, up to 0x1FA0.
+constexpr int kLastClearedBlock = 0x1FA0;
+
+}  // namespace
+
+void ClearDataDistress(LinkContext& link)
+{
+    if (!OpenForTransfer(link)) {
+        return;
+    }
+    ShowProgress(link, 0);
+    for (int start = 0; start <= link.Data.ImageLastAddress; start += kBlockLength) {
+        link.Ui.PumpEvents();
+        // A click on Cancel handled just now would be cleared by the next block's command.
+        if (link.Shell.CancelFlag) {
+            break;
+        }
+        ReportProgress(link, start);
+        if (start >= kDistressLogFirst && start <= kLastClearedBlock) {
+            WriteBlock(link, start, kBlockLength);
+            if (TransferFailed(link)) {
+                break;
+            }
+        } else {
+            link.Ui.Pause(kSendPauseMs);
+        }
+        if (link.Shell.CancelFlag) {
+            break;
+        }
+    }
+    FinishWalk(link, "frmRadio102.ClearDataDistress", "Program to Radio");
+}
+
+bool RunClearDistress(LinkContext& link)
+{
+    return RunChecked(link, "radio clear Distress...", [&] {
+        const RadioImage before = link.Data.RadioImage;
+        link.Data.RadioImage.Fill(kDistressLogFirst, kDistressLogLast, 0xFF);
+        ClearDataDistress(link);
+        if (TransferFailed(link)) {
+            link.Data.RadioImage = before;
+            return false;
+        }
+        return true;
+    });
+}
+
+}  // namespace kelpie

@@ -1,0 +1,266 @@
+#include "link/Transfer.h"
+
+#include <cmath>
+
+#include "files/ErrorLog.h"
+#include "link/Handshake.h"
+#include "link/Port.h"
+#include "link/TransferMaps.h"
+#include "link/Waits.h"
+#include "model/ImagePasses.h"
+
+namespace kelpie {
+
+namespace {
+
+constexpr int kCompletePauseMs = 500;
+// Bytes the radio keeps to itself: the image takes them from the radio before a write.
+constexpr int kRadioOwnedByte = 0x005A;
+constexpr int kAccessCodeByte = 0x00A8;
+constexpr std::uint8_t kAccessCodeOnOff = 0x04;
+// The progress shown after the radio's own bytes were read.
+constexpr int kAfterOwnBytesProgress = 32;
+// A read leaves the first two image bytes alone: they are not the radio's programming.
+constexpr int kFirstReadCopied = 0x0002;
+
+void Critical(LinkContext& link, std::string_view text)
+{
+    ShowMessage(link, text, link.Caption);
+}
+
+}  // namespace
+
+void FinishWalk(LinkContext& link, std::string_view place, std::string_view title)
+{
+    PortClose(link);
+    if (link.Shell.CancelFlag) {
+        return;
+    }
+    if (!link.Shell.ErrorFlag) {
+        link.Ui.Pause(kCompletePauseMs);
+        return;
+    }
+    LogError(link.Shell, place, "Communication Error!!");
+    ShowMessage(link, "Communication Error!!", title);
+}
+
+bool TransferFailed(const LinkContext& link)
+{
+    return link.Shell.ErrorFlag || link.Shell.CancelFlag;
+}
+
+bool OpenForTransfer(LinkContext& link)
+{
+    if (PortOpen(link)) {
+        return true;
+    }
+    link.Shell.ErrorFlag = true;
+    ShowPortError(link);
+    return false;
+}
+
+void ReadBlock(LinkContext& link, RadioImage& buffer, int address, int length)
+{
+    FlushInput(link);
+    const Bytes request = BuildFrame("#CEPRD", HexDigits(static_cast<unsigned>(address), 4),
+                                     HexDigits(static_cast<unsigned>(length), 2));
+    const bool acknowledged = RunCommand(link, [&] {
+        link.Shell.ErrorFlag = true;
+        link.Shell.CancelFlag = false;
+        SendFrame(link, request);
+    });
+    if (!acknowledged) {
+        link.Shell.ErrorFlag = true;
+        return;
+    }
+    ReceiveBlockData(link, buffer, address, length);
+}
+
+void ReceiveBlockData(LinkContext& link, RadioImage& buffer, int address, int length)
+{
+    link.Shell.ErrorFlag = true;
+    link.Shell.CancelFlag = false;
+    const WaitText word = ReadChars(link, 6, kReplyLimit);
+    if (word.Result == kWaitCancelled) {
+        Critical(link, "cancel!!");
+    } else if (word.Result == kWaitTimedOut) {
+        Critical(link, "time out!!");
+    }
+    if (word.Result != kWaitDone) {
+        return;
+    }
+    if (word.Text != "#CEPDT") {
+        SendText(link, "#CMDER");
+        link.Shell.ErrorFlag = true;
+        return;
+    }
+    const WaitText line = ReadReplyLine(link, kReplyLimit);
+    if (line.Result == kWaitTimedOut) {
+        Critical(link, "time out!!");
+    }
+    if (line.Result != kWaitDone) {
+        return;
+    }
+    const std::string reply = word.Text + line.Text;
+    if (!CheckLineSum(reply)) {
+        SendText(link, "#CMDSM");
+        link.Shell.ErrorFlag = true;
+        return;
+    }
+    std::vector<std::string> pieces = SplitAtTabs(reply);
+    pieces.resize(std::max<std::size_t>(pieces.size(), 4));
+    const std::optional<unsigned> replyAddress = ParseHex(pieces[1], 4);
+    if (!replyAddress || *replyAddress != static_cast<unsigned>(address)) {
+        Critical(link, "address error!!");
+        return;
+    }
+    const std::optional<unsigned> replyLength = ParseHex(pieces[2], 2);
+    const std::string& data = pieces[3];
+    if (!replyLength || *replyLength != static_cast<unsigned>(length) ||
+        data.size() != 2 * static_cast<std::size_t>(length) || !HexToBytes(data, buffer, address, length)) {
+        Critical(link, "data error!!");
+        return;
+    }
+    link.Shell.ErrorFlag = false;
+    SendText(link, "#CMDOK");
+}
+
+void WriteBlock(LinkContext& link, int address, int length)
+{
+    const bool acknowledged = RunCommand(link, [&] {
+        link.Shell.ErrorFlag = true;
+        link.Shell.CancelFlag = false;
+        FlushInput(link);
+        SendFrame(link, BuildFrame("#CEPWR", HexDigits(static_cast<unsigned>(address), 4),
+                                   HexDigits(static_cast<unsigned>(length), 2),
+                                   ImageHex(link.Data.RadioImage, address, length)));
+    });
+    if (!acknowledged) {
+        link.Shell.ErrorFlag = true;
+    }
+}
+
+void AbortRead(LinkContext& link)
+{
+    SendByte(link, kCan);
+    WaitByte(link, kAck, kReplyLimit);
+    link.Shell.CancelFlag = true;
+}
+
+void ReadData(LinkContext& link, RadioImage& buffer)
+{
+    if (!OpenForTransfer(link)) {
+        return;
+    }
+    ShowProgress(link, 0);
+    bool cancelled = false;
+    for (const MapEntry& entry : ReadMap(link.Data.ImageLastAddress)) {
+        ReportProgress(link, entry.Start);
+        for (const BlockSend& send : entry.Sends) {
+            ReadBlock(link, buffer, send.Address, send.Length);
+        }
+        if (link.Shell.ErrorFlag) {
+            break;
+        }
+        if (link.Shell.CancelFlag) {
+            cancelled = true;
+            break;
+        }
+    }
+    if (cancelled || link.Shell.CancelFlag) {
+        AbortRead(link);
+    }
+    FinishWalk(link, "frmRadio102.ReadData", "Read from Radio");
+}
+
+void WriteData(LinkContext& link)
+{
+    if (!OpenForTransfer(link)) {
+        return;
+    }
+    RadioImage& image = link.Data.RadioImage;
+    ShowProgress(link, 0);
+    ReadBlock(link, image, kRadioOwnedByte, 1);
+    const std::uint8_t pcByte = image[kAccessCodeByte];
+    ReadBlock(link, image, kAccessCodeByte, 1);
+    const std::uint8_t radioByte = image[kAccessCodeByte];
+    ReportProgress(link, kAfterOwnBytesProgress);
+    link.Ui.Pause(kSendPauseMs);
+    image[kAccessCodeByte] =
+        static_cast<std::uint8_t>((pcByte & ~kAccessCodeOnOff) | (radioByte & kAccessCodeOnOff));
+    for (const MapEntry& entry : WriteMap(image, link.Data.ImageLastAddress)) {
+        ReportProgress(link, entry.Start);
+        // A failed single byte ends the walk there: the next byte's command would clear the flags.
+        for (const BlockSend& send : entry.Sends) {
+            WriteBlock(link, send.Address, send.Length);
+            if (TransferFailed(link)) {
+                break;
+            }
+        }
+        if (TransferFailed(link)) {
+            break;
+        }
+    }
+    FinishWalk(link, "frmRadio102.WriteData", "Program to Radio");
+}
+
+void ReportProgress(LinkContext& link, int address)
+{
+    ShowProgress(link, std::round(100.0 * address / link.Data.ImageLastAddress));
+}
+
+void ShowProgress(LinkContext& link, double percent)
+{
+    link.Ui.ShowProgress(static_cast<int>(std::min(percent, 100.0)));
+}
+
+bool RunChecked(LinkContext& link, std::string_view monitorText, const std::function<bool()>& transfer)
+{
+    link.Shell.BusyFlag = true;
+    link.Ui.SetRunning(true);
+    if (!StatusCheck(link)) {
+        Critical(link, "Radio not ready!!");
+        link.Ui.SetRunning(false);
+        return false;
+    }
+    bool completed = false;
+    ReadDataChkModel(link);
+    if (!link.Shell.ErrorFlag) {
+        ShowMonitor(link, monitorText);
+        completed = transfer();
+        if (completed) {
+            link.Shell.TransferDone = true;
+            ShowMonitor(link, "");
+            ShowMessage(link, "Complete!!", link.Caption, MessageIcon::Information);
+        }
+    }
+    link.Ui.SetRunning(false);
+    link.Shell.BusyFlag = false;
+    return completed;
+}
+
+bool RunRead(LinkContext& link)
+{
+    return RunChecked(link, "radio reading...", [&] {
+        RadioImage buffer = link.Data.RadioImage;
+        ReadData(link, buffer);
+        if (TransferFailed(link)) {
+            return false;
+        }
+        const int count = link.Data.ImageLastAddress - kFirstReadCopied + 1;
+        const auto read = buffer.Bytes(kFirstReadCopied, count);
+        std::copy(read.begin(), read.end(), link.Data.RadioImage.Bytes(kFirstReadCopied, count).begin());
+        DecodeImage(link.Data);
+        return true;
+    });
+}
+
+bool RunWrite(LinkContext& link)
+{
+    return RunChecked(link, "radio writing...", [&] {
+        WriteData(link);
+        return !TransferFailed(link);
+    });
+}
+
+}  // namespace kelpie

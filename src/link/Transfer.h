@@ -1,0 +1,49 @@
+// Transfer.h — moving the image between PC and radio: block commands, the walks, the runs.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "link/LinkContext.h"
+
+namespace kelpie {
+
+// PortOpen for a data procedure; a port that cannot be opened raises ErrorFlag and is reported.
+bool OpenForTransfer(LinkContext& link);
+
+// The end of every walk: the port closed, and a failure that was not a cancel reported under place
+// in the error log and with title in a message.
+void FinishWalk(LinkContext& link, std::string_view place, std::string_view title);
+// ErrorFlag or CancelFlag raised.
+bool TransferFailed(const LinkContext& link);
+
+// "#CEPRD": length radio bytes at address into buffer at the same address. Outcome in ErrorFlag
+// and CancelFlag.
+void ReadBlock(LinkContext& link, RadioImage& buffer, int address, int length);
+// The "#CEPDT" data reply of an acknowledged read request.
+void ReceiveBlockData(LinkContext& link, RadioImage& buffer, int address, int length);
+// "#CEPWR": length image bytes from address.
+void WriteBlock(LinkContext& link, int address, int length);
+// CAN, answered by ACK: the radio leaves its reading state. Raises CancelFlag.
+void AbortRead(LinkContext& link);
+
+// The read walk into buffer, which starts as a copy of the image; the port is closed at its end.
+void ReadData(LinkContext& link, RadioImage& buffer);
+// The write walk; takes the radio's own bytes at 0x005A and bit 2 of 0x00A8 into the image first.
+void WriteData(LinkContext& link);
+
+// The progress bar at a block start: its share of the image in whole percent.
+void ReportProgress(LinkContext& link, int address);
+// Values above 100 show as 100.
+void ShowProgress(LinkContext& link, double percent);
+
+// Status check, model check and the data procedure, in the frame every run shares; true when the
+// run completed, and then TransferDone is raised and "Complete!!" shown.
+bool RunChecked(LinkContext& link, std::string_view monitorText, const std::function<bool()>& transfer);
+
+// A read run: the image is replaced, and decoded, only when the whole read completed.
+bool RunRead(LinkContext& link);
+// A write run of the image as it stands (encoded and checked by the caller).
+bool RunWrite(LinkContext& link);
+
+}  // namespace kelpie

@@ -1,0 +1,125 @@
+#include "link/TransferDialog.h"
+
+#include <array>
+
+#include "link/Handshake.h"
+#include "link/Maintenance.h"
+#include "link/Port.h"
+#include "link/Transfer.h"
+#include "model/ImageFields.h"
+#include "model/ImagePasses.h"
+#include "model/PreWriteCheck.h"
+
+namespace kelpie {
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kCaptions = {"Read from Radio", "Program to Radio",
+                                                       "Clear Distress Log Data"};
+
+constexpr int kPictureTop = 1320;
+
+}  // namespace
+
+std::string_view TransferCaption(int transferMode)
+{
+    if (transferMode < 0 || transferMode >= static_cast<int>(kCaptions.size())) {
+        return {};
+    }
+    return kCaptions[static_cast<std::size_t>(transferMode)];
+}
+
+std::string TransferInstructions()
+{
+    return "1.Connect the JMB cable between the PC serial port and the radio.\r\n"
+           "2.On the radio, press and hold the [PRESET]+[DOWN]+[SQL] keys\r\n"
+           "   while turning on.\r\n"
+           "3.Press the [OK] button to start.";
+}
+
+int ProgressBarLeft(int frameWidth, int percent)
+{
+    return frameWidth * std::min(percent, 100) / 100 - frameWidth;
+}
+
+TransferPictures TransferPicturesFor(int transferMode)
+{
+    if (transferMode == kTransferRead) {
+        return {1050, 4200, kPictureTop};
+    }
+    return {4800, 450, kPictureTop};
+}
+
+bool RunTransferMode(LinkContext& link)
+{
+    switch (link.Shell.TransferMode) {
+        case kTransferRead:
+            return RunRead(link);
+        case kTransferProgram:
+            try {
+                EncodeImage(link.Data);
+            } catch (const EncodeOverflowError& error) {
+                // The image is as it was; nothing may reach the radio.
+                link.Shell.ErrorFlag = true;
+                PortClose(link);
+                ShowMessage(link, std::string("Data Error!!\n") + error.what(), link.Caption);
+                return false;
+            }
+            PreWriteCheck(link.Data);
+            return RunWrite(link);
+        case kTransferClearDistress:
+            return RunClearDistress(link);
+        default:
+            return false;
+    }
+}
+
+TransferDialog::TransferDialog(SerialPort& port, LinkUi& ui, Clock& clock, ShellState& shell, RadioData& data)
+    : m_trace(clock), m_port(port, m_trace), m_link{m_port, ui,
+                                                    clock,  shell,
+                                                    data,   std::string(TransferCaption(shell.TransferMode))}
+{}
+
+TransferDialog::~TransferDialog()
+{
+    PortClose(m_link);
+}
+
+void TransferDialog::Load()
+{
+    ShowMonitor(m_link, "starting at debug mode..");
+    ShowProgress(m_link, 0);
+}
+
+bool TransferDialog::OkPressed()
+{
+    if (m_link.Shell.DebugMode) {
+        m_trace.Start(SerialTracePath(m_link.Shell.ErrorLogPath));
+    }
+    m_link.Ui.SetRunning(true);
+    m_link.Shell.BusyFlag = true;
+    ShowMonitor(m_link, "startsync...");
+    bool completed = false;
+    if (StartSync(m_link)) {
+        ShowMonitor(m_link, "sync ok");
+        completed = RunTransferMode(m_link);
+        ShowProgress(m_link, 0);
+    } else {
+        ShowMonitor(m_link, "can not syncing!!");
+    }
+    m_link.Ui.SetRunning(false);
+    m_link.Shell.BusyFlag = false;
+    m_trace.Flush();
+    return completed;
+}
+
+bool TransferDialog::CancelPressed()
+{
+    if (!m_link.Shell.BusyFlag) {
+        return true;
+    }
+    m_link.Shell.CancelFlag = true;
+    return false;
+}
+
+}  // namespace kelpie

@@ -1,0 +1,64 @@
+// TransferDialog.h — what the transfer dialog frmRadio_102 does, apart from drawing itself: its
+// caption and texts by mode, the handshake and the run of its mode when OK is pressed, Cancel and
+// the close request. The window forwards its buttons here and shows what LinkUi asks.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "link/LinkContext.h"
+#include "link/SerialTrace.h"
+
+namespace kelpie {
+
+// The caption of each TransferMode; empty for an unknown mode.
+std::string_view TransferCaption(int transferMode);
+// The connection instructions, lines separated by CR LF.
+std::string TransferInstructions();
+
+// The left edge of lblPercent inside pictProgress for a percentage: 0 leaves the frame empty, 100
+// fills it.
+int ProgressBarLeft(int frameWidth, int percent);
+
+// Where the two pictures stand, in twips from the dialog's left and top: the radio on the left
+// when reading, on the right when sending.
+struct TransferPictures
+{
+    int HandyLeft;
+    int BLeft;
+    int Top;
+};
+TransferPictures TransferPicturesFor(int transferMode);
+
+// What the handshake leads to for a mode: a read, an encoded and checked write, or the clear.
+bool RunTransferMode(LinkContext& link);
+
+class TransferDialog
+{
+public:
+    TransferDialog(SerialPort& port, LinkUi& ui, Clock& clock, ShellState& shell, RadioData& data);
+    ~TransferDialog();
+
+    TransferDialog(const TransferDialog&) = delete;
+    TransferDialog& operator=(const TransferDialog&) = delete;
+
+    const std::string& Caption() const { return m_link.Caption; }
+
+    // The dialog was loaded: the debug monitor greets, the bar is empty.
+    void Load();
+    // The handshake, then the run of the mode. True when the run completed and the dialog closes.
+    bool OkPressed();
+    // True when the dialog closes: nothing was running. Otherwise the running wait is cancelled.
+    bool CancelPressed();
+    // The title bar's close is refused while a transfer runs.
+    bool CloseAllowed() const { return !m_link.Shell.BusyFlag; }
+
+    LinkContext& Link() { return m_link; }
+
+private:
+    SerialTrace m_trace;
+    TracingPort m_port;
+    LinkContext m_link;
+};
+
+}  // namespace kelpie

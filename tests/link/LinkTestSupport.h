@@ -1,0 +1,116 @@
+// LinkTestSupport.h — a link to the simulated radio for tests: a clock that only moves when the
+// link waits, a window that records what it was asked and answers message boxes from a script.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "link/Clock.h"
+#include "link/LinkContext.h"
+#include "link/LinkUi.h"
+#include "link/RadioSimulator.h"
+#include "link/SimulatorPort.h"
+#include "model/FreshImage.h"
+
+namespace kelpie::test {
+
+// Time moves by a hair on every reading and by the full amount on every sleep: the longest time
+// limit costs no real time.
+class FakeClock : public Clock
+{
+public:
+    double Now() override { return m_now += 1e-6; }
+    void Sleep(int milliseconds) override { m_now += milliseconds / 1000.0; }
+
+private:
+    double m_now = 1000;
+};
+
+struct RecordedMessage
+{
+    std::string Text;
+    std::string Title;
+    MessageIcon Icon;
+    MessageButtons Buttons;
+};
+
+class RecordingUi : public LinkUi
+{
+public:
+    void ShowMonitor(std::string_view text) override { Monitor.emplace_back(text); }
+    void ShowProgress(int percent) override { Progress.push_back(percent); }
+    void PumpEvents() override
+    {
+        ++Pumps;
+        if (OnPump) {
+            OnPump();
+        }
+    }
+    void Pause(int milliseconds) override { PausedMs += milliseconds; }
+    MessageAnswer Message(std::string_view text, std::string_view title, MessageIcon icon,
+                          MessageButtons buttons) override
+    {
+        Messages.push_back({std::string(text), std::string(title), icon, buttons});
+        if (Answers.empty()) {
+            return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+        }
+        const MessageAnswer answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    void SetRunning(bool running) override { Running.push_back(running); }
+
+    std::vector<std::string> MessageTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const RecordedMessage& m : Messages) {
+            texts.push_back(m.Text);
+        }
+        return texts;
+    }
+
+    std::vector<std::string> Monitor;
+    std::vector<int> Progress;
+    std::vector<RecordedMessage> Messages;
+    std::deque<MessageAnswer> Answers;  // for the boxes that ask; Cancel when the script has ended
+    std::vector<bool> Running;
+    std::function<void()> OnPump;
+    long Pumps = 0;
+    long PausedMs = 0;
+};
+
+// A program image and a radio of the same model, connected through the simulated port.
+struct SimulatedLink
+{
+    explicit SimulatedLink(int model = 5, SimulatorFaults faults = {})
+        : data(model), radio(model, std::move(faults)), port(radio, clock), link{port,  ui,
+                                                                                 clock, shell,
+                                                                                 data,  "Read from Radio"}
+    {
+        WriteFreshImage(data);
+    }
+
+    // Raises CancelFlag, as the Cancel button does, the first time the radio has seen that many
+    // read or write requests.
+    void CancelAtCommand(std::size_t count)
+    {
+        ui.OnPump = [this, count, fired = false]() mutable {
+            if (!fired && radio.Commands().size() >= count) {
+                fired = true;
+                shell.CancelFlag = true;
+            }
+        };
+    }
+
+    FakeClock clock;
+    RecordingUi ui;
+    ShellState shell;
+    RadioData data;
+    RadioSimulator radio;
+    SimulatorPort port;
+    LinkContext link;
+};
+
+}  // namespace kelpie::test
