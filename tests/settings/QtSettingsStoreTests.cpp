@@ -1,0 +1,70 @@
+#include "settings/QtSettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "files/ProgramSettings.h"
+
+namespace kelpie {
+namespace {
+
+// Points the per-user configuration of this test process at a fresh folder.
+class QtSettingsStoreTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_folder.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path());
+    }
+
+    QString ConfigFile() const
+    {
+        return QDir(m_folder.path()).filePath(QStringLiteral("Kelpie/Kelpie.conf"));
+    }
+
+    QTemporaryDir m_folder;
+};
+
+TEST_F(QtSettingsStoreTest, ValuesAreKeptPerSectionAndKeyInTheUsersKelpieFile)
+{
+    {
+        QtSettingsStore store;
+        EXPECT_EQ(store.GetSetting("ComPath", "ComNum"), std::nullopt);
+        store.SaveSetting("ComPath", "ComNum", "3");
+        store.SaveSetting("IniFilePath", "IniFileName_5", "CANADA");
+        store.SaveSetting("Settings", "MainLeft", "-15");
+        EXPECT_EQ(store.Location(), ConfigFile());
+    }
+    const QtSettingsStore reopened;
+    EXPECT_EQ(reopened.GetSetting("ComPath", "ComNum"), "3");
+    EXPECT_EQ(reopened.GetSetting("IniFilePath", "IniFileName_5"), "CANADA");
+    EXPECT_EQ(reopened.GetSetting("Settings", "MainLeft"), "-15");
+    EXPECT_EQ(reopened.GetSetting("Settings", "ComNum"), std::nullopt);
+
+    QSettings file(ConfigFile(), QSettings::IniFormat);
+    EXPECT_EQ(file.value(QStringLiteral("ComPath/ComNum")).toString(), QStringLiteral("3"));
+}
+
+TEST_F(QtSettingsStoreTest, ProgramSettingsReadBackWhatTheyStoredAndDefaultsOnAnEmptyFolder)
+{
+    QtSettingsStore store;
+    RadioData data(2);
+    ShellState shell;
+    ReadSettings(store, data, shell);
+    EXPECT_EQ(data.ModelIndex, 5);
+    EXPECT_EQ(shell.CommPort, 1);
+    EXPECT_EQ(RememberedDestination(store, 5), "usa");
+
+    shell.CommPort = 4;
+    StoreCommPort(store, shell);
+    StoreModelIndex(store, RadioData(6));
+    ReadSettings(QtSettingsStore(), data, shell);
+    EXPECT_EQ(data.ModelIndex, 6);
+    EXPECT_EQ(shell.CommPort, 4);
+}
+
+}  // namespace
+}  // namespace kelpie
