@@ -1,0 +1,223 @@
+#include "report/TextImage.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "model/ImagePasses.h"
+
+namespace kelpie {
+namespace {
+
+RadioData Reset(int model)
+{
+    RadioData data(model);
+    ResetEditModel(data);
+    return data;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    while ((at = text.find("\r\n", at)) != std::string::npos) {
+        at += 2;
+        const auto end = text.find("\r\n", at);
+        lines.push_back(text.substr(at, end == std::string::npos ? std::string::npos : end - at));
+    }
+    return lines;
+}
+
+std::string P(const std::string& text, std::size_t width)
+{
+    std::string padded = text;
+    padded.resize(width, ' ');
+    return padded;
+}
+
+// The line after the one that equals `heading`, `offset` lines on.
+std::string After(const std::vector<std::string>& lines, const std::string& heading, std::size_t offset)
+{
+    const auto at = std::find(lines.begin(), lines.end(), heading);
+    if (at == lines.end() || static_cast<std::size_t>(lines.end() - at) <= offset) {
+        return "<missing " + heading + ">";
+    }
+    return *(at + static_cast<std::ptrdiff_t>(offset));
+}
+
+bool Has(const std::vector<std::string>& lines, const std::string& line)
+{
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+TEST(TextImage, StartsWithALineBreakAndSectionsInOrder)
+{
+    RadioData data = Reset(0);
+    const std::string text = BuildTextImage(data);
+    EXPECT_EQ(text.substr(0, 4), "\r\n\r\n");
+    EXPECT_NE(text.substr(text.size() - 2), "\r\n");
+    const auto lines = Lines(text);
+    std::vector<std::string> headings;
+    for (const std::string& line : lines) {
+        if (line.starts_with("#####")) {
+            headings.push_back(line);
+        }
+    }
+    EXPECT_EQ(headings,
+              (std::vector<std::string>{
+                  "##### Available CH Group Setup #####", "##### Common Setup #####",
+                  "##### DSC Setup (Basic Setup) #####", "##### DSC Setup (Advanced Setup) #####",
+                  "##### DSC Setup (Display Setup) #####", "##### ATIS Setup (Common) #####",
+                  "##### ATIS Setup (Call Sign) #####", "##### Programable USA Channel #####",
+                  "##### Programable International Channel #####", "##### Programable Canada Channel #####",
+                  "##### Programable Wx Channel #####", "##### Memory ID Setting #####",
+                  "##### Group ID Setting #####", "##### Programable Exp Channel #####"}));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].starts_with("#####")) {
+            EXPECT_EQ(lines[i - 1], "");
+        }
+    }
+}
+
+TEST(TextImage, GroupAndCommonRowsOfTheMf7500s)
+{
+    RadioData data = Reset(0);
+    data.UsableGroups[1].StatusName = "  ";
+    data.UsableGroups[2].StatusName = "HOME";
+    const auto lines = Lines(BuildTextImage(data));
+    const std::string group = "##### Available CH Group Setup #####";
+    EXPECT_EQ(After(lines, group, 1),
+              P("", 35) + P("USA", 18) + P("INTL", 18) + P("Canada", 18) + P("EXP CH", 18));
+    EXPECT_EQ(After(lines, group, 2),
+              P("Enable", 35) + P("On", 18) + P("On", 18) + P("On", 18) + P("Off", 18));
+    EXPECT_EQ(After(lines, group, 4), P("Priority CH", 35) + P("16", 18) + P("16", 18) + P("16", 18));
+    EXPECT_EQ(After(lines, group, 6),
+              P("Status Name", 35) + P("----", 18) + P("----", 18) + P("HOME", 18) + P("----", 18));
+    EXPECT_TRUE(Has(lines, P("TX Po Display:", 35) + P("Lo Po Only", 35)));
+    EXPECT_TRUE(Has(lines, P("Resume Time:", 35) + P("3Sec", 18)));
+    EXPECT_TRUE(Has(lines, "[NMEA Data Input]"));
+    EXPECT_TRUE(Has(lines, P("Offset Time:", 35) + P(" 0:00", 18)));
+    EXPECT_TRUE(Has(lines, P("Weather Alert:", 35) + P("On", 35)));
+    EXPECT_TRUE(Has(lines, P("Rotary Beep:", 35) + P("Off", 18)));
+    EXPECT_TRUE(Has(lines, P("User MMSI:", 35) + P("", 12) + "----- Count : 0"));
+    EXPECT_TRUE(Has(lines, P("USA:", 35) + P("On", 20)));
+    EXPECT_TRUE(Has(lines, P("POS Request:", 35) + P("On", 18) + P("Low", 18)));
+    EXPECT_TRUE(Has(lines, P("Received Individual:", 35) + P("On", 18)));
+    EXPECT_EQ(After(lines, "[Group Call]", 4), P("Routine:", 35) + P("On", 18) + P("Low", 18));
+    EXPECT_EQ(
+        After(lines, "##### ATIS Setup (Call Sign) #####", 1),
+        P("No.", 10) + P("MID", 10) + P("Display", 18) + P("No.", 10) + P("MID", 10) + P("Display", 10));
+    EXPECT_EQ(After(lines, "##### ATIS Setup (Call Sign) #####", 11), P("No.10", 38) + P("No.20", 30));
+    EXPECT_EQ(After(lines, "##### Memory ID Setting #####", 3),
+              P("1", 5) + P("------------", 14) + "---------");
+    EXPECT_EQ(After(lines, "##### Group ID Setting #####", 12),
+              P("10", 5) + P("------------", 14) + "---------");
+}
+
+TEST(TextImage, MarineChannelLinesOfEveryLayout)
+{
+    struct Case
+    {
+        int model;
+        std::string heading;
+        std::string channel01A;
+        std::string channel20;
+        std::string channel15;
+    };
+    const std::string f01A = "01A  156.050  156.050  TX  ---  --  ---  ";
+    const Case cases[] = {
+        {1, "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM", f01A + "---  ",
+         "20   161.600  157.000  TX  ---  --  DUP  ---  ", "15   156.750  ---.---  --  ---  --  ---  ---  "},
+        {4, "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  VS  CH Name", f01A + "--  VTS         ",
+         "20   161.600  157.000  TX  ---  --  DUP  --  PORT OPR    ",
+         "15   156.750  ---.---  --  ---  --  ---  --  COMMERCIAL  "},
+        {5, "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM  VS  CH Name", f01A + "---  --  VTS         ",
+         "20   161.600  157.000  TX  ---  --  DUP  ---  --  PORT OPR    ",
+         "15   156.750  ---.---  --  ---  --  ---  ---  --  COMMERCIAL  "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.model);
+        RadioData data = Reset(c.model);
+        const auto lines = Lines(BuildTextImage(data));
+        const std::string usa = "##### Programable USA Channel #####";
+        EXPECT_EQ(After(lines, usa, 1), c.heading);
+        EXPECT_EQ(After(lines, usa, 3), c.channel01A);
+        EXPECT_TRUE(Has(lines, c.channel20));
+        EXPECT_TRUE(Has(lines, c.channel15));
+    }
+}
+
+TEST(TextImage, AnEmptyBankListsOnlyItsHeadings)
+{
+    RadioData data = Reset(5);
+    for (ChannelRecord& ch : data.UsaChannels) {
+        ch.Enable = false;
+    }
+    const auto lines = Lines(BuildTextImage(data));
+    const std::string usa = "##### Programable USA Channel #####";
+    EXPECT_EQ(After(lines, usa, 3), "");
+    EXPECT_EQ(After(lines, usa, 4), "##### Programable International Channel #####");
+}
+
+TEST(TextImage, WeatherAndBankELinesByModel)
+{
+    RadioData mv230 = Reset(5);
+    ChannelRecord& ch = mv230.ExpChannels[0];
+    ch.Enable = true;
+    ch.CHDisplayL = "AB";
+    ch.CHDisplayR = "CD";
+    ch.Rxfreq = 156.0512;
+    ch.Txfreq = 156.0125;
+    ch.RxCTCSS = 5;
+    ch.TxDCS = 110;
+    ch.Narrow = true;
+    ch.ChTag = "WORK";
+    auto lines = Lines(BuildTextImage(mv230));
+    EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 1), "CH  ENABLE  MEM  CH Name");
+    EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 3), "1   ENABLE  ---  162.550MHZ  ");
+    const std::string lmr = "##### Programable LMR Channel #####";
+    EXPECT_EQ(
+        After(lines, lmr, 3),
+        "1   AbCd  ENABLE  156.0500  156.0125  ---  --  ---  --  WORK          N   77.0Hz   ---  I036   ");
+    EXPECT_EQ(ch.Rxfreq, 156.05);  // the listing put the frequency on the 5 kHz raster
+    EXPECT_EQ(After(lines, lmr, 4).substr(0, 47), "2   ----  ------  ---.----  ---.----  ---  --  ");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "##### ATIS Setup (Common) #####"), 0);
+    EXPECT_FALSE(Has(lines, "##### DSC Setup (Basic Setup) #####"));
+    EXPECT_FALSE(Has(lines, "##### Memory ID Setting #####"));
+
+    RadioData mv240 = Reset(1);
+    lines = Lines(BuildTextImage(mv240));
+    EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 3), "1   ENABLE  ---  ");
+    EXPECT_EQ(After(lines, "##### Programable Exp Channel #####", 1),
+              "CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM");
+    EXPECT_EQ(After(lines, "##### Programable Exp Channel #####", 42),
+              "40  ----  ------  ---.----  ---.----  ---  --  ---  ");
+
+    RadioData mv220 = Reset(4);
+    lines = Lines(BuildTextImage(mv220));
+    EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 3), "1   ENABLE  162.550MHZ  ");
+    EXPECT_EQ(After(lines, lmr, 2),
+              "--  ----  ------  --------  --------  ---  --  --  ------------  --  -------  ---  -------");
+    EXPECT_EQ(After(lines, lmr, 3),
+              "1   ----  ------  ---.----  ---.----  ---  --  --  ------------  --  -------  ---  -------");
+    EXPECT_TRUE(Has(lines, "##### ATIS Setup (Common) #####"));
+    EXPECT_FALSE(Has(lines, "##### ATIS Setup (Call Sign) #####"));
+}
+
+TEST(TextImage, SavedFileEndsWithALineBreakAndReplacesTheOldOne)
+{
+    const auto file = std::filesystem::temp_directory_path() / "kelpie-listing-test.txt";
+    std::ofstream(file) << "an older and much longer listing than the new one";
+    SaveTextImage(file, "\r\nnew");
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    EXPECT_EQ(content.str(), "\r\nnew\r\n");
+    std::filesystem::remove(file);
+}
+
+}  // namespace
+}  // namespace kelpie
