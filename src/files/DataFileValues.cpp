@@ -18,20 +18,6 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-int HexDigit(char c)
-{
-    if (IsDigit(c)) {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
 // The longest decimal number at the start of text: sign, digits, point, digits, exponent. The
 // number of characters it takes; 0 when there is none.
 std::size_t DecimalLength(std::string_view text)
@@ -159,11 +145,9 @@ double LeadingNumber(std::string_view text)
         }
     }
     if (compact.size() >= 2 && compact[0] == '&' && (compact[1] == 'H' || compact[1] == 'h')) {
-        double value = 0.0;
-        for (std::size_t i = 2; i < compact.size() && HexDigit(compact[i]) >= 0; ++i) {
-            value = value * 16 + HexDigit(compact[i]);
-        }
-        return value;
+        std::uint64_t value = 0;
+        const auto result = std::from_chars(compact.data() + 2, compact.data() + compact.size(), value, 16);
+        return result.ec == std::errc::result_out_of_range ? HUGE_VAL : static_cast<double>(value);
     }
     const std::size_t length = DecimalLength(compact);
     if (length == 0) {

@@ -23,6 +23,10 @@ std::optional<std::string> QtSettingsStore::GetSetting(std::string_view section,
     if (!value.isValid()) {
         return std::nullopt;
     }
+    // A value with commas that was not written by QSettings itself reads back as a list.
+    if (value.userType() == QMetaType::QStringList) {
+        return value.toStringList().join(QStringLiteral(", ")).toStdString();
+    }
     return value.toString().toStdString();
 }
 

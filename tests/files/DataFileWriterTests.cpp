@@ -130,19 +130,26 @@ TEST(DataFileWriter, RecordFieldsUseTheirForms)
 TEST(SaveFileAs, AFolderThatCannotBeWrittenKeepsTheOldFileAndReportsTheError)
 {
     TempFolder folder;
+    TempFolder logFolder;
+    std::filesystem::permissions(logFolder.Path(), std::filesystem::perms::all);
     const auto target = folder.Path() / "radio.dat";
+    const auto log = logFolder.Path() / "err.log";
     WriteFileText(target, "old contents\r\n");
     const bool reported = RunWithoutWriteAccess(folder.Path(), [&] {
         Written file(5);
+        file.Shell.DebugMode = true;
+        file.Shell.ErrorLogPath = log.string();
         RecordingUi ui;
         SaveFileAs(file.Data, file.Shell, ui, target);
         return file.Shell.ErrorFlag && file.Shell.CancelFlag && !file.Shell.BusyFlag &&
                ui.Messages.size() == 1 && ui.Messages[0].Text == "FileSave Error!!" &&
-               ui.Messages[0].Title == file.Shell.ProgramTitle && ui.Messages[0].Icon == MessageIcon::Warning;
+               ui.Messages[0].Title == file.Shell.ProgramTitle &&
+               ui.Messages[0].Icon == MessageIcon::Warning && ui.Messages[0].Buttons == MessageButtons::Ok;
     });
     EXPECT_TRUE(reported);
     EXPECT_EQ(ReadFileText(target), "old contents\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+    EXPECT_NE(ReadFileText(log).find(":frmMain.SaveFileAs -> 13Permission denied\r\n"), std::string::npos);
 }
 
 TEST(SaveFileAs, ASaveReplacesTheFileAndLogsNothing)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "files/ProgramSettings.h"
@@ -46,6 +47,16 @@ TEST_F(QtSettingsStoreTest, ValuesAreKeptPerSectionAndKeyInTheUsersKelpieFile)
 
     QSettings file(ConfigFile(), QSettings::IniFormat);
     EXPECT_EQ(file.value(QStringLiteral("ComPath/ComNum")).toString(), QStringLiteral("3"));
+}
+
+TEST_F(QtSettingsStoreTest, AHandWrittenValueWithCommasReadsAsText)
+{
+    QDir(m_folder.path()).mkpath(QStringLiteral("Kelpie"));
+    QFile file(ConfigFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[IniFilePath]\nIniFileName_5=USA, WEST\n");
+    file.close();
+    EXPECT_EQ(QtSettingsStore().GetSetting("IniFilePath", "IniFileName_5"), "USA, WEST");
 }
 
 TEST_F(QtSettingsStoreTest, ProgramSettingsReadBackWhatTheyStoredAndDefaultsOnAnEmptyFolder)
