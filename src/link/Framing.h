@@ -18,6 +18,9 @@ constexpr std::uint8_t kCr = 0x0D;
 constexpr std::uint8_t kLf = 0x0A;
 constexpr std::uint8_t kCan = 0x18;
 constexpr std::uint8_t kAck = 0x06;
+// The probe: "P", answered by "P", then "0".
+constexpr std::uint8_t kProbe = 'P';
+constexpr std::uint8_t kProbeFollow = '0';
 
 // Command word, TAB, each non-empty field followed by a TAB, two checksum digits, CR LF.
 Bytes BuildFrame(std::string_view command, std::string_view f1, std::string_view f2 = {},

@@ -13,8 +13,6 @@ namespace kelpie {
 
 namespace {
 
-constexpr std::uint8_t kProbe = 'P';
-constexpr std::uint8_t kProbeFollow = '0';
 constexpr int kProbeAttempts = 3;
 constexpr int kSyncPasses = 2;
 constexpr int kAfterAdapterPauseMs = 1000;
@@ -31,11 +29,6 @@ enum class RadioStatus {
     CommandFailed
 };
 
-void Critical(LinkContext& link, std::string_view text)
-{
-    ShowMessage(link, text, link.Caption);
-}
-
 RadioStatus QueryStatus(LinkContext& link)
 {
     const Bytes request = BuildFrame("#CEPSR", "00");
@@ -43,11 +36,7 @@ RadioStatus QueryStatus(LinkContext& link)
         return RadioStatus::CommandFailed;
     }
     const WaitText word = ReadChars(link, 6, kReplyLimit);
-    if (word.Result == kWaitCancelled) {
-        Critical(link, "cancel!!");
-    } else if (word.Result == kWaitTimedOut) {
-        Critical(link, "time out!!");
-    }
+    ShowWaitFailure(link, word.Result);
     if (word.Result != kWaitDone) {
         return RadioStatus::NotReady;
     }
@@ -56,11 +45,7 @@ RadioStatus QueryStatus(LinkContext& link)
         return RadioStatus::NotReady;
     }
     const WaitText line = ReadReplyLine(link, kReplyLimit);
-    if (line.Result == kWaitCancelled) {
-        Critical(link, "cancel!!");
-    } else if (line.Result == kWaitTimedOut) {
-        Critical(link, "time out!!");
-    }
+    ShowWaitFailure(link, line.Result);
     if (line.Result != kWaitDone) {
         return RadioStatus::NotReady;
     }
@@ -82,7 +67,8 @@ RadioStatus QueryStatus(LinkContext& link)
 
 void ShowPortError(LinkContext& link)
 {
-    Critical(link, "port inicialize error!!\n" + link.Port.DeviceName() + ": " + link.Port.LastErrorText());
+    ShowCritical(link,
+                 "port inicialize error!!\n" + link.Port.DeviceName() + ": " + link.Port.LastErrorText());
 }
 
 bool ProbeRadio(LinkContext& link)
@@ -119,16 +105,16 @@ bool StartSync(LinkContext& link)
             break;
         case kWaitDone:
             if (answer.Text == "ERROR") {
-                Critical(link, "ACMD Command error!!");
+                ShowCritical(link, "ACMD Command error!!");
                 return false;
             }
             if (answer.Text != "OK" && answer.Text != "#CMDUN") {
-                Critical(link, "error!!");
+                ShowCritical(link, "error!!");
                 return false;
             }
             break;
         default:
-            Critical(link, "error!!");
+            ShowCritical(link, "error!!");
             break;
     }
     if (!PortInitCP(link)) {

@@ -109,4 +109,18 @@ void ShowMessage(LinkContext& link, std::string_view text, std::string_view titl
     link.Ui.Message(text, title, icon, MessageButtons::Ok);
 }
 
+void ShowCritical(LinkContext& link, std::string_view text)
+{
+    ShowMessage(link, text, link.Caption);
+}
+
+void ShowWaitFailure(LinkContext& link, int result)
+{
+    if (result == kWaitCancelled) {
+        ShowCritical(link, "cancel!!");
+    } else if (result == kWaitTimedOut) {
+        ShowCritical(link, "time out!!");
+    }
+}
+
 }  // namespace kelpie

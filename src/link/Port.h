@@ -38,5 +38,9 @@ void ShowMonitor(LinkContext& link, std::string_view text);
 // A message box with an OK button.
 void ShowMessage(LinkContext& link, std::string_view text, std::string_view title,
                  MessageIcon icon = MessageIcon::Critical);
+// A critical message titled with the dialog's caption.
+void ShowCritical(LinkContext& link, std::string_view text);
+// "cancel!!" for a cancelled wait, "time out!!" for one that timed out; nothing otherwise.
+void ShowWaitFailure(LinkContext& link, int result);
 
 }  // namespace kelpie

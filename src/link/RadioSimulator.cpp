@@ -10,8 +10,6 @@ namespace kelpie {
 
 namespace {
 
-constexpr std::uint8_t kProbe = 'P';
-constexpr std::uint8_t kProbeFollow = '0';
 constexpr int kModelCodeHead = 0x0000;
 constexpr int kModelCodeSettings = 0x0040;
 

@@ -23,11 +23,6 @@ constexpr int kAfterOwnBytesProgress = 32;
 // A read leaves the first two image bytes alone: they are not the radio's programming.
 constexpr int kFirstReadCopied = 0x0002;
 
-void Critical(LinkContext& link, std::string_view text)
-{
-    ShowMessage(link, text, link.Caption);
-}
-
 }  // namespace
 
 void FinishWalk(LinkContext& link, std::string_view place, std::string_view title)
@@ -81,11 +76,7 @@ void ReceiveBlockData(LinkContext& link, RadioImage& buffer, int address, int le
     link.Shell.ErrorFlag = true;
     link.Shell.CancelFlag = false;
     const WaitText word = ReadChars(link, 6, kReplyLimit);
-    if (word.Result == kWaitCancelled) {
-        Critical(link, "cancel!!");
-    } else if (word.Result == kWaitTimedOut) {
-        Critical(link, "time out!!");
-    }
+    ShowWaitFailure(link, word.Result);
     if (word.Result != kWaitDone) {
         return;
     }
@@ -96,7 +87,7 @@ void ReceiveBlockData(LinkContext& link, RadioImage& buffer, int address, int le
     }
     const WaitText line = ReadReplyLine(link, kReplyLimit);
     if (line.Result == kWaitTimedOut) {
-        Critical(link, "time out!!");
+        ShowWaitFailure(link, line.Result);
     }
     if (line.Result != kWaitDone) {
         return;
@@ -111,14 +102,14 @@ void ReceiveBlockData(LinkContext& link, RadioImage& buffer, int address, int le
     pieces.resize(std::max<std::size_t>(pieces.size(), 4));
     const std::optional<unsigned> replyAddress = ParseHex(pieces[1], 4);
     if (!replyAddress || *replyAddress != static_cast<unsigned>(address)) {
-        Critical(link, "address error!!");
+        ShowCritical(link, "address error!!");
         return;
     }
     const std::optional<unsigned> replyLength = ParseHex(pieces[2], 2);
     const std::string& data = pieces[3];
     if (!replyLength || *replyLength != static_cast<unsigned>(length) ||
         data.size() != 2 * static_cast<std::size_t>(length) || !HexToBytes(data, buffer, address, length)) {
-        Critical(link, "data error!!");
+        ShowCritical(link, "data error!!");
         return;
     }
     link.Shell.ErrorFlag = false;
@@ -219,7 +210,7 @@ bool RunChecked(LinkContext& link, std::string_view monitorText, const std::func
     link.Shell.BusyFlag = true;
     link.Ui.SetRunning(true);
     if (!StatusCheck(link)) {
-        Critical(link, "Radio not ready!!");
+        ShowCritical(link, "Radio not ready!!");
         link.Ui.SetRunning(false);
         return false;
     }

@@ -54,6 +54,30 @@ bool IsError(const std::string& text)
 
 const std::optional<int> kGoOn = std::nullopt;
 
+// Characters up to a CR, which is not kept; each byte after it goes to afterCr, whose first answer
+// ends the wait at the completion test.
+template <typename AfterCr>
+WaitText CollectLine(LinkContext& link, double limit, AfterCr afterCr)
+{
+    WaitText got{{}, kWaitDone};
+    bool sawCr = false;
+    std::optional<int> end;
+    got.Result = WaitLoop(
+        link, limit,
+        [&](std::uint8_t byte) {
+            if (sawCr) {
+                end = end ? end : afterCr(byte);
+            } else if (byte == kCr) {
+                sawCr = true;
+            } else {
+                got.Text += static_cast<char>(byte);
+            }
+            return kGoOn;
+        },
+        [&]() { return end; });
+    return got;
+}
+
 }  // namespace
 
 void WaitEcho(LinkContext& link, const Bytes& sent)
@@ -110,51 +134,15 @@ WaitText ReadChars(LinkContext& link, int count, double limit)
 
 WaitText ReadReplyLine(LinkContext& link, double limit)
 {
-    WaitText got{{}, kWaitDone};
-    bool sawCr = false;
-    bool sawLf = false;
-    got.Result = WaitLoop(
-        link, limit,
-        [&](std::uint8_t byte) {
-            if (!sawCr) {
-                sawCr = byte == kCr;
-                if (!sawCr) {
-                    got.Text += static_cast<char>(byte);
-                }
-            } else {
-                sawLf = byte == kLf;
-            }
-            return kGoOn;
-        },
-        [&]() { return sawLf ? std::optional<int>(kWaitDone) : kGoOn; });
-    return got;
+    return CollectLine(link, limit,
+                       [](std::uint8_t byte) { return byte == kLf ? std::optional<int>(kWaitDone) : kGoOn; });
 }
 
 WaitText ReadLine(LinkContext& link, double limit)
 {
-    WaitText got{{}, kWaitDone};
-    bool sawCr = false;
-    std::optional<std::uint8_t> afterCr;
-    got.Result = WaitLoop(
-        link, limit,
-        [&](std::uint8_t byte) {
-            if (!sawCr) {
-                sawCr = byte == kCr;
-                if (!sawCr) {
-                    got.Text += static_cast<char>(byte);
-                }
-            } else {
-                afterCr = byte;
-            }
-            return kGoOn;
-        },
-        [&]() -> std::optional<int> {
-            if (!afterCr) {
-                return kGoOn;
-            }
-            return *afterCr == kLf ? kWaitDone : kWaitInvalid;
-        });
-    return got;
+    return CollectLine(link, limit, [](std::uint8_t byte) {
+        return std::optional<int>(byte == kLf ? kWaitDone : kWaitInvalid);
+    });
 }
 
 int WaitCmdOk(LinkContext& link)

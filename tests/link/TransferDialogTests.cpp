@@ -13,25 +13,14 @@
 namespace kelpie {
 namespace {
 
-using test::FakeClock;
-using test::RecordingUi;
-
-// The dialog over a simulated radio, as the main window opens it.
-struct DialogRun
+// The dialog's radio and image, as the main window opens it after a reset.
+struct DialogRun : test::SimulatedLink
 {
-    explicit DialogRun(int mode, SimulatorFaults faults = {})
-        : data(5), radio(5, std::move(faults)), port(radio, clock)
+    explicit DialogRun(int mode, SimulatorFaults faults = {}) : SimulatedLink(5, std::move(faults))
     {
         ResetEditModel(data);
         shell.TransferMode = mode;
     }
-
-    FakeClock clock;
-    RecordingUi ui;
-    ShellState shell;
-    RadioData data;
-    RadioSimulator radio;
-    SimulatorPort port;
 };
 
 TEST(TransferDialog, CaptionsInstructionsAndPicturesFollowTheMode)
