@@ -93,7 +93,7 @@ void TransferDialog::Load()
 
 bool TransferDialog::OkPressed()
 {
-    if (m_link.Shell.DebugMode) {
+    if (m_link.Shell.DebugMode && !m_link.Shell.ErrorLogPath.empty()) {
         m_trace.Start(SerialTracePath(m_link.Shell.ErrorLogPath));
     }
     m_link.Ui.SetRunning(true);

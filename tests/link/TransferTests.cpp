@@ -194,41 +194,40 @@ TEST(Transfer, ClearSends27BlocksOfErasedDistressLog)
     EXPECT_EQ(s.ui.Messages[0].Title, "Clear Distress Log Data");
 }
 
-// What a run that went wrong shows, and that it left the program's image alone.
+// What a run that went wrong shows and leaves in ErrorFlag. A radio that is not ready leaves the
+// flag as the last echo check did: lowered.
 struct FaultCase
 {
     const char* name;
     SimulatorFaults faults;
     std::vector<std::string> messages;
-    bool cancelled = false;
+    bool errorFlag;
 };
 
 std::vector<FaultCase> ReadFaults()
 {
     const std::vector<std::string> commError = {"Communication Error!!"};
+    const std::vector<std::string> notReady = {"Radio not ready!!"};
+    const std::string question = "confirm the synchronization of the communication";
     return {
-        {"reply never comes", {.NoReplyBlock = 10}, {"time out!!", "Communication Error!!"}},
-        {"reply too slow", {.ReplyDelay = 11}, {"Radio not ready!!"}},
-        {"wrong address", {.BadAddressBlock = 10}, {"address error!!", "Communication Error!!"}},
-        {"short data", {.ShortDataBlock = 10}, {"data error!!", "Communication Error!!"}},
-        {"non-hexadecimal data", {.BadHexBlock = 10}, {"data error!!", "Communication Error!!"}},
-        {"bad checksum", {.BadSumBlock = 10}, commError},
-        {"wrong reply word", {.BadWordBlock = 10}, commError},
-        {"not acknowledged", {.NoAckBlock = 10}, commError},
-        {"hang-up", {.HangUpBlock = 300}, commError},
-        {"refused",
-         {.RefuseBlock = 10},
-         {"confirm the synchronization of the communication", "Communication Error!!"}},
+        {"reply never comes", {.NoReplyBlock = 10}, {"time out!!", "Communication Error!!"}, true},
+        {"reply too slow", {.ReplyDelay = 11}, notReady, false},
+        {"wrong address", {.BadAddressBlock = 10}, {"address error!!", "Communication Error!!"}, true},
+        {"short data", {.ShortDataBlock = 10}, {"data error!!", "Communication Error!!"}, true},
+        {"non-hexadecimal data", {.BadHexBlock = 10}, {"data error!!", "Communication Error!!"}, true},
+        {"bad checksum", {.BadSumBlock = 10}, commError, true},
+        {"wrong reply word", {.BadWordBlock = 10}, commError, true},
+        {"not acknowledged", {.NoAckBlock = 10}, commError, true},
+        {"hang-up", {.HangUpBlock = 300}, commError, true},
+        {"refused", {.RefuseBlock = 10}, {question, "Communication Error!!"}, true},
         // Byte 100 is in the PC's "#CMDOK" after the first data reply.
-        {"wrong echo", {.BadEchoAt = 100}, commError},
-        {"no echo", {.NoEcho = true}, {"Radio not ready!!"}},
-        {"silence", {.Silent = true}, {"Radio not ready!!"}},
-        {"busy", {.BusyReplies = 1}, {"Radio is busy!!", "Radio not ready!!"}},
-        {"model code", {.ModelCode = 0x00E7}, {"ModelType Error !!"}},
-        {"status refused",
-         {.StatusRefusals = 1},
-         {"confirm the synchronization of the communication", "Radio not ready!!"}},
-        {"model check fails", {.NoAckBlock = 1}, {"Communication Error!!"}},
+        {"wrong echo", {.BadEchoAt = 100}, commError, true},
+        {"no echo", {.NoEcho = true}, notReady, true},
+        {"silence", {.Silent = true}, notReady, true},
+        {"busy", {.BusyReplies = 1}, {"Radio is busy!!", "Radio not ready!!"}, false},
+        {"model code", {.ModelCode = 0x00E7}, {"ModelType Error !!"}, true},
+        {"status refused", {.StatusRefusals = 1}, {question, "Radio not ready!!"}, false},
+        {"model check fails", {.NoAckBlock = 1}, commError, true},
     };
 }
 
@@ -248,6 +247,8 @@ TEST(Transfer, EveryFaultEndsTheReadWithItsMessageAndTheImageUntouched)
         EXPECT_EQ(s.ui.MessageTexts(), c.messages);
         EXPECT_EQ(s.data.RadioImage, before);
         EXPECT_FALSE(s.shell.TransferDone);
+        EXPECT_EQ(s.shell.ErrorFlag, c.errorFlag);
+        EXPECT_FALSE(s.shell.CancelFlag);
         EXPECT_LT(s.clock.Now() - start, 1000.0);  // every wait ended within its limit
     }
 }
