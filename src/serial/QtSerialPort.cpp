@@ -1,5 +1,6 @@
 #include "serial/QtSerialPort.h"
 
+#include <QSerialPortInfo>
 #include <chrono>
 #include <optional>
 #include <thread>
@@ -59,6 +60,15 @@ std::optional<LineSettings> ParseLineSettings(std::string_view text)
 }
 
 }  // namespace
+
+std::vector<std::string> AvailableSerialDevices()
+{
+    std::vector<std::string> devices;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        devices.push_back(info.systemLocation().toStdString());
+    }
+    return devices;
+}
 
 bool QtSerialPort::Fail(int number, std::string text)
 {

@@ -8,6 +8,9 @@
 
 namespace kelpie {
 
+// The serial devices the system offers, for assigning one to a COM number.
+std::vector<std::string> AvailableSerialDevices();
+
 class QtSerialPort : public SerialPort
 {
 public:
