@@ -19,8 +19,6 @@ std::string LocalTimeText(const char* format)
     return std::string(buffer, length);
 }
 
-}  // namespace
-
 std::string ErrorLogLine(std::string_view place, std::string_view text)
 {
     std::string line = LocalTimeText("%x");
@@ -32,6 +30,8 @@ std::string ErrorLogLine(std::string_view place, std::string_view text)
     line += text;
     return line;
 }
+
+}  // namespace
 
 void LogError(const ShellState& shell, std::string_view place, std::string_view text)
 {

@@ -1,5 +1,5 @@
-// FileTestSupport.h — what the file tests share: a recording FileUi, an in-memory settings store
-// and file helpers.
+// FileTestSupport.h — what the file tests share: a temporary folder, a recording FileUi, an
+// in-memory settings store and file helpers.
 #pragma once
 
 #include <filesystem>
@@ -7,6 +7,8 @@
 #include <functional>
 #include <iterator>
 #include <map>
+#include <ostream>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,8 +16,33 @@
 #include "files/FileUi.h"
 #include "files/SettingsStore.h"
 #include "model/RadioData.h"
+#include "model/ShellState.h"
 
 namespace kelpie {
+
+// A fresh folder under the system's temporary folder, removed with its contents.
+class TempFolder
+{
+public:
+    TempFolder()
+    {
+        std::random_device random;
+        m_path = std::filesystem::temp_directory_path() / ("kelpie-files-" + std::to_string(random()));
+        std::filesystem::create_directories(m_path);
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
 
 struct ShownMessage
 {
@@ -23,7 +50,22 @@ struct ShownMessage
     std::string Title;
     MessageIcon Icon;
     MessageButtons Buttons;
+
+    bool operator==(const ShownMessage&) const = default;
 };
+
+inline void PrintTo(const ShownMessage& m, std::ostream* out)
+{
+    *out << '"' << m.Text << "\" \"" << m.Title << "\" icon " << static_cast<int>(m.Icon) << " buttons "
+         << static_cast<int>(m.Buttons);
+}
+
+// A box with an OK button, titled with the program title unless another is given.
+inline std::vector<ShownMessage> OkBox(std::string text, MessageIcon icon,
+                                       std::string title = ShellState().ProgramTitle)
+{
+    return {{std::move(text), std::move(title), icon, MessageButtons::Ok}};
+}
 
 class RecordingUi : public FileUi
 {
