@@ -96,7 +96,8 @@ void WriteUsableGroups(DataFileBuilder& file, const RadioData& data)
         file.Flag(GroupKey("TX TOT", g), data.UsableGroups[g].TxTot);
     }
     for (int g = 0; g < kPresetGroupCount; ++g) {
-        file.Integer(GroupKey("Priority CH", g), std::llabs(data.UsableGroups[g].PriorityCh));
+        // With its sign: "Off" is -1, whose absolute value would name the channel of slot 1.
+        file.Integer(GroupKey("Priority CH", g), data.UsableGroups[g].PriorityCh);
         int written = 0;
         for (int j = 0; j < kPresetListLength; ++j) {
             const std::uint16_t channel = PresetEntry(data.RadioImage, g, j);

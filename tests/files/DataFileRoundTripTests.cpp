@@ -20,6 +20,7 @@ RadioData EditedData(int model)
     data.UsableGroups[1].Enable = !data.UsableGroups[1].Enable;
     data.UsableGroups[2].TxTot = data.UsableGroups[2].StatusIcon = true;
     data.UsableGroups[2].PriorityCh = 17;
+    data.UsableGroups[1].PriorityCh = -1;
     data.UsableGroups[2].Backup = 200;
     data.UsableGroups[0].StatusName = names ? "HOME" : "";
     data.RadioImage[0x0074] = 33;

@@ -43,17 +43,17 @@ TEST(DataFileWriter, FileBeginsWithTheMainSectionAndSelFlagsComeFromBitsFiveAndF
 TEST(DataFileWriter, PresetListsAreWrittenWithoutGapsAndEmptyListsWriteOnlyPriorityAndBackup)
 {
     RadioData data(5);
-    data.UsableGroups[0].PriorityCh = -32;
+    data.UsableGroups[0].PriorityCh = -1;
     data.UsableGroups[0].Backup = 3;
     for (const auto& [entry, channel] : {std::pair{0, 17}, {3, 289}, {5, 290}, {9, 0}}) {
         data.RadioImage[0x0060 + 20 + 2 * entry] = static_cast<std::uint8_t>(channel & 0xFF);
         data.RadioImage[0x0061 + 20 + 2 * entry] = static_cast<std::uint8_t>(channel >> 8);
     }
     const auto lines = SectionLines(Text(data), "Usable CH Group Setup");
-    const auto at = std::ranges::find(lines, "Priority CH 0=32");
+    const auto at = std::ranges::find(lines, "Priority CH 0=-1");
     ASSERT_LE(at + 7, lines.end());
     EXPECT_EQ(std::vector<std::string>(at, at + 7),
-              (std::vector<std::string>{"Priority CH 0=32", "Priority CH 0Backup=3", "Priority CH 1=0",
+              (std::vector<std::string>{"Priority CH 0=-1", "Priority CH 0Backup=3", "Priority CH 1=0",
                                         "Priority CH 1-Cmb 1=17", "Priority CH 1-Cmb 2=289",
                                         "Priority CH 1-Cmb 3=0", "Priority CH 1Backup=0"}));
 }
