@@ -90,34 +90,11 @@ std::string BackupKey(int group)
     return "Priority CH " + std::to_string(group) + "Backup";
 }
 
-std::span<const RecordKey> MarineKeys()
+const SectionKeys& DataFileKeys()
 {
-    return kMarineKeys;
-}
-
-std::span<const RecordKey> MarineNameKeys()
-{
-    return kMarineNameKeys;
-}
-
-std::span<const RecordKey> WxKeys()
-{
-    return kWxKeys;
-}
-
-std::span<const RecordKey> ExpKeys()
-{
-    return kExpKeys;
-}
-
-std::span<const RecordKey> ExpLmrKeys()
-{
-    return kExpLmrKeys;
-}
-
-std::span<const CommonKey> CommonKeys()
-{
-    return kCommonKeys;
+    static constexpr SectionKeys keys{kMarineKeys, kMarineNameKeys, kWxKeys,
+                                      kExpKeys,    kExpLmrKeys,     kCommonKeys};
+    return keys;
 }
 
 }  // namespace kelpie

@@ -79,14 +79,6 @@ struct RecordKey
     std::int64_t Last = std::numeric_limits<std::int16_t>::max();
 };
 
-// Marine sections after "Position"; the name keys only on models with channel names.
-std::span<const RecordKey> MarineKeys();
-std::span<const RecordKey> MarineNameKeys();
-std::span<const RecordKey> WxKeys();
-// Bank E sections; the LMR keys only on models whose bank E is LMR.
-std::span<const RecordKey> ExpKeys();
-std::span<const RecordKey> ExpLmrKeys();
-
 // One key of the common setup section. Fields written "as they are" keep their sign in the
 // file; the others are written as absolute values. The reader accepts First..Last: the byte
 // fields and the combined channel indexes only what their image fields can hold.
@@ -100,6 +92,17 @@ struct CommonKey
     std::int64_t First = std::numeric_limits<std::int16_t>::min();
     std::int64_t Last = std::numeric_limits<std::int16_t>::max();
 };
-std::span<const CommonKey> CommonKeys();
+
+// The keys of each kind of section, in file order.
+struct SectionKeys
+{
+    std::span<const RecordKey> Marine;       // after "Position"
+    std::span<const RecordKey> MarineNames;  // only on models with channel names
+    std::span<const RecordKey> Wx;
+    std::span<const RecordKey> Exp;
+    std::span<const RecordKey> ExpLmr;  // only on models whose bank E is LMR
+    std::span<const CommonKey> Common;
+};
+const SectionKeys& DataFileKeys();
 
 }  // namespace kelpie

@@ -142,7 +142,7 @@ void ReadUsableGroups(RadioData& data, const SectionTable& table)
 void ReadCommonSetup(RadioData& data, const SectionTable& table)
 {
     const SectionValues values(table, std::string(kCommonSection));
-    for (const CommonKey& key : CommonKeys()) {
+    for (const CommonKey& key : DataFileKeys().Common) {
         std::visit(
             [&](auto field) {
                 auto& value = data.CommonSetup.*field;
@@ -188,11 +188,11 @@ void ReadMarineBanks(RadioData& data, const SectionTable& table)
             }
             ChannelRecord& record = records[static_cast<std::size_t>(p)];
             record.Position = static_cast<std::int16_t>(p);
-            values.Record(record, MarineKeys());
+            values.Record(record, DataFileKeys().Marine);
             // A channel whose slot has no duplex frequency never becomes duplex.
             record.Duplex = record.Duplex && record.DuplexAllowed;
             if (names) {
-                values.Record(record, MarineNameKeys());
+                values.Record(record, DataFileKeys().MarineNames);
             }
         }
     }
@@ -201,7 +201,7 @@ void ReadMarineBanks(RadioData& data, const SectionTable& table)
 void ReadWxBank(RadioData& data, const SectionTable& table)
 {
     for (std::size_t i = 0; i < data.WxChannels.size(); ++i) {
-        SectionValues(table, Numbered(kWxSection, i)).Record(data.WxChannels[i], WxKeys());
+        SectionValues(table, Numbered(kWxSection, i)).Record(data.WxChannels[i], DataFileKeys().Wx);
     }
 }
 
@@ -215,9 +215,9 @@ void ReadExpBank(RadioData& data, const SectionTable& table)
 {
     for (std::size_t i = 0; i < data.ExpChannels.size(); ++i) {
         const SectionValues values(table, Numbered(kExpSection, i + 1));
-        values.Record(data.ExpChannels[i], ExpKeys());
+        values.Record(data.ExpChannels[i], DataFileKeys().Exp);
         if (HasLmrBank(data.ModelIndex)) {
-            values.Record(data.ExpChannels[i], ExpLmrKeys());
+            values.Record(data.ExpChannels[i], DataFileKeys().ExpLmr);
         }
     }
 }

@@ -121,7 +121,7 @@ void WriteUsableGroups(DataFileBuilder& file, const RadioData& data)
 void WriteCommonSetup(DataFileBuilder& file, const RadioData& data)
 {
     file.Section(kCommonSection);
-    for (const CommonKey& key : CommonKeys()) {
+    for (const CommonKey& key : DataFileKeys().Common) {
         std::visit(
             [&](auto field) {
                 const auto value = data.CommonSetup.*field;
@@ -158,21 +158,21 @@ void WriteChannelBanks(DataFileBuilder& file, const RadioData& data)
         for (std::size_t i = 0; i < records.size(); ++i) {
             file.Section(std::string(bank.Name) + std::to_string(i));
             file.Integer("Position", records[i].Position);
-            file.Record(records[i], MarineKeys());
+            file.Record(records[i], DataFileKeys().Marine);
             if (names) {
-                file.Record(records[i], MarineNameKeys());
+                file.Record(records[i], DataFileKeys().MarineNames);
             }
         }
     }
     for (std::size_t i = 0; i < data.WxChannels.size(); ++i) {
         file.Section(std::string(kWxSection) + std::to_string(i));
-        file.Record(data.WxChannels[i], WxKeys());
+        file.Record(data.WxChannels[i], DataFileKeys().Wx);
     }
     for (std::size_t i = 0; i < data.ExpChannels.size(); ++i) {
         file.Section(std::string(kExpSection) + std::to_string(i + 1));
-        file.Record(data.ExpChannels[i], ExpKeys());
+        file.Record(data.ExpChannels[i], DataFileKeys().Exp);
         if (HasLmrBank(data.ModelIndex)) {
-            file.Record(data.ExpChannels[i], ExpLmrKeys());
+            file.Record(data.ExpChannels[i], DataFileKeys().ExpLmr);
         }
     }
 }
