@@ -238,7 +238,7 @@ void ReadDataFile(RadioData& data, ShellState& shell, FileUi& ui, std::string_vi
     const std::optional<std::int64_t> model =
         ParseInteger(ReadIniValue(text, kMainSection, "MODELTYPE"), kInt16First, kInt16Last);
     if (!model || *model != data.ModelIndex) {
-        ui.ShowMessage("different model!!", shell.ProgramTitle, MessageIcon::Stop, MessageButtons::Ok);
+        ui.ShowMessage("different model!!", shell.ProgramTitle, MessageIcon::Critical, MessageButtons::Ok);
         shell.ErrorFlag = true;
         return;
     }
@@ -279,7 +279,7 @@ void FileRead2(RadioData& data, ShellState& shell, FileUi& ui, const std::filesy
     ui.SetBusy(false);
     if (readFailed) {
         shell.ErrorFlag = true;
-        ui.ShowMessage("FileRead Error!!", shell.ProgramTitle, MessageIcon::Warning, MessageButtons::Ok);
+        ui.ShowMessage("FileRead Error!!", shell.ProgramTitle, MessageIcon::Exclamation, MessageButtons::Ok);
         shell.CancelFlag = true;
     }
 }

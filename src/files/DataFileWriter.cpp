@@ -214,7 +214,7 @@ void SaveFileAs(const RadioData& data, ShellState& shell, FileUi& ui, const std:
     shell.BusyFlag = false;
     ui.SetBusy(false);
     if (shell.ErrorFlag) {
-        ui.ShowMessage("FileSave Error!!", shell.ProgramTitle, MessageIcon::Warning, MessageButtons::Ok);
+        ui.ShowMessage("FileSave Error!!", shell.ProgramTitle, MessageIcon::Exclamation, MessageButtons::Ok);
         shell.CancelFlag = true;
     }
 }

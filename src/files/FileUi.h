@@ -4,25 +4,9 @@
 
 #include <string_view>
 
-namespace kelpie {
+#include "model/MessageBox.h"
 
-enum class MessageIcon {
-    Information,
-    Question,
-    Warning,
-    Stop
-};
-enum class MessageButtons {
-    Ok,
-    OkCancel,
-    YesNoCancel
-};
-enum class MessageAnswer {
-    Ok,
-    Cancel,
-    Yes,
-    No
-};
+namespace kelpie {
 
 class FileUi
 {

@@ -21,7 +21,7 @@ void ReportSaveFailure(ShellState& shell, FileUi& ui, const std::string& logText
 {
     shell.ErrorFlag = true;
     LogError(shell, kSavePlace, logText);
-    ui.ShowMessage("FileSave Error!!", shell.ProgramTitle, MessageIcon::Warning, MessageButtons::Ok);
+    ui.ShowMessage("FileSave Error!!", shell.ProgramTitle, MessageIcon::Exclamation, MessageButtons::Ok);
     shell.CancelFlag = true;
 }
 
@@ -70,7 +70,7 @@ void ReadHexFileAs(RadioData& data, ShellState& shell, FileUi& ui, const std::fi
             std::ranges::copy(bytes, data.RadioImage.Bytes(0, static_cast<int>(bytes.size())).begin());
         } else {
             shell.ErrorFlag = true;
-            ui.ShowMessage("ModelType Error !!", "Read from Radio", MessageIcon::Stop, MessageButtons::Ok);
+            ui.ShowMessage("ModelType Error !!", "Read from Radio", MessageIcon::Critical, MessageButtons::Ok);
         }
     } catch (const FileError& error) {
         logText = error.LogText();
@@ -80,7 +80,7 @@ void ReadHexFileAs(RadioData& data, ShellState& shell, FileUi& ui, const std::fi
     if (!logText.empty()) {
         shell.ErrorFlag = true;
         LogError(shell, "frmMain.ReadHexFileAs", logText);
-        ui.ShowMessage("FileRead Error!!", shell.ProgramTitle, MessageIcon::Warning, MessageButtons::Ok);
+        ui.ShowMessage("FileRead Error!!", shell.ProgramTitle, MessageIcon::Exclamation, MessageButtons::Ok);
         shell.CancelFlag = true;
     } else if (!shell.ErrorFlag) {
         DecodeImage(data);
@@ -118,7 +118,7 @@ bool LoadHexCommand(RadioData& data, ShellState& shell, FileUi& ui, const std::f
     const auto length = std::filesystem::file_size(fileName, error);
     bool loaded = false;
     if (!error && length != static_cast<std::uintmax_t>(ExpectedImageFileLength(data.ModelIndex))) {
-        ui.ShowMessage("bad file!!", shell.ProgramTitle, MessageIcon::Stop, MessageButtons::Ok);
+        ui.ShowMessage("bad file!!", shell.ProgramTitle, MessageIcon::Critical, MessageButtons::Ok);
     } else {
         ReadHexFileAs(data, shell, ui, fileName);
         loaded = !shell.ErrorFlag;

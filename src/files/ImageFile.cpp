@@ -30,8 +30,15 @@ bool PassesModelCheck(std::span<const std::uint8_t> bytes, int modelIndex)
     if (bytes.size() < static_cast<std::size_t>(tail) + 2) {
         return false;
     }
-    const int code = ModelOf(modelIndex).Code;
-    return WordAt(bytes, kModelCodeAddress) == code && WordAt(bytes, tail) == code;
+    const ModelInfo& model = ModelOf(modelIndex);
+    if (WordAt(bytes, kModelCodeAddress) != model.Code) {
+        return false;
+    }
+    // On the MF7500S and the MB6000 the International channel names cover 0x1FFE, so an image the
+    // program has encoded holds the code only in its true last word: either place will do.
+    const int last = model.LastAddress - 1;
+    return WordAt(bytes, tail) == model.Code ||
+           (bytes.size() >= static_cast<std::size_t>(last) + 2 && WordAt(bytes, last) == model.Code);
 }
 
 void SetHeaderChecksum(RadioImage& image)

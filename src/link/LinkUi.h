@@ -4,24 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace kelpie {
+#include "model/MessageBox.h"
 
-enum class MessageIcon {
-    Critical,
-    Question,
-    Exclamation,
-    Information
-};
-enum class MessageButtons {
-    Ok,
-    OkCancel,
-    RetryCancel
-};
-enum class MessageAnswer {
-    Ok,
-    Cancel,
-    Retry
-};
+namespace kelpie {
 
 class LinkUi
 {

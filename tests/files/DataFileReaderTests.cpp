@@ -36,7 +36,7 @@ TEST(ReadDataFile, AFileOfAnotherModelOrWithoutAModelNumberChangesNothing)
         load.Read(header + "SEL1=0\r\n[Common Setup]\r\nSQL=3\r\n[CHUSA0]\r\nPosition=0\r\nEnable=1\r\n");
         EXPECT_TRUE(load.Shell.ErrorFlag && !load.Shell.CancelFlag);
         EXPECT_TRUE(SameData(load.Data, before));
-        EXPECT_EQ(load.Ui.Messages, OkBox("different model!!", MessageIcon::Stop));
+        EXPECT_EQ(load.Ui.Messages, OkBox("different model!!", MessageIcon::Critical));
     }
 }
 
@@ -139,7 +139,7 @@ TEST(FileRead2, AFileThatCannotBeReadIsLoggedAndReported)
     load.Shell.ErrorLogPath = (folder.Path() / "err.log").string();
     FileRead2(load.Data, load.Shell, load.Ui, folder.Path() / "missing.dat");
     EXPECT_TRUE(load.Shell.ErrorFlag && load.Shell.CancelFlag && !load.Shell.BusyFlag);
-    EXPECT_EQ(load.Ui.Messages, OkBox("FileRead Error!!", MessageIcon::Warning));
+    EXPECT_EQ(load.Ui.Messages, OkBox("FileRead Error!!", MessageIcon::Exclamation));
     EXPECT_NE(
         ReadFileText(load.Shell.ErrorLogPath).find(":frmMain.FileRead2 -> 2No such file or directory\r\n"),
         std::string::npos);

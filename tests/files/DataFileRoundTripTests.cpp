@@ -104,7 +104,7 @@ TEST(DataFileRoundTrip, AFileOfOneModelIsRefusedOnEveryOtherModel)
         ReadDataFile(data, shell, ui, text);
         EXPECT_TRUE(shell.ErrorFlag) << model;
         EXPECT_TRUE(SameData(data, before)) << model;
-        EXPECT_EQ(ui.Messages, OkBox("different model!!", MessageIcon::Stop));
+        EXPECT_EQ(ui.Messages, OkBox("different model!!", MessageIcon::Critical));
     }
 }
 

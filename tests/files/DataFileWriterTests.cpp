@@ -113,7 +113,7 @@ TEST(SaveFileAs, AFolderThatCannotBeWrittenKeepsTheOldFileAndReportsTheError)
         RecordingUi ui;
         SaveFileAs(RadioData(5), shell, ui, target);
         return shell.ErrorFlag && shell.CancelFlag && !shell.BusyFlag &&
-               ui.Messages == OkBox("FileSave Error!!", MessageIcon::Warning);
+               ui.Messages == OkBox("FileSave Error!!", MessageIcon::Exclamation);
     });
     EXPECT_TRUE(reported);
     EXPECT_EQ(ReadFileText(target), "old contents\r\n");

@@ -104,7 +104,7 @@ TEST(DestinationList, ChangingTheDestinationRemembersItAndAFailureGivesTheMarkBa
     EXPECT_FALSE(LoadDestination(d.Menu, 0, d.Data, d.Shell, d.Store, d.Ui));
     EXPECT_EQ(d.CheckedEntry(), 1);
     EXPECT_EQ(RememberedDestination(d.Store, 5), "INTL");
-    EXPECT_EQ(d.Ui.Messages, OkBox("IniFileRead Error!!", MessageIcon::Warning));
+    EXPECT_EQ(d.Ui.Messages, OkBox("IniFileRead Error!!", MessageIcon::Exclamation));
 }
 
 TEST(LoadDefaultImage, RefusesAWrongModelCodeSilentlyAndLogsAMissingFile)

@@ -53,6 +53,7 @@ TEST(HexFile, ASavedFileIsTheImageOfTheModelWithItsChecksumByte)
                             [](unsigned s, char c) { return s + static_cast<std::uint8_t>(c); });
         EXPECT_EQ(static_cast<std::uint8_t>(file[0x5F]), sum & 0xFF);
         EXPECT_EQ(file, ReadFileText(hex.File("b.hex")));
+        EXPECT_TRUE(LoadHexCommand(hex.Data, hex.Shell, hex.Ui, hex.File("a.hex")));  // and it loads again
         EXPECT_TRUE(hex.Ui.Messages.empty());
     }
 }
@@ -69,17 +70,19 @@ TEST(HexFile, LoadRefusesAWrongSizeAndAWrongModelCodeAndKeepsTheImage)
     EXPECT_FALSE(hex.Shell.ErrorFlag);
     EXPECT_FALSE(LoadHexCommand(hex.Data, hex.Shell, hex.Ui, hex.File("tail.hex")));
     EXPECT_TRUE(hex.Shell.ErrorFlag);
-    std::vector<ShownMessage> boxes = OkBox("bad file!!", MessageIcon::Stop);
-    boxes.push_back(OkBox("ModelType Error !!", MessageIcon::Stop, "Read from Radio")[0]);
+    std::vector<ShownMessage> boxes = OkBox("bad file!!", MessageIcon::Critical);
+    boxes.push_back(OkBox("ModelType Error !!", MessageIcon::Critical, "Read from Radio")[0]);
     EXPECT_EQ(hex.Ui.Messages, boxes);
     EXPECT_TRUE(hex.Data.RadioImage == before);
     EXPECT_EQ(hex.Shell.CurrentFileName, "");
 }
 
+// Models 0 and 3 also take their true last word: an encoded image no longer holds 0x1FFE.
 TEST(HexFile, ModelCheckReadsTheTailWordAt1FFEOnModelsZeroOneAndThree)
 {
     const std::tuple<int, int, bool> cases[] = {
-        {0, 0x1FFE, true},  {0, 0x3FFE, false}, {1, 0x1FFE, true},  {2, 0x3FFE, true}, {3, 0x1FFE, true},
+        {0, 0x1FFE, true},  {0, 0x3FFE, true},  {1, 0x1FFE, true},  {2, 0x3FFE, true}, {3, 0x1FFE, true}, {3, 0x3FFE, true},
+        {2, 0x1FFE, false},
         {4, 0x1FFE, false}, {5, 0x3FFE, true},  {5, 0x1FFE, false}, {6, 0x3FFE, true},
     };
     for (const auto& [model, tail, loads] : cases) {
@@ -104,7 +107,7 @@ TEST(HexFile, AValueThatDoesNotFitTheImageFailsTheSaveAndWritesNothing)
     EXPECT_TRUE(hex.Shell.ErrorFlag && hex.Shell.CancelFlag);
     EXPECT_FALSE(std::filesystem::exists(hex.File("a.hex")));
     EXPECT_TRUE(hex.Data.RadioImage == before);
-    EXPECT_EQ(hex.Ui.Messages, OkBox("FileSave Error!!", MessageIcon::Warning));
+    EXPECT_EQ(hex.Ui.Messages, OkBox("FileSave Error!!", MessageIcon::Exclamation));
     EXPECT_NE(ReadFileText(hex.Shell.ErrorLogPath).find(":frmMain.SaveHexFileAs -> 75"), std::string::npos);
 }
 

@@ -1,0 +1,27 @@
+// MessageBox.h — the message boxes every operation shows through its window's seam: the icon, the
+// buttons offered and the answer given.
+#pragma once
+
+namespace kelpie {
+
+enum class MessageIcon {
+    Critical,
+    Question,
+    Exclamation,
+    Information
+};
+enum class MessageButtons {
+    Ok,
+    OkCancel,
+    RetryCancel,
+    YesNoCancel
+};
+enum class MessageAnswer {
+    Ok,
+    Cancel,
+    Retry,
+    Yes,
+    No
+};
+
+}  // namespace kelpie
