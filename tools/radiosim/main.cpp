@@ -91,7 +91,7 @@ bool LoadMemory(const Options& options, kelpie::RadioSimulator& radio, std::stri
         std::ifstream file(options.Image, std::ios::binary);
         const std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
                                       std::istreambuf_iterator<char>());
-        if (!file.eof() || static_cast<int>(bytes.size()) != size) {
+        if (!file.is_open() || static_cast<int>(bytes.size()) != size) {
             error = options.Image + " is not a " + std::to_string(size) + "-byte image";
             return false;
         }
