@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "CliProcess.h"
+#include "RadioSimProcess.h"
+
+namespace kelpie::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Contents(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class Cli : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_folder = fs::temp_directory_path() / ("kelpie-cli-" + std::string(test->name()));
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder);
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    fs::path File(const std::string& name) const { return m_folder / name; }
+    CliResult Run(const std::vector<std::string>& arguments) const { return RunCli(arguments, m_folder); }
+
+    fs::path m_folder;
+};
+
+TEST_F(Cli, NewWritesADataFileAndAHexImageOfTheModel)
+{
+    CliResult result = Run({"new", "--model", "5", "-o", File("mv230.dat")});
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    const std::string data = Contents(File("mv230.dat"));
+    EXPECT_NE(data.find("TYPE=#JMB\r\n"), std::string::npos);
+    EXPECT_NE(data.find("VERSION=#2.00\r\n"), std::string::npos);
+
+    result = Run({"new", "--model", "1", "-o", File("mv240.hex")});
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_EQ(fs::file_size(File("mv240.hex")), 8192u);
+    result = Run({"info", File("mv240.hex")});
+    EXPECT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_NE(result.Out.find("size: 8192 bytes"), std::string::npos);
+    EXPECT_NE(result.Out.find("at 0x0040: 00F0, at 0x1FFE: 00F0"), std::string::npos);
+    EXPECT_NE(result.Out.find("model: 1 MV240"), std::string::npos) << result.Out;
+}
+
+TEST_F(Cli, ConvertBetweenDataAndHexFilesKeepsEverything)
+{
+    for (const char* model : {"0", "4", "5"}) {
+        SCOPED_TRACE(model);
+        ASSERT_EQ(Run({"new", "--model", model, "--destination", "intl", "-o", File("a.dat")}).ExitCode, 0);
+        CliResult result = Run({"convert", "--model", model, File("a.dat"), "-o", File("b.hex")});
+        ASSERT_EQ(result.ExitCode, 0) << result.Err;
+        result = Run({"convert", "--model", model, File("b.hex"), "-o", File("c.dat")});
+        ASSERT_EQ(result.ExitCode, 0) << result.Err;
+        EXPECT_EQ(Contents(File("c.dat")), Contents(File("a.dat")));
+    }
+}
+
+TEST_F(Cli, AFileOfAnotherModelIsRefused)
+{
+    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("mv230.dat")}).ExitCode, 0);
+    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("mv230.hex")}).ExitCode, 0);
+    CliResult result = Run({"convert", "--model", "4", File("mv230.dat"), "-o", File("x.hex")});
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_NE(result.Err.find("different model!!"), std::string::npos) << result.Err;
+    result = Run({"listing", "--model", "6", File("mv230.hex")});
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_NE(result.Err.find("ModelType Error !!"), std::string::npos) << result.Err;
+    EXPECT_FALSE(fs::exists(File("x.hex")));
+    result = Run({"new", "--model", "5", "--destination", "atlantis", "-o", File("y.dat")});
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_NE(result.Err.find("no default image ATLANTIS_00E6.ini"), std::string::npos) << result.Err;
+}
+
+TEST_F(Cli, ListingGoesToStandardOutputOrAFile)
+{
+    ASSERT_EQ(Run({"new", "--model", "1", "-o", File("mv240.hex")}).ExitCode, 0);
+    CliResult result = Run({"listing", "--model", "1", File("mv240.hex")});
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_EQ(result.Out.substr(0, 4), "\r\n\r\n");
+    EXPECT_NE(result.Out.find("\r\n##### Programable Exp Channel #####\r\n"), std::string::npos);
+    const CliResult saved = Run({"listing", "--model", "1", File("mv240.hex"), "-o", File("mv240.txt")});
+    ASSERT_EQ(saved.ExitCode, 0) << saved.Err;
+    EXPECT_EQ(saved.Out, "");
+    EXPECT_EQ(Contents(File("mv240.txt")), result.Out);
+}
+
+TEST_F(Cli, UsageErrorsExitWithTwo)
+{
+    EXPECT_EQ(Run({}).ExitCode, 2);
+    EXPECT_EQ(Run({"new", "--model", "9", "-o", File("x.dat")}).ExitCode, 2);
+    EXPECT_EQ(Run({"new", "--model", "5", "-o", File("x.doc")}).ExitCode, 2);
+    const CliResult help = Run({"--help"});
+    EXPECT_EQ(help.ExitCode, 0);
+    EXPECT_NE(help.Out.find("kelpie-cli clear-distress --model N --port DEVICE"), std::string::npos);
+}
+
+TEST_F(Cli, ReadFromTheRadioKeepsABackupOfWhatWasRead)
+{
+    RadioSimProcess radio({"--model", "5"});
+    ASSERT_FALSE(radio.Device().empty());
+    const CliResult result = Run({"read", "--model", "5", "--port", radio.Device(), "-o", File("read.dat")});
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_NE(result.Err.find("read complete: 100%"), std::string::npos) << result.Err;
+    EXPECT_TRUE(fs::exists(File("read.dat")));
+    const fs::path backups = m_folder / "Kelpie" / "backups";
+    ASSERT_TRUE(fs::exists(backups));
+    const auto backup = fs::directory_iterator(backups)->path();
+    EXPECT_NE(result.Err.find(backup.string()), std::string::npos);
+    EXPECT_EQ(fs::file_size(backup), 16384u);
+}
+
+TEST_F(Cli, WriteProgramsTheRadioWithTheFile)
+{
+    ASSERT_EQ(Run({"new", "--model", "5", "--destination", "intl", "-o", File("intl.hex")}).ExitCode, 0);
+    RadioSimProcess radio({"--model", "5", "--save", File("radio.hex")});
+    ASSERT_FALSE(radio.Device().empty());
+    const CliResult result = Run({"write", "--model", "5", "--port", radio.Device(), File("intl.hex")});
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    ASSERT_TRUE(radio.Stop());
+    const std::string written = Contents(File("radio.hex"));
+    const std::string file = Contents(File("intl.hex"));
+    ASSERT_EQ(written.size(), 16384u);
+    EXPECT_EQ(written.substr(0x0100, 0xC0), file.substr(0x0100, 0xC0));      // enable and scan bits
+    EXPECT_EQ(written.substr(0x0C00, 0x2880), file.substr(0x0C00, 0x2880));  // channel names
+}
+
+TEST_F(Cli, ARadioOfAnotherModelIsRefused)
+{
+    RadioSimProcess radio({"--model", "4"});
+    ASSERT_FALSE(radio.Device().empty());
+    const CliResult result = Run({"read", "--model", "5", "--port", radio.Device(), "-o", File("read.hex")});
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_NE(result.Err.find("ModelType Error !!"), std::string::npos) << result.Err;
+    EXPECT_FALSE(fs::exists(File("read.hex")));
+}
+
+TEST_F(Cli, CtrlCCancelsARead)
+{
+    RadioSimProcess radio({"--model", "5", "--pace"});
+    ASSERT_FALSE(radio.Device().empty());
+    CliProcess cli({"read", "--model", "5", "--port", radio.Device(), "-o", File("read.hex")}, m_folder);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    cli.Interrupt();
+    const CliResult result = cli.Wait();
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_NE(result.Err.find("read cancelled"), std::string::npos) << result.Err;
+    EXPECT_FALSE(fs::exists(File("read.hex")));
+    EXPECT_FALSE(fs::exists(m_folder / "Kelpie" / "backups"));
+}
+
+TEST_F(Cli, ClearDistressErasesTheRadiosDistressLog)
+{
+    ASSERT_EQ(Run({"new", "--model", "0", "-o", File("mf7500s.hex")}).ExitCode, 0);
+    std::string image = Contents(File("mf7500s.hex"));
+    std::fill(image.begin() + 0x1E00, image.begin() + 0x1FB0, '\x12');
+    std::ofstream(File("radio-before.hex"), std::ios::binary) << image;
+    RadioSimProcess radio({"--model", "0", "--image", File("radio-before.hex"), "--save", File("radio.hex")});
+    ASSERT_FALSE(radio.Device().empty());
+    const CliResult result = Run({"clear-distress", "--model", "0", "--port", radio.Device()});
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    ASSERT_TRUE(radio.Stop());
+    const std::string after = Contents(File("radio.hex"));
+    ASSERT_EQ(after.size(), 16384u);
+    EXPECT_EQ(after.substr(0x1E00, 0x1B0), std::string(0x1B0, '\xFF'));
+}
+
+}  // namespace
+}  // namespace kelpie::test

@@ -1,0 +1,155 @@
+// CliArguments.cpp — parsing and checking kelpie-cli's command line.
+#include "CliArguments.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+#include "model/Models.h"
+
+namespace kelpie {
+
+namespace {
+
+// What each command takes: required and optional options, and its input argument.
+struct CommandShape
+{
+    const char* name;
+    const char* usage;
+    bool model;        // --model required
+    bool destination;  // --destination allowed
+    bool port;         // --port required
+    bool input;        // IN required
+    bool output;       // -o OUT required
+    bool outputOptional;
+};
+
+constexpr std::array<CommandShape, 7> kCommands{{
+    {"new", "new --model N [--destination NAME] -o OUT.dat|OUT.hex", true, true, false, false, true, false},
+    {"convert", "convert --model N [--destination NAME] IN -o OUT.dat|OUT.hex|OUT.txt", true, true, false,
+     true, true, false},
+    {"listing", "listing --model N [--destination NAME] IN [-o OUT.txt]", true, true, false, true, false,
+     true},
+    {"read", "read --model N --port DEVICE -o OUT.hex|OUT.dat", true, false, true, false, true, false},
+    {"write", "write --model N [--destination NAME] --port DEVICE IN", true, true, true, true, false, false},
+    {"clear-distress", "clear-distress --model N --port DEVICE", true, false, true, false, false, false},
+    {"info", "info IN", false, false, false, true, false, false},
+}};
+
+const CommandShape* FindCommand(const std::string& name)
+{
+    const auto at = std::ranges::find_if(kCommands, [&](const CommandShape& c) { return name == c.name; });
+    return at == kCommands.end() ? nullptr : &*at;
+}
+
+}  // namespace
+
+std::string CliUsage(const std::string& command)
+{
+    if (const CommandShape* shape = FindCommand(command)) {
+        return std::string("usage: kelpie-cli ") + shape->usage +
+               "\noptions: --yes (answer the radio's questions OK/Retry), --debug (monitor and error log)\n";
+    }
+    std::string text = "usage: kelpie-cli COMMAND [options]\ncommands:\n";
+    for (const CommandShape& c : kCommands) {
+        text += std::string("  kelpie-cli ") + c.usage + "\n";
+    }
+    text +=
+        "  kelpie-cli --help | --version | COMMAND --help\n"
+        "models: 0 MF7500S, 1 MV240, 2 MV210, 3 MB6000, 4 MV220, 5 MV230, 6 MV230E\n"
+        "options: --yes answers the radio's questions OK or Retry (Cancel otherwise); --debug shows the\n"
+        "monitor texts and writes the error log and the serial trace\n";
+    return text;
+}
+
+std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& arguments, std::string& error)
+{
+    CliArguments parsed;
+    std::vector<std::string> positional;
+    std::optional<std::string> modelText;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool takesValue =
+            argument == "--model" || argument == "--destination" || argument == "--port" || argument == "-o";
+        if (takesValue && i + 1 >= arguments.size()) {
+            error = argument + " needs a value";
+            return std::nullopt;
+        }
+        if (argument == "--help" || argument == "-h") {
+            parsed.Help = true;
+        } else if (argument == "--version") {
+            parsed.Version = true;
+        } else if (argument == "--yes") {
+            parsed.Yes = true;
+        } else if (argument == "--debug") {
+            parsed.Debug = true;
+        } else if (argument == "--model") {
+            modelText = arguments[++i];
+        } else if (argument == "--destination") {
+            parsed.Destination = arguments[++i];
+        } else if (argument == "--port") {
+            parsed.Port = arguments[++i];
+        } else if (argument == "-o") {
+            parsed.Output = arguments[++i];
+        } else if (argument.starts_with("-") && argument != "-") {
+            error = "unknown option " + argument;
+            return std::nullopt;
+        } else {
+            positional.push_back(argument);
+        }
+    }
+    if (!positional.empty()) {
+        parsed.Command = positional.front();
+        positional.erase(positional.begin());
+    }
+    if (parsed.Version || (parsed.Help && parsed.Command.empty())) {
+        return parsed;
+    }
+    const CommandShape* shape = FindCommand(parsed.Command);
+    if (!shape) {
+        error = parsed.Command.empty() ? "no command given" : "unknown command " + parsed.Command;
+        return std::nullopt;
+    }
+    if (parsed.Help) {
+        return parsed;
+    }
+    if (modelText) {
+        int model = -1;
+        const auto [end, ec] =
+            std::from_chars(modelText->data(), modelText->data() + modelText->size(), model);
+        if (ec != std::errc{} || end != modelText->data() + modelText->size() || !IsValidModelIndex(model)) {
+            error = "--model takes a model index 0..6, not " + *modelText;
+            return std::nullopt;
+        }
+        parsed.Model = model;
+    }
+    const std::string command = parsed.Command;
+    if (shape->model && parsed.Model < 0) {
+        error = command + " needs --model N";
+    } else if (!shape->model && modelText) {
+        error = command + " takes no --model";
+    } else if (!shape->destination && !parsed.Destination.empty()) {
+        error = command + " takes no --destination";
+    } else if (shape->port && parsed.Port.empty()) {
+        error = command + " needs --port DEVICE";
+    } else if (!shape->port && !parsed.Port.empty()) {
+        error = command + " takes no --port";
+    } else if (shape->output && parsed.Output.empty()) {
+        error = command + " needs -o OUT";
+    } else if (!shape->output && !shape->outputOptional && !parsed.Output.empty()) {
+        error = command + " takes no -o";
+    } else if (shape->input && positional.size() != 1) {
+        error = command + " needs one input file";
+    } else if (!shape->input && !positional.empty()) {
+        error = command + " takes no input file";
+    }
+    if (!error.empty()) {
+        return std::nullopt;
+    }
+    if (shape->input) {
+        parsed.Input = positional.front();
+    }
+    return parsed;
+}
+
+}  // namespace kelpie

@@ -1,0 +1,31 @@
+// CliArguments.h — the command line of kelpie-cli.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kelpie {
+
+struct CliArguments
+{
+    std::string
+        Command;     // new, convert, listing, read, write, clear-distress, info; empty with --help/--version
+    int Model = -1;  // --model N
+    std::string Destination;  // --destination NAME; the desktop program's default is USA
+    std::string Port;         // --port DEVICE
+    std::string Input;        // the one positional argument
+    std::string Output;       // -o OUT
+    bool Yes = false;         // --yes: answer the radio link's questions OK / Retry
+    bool Debug = false;       // --debug: monitor texts to standard error and the error log
+    bool Help = false;
+    bool Version = false;
+};
+
+// The parsed arguments, or a usage error message in `error`.
+std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& arguments, std::string& error);
+
+// The usage text: of one command, or of all of them when command is empty.
+std::string CliUsage(const std::string& command);
+
+}  // namespace kelpie

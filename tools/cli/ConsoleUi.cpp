@@ -1,0 +1,142 @@
+// ConsoleUi.cpp — console message boxes, questions and the progress bar.
+#include "ConsoleUi.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <thread>
+
+namespace kelpie {
+
+namespace {
+
+std::atomic<bool> g_interrupted{false};
+
+extern "C" void OnSigint(int)
+{
+    g_interrupted = true;
+}
+
+// Message texts use CR LF between lines; a console wants one line per line.
+std::string ConsoleText(std::string_view text)
+{
+    std::string line;
+    for (char c : text) {
+        if (c != '\r') {
+            line += c;
+        }
+    }
+    return line;
+}
+
+}  // namespace
+
+void InstallInterruptHandler()
+{
+    std::signal(SIGINT, OnSigint);
+}
+
+ConsoleUi::ConsoleUi(bool yes, bool debug)
+    : m_yes(yes), m_debug(debug), m_terminal(isatty(STDERR_FILENO) == 1)
+{}
+
+void ConsoleUi::SetBusy(bool) {}
+
+MessageAnswer ConsoleUi::ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                                     MessageButtons buttons)
+{
+    return Message(text, title, icon, buttons);
+}
+
+void ConsoleUi::ShowMonitor(std::string_view text)
+{
+    if (m_debug && !text.empty()) {
+        std::fprintf(stderr, "%s%s\n", m_terminal && m_percent >= 0 ? "\n" : "", ConsoleText(text).c_str());
+    }
+}
+
+void ConsoleUi::ShowProgress(int percent)
+{
+    if (percent == m_percent) {
+        return;
+    }
+    m_percent = percent;
+    m_reached = std::max(m_reached, percent);
+    if (!m_terminal) {
+        return;
+    }
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - m_started)
+            .count();
+    constexpr int kWidth = 40;
+    const int filled = percent * kWidth / 100;
+    std::fprintf(stderr, "\r[%s%s] %3d%%  %02lld:%02lld",
+                 std::string(static_cast<std::size_t>(filled), '#').c_str(),
+                 std::string(static_cast<std::size_t>(kWidth - filled), '.').c_str(), percent,
+                 static_cast<long long>(seconds / 60), static_cast<long long>(seconds % 60));
+    std::fflush(stderr);
+}
+
+void ConsoleUi::FinishProgress(const std::string& what)
+{
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - m_started).count();
+    if (m_terminal && m_percent >= 0) {
+        std::fprintf(stderr, "\n");
+    }
+    std::fprintf(stderr, "%s: %d%% in %.1f s\n", what.c_str(), m_reached, seconds);
+}
+
+void ConsoleUi::PumpEvents()
+{
+    if (g_interrupted.exchange(false) && m_cancel) {
+        m_cancel();
+    }
+}
+
+void ConsoleUi::Pause(int milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+MessageAnswer ConsoleUi::Message(std::string_view text, std::string_view title, MessageIcon,
+                                 MessageButtons buttons)
+{
+    if (m_terminal && m_percent >= 0) {
+        std::fprintf(stderr, "\n");
+    }
+    const std::string line = (m_subject.empty() ? "" : m_subject + ": ") + ConsoleText(text);
+    switch (buttons) {
+        case MessageButtons::Ok:
+            std::fprintf(stderr, "%s\n", line.c_str());
+            return MessageAnswer::Ok;
+        case MessageButtons::OkCancel:
+            std::fprintf(stderr, "%s: %s [%s]\n", std::string(title).c_str(), line.c_str(),
+                         m_yes ? "OK" : "Cancel");
+            return m_yes ? MessageAnswer::Ok : MessageAnswer::Cancel;
+        case MessageButtons::RetryCancel:
+            std::fprintf(stderr, "%s: %s [%s]\n", std::string(title).c_str(), line.c_str(),
+                         m_yes ? "Retry" : "Cancel");
+            return m_yes ? MessageAnswer::Retry : MessageAnswer::Cancel;
+        default:
+            std::fprintf(stderr, "%s: %s [%s]\n", std::string(title).c_str(), line.c_str(),
+                         m_yes ? "Yes" : "Cancel");
+            return m_yes ? MessageAnswer::Yes : MessageAnswer::Cancel;
+    }
+}
+
+void ConsoleUi::SetRunning(bool running)
+{
+    // The dialog and the run inside it both report running; the run's time starts with the first.
+    if (running && !m_running) {
+        m_started = std::chrono::steady_clock::now();
+        m_percent = -1;
+        m_reached = 0;
+    }
+    m_running = running;
+}
+
+}  // namespace kelpie

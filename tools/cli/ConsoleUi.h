@@ -1,0 +1,56 @@
+// ConsoleUi.h — the windows' part of the file and radio operations, on a console: message boxes
+// become lines on standard error, questions are answered by --yes, progress is a bar.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "files/FileUi.h"
+#include "link/LinkUi.h"
+
+namespace kelpie {
+
+class ConsoleUi : public FileUi, public LinkUi
+{
+public:
+    // yes: questions are answered OK or Retry instead of Cancel; debug: monitor texts are shown.
+    ConsoleUi(bool yes, bool debug);
+
+    // The file or device the operation works on; messages name it.
+    void SetSubject(std::string subject) { m_subject = std::move(subject); }
+    // Called from PumpEvents once Ctrl+C was pressed, as the Cancel button would be.
+    void OnInterrupt(std::function<void()> cancel) { m_cancel = std::move(cancel); }
+    // The last line of a transfer: the bar's final state, or a plain line when not on a terminal.
+    void FinishProgress(const std::string& what);
+
+    // FileUi
+    void SetBusy(bool busy) override;
+    MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                              MessageButtons buttons) override;
+
+    // LinkUi
+    void ShowMonitor(std::string_view text) override;
+    void ShowProgress(int percent) override;
+    void PumpEvents() override;
+    void Pause(int milliseconds) override;
+    MessageAnswer Message(std::string_view text, std::string_view title, MessageIcon icon,
+                          MessageButtons buttons) override;
+    void SetRunning(bool running) override;
+
+private:
+    bool m_yes;
+    bool m_debug;
+    bool m_terminal;
+    int m_percent = -1;  // on the bar now
+    int m_reached = 0;   // the most the run got to
+    bool m_running = false;
+    std::chrono::steady_clock::time_point m_started = std::chrono::steady_clock::now();
+    std::function<void()> m_cancel;
+    std::string m_subject;
+};
+
+// Installs the Ctrl+C handler that ConsoleUi::PumpEvents answers.
+void InstallInterruptHandler();
+
+}  // namespace kelpie

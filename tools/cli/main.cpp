@@ -1,0 +1,43 @@
+// kelpie-cli — every operation of Kelpie without the window: new image, conversions, listing,
+// radio read and write, distress-log clear, file information.
+#include <QCoreApplication>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+#include "CliCommands.h"
+#include "serial/QtSerialPort.h"
+#include "serial/SteadyClock.h"
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Kelpie"));
+
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::string error;
+    const auto parsed = kelpie::ParseCliArguments(arguments, error);
+    if (!parsed) {
+        std::fprintf(stderr, "kelpie-cli: %s\n%s", error.c_str(), kelpie::CliUsage("").c_str());
+        return 2;
+    }
+    if (parsed->Version) {
+        std::printf("kelpie-cli %s\n", KELPIE_VERSION);
+        return 0;
+    }
+    if (parsed->Help) {
+        std::printf("%s", kelpie::CliUsage(parsed->Command).c_str());
+        return 0;
+    }
+
+    kelpie::CliEnvironment environment;
+    environment.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    environment.DataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    environment.OpenPort = [](const std::string& device) {
+        kelpie::PortDevices devices;
+        devices.Override = device;
+        return std::make_unique<kelpie::QtSerialPort>(devices);
+    };
+    environment.MakeClock = [] { return std::make_unique<kelpie::SteadyClock>(); };
+    return kelpie::RunCliCommand(*parsed, environment);
+}
