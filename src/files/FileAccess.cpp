@@ -28,11 +28,6 @@ using FilePointer = std::unique_ptr<std::FILE, FileCloser>;
     throw FileError(error.value(), error.message());
 }
 
-char UpperChar(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 }  // namespace
 
 FileError::FileError(int number, const std::string& description)
@@ -106,28 +101,6 @@ std::optional<std::filesystem::path> FindFileIgnoringCase(const std::filesystem:
         }
     }
     return std::nullopt;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (UpperChar(a[i]) != UpperChar(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string ToUpper(std::string_view text)
-{
-    std::string upper(text);
-    for (char& c : upper) {
-        c = UpperChar(c);
-    }
-    return upper;
 }
 
 }  // namespace kelpie

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/Text.h"
+
 namespace kelpie {
 
 // A failed file operation: the system's error number and its description.
@@ -36,7 +38,5 @@ void WriteFileAtomically(const std::filesystem::path& fileName, std::string_view
 std::optional<std::filesystem::path> FindFileIgnoringCase(const std::filesystem::path& folder,
                                                           std::string_view name);
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
-std::string ToUpper(std::string_view text);
 
 }  // namespace kelpie

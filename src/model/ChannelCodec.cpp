@@ -2,10 +2,10 @@
 #include "model/ChannelCodec.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "model/Format.h"
 #include "model/ImageFields.h"
+#include "model/Text.h"
 #include "model/Models.h"
 
 namespace kelpie {
@@ -163,9 +163,7 @@ void EncodeNames(RadioImage& image, ChannelBank& bank, int start, int count)
 {
     for (int k = 0; k < Count(bank, count); ++k) {
         std::string& name = At(bank, k).ChTag;
-        std::ranges::transform(name, name.begin(), [](char c) {
-            return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        });
+        name = ToUpper(name);
         WriteText(image, start + kNameLength * k, name, kNameLength, false);
     }
 }

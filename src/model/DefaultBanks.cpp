@@ -1,8 +1,7 @@
 // DefaultBanks.cpp — region default channels and the weather bank.
 #include "model/DefaultBanks.h"
 
-#include <algorithm>
-#include <cctype>
+#include "model/Text.h"
 
 namespace kelpie {
 
@@ -24,9 +23,7 @@ ChannelBank BuildMarineBank(std::span<const RegionChannel> region)
         }
         ch.TxEnable = !row.RxOnly;
         ch.ChTag = row.Name;
-        std::ranges::transform(ch.ChTag, ch.ChTag.begin(), [](char c) {
-            return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        });
+        ch.ChTag = ToUpper(ch.ChTag);
         ch.Duplex = row.Duplex;
         ch.Enable = true;
         ch.LowPower = row.LowPower;

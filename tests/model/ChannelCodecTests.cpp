@@ -2,22 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ResetData.h"
+
 #include "model/ImageFields.h"
 #include "model/ImagePasses.h"
 
 namespace kelpie {
 namespace {
 
-RadioData FreshData(int model)
-{
-    RadioData data(model);
-    ResetEditModel(data);
-    return data;
-}
-
 TEST(ChannelCodec, MarineFlagsByteDecodesEveryFieldAndReencodesWithoutDisallowedDuplex)
 {
-    RadioData data = FreshData(5);
+    RadioData data = ResetData(5);
     ChannelBank bank(1);
     data.RadioImage[0x0300] = 0x7E;
     data.RadioImage[0x0301] = 0x5A;
@@ -58,7 +53,7 @@ TEST(ChannelCodec, MarineTransmitModeFollowsTxEnableStoredModeAndLowPower)
 
 TEST(ChannelCodec, ErasedBankERecordDecodesAsTransmitModeThreeWithNoFrequencies)
 {
-    RadioData data = FreshData(5);
+    RadioData data = ResetData(5);
     std::fill_n(&data.RadioImage[0x0900], 16, 0xFF);
     data.ExpChannels[0].RxCTCSS = 9;
     data.ExpChannels[0].TxDCS = 9;
@@ -144,7 +139,7 @@ TEST(ChannelCodec, ToneBlockPlaceDependsOnTheModel)
 {
     for (int model : {2, 5, 0}) {
         SCOPED_TRACE(model);
-        RadioData data = FreshData(model);
+        RadioData data = ResetData(model);
         ChannelRecord& ch = data.ExpChannels[1];
         ch.Txfreq = 156.8;
         ch.RxCTCSS = 8;  // bits 5–2 of the CTCSS give 0x02 in the tone block's first byte
@@ -227,7 +222,7 @@ TEST(ChannelCodec, BitBlocksWriteWholeBytesAndOneMoreWhenTheBankRunsOut)
 
 TEST(ChannelCodec, NamesAreSkippedOnTheModelWithoutThem)
 {
-    RadioData data = FreshData(1);
+    RadioData data = ResetData(1);
     data.UsaChannels[32].ChTag = "CHANGED";
     EncodeUsaBank(data);
     EXPECT_EQ(data.RadioImage[0x0C00 + 12 * 32], 0xFF);

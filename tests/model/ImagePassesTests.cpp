@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ResetData.h"
+
 #include <random>
 
 #include "model/ImageFields.h"
@@ -9,13 +11,6 @@
 
 namespace kelpie {
 namespace {
-
-RadioData Reset(int model)
-{
-    RadioData data(model);
-    ResetEditModel(data);
-    return data;
-}
 
 // The bits of every byte that some codec reads and writes for the model, from the address map.
 std::array<std::uint8_t, kImageSize> OwnedBits(int model)
@@ -96,7 +91,7 @@ TEST(ImagePasses, ResetThenDecodeGivesTheSameRecordsAndReencodesTheSameImage)
 {
     for (int model = 0; model < kModelCount; ++model) {
         SCOPED_TRACE(model);
-        const RadioData reset = Reset(model);
+        const RadioData reset = ResetData(model);
         RadioData data = reset;
         DecodeImage(data);
         EXPECT_EQ(WithoutDecodedMode(data.UsaChannels), WithoutDecodedMode(reset.UsaChannels));
@@ -126,7 +121,7 @@ TEST(ImagePasses, DecodeEncodeTouchesOnlyCodecBitsAndIsStable)
     std::mt19937 random(20261206);
     for (int model = 0; model < kModelCount; ++model) {
         SCOPED_TRACE(model);
-        RadioData data = Reset(model);
+        RadioData data = ResetData(model);
         for (int a = 0; a < kImageSize; ++a) {
             data.RadioImage[a] = static_cast<std::uint8_t>(random());
         }
@@ -157,7 +152,7 @@ TEST(ImagePasses, DecodeEncodeTouchesOnlyCodecBitsAndIsStable)
 
 TEST(ImagePasses, ResetImageOfTheMv220)
 {
-    const RadioData data = Reset(4);
+    const RadioData data = ResetData(4);
     const RadioImage& image = data.RadioImage;
     EXPECT_EQ(image[0x0104] & 0x80, 0x80);  // slot 32, channel 16
     EXPECT_EQ(ReadText(image, 0x0C00 + 12 * 32, 12), "DISTRESS");
@@ -174,13 +169,13 @@ TEST(ImagePasses, ResetImageOfTheMv220)
 
 TEST(ImagePasses, GroupsWithoutEnabledChannelsAreClearedOnlyOnTheDscModels)
 {
-    EXPECT_FALSE(Reset(0).UsableGroups[3].Enable);
-    EXPECT_EQ(Reset(0).RadioImage[0x005D] & 0x01, 0x00);
-    EXPECT_EQ(Reset(0).RadioImage[0x005D] & 0x0E, 0x0E);
-    EXPECT_TRUE(Reset(5).UsableGroups[3].Enable);
-    EXPECT_EQ(Reset(5).RadioImage[0x005D] & 0x01, 0x01);
+    EXPECT_FALSE(ResetData(0).UsableGroups[3].Enable);
+    EXPECT_EQ(ResetData(0).RadioImage[0x005D] & 0x01, 0x00);
+    EXPECT_EQ(ResetData(0).RadioImage[0x005D] & 0x0E, 0x0E);
+    EXPECT_TRUE(ResetData(5).UsableGroups[3].Enable);
+    EXPECT_EQ(ResetData(5).RadioImage[0x005D] & 0x01, 0x01);
 
-    RadioData data = Reset(3);
+    RadioData data = ResetData(3);
     for (ChannelRecord& ch : data.IntlChannels) {
         ch.Enable = false;
     }
@@ -193,7 +188,7 @@ TEST(ImagePasses, GroupsWithoutEnabledChannelsAreClearedOnlyOnTheDscModels)
 TEST(ImagePasses, DirectoriesAreWrittenOnlyOnTheDscModels)
 {
     for (int model : {0, 5}) {
-        RadioData data = Reset(model);
+        RadioData data = ResetData(model);
         data.RadioImage.Fill(0x3200, 0x359F, 0x00);
         EncodeImage(data);
         const std::uint8_t expected = model == 0 ? 0xFF : 0x00;
@@ -205,7 +200,7 @@ TEST(ImagePasses, DirectoriesAreWrittenOnlyOnTheDscModels)
 
 TEST(ImagePasses, AValueThatDoesNotFitLeavesTheImageAsItWas)
 {
-    RadioData data = Reset(5);
+    RadioData data = ResetData(5);
     data.UsaChannels[32].ChTag = "CHANGED";
     data.ExpChannels[39].Rxfreq = 250.0;  // encoded last
     const RadioImage before = data.RadioImage;
@@ -215,7 +210,7 @@ TEST(ImagePasses, AValueThatDoesNotFitLeavesTheImageAsItWas)
 
 TEST(ImagePasses, ResetForgetsEverythingOfThePreviousModel)
 {
-    RadioData data = Reset(5);
+    RadioData data = ResetData(5);
     data.ExpChannels[0].TxCTCSS = 12;
     data.CommonSetup.OffsetTime = 3;
     data.IndividualDirectory[0] = {true, "X", "1"};

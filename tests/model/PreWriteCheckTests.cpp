@@ -2,17 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ResetData.h"
+
 #include "model/ImagePasses.h"
 
 namespace kelpie {
 namespace {
-
-RadioData Encoded(int model)
-{
-    RadioData data(model);
-    ResetEditModel(data);
-    return data;
-}
 
 void SetPreset(RadioImage& image, int group, int slot, int channel)
 {
@@ -27,7 +22,7 @@ int Preset(const RadioImage& image, int group, int slot)
 
 TEST(PreWriteCheck, PresetChannelsMustBeEnabledInAUsableGroup)
 {
-    RadioData data = Encoded(5);
+    RadioData data = ResetData(5);
     RadioImage& image = data.RadioImage;
     SetPreset(image, 0, 0, 5);
     image[0x0100] &= ~0x04;  // channel slot 5 disabled
@@ -52,7 +47,7 @@ TEST(PreWriteCheck, PresetChannelsMustBeEnabledInAUsableGroup)
 
 TEST(PreWriteCheck, CurrentGroupMovesToTheNextUsableAndTheChannelToItsFirstEnabled)
 {
-    RadioData data = Encoded(5);
+    RadioData data = ResetData(5);
     RadioImage& image = data.RadioImage;
     image[0x0046] = 2;  // Canada, not usable
     image[0x005D] &= ~0x02;
@@ -70,7 +65,7 @@ TEST(PreWriteCheck, CurrentGroupMovesToTheNextUsableAndTheChannelToItsFirstEnabl
 
 TEST(PreWriteCheck, AGroupWithoutChannelsFallsBackToBankE)
 {
-    RadioData data = Encoded(5);
+    RadioData data = ResetData(5);
     for (ChannelRecord& ch : data.UsaChannels) {
         ch.Enable = false;
     }
@@ -84,7 +79,7 @@ TEST(PreWriteCheck, AGroupWithoutChannelsFallsBackToBankE)
 
 TEST(PreWriteCheck, WeatherModeTakesTheFirstEnabledWeatherChannel)
 {
-    RadioData data = Encoded(5);
+    RadioData data = ResetData(5);
     RadioImage& image = data.RadioImage;
     data.WxChannels[0].Enable = false;
     EncodeImage(data);
@@ -102,7 +97,7 @@ TEST(PreWriteCheck, WeatherModeTakesTheFirstEnabledWeatherChannel)
 TEST(PreWriteCheck, PriorityWordsRewrittenExceptOnTheDscModels)
 {
     for (int model : {5, 0}) {
-        RadioData data = Encoded(model);
+        RadioData data = ResetData(model);
         data.UsableGroups[0].PriorityCh = 16;
         PreWriteCheck(data);
         EXPECT_EQ(data.RadioImage.Word(0x0054), model == 5 ? 16 : 32);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ResetData.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -11,13 +13,6 @@
 
 namespace kelpie {
 namespace {
-
-RadioData Reset(int model)
-{
-    RadioData data(model);
-    ResetEditModel(data);
-    return data;
-}
 
 std::vector<std::string> Lines(const std::string& text)
 {
@@ -55,7 +50,7 @@ bool Has(const std::vector<std::string>& lines, const std::string& line)
 
 TEST(TextImage, StartsWithALineBreakAndSectionsInOrder)
 {
-    RadioData data = Reset(0);
+    RadioData data = ResetData(0);
     const std::string text = BuildTextImage(data);
     EXPECT_EQ(text.substr(0, 4), "\r\n\r\n");
     EXPECT_NE(text.substr(text.size() - 2), "\r\n");
@@ -84,7 +79,7 @@ TEST(TextImage, StartsWithALineBreakAndSectionsInOrder)
 
 TEST(TextImage, GroupAndCommonRowsOfTheMf7500s)
 {
-    RadioData data = Reset(0);
+    RadioData data = ResetData(0);
     data.UsableGroups[1].StatusName = "  ";
     data.UsableGroups[2].StatusName = "HOME";
     const auto lines = Lines(BuildTextImage(data));
@@ -140,7 +135,7 @@ TEST(TextImage, MarineChannelLinesOfEveryLayout)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.model);
-        RadioData data = Reset(c.model);
+        RadioData data = ResetData(c.model);
         const auto lines = Lines(BuildTextImage(data));
         const std::string usa = "##### Programable USA Channel #####";
         EXPECT_EQ(After(lines, usa, 1), c.heading);
@@ -152,7 +147,7 @@ TEST(TextImage, MarineChannelLinesOfEveryLayout)
 
 TEST(TextImage, AnEmptyBankListsOnlyItsHeadings)
 {
-    RadioData data = Reset(5);
+    RadioData data = ResetData(5);
     for (ChannelRecord& ch : data.UsaChannels) {
         ch.Enable = false;
     }
@@ -164,7 +159,7 @@ TEST(TextImage, AnEmptyBankListsOnlyItsHeadings)
 
 TEST(TextImage, WeatherAndBankELinesByModel)
 {
-    RadioData mv230 = Reset(5);
+    RadioData mv230 = ResetData(5);
     ChannelRecord& ch = mv230.ExpChannels[0];
     ch.Enable = true;
     ch.CHDisplayL = "AB";
@@ -188,7 +183,7 @@ TEST(TextImage, WeatherAndBankELinesByModel)
     EXPECT_FALSE(Has(lines, "##### DSC Setup (Basic Setup) #####"));
     EXPECT_FALSE(Has(lines, "##### Memory ID Setting #####"));
 
-    RadioData mv240 = Reset(1);
+    RadioData mv240 = ResetData(1);
     lines = Lines(BuildTextImage(mv240));
     EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 3), "1   ENABLE  ---  ");
     EXPECT_EQ(After(lines, "##### Programable Exp Channel #####", 1),
@@ -196,7 +191,7 @@ TEST(TextImage, WeatherAndBankELinesByModel)
     EXPECT_EQ(After(lines, "##### Programable Exp Channel #####", 42),
               "40  ----  ------  ---.----  ---.----  ---  --  ---  ");
 
-    RadioData mv220 = Reset(4);
+    RadioData mv220 = ResetData(4);
     lines = Lines(BuildTextImage(mv220));
     EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 3), "1   ENABLE  162.550MHZ  ");
     EXPECT_EQ(After(lines, lmr, 2),
