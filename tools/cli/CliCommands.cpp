@@ -55,7 +55,8 @@ public:
         : m_arguments(arguments),
           m_environment(environment),
           m_data(arguments.Model),
-          m_ui(arguments.Yes, arguments.Debug)
+          m_ui(arguments.Yes, arguments.Debug),
+          m_files(m_ui)
     {
         m_shell.ModelName = ModelNameOf(arguments.Model);
         m_shell.DebugMode = arguments.Debug;
@@ -72,7 +73,7 @@ public:
         for (const fs::path& folder : DefaultImageFolders(m_environment.ProgramFolder)) {
             if (const auto file = FindFileIgnoringCase(folder, name)) {
                 m_ui.SetSubject(file->string());
-                if (!LoadDefaultImage(m_data, m_shell, m_ui, *file)) {
+                if (!LoadDefaultImage(m_data, m_shell, m_files, *file)) {
                     Error(file->string() + ": IniFileRead Error!!");
                     return false;
                 }
@@ -92,12 +93,12 @@ public:
         m_shell.ErrorFlag = m_shell.CancelFlag = false;
         switch (KindOf(file)) {
             case FileKind::Data:
-                FileRead2(m_data, m_shell, m_ui, file);
+                FileRead2(m_data, m_shell, m_files, file);
                 return !m_shell.ErrorFlag;
             case FileKind::Hex:
-                return LoadHexCommand(m_data, m_shell, m_ui, file);
+                return LoadHexCommand(m_data, m_shell, m_files, file);
             case FileKind::DefaultImage:
-                if (!LoadDefaultImage(m_data, m_shell, m_ui, file)) {
+                if (!LoadDefaultImage(m_data, m_shell, m_files, file)) {
                     Error(file.string() + ": IniFileRead Error!!");
                     return false;
                 }
@@ -113,10 +114,10 @@ public:
         m_shell.ErrorFlag = m_shell.CancelFlag = false;
         switch (KindOf(file)) {
             case FileKind::Data:
-                SaveFileAs(m_data, m_shell, m_ui, file);
+                SaveFileAs(m_data, m_shell, m_files, file);
                 return !m_shell.ErrorFlag;
             case FileKind::Hex:
-                SaveHexCommand(m_data, m_shell, m_ui, file);
+                SaveHexCommand(m_data, m_shell, m_files, file);
                 return !m_shell.ErrorFlag;
             case FileKind::Text:
                 try {
@@ -164,7 +165,7 @@ public:
         const fs::path file = folder / (m_shell.ModelName + "-" + stamp + ".hex");
         m_ui.SetSubject(file.string());
         m_shell.ErrorFlag = false;
-        SaveHexFileAs(m_data, m_shell, m_ui, file);
+        SaveHexFileAs(m_data, m_shell, m_files, file);
         if (!m_shell.ErrorFlag) {
             std::fprintf(stderr, "backup of the radio's memory: %s\n", file.string().c_str());
         }
@@ -189,6 +190,7 @@ private:
     RadioData m_data;
     ShellState m_shell;
     ConsoleUi m_ui;
+    ConsoleFileUi m_files;
 };
 
 bool CheckKind(const std::string& file, std::initializer_list<FileKind> allowed)

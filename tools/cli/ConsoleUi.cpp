@@ -43,14 +43,6 @@ ConsoleUi::ConsoleUi(bool yes, bool debug)
     : m_yes(yes), m_debug(debug), m_terminal(isatty(STDERR_FILENO) == 1)
 {}
 
-void ConsoleUi::SetBusy(bool) {}
-
-MessageAnswer ConsoleUi::ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
-                                     MessageButtons buttons)
-{
-    return Message(text, title, icon, buttons);
-}
-
 void ConsoleUi::ShowMonitor(std::string_view text)
 {
     if (m_debug && !text.empty()) {

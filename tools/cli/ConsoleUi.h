@@ -11,7 +11,7 @@
 
 namespace kelpie {
 
-class ConsoleUi : public FileUi, public LinkUi
+class ConsoleUi : public LinkUi
 {
 public:
     // yes: questions are answered OK or Retry instead of Cancel; debug: monitor texts are shown.
@@ -23,11 +23,6 @@ public:
     void OnInterrupt(std::function<void()> cancel) { m_cancel = std::move(cancel); }
     // The last line of a transfer: the bar's final state, or a plain line when not on a terminal.
     void FinishProgress(const std::string& what);
-
-    // FileUi
-    void SetBusy(bool busy) override;
-    MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
-                              MessageButtons buttons) override;
 
     // LinkUi
     void ShowMonitor(std::string_view text) override;
@@ -48,6 +43,25 @@ private:
     std::chrono::steady_clock::time_point m_started = std::chrono::steady_clock::now();
     std::function<void()> m_cancel;
     std::string m_subject;
+};
+
+// The file procedures' side of the console: their messages on standard error, and none of the
+// waits the desktop program makes after a file operation.
+class ConsoleFileUi : public FileUi
+{
+public:
+    explicit ConsoleFileUi(ConsoleUi& console) : m_console(console) {}
+
+    void SetBusy(bool) override {}
+    MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                              MessageButtons buttons) override
+    {
+        return m_console.Message(text, title, icon, buttons);
+    }
+    void Pause(int) override {}
+
+private:
+    ConsoleUi& m_console;
 };
 
 // Installs the Ctrl+C handler that ConsoleUi::PumpEvents answers.
