@@ -8,6 +8,7 @@ cmake --build --preset dev
 if [ -x build/bin/kelpie ]; then
     exec build/bin/kelpie "$@"
 fi
-echo "Built. The desktop program is not part of this build yet; what there is to run:"
-echo "  build/tests/kelpie_model_tests   the radio-data tests (or: ctest --preset dev)"
-ls build/bin 2>/dev/null | sed 's|^|  build/bin/|'
+echo "Built. The desktop window is not part of this build yet; what there is to run:"
+echo "  build/bin/kelpie-cli --help        every operation headless (new, convert, listing, read, write ...)"
+echo "  build/bin/kelpie-radiosim --help   a simulated radio on a pseudo-terminal"
+echo "  ctest --preset dev                 all tests"
