@@ -27,17 +27,9 @@ TEST(FreshImage, SizeLastAddressAndModelCodeOfEveryModel)
         EXPECT_EQ(data.RadioImage[0x00A8], m >= 4 ? 0xFB : 0xFF);
         EXPECT_EQ(data.RadioImage[0x00AE], m >= 4 ? 0x00 : 0x07);
         EXPECT_EQ(data.RadioImage[0x00AF], m >= 4 ? 0x00 : 0x07);
+        EXPECT_EQ(data.RadioImage.Word(0x3FFE),
+                  m == 1 ? 0xFFFF : model.Code);  // the MV240's upper half stays erased
     }
-}
-
-TEST(FreshImage, EightKilobyteModelLeavesTheUpperHalfErased)
-{
-    const RadioData data = FreshBytes(1);
-    EXPECT_EQ(data.ImageLastAddress, 8191);
-    EXPECT_EQ(data.RadioImage[0x1FFE], 0x00);
-    EXPECT_EQ(data.RadioImage[0x1FFF], 0xF0);
-    EXPECT_EQ(data.RadioImage[0x3FFE], 0xFF);
-    EXPECT_EQ(data.RadioImage[0x3FFF], 0xFF);
 }
 
 TEST(FreshImage, CommonDefaultsLevelTablesAndClearedBankE)

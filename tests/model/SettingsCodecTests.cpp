@@ -64,8 +64,6 @@ TEST(SettingsCodec, OffsetTimeBytesAndIndexes)
     EXPECT_EQ(ByteToOffset(0x05), 7);
     EXPECT_EQ(ByteToOffset(0x1F), 12);
     EXPECT_EQ(ByteToOffset(0x0F), 0);
-    EXPECT_EQ(ByteToOffset(0x00), 12);
-    EXPECT_EQ(ByteToOffset(0x1C), 24);
     EXPECT_EQ(OffsetToByte(12), 0x10);
     EXPECT_EQ(OffsetToByte(0), 0x0C);
     EXPECT_EQ(OffsetToByte(24), 0x1C);
