@@ -2,23 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
+#include <tuple>
 
 #include "LinkTestSupport.h"
-#include "link/Port.h"
 
 namespace kelpie {
 namespace {
 
+using test::OpenLink;
+using test::RecordedMessage;
 using test::SimulatedLink;
+using Texts = std::vector<std::string>;
+using Boxes = std::vector<RecordedMessage>;
 
-std::vector<std::string> Texts(std::initializer_list<const char*> texts)
-{
-    return std::vector<std::string>(texts.begin(), texts.end());
-}
-
-TEST(Handshake, RadioThatNeverAnswersTheProbeStillSynchronises)
+TEST(Handshake, RadioSynchronisesWhetherOrNotItAnswersTheProbe)
 {
     SimulatedLink s(5, SimulatorFaults{.NoProbeAnswer = true});
     s.shell.DebugMode = true;
@@ -30,179 +27,108 @@ TEST(Handshake, RadioThatNeverAnswersTheProbeStillSynchronises)
     EXPECT_EQ(s.ui.Monitor, Texts({"9600,N,8,1", "sync failed!!", "sending 'ACMD:002'...", "9600,N,8,1",
                                    "sending '#CMDSY'...(1)", "sending '#CMDSY'...(2)"}));
     EXPECT_TRUE(s.ui.Messages.empty());
-}
 
-TEST(Handshake, AnsweredProbeIsFollowedByZero)
-{
-    SimulatedLink s;
-    EXPECT_TRUE(StartSync(s.link));
-    EXPECT_EQ(s.radio.ProbeCount(), 1);
-    EXPECT_EQ(s.radio.Lines(), Texts({"ACMD:002", "#CMDSY", "#CMDSY"}));
-    EXPECT_EQ(s.ui.PausedMs, 5 * kSendPauseMs + 1000);  // P, 0, ACMD, two #CMDSY; the adapter pause
+    SimulatedLink answered;  // the answer is followed by "0"
+    EXPECT_TRUE(StartSync(answered.link));
+    EXPECT_EQ(answered.radio.ProbeCount(), 1);
+    EXPECT_EQ(answered.radio.Lines(), Texts({"ACMD:002", "#CMDSY", "#CMDSY"}));
+    EXPECT_EQ(answered.ui.PausedMs, 5 * kSendPauseMs + 1000);  // P, 0, ACMD, two #CMDSY; the adapter pause
 }
 
 TEST(Handshake, EachAnswerToTheAdapterCommand)
 {
-    struct Case
-    {
-        std::string answer;
-        bool synchronised;
-        std::vector<std::string> messages;
-    };
-    const Case cases[] = {
+    const std::tuple<std::string, bool, Boxes> cases[] = {
         {"OK\r\n", true, {}},
         {"#CMDUN\r\n", true, {}},
         {"", true, {}},
-        {"OK\rX", true, {"error!!"}},
-        {"ERROR\r\n", false, {"ACMD Command error!!"}},
-        {"READY\r\n", false, {"error!!"}},
+        {"OK\rX", true, {{"error!!"}}},
+        {"ERROR\r\n", false, {{"ACMD Command error!!"}}},
+        {"READY\r\n", false, {{"error!!"}}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.answer);
-        SimulatedLink s(5, SimulatorFaults{.AdapterAnswer = c.answer});
-        EXPECT_EQ(StartSync(s.link), c.synchronised);
-        EXPECT_EQ(s.ui.MessageTexts(), c.messages);
-        EXPECT_EQ(s.radio.CountLines("#CMDSY"), c.synchronised ? 2 : 0);
-        for (const test::RecordedMessage& m : s.ui.Messages) {
-            EXPECT_EQ(m.Title, "Read from Radio");
-            EXPECT_EQ(m.Icon, MessageIcon::Critical);
-        }
+    for (const auto& [answer, synchronised, messages] : cases) {
+        SCOPED_TRACE(answer);
+        SimulatedLink s(5, SimulatorFaults{.AdapterAnswer = answer});
+        EXPECT_EQ(StartSync(s.link), synchronised);
+        EXPECT_EQ(s.ui.Messages, messages);
+        EXPECT_EQ(s.radio.CountLines("#CMDSY"), synchronised ? 2 : 0);
     }
 }
 
-TEST(Handshake, UnacknowledgedSynchronisationFailsQuietly)
+TEST(Handshake, SynchronisationThatTimesOutFailsQuietlyAndARefusalIsRetried)
 {
-    SimulatedLink s(5, SimulatorFaults{.SyncSilent = true});
-    s.shell.DebugMode = true;
-    EXPECT_FALSE(StartSync(s.link));
-    EXPECT_EQ(s.radio.CountLines("#CMDSY"), 2);  // a time-out fails one pass; the second is still made
-    EXPECT_EQ(s.ui.Monitor.back(), "can'not Receive '#CMDOK' !!");
-    EXPECT_TRUE(s.ui.Messages.empty());
-}
+    SimulatedLink silent(5, SimulatorFaults{.SyncSilent = true});
+    silent.shell.DebugMode = true;
+    EXPECT_FALSE(StartSync(silent.link));
+    EXPECT_EQ(silent.radio.CountLines("#CMDSY"), 2);  // a time-out fails one pass; the second is still made
+    EXPECT_EQ(silent.ui.Monitor.back(), "can'not Receive '#CMDOK' !!");
+    EXPECT_TRUE(silent.ui.Messages.empty());
 
-TEST(Handshake, RefusedSynchronisationIsRetriedWithinTheRetryCount)
-{
-    SimulatedLink s(5, SimulatorFaults{.SyncRefusals = 1});
-    s.shell.RetryCount = 2;
-    EXPECT_TRUE(StartSync(s.link));
-    EXPECT_EQ(s.radio.CountLines("#CMDSY"), 3);
+    SimulatedLink refused(5, SimulatorFaults{.SyncRefusals = 1});
+    refused.shell.RetryCount = 2;
+    EXPECT_TRUE(StartSync(refused.link));
+    EXPECT_EQ(refused.radio.CountLines("#CMDSY"), 3);
 }
 
 TEST(Handshake, PortThatCannotBeOpenedNamesTheDeviceAndTheReason)
 {
     SimulatedLink s;
-    const std::string log = testing::TempDir() + "/handshake-err.log";
-    std::remove(log.c_str());
-    s.shell.DebugMode = true;
-    s.shell.ErrorLogPath = log;
+    const test::ErrorLog log(s.shell, "handshake-err.log");
     s.shell.CommPort = 3;
     s.port.FailOpens(2, "No such file or directory");
     EXPECT_FALSE(StartSync(s.link));
     EXPECT_EQ(s.ui.MessageTexts(), Texts({"port inicialize error!!\nCOM3: No such file or directory"}));
     EXPECT_TRUE(s.radio.Lines().empty());
-    std::ifstream file(log);
-    std::string line;
-    std::getline(file, line);
-    EXPECT_NE(line.find(":frmRadio102.PortInit -> 2No such file or directory"), std::string::npos) << line;
+    EXPECT_NE(log.FirstLine().find(":frmRadio102.PortInit -> 2No such file or directory"), std::string::npos)
+        << log.FirstLine();
 }
 
-TEST(Handshake, ReadyStatusIsAcknowledged)
+TEST(Handshake, EachStatusReplyAndTheAnswersToItsQuestions)
 {
-    SimulatedLink s;
-    s.shell.DebugMode = true;
-    s.port.Open(1, kLineSettings);
-    EXPECT_TRUE(StatusCheck(s.link));
-    EXPECT_EQ(s.ui.Monitor, Texts({"status check..", "status check.. OK"}));
-    EXPECT_EQ(s.radio.Lines().back(), "#CMDOK");
-}
-
-TEST(Handshake, StatusRefusedOnceWithRetryCountOneAsksToSynchroniseAgain)
-{
+    using enum MessageAnswer;
+    const RecordedMessage busy = {"Radio is busy!!", "Read from Radio", MessageIcon::Exclamation,
+                                  MessageButtons::RetryCancel};
+    const RecordedMessage resync = {"confirm the synchronization of the communication", "Read from Radio",
+                                    MessageIcon::Question, MessageButtons::OkCancel};
+    const std::string request = "#CEPSR\t00\t74";
     struct Case
     {
-        MessageAnswer answer;
+        SimulatorFaults faults;
+        MessageAnswer answer;  // to the question asked, if any
         bool ready;
-        int syncs;
+        Boxes messages;
+        std::string lastSent;
+        int requests;
+        std::string monitorEnd;
     };
-    const Case cases[] = {{MessageAnswer::Ok, true, 2}, {MessageAnswer::Cancel, false, 0}};
+    const Case cases[] = {
+        {{}, Cancel, true, {}, "#CMDOK", 1, " OK"},
+        {{.BusyReplies = 1}, Retry, true, {busy}, "#CMDOK", 2, " OK"},
+        {{.BusyReplies = 1}, Cancel, false, {busy}, "#CMDOK", 1, " NG!!"},
+        // With RetryCount 1 a refusal asks at once whether to synchronise again.
+        {{.StatusRefusals = 1}, Ok, true, {resync}, "#CMDOK", 2, " OK"},
+        {{.StatusRefusals = 1}, Cancel, false, {resync}, request, 1, ""},
+        {{.StatusNoAck = true}, Cancel, false, {}, request, 1, ""},
+        {{.StatusNoReply = true}, Cancel, false, {{"time out!!"}}, request, 1, " NG!!"},
+        {{.StatusBadWord = true}, Cancel, false, {}, "#CMDUN", 1, " NG!!"},
+        {{.StatusBadSum = true}, Cancel, false, {}, "#CMDSM", 1, " NG!!"},
+    };
     for (const Case& c : cases) {
-        SimulatedLink s(5, SimulatorFaults{.StatusRefusals = 1});
-        s.port.Open(1, kLineSettings);
+        SCOPED_TRACE(&c - cases);
+        OpenLink s(5, c.faults);
+        s.shell.DebugMode = true;
         s.ui.Answers = {c.answer};
         EXPECT_EQ(StatusCheck(s.link), c.ready);
-        ASSERT_EQ(s.ui.Messages.size(), 1u);
-        const test::RecordedMessage& question = s.ui.Messages[0];
-        EXPECT_EQ(question.Text, "confirm the synchronization of the communication");
-        EXPECT_EQ(question.Icon, MessageIcon::Question);
-        EXPECT_EQ(question.Buttons, MessageButtons::OkCancel);
-        EXPECT_EQ(question.Title, "Read from Radio");
-        EXPECT_EQ(s.radio.CountLines("#CMDSY"), c.syncs);
-        EXPECT_EQ(s.radio.CountLines("#CEPSR"), c.ready ? 2 : 1);
+        EXPECT_EQ(s.ui.Messages, c.messages);
+        EXPECT_EQ(s.radio.Lines().back(), c.lastSent);
+        EXPECT_EQ(s.radio.CountLines("#CEPSR"), c.requests);
+        EXPECT_EQ(s.radio.CountLines("#CMDSY"), c.faults.StatusRefusals && c.ready ? 2 : 0);
+        EXPECT_EQ(s.ui.Monitor.back(), "status check.." + c.monitorEnd);
     }
-}
-
-TEST(Handshake, StatusTimeOutWithRetryCountOneFailsWithoutAQuestion)
-{
-    SimulatedLink s(5, SimulatorFaults{.StatusNoAck = true});
-    s.port.Open(1, kLineSettings);
-    EXPECT_FALSE(StatusCheck(s.link));
-    EXPECT_TRUE(s.ui.Messages.empty());
-    EXPECT_EQ(s.radio.CountLines("#CEPSR"), 1);
-}
-
-TEST(Handshake, StatusReplyThatNeverComesIsATimeOut)
-{
-    SimulatedLink s(5, SimulatorFaults{.StatusNoReply = true});
-    s.port.Open(1, kLineSettings);
-    EXPECT_FALSE(StatusCheck(s.link));
-    EXPECT_EQ(s.ui.MessageTexts(), Texts({"time out!!"}));
-}
-
-TEST(Handshake, BusyRadioIsAskedAgainOnRetryAndNotReadyOnCancel)
-{
-    SimulatedLink s(5, SimulatorFaults{.BusyReplies = 1});
-    s.shell.DebugMode = true;
-    s.port.Open(1, kLineSettings);
-    s.ui.Answers = {MessageAnswer::Retry};
-    EXPECT_TRUE(StatusCheck(s.link));
-    ASSERT_EQ(s.ui.Messages.size(), 1u);
-    EXPECT_EQ(s.ui.Messages[0].Text, "Radio is busy!!");
-    EXPECT_EQ(s.ui.Messages[0].Icon, MessageIcon::Exclamation);
-    EXPECT_EQ(s.ui.Messages[0].Buttons, MessageButtons::RetryCancel);
-    EXPECT_EQ(s.ui.Monitor, Texts({"status check..", "status check..", "status check.. OK"}));
-
-    SimulatedLink cancelled(5, SimulatorFaults{.BusyReplies = 1});
-    cancelled.shell.DebugMode = true;
-    cancelled.port.Open(1, kLineSettings);
-    EXPECT_FALSE(StatusCheck(cancelled.link));
-    EXPECT_EQ(cancelled.ui.Monitor, Texts({"status check..", "status check.. NG!!"}));
-}
-
-TEST(Handshake, StatusReplyWithAWrongWordOrChecksumIsAnsweredAndNotReady)
-{
-    SimulatedLink word(5, SimulatorFaults{.StatusBadWord = true});
-    word.port.Open(1, kLineSettings);
-    EXPECT_FALSE(StatusCheck(word.link));
-    EXPECT_EQ(word.radio.Lines().back(), "#CMDUN");
-
-    SimulatedLink sum(5, SimulatorFaults{.StatusBadSum = true});
-    sum.port.Open(1, kLineSettings);
-    EXPECT_FALSE(StatusCheck(sum.link));
-    EXPECT_EQ(sum.radio.Lines().back(), "#CMDSM");
-    EXPECT_TRUE(sum.ui.Messages.empty());
 }
 
 TEST(Handshake, ModelCheckComparesBothCodeWordsWithTheModel)
 {
-    struct Case
-    {
-        int model;
-        int headAddress;
-        std::uint16_t head;
-        std::uint16_t tail;
-        bool fits;
-    };
-    const Case cases[] = {
+    const std::tuple<int, int, std::uint16_t, std::uint16_t, bool> cases[] = {
         {5, 0x0040, 0x00E6, 0x00E6, true},
         {5, 0x0000, 0x00E6, 0x00E6, false},  // the right words where models 0..3 keep them
         {0, 0x0000, 0x1D4C, 0x1D4C, true},
@@ -211,49 +137,41 @@ TEST(Handshake, ModelCheckComparesBothCodeWordsWithTheModel)
         {4, 0x0040, 0x00DC, 0x00E6, false},  // the tail is wrong
         {4, 0x0040, 0x00E6, 0x00DC, false},  // the head is wrong
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "model " << c.model << " head at " << c.headAddress);
-        SimulatedLink s(c.model);
+    for (const auto& [model, headAddress, head, tail, fits] : cases) {
+        SCOPED_TRACE(testing::Message() << "model " << model << " head at " << headAddress);
+        OpenLink s(model);
         s.radio.WriteModelCode(0xFFFF);
-        s.radio.Memory().SetWord(c.headAddress, c.head);
-        s.radio.Memory().SetWord(s.radio.LastAddress() - 1, c.tail);
+        s.radio.Memory().SetWord(headAddress, head);
+        s.radio.Memory().SetWord(s.radio.LastAddress() - 1, tail);
         s.link.Caption = "Program to Radio";
-        s.port.Open(1, kLineSettings);
         ReadDataChkModel(s.link);
-        EXPECT_EQ(s.shell.ErrorFlag, !c.fits);
-        if (c.fits) {
-            EXPECT_TRUE(s.ui.Messages.empty());
-        } else {
-            ASSERT_EQ(s.ui.Messages.size(), 1u);
-            EXPECT_EQ(s.ui.Messages[0].Text, "ModelType Error !!");
-            EXPECT_EQ(s.ui.Messages[0].Title, "Read from Radio");
-        }
+        EXPECT_EQ(s.shell.ErrorFlag, !fits);
+        EXPECT_EQ(s.ui.Messages, fits ? Boxes{} : Boxes{{"ModelType Error !!"}});
         ASSERT_GE(s.radio.Commands().size(), 1u);
-        EXPECT_EQ(s.radio.Commands()[0].Address, ModelCheckHeadAddress(c.model));
+        EXPECT_EQ(s.radio.Commands()[0].Address, ModelCheckHeadAddress(model));
     }
 }
 
-TEST(Handshake, ModelCheckThatCannotReadSaysSoUnderItsOwnTitle)
+TEST(Handshake, ModelCheckThatCannotReadOrIsCancelledStops)
 {
-    SimulatedLink s(5, SimulatorFaults{.NoAckBlock = 2});
-    s.port.Open(1, kLineSettings);
-    ReadDataChkModel(s.link);
-    EXPECT_TRUE(s.shell.ErrorFlag);
-    ASSERT_EQ(s.ui.Messages.size(), 1u);
-    EXPECT_EQ(s.ui.Messages[0].Text, "Communication Error!!");
-    EXPECT_EQ(s.ui.Messages[0].Title, "Model Check");
-    EXPECT_EQ(s.radio.Commands().back().Address, 0x3FFE);
-}
+    OpenLink failed(5, SimulatorFaults{.NoAckBlock = 2});
+    ReadDataChkModel(failed.link);
+    EXPECT_TRUE(failed.shell.ErrorFlag);
+    EXPECT_EQ(failed.ui.Messages, (Boxes{{"Communication Error!!", "Model Check"}}));
+    EXPECT_EQ(failed.radio.Commands().back().Address, 0x3FFE);
 
-TEST(Handshake, ModelCheckCancelledEndsWithoutAMessage)
-{
-    SimulatedLink s;
-    s.port.Open(1, kLineSettings);
-    s.CancelAtCommand(1);
-    ReadDataChkModel(s.link);
-    EXPECT_TRUE(s.shell.CancelFlag);
-    EXPECT_TRUE(s.ui.Messages.empty());
-    EXPECT_EQ(s.radio.Commands().size(), 1u);
+    OpenLink cancelled;
+    cancelled.CancelAtCommand(1);
+    ReadDataChkModel(cancelled.link);
+    EXPECT_TRUE(cancelled.shell.CancelFlag);
+    EXPECT_TRUE(cancelled.ui.Messages.empty());
+    EXPECT_EQ(cancelled.radio.Commands().size(), 1u);
+
+    SimulatedLink closed;  // the port cannot be opened
+    closed.port.FailOpens(13, "Permission denied");
+    ReadDataChkModel(closed.link);
+    EXPECT_TRUE(closed.shell.ErrorFlag);
+    EXPECT_EQ(closed.ui.MessageTexts(), Texts{"port inicialize error!!\nCOM1: Permission denied"});
 }
 
 }  // namespace

@@ -2,7 +2,11 @@
 // link waits, a window that records what it was asked and answers message boxes from a script.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
 #include <deque>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,6 +14,7 @@
 #include "link/Clock.h"
 #include "link/LinkContext.h"
 #include "link/LinkUi.h"
+#include "link/Port.h"
 #include "link/RadioSimulator.h"
 #include "link/SimulatorPort.h"
 #include "model/FreshImage.h"
@@ -18,27 +23,32 @@ namespace kelpie::test {
 
 // Time moves by a hair on every reading and by the full amount on every sleep: the longest time
 // limit costs no real time.
-class FakeClock : public Clock
+struct FakeClock : Clock
 {
-public:
-    double Now() override { return m_now += 1e-6; }
-    void Sleep(int milliseconds) override { m_now += milliseconds / 1000.0; }
+    double Now() override { return Seconds += 1e-6; }
+    void Sleep(int milliseconds) override { Seconds += milliseconds / 1000.0; }
 
-private:
-    double m_now = 1000;
+    double Seconds = 1000;
 };
 
+// A message box the link showed; most are critical, under the read's caption.
 struct RecordedMessage
 {
     std::string Text;
-    std::string Title;
-    MessageIcon Icon;
-    MessageButtons Buttons;
+    std::string Title = "Read from Radio";
+    MessageIcon Icon = MessageIcon::Critical;
+    MessageButtons Buttons = MessageButtons::Ok;
+
+    bool operator==(const RecordedMessage&) const = default;
+    friend void PrintTo(const RecordedMessage& m, std::ostream* os)
+    {
+        *os << '"' << m.Text << "\" in \"" << m.Title << "\" icon " << int(m.Icon) << " buttons "
+            << int(m.Buttons);
+    }
 };
 
-class RecordingUi : public LinkUi
+struct RecordingUi : LinkUi
 {
-public:
     void ShowMonitor(std::string_view text) override { Monitor.emplace_back(text); }
     void ShowProgress(int percent) override { Progress.push_back(percent); }
     void PumpEvents() override
@@ -111,6 +121,35 @@ struct SimulatedLink
     RadioSimulator radio;
     SimulatorPort port;
     LinkContext link;
+};
+
+// The same with the port open, as the handshake leaves it for the status check and the transfer.
+struct OpenLink : SimulatedLink
+{
+    explicit OpenLink(int model = 5, SimulatorFaults faults = {}) : SimulatedLink(model, std::move(faults))
+    {
+        port.Open(1, kLineSettings);
+    }
+};
+
+// Debug mode with an error log in a fresh file of the test folder.
+struct ErrorLog
+{
+    ErrorLog(ShellState& shell, const std::string& name) : Path(testing::TempDir() + "/" + name)
+    {
+        std::remove(Path.c_str());
+        shell.DebugMode = true;
+        shell.ErrorLogPath = Path;
+    }
+    std::string FirstLine() const
+    {
+        std::ifstream file(Path);
+        std::string line;
+        std::getline(file, line);
+        return line;
+    }
+
+    std::string Path;
 };
 
 }  // namespace kelpie::test

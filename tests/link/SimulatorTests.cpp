@@ -26,22 +26,10 @@ TEST(RadioSimulator, EchoesEveryByteAndAnswersAfterTheEcho)
     EXPECT_EQ(Sent(radio, "#CEPSR\t00\t74\r\n"), "#CEPSR\t00\t74\r\n#CMDOK\r\n#CEPSD\t00\t62\r\n");
     EXPECT_EQ(Sent(radio, "#CEPSR\t00\t75\r\n"), "#CEPSR\t00\t75\r\nERROR");
     EXPECT_EQ(Sent(radio, "HELLO\r\n"), "HELLO\r\nERROR");
-}
 
-TEST(RadioSimulator, KeepsTheModelCodeWhereTheRadioKeepsIt)
-{
-    const RadioSimulator radio(1);
-    EXPECT_EQ(radio.Memory().Word(0x0000), 0x00F0);
-    EXPECT_EQ(radio.Memory().Word(0x0040), 0x00F0);
-    EXPECT_EQ(radio.Memory().Word(0x1FFE), 0x00F0);
-    EXPECT_EQ(radio.LastAddress(), 0x1FFF);
-}
-
-TEST(RadioSimulator, RefusesRequestsBeyondItsMemory)
-{
-    RadioSimulator radio(1);
+    RadioSimulator small(1);  // refuses requests beyond its memory
     const Bytes request = BuildFrame("#CEPRD", "1FF8", "10");
-    EXPECT_EQ(Sent(radio, std::string(request.begin(), request.end())).substr(request.size()), "ERROR");
+    EXPECT_EQ(Sent(small, std::string(request.begin(), request.end())).substr(request.size()), "ERROR");
 }
 
 TEST(RadioSimulator, FaultOptionsSetTheirFaults)

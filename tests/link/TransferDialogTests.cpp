@@ -4,10 +4,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
+#include <tuple>
 
 #include "LinkTestSupport.h"
-#include "link/TransferMaps.h"
 #include "model/ImagePasses.h"
 
 namespace kelpie {
@@ -20,100 +21,71 @@ struct DialogRun : test::SimulatedLink
     {
         ResetEditModel(data);
         shell.TransferMode = mode;
+        dialog.emplace(port, ui, clock, shell, data);
     }
-};
 
-TEST(TransferDialog, CaptionsInstructionsAndPicturesFollowTheMode)
-{
-    EXPECT_EQ(TransferCaption(kTransferRead), "Read from Radio");
-    EXPECT_EQ(TransferCaption(kTransferProgram), "Program to Radio");
-    EXPECT_EQ(TransferCaption(kTransferClearDistress), "Clear Distress Log Data");
-    EXPECT_EQ(TransferInstructions(),
-              "1.Connect the JMB cable between the PC serial port and the radio.\r\n"
-              "2.On the radio, press and hold the [PRESET]+[DOWN]+[SQL] keys\r\n"
-              "   while turning on.\r\n"
-              "3.Press the [OK] button to start.");
-    EXPECT_EQ(TransferPicturesFor(kTransferRead).HandyLeft, 1050);
-    EXPECT_EQ(TransferPicturesFor(kTransferRead).BLeft, 4200);
-    EXPECT_EQ(TransferPicturesFor(kTransferProgram).HandyLeft, 4800);
-    EXPECT_EQ(TransferPicturesFor(kTransferClearDistress).BLeft, 450);
-}
+    std::optional<TransferDialog> dialog;
+};
 
 TEST(TransferDialog, ProgressBarFillsTheFrameFromTheLeft)
 {
-    EXPECT_EQ(ProgressBarLeft(300, 0), -300);
-    EXPECT_EQ(ProgressBarLeft(300, 50), -150);
-    EXPECT_EQ(ProgressBarLeft(300, 100), 0);
-    EXPECT_EQ(ProgressBarLeft(300, 140), 0);
-}
-
-TEST(TransferDialog, EachModeRunsItsTransferAndClosesOnSuccess)
-{
-    for (int mode : {kTransferRead, kTransferProgram, kTransferClearDistress}) {
-        SCOPED_TRACE(mode);
-        DialogRun run(mode);
-        TransferDialog dialog(run.port, run.ui, run.clock, run.shell, run.data);
-        dialog.Load();
-        EXPECT_TRUE(dialog.OkPressed());
-        EXPECT_TRUE(run.shell.TransferDone);
-        EXPECT_FALSE(run.shell.BusyFlag);
-        EXPECT_EQ(run.ui.MessageTexts(), std::vector<std::string>{"Complete!!"});
-        EXPECT_EQ(run.ui.Messages[0].Title, TransferCaption(mode));
-        EXPECT_EQ(run.ui.Progress.back(), 0);
-        EXPECT_EQ(run.ui.Running.front(), true);
-        EXPECT_EQ(run.ui.Running.back(), false);
-        EXPECT_FALSE(run.port.IsOpen());
-        const std::string word = mode == kTransferRead ? "#CEPRD" : "#CEPWR";
-        EXPECT_GT(run.radio.CountLines(word), 20);
+    for (auto [percent, left] : {std::pair{0, -300}, {50, -150}, {100, 0}, {140, 0}}) {
+        EXPECT_EQ(ProgressBarLeft(300, percent), left) << percent;
     }
 }
 
-TEST(TransferDialog, ProgramRunWritesTheEncodedAndCheckedImage)
+TEST(TransferDialog, EachModeRunsItsTransferUnderItsCaptionAndClosesOnSuccess)
 {
-    DialogRun run(kTransferProgram);
-    TransferDialog dialog(run.port, run.ui, run.clock, run.shell, run.data);
-    ASSERT_TRUE(dialog.OkPressed());
-    int writes = 0;
-    for (const SimulatorCommand& command : run.radio.Commands()) {
-        if (command.Word == "#CEPWR") {
-            ++writes;
-            for (int a = command.Address; a < command.Address + command.Length; ++a) {
+    const std::tuple<int, std::string, std::string, int> cases[] = {
+        {kTransferRead, "Read from Radio", "#CEPRD", 2 + 849},
+        {kTransferProgram, "Program to Radio", "#CEPWR", 778},  // the encoded image, every group usable
+        {kTransferClearDistress, "Clear Distress Log Data", "#CEPWR", 27},
+    };
+    for (const auto& [mode, caption, word, commands] : cases) {
+        SCOPED_TRACE(caption);
+        DialogRun run(mode);
+        run.dialog->Load();
+        EXPECT_TRUE(run.dialog->OkPressed());
+        EXPECT_TRUE(run.shell.TransferDone);
+        EXPECT_FALSE(run.shell.BusyFlag);
+        const test::RecordedMessage complete = {"Complete!!", caption, MessageIcon::Information};
+        EXPECT_EQ(run.ui.Messages, std::vector{complete});
+        EXPECT_EQ(run.ui.Progress.back(), 0);
+        EXPECT_EQ(run.ui.Running, (std::vector<bool>{true, true, false, false}));
+        EXPECT_FALSE(run.port.IsOpen());
+        EXPECT_EQ(run.radio.CountLines(word), commands);
+        for (const SimulatorCommand& command : run.radio.Commands()) {
+            for (int a = command.Address; command.Word == "#CEPWR" && a < command.Address + command.Length;
+                 ++a) {
                 ASSERT_EQ(run.radio.Memory()[a], run.data.RadioImage[a]) << a;
             }
         }
     }
-    EXPECT_EQ(writes, CommandCount(WriteMap(run.data.RadioImage, run.data.ImageLastAddress)));
-    EXPECT_GT(writes, 288);
 }
 
 TEST(TransferDialog, FailedHandshakeLeavesTheDialogOpenAndOkStartsAgainFromThePort)
 {
     DialogRun run(kTransferRead, SimulatorFaults{.SyncSilent = true});
     run.shell.DebugMode = true;
-    TransferDialog dialog(run.port, run.ui, run.clock, run.shell, run.data);
-    EXPECT_FALSE(dialog.OkPressed());
+    EXPECT_FALSE(run.dialog->OkPressed());
     EXPECT_EQ(run.ui.Monitor.back(), "can not syncing!!");
     EXPECT_FALSE(run.shell.BusyFlag);
     EXPECT_EQ(run.ui.Running.back(), false);
-    EXPECT_FALSE(dialog.OkPressed());
+    EXPECT_FALSE(run.dialog->OkPressed());
     EXPECT_EQ(run.port.OpenCount(), 4);
     EXPECT_EQ(run.radio.CountLines("ACMD:002"), 2);
 }
 
-TEST(TransferDialog, CancelWhileIdleClosesWithoutTraffic)
+TEST(TransferDialog, CancelWhileIdleClosesAndDuringARunCancelsItAndTheCloseIsRefused)
 {
-    DialogRun run(kTransferRead);
-    TransferDialog dialog(run.port, run.ui, run.clock, run.shell, run.data);
-    EXPECT_TRUE(dialog.CloseAllowed());
-    EXPECT_TRUE(dialog.CancelPressed());
-    EXPECT_TRUE(run.radio.Lines().empty());
-    EXPECT_EQ(run.radio.ProbeCount(), 0);
-}
+    DialogRun idle(kTransferRead);
+    EXPECT_TRUE(idle.dialog->CloseAllowed());
+    EXPECT_TRUE(idle.dialog->CancelPressed());
+    EXPECT_TRUE(idle.radio.Lines().empty());
+    EXPECT_EQ(idle.radio.ProbeCount(), 0);
 
-TEST(TransferDialog, CancelDuringARunCancelsItAndTheCloseIsRefused)
-{
     DialogRun run(kTransferRead);
-    TransferDialog dialog(run.port, run.ui, run.clock, run.shell, run.data);
+    TransferDialog& dialog = *run.dialog;
     const RadioImage before = run.data.RadioImage;
     bool refused = false;
     run.ui.OnPump = [&] {
@@ -129,37 +101,27 @@ TEST(TransferDialog, CancelDuringARunCancelsItAndTheCloseIsRefused)
     EXPECT_TRUE(dialog.CloseAllowed());
 }
 
-TEST(TransferDialog, DebugMonitorTextsCostHalfASecondEachAndAreHiddenOtherwise)
+TEST(TransferDialog, DebugModeShowsMonitorTextsAtHalfASecondEachAndTracesEveryByteOfTheLastFiveRuns)
 {
     DialogRun quiet(kTransferClearDistress);
-    TransferDialog quietDialog(quiet.port, quiet.ui, quiet.clock, quiet.shell, quiet.data);
-    quietDialog.Load();
-    ASSERT_TRUE(quietDialog.OkPressed());
+    quiet.dialog->Load();
+    ASSERT_TRUE(quiet.dialog->OkPressed());
     EXPECT_TRUE(quiet.ui.Monitor.empty());
 
-    DialogRun debug(kTransferClearDistress);
-    debug.shell.DebugMode = true;
-    TransferDialog debugDialog(debug.port, debug.ui, debug.clock, debug.shell, debug.data);
-    debugDialog.Load();
-    ASSERT_TRUE(debugDialog.OkPressed());
-    EXPECT_EQ(debug.ui.Monitor.front(), "starting at debug mode..");
-    EXPECT_EQ(debug.ui.Monitor[1], "startsync...");
-    EXPECT_NE(std::find(debug.ui.Monitor.begin(), debug.ui.Monitor.end(), "radio clear Distress..."),
-              debug.ui.Monitor.end());
-    EXPECT_EQ(debug.ui.PausedMs - quiet.ui.PausedMs, 500 * static_cast<long>(debug.ui.Monitor.size()));
-}
-
-TEST(TransferDialog, DebugModeTracesEveryByteOfTheLastFiveRuns)
-{
     const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "kelpie-trace-test";
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     for (int runNumber = 0; runNumber < 7; ++runNumber) {
-        DialogRun run(kTransferClearDistress);
-        run.shell.DebugMode = true;
-        run.shell.ErrorLogPath = (folder / "err.log").string();
-        TransferDialog dialog(run.port, run.ui, run.clock, run.shell, run.data);
-        ASSERT_TRUE(dialog.OkPressed());
+        DialogRun debug(kTransferClearDistress);
+        debug.shell.DebugMode = true;
+        debug.shell.ErrorLogPath = (folder / "err.log").string();
+        debug.dialog->Load();
+        ASSERT_TRUE(debug.dialog->OkPressed());
+        const std::vector<std::string>& monitor = debug.ui.Monitor;
+        EXPECT_EQ(monitor.front(), "starting at debug mode..");
+        EXPECT_EQ(monitor[1], "startsync...");
+        EXPECT_NE(std::find(monitor.begin(), monitor.end(), "radio clear Distress..."), monitor.end());
+        EXPECT_EQ(debug.ui.PausedMs - quiet.ui.PausedMs, 500 * static_cast<long>(monitor.size()));
     }
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
