@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "files/DataFileValues.h"
+
 namespace kelpie {
 namespace {
 
@@ -11,8 +13,6 @@ TEST(FileReadIni, NamesAreMatchedInAnyCaseAndValuesLoseOneLeadingHash)
 {
     const SectionTable table = FileReadIni("[ Main ]\r\n model = #MV230 \r\nTag=##ABC\r\nPlain= ABC\r\n");
     ASSERT_EQ(table.SectionCount(), 1);
-    EXPECT_EQ(table.Sections()[0].Name, "MAIN");
-    EXPECT_EQ(table.Sections()[0].Pairs[0].first, "MODEL");
     EXPECT_EQ(table.GetValue("main", "Model"), "MV230");
     EXPECT_EQ(table.GetValue("MAIN", "tag"), "#ABC");
     EXPECT_EQ(table.GetValue("MAIN", "PLAIN"), "ABC");
@@ -20,11 +20,13 @@ TEST(FileReadIni, NamesAreMatchedInAnyCaseAndValuesLoseOneLeadingHash)
     EXPECT_EQ(table.GetValue("missing", "MODEL"), "");
 }
 
+// A header directly after an empty section starts the next section.
 TEST(FileReadIni, LinesWithoutAPairAreIgnoredAndALineWithABracketEndsTheSection)
 {
-    const SectionTable table =
-        FileReadIni("outside=1\n[A]\n=5\nabc\nk1=1\nx[y\nk2=2\n[]\nk3=3\n[B\nk4=4\n[A]\nk5=5\n");
-    ASSERT_EQ(table.SectionCount(), 2);
+    const SectionTable table = FileReadIni(
+        "outside=1\n[A]\n=5\nabc\nk1=1\nx[y\nk2=2\n[]\nk3=3\n[B\nk4=4\n[A]\nk5=5\n"
+        "[C]\r\n[D]\r\n\r\nk=v\r\n[E]");
+    ASSERT_EQ(table.SectionCount(), 5);
     EXPECT_EQ(table.Sections()[0].Pairs.size(), 1u);
     EXPECT_EQ(table.GetValue("A", "k1"), "1");
     for (const char* ignored : {"outside", "k2", "k3", "k4"}) {
@@ -32,14 +34,8 @@ TEST(FileReadIni, LinesWithoutAPairAreIgnoredAndALineWithABracketEndsTheSection)
     }
     EXPECT_EQ(table.GetValue("A", "k5"), "5");
     EXPECT_FALSE(table.HasSection("B"));
-}
-
-TEST(FileReadIni, AHeaderDirectlyAfterAnEmptySectionStartsTheNextSection)
-{
-    const SectionTable table = FileReadIni("[A]\r\n[B]\r\n\r\nk=v\r\n[C]");
-    ASSERT_EQ(table.SectionCount(), 3);
-    EXPECT_EQ(table.GetValue("B", "K"), "v");
-    EXPECT_TRUE(table.HasSection("c"));
+    EXPECT_EQ(table.GetValue("D", "K"), "v");
+    EXPECT_TRUE(table.HasSection("e"));
 }
 
 TEST(SectionTable, AKeyMissingFromTheFirstSectionIsTakenFromALaterSectionOfTheSameName)
@@ -64,6 +60,41 @@ TEST(ReadIniValue, BehavesLikeTheSystemsInitialisationFileReader)
     EXPECT_EQ(ReadIniValue(text, "MAIN", "EMPTY"), "");
     EXPECT_EQ(ReadIniValue(text, "MAIN", "MISSING"), "");
     EXPECT_EQ(ReadIniValue(text, "NOSECTION", "MODELTYPE"), "");
+}
+
+// Frequencies are written with 15 significant digits, so that a sum's last bit does not show.
+TEST(DataFileValues, WrittenForms)
+{
+    EXPECT_EQ(FrequencyText(100.0 + 56.05), "156.05");
+    EXPECT_EQ(FrequencyText(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(RawByteText(0x0F), "&H0F");
+}
+
+// Each text as a flag and as an integer of 0..255; integers round half to even.
+TEST(DataFileValues, ConversionsRefuseWhatIsNoNumberOrDoesNotFit)
+{
+    const std::tuple<const char*, std::optional<bool>, std::optional<std::int64_t>> cases[] = {
+        {"0", false, 0},  {" -1 ", true, {}}, {"2", true, 2},    {"2.5", true, 2},
+        {"3.5", true, 4}, {"255", true, 255}, {"256", true, {}}, {"1e400", {}, {}},
+        {"", {}, {}},     {"abc", {}, {}},    {"1x", {}, {}},    {"&H1", {}, {}},
+    };
+    for (const auto& [text, flag, integer] : cases) {
+        EXPECT_EQ(ParseFlag(text), flag) << text;
+        EXPECT_EQ(ParseInteger(text, 0, 255), integer) << text;
+    }
+    EXPECT_EQ(ParseFrequency("199.9999"), 199.9999);
+    for (const char* bad : {"199.99996", "200", "156,05"}) {
+        EXPECT_EQ(ParseFrequency(bad), std::nullopt) << bad;
+    }
+}
+
+TEST(DataFileValues, LeadingNumberReadsHexadecimalAfterAmpersandH)
+{
+    const std::pair<const char*, double> cases[] = {{"&HFF", 255},  {"&h1c", 28}, {"28", 28}, {" 1 2abc", 12},
+                                                    {"-3.5", -3.5}, {"abc", 0},   {"", 0}};
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(LeadingNumber(text), value) << text;
+    }
 }
 
 }  // namespace

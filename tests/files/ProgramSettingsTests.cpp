@@ -47,8 +47,6 @@ TEST(ProgramSettings, StoresWriteTheirSectionsAndKeysAsDecimalText)
                                 {{"Settings", "MainWidth"}, "9105"},
                                 {{"Settings", "MainHeight"}, "6660"},
                             }));
-    EXPECT_EQ(RememberedDestination(store, 4), "CANADA");
-    EXPECT_EQ(RememberedDestination(store, 5), "usa");
 }
 
 }  // namespace

@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "files/ProgramSettings.h"
-
 namespace kelpie {
 namespace {
 
@@ -57,24 +55,6 @@ TEST_F(QtSettingsStoreTest, AHandWrittenValueWithCommasReadsAsText)
     file.write("[IniFilePath]\nIniFileName_5=USA, WEST\n");
     file.close();
     EXPECT_EQ(QtSettingsStore().GetSetting("IniFilePath", "IniFileName_5"), "USA, WEST");
-}
-
-TEST_F(QtSettingsStoreTest, ProgramSettingsReadBackWhatTheyStoredAndDefaultsOnAnEmptyFolder)
-{
-    QtSettingsStore store;
-    RadioData data(2);
-    ShellState shell;
-    ReadSettings(store, data, shell);
-    EXPECT_EQ(data.ModelIndex, 5);
-    EXPECT_EQ(shell.CommPort, 1);
-    EXPECT_EQ(RememberedDestination(store, 5), "usa");
-
-    shell.CommPort = 4;
-    StoreCommPort(store, shell);
-    StoreModelIndex(store, RadioData(6));
-    ReadSettings(QtSettingsStore(), data, shell);
-    EXPECT_EQ(data.ModelIndex, 6);
-    EXPECT_EQ(shell.CommPort, 4);
 }
 
 }  // namespace

@@ -1,0 +1,352 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <tuple>
+
+#include "FileTestSupport.h"
+#include "files/DataFileReader.h"
+#include "files/DataFileWriter.h"
+#include "model/ImagePasses.h"
+#include "model/Models.h"
+
+namespace kelpie {
+namespace {
+
+const std::string kMain = "[MAIN]\r\nMODEL=#MV230\r\nMODELTYPE=5\r\n";
+
+struct Load
+{
+    RadioData Data{5};
+    ShellState Shell;
+    RecordingUi Ui;
+
+    void Read(const std::string& text) { ReadDataFile(Data, Shell, Ui, text); }
+};
+
+TEST(ReadDataFile, SelTextsSetAndClearTheOptionBitsAndLeaveTheOthers)
+{
+    const std::tuple<std::string, std::uint8_t, std::uint8_t> cases[] = {{"SEL1=\r\nSEL2=\r\n", 0x10, 0x20},
+                                                                         {"SEL1=0\r\nSEL2=1\r\n", 0x2F, 0x1F},
+                                                                         {"SEL1=2\r\nSEL2=x\r\n", 0xDF, 0xEF},
+                                                                         {"", 0x00, 0x20}};
+    for (const auto& [lines, before, after] : cases) {
+        Load load;
+        load.Data.RadioImage[0x00A8] = before;
+        load.Read(kMain + lines);
+        EXPECT_EQ(load.Data.RadioImage[0x00A8], after) << lines;
+    }
+}
+
+TEST(ReadDataFile, MarineBanksStopAtTheFirstMissingSectionAndSkipPositionsOutsideTheBank)
+{
+    Load load;
+    load.Data.UsaChannels[2].ChTag = "KEEP";
+    load.Data.IntlChannels[7].DuplexAllowed = true;
+    load.Read(kMain +
+              "[chusa0]\r\nposition=1\r\nENABLE=1\r\nChTag=##ONE\r\nTXPower=4\r\n"
+              "[CHUSA2]\r\nPosition=2\r\nChTag=#TWO\r\n"
+              "[CHINT0]\r\nPosition=240\r\nEnable=1\r\n"
+              "[CHINT1]\r\nPosition=7.4\r\nDuplex=1\r\nTXPower=2\r\n"
+              "[CHINT2]\r\nPosition=abc\r\nChTag=ZERO\r\n"
+              "[CHINT3]\r\nPosition=8\r\nDuplex=1\r\nScanMemory=maybe\r\n"
+              "[CHCAN0]\r\nPosition=\r\nEnable=1\r\n");
+    const ChannelRecord& usa = load.Data.UsaChannels[1];
+    EXPECT_TRUE(usa.Enable && usa.Position == 1 && usa.ChTag == "#ONE" && usa.TXPower == 0);
+    EXPECT_EQ(load.Data.UsaChannels[2].ChTag, "KEEP");
+    EXPECT_TRUE(load.Data.IntlChannels[7].Duplex && load.Data.IntlChannels[7].TXPower == 2);
+    EXPECT_EQ(load.Data.IntlChannels[0].ChTag, "ZERO");
+    EXPECT_FALSE(load.Data.IntlChannels[8].Duplex || load.Data.IntlChannels[8].ScanMemory);
+    EXPECT_FALSE(load.Data.CanadaChannels[0].Enable);
+}
+
+TEST(ReadDataFile, PresetListsAreWrittenIntoTheImageAndMissingEntriesBecomeEmpty)
+{
+    Load load;
+    load.Data.RadioImage.Fill(0x0060, 0x00A7, 0x00);
+    load.Read(kMain +
+              "[Usable CH Group Setup]\r\nPriority CH 1-Cmb 1=17\r\nPriority CH 1-Cmb 2=289\r\n"
+              "Priority CH 1-Cmb 4=-1\r\nPriority CH 1-Cmb 5=65535\r\nPriority CH 1-Cmb 6=65536\r\n"
+              "Priority CH 1-Cmb 7=abc\r\nPriority CH 1=70000\r\nPriority CH 1Backup=256\r\n"
+              "[PRISETCH]\r\nA0=&HFF\r\nA1=28\r\nA2=&H1C\r\nA3=300\r\nA4=12abc\r\nA5=abc\r\n");
+    // Only entries 1 and 2 of list 1 name channels (17 and 289); every other entry is empty.
+    const auto lists = load.Data.RadioImage.Bytes(0x0060, 60);
+    EXPECT_EQ(std::ranges::count(lists, 0xFF), 56);
+    EXPECT_TRUE(std::ranges::equal(lists.subspan(20, 4), std::array<std::uint8_t, 4>{17, 0, 0x21, 0x01}));
+    EXPECT_EQ(load.Data.UsableGroups[1].PriorityCh, 0);
+    EXPECT_EQ(load.Data.UsableGroups[1].Backup, 0);
+    const std::uint8_t bytes[] = {255, 28, 28, 0, 12, 0, 0, 0};
+    EXPECT_TRUE(std::ranges::equal(load.Data.RadioImage.Bytes(0x00A0, 8), bytes));
+}
+
+// Directory sections fill their entries; missing ones leave them alone.
+TEST(ReadDataFile, ValuesThatDoNotFitTheirFieldsKeepTheFieldAndTextsAreAlwaysAssigned)
+{
+    Load load;
+    load.Data.IndividualDirectory[1] = {true, "HOME", "1234567890"};
+    load.Data.GroupDirectory[0] = {true, "FLEET", "0123456780"};
+    CommonSetup& common = load.Data.CommonSetup;
+    common = {.LastTxPower = 7, .Sql = 9, .LastDisplayCh = 30, .Scan = true};
+    ChannelRecord& exp = load.Data.ExpChannels[0];
+    exp.ChTag = "OLD";
+    exp.TxDCS = 5;
+    exp.Rxfreq = 150.0;
+    load.Data.UsableGroups[2].StatusName = "OLD";
+    load.Read(kMain +
+              "[Common Setup]\r\nLast TX Power=300\r\nSQL=40000\r\nSCAN=\r\nLast Display CH=-1\r\n"
+              "Marine_LMR CH=65536\r\nOffset Time=-3\r\n"
+              "[CHEXP1]\r\nRxfreq=250\r\nTxfreq=157.5\r\nTxDCS=abc\r\nCHDisplayL=A1\r\n"
+              "[CHMMSID1]\r\nEnable=1\r\nTagName=#BOAT\r\nMmsid=2345678900\r\n[CHGRPID1]\r\nEnable=0\r\n");
+    EXPECT_EQ(common,
+              (CommonSetup{.LastTxPower = 7, .Sql = 9, .LastDisplayCh = -1, .Scan = true, .OffsetTime = -3}));
+    EXPECT_TRUE(exp.Rxfreq == 150.0 && exp.Txfreq == 157.5 && exp.TxDCS == 5 && exp.CHDisplayL == "A1");
+    EXPECT_EQ(exp.ChTag, "");
+    EXPECT_EQ(load.Data.UsableGroups[2].StatusName, "");
+    EXPECT_EQ(load.Data.IndividualDirectory[0], (DirectoryEntry{true, "BOAT", "2345678900"}));
+    EXPECT_EQ(load.Data.IndividualDirectory[1], (DirectoryEntry{true, "HOME", "1234567890"}));
+    EXPECT_EQ(load.Data.GroupDirectory[0], (DirectoryEntry{false, "", ""}));
+}
+
+TEST(FileRead2, AFileThatCannotBeReadIsLoggedAndReported)
+{
+    TempFolder folder;
+    Load load;
+    load.Shell.DebugMode = true;
+    load.Shell.ErrorLogPath = (folder / "err.log").string();
+    FileRead2(load.Data, load.Shell, load.Ui, folder / "missing.dat");
+    EXPECT_TRUE(load.Shell.ErrorFlag && load.Shell.CancelFlag && !load.Shell.BusyFlag);
+    EXPECT_EQ(load.Ui.Messages, OkBox("FileRead Error!!", MessageIcon::Exclamation));
+    EXPECT_NE(
+        ReadFileText(load.Shell.ErrorLogPath).find(":frmMain.FileRead2 -> 2No such file or directory\r\n"),
+        std::string::npos);
+}
+
+// The lines of the first section of that name, without their line ends.
+std::vector<std::string> SectionLines(const std::string& text, const std::string& section)
+{
+    std::vector<std::string> lines;
+    const std::string header = "[" + section + "]\r\n";
+    std::size_t at = text.find(header);
+    if (at == std::string::npos) {
+        return lines;
+    }
+    for (at += header.size(); at < text.size() && text[at] != '['; at = text.find('\n', at) + 1) {
+        lines.push_back(text.substr(at, text.find("\r\n", at) - at));
+    }
+    return lines;
+}
+
+// Runs body in a child process that cannot write into folder: the folder is made read-only and,
+// when the tests run as root (who may write anywhere), the child runs as an unprivileged user.
+bool RunWithoutWriteAccess(const std::filesystem::path& folder, const std::function<bool()>& body)
+{
+    using std::filesystem::perm_options;
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_write, perm_options::remove);
+    const pid_t child = fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        _exit((geteuid() != 0 || (setgid(kNobody) == 0 && setuid(kNobody) == 0)) && body() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_write, perm_options::add);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(DataFileWriter, TheMainSectionComesFirstAndEveryFieldHasItsWrittenForm)
+{
+    RadioData data(5);
+    data.RadioImage[0x00A8] = 0x20;
+    ChannelRecord& exp = data.ExpChannels[0];
+    exp.Enable = true;
+    exp.TXPower = 3;
+    exp.CHDisplayL = "A1";
+    exp.Txfreq = 157.0;
+    exp.Rxfreq = 156.05;
+    data.CommonSetup.ResumeTime = -2;
+    data.CommonSetup.TxPoDisplay = -2;
+    const std::string text = DataFileText(data, {});
+    EXPECT_TRUE(
+        text.starts_with("[MAIN]\r\nMODEL=#MV230\r\nTYPE=#JMB\r\nVERSION=#2.00\r\nMODELTYPE=5\r\nSEL1=1\r\n"
+                         "SEL2=0\r\n[Usable CH Group Setup]\r\nUSA=0\r\nINTL=0\r\nCanada=0\r\nEXP CH=0\r\n"
+                         "TX TOT 0=0\r\n"));
+    EXPECT_TRUE(
+        text.ends_with("[PRISETCH]\r\nA0=&HFF\r\nA1=&HFF\r\nA2=&HFF\r\nA3=&HFF\r\nA4=&HFF\r\nA5=&HFF\r\n"
+                       "A6=&HFF\r\nA7=&HFF\r\n"));
+    EXPECT_EQ(std::ranges::count(text, '\n'), std::ranges::count(text, '\r'));
+    EXPECT_EQ(text.find("\r\n\r\n"), std::string::npos);
+    const auto lines = SectionLines(text, "CHEXP1");
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 8),
+              (std::vector<std::string>{"Enable=1", "CHDisplayL=A1", "CHDisplayR=", "Rxfreq=156.05",
+                                        "Txfreq=157", "LowPower=0", "TXPower=3", "PowUp=0"}));
+    EXPECT_EQ(lines[11], "ChTag=#");
+    const auto common = SectionLines(text, "Common Setup");
+    EXPECT_EQ(common[0], "TX Po Display=2");
+    EXPECT_EQ(common[7], "Resume Time=-2");
+    data.RadioImage[0x00A8] = 0x30;
+    EXPECT_EQ(SectionLines(DataFileText(data, {}), "MAIN")[5], "SEL2=1");
+}
+
+TEST(DataFileWriter, PresetListsAreWrittenWithoutGapsAndEmptyListsWriteOnlyPriorityAndBackup)
+{
+    RadioData data(5);
+    data.UsableGroups[0].PriorityCh = -1;
+    data.UsableGroups[0].Backup = 3;
+    for (const auto& [entry, channel] : {std::pair{0, 17}, {3, 289}, {5, 290}, {9, 0}}) {
+        data.RadioImage[0x0060 + 20 + 2 * entry] = static_cast<std::uint8_t>(channel & 0xFF);
+        data.RadioImage[0x0061 + 20 + 2 * entry] = static_cast<std::uint8_t>(channel >> 8);
+    }
+    const auto lines = SectionLines(DataFileText(data, {}), "Usable CH Group Setup");
+    const auto at = std::ranges::find(lines, "Priority CH 0=-1");
+    ASSERT_LE(at + 7, lines.end());
+    EXPECT_EQ(std::vector<std::string>(at, at + 7),
+              (std::vector<std::string>{"Priority CH 0=-1", "Priority CH 0Backup=3", "Priority CH 1=0",
+                                        "Priority CH 1-Cmb 1=17", "Priority CH 1-Cmb 2=289",
+                                        "Priority CH 1-Cmb 3=0", "Priority CH 1Backup=0"}));
+}
+
+TEST(DataFileWriter, KeysFollowTheModel)
+{
+    for (int model = 0; model < kModelCount; ++model) {
+        SCOPED_TRACE(model);
+        const std::string text = DataFileText(RadioData(model), {});
+        const auto usa = SectionLines(text, "CHUSA0");
+        EXPECT_EQ(text.find("\r\nStatus name 0=\r\n") != std::string::npos, model != 1);
+        EXPECT_EQ(text.find("\r\nUsable ATIS Kikker CH Group3=") != std::string::npos, model == 0);
+        ASSERT_GE(usa.size(), 9u);
+        EXPECT_EQ(
+            std::vector<std::string>(usa.begin() + 9, usa.end()),
+            (model == 1 ? std::vector<std::string>() : std::vector<std::string>{"Scramble=0", "ChTag=#"}));
+        EXPECT_EQ(SectionLines(text, "CHCAN239").size(), usa.size());
+        EXPECT_EQ(SectionLines(text, "CHEXP40").size(), HasLmrBank(model) ? 18u : 10u);
+        EXPECT_EQ(SectionLines(text, "Common Setup").size(), 13u);
+        EXPECT_EQ(SectionLines(text, "CHWX9").size(), 3u);
+    }
+}
+
+TEST(SaveFileAs, AFolderThatCannotBeWrittenKeepsTheOldFileAndReportsTheError)
+{
+    TempFolder folder;
+    TempFolder logFolder;
+    std::filesystem::permissions(logFolder.Path, std::filesystem::perms::all);
+    const auto target = folder / "radio.dat";
+    const auto log = logFolder / "err.log";
+    WriteFileText(target, "old contents\r\n");
+    const bool reported = RunWithoutWriteAccess(folder.Path, [&] {
+        ShellState shell;
+        shell.DebugMode = true;
+        shell.ErrorLogPath = log.string();
+        RecordingUi ui;
+        SaveFileAs(RadioData(5), shell, ui, target);
+        return shell.ErrorFlag && shell.CancelFlag && !shell.BusyFlag &&
+               ui.Messages == OkBox("FileSave Error!!", MessageIcon::Exclamation);
+    });
+    EXPECT_TRUE(reported);
+    EXPECT_EQ(ReadFileText(target), "old contents\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path), {}), 1);
+    EXPECT_NE(ReadFileText(log).find(":frmMain.SaveFileAs -> 13Permission denied\r\n"), std::string::npos);
+}
+
+// A reset model with something changed in every kind of record the file carries.
+RadioData EditedData(int model)
+{
+    RadioData data(model);
+    ResetEditModel(data);
+    const bool names = HasChannelNames(model);
+    data.UsableGroups[1].Enable = !data.UsableGroups[1].Enable;
+    data.UsableGroups[2].TxTot = data.UsableGroups[2].StatusIcon = true;
+    data.UsableGroups[2].PriorityCh = 17;
+    data.UsableGroups[1].PriorityCh = -1;
+    data.UsableGroups[2].Backup = 200;
+    data.UsableGroups[0].StatusName = names ? "HOME" : "";
+    data.RadioImage[0x0074] = 33;
+    data.RadioImage[0x0075] = 0;
+    data.CommonSetup = {.Sql = 7, .LastDisplayCh = 245, .ResumeTime = 1, .DualWatch = true};
+    data.AtisCommonSetup.AtisCode = "9211234560";
+    data.AtisCommonSetup.UsableAtis[2] = true;
+    data.AtisCommonSetup.UsableAtisKiller[1] = DecodesAtisKillers(model);
+    ChannelRecord& usa = data.UsaChannels[44];
+    usa.Enable = usa.ScanMemory = true;
+    usa.TXPower = 2;
+    usa.Duplex = usa.DuplexAllowed;
+    usa.ChTag = names ? "Harbour 1" : usa.ChTag;
+    usa.Scramble = names ? 5 : usa.Scramble;
+    data.CanadaChannels[239].DispayA = true;
+    data.WxChannels[3].ScanMemory = true;
+    data.WxChannels[3].ChTag = "WX ALT";
+    ChannelRecord& exp = data.ExpChannels[39];
+    exp.Enable = exp.ClockShift = true;
+    exp.CHDisplayL = "E4";
+    exp.Rxfreq = 155.1125;
+    exp.Txfreq = 160.0 + 1.0 / 3.0;
+    if (HasLmrBank(model)) {
+        exp.ChTag = "WORK";
+        exp.Narrow = exp.RxComp = true;
+        exp.TxDCS = 110;
+        exp.RxCTCSS = 12;
+    }
+    data.RadioImage[0x00A3] = 0x1C;
+    data.RadioImage[0x00A8] = static_cast<std::uint8_t>((data.RadioImage[0x00A8] & ~0x30) | 0x10);
+    return data;
+}
+
+// Every record and the image.
+auto Records(const RadioData& d)
+{
+    return std::tie(d.RadioImage, d.ImageLastAddress, d.ModelIndex, d.UsaChannels, d.IntlChannels,
+                    d.CanadaChannels, d.WxChannels, d.ExpChannels, d.UsableGroups, d.CommonSetup,
+                    d.DscBasicSetup, d.DscAdvancedSetup, d.DscDisplaySetup, d.AtisCommonSetup,
+                    d.AtisCallSigns, d.IndividualDirectory, d.GroupDirectory);
+}
+
+TEST(DataFileRoundTrip, SaveLoadSaveGivesTheSameFileAndRestoresEveryRecordForEveryModel)
+{
+    for (int model = 0; model < kModelCount; ++model) {
+        SCOPED_TRACE(model);
+        TempFolder folder;
+        ShellState shell;
+        RecordingUi ui;
+        RadioData saved = EditedData(model);
+        SaveFileAs(saved, shell, ui, folder / "first.dat");
+        RadioData loaded(model);
+        ResetEditModel(loaded);
+        FileRead2(loaded, shell, ui, folder / "first.dat");
+        ASSERT_FALSE(shell.ErrorFlag);
+        SaveFileAs(loaded, shell, ui, folder / "second.dat");
+        EXPECT_EQ(ReadFileText(folder / "first.dat"), ReadFileText(folder / "second.dat"));
+        EXPECT_TRUE(ui.Messages.empty());
+        saved.ExpChannels[39].Txfreq = 160.333333333333;  // frequencies travel with 15 significant digits
+        EXPECT_TRUE(Records(loaded) == Records(saved));
+    }
+}
+
+// Nothing changes on a refusal, not even what the file's other sections would set.
+TEST(DataFileRoundTrip, AFileOfAnotherModelOrWithoutAModelNumberIsRefused)
+{
+    const auto refused = [](int model, const std::string& text) {
+        RadioData data(model);
+        ResetEditModel(data);
+        const RadioData before = data;
+        ShellState shell;
+        RecordingUi ui;
+        ReadDataFile(data, shell, ui, text);
+        return shell.ErrorFlag && !shell.CancelFlag && Records(data) == Records(before) &&
+               ui.Messages == OkBox("different model!!", MessageIcon::Critical);
+    };
+    for (int model = 0; model < kModelCount; ++model) {
+        const std::string text = DataFileText(EditedData(model), ShellState());
+        for (int other = 0; other < kModelCount; ++other) {
+            EXPECT_EQ(refused(other, text), other != model) << model << " on " << other;
+        }
+        const std::size_t at = text.find("MODELTYPE=");
+        for (const char* line : {"MODELTYPE=\r\n", "MODELTYPE=abc\r\n", "MODELTYPX=0\r\n"}) {
+            EXPECT_TRUE(refused(model, std::string(text).replace(at, 13, line))) << model << line;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kelpie
