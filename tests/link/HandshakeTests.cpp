@@ -134,6 +134,7 @@ TEST(Handshake, ModelCheckComparesBothCodeWordsWithTheModel)
         {0, 0x0000, 0x1D4C, 0x1D4C, true},
         {1, 0x0000, 0x00F0, 0x00F0, true},
         {2, 0x0000, 0x00E6, 0x00E6, false},  // equal, but another model's
+        {4, 0x0040, 0x00DC, 0x00DC, true},
         {4, 0x0040, 0x00DC, 0x00E6, false},  // the tail is wrong
         {4, 0x0040, 0x00E6, 0x00DC, false},  // the head is wrong
     };

@@ -242,6 +242,7 @@ TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
         if (cancelAt) {
             s.CancelAtCommand(static_cast<std::size_t>(cancelAt));
         }
+        s.data.RadioImage[0x1E00] = 0x5A;  // a distress log entry that a clear erases
         const RadioImage before = s.data.RadioImage;
         EXPECT_FALSE(run(s.link));
         EXPECT_EQ(s.radio.Commands().size(), static_cast<std::size_t>(commands));
