@@ -10,6 +10,7 @@
 #include <string_view>
 #include <variant>
 
+#include "model/ImageLayout.h"
 #include "model/RadioData.h"
 
 namespace kelpie {
@@ -31,18 +32,14 @@ constexpr std::string_view kFileVersion = "2.00";
 constexpr std::string_view kUsableGroupNames = "USA, INTL, Canada, EXP CH";
 
 // Preset channel lists: ten little-endian words per group 0..2 from 0x0060.
-constexpr int kPresetListStart = 0x0060;
 constexpr int kPresetListLength = 10;
 constexpr int kPresetGroupCount = 3;
 constexpr int kPresetRawStart = 0x00A0;  // the eight PRISETCH bytes
 constexpr int kPresetRawCount = 8;
-constexpr int kOptionByte = 0x00A8;  // bit 5 SEL1, bit 4 SEL2
-constexpr int kSel1Bit = 5;
-constexpr int kSel2Bit = 4;
 
 constexpr int PresetEntryAddress(int group, int entry)
 {
-    return kPresetListStart + 20 * group + 2 * entry;
+    return kPresetLists + 20 * group + 2 * entry;
 }
 
 // "TX TOT 0": a usable-group key with its group number after a blank.

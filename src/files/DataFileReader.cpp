@@ -257,7 +257,7 @@ void ReadDataFile(RadioData& data, ShellState& shell, FileUi& ui, std::string_vi
 
     std::uint8_t& options = data.RadioImage[kOptionByte];
     options = SetBit(options, kSel2Bit, sel2 == "1");
-    options = SetBit(options, kSel1Bit, sel1 == "1");
+    options = SetBit(options, kScramblerOptionBit, sel1 == "1");
 }
 
 void FileRead2(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& fileName)

@@ -75,7 +75,7 @@ void WriteMain(DataFileBuilder& file, const RadioData& data, const ShellState& s
     file.Hashed("TYPE", kFileType);
     file.Hashed("VERSION", kFileVersion);
     file.Integer("MODELTYPE", data.ModelIndex);
-    file.Flag("SEL1", GetBit(data.RadioImage[kOptionByte], kSel1Bit));
+    file.Flag("SEL1", GetBit(data.RadioImage[kOptionByte], kScramblerOptionBit));
     file.Flag("SEL2", GetBit(data.RadioImage[kOptionByte], kSel2Bit));
 }
 

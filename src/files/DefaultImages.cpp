@@ -168,7 +168,8 @@ bool LoadDestination(DestinationMenu& menu, int entry, RadioData& data, ShellSta
     if (chosen.Checked) {
         StoreDestination(store, data.ModelIndex, chosen.Caption);
     } else {
-        ui.ShowMessage("IniFileRead Error!!", shell.ProgramTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+        ui.ShowMessage("IniFileRead Error!!", shell.ProgramTitle, MessageIcon::Exclamation,
+                       MessageButtons::Ok);
         if (hadCheck) {
             previous->Checked = true;
         }

@@ -38,5 +38,4 @@ void WriteFileAtomically(const std::filesystem::path& fileName, std::string_view
 std::optional<std::filesystem::path> FindFileIgnoringCase(const std::filesystem::path& folder,
                                                           std::string_view name);
 
-
 }  // namespace kelpie

@@ -70,7 +70,8 @@ void ReadHexFileAs(RadioData& data, ShellState& shell, FileUi& ui, const std::fi
             std::ranges::copy(bytes, data.RadioImage.Bytes(0, static_cast<int>(bytes.size())).begin());
         } else {
             shell.ErrorFlag = true;
-            ui.ShowMessage("ModelType Error !!", "Read from Radio", MessageIcon::Critical, MessageButtons::Ok);
+            ui.ShowMessage("ModelType Error !!", "Read from Radio", MessageIcon::Critical,
+                           MessageButtons::Ok);
         }
     } catch (const FileError& error) {
         logText = error.LogText();

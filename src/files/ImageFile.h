@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <span>
 
+#include "model/ImageLayout.h"
 #include "model/RadioImage.h"
 
 namespace kelpie {
 
-constexpr int kModelCodeAddress = 0x0040;
 constexpr int kHeaderChecksumAddress = 0x005F;
 
 // Where the model check reads its second model-code word. For the 16 KiB images of models 0 and

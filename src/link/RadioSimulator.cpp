@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 
+#include "model/ImageLayout.h"
 #include "model/Models.h"
 
 namespace kelpie {
@@ -11,7 +12,6 @@ namespace kelpie {
 namespace {
 
 constexpr int kModelCodeHead = 0x0000;
-constexpr int kModelCodeSettings = 0x0040;
 
 std::optional<long> ParseNumber(std::string_view text, int base = 10)
 {
@@ -151,7 +151,7 @@ RadioSimulator::RadioSimulator(int modelIndex, SimulatorFaults faults)
 void RadioSimulator::WriteModelCode(std::uint16_t code)
 {
     m_memory.SetWord(kModelCodeHead, code);
-    m_memory.SetWord(kModelCodeSettings, code);
+    m_memory.SetWord(kModelCodeAddress, code);
     m_memory.SetWord(m_lastAddress - 1, code);
 }
 

@@ -7,6 +7,7 @@
 #include "link/Port.h"
 #include "link/TransferMaps.h"
 #include "link/Waits.h"
+#include "model/ImageLayout.h"
 #include "model/ImagePasses.h"
 
 namespace kelpie {
@@ -15,9 +16,7 @@ namespace {
 
 constexpr int kCompletePauseMs = 500;
 // Bytes the radio keeps to itself: the image takes them from the radio before a write.
-constexpr int kRadioOwnedByte = 0x005A;
-constexpr int kAccessCodeByte = 0x00A8;
-constexpr std::uint8_t kAccessCodeOnOff = 0x04;
+constexpr auto kAccessCodeOnOff = static_cast<std::uint8_t>(1u << kAccessCodeOnOffBit);
 // The progress shown after the radio's own bytes were read.
 constexpr int kAfterOwnBytesProgress = 32;
 // A read leaves the first two image bytes alone: they are not the radio's programming.
@@ -172,12 +171,12 @@ void WriteData(LinkContext& link)
     RadioImage& image = link.Data.RadioImage;
     ShowProgress(link, 0);
     ReadBlock(link, image, kRadioOwnedByte, 1);
-    const std::uint8_t pcByte = image[kAccessCodeByte];
-    ReadBlock(link, image, kAccessCodeByte, 1);
-    const std::uint8_t radioByte = image[kAccessCodeByte];
+    const std::uint8_t pcByte = image[kOptionByte];
+    ReadBlock(link, image, kOptionByte, 1);
+    const std::uint8_t radioByte = image[kOptionByte];
     ReportProgress(link, kAfterOwnBytesProgress);
     link.Ui.Pause(kSendPauseMs);
-    image[kAccessCodeByte] =
+    image[kOptionByte] =
         static_cast<std::uint8_t>((pcByte & ~kAccessCodeOnOff) | (radioByte & kAccessCodeOnOff));
     for (const MapEntry& entry : WriteMap(image, link.Data.ImageLastAddress)) {
         ReportProgress(link, entry.Start);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "model/ImageFields.h"
+#include "model/ImageLayout.h"
 #include "model/RadioData.h"
 
 namespace kelpie {
@@ -15,7 +16,6 @@ constexpr int kFirstReadAfterGap = 0x3FB0;
 constexpr int kWriteEnd = 0x3090;
 
 // The usable bit of group g sits in bit 3 - g of this byte.
-constexpr int kUsableGroupsByte = 0x005D;
 
 struct Range
 {

@@ -5,8 +5,9 @@
 
 #include "model/Format.h"
 #include "model/ImageFields.h"
-#include "model/Text.h"
+#include "model/ImageLayout.h"
 #include "model/Models.h"
+#include "model/Text.h"
 
 namespace kelpie {
 
@@ -44,9 +45,6 @@ constexpr int kNarrowBit = 0;    // bank E only
 
 constexpr int kModeLowPower = 1;
 constexpr int kModeTransmit = 3;  // transmits, not low power, no stored mode
-
-// Bit 5 of 0x00A8: the scrambler option the marine channels offer.
-constexpr BitField kScramblerOption{0x00A8, 5, 1};
 
 // The tone block.
 constexpr int kTxDcsInvertedBit = 7;
@@ -170,7 +168,7 @@ void EncodeNames(RadioImage& image, ChannelBank& bank, int start, int count)
 
 void DecodeMarineEntries(const RadioImage& image, ChannelBank& bank, int start, int count)
 {
-    const bool scramblerOption = ReadFlag(image, kScramblerOption);
+    const bool scramblerOption = GetBit(image[kOptionByte], kScramblerOptionBit);
     for (int k = 0; k < Count(bank, count); ++k) {
         ChannelRecord& ch = At(bank, k);
         const std::uint8_t b = image[start + 2 * k];

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <string>
 
+#include "model/ImageLayout.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"
 
@@ -63,10 +64,6 @@ constexpr LevelTable kLevelTables[] = {
 
 constexpr int kExpRecordsFirst = 0x0900;
 constexpr int kExpRecordsLast = 0x0B7F;
-constexpr int kModelCodeAddress = 0x0040;
-constexpr int kCodeFlagByte = 0x00A8;
-constexpr int kCodeFlagBit = 2;
-constexpr int kAccessCodeAddress = 0x00AE;
 // The default four-digit access code "0000", packed decimal, high nibble first.
 constexpr std::array<std::uint8_t, 2> kDefaultAccessCode{0x00, 0x00};
 
@@ -136,7 +133,7 @@ void WriteFreshImage(RadioData& data)
         image[0x004D] = static_cast<std::uint8_t>(byte004D);
     }
     if (HasAccessCode(data.ModelIndex)) {
-        image[kCodeFlagByte] &= static_cast<std::uint8_t>(~(1u << kCodeFlagBit));
+        image[kOptionByte] &= static_cast<std::uint8_t>(~(1u << kAccessCodeOnOffBit));
         image[kAccessCodeAddress] = kDefaultAccessCode[0];
         image[kAccessCodeAddress + 1] = kDefaultAccessCode[1];
     }

@@ -3,6 +3,7 @@
 #include "model/PreWriteCheck.h"
 
 #include "model/ImageFields.h"
+#include "model/ImageLayout.h"
 #include "model/Models.h"
 #include "model/SettingsCodec.h"
 
@@ -10,14 +11,6 @@ namespace kelpie {
 
 namespace {
 
-constexpr int kCurrentGroupByte = 0x0046;
-constexpr int kCurrentModeByte = 0x0047;  // 0 a group channel, 1 a weather channel
-constexpr int kCurrentWxByte = 0x0048;    // weather channel 0..9
-constexpr int kLastShownWord = 0x0050;
-constexpr int kCurrentGroupChannelWord = 0x0052;
-constexpr int kUsableByte = 0x005D;   // bit 3 − g: group g usable
-constexpr int kPresetLists = 0x0060;  // 10 little-endian channel numbers per group
-constexpr int kPresetsPerGroup = 10;
 constexpr int kGroupEnableMap = 0x0100;  // + 0x40 × group
 constexpr int kWxEnableMap = 0x01C0;
 constexpr int kExpEnableMap = 0x01C2;
@@ -30,7 +23,7 @@ bool MapBit(const RadioImage& image, int map, int n)
 
 bool GroupUsable(const RadioImage& image, int group)
 {
-    return GetBit(image[kUsableByte], 3 - group);
+    return GetBit(image[kUsableGroupsByte], 3 - group);
 }
 
 bool ValidFor(const RadioImage& image, int group, long channel)
@@ -101,8 +94,8 @@ void FixGroupChannel(RadioData& data)
             return;
         }
     }
-    WriteWordBE(image, kLastShownWord, channel);
-    WriteWordBE(image, kCurrentGroupChannelWord, channel);
+    WriteWordBE(image, kLastDisplayChWord, channel);
+    WriteWordBE(image, kMarineLmrChWord, channel);
 }
 
 void FixWeatherChannel(RadioData& data)
@@ -118,7 +111,7 @@ void FixWeatherChannel(RadioData& data)
         }
     }
     image[kCurrentWxByte] = static_cast<std::uint8_t>(wx);
-    WriteWordBE(image, kLastShownWord, wx);
+    WriteWordBE(image, kLastDisplayChWord, wx);
 }
 
 void ClearInvalidPresets(RadioImage& image)

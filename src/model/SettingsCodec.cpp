@@ -6,6 +6,7 @@
 
 #include "model/DirectoryCodec.h"
 #include "model/ImageFields.h"
+#include "model/ImageLayout.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"
 
@@ -40,9 +41,6 @@ constexpr int BackupAddress(int g)
 // Common setup.
 constexpr int kTxPoDisplayByte = 0x0044;
 constexpr int kLastTxPowerByte = 0x0045;
-constexpr int kLastChGroupByte = 0x0046;
-constexpr int kLastDisplayChWord = 0x0050;
-constexpr int kMarineLmrChWord = 0x0052;
 constexpr BitField kSql{0x004A, 7, 4};
 constexpr BitField kMagneticVariation{0x004C, 6, 1};
 constexpr BitField kOffsetTime{0x004C, 4, 5};
@@ -230,7 +228,7 @@ void DecodeCommonSetup(RadioData& data)
     common.TxPoDisplay = image[kTxPoDisplayByte];
     common.LastTxPower = image[kLastTxPowerByte];
     common.Sql = static_cast<std::int16_t>(ReadField(image, kSql));
-    common.LastChGroup = image[kLastChGroupByte];
+    common.LastChGroup = image[kCurrentGroupByte];
     common.LastDisplayCh = image.Word(kLastDisplayChWord);
     common.MarineLmrCh = image.Word(kMarineLmrChWord);
     common.Scan = ReadFlag(image, kScan);
@@ -253,7 +251,7 @@ void EncodeCommonSetup(RadioData& data)
     const CommonSetup& common = data.CommonSetup;
     image[kTxPoDisplayByte] = ByteValue(common.TxPoDisplay, "TX Po Display");
     image[kLastTxPowerByte] = ByteValue(common.LastTxPower, "Last TX Power");
-    image[kLastChGroupByte] = ByteValue(common.LastChGroup, "Last CH Group");
+    image[kCurrentGroupByte] = ByteValue(common.LastChGroup, "Last CH Group");
     WriteField(image, kSql, static_cast<unsigned>(common.Sql));
     WriteWord(image, kLastDisplayChWord, common.LastDisplayCh);
     WriteWord(image, kMarineLmrChWord, common.MarineLmrCh);
