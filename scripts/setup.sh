@@ -9,6 +9,10 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth
+    # Qt's SVG image and icon-engine plugins (libqsvg, libqsvgicon), so the window icon kelpie.svg loads
+    libqt6svg6 qt6-svg-dev
+    # screenshots under Xvfb, PDF checks of the printed listing, the desktop entry check
+    xdotool imagemagick poppler-utils desktop-file-utils
 )
 
 missing=()

@@ -1,0 +1,43 @@
+# Checks the help file: every topic number the program opens has its anchor "topic<N>", no anchor
+# is given twice, and every link inside the file leads to an anchor that exists.
+#   cmake -DHELP_FILE=Kelpie.html -DTOPICS=1000,1012,... -P CheckHelpTopics.cmake
+cmake_minimum_required(VERSION 3.25)
+if(NOT DEFINED HELP_FILE OR NOT DEFINED TOPICS)
+    message(FATAL_ERROR "usage: cmake -DHELP_FILE=FILE -DTOPICS=N,N,... -P CheckHelpTopics.cmake")
+endif()
+file(READ "${HELP_FILE}" html)
+
+set(anchors "")
+set(problems "")
+string(REGEX MATCHALL "<a[ \t\r\n]+name=\"[^\"]*\"" anchor_tags "${html}")
+foreach(tag IN LISTS anchor_tags)
+    string(REGEX REPLACE ".*name=\"([^\"]*)\"" "\\1" name "${tag}")
+    if(name IN_LIST anchors)
+        list(APPEND problems "the anchor ${name} is given twice")
+    endif()
+    list(APPEND anchors "${name}")
+endforeach()
+
+string(REPLACE "," ";" topics "${TOPICS}")
+foreach(topic IN LISTS topics)
+    if(NOT "topic${topic}" IN_LIST anchors)
+        list(APPEND problems "help topic ${topic} has no anchor topic${topic}")
+    endif()
+endforeach()
+
+string(REGEX MATCHALL "href=\"#[^\"]*\"" links "${html}")
+foreach(link IN LISTS links)
+    string(REGEX REPLACE "href=\"#([^\"]*)\"" "\\1" target "${link}")
+    if(NOT target IN_LIST anchors)
+        list(APPEND problems "a link points at #${target}, which is no anchor")
+    endif()
+endforeach()
+
+if(problems)
+    list(REMOVE_DUPLICATES problems)
+    list(JOIN problems "\n  " text)
+    message(FATAL_ERROR "${HELP_FILE}:\n  ${text}")
+endif()
+list(LENGTH anchors anchor_count)
+list(LENGTH links link_count)
+message(STATUS "${HELP_FILE}: ${anchor_count} anchors, ${link_count} links, all topics present")
