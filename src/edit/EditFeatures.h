@@ -1,0 +1,23 @@
+// EditFeatures.h — what the editor offers per model beyond the image layout: the band a bank E
+// frequency may take and which optional controls the channel page carries.
+#pragma once
+
+namespace kelpie {
+
+struct EditFeatures
+{
+    double lowestMhz;     // bank E frequencies, bounds included
+    double highestMhz;
+    bool raster25kHz;     // bank E frequencies must lie on the 25 kHz raster
+    bool scramblerCombo;  // the channel page offers the scrambler
+};
+
+// The row of a model; an index outside 0..6 throws std::out_of_range like the model table.
+const EditFeatures& EditFeaturesOf(int modelIndex);
+
+inline bool HasScramblerCombo(int m)
+{
+    return EditFeaturesOf(m).scramblerCombo;
+}
+
+}  // namespace kelpie
