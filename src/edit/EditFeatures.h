@@ -10,6 +10,7 @@ struct EditFeatures
     double highestMhz;
     bool raster25kHz;     // bank E frequencies must lie on the 25 kHz raster
     bool scramblerCombo;  // the channel page offers the scrambler
+    bool positionReports; // the DSC page offers the position request and send rows
 };
 
 // The row of a model; an index outside 0..6 throws std::out_of_range like the model table.
@@ -18,6 +19,11 @@ const EditFeatures& EditFeaturesOf(int modelIndex);
 inline bool HasScramblerCombo(int m)
 {
     return EditFeaturesOf(m).scramblerCombo;
+}
+
+inline bool OffersPositionReports(int m)
+{
+    return EditFeaturesOf(m).positionReports;
 }
 
 }  // namespace kelpie
