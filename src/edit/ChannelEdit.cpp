@@ -14,6 +14,15 @@ namespace kelpie {
 
 namespace {
 
+// The banks by channel group.
+constexpr std::array<ChannelBank RadioData::*, kGroupCount> kBanks{
+    &RadioData::UsaChannels, &RadioData::IntlChannels, &RadioData::CanadaChannels, &RadioData::ExpChannels};
+
+// A direction's tone and code fields: element 0 transmit, 1 receive.
+using ToneField = std::int16_t ChannelRecord::*;
+constexpr std::array<ToneField, 2> kCtcssFields{&ChannelRecord::TxCTCSS, &ChannelRecord::RxCTCSS};
+constexpr std::array<ToneField, 2> kDcsFields{&ChannelRecord::TxDCS, &ChannelRecord::RxDCS};
+
 // Channels 16 and 70 (distress and DSC calling) are never scrambled.
 constexpr std::array<int, 2> kUnscrambledSlots{32, 140};
 
@@ -34,9 +43,8 @@ bool ScramblerOffered(const ChannelRecord& record, ChannelRef ref)
     if (IsExtraBank(ref)) {
         return true;
     }
-    return record.ScramblerOption &&
-           std::find(kUnscrambledSlots.begin(), kUnscrambledSlots.end(), record.Position) ==
-               kUnscrambledSlots.end();
+    return record.ScramblerOption && std::find(kUnscrambledSlots.begin(), kUnscrambledSlots.end(),
+                                               record.Position) == kUnscrambledSlots.end();
 }
 
 bool TransmitOffered(const ChannelRecord& record, ChannelRef ref)
@@ -86,27 +94,35 @@ bool EditOffered(EditContext& ctx, bool offered, Field& field, const Value& valu
     return offered && EditField(ctx, field, value);
 }
 
+// Chooses a tone or code for a direction; a chosen one clears the direction's other kind, and a
+// receive channel left without a plain code loses its compander.
+bool SetTone(EditContext& ctx, ChannelRef ref, int direction, int value, int last,
+             const std::array<ToneField, 2>& chosen, const std::array<ToneField, 2>& other)
+{
+    ChannelRecord& record = RecordOf(ctx.data, ref);
+    const bool offered = TonesOffered(ctx.data, ref) && record.Enable && (direction == 0 || direction == 1) &&
+                         value >= 0 && value <= last;
+    const auto d = static_cast<std::size_t>(direction);
+    if (!offered || !EditField(ctx, record.*chosen.at(d), static_cast<std::int16_t>(value))) {
+        return false;
+    }
+    if (value != 0) {
+        record.*other.at(d) = 0;
+    }
+    record.RxComp = record.RxComp && CompanderOffered(record);
+    return true;
+}
+
 }  // namespace
 
 ChannelBank& BankOf(RadioData& data, int group)
 {
-    return const_cast<ChannelBank&>(BankOf(static_cast<const RadioData&>(data), group));
+    return data.*kBanks.at(static_cast<std::size_t>(group));
 }
 
 const ChannelBank& BankOf(const RadioData& data, int group)
 {
-    switch (group) {
-    case kGroupUsa:
-        return data.UsaChannels;
-    case kGroupIntl:
-        return data.IntlChannels;
-    case kGroupCanada:
-        return data.CanadaChannels;
-    case kGroupBankE:
-        return data.ExpChannels;
-    default:
-        throw std::out_of_range("channel group " + std::to_string(group) + " outside 0..3");
-    }
+    return data.*kBanks.at(static_cast<std::size_t>(group));
 }
 
 ChannelRecord& RecordOf(RadioData& data, ChannelRef ref)
@@ -189,9 +205,8 @@ bool SetChannelEnable(EditContext& ctx, ChannelRef ref, bool on)
 {
     const ChannelBank& bank = BankOf(ctx.data, ref.group);
     const ChannelRecord& record = RecordOf(ctx.data, ref);
-    const bool anotherEnabled = std::any_of(bank.begin(), bank.end(), [&record](const ChannelRecord& r) {
-        return r.Enable && &r != &record;
-    });
+    const bool anotherEnabled = std::any_of(
+        bank.begin(), bank.end(), [&record](const ChannelRecord& r) { return r.Enable && &r != &record; });
     return EditOffered(ctx, on || anotherEnabled, RecordOf(ctx.data, ref).Enable, on);
 }
 
@@ -236,10 +251,11 @@ bool SetScanMemory(EditContext& ctx, ChannelRef ref, bool on)
 bool SetScramble(EditContext& ctx, ChannelRef ref, int itemData)
 {
     ChannelRecord& record = RecordOf(ctx.data, ref);
-    const bool known = std::any_of(kScrambleItems.begin(), kScrambleItems.end(),
-                                   [itemData](const ScrambleItem& item) { return item.itemData == itemData; });
-    const bool offered = known && record.Enable && HasScramblerCombo(ctx.data.ModelIndex) &&
-                         ScramblerOffered(record, ref);
+    const bool known =
+        std::any_of(kScrambleItems.begin(), kScrambleItems.end(),
+                    [itemData](const ScrambleItem& item) { return item.itemData == itemData; });
+    const bool offered =
+        known && record.Enable && HasScramblerCombo(ctx.data.ModelIndex) && ScramblerOffered(record, ref);
     return EditOffered(ctx, offered, record.Scramble, static_cast<std::int16_t>(itemData));
 }
 
@@ -251,32 +267,12 @@ bool SetNarrow(EditContext& ctx, ChannelRef ref, int option)
 
 bool SetCtcss(EditContext& ctx, ChannelRef ref, int direction, int tone)
 {
-    ChannelRecord& record = RecordOf(ctx.data, ref);
-    const bool offered = TonesOffered(ctx.data, ref) && record.Enable && tone >= 0 && tone <= kCtcssLast;
-    auto& ctcss = direction == 0 ? record.TxCTCSS : record.RxCTCSS;
-    if (!EditOffered(ctx, offered, ctcss, static_cast<std::int16_t>(tone))) {
-        return false;
-    }
-    if (tone != 0) {
-        (direction == 0 ? record.TxDCS : record.RxDCS) = 0;
-    }
-    record.RxComp = record.RxComp && CompanderOffered(record);
-    return true;
+    return SetTone(ctx, ref, direction, tone, kCtcssLast, kCtcssFields, kDcsFields);
 }
 
 bool SetDcs(EditContext& ctx, ChannelRef ref, int direction, int code)
 {
-    ChannelRecord& record = RecordOf(ctx.data, ref);
-    const bool offered = TonesOffered(ctx.data, ref) && record.Enable && code >= 0 && code <= 2 * kDcsLast;
-    auto& dcs = direction == 0 ? record.TxDCS : record.RxDCS;
-    if (!EditOffered(ctx, offered, dcs, static_cast<std::int16_t>(code))) {
-        return false;
-    }
-    if (code != 0) {
-        (direction == 0 ? record.TxCTCSS : record.RxCTCSS) = 0;
-    }
-    record.RxComp = record.RxComp && CompanderOffered(record);
-    return true;
+    return SetTone(ctx, ref, direction, code, 2 * kDcsLast, kDcsFields, kCtcssFields);
 }
 
 bool SetRxComp(EditContext& ctx, ChannelRef ref, bool on)

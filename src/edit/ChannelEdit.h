@@ -53,7 +53,7 @@ struct ChannelPage
     std::string rxFrequency;
     std::string txFrequency;
 
-    CheckControl enable;  // chkCEnable, always enabled
+    CheckControl enable;           // chkCEnable, always enabled
     bool controlsEnabled = false;  // every control without a rule of its own, and the labels
     CheckControl txEnable;         // chkCTXEnable
     CheckControl txOnly;           // chkCTXOnly

@@ -6,11 +6,11 @@ namespace kelpie {
 
 struct EditFeatures
 {
-    double lowestMhz;     // bank E frequencies, bounds included
+    double lowestMhz;  // bank E frequencies, bounds included
     double highestMhz;
-    bool raster25kHz;     // bank E frequencies must lie on the 25 kHz raster
-    bool scramblerCombo;  // the channel page offers the scrambler
-    bool positionReports; // the DSC page offers the position request and send rows
+    bool raster25kHz;      // bank E frequencies must lie on the 25 kHz raster
+    bool scramblerCombo;   // the channel page offers the scrambler
+    bool positionReports;  // the DSC page offers the position request and send rows
 };
 
 // The row of a model; an index outside 0..6 throws std::out_of_range like the model table.

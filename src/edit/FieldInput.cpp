@@ -43,20 +43,20 @@ std::string* ChangeTarget(RadioData& data, const FieldRef& ref)
 {
     const auto at = static_cast<std::size_t>(ref.index);
     switch (ref.field) {
-    case FieldId::ChannelName:
-        return &RecordOf(data, {ref.group, ref.index}).ChTag;
-    case FieldId::WeatherName:
-        return &data.WxChannels.at(at).ChTag;
-    case FieldId::AtisMid:
-        return &data.AtisCallSigns.at(at).MID;
-    case FieldId::AtisDisp:
-        return &data.AtisCallSigns.at(at).DISP;
-    case FieldId::ChannelLeft:
-        return &RecordOf(data, {ref.group, ref.index}).CHDisplayL;
-    case FieldId::ChannelRight:
-        return &RecordOf(data, {ref.group, ref.index}).CHDisplayR;
-    default:
-        return nullptr;
+        case FieldId::ChannelName:
+            return &RecordOf(data, {ref.group, ref.index}).ChTag;
+        case FieldId::WeatherName:
+            return &data.WxChannels.at(at).ChTag;
+        case FieldId::AtisMid:
+            return &data.AtisCallSigns.at(at).MID;
+        case FieldId::AtisDisp:
+            return &data.AtisCallSigns.at(at).DISP;
+        case FieldId::ChannelLeft:
+            return &RecordOf(data, {ref.group, ref.index}).CHDisplayL;
+        case FieldId::ChannelRight:
+            return &RecordOf(data, {ref.group, ref.index}).CHDisplayR;
+        default:
+            return nullptr;
     }
 }
 
@@ -120,50 +120,51 @@ FieldCommit FieldInput::Commit(EditContext& ctx, const FieldRef& ref, bool repor
     FieldCommit commit;
     CommitOutcome outcome{true, std::string(text)};
     switch (ref.field) {
-    case FieldId::UserMmsi:
-        outcome = CommitDigitField(report, 9, text, ctx.data.DscBasicSetup.UserMmsi);
-        break;
-    case FieldId::IndividualMmsi:
-    case FieldId::GroupMmsi: {
-        const DirectoryKind kind = KindOf(ref.field);
-        DirectoryEntry* entry = EntryOf(ctx.data, ref, kind);
-        if (entry == nullptr) {
+        case FieldId::UserMmsi:
+            outcome = CommitDigitField(report, 9, text, ctx.data.DscBasicSetup.UserMmsi);
+            break;
+        case FieldId::IndividualMmsi:
+        case FieldId::GroupMmsi: {
+            const DirectoryKind kind = KindOf(ref.field);
+            DirectoryEntry* entry = EntryOf(ctx.data, ref, kind);
+            if (entry == nullptr) {
+                return commit;
+            }
+            outcome = CommitDigitField(report, MmsiDigits(kind), text, entry->Mmsid);
+            commit.entryCleared = outcome.ok && entry->Mmsid.empty() && DeleteEntry(ctx, kind, ref.index + 1);
+            break;
+        }
+        case FieldId::IndividualName:
+        case FieldId::GroupName: {
+            // The entry's name is taken as it stands whenever its box is left; a changed name is an
+            // edit like any other.
+            DirectoryEntry* entry = EntryOf(ctx.data, ref, KindOf(ref.field));
+            const std::string name = FilterText(ref.field, text);
+            if (entry != nullptr && entry->TagName != name) {
+                EditField(ctx, entry->TagName, name);
+            }
             return commit;
         }
-        outcome = CommitDigitField(report, MmsiDigits(kind), text, entry->Mmsid);
-        commit.entryCleared = outcome.ok && entry->Mmsid.empty() && DeleteEntry(ctx, kind, ref.index + 1);
-        break;
-    }
-    case FieldId::IndividualName:
-    case FieldId::GroupName: {
-        // The entry's name is taken as it stands whenever its box is left; a changed name is an
-        // edit like any other.
-        DirectoryEntry* entry = EntryOf(ctx.data, ref, KindOf(ref.field));
-        const std::string name = FilterText(ref.field, text);
-        if (entry != nullptr && entry->TagName != name) {
-            EditField(ctx, entry->TagName, name);
+        case FieldId::AtisCode:
+            outcome = CommitDigitText(report, 10, text, ctx.data.AtisCommonSetup.AtisCode);
+            break;
+        case FieldId::StatusName:
+            outcome = CommitPaddedText(
+                4, text, ctx.data.UsableGroups.at(static_cast<std::size_t>(ref.index)).StatusName);
+            commit.captionsChanged = true;
+            break;
+        case FieldId::RxFreq:
+        case FieldId::TxFreq: {
+            if (ref.group != kGroupBankE) {
+                return commit;
+            }
+            ChannelRecord& record = RecordOf(ctx.data, {ref.group, ref.index});
+            outcome = CommitFrequency(report, ctx.data.ModelIndex, text,
+                                      ref.field == FieldId::RxFreq ? record.Rxfreq : record.Txfreq);
+            break;
         }
-        return commit;
-    }
-    case FieldId::AtisCode:
-        outcome = CommitDigitText(report, 10, text, ctx.data.AtisCommonSetup.AtisCode);
-        break;
-    case FieldId::StatusName:
-        outcome = CommitPaddedText(4, text, ctx.data.UsableGroups.at(static_cast<std::size_t>(ref.index)).StatusName);
-        commit.captionsChanged = true;
-        break;
-    case FieldId::RxFreq:
-    case FieldId::TxFreq: {
-        if (ref.group != kGroupBankE) {
+        default:
             return commit;
-        }
-        ChannelRecord& record = RecordOf(ctx.data, {ref.group, ref.index});
-        outcome = CommitFrequency(report, ctx.data.ModelIndex, text,
-                                  ref.field == FieldId::RxFreq ? record.Rxfreq : record.Txfreq);
-        break;
-    }
-    default:
-        return commit;
     }
     commit.ok = outcome.ok;
     commit.shown = outcome.shown;

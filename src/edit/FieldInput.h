@@ -23,8 +23,8 @@ struct FieldRef
 
 struct FieldChange
 {
-    bool edited = false;                // a record changed or a commit is now due
-    std::optional<std::string> rewrite; // the box must show this text instead
+    bool edited = false;                 // a record changed or a commit is now due
+    std::optional<std::string> rewrite;  // the box must show this text instead
 };
 
 struct FieldCommit

@@ -61,7 +61,8 @@ constexpr std::array<FieldRule, 15> kRules{{
 
 const FieldRule& RuleOf(FieldId field)
 {
-    return *std::find_if(kRules.begin(), kRules.end(), [field](const FieldRule& r) { return r.field == field; });
+    return *std::find_if(kRules.begin(), kRules.end(),
+                         [field](const FieldRule& r) { return r.field == field; });
 }
 
 std::string_view TrimBlanks(std::string_view text)
@@ -121,7 +122,8 @@ std::string FilterText(FieldId field, std::string_view text)
             c = static_cast<char>(c - 'a' + 'A');
         }
         const bool inSet = rule.characters.empty() || rule.characters.find(c) != std::string_view::npos;
-        const bool leadingMarker = field == FieldId::ChannelLeft && accepted.empty() && (c == 'M' || c == 'K');
+        const bool leadingMarker =
+            field == FieldId::ChannelLeft && accepted.empty() && (c == 'M' || c == 'K');
         if (inSet || leadingMarker) {
             accepted.push_back(c);
         }

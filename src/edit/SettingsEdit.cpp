@@ -40,40 +40,30 @@ const std::vector<std::string>& OffOn()
     return choices;
 }
 
-// The bool settings of the common page that are stored as "On" = true.
-template <typename Setup>
-auto CommonFlag(Setup& setup, CommonCombo combo) -> decltype(&setup.Scan)
+// Where each common combo stores its choice: a flag that is true for "On", or a number that is
+// the position of the chosen entry (the weather alert: 3 for "On").
+struct CommonField
 {
-    switch (combo) {
-    case CommonCombo::Scan:
-        return &setup.Scan;
-    case CommonCombo::PttScan:
-        return &setup.PttScanClear;
-    case CommonCombo::Dual:
-        return &setup.DualWatch;
-    case CommonCombo::Rotary:
-        return &setup.RotaryBeep;
-    default:
-        return nullptr;
-    }
-}
+    CommonCombo combo;
+    bool CommonSetup::*flag;
+    std::int16_t CommonSetup::*position;
+};
+constexpr std::array<CommonField, 9> kCommonFields{{
+    {CommonCombo::TxPo, nullptr, &CommonSetup::TxPoDisplay},
+    {CommonCombo::Scan, &CommonSetup::Scan, nullptr},
+    {CommonCombo::Resume, nullptr, &CommonSetup::ResumeTime},
+    {CommonCombo::PttScan, &CommonSetup::PttScanClear, nullptr},
+    {CommonCombo::Dual, &CommonSetup::DualWatch, nullptr},
+    {CommonCombo::Offset, nullptr, &CommonSetup::OffsetTime},
+    {CommonCombo::Mag, nullptr, &CommonSetup::MagneticVariation},
+    {CommonCombo::Weater, nullptr, &CommonSetup::Weater},
+    {CommonCombo::Rotary, &CommonSetup::RotaryBeep, nullptr},
+}};
 
-// The settings stored as the position of the chosen entry.
-template <typename Setup>
-auto CommonPosition(Setup& setup, CommonCombo combo) -> decltype(&setup.ResumeTime)
+const CommonField& FieldOf(CommonCombo combo)
 {
-    switch (combo) {
-    case CommonCombo::TxPo:
-        return &setup.TxPoDisplay;
-    case CommonCombo::Resume:
-        return &setup.ResumeTime;
-    case CommonCombo::Offset:
-        return &setup.OffsetTime;
-    case CommonCombo::Mag:
-        return &setup.MagneticVariation;
-    default:
-        return nullptr;
-    }
+    return *std::find_if(kCommonFields.begin(), kCommonFields.end(),
+                         [combo](const CommonField& f) { return f.combo == combo; });
 }
 
 constexpr std::int16_t kWeatherAlertOn = 3;
@@ -103,9 +93,11 @@ std::array<UsableRow, kGroupCount> FillUsablePage(const RadioData& data)
         row.combosEnabled = group.Enable;
         row.tot = group.TxTot ? 1 : 0;
         row.priorityItems = PriorityItems(data, g);
-        const auto chosen = std::find_if(row.priorityItems.begin(), row.priorityItems.end(),
-                                         [&](const PriorityItem& item) { return item.itemData == group.PriorityCh; });
-        row.priorityIndex = chosen == row.priorityItems.end() ? 0 : static_cast<int>(chosen - row.priorityItems.begin());
+        const auto chosen =
+            std::find_if(row.priorityItems.begin(), row.priorityItems.end(),
+                         [&](const PriorityItem& item) { return item.itemData == group.PriorityCh; });
+        row.priorityIndex =
+            chosen == row.priorityItems.end() ? 0 : static_cast<int>(chosen - row.priorityItems.begin());
         row.statusIcon = group.StatusIcon ? 1 : 0;
         row.statusName = group.StatusName;
         row.statusNameEnabled = group.Enable && !group.StatusIcon;
@@ -135,8 +127,9 @@ bool SetGroupPriority(EditContext& ctx, int group, int itemData)
 {
     UsableGroup& g = GroupOf(ctx.data, group);
     const auto items = PriorityItems(ctx.data, group);
-    const bool listed = std::any_of(items.begin(), items.end(),
-                                    [itemData](const PriorityItem& item) { return item.itemData == itemData; });
+    const bool listed = std::any_of(items.begin(), items.end(), [itemData](const PriorityItem& item) {
+        return item.itemData == itemData;
+    });
     return g.Enable && listed && EditField(ctx, g.PriorityCh, itemData);
 }
 
@@ -149,29 +142,30 @@ bool SetGroupStatusIcon(EditContext& ctx, int group, bool on)
 std::vector<std::string> CommonChoices(CommonCombo combo)
 {
     switch (combo) {
-    case CommonCombo::TxPo:
-        return {"Lo Po Only", "Lo Po on Changing CH", "Last TX Po"};
-    case CommonCombo::Resume:
-        return {"Off", "1Sec", "2Sec", "3Sec"};
-    case CommonCombo::Offset:
-        return OffsetNames();
-    case CommonCombo::Mag:
-        return {"True", "Mag"};
-    default:
-        return OffOn();
+        case CommonCombo::TxPo:
+            return {"Lo Po Only", "Lo Po on Changing CH", "Last TX Po"};
+        case CommonCombo::Resume:
+            return {"Off", "1Sec", "2Sec", "3Sec"};
+        case CommonCombo::Offset:
+            return OffsetNames();
+        case CommonCombo::Mag:
+            return {"True", "Mag"};
+        default:
+            return OffOn();
     }
 }
 
 int CommonChoice(const CommonSetup& setup, CommonCombo combo)
 {
+    const CommonField& field = FieldOf(combo);
+    if (field.flag != nullptr) {
+        return setup.*field.flag ? 1 : 0;
+    }
+    const int value = setup.*field.position;
     if (combo == CommonCombo::Weater) {
-        return setup.Weater == kWeatherAlertOn ? 1 : setup.Weater == 0 ? 0 : -1;
+        return value == kWeatherAlertOn ? 1 : value == 0 ? 0 : -1;
     }
-    if (const bool* flag = CommonFlag(setup, combo)) {
-        return *flag ? 1 : 0;
-    }
-    const int position = *CommonPosition(setup, combo);
-    return position >= 0 && position < static_cast<int>(CommonChoices(combo).size()) ? position : -1;
+    return value >= 0 && value < static_cast<int>(CommonChoices(combo).size()) ? value : -1;
 }
 
 bool SetCommonChoice(EditContext& ctx, CommonCombo combo, int position)
@@ -182,13 +176,12 @@ bool SetCommonChoice(EditContext& ctx, CommonCombo combo, int position)
         (scanRow && !ScanRowsEnabled(setup))) {
         return false;
     }
-    if (combo == CommonCombo::Weater) {
-        return EditField(ctx, setup.Weater, static_cast<std::int16_t>(position == 1 ? kWeatherAlertOn : 0));
+    const CommonField& field = FieldOf(combo);
+    if (field.flag != nullptr) {
+        return EditField(ctx, setup.*field.flag, position == 1);
     }
-    if (bool* flag = CommonFlag(setup, combo)) {
-        return EditField(ctx, *flag, position == 1);
-    }
-    return EditField(ctx, *CommonPosition(setup, combo), static_cast<std::int16_t>(position));
+    const int value = combo == CommonCombo::Weater ? (position == 1 ? kWeatherAlertOn : 0) : position;
+    return EditField(ctx, setup.*field.position, static_cast<std::int16_t>(value));
 }
 
 bool ScanRowsEnabled(const CommonSetup& setup)

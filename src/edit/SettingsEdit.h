@@ -25,9 +25,9 @@ std::vector<PriorityItem> PriorityItems(const RadioData& data, int group);
 // One row of the usable groups page.
 struct UsableRow
 {
-    bool usable = false;             // chkUsable(i)
-    bool combosEnabled = false;      // the TX time-out, priority and status combos and labels
-    int tot = 0;                     // cmbUsableTot(i): 0 "Off", 1 "On"
+    bool usable = false;         // chkUsable(i)
+    bool combosEnabled = false;  // the TX time-out, priority and status combos and labels
+    int tot = 0;                 // cmbUsableTot(i): 0 "Off", 1 "On"
     std::vector<PriorityItem> priorityItems;
     int priorityIndex = 0;           // the entry of the stored priority channel; "Off" when absent
     int statusIcon = 0;              // cmbUsableSts(i): 0 "Off", 1 "On"
@@ -76,12 +76,12 @@ struct BeepOutRow
     int element;
 };
 inline constexpr std::array<BeepOutRow, 7> kBeepOutRows{{{"Send Distress Alert", 0},
-                                                          {"Received All Ships", 1},
-                                                          {"Received Individual", 3},
-                                                          {"Received Group", 2},
-                                                          {"Received Geografic", 6},
-                                                          {"Received POS Request", 4},
-                                                          {"Received POS Send", 5}}};
+                                                         {"Received All Ships", 1},
+                                                         {"Received Individual", 3},
+                                                         {"Received Group", 2},
+                                                         {"Received Geografic", 6},
+                                                         {"Received POS Request", 4},
+                                                         {"Received POS Send", 5}}};
 // The position request rows, and the beep rows about positions, are offered where the radio
 // reports positions; the MB6000 does not.
 bool PosRequestRowEnabled(int modelIndex, int row);
