@@ -101,11 +101,14 @@ FieldCommit FieldInput::Validate(EditContext& ctx, const FieldRef& ref, std::str
 FieldCommit FieldInput::LostFocus(EditContext& ctx, const FieldRef& ref, std::string_view text)
 {
     if (ref.field == FieldId::AtisMid) {
+        // The MID is shown and stored zero-filled; leaving the box unchanged is no edit.
         const std::string mid = AtisMidText(FilterText(ref.field, text));
-        FieldCommit commit;
-        if (EditField(ctx, ctx.data.AtisCallSigns.at(static_cast<std::size_t>(ref.index)).MID, mid)) {
-            commit.shown = mid;
+        std::string& stored = ctx.data.AtisCallSigns.at(static_cast<std::size_t>(ref.index)).MID;
+        if (stored != mid) {
+            EditField(ctx, stored, mid);
         }
+        FieldCommit commit;
+        commit.shown = mid;
         return commit;
     }
     if (!m_fieldChanged && !IsEntryName(ref.field)) {

@@ -8,22 +8,22 @@
 namespace kelpie {
 namespace {
 
+// A directory of model 0 with its first entries in use.
 struct Directory
 {
     explicit Directory(int inUse, DirectoryKind kind = DirectoryKind::Individual) : Kind(kind)
     {
-        auto entries = DirectoryOf(Data, Kind);
         for (int i = 0; i < inUse; ++i) {
-            entries[static_cast<std::size_t>(i)] = {true, "SHIP" + std::to_string(i + 1),
-                                                    std::to_string(100000000 + i) + "0"};
+            Entries()[static_cast<std::size_t>(i)] = {true, "SHIP" + std::to_string(i + 1),
+                                                      std::to_string(100000000 + i) + "0"};
         }
     }
-
     std::span<DirectoryEntry> Entries() { return DirectoryOf(Data, Kind); }
 
     RadioData Data = ResetData(0);
     ShellState Shell;
     EditContext Ctx{Data, Shell};
+    FieldInput Input;
     DirectoryKind Kind;
 };
 
@@ -31,26 +31,15 @@ TEST(FillEntryPage, OnlyTheFirstFreeEntryCanBeTaken)
 {
     Directory d(3);
     const EntryPage used = FillEntryPage(d.Data, d.Kind, 2);
-    EXPECT_EQ(used.tagCaption, "Station Name");
-    EXPECT_EQ(used.mmsi, "100000001");
-    EXPECT_EQ(used.use, (CheckControl{true, false}));
-    EXPECT_EQ(used.remove, (CheckControl{false, true}));
-    EXPECT_TRUE(used.boxesEnabled);
-
-    const EntryPage fourth = FillEntryPage(d.Data, d.Kind, 4);
-    EXPECT_EQ(fourth.use, (CheckControl{false, true}));
-    EXPECT_EQ(fourth.remove, (CheckControl{true, false}));
-    EXPECT_FALSE(fourth.boxesEnabled);
-    EXPECT_FALSE(FillEntryPage(d.Data, d.Kind, 5).use.enabled);
-    EXPECT_FALSE(TakeEntry(d.Ctx, d.Kind, 5));
+    EXPECT_EQ(used, (EntryPage{"Station Name", "SHIP2", "100000001", {true, false}, {false, true}, true}));
+    EXPECT_EQ(FillEntryPage(d.Data, d.Kind, 4),
+              (EntryPage{"Station Name", "", "", {false, true}, {true, false}, false}));
+    EXPECT_FALSE(FillEntryPage(d.Data, d.Kind, 5).use.enabled || TakeEntry(d.Ctx, d.Kind, 5));
     EXPECT_FALSE(d.Shell.DataChanged);
 
     EXPECT_TRUE(TakeEntry(d.Ctx, d.Kind, 4));
-    EXPECT_TRUE(d.Entries()[3].Enabled);
-    EXPECT_TRUE(d.Shell.DataChanged);
-    // Entry 4 has no MMSI yet, so entry 5 is not offered.
-    EXPECT_FALSE(FillEntryPage(d.Data, d.Kind, 5).use.enabled);
-    EXPECT_TRUE(FillEntryPage(Directory(0).Data, d.Kind, 1).use.enabled);
+    EXPECT_TRUE(d.Entries()[3].Enabled && d.Shell.DataChanged);
+    EXPECT_FALSE(FillEntryPage(d.Data, d.Kind, 5).use.enabled);  // entry 4 has no MMSI yet
 }
 
 TEST(DeleteEntry, LaterEntriesMoveUpAndTheLastIsCleared)
@@ -68,60 +57,38 @@ TEST(DeleteEntry, LaterEntriesMoveUpAndTheLastIsCleared)
     EXPECT_TRUE(full.Entries()[38].Enabled);
     EXPECT_FALSE(DeleteEntry(full.Ctx, full.Kind, 41));
 
-    Directory groups(kGroupDirectorySize, DirectoryKind::Group);
-    EXPECT_TRUE(DeleteEntry(groups.Ctx, groups.Kind, 1));
-    EXPECT_EQ(groups.Entries()[0].TagName, "SHIP2");
-    EXPECT_EQ(groups.Entries()[9], DirectoryEntry{});
+    Directory one(1);
+    const FieldRef box{FieldId::IndividualMmsi, 0, 0};
+    one.Input.Change(one.Ctx, box, "");
+    EXPECT_TRUE(one.Input.Validate(one.Ctx, box, "").entryCleared);
+    EXPECT_EQ(one.Entries()[0], DirectoryEntry{});
 }
 
-TEST(DirectoryMmsi, AnEmptyMmsiDeletesTheEntryAndGroupMmsisKeepTheirLeadingZero)
+TEST(DirectoryMmsi, GroupMmsisAreStoredWithTheirLeadingZero)
 {
-    Directory d(1);
-    FieldInput input;
-    const FieldRef box{FieldId::IndividualMmsi, 0, 0};
-    input.Change(d.Ctx, box, "");
-    const FieldCommit cleared = input.Validate(d.Ctx, box, "");
-    EXPECT_TRUE(cleared.ok && cleared.entryCleared);
-    EXPECT_EQ(d.Entries()[0], DirectoryEntry{});
-
     Directory g(1, DirectoryKind::Group);
-    const FieldRef group{FieldId::GroupMmsi, 0, 0};
-    input.Change(g.Ctx, group, "123456789");
-    const FieldCommit nine = input.Validate(g.Ctx, group, "123456789");
-    EXPECT_FALSE(nine.ok);
-    EXPECT_EQ(nine.failureTitle, "Group Directory MMSI");
-    EXPECT_TRUE(input.Validate(g.Ctx, group, "12345678").ok);
+    const FieldRef box{FieldId::GroupMmsi, 0, 0};
+    g.Input.Change(g.Ctx, box, "123456789");
+    EXPECT_EQ(g.Input.Validate(g.Ctx, box, "123456789").failureTitle, "Group Directory MMSI");
+    EXPECT_TRUE(g.Input.Validate(g.Ctx, box, "12345678").ok);
     EXPECT_EQ(g.Entries()[0].Mmsid, "0123456780");
     EXPECT_EQ(FillEntryPage(g.Data, g.Kind, 1).mmsi, "12345678");
-    EXPECT_EQ(FillEntryPage(g.Data, g.Kind, 1).tagCaption, "Group Name");
-
     EncodeImage(g.Data);
     EXPECT_EQ(g.Data.RadioImage[0x3500], 0x01);
     EXPECT_EQ(g.Data.RadioImage[0x3504], 0x80);
 
-    // A free entry takes no MMSI: the directory keeps no gap.
-    input.Change(g.Ctx, {FieldId::GroupMmsi, 0, 2}, "11111111");
-    EXPECT_TRUE(input.Validate(g.Ctx, {FieldId::GroupMmsi, 0, 2}, "11111111").ok);
-    EXPECT_EQ(g.Entries()[2].Mmsid, "");
-}
+    // A free entry takes neither MMSI nor name: the directory keeps no gap.
+    g.Input.Change(g.Ctx, {FieldId::GroupMmsi, 0, 2}, "11111111");
+    g.Input.Validate(g.Ctx, {FieldId::GroupMmsi, 0, 2}, "11111111");
+    g.Input.Validate(g.Ctx, {FieldId::GroupName, 0, 2}, "free");
+    EXPECT_EQ(g.Entries()[2], DirectoryEntry{});
 
-TEST(DirectoryName, TakenWhenTheBoxIsLeftAndMarkedAsAnEdit)
-{
-    Directory d(2);
-    FieldInput input;
-    EXPECT_FALSE(input.Change(d.Ctx, {FieldId::IndividualName, 0, 1}, "tug").edited);
-    EXPECT_EQ(d.Entries()[1].TagName, "SHIP2");
-    input.LostFocus(d.Ctx, {FieldId::IndividualName, 0, 1}, "tug");
-    EXPECT_EQ(d.Entries()[1].TagName, "tug");
-    EXPECT_TRUE(d.Shell.DataChanged);
-    input.Validate(d.Ctx, {FieldId::IndividualName, 0, 5}, "free");
-    EXPECT_EQ(d.Entries()[5].TagName, "");
-}
-
-TEST(EntryNodeCaption, CutAtTheFirstBracketAndMarked)
-{
-    EXPECT_EQ(EntryNodeCaption("SM 3[Enable]", false), "SM 3");
-    EXPECT_EQ(EntryNodeCaption("SM 3", true), "SM 3[Enable]");
+    // A name is taken when its box is left, and marks the data changed.
+    g.Shell.DataChanged = false;
+    EXPECT_FALSE(g.Input.Change(g.Ctx, {FieldId::GroupName, 0, 0}, "fleet").edited);
+    g.Input.LostFocus(g.Ctx, {FieldId::GroupName, 0, 0}, "fleet");
+    EXPECT_EQ(g.Entries()[0].TagName, "fleet");
+    EXPECT_TRUE(g.Shell.DataChanged);
     EXPECT_EQ(EntryNodeCaption("SG 1[Enable]", true), "SG 1[Enable]");
 }
 

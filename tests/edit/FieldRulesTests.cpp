@@ -156,6 +156,9 @@ TEST(FieldInput, NameBoxesWriteOnEveryChangeAndNothingWhileBusy)
     EXPECT_EQ(f.Data.AtisCallSigns[2].MID, "7");
     EXPECT_EQ(f.Input.LostFocus(f.Ctx, {FieldId::AtisMid, 0, 2}, "7").shown, "007");
     EXPECT_EQ(f.Data.AtisCallSigns[2].MID, "007");
+    f.Shell.DataChanged = false;
+    EXPECT_EQ(f.Input.LostFocus(f.Ctx, {FieldId::AtisMid, 0, 2}, "007").shown, "007");
+    EXPECT_FALSE(f.Shell.DataChanged);
 
     f.Shell.DataChanged = false;
     f.Shell.BusyFlag = true;
