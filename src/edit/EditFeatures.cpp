@@ -10,15 +10,15 @@ namespace kelpie {
 namespace {
 
 // clang-format off
-//                                lowest highest raster scrambler position
+//                                lowest highest raster scrambler position scan
 constexpr std::array<EditFeatures, kModelCount> kEditFeatures{{
-    /* 0 MF7500S */ {137.0, 174.0, true,  true,  true},
-    /* 1 MV240   */ {137.0, 174.0, false, true,  true},
-    /* 2 MV210   */ {137.0, 174.0, false, true,  true},
-    /* 3 MB6000  */ {137.0, 174.0, true,  false, false},
-    /* 4 MV220   */ {134.0, 174.0, false, true,  true},
-    /* 5 MV230   */ {134.0, 174.0, false, true,  true},
-    /* 6 MV230E  */ {134.0, 174.0, false, true,  true},
+    /* 0 MF7500S */ {137.0, 174.0, true,  true,  true,  true},
+    /* 1 MV240   */ {137.0, 174.0, false, true,  true,  true},
+    /* 2 MV210   */ {137.0, 174.0, false, true,  true,  true},
+    /* 3 MB6000  */ {137.0, 174.0, true,  false, false, false},
+    /* 4 MV220   */ {134.0, 174.0, false, true,  true,  true},
+    /* 5 MV230   */ {134.0, 174.0, false, true,  true,  true},
+    /* 6 MV230E  */ {134.0, 174.0, false, true,  true,  true},
 }};
 // clang-format on
 

@@ -6,6 +6,7 @@
 #include "edit/ChannelEdit.h"
 #include "edit/EditFeatures.h"
 #include "model/Converters.h"
+#include "model/Models.h"
 #include "model/ValueTables.h"
 
 namespace kelpie {
@@ -187,6 +188,26 @@ bool SetCommonChoice(EditContext& ctx, CommonCombo combo, int position)
 bool ScanRowsEnabled(const CommonSetup& setup)
 {
     return setup.Scan;
+}
+
+bool CommonRowShown(int modelIndex, CommonCombo combo)
+{
+    switch (combo) {
+        case CommonCombo::Offset:
+        case CommonCombo::Mag:
+            return HasOffsetTime(modelIndex);
+        case CommonCombo::Rotary:
+            return DecodesRotaryBeep(modelIndex);
+        case CommonCombo::Weater:
+            return true;
+        default:
+            return OffersScanRows(modelIndex);
+    }
+}
+
+bool AtisKillersShown(int modelIndex)
+{
+    return EncodesAtisKillers(modelIndex);
 }
 
 bool PosRequestRowEnabled(int modelIndex, int row)

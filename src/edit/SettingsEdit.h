@@ -69,6 +69,13 @@ bool SetCommonChoice(EditContext& ctx, CommonCombo combo, int position);
 // scanning off keeps their values.
 bool ScanRowsEnabled(const CommonSetup& setup);
 
+// The common page's rows a model offers: the MB6000 has no TX power, scanning or dual watch rows,
+// and the NMEA rows (offset time, magnetic variation) and the rotary beep are offered only where
+// the radio keeps them, so that the page shows what the listing and the radio hold.
+bool CommonRowShown(int modelIndex, CommonCombo combo);
+// The ATIS killer flags are offered where the radio stores them.
+bool AtisKillersShown(int modelIndex);
+
 // The DSC beep-output rows: the label each row shows (as the listing does) and the element it edits.
 struct BeepOutRow
 {

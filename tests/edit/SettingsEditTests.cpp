@@ -89,6 +89,21 @@ TEST(CommonChoices, WeatherAlertOffsetsAndTheScanRule)
     EXPECT_TRUE(s.Data.CommonSetup.PttScanClear);
 }
 
+TEST(SettingsRows, CommonRowsAndKillersFollowWhatTheRadioKeeps)
+{
+    // model: TX power and scanning, NMEA, rotary beep, ATIS killers
+    const std::array<std::array<int, 5>, 4> cases{
+        {{0, 1, 1, 1, 1}, {3, 0, 1, 0, 1}, {2, 1, 0, 0, 0}, {5, 1, 0, 0, 0}}};
+    for (const auto& [model, scan, nmea, rotary, killers] : cases) {
+        EXPECT_EQ(CommonRowShown(model, CommonCombo::TxPo), scan == 1) << model;
+        EXPECT_EQ(CommonRowShown(model, CommonCombo::Dual), scan == 1) << model;
+        EXPECT_EQ(CommonRowShown(model, CommonCombo::Offset), nmea == 1) << model;
+        EXPECT_EQ(CommonRowShown(model, CommonCombo::Rotary), rotary == 1) << model;
+        EXPECT_EQ(AtisKillersShown(model), killers == 1) << model;
+        EXPECT_TRUE(CommonRowShown(model, CommonCombo::Weater));
+    }
+}
+
 TEST(DscRows, TheMb6000OffersNoPositionRows)
 {
     for (int row = 0; row < 7; ++row) {
