@@ -121,7 +121,7 @@ FieldCommit FieldInput::LostFocus(EditContext& ctx, const FieldRef& ref, std::st
 FieldCommit FieldInput::Commit(EditContext& ctx, const FieldRef& ref, bool report, std::string_view text)
 {
     FieldCommit commit;
-    CommitOutcome outcome{true, std::string(text)};
+    CommitOutcome outcome;
     switch (ref.field) {
         case FieldId::UserMmsi:
             outcome = CommitDigitField(report, 9, text, ctx.data.DscBasicSetup.UserMmsi);
