@@ -1,0 +1,85 @@
+// DirectoryEdit.cpp — the entry page and the directory's take and delete rules.
+#include "edit/DirectoryEdit.h"
+
+#include <algorithm>
+
+#include "edit/FieldRules.h"
+
+namespace kelpie {
+
+namespace {
+
+bool IsEntryNumber(std::span<const DirectoryEntry> directory, int n)
+{
+    return n >= 1 && n <= static_cast<int>(directory.size());
+}
+
+}  // namespace
+
+std::span<DirectoryEntry> DirectoryOf(RadioData& data, DirectoryKind kind)
+{
+    if (kind == DirectoryKind::Individual) {
+        return data.IndividualDirectory;
+    }
+    return data.GroupDirectory;
+}
+
+std::span<const DirectoryEntry> DirectoryOf(const RadioData& data, DirectoryKind kind)
+{
+    if (kind == DirectoryKind::Individual) {
+        return data.IndividualDirectory;
+    }
+    return data.GroupDirectory;
+}
+
+int MmsiDigits(DirectoryKind kind)
+{
+    return kind == DirectoryKind::Individual ? 9 : 8;
+}
+
+EntryPage FillEntryPage(const RadioData& data, DirectoryKind kind, int n)
+{
+    const std::span<const DirectoryEntry> directory = DirectoryOf(data, kind);
+    const DirectoryEntry& entry = directory[static_cast<std::size_t>(n - 1)];
+    EntryPage page;
+    page.tagCaption = kind == DirectoryKind::Individual ? "Station Name" : "Group Name";
+    page.name = entry.TagName;
+    page.mmsi = MmsiBoxText(entry.Mmsid, MmsiDigits(kind));
+    if (entry.Enabled) {
+        page.use = {true, false};
+        page.remove = {false, true};
+        page.boxesEnabled = true;
+    } else {
+        const bool first = n == 1 || !directory[static_cast<std::size_t>(n - 2)].Mmsid.empty();
+        page.use = {false, first};
+        page.remove = {true, false};
+    }
+    return page;
+}
+
+bool TakeEntry(EditContext& ctx, DirectoryKind kind, int n)
+{
+    const std::span<DirectoryEntry> directory = DirectoryOf(ctx.data, kind);
+    return IsEntryNumber(directory, n) && FillEntryPage(ctx.data, kind, n).use.enabled &&
+           EditField(ctx, directory[static_cast<std::size_t>(n - 1)].Enabled, true);
+}
+
+bool DeleteEntry(EditContext& ctx, DirectoryKind kind, int n)
+{
+    const std::span<DirectoryEntry> directory = DirectoryOf(ctx.data, kind);
+    if (!IsEntryNumber(directory, n) || ctx.shell.BusyFlag) {
+        return false;
+    }
+    std::shift_left(directory.begin() + (n - 1), directory.end(), 1);
+    directory.back() = DirectoryEntry{};
+    ctx.shell.DataChanged = true;
+    return true;
+}
+
+std::string EntryNodeCaption(std::string_view caption, bool enabled)
+{
+    std::string text(caption.substr(0, caption.find('[')));
+    return enabled ? text + "[Enable]" : text;
+}
+
+}  // namespace kelpie

@@ -1,0 +1,48 @@
+// DirectoryEdit.h — the MMSI directories: the entry page's contents, taking an entry into use and
+// deleting one, so that each directory stays filled from entry 1 upward without gaps.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "edit/EditContext.h"
+
+namespace kelpie {
+
+enum class DirectoryKind {
+    Individual,  // "SM", 40 entries of a station name and a 9-digit MMSI
+    Group        // "SG", 10 entries of a group name and a group MMSI typed as 8 digits
+};
+
+std::span<DirectoryEntry> DirectoryOf(RadioData& data, DirectoryKind kind);
+std::span<const DirectoryEntry> DirectoryOf(const RadioData& data, DirectoryKind kind);
+// The digits typed into the entry page's MMSI box.
+int MmsiDigits(DirectoryKind kind);
+
+struct EntryPage
+{
+    std::string_view tagCaption;  // lblTag
+    std::string name;             // txtGPosi
+    std::string mmsi;             // txtGMMSI
+    CheckControl use;             // chkGEnable
+    CheckControl remove;          // chkGDelete
+    bool boxesEnabled = false;    // the name and MMSI boxes and their labels
+
+    bool operator==(const EntryPage&) const = default;
+};
+
+// Entry n (1..size) of the directory. An entry in use can be deleted; of the free entries only the
+// first one after an entry with an MMSI can be taken.
+EntryPage FillEntryPage(const RadioData& data, DirectoryKind kind, int n);
+
+// chkGEnable: takes entry n into use when the page offers it.
+bool TakeEntry(EditContext& ctx, DirectoryKind kind, int n);
+// The confirmed delete (and an MMSI committed empty): every later entry moves one place up and the
+// last entry is cleared.
+bool DeleteEntry(EditContext& ctx, DirectoryKind kind, int n);
+
+// A directory node's caption cut at its first "[", with "[Enable]" for an entry in use.
+std::string EntryNodeCaption(std::string_view caption, bool enabled);
+
+}  // namespace kelpie

@@ -1,0 +1,218 @@
+// FieldRules.cpp — the per-box table and the commit routines.
+#include "edit/FieldRules.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+#include "edit/EditFeatures.h"
+#include "model/Converters.h"
+
+namespace kelpie {
+
+namespace {
+
+constexpr std::string_view kDigits = "0123456789";
+constexpr std::string_view kAlphanumeric = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+constexpr std::string_view kNameSet = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-/, _.";
+constexpr std::string_view kEntryNameSet =
+    "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-/*()+., ";
+constexpr std::string_view kStatusNameSet =
+    "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz-+().*/ ";
+constexpr std::string_view kFrequencySet = "0123456789.";
+// The characters a seven-segment channel display can show, in the case it shows them.
+constexpr std::string_view kDisplaySet = "0123456789AbCdEFGHIJLnoPqrtSUy";
+constexpr std::string_view kAnyCharacter = "";
+
+constexpr std::string_view kMmsiHint = "Numeric Only. Indispensable 9 figures.";
+constexpr std::string_view kEntryNameHint = "A maximum of 10 characters.";
+constexpr std::string_view kNameHint = "A maximum of 12 characters";
+
+struct FieldRule
+{
+    FieldId field;
+    int maxLength;  // 0: no limit
+    std::string_view hint;
+    std::string_view failureTitle;
+    std::string_view characters;  // empty: any character
+    bool upperCase;
+    bool verified;
+};
+
+// clang-format off
+constexpr std::array<FieldRule, 15> kRules{{
+    {FieldId::UserMmsi,       9,  kMmsiHint, "User MMSI", kDigits, false, true},
+    {FieldId::IndividualMmsi, 9,  kMmsiHint, "Individual Directory MMSI", kDigits, false, true},
+    {FieldId::GroupMmsi,      9,  kMmsiHint, "Group Directory MMSI", kDigits, false, true},
+    {FieldId::IndividualName, 11, kEntryNameHint, "", kEntryNameSet, false, false},
+    {FieldId::GroupName,      11, kEntryNameHint, "", kEntryNameSet, false, false},
+    {FieldId::AtisCode,       10, "Numeric Only. Indispensable 10 figures.", "ATISNo", kDigits, false, true},
+    {FieldId::AtisMid,        0,  "Numeric Only. Indispensable 3 figures.", "", kDigits, false, false},
+    {FieldId::AtisDisp,       0,  "Indispensable 3 figures.", "", kAlphanumeric, false, false},
+    {FieldId::StatusName,     4,  "max 4 charactors.", "", kStatusNameSet, false, true},
+    {FieldId::ChannelLeft,    2,  "Indispensable 2 figures.", "", kDisplaySet, false, false},
+    {FieldId::ChannelRight,   2,  "Indispensable 2 figures.", "", kDisplaySet, false, false},
+    {FieldId::RxFreq,         8,  "Rx frequency", "Rx frequency", kFrequencySet, false, true},
+    {FieldId::TxFreq,         8,  "Tx frequency", "Tx frequency", kFrequencySet, false, true},
+    {FieldId::ChannelName,    12, kNameHint, "", kNameSet, true, false},
+    {FieldId::WeatherName,    12, kNameHint, "", kAnyCharacter, false, false},
+}};
+// clang-format on
+
+const FieldRule& RuleOf(FieldId field)
+{
+    return *std::find_if(kRules.begin(), kRules.end(),
+                         [field](const FieldRule& r) { return r.field == field; });
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool IsDigitText(std::string_view text, std::size_t length)
+{
+    return text.size() == length && text.find_first_not_of(kDigits) == std::string_view::npos;
+}
+
+// The number the text starts with ("156.05abc" reads 156.05); no number reads as zero.
+double LeadingNumber(std::string_view text)
+{
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    return value;
+}
+
+}  // namespace
+
+int MaxLength(FieldId field)
+{
+    return RuleOf(field).maxLength;
+}
+
+std::string_view FocusHint(FieldId field)
+{
+    return RuleOf(field).hint;
+}
+
+std::string_view FailureTitle(FieldId field)
+{
+    return RuleOf(field).failureTitle;
+}
+
+bool IsVerifiedField(FieldId field)
+{
+    return RuleOf(field).verified;
+}
+
+std::string FilterText(FieldId field, std::string_view text)
+{
+    const FieldRule& rule = RuleOf(field);
+    std::string accepted;
+    for (char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 0x20 || code == 0x7F) {
+            continue;
+        }
+        if (rule.upperCase && c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+        const bool inSet = rule.characters.empty() || rule.characters.find(c) != std::string_view::npos;
+        const bool leadingMarker =
+            field == FieldId::ChannelLeft && accepted.empty() && (c == 'M' || c == 'K');
+        if (inSet || leadingMarker) {
+            accepted.push_back(c);
+        }
+    }
+    if (rule.maxLength > 0 && accepted.size() > static_cast<std::size_t>(rule.maxLength)) {
+        accepted.resize(static_cast<std::size_t>(rule.maxLength));
+    }
+    return accepted;
+}
+
+CommitOutcome CommitDigitField(bool report, int digits, std::string_view box, std::string& target)
+{
+    const std::string_view text = TrimBlanks(box);
+    if (!text.empty() && !IsDigitText(text, static_cast<std::size_t>(digits))) {
+        return {false, report ? std::string(box) : MmsiBoxText(target, digits)};
+    }
+    std::string stored(text);
+    if (digits == 8 && !stored.empty()) {
+        stored.insert(0, "0");
+    }
+    if (stored.size() == 9) {
+        stored += "0";
+    }
+    target = stored;
+    return {true, MmsiBoxText(target, digits)};
+}
+
+CommitOutcome CommitDigitText(bool report, int digits, std::string_view box, std::string& target)
+{
+    const std::string_view text = TrimBlanks(box);
+    if (!text.empty() && !IsDigitText(text, static_cast<std::size_t>(digits))) {
+        return {false, report ? std::string(box) : target};
+    }
+    target = text;
+    return {true, target};
+}
+
+CommitOutcome CommitPaddedText(int width, std::string_view box, std::string& target)
+{
+    std::string text(TrimBlanks(box).substr(0, static_cast<std::size_t>(width)));
+    if (!text.empty()) {
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    }
+    target = text;
+    return {true, std::string(box)};
+}
+
+CommitOutcome CommitFrequency(bool report, int modelIndex, std::string_view box, double& target)
+{
+    const std::string_view text = TrimBlanks(box);
+    double mhz = LeadingNumber(text);
+    const EditFeatures& band = EditFeaturesOf(modelIndex);
+    const bool inBand = mhz >= band.lowestMhz && mhz <= band.highestMhz;
+    const bool ok = text.empty() || (inBand && (!band.raster25kHz || IsOn25kHzRaster(mhz)));
+    if (!ok) {
+        // Refused quietly, the box shows the stored frequency again: it never shows a value the
+        // channel does not hold.
+        double stored = target;
+        return {false, report ? std::string(box) : FreqText4(stored)};
+    }
+    // The box shows the frequency as the radio will hold it, and the record holds exactly that.
+    std::string shown = FreqText4(mhz);
+    target = mhz;
+    return {true, shown};
+}
+
+std::string MmsiBoxText(std::string_view stored, int digits)
+{
+    std::string text(stored);
+    if (text.size() == 10) {
+        text.pop_back();
+    }
+    if (digits == 8 && text.size() == 9 && text.front() == '0') {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
+std::string AtisMidText(std::string_view text)
+{
+    if (text.empty()) {
+        return {};
+    }
+    const auto first = text.find_first_not_of('0');
+    std::string number(first == std::string_view::npos ? std::string_view{} : text.substr(first));
+    if (number.size() < 3) {
+        number.insert(0, 3 - number.size(), '0');
+    }
+    return number;
+}
+
+}  // namespace kelpie

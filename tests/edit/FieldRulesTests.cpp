@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include "edit/FieldInput.h"
+#include "support/ResetData.h"
+
+namespace kelpie {
+namespace {
+
+TEST(CommitFrequency, BandAndRasterPerModel)
+{
+    struct Case
+    {
+        int model;
+        const char* text;
+        bool ok;
+        const char* shown;
+        double stored;  // starting from 150.0
+    };
+    const Case cases[] = {
+        {4, "134.0000", true, "134.0000", 134.0},
+        {2, "134.0000", false, "134.0000", 150.0},
+        {0, "156.0125", false, "156.0125", 150.0},
+        {1, "156.0125", true, "156.0125", 156.0125},
+        {0, "156.025", true, "156.0250", 156.025},
+        {3, "136.975", false, "136.975", 150.0},
+        {5, "174", true, "174.0000", 174.0},
+        {5, "174.0001", false, "174.0001", 150.0},
+        {5, "", true, "---.----", 0.0},
+        {5, ".", false, ".", 150.0},
+        {5, "150.0001", true, "150.0000", 150.0},
+        {6, "160.1.5", true, "160.1000", 160.1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " on model " + std::to_string(c.model));
+        double stored = 150.0;
+        const CommitOutcome outcome = CommitFrequency(true, c.model, c.text, stored);
+        EXPECT_EQ(outcome.ok, c.ok);
+        EXPECT_EQ(outcome.shown, c.shown);
+        EXPECT_DOUBLE_EQ(stored, c.stored);
+    }
+    // Refused without a report, the box shows the stored frequency again.
+    double stored = 150.05;
+    EXPECT_EQ(CommitFrequency(false, 2, "134", stored).shown, "150.0500");
+    stored = 0.0;
+    EXPECT_EQ(CommitFrequency(false, 5, "180", stored).shown, "---.----");
+}
+
+TEST(CommitDigitField, LengthsAndStoredFormsOfMmsis)
+{
+    struct Case
+    {
+        int digits;
+        const char* text;
+        bool ok;
+        const char* stored;  // starting from "2233445560"
+    };
+    const Case cases[] = {
+        {9, "123456789", true, "1234567890"},  {9, " 123456789 ", true, "1234567890"},
+        {9, "12345678", false, "2233445560"},  {9, "1234567890", false, "2233445560"},
+        {9, "12345678a", false, "2233445560"}, {8, "12345678", true, "0123456780"},
+        {8, "123456789", false, "2233445560"}, {9, "", true, ""},
+    };
+    for (const auto& c : cases) {
+        std::string stored = "2233445560";
+        EXPECT_EQ(CommitDigitField(true, c.digits, c.text, stored).ok, c.ok) << c.text;
+        EXPECT_EQ(stored, c.stored) << c.text;
+    }
+    std::string group = "0123456780";
+    EXPECT_EQ(CommitDigitField(false, 8, "1234", group).shown, "12345678");
+    EXPECT_EQ(CommitDigitField(true, 8, "87654321", group).shown, "87654321");
+}
+
+TEST(CommitDigitText, AtisCodeAndStatusNames)
+{
+    std::string code = "9876543210";
+    EXPECT_FALSE(CommitDigitText(true, 10, "123456789", code).ok);
+    EXPECT_EQ(CommitDigitText(false, 10, "123456789", code).shown, "9876543210");
+    EXPECT_TRUE(CommitDigitText(true, 10, "0123456789", code).ok);
+    EXPECT_EQ(code, "0123456789");
+
+    const std::pair<const char*, const char*> names[] = {
+        {"AB", "  AB"}, {" AB ", "  AB"}, {"SHIP", "SHIP"}, {"  ", ""}};
+    for (const auto& [text, expected] : names) {
+        std::string stored = "OLD";
+        EXPECT_TRUE(CommitPaddedText(4, text, stored).ok);
+        EXPECT_EQ(stored, expected) << text;
+    }
+}
+
+TEST(FilterText, TypedAndPastedTextFollowTheBoxRules)
+{
+    const std::tuple<FieldId, const char*, const char*> cases[] = {
+        {FieldId::ChannelLeft, "M1", "M1"},
+        {FieldId::ChannelLeft, "1M", "1"},
+        {FieldId::ChannelLeft, "MK", "M"},
+        {FieldId::ChannelLeft, "K1M2", "K1"},
+        {FieldId::ChannelLeft, "bBdD", "bd"},
+        {FieldId::ChannelRight, "M1", "1"},
+        {FieldId::ChannelName, "abc-/,_. z", "ABC-/,_. Z"},
+        {FieldId::ChannelName, "a*b()+cdefghijklmn", "ABCDEFGHIJKL"},
+        {FieldId::IndividualName, "s*(1)+.,/-_", "s*(1)+.,/-"},
+        {FieldId::UserMmsi, "12a34 5678901", "123456789"},
+        {FieldId::AtisCode, "01234567891", "0123456789"},
+        {FieldId::AtisMid, "1x23456", "123456"},
+        {FieldId::AtisDisp, "a-B1 ", "aB1"},
+        {FieldId::StatusName, "a_b(c)", "ab(c"},
+        {FieldId::RxFreq, "15a6.05 MHz", "156.05"},
+        {FieldId::WeatherName, "wx\r\n\tAny*#", "wxAny*#"},
+    };
+    for (const auto& [field, text, accepted] : cases) {
+        EXPECT_EQ(FilterText(field, text), accepted) << text;
+    }
+}
+
+struct Form
+{
+    RadioData Data = ResetData(5);
+    ShellState Shell;
+    EditContext Ctx{Data, Shell};
+    FieldInput Input;
+};
+
+TEST(FieldInput, CheckedBoxIsCommittedOnLeavingAndRefusalKeepsTheStoredValue)
+{
+    Form f;
+    const FieldRef box{FieldId::UserMmsi};
+    f.Data.DscBasicSetup.UserMmsi = "1111111110";
+    EXPECT_TRUE(f.Input.Change(f.Ctx, box, "12345678").edited);
+    EXPECT_TRUE(f.Input.FieldChanged() && f.Shell.DataChanged);
+
+    const FieldCommit refused = f.Input.Validate(f.Ctx, box, "12345678");
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.failureTitle, "User MMSI");
+    EXPECT_TRUE(f.Input.FieldChanged());
+    const FieldCommit quiet = f.Input.LostFocus(f.Ctx, box, "12345678");
+    EXPECT_EQ(quiet.shown, "111111111");
+    EXPECT_FALSE(f.Input.FieldChanged());
+    EXPECT_EQ(f.Data.DscBasicSetup.UserMmsi, "1111111110");
+
+    f.Input.Change(f.Ctx, box, "123456789");
+    EXPECT_TRUE(f.Input.Validate(f.Ctx, box, "123456789").ok);
+    EXPECT_EQ(f.Data.DscBasicSetup.UserMmsi, "1234567890");
+    f.Input.LostFocus(f.Ctx, box, "999");  // nothing typed since
+    EXPECT_EQ(f.Data.DscBasicSetup.UserMmsi, "1234567890");
+}
+
+TEST(FieldInput, NameBoxesWriteOnEveryChangeAndNothingWhileBusy)
+{
+    Form f;
+    EXPECT_EQ(f.Input.Change(f.Ctx, {FieldId::ChannelName, kGroupIntl, 32}, "calling").rewrite, "CALLING");
+    EXPECT_EQ(f.Data.IntlChannels[32].ChTag, "CALLING");
+    EXPECT_TRUE(f.Shell.DataChanged);
+    f.Input.Change(f.Ctx, {FieldId::WeatherName, 0, 3}, "noaa");
+    EXPECT_EQ(f.Data.WxChannels[3].ChTag, "noaa");
+    f.Input.Change(f.Ctx, {FieldId::AtisMid, 0, 2}, "7");
+    EXPECT_EQ(f.Data.AtisCallSigns[2].MID, "7");
+    EXPECT_EQ(f.Input.LostFocus(f.Ctx, {FieldId::AtisMid, 0, 2}, "7").shown, "007");
+    EXPECT_EQ(f.Data.AtisCallSigns[2].MID, "007");
+    f.Shell.DataChanged = false;
+    EXPECT_EQ(f.Input.LostFocus(f.Ctx, {FieldId::AtisMid, 0, 2}, "007").shown, "007");
+    EXPECT_FALSE(f.Shell.DataChanged);
+
+    f.Shell.DataChanged = false;
+    f.Shell.BusyFlag = true;
+    EXPECT_FALSE(f.Input.Change(f.Ctx, {FieldId::ChannelName, kGroupIntl, 32}, "X").edited);
+    EXPECT_EQ(f.Data.IntlChannels[32].ChTag, "CALLING");
+    EXPECT_FALSE(f.Shell.DataChanged);
+}
+
+TEST(FieldInput, ChannelBoxesEditOnlyTheExtraBank)
+{
+    Form f;
+    EXPECT_EQ(f.Input.Change(f.Ctx, {FieldId::ChannelLeft, kGroupBankE, 4}, "M1K").rewrite, "M1");
+    f.Input.Change(f.Ctx, {FieldId::ChannelRight, kGroupBankE, 4}, "bM");
+    EXPECT_EQ(f.Data.ExpChannels[4].CHDisplayL, "M1");
+    EXPECT_EQ(f.Data.ExpChannels[4].CHDisplayR, "B");
+
+    const FieldRef rx{FieldId::RxFreq, kGroupBankE, 0};
+    f.Input.Change(f.Ctx, rx, "175");
+    const FieldCommit refused = f.Input.Validate(f.Ctx, rx, "175");
+    EXPECT_EQ(refused.failureTitle, "Rx frequency");
+    EXPECT_TRUE(f.Input.Validate(f.Ctx, rx, "134").ok);
+    EXPECT_DOUBLE_EQ(f.Data.ExpChannels[0].Rxfreq, 134.0);
+
+    const ChannelRecord before = f.Data.UsaChannels[32];
+    EXPECT_FALSE(f.Input.Change(f.Ctx, {FieldId::ChannelLeft, kGroupUsa, 32}, "12").edited);
+    EXPECT_FALSE(f.Input.Change(f.Ctx, {FieldId::RxFreq, kGroupUsa, 32}, "150").edited);
+    f.Input.Validate(f.Ctx, {FieldId::RxFreq, kGroupUsa, 32}, "150");
+    EXPECT_EQ(f.Data.UsaChannels[32], before);
+}
+
+TEST(FieldInput, StatusNameCommittedRightAlignedAndCaptionsRefreshed)
+{
+    Form f;
+    f.Input.Change(f.Ctx, {FieldId::StatusName, 0, 1}, "AB");
+    const FieldCommit status = f.Input.Validate(f.Ctx, {FieldId::StatusName, 0, 1}, "AB");
+    EXPECT_TRUE(status.ok && status.captionsChanged);
+    EXPECT_EQ(f.Data.UsableGroups[1].StatusName, "  AB");
+}
+
+}  // namespace
+}  // namespace kelpie
