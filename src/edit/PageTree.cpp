@@ -22,12 +22,12 @@ constexpr std::array<std::string_view, 3> kMarineNames = {"USA", "INTL", "CANADA
 const ChannelBank& MarineBank(const RadioData& data, int group)
 {
     switch (group) {
-    case kGroupIntl:
-        return data.IntlChannels;
-    case kGroupCanada:
-        return data.CanadaChannels;
-    default:
-        return data.UsaChannels;
+        case kGroupIntl:
+            return data.IntlChannels;
+        case kGroupCanada:
+            return data.CanadaChannels;
+        default:
+            return data.UsaChannels;
     }
 }
 
@@ -81,7 +81,8 @@ bool HasAtisSetup(int modelIndex)
 
 std::string GroupNodeKey(int group)
 {
-    return group == kGroupBankE ? "ExpChannel" : std::string(kMarineKinds.at(static_cast<std::size_t>(group)));
+    return group == kGroupBankE ? "ExpChannel"
+                                : std::string(kMarineKinds.at(static_cast<std::size_t>(group)));
 }
 
 std::string DirectoryNodeKey(DirectoryKind kind)
@@ -127,7 +128,8 @@ std::vector<PageNode> BuildPageNodes(const RadioData& data)
         const ChannelBank& bank = MarineBank(data, group);
         for (int n = 0; n < static_cast<int>(bank.size()); ++n) {
             const std::string text = "CH" + ChannelPlan().at(static_cast<std::size_t>(n)).Label;
-            nodes.push_back({NumberedKey(kind, n), EnableCaption(text, bank[static_cast<std::size_t>(n)].Enable), kind});
+            nodes.push_back(
+                {NumberedKey(kind, n), EnableCaption(text, bank[static_cast<std::size_t>(n)].Enable), kind});
         }
     }
     nodes.push_back({"PW", "Weather", "Program"});
@@ -137,7 +139,8 @@ std::vector<PageNode> BuildPageNodes(const RadioData& data)
         nodes.push_back({"ExpChannel", bankName + " Channel", ""});
         for (int n = 1; n <= static_cast<int>(data.ExpChannels.size()); ++n) {
             nodes.push_back({NumberedKey("E", n),
-                             EnableCaption(bankName + std::to_string(n), data.ExpChannels[static_cast<std::size_t>(n - 1)].Enable),
+                             EnableCaption(bankName + std::to_string(n),
+                                           data.ExpChannels[static_cast<std::size_t>(n - 1)].Enable),
                              "ExpChannel"});
         }
     }
@@ -150,7 +153,8 @@ std::vector<PageNode> BuildPageNodes(const RadioData& data)
             const std::span<const DirectoryEntry> entries = DirectoryOf(data, kind);
             for (int n = 1; n <= static_cast<int>(entries.size()); ++n) {
                 nodes.push_back({NumberedKey(key, n),
-                                 EnableCaption(DirectoryEntryText(kind, n), entries[static_cast<std::size_t>(n - 1)].Enabled),
+                                 EnableCaption(DirectoryEntryText(kind, n),
+                                               entries[static_cast<std::size_t>(n - 1)].Enabled),
                                  key});
             }
         }
@@ -250,7 +254,8 @@ std::string GridJumpKey(std::string_view currentKey, int row, std::string_view c
     return {};
 }
 
-bool RefusesChannelPage(bool enableTicked, bool rxEditable, std::string_view rxText, std::string_view numberText)
+bool RefusesChannelPage(bool enableTicked, bool rxEditable, std::string_view rxText,
+                        std::string_view numberText)
 {
     return enableTicked && rxEditable &&
            (rxText.find("---") != std::string_view::npos || numberText.size() < 2);

@@ -98,7 +98,8 @@ TEST(PageTree, DscModelsOfferTheDscPageAndBothDirectoriesEntryByEntry)
         RadioData data = DataWithGroups(model, true, false, false, false);
         data.IndividualDirectory[0].Enabled = true;
         const std::vector<PageNode> nodes = BuildPageNodes(data);
-        EXPECT_EQ(KeysWithParent(nodes, "General"), (std::vector<std::string>{"Usable", "Common", "DSC", "ATIS"}));
+        EXPECT_EQ(KeysWithParent(nodes, "General"),
+                  (std::vector<std::string>{"Usable", "Common", "DSC", "ATIS"}));
         EXPECT_EQ(KeysWithParent(nodes, "").back(), "DSCSETTING");
         EXPECT_EQ(KeysWithParent(nodes, "DSCSETTING"), (std::vector<std::string>{"SM", "SG"}));
         EXPECT_EQ(KeysWithParent(nodes, "SM").size(), 40u);
@@ -184,13 +185,15 @@ TEST(PageTree, GridJumpBuildsTheKeyOfTheRowsOwnNode)
         const char* chCell;
         const char* key;
     } rows[] = {
-        {"PU", 33, "16", "PU 32"},   {"PI", 34, "16A", "PI 33"}, {"PC", 1, "00", "PC 0"},
-        {"PU", 3, "120", ""},        {"ExpChannel", 5, "5", "E 5"}, {"SM", 3, "3", "SM 3"},
-        {"SG", 10, "10", "SG 10"},   {"PW", 1, "", ""},          {"General", 1, "", ""},
-        {"ExpChannel", 0, "", ""},
+        {"PU", 33, "16", "PU 32"},     {"PI", 34, "16A", "PI 33"},
+        {"PC", 1, "00", "PC 0"},       {"PU", 3, "120", ""},
+        {"ExpChannel", 5, "5", "E 5"}, {"SM", 3, "3", "SM 3"},
+        {"SG", 10, "10", "SG 10"},     {"PW", 1, "", ""},
+        {"General", 1, "", ""},        {"ExpChannel", 0, "", ""},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(GridJumpKey(row.current, row.row, row.chCell), row.key) << row.current << " row " << row.row;
+        EXPECT_EQ(GridJumpKey(row.current, row.row, row.chCell), row.key)
+            << row.current << " row " << row.row;
 }
 
 TEST(PageTree, EnabledChannelWithoutReceiveFrequencyOrNumberCannotBeLeft)
@@ -207,7 +210,8 @@ TEST(PageTree, EnabledChannelWithoutReceiveFrequencyOrNumberCannotBeLeft)
         {true, false, "---.---", "", false},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(RefusesChannelPage(row.enable, row.editable, row.rx, row.number), row.refused) << row.rx << row.number;
+        EXPECT_EQ(RefusesChannelPage(row.enable, row.editable, row.rx, row.number), row.refused)
+            << row.rx << row.number;
 }
 
 }  // namespace

@@ -89,7 +89,8 @@ protected:
         auto* pages = Child<QStackedWidget>("pages");
         for (int i = 0; i < pages->count(); ++i) {
             QWidget* panel = pages->widget(i);
-            EXPECT_EQ(panel->isEnabled(), panel == pages->currentWidget()) << panel->objectName().toStdString();
+            EXPECT_EQ(panel->isEnabled(), panel == pages->currentWidget())
+                << panel->objectName().toStdString();
         }
         return pages->currentWidget()->objectName();
     }
@@ -126,7 +127,8 @@ TEST_F(PageEditorTest, TreeOfAnMv240)
 {
     Start(1);
     EXPECT_EQ(RootTexts(), (QStringList{"General", "Programmable Channel", "EXP Channel"}));
-    EXPECT_EQ(Texts(Node("General")), (QStringList{"Available CH Group Setup", "Common Setup", "ATIS Setup"}));
+    EXPECT_EQ(Texts(Node("General")),
+              (QStringList{"Available CH Group Setup", "Common Setup", "ATIS Setup"}));
     EXPECT_EQ(Texts(Node("Program")), (QStringList{"USA", "INTL", "CANADA", "Weather"}));
     EXPECT_EQ(Node("PU")->childCount(), 240);
     EXPECT_EQ(Node("ExpChannel")->childCount(), 40);
@@ -196,7 +198,8 @@ TEST_F(PageEditorTest, GridColumnsAndCellsOfAnMv240)
     m_editor->SelectNodeByKey("ExpChannel");
     EXPECT_EQ(Grid1()->columnCount(), 8);
     EXPECT_EQ(Grid1()->rowCount(), 40);
-    EXPECT_EQ(Headers(Grid1()), (QStringList{"CH", "ENABLE", "DISP", "RX[MHz]", "TX[MHz]", "LOW", "UP", "MEM"}));
+    EXPECT_EQ(Headers(Grid1()),
+              (QStringList{"CH", "ENABLE", "DISP", "RX[MHz]", "TX[MHz]", "LOW", "UP", "MEM"}));
     EXPECT_EQ(Grid1()->item(39, 0)->text(), "40");
 }
 
@@ -290,10 +293,13 @@ TEST_F(PageEditorTest, ShowingAPageNeverSetsDataChanged)
 {
     Start(0);
     // A page's controls fire change events while they are filled; the grid's model stands in here.
-    QObject::connect(Grid1()->model(), &QAbstractItemModel::dataChanged, [this] { m_shell.DataChanged = true; });
-    QObject::connect(Grid1()->model(), &QAbstractItemModel::rowsInserted, [this] { m_shell.DataChanged = true; });
+    QObject::connect(Grid1()->model(), &QAbstractItemModel::dataChanged,
+                     [this] { m_shell.DataChanged = true; });
+    QObject::connect(Grid1()->model(), &QAbstractItemModel::rowsInserted,
+                     [this] { m_shell.DataChanged = true; });
     for (const bool before : {false, true}) {
-        for (const char* key : {"General", "Usable", "DSC", "PU", "PU 5", "PW", "ExpChannel", "E 3", "SM", "SM 1"}) {
+        for (const char* key :
+             {"General", "Usable", "DSC", "PU", "PU 5", "PW", "ExpChannel", "E 3", "SM", "SM 1"}) {
             m_shell.DataChanged = before;
             m_editor->SelectNodeByKey(key);
             EXPECT_EQ(m_editor->CurrentKey(), key);
