@@ -75,20 +75,6 @@ std::vector<std::string> ExtraRow(const ChannelRecord& ch, int n, bool full)
 
 }  // namespace
 
-const ChannelBank& ChannelBankOf(const RadioData& data, int group)
-{
-    switch (group) {
-        case kGroupIntl:
-            return data.IntlChannels;
-        case kGroupCanada:
-            return data.CanadaChannels;
-        case kGroupBankE:
-            return data.ExpChannels;
-        default:
-            return data.UsaChannels;
-    }
-}
-
 std::vector<GridColumn> ChannelGridColumns(int group, int modelIndex)
 {
     const bool full = ListsScramblerAndNames(modelIndex);

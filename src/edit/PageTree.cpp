@@ -19,18 +19,6 @@ constexpr std::string_view kEnableMark = "[Enable]";
 constexpr std::array<std::string_view, 3> kMarineKinds = {"PU", "PI", "PC"};
 constexpr std::array<std::string_view, 3> kMarineNames = {"USA", "INTL", "CANADA"};
 
-const ChannelBank& MarineBank(const RadioData& data, int group)
-{
-    switch (group) {
-        case kGroupIntl:
-            return data.IntlChannels;
-        case kGroupCanada:
-            return data.CanadaChannels;
-        default:
-            return data.UsaChannels;
-    }
-}
-
 int DirectorySize(DirectoryKind kind)
 {
     return kind == DirectoryKind::Individual ? kIndividualDirectorySize : kGroupDirectorySize;
@@ -100,6 +88,20 @@ std::string DirectoryEntryText(DirectoryKind kind, int n)
     return (kind == DirectoryKind::Individual ? "Station " : "Group ") + std::to_string(n);
 }
 
+const ChannelBank& ChannelBankOf(const RadioData& data, int group)
+{
+    switch (group) {
+        case kGroupIntl:
+            return data.IntlChannels;
+        case kGroupCanada:
+            return data.CanadaChannels;
+        case kGroupBankE:
+            return data.ExpChannels;
+        default:
+            return data.UsaChannels;
+    }
+}
+
 std::span<const DirectoryEntry> DirectoryOf(const RadioData& data, DirectoryKind kind)
 {
     if (kind == DirectoryKind::Individual)
@@ -125,7 +127,7 @@ std::vector<PageNode> BuildPageNodes(const RadioData& data)
             continue;
         const std::string kind = GroupNodeKey(group);
         nodes.push_back({kind, std::string(kMarineNames[static_cast<std::size_t>(group)]), "Program"});
-        const ChannelBank& bank = MarineBank(data, group);
+        const ChannelBank& bank = ChannelBankOf(data, group);
         for (int n = 0; n < static_cast<int>(bank.size()); ++n) {
             const std::string text = "CH" + ChannelPlan().at(static_cast<std::size_t>(n)).Label;
             nodes.push_back(

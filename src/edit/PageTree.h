@@ -58,6 +58,8 @@ std::string DirectoryNodeKey(DirectoryKind kind);
 // The caption of a directory's node and of its entry n before the enable mark.
 std::string DirectoryNodeText(DirectoryKind kind);
 std::string DirectoryEntryText(DirectoryKind kind, int n);
+// The channel list of a group (kGroupUsa … kGroupBankE) and the entries of a directory.
+const ChannelBank& ChannelBankOf(const RadioData& data, int group);
 std::span<const DirectoryEntry> DirectoryOf(const RadioData& data, DirectoryKind kind);
 
 // The pages a node can show.
