@@ -77,9 +77,8 @@ std::vector<ButtonAnswer> BoxButtons(MessageButtons buttons)
             {QMessageBox::Cancel, MessageAnswer::Cancel}};
 }
 
-}  // namespace
-
-MessageAnswer Dialogs::DefaultAnswer(MessageButtons buttons)
+// The answer a box gives when its default button is taken.
+MessageAnswer DefaultAnswer(MessageButtons buttons)
 {
     switch (buttons) {
         case MessageButtons::RetryCancel:
@@ -92,6 +91,8 @@ MessageAnswer Dialogs::DefaultAnswer(MessageButtons buttons)
     }
     return MessageAnswer::Ok;
 }
+
+}  // namespace
 
 MessageAnswer Dialogs::Message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
                                MessageButtons buttons)

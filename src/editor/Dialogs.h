@@ -41,9 +41,6 @@ public:
     // In test mode a box with nothing queued answers its default and a file dialog with nothing
     // queued is cancelled, so a test never blocks on a modal window.
     static void SetTestMode(bool on);
-
-    // The answer a box gives when its default button is taken.
-    static MessageAnswer DefaultAnswer(MessageButtons buttons);
 };
 
 }  // namespace kelpie
