@@ -2,7 +2,6 @@
 #include "edit/PageTree.h"
 
 #include <array>
-#include <cctype>
 #include <cstdlib>
 
 #include "model/Converters.h"
