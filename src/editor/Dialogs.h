@@ -1,0 +1,46 @@
+// Dialogs.h — the one wrapper every window shows message boxes and file dialogs through, with the
+// hooks GUI tests use to answer them without a modal window.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "model/MessageBox.h"
+
+class QWidget;
+
+namespace kelpie {
+
+struct ShownMessage
+{
+    QString text, title;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+class Dialogs
+{
+public:
+    // A modal message box (model/MessageBox.h kinds). OK is the default of Ok/OkCancel, Cancel of
+    // RetryCancel, Yes of YesNoCancel. With a scripted answer queued, no box is shown.
+    static MessageAnswer Message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
+                                 MessageButtons buttons);
+    // Empty result = cancelled. `filter` in Qt's form ("JMB Data (*.dat)"). SaveFileName asks the
+    // overwrite question for an existing file (answering No asks again, like the standard dialog).
+    static QString OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                const QString& filter);
+    static QString SaveFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                const QString& filter, const QString& defaultSuffix);
+
+    // Test hooks: queued answers and file names are used first-in first-out; a queued empty name
+    // is a cancelled dialog. Every box shown (or answered from the queue) is recorded.
+    static void AnswerNext(MessageAnswer answer);
+    static void GiveNextFileName(const QString& name);
+    static const std::vector<ShownMessage>& Shown();
+    static void ResetHooks();
+    // In test mode a box with nothing queued answers its default and a file dialog with nothing
+    // queued is cancelled, so a test never blocks on a modal window.
+    static void SetTestMode(bool on);
+};
+
+}  // namespace kelpie
