@@ -14,10 +14,6 @@ namespace kelpie {
 
 namespace {
 
-// The banks by channel group.
-constexpr std::array<ChannelBank RadioData::*, kGroupCount> kBanks{
-    &RadioData::UsaChannels, &RadioData::IntlChannels, &RadioData::CanadaChannels, &RadioData::ExpChannels};
-
 // A direction's tone and code fields: element 0 transmit, 1 receive.
 using ToneField = std::int16_t ChannelRecord::*;
 constexpr std::array<ToneField, 2> kCtcssFields{&ChannelRecord::TxCTCSS, &ChannelRecord::RxCTCSS};
@@ -114,16 +110,6 @@ bool SetTone(EditContext& ctx, ChannelRef ref, int direction, int value, int las
 }
 
 }  // namespace
-
-ChannelBank& BankOf(RadioData& data, int group)
-{
-    return data.*kBanks.at(static_cast<std::size_t>(group));
-}
-
-const ChannelBank& BankOf(const RadioData& data, int group)
-{
-    return data.*kBanks.at(static_cast<std::size_t>(group));
-}
 
 ChannelRecord& RecordOf(RadioData& data, ChannelRef ref)
 {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "edit/Banks.h"
 #include "edit/EditContext.h"
 
 namespace kelpie {
@@ -19,8 +20,6 @@ struct ChannelRef
     int index = 0;
 };
 
-ChannelBank& BankOf(RadioData& data, int group);
-const ChannelBank& BankOf(const RadioData& data, int group);
 // The record; a reference outside its bank throws std::out_of_range.
 ChannelRecord& RecordOf(RadioData& data, ChannelRef ref);
 const ChannelRecord& RecordOf(const RadioData& data, ChannelRef ref);

@@ -16,22 +16,6 @@ bool IsEntryNumber(std::span<const DirectoryEntry> directory, int n)
 
 }  // namespace
 
-std::span<DirectoryEntry> DirectoryOf(RadioData& data, DirectoryKind kind)
-{
-    if (kind == DirectoryKind::Individual) {
-        return data.IndividualDirectory;
-    }
-    return data.GroupDirectory;
-}
-
-std::span<const DirectoryEntry> DirectoryOf(const RadioData& data, DirectoryKind kind)
-{
-    if (kind == DirectoryKind::Individual) {
-        return data.IndividualDirectory;
-    }
-    return data.GroupDirectory;
-}
-
 int MmsiDigits(DirectoryKind kind)
 {
     return kind == DirectoryKind::Individual ? 9 : 8;

@@ -6,17 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "edit/Banks.h"
 #include "edit/EditContext.h"
 
 namespace kelpie {
 
-enum class DirectoryKind {
-    Individual,  // "SM", 40 entries of a station name and a 9-digit MMSI
-    Group        // "SG", 10 entries of a group name and a group MMSI typed as 8 digits
-};
-
-std::span<DirectoryEntry> DirectoryOf(RadioData& data, DirectoryKind kind);
-std::span<const DirectoryEntry> DirectoryOf(const RadioData& data, DirectoryKind kind);
 // The digits typed into the entry page's MMSI box.
 int MmsiDigits(DirectoryKind kind);
 

@@ -101,7 +101,7 @@ std::vector<GridColumn> ChannelGridColumns(int group, int modelIndex)
 
 std::vector<std::string> ChannelGridRow(const RadioData& data, int group, int index)
 {
-    const ChannelRecord& ch = ChannelBankOf(data, group).at(static_cast<std::size_t>(index));
+    const ChannelRecord& ch = BankOf(data, group).at(static_cast<std::size_t>(index));
     const bool full = ListsScramblerAndNames(data.ModelIndex);
     if (group == kGroupBankE)
         return ExtraRow(ch, index + 1, full);

@@ -87,27 +87,6 @@ std::string DirectoryEntryText(DirectoryKind kind, int n)
     return (kind == DirectoryKind::Individual ? "Station " : "Group ") + std::to_string(n);
 }
 
-const ChannelBank& ChannelBankOf(const RadioData& data, int group)
-{
-    switch (group) {
-        case kGroupIntl:
-            return data.IntlChannels;
-        case kGroupCanada:
-            return data.CanadaChannels;
-        case kGroupBankE:
-            return data.ExpChannels;
-        default:
-            return data.UsaChannels;
-    }
-}
-
-std::span<const DirectoryEntry> DirectoryOf(const RadioData& data, DirectoryKind kind)
-{
-    if (kind == DirectoryKind::Individual)
-        return data.IndividualDirectory;
-    return data.GroupDirectory;
-}
-
 std::vector<PageNode> BuildPageNodes(const RadioData& data)
 {
     const int model = data.ModelIndex;
@@ -126,7 +105,7 @@ std::vector<PageNode> BuildPageNodes(const RadioData& data)
             continue;
         const std::string kind = GroupNodeKey(group);
         nodes.push_back({kind, std::string(kMarineNames[static_cast<std::size_t>(group)]), "Program"});
-        const ChannelBank& bank = ChannelBankOf(data, group);
+        const ChannelBank& bank = BankOf(data, group);
         for (int n = 0; n < static_cast<int>(bank.size()); ++n) {
             const std::string text = "CH" + ChannelPlan().at(static_cast<std::size_t>(n)).Label;
             nodes.push_back(

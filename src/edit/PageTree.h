@@ -8,15 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "edit/Banks.h"
 #include "model/RadioData.h"
 
 namespace kelpie {
-
-// The directories of DSC stations: the individual directory ("SM") and the group directory ("SG").
-enum class DirectoryKind : int {
-    Individual = 0,
-    Group = 1
-};
 
 // One node of the tree; a root has an empty parent key. Nodes come in the order they are added.
 struct PageNode
@@ -58,9 +53,6 @@ std::string DirectoryNodeKey(DirectoryKind kind);
 // The caption of a directory's node and of its entry n before the enable mark.
 std::string DirectoryNodeText(DirectoryKind kind);
 std::string DirectoryEntryText(DirectoryKind kind, int n);
-// The channel list of a group (kGroupUsa … kGroupBankE) and the entries of a directory.
-const ChannelBank& ChannelBankOf(const RadioData& data, int group);
-std::span<const DirectoryEntry> DirectoryOf(const RadioData& data, DirectoryKind kind);
 
 // The pages a node can show.
 enum class Page {
