@@ -234,11 +234,4 @@ std::string GridJumpKey(std::string_view currentKey, int row, std::string_view c
     return {};
 }
 
-bool RefusesChannelPage(bool enableTicked, bool rxEditable, std::string_view rxText,
-                        std::string_view numberText)
-{
-    return enableTicked && rxEditable &&
-           (rxText.find("---") != std::string_view::npos || numberText.size() < 2);
-}
-
 }  // namespace kelpie

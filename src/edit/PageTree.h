@@ -91,9 +91,4 @@ std::optional<PageChoice> ChoosePage(std::string_view key, std::string_view pare
 // leads nowhere.
 std::string GridJumpKey(std::string_view currentKey, int row, std::string_view chCell);
 
-// A channel page whose channel is enabled and whose receive frequency is editable cannot be left
-// without a receive frequency ("---" in its box) or a channel number of at least two characters.
-bool RefusesChannelPage(bool enableTicked, bool rxEditable, std::string_view rxText,
-                        std::string_view numberText);
-
 }  // namespace kelpie

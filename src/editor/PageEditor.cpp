@@ -301,6 +301,8 @@ void PageEditor::ShowPage(QTreeWidgetItem* node)
                 FillDirectoryGrid(choice->directory);
                 break;
             default:
+                if (PageView* view = m_views.at(static_cast<std::size_t>(choice->page)))
+                    view->Fill(*choice);
                 break;
         }
         BringForward(PanelOf(choice->page));
@@ -317,7 +319,7 @@ void PageEditor::FillChannelGrid(int group)
     MSFlexGrid1->hide();
     MSFlexGrid1->clearContents();
     SetColumns(MSFlexGrid1, ChannelGridColumns(group, m_data.ModelIndex));
-    const int rows = static_cast<int>(ChannelBankOf(m_data, group).size());
+    const int rows = static_cast<int>(BankOf(m_data, group).size());
     MSFlexGrid1->setRowCount(rows);
     for (int r = 0; r < rows; ++r)
         SetRow(MSFlexGrid1, r, ChannelGridRow(m_data, group, r));
@@ -338,28 +340,47 @@ void PageEditor::FillDirectoryGrid(DirectoryKind kind)
     MSFlexGrid2->show();
 }
 
-QString PageEditor::ChannelPageText(const QString& name) const
-{
-    const auto* box = PanelOf(Page::Channel)->findChild<QLineEdit*>(name);
-    return box ? box->text() : QString();
-}
-
 bool PageEditor::CommitPage()
 {
-    QWidget* channelPage = PanelOf(Page::Channel);
-    if (!channelPage->isEnabled())
-        return true;
-    const auto* enable = channelPage->findChild<QCheckBox*>(u"chkCEnable"_s);
-    const auto* rx = channelPage->findChild<QLineEdit*>(u"txtCRF"_s);
-    if (!enable || !rx)
-        return true;
-    const QString number = ChannelPageText(u"txtCN_0"_s) + ChannelPageText(u"txtCN_1"_s);
-    if (!RefusesChannelPage(enable->isChecked(), !rx->isReadOnly(), rx->text().toStdString(),
-                            number.toStdString()))
-        return true;
-    Dialogs::Message(this, u"Data Error!!\r\nPlease input correct data."_s, Q(m_shell.ProgramTitle),
-                     MessageIcon::Exclamation, MessageButtons::Ok);
-    return false;
+    for (std::size_t p = 0; p < m_panels.size(); ++p) {
+        if (m_panels[p]->isEnabled() && m_views[p])
+            return m_views[p]->Commit();
+    }
+    return true;
+}
+
+void PageEditor::SetPageView(Page page, PageView* view)
+{
+    QWidget* panel = PanelOf(page);
+    auto* layout = static_cast<QVBoxLayout*>(panel->layout());
+    // The view takes the place of the stretch below the panel's heading.
+    if (QLayoutItem* stretch = layout->itemAt(layout->count() - 1); stretch && stretch->spacerItem())
+        delete layout->takeAt(layout->count() - 1);
+    layout->addWidget(view, 1);
+    m_views.at(static_cast<std::size_t>(page)) = view;
+    connect(view, &PageView::StatusText, this, &PageEditor::StatusText);
+    connect(view, &PageView::NodeTextsChanged, this, &PageEditor::RefreshNodeTexts);
+    connect(view, &PageView::TreeChanged, this, [this] {
+        const QString key = CurrentKey();
+        BuildPageTree();
+        RefreshGroupCaptions();
+        for (QTreeWidgetItem* node : m_nodes) {
+            if (KeyOf(node) == key) {
+                const QSignalBlocker blocker(tvTreeView);
+                m_current = node;
+                tvTreeView->setCurrentItem(node);
+                break;
+            }
+        }
+    });
+}
+
+void PageEditor::RefreshNodeTexts()
+{
+    const std::vector<PageNode> nodes = BuildPageNodes(m_data);
+    for (std::size_t i = 0; i < nodes.size() && i < m_nodes.size(); ++i)
+        m_nodes[i]->setText(0, Q(nodes[i].Text));
+    RefreshGroupCaptions();
 }
 
 void PageEditor::OnNodeSelected(QTreeWidgetItem* node)

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "edit/PageTree.h"
+#include "editor/PageView.h"
 #include "model/RadioData.h"
 #include "model/ShellState.h"
 
@@ -35,6 +36,11 @@ public:
     QString CurrentKey() const;                    // key of the current node, empty when none
     void SetDestinationName(const QString& name);  // shown on the general page
     void RefreshGeneralPage();  // model, destination, data file (or unsaved) on the start page
+    // Puts a setting page into the panel of its page kind; the editor fills it when one of its
+    // nodes is shown and asks it before the page is left.
+    void SetPageView(Page page, PageView* view);
+    // Captions of every node again from the records, the tree's structure kept.
+    void RefreshNodeTexts();
 
 signals:
     void StatusText(const QString& text);  // the first status-bar panel
@@ -60,7 +66,6 @@ private:
     void FillChannelGrid(int group);
     void FillDirectoryGrid(DirectoryKind kind);
     void JumpFromGrid(QTableWidget* grid);
-    QString ChannelPageText(const QString& name) const;
 
     RadioData& m_data;
     ShellState& m_shell;
@@ -71,6 +76,7 @@ private:
     QTreeWidget* tvTreeView = nullptr;
     QStackedWidget* m_pages = nullptr;
     std::array<QWidget*, kPanelCount> m_panels{};  // pictGeneral … pictG, in the order of Page
+    std::array<PageView*, kPanelCount> m_views{};  // the setting page in each panel, if any
     QTableWidget* MSFlexGrid1 = nullptr;
     QTableWidget* MSFlexGrid2 = nullptr;
     QLabel* m_generalModel = nullptr;
