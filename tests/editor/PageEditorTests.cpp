@@ -1,9 +1,7 @@
 // PageEditorTests.cpp — the page tree, the page switcher and both list grids as a user drives them.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
