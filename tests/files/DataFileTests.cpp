@@ -206,8 +206,10 @@ TEST(DataFileWriter, TheMainSectionComesFirstAndEveryFieldHasItsWrittenForm)
     exp.CHDisplayL = "A1";
     exp.Txfreq = 157.0;
     exp.Rxfreq = 156.05;
-    data.CommonSetup.ResumeTime = -2;
-    data.CommonSetup.TxPoDisplay = -2;
+    // Neighbouring fields hold different values, so that a swapped key shows.
+    data.CommonSetup = {.TxPoDisplay = -2, .LastTxPower = 1, .Sql = 9, .LastChGroup = 2, .LastDisplayCh = 289,
+                        .MarineLmrCh = 30, .Scan = true, .ResumeTime = -2, .PttScanClear = false,
+                        .DualWatch = true, .OffsetTime = 5, .MagneticVariation = 1, .Weater = 3, .RotaryBeep = false};
     const std::string text = DataFileText(data, {});
     EXPECT_TRUE(
         text.starts_with("[MAIN]\r\nMODEL=#MV230\r\nTYPE=#JMB\r\nVERSION=#2.00\r\nMODELTYPE=5\r\nSEL1=1\r\n"
@@ -223,9 +225,11 @@ TEST(DataFileWriter, TheMainSectionComesFirstAndEveryFieldHasItsWrittenForm)
               (std::vector<std::string>{"Enable=1", "CHDisplayL=A1", "CHDisplayR=", "Rxfreq=156.05",
                                         "Txfreq=157", "LowPower=0", "TXPower=3", "PowUp=0"}));
     EXPECT_EQ(lines[11], "ChTag=#");
-    const auto common = SectionLines(text, "Common Setup");
-    EXPECT_EQ(common[0], "TX Po Display=2");
-    EXPECT_EQ(common[7], "Resume Time=-2");
+    EXPECT_EQ(SectionLines(text, "Common Setup"),
+              (std::vector<std::string>{"TX Po Display=2", "Last TX Power=1", "Last CH Group=2", "SQL=9",
+                                        "Last Display CH=289", "Marine_LMR CH=30", "SCAN=1", "Resume Time=-2",
+                                        "PTT SCAN Clear=0", "Dual Watch=1", "Offset Time=5",
+                                        "Magnetic Variation=1", "Weater=3"}));
     data.RadioImage[0x00A8] = 0x30;
     EXPECT_EQ(SectionLines(DataFileText(data, {}), "MAIN")[5], "SEL2=1");
 }
