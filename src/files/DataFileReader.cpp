@@ -309,7 +309,8 @@ RejectedValues ReadDataFile(RadioData& data, ShellState& shell, FileUi& ui, std:
     return rejected;
 }
 
-RejectedValues FileRead2(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& fileName)
+RejectedValues FileRead2(RadioData& data, ShellState& shell, FileUi& ui,
+                         const std::filesystem::path& fileName)
 {
     shell.ErrorFlag = false;
     ui.SetBusy(true);
@@ -319,7 +320,7 @@ RejectedValues FileRead2(RadioData& data, ShellState& shell, FileUi& ui, const s
     try {
         const std::vector<std::uint8_t> bytes = ReadWholeFile(fileName);
         rejected = ReadDataFile(data, shell, ui,
-                     std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+                                std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     } catch (const FileError& error) {
         failure = error;
         LogError(shell, "frmMain.FileRead2", error.LogText());

@@ -26,6 +26,7 @@ RejectedValues ReadDataFile(RadioData& data, ShellState& shell, FileUi& ui, std:
 // Reads the file and loads it as above, with the busy state around it. A file that cannot be
 // read (or is not a file, or is far too large) sets ErrorFlag and CancelFlag, logs and shows
 // "FileRead Error!!" with the reason.
-RejectedValues FileRead2(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& fileName);
+RejectedValues FileRead2(RadioData& data, ShellState& shell, FileUi& ui,
+                         const std::filesystem::path& fileName);
 
 }  // namespace kelpie

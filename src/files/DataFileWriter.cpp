@@ -216,8 +216,8 @@ void SaveFileAs(const RadioData& data, ShellState& shell, FileUi& ui, const std:
     shell.BusyFlag = false;
     ui.SetBusy(false);
     if (shell.ErrorFlag) {
-        ui.ShowMessage(MessageWithReason("FileSave Error!!", reason), shell.ProgramTitle, MessageIcon::Exclamation,
-                       MessageButtons::Ok);
+        ui.ShowMessage(MessageWithReason("FileSave Error!!", reason), shell.ProgramTitle,
+                       MessageIcon::Exclamation, MessageButtons::Ok);
         shell.CancelFlag = true;
     }
 }

@@ -60,7 +60,8 @@ TEST(ReadDataFile, MarineBanksStopAtTheFirstMissingSectionAndSkipPositionsOutsid
     EXPECT_EQ(load.Data.UsaChannels[2].ChTag, "KEEP");
     EXPECT_TRUE(load.Data.IntlChannels[7].Duplex && load.Data.IntlChannels[7].TXPower == 2);
     EXPECT_EQ(load.Data.IntlChannels[0].ChTag, "ZERO");
-    EXPECT_TRUE(std::ranges::none_of(load.Data.IntlChannels, [](const auto& ch) { return ch.ChTag == "HUGE"; }));
+    EXPECT_TRUE(
+        std::ranges::none_of(load.Data.IntlChannels, [](const auto& ch) { return ch.ChTag == "HUGE"; }));
     EXPECT_FALSE(load.Data.IntlChannels[8].Duplex || load.Data.IntlChannels[8].ScanMemory);
     EXPECT_FALSE(load.Data.CanadaChannels[0].Enable);
 }
@@ -111,12 +112,15 @@ TEST(ReadDataFile, ValuesThatDoNotFitTheirFieldsKeepTheFieldAndAreNamedAndTextsA
         "[CHEXP1]\r\nRxfreq=50\r\nTxfreq=-5\r\nTxDCS=359\r\nTxCTCSS=300\r\nRxCTCSS=64\r\nScramble=-1\r\n"
         "CHDisplayL=A1\r\n[CHEXP2]\r\nRxfreq=0\r\nTxfreq=199.9999\r\nRxDCS=358\r\nRxCTCSS=63\r\n"
         "[CHMMSID1]\r\nEnable=1\r\nTagName=#BOAT\r\nMmsid=2345678900\r\n[CHGRPID1]\r\nEnable=0\r\n");
-    EXPECT_EQ(common, (CommonSetup{.LastTxPower = 7, .Sql = 9, .LastDisplayCh = -1, .Scan = true, .OffsetTime = 5,
-                                   .Weater = 2}));
+    EXPECT_EQ(
+        common,
+        (CommonSetup{
+            .LastTxPower = 7, .Sql = 9, .LastDisplayCh = -1, .Scan = true, .OffsetTime = 5, .Weater = 2}));
     EXPECT_TRUE(exp.Rxfreq == 150.0 && exp.Txfreq == 151.0 && exp.TxDCS == 5 && exp.TxCTCSS == 6 &&
                 exp.RxCTCSS == 7 && exp.Scramble == 3 && exp.CHDisplayL == "A1");
     const ChannelRecord& second = load.Data.ExpChannels[1];
-    EXPECT_TRUE(second.Rxfreq == 0.0 && second.Txfreq == 199.9999 && second.RxDCS == 358 && second.RxCTCSS == 63);
+    EXPECT_TRUE(second.Rxfreq == 0.0 && second.Txfreq == 199.9999 && second.RxDCS == 358 &&
+                second.RxCTCSS == 63);
     EXPECT_EQ(exp.ChTag, "");
     EXPECT_EQ(load.Data.UsableGroups[2].StatusName, "");
     EXPECT_EQ(load.Data.IndividualDirectory[0], (DirectoryEntry{true, "BOAT", "2345678900"}));
@@ -158,7 +162,8 @@ TEST(FileRead2, AFileThatCannotBeReadIsLoggedAndReported)
     load.Shell.ErrorLogPath = (folder / "err.log").string();
     FileRead2(load.Data, load.Shell, load.Ui, folder / "missing.dat");
     EXPECT_TRUE(load.Shell.ErrorFlag && load.Shell.CancelFlag && !load.Shell.BusyFlag);
-    EXPECT_EQ(load.Ui.Messages, OkBox("FileRead Error!!\r\nNo such file or directory", MessageIcon::Exclamation));
+    EXPECT_EQ(load.Ui.Messages,
+              OkBox("FileRead Error!!\r\nNo such file or directory", MessageIcon::Exclamation));
     EXPECT_NE(
         ReadFileText(load.Shell.ErrorLogPath).find(":frmMain.FileRead2 -> 2No such file or directory\r\n"),
         std::string::npos);
@@ -207,9 +212,20 @@ TEST(DataFileWriter, TheMainSectionComesFirstAndEveryFieldHasItsWrittenForm)
     exp.Txfreq = 157.0;
     exp.Rxfreq = 156.05;
     // Neighbouring fields hold different values, so that a swapped key shows.
-    data.CommonSetup = {.TxPoDisplay = -2, .LastTxPower = 1, .Sql = 9, .LastChGroup = 2, .LastDisplayCh = 289,
-                        .MarineLmrCh = 30, .Scan = true, .ResumeTime = -2, .PttScanClear = false,
-                        .DualWatch = true, .OffsetTime = 5, .MagneticVariation = 1, .Weater = 3, .RotaryBeep = false};
+    data.CommonSetup = {.TxPoDisplay = -2,
+                        .LastTxPower = 1,
+                        .Sql = 9,
+                        .LastChGroup = 2,
+                        .LastDisplayCh = 289,
+                        .MarineLmrCh = 30,
+                        .Scan = true,
+                        .ResumeTime = -2,
+                        .PttScanClear = false,
+                        .DualWatch = true,
+                        .OffsetTime = 5,
+                        .MagneticVariation = 1,
+                        .Weater = 3,
+                        .RotaryBeep = false};
     const std::string text = DataFileText(data, {});
     EXPECT_TRUE(
         text.starts_with("[MAIN]\r\nMODEL=#MV230\r\nTYPE=#JMB\r\nVERSION=#2.00\r\nMODELTYPE=5\r\nSEL1=1\r\n"

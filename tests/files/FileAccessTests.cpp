@@ -42,7 +42,8 @@ TEST(WriteFileAtomically, ATargetTheUserProtectedIsRefusedWithItsReasonAndNeverC
         {"read-only file",
          [](const TempFolder& f) {
              WriteFileText(f / "radio.dat", kOld);
-             fs::permissions(f / "radio.dat", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+             fs::permissions(f / "radio.dat",
+                             fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
              return f / "radio.dat";
          },
          "the file is read-only"},

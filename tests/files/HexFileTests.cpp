@@ -108,8 +108,8 @@ TEST(SaveReadBackup, EveryReadKeepsItsOwnBackupNamedAfterTheRadiosModelAndCode)
 {
     TempFolder folder;
     const std::time_t when = 1'796'000'000;
-    const std::pair<int, std::string> reads[] = {{0, "MF7500S-1D4C-"}, {1, "MV240-00F0-"}, {3, "MB6000-1770-"},
-                                                 {3, "MB6000-1770-"}};
+    const std::pair<int, std::string> reads[] = {
+        {0, "MF7500S-1D4C-"}, {1, "MV240-00F0-"}, {3, "MB6000-1770-"}, {3, "MB6000-1770-"}};
     std::vector<std::filesystem::path> names;
     for (const auto& [model, prefix] : reads) {
         HexFixture hex(model);

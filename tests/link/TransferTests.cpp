@@ -72,7 +72,7 @@ TEST(Transfer, FullReadSendsItsRequestsInOrderAndTakesTheRadiosMemoryWithTheMode
         const std::uint16_t code = ModelOf(model).Code;
         for (int a = 0; a < kImageSize; ++a) {
             const bool codeWord = a == 0x0040 || a == 0x0041 || a == last - 1 || a == last;
-            ASSERT_EQ(s.data.RadioImage[a], codeWord                    ? (a % 2 == 0 ? code >> 8 : code & 0xFF)
+            ASSERT_EQ(s.data.RadioImage[a], codeWord                 ? (a % 2 == 0 ? code >> 8 : code & 0xFF)
                                             : IsRead(a) && a <= last ? s.radio.Memory()[a]
                                                                      : before[a])
                 << a;

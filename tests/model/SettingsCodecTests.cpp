@@ -101,8 +101,10 @@ TEST(SettingsCodec, WordsFieldsAndOverflow)
     EXPECT_EQ(data.RadioImage[0x0044], 2);  // TX Po Display, then Last TX Power
     EXPECT_EQ(data.RadioImage[0x0045], 1);
     // Last Display CH, then Marine_LMR CH
-    EXPECT_TRUE(std::ranges::equal(data.RadioImage.Bytes(0x0050, 4), std::array<std::uint8_t, 4>{1, 0x21, 0, 30}));
-    EXPECT_EQ(data.RadioImage[0x005B] & 0x8E, 0x0A);  // SCAN bit 7 off, PTT SCAN Clear bit 3 on, resume time 1
+    EXPECT_TRUE(
+        std::ranges::equal(data.RadioImage.Bytes(0x0050, 4), std::array<std::uint8_t, 4>{1, 0x21, 0, 30}));
+    EXPECT_EQ(data.RadioImage[0x005B] & 0x8E,
+              0x0A);  // SCAN bit 7 off, PTT SCAN Clear bit 3 on, resume time 1
     DecodeUsableGroups(data);
     DecodeCommonSetup(data);
     EXPECT_EQ(data.UsableGroups[1].PriorityCh, 65535);

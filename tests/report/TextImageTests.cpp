@@ -151,17 +151,20 @@ TEST(TextImage, SectionsAndChannelLinesOfEveryLayout)
     const std::string full20 = "20   161.600  157.000  TX  ---  --  DUP  ---  --  PORT OPR    ";
     const std::string full15 = "15   156.750  ---.---  --  ---  --  ---  ---  --  COMMERCIAL  ";
     const Case cases[] = {
-        {1, sections({groups, common, atis}, {exp}), "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM", f01A + "---  ",
-         "20   161.600  157.000  TX  ---  --  DUP  ---  ", "15   156.750  ---.---  --  ---  --  ---  ---  ",
-         "1   ENABLE  ---  "},
-        {2, sections({groups, common, atis}, {lmr}), full, full01A, full20, full15, "1   ENABLE  ---  162.550MHZ  "},
-        {3, sections({groups, common, dsc[0], dsc[1], dsc[2], atis}, {directories[0], directories[1], exp}), full,
-         full01A, full20, full15, "1   ENABLE  ---  162.550MHZ  "},
+        {1, sections({groups, common, atis}, {exp}), "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM",
+         f01A + "---  ", "20   161.600  157.000  TX  ---  --  DUP  ---  ",
+         "15   156.750  ---.---  --  ---  --  ---  ---  ", "1   ENABLE  ---  "},
+        {2, sections({groups, common, atis}, {lmr}), full, full01A, full20, full15,
+         "1   ENABLE  ---  162.550MHZ  "},
+        {3, sections({groups, common, dsc[0], dsc[1], dsc[2], atis}, {directories[0], directories[1], exp}),
+         full, full01A, full20, full15, "1   ENABLE  ---  162.550MHZ  "},
         {4, sections({groups, common, atis}, {lmr}), "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  VS  CH Name",
          f01A + "--  VTS         ", "20   161.600  157.000  TX  ---  --  DUP  --  PORT OPR    ",
          "15   156.750  ---.---  --  ---  --  ---  --  COMMERCIAL  ", "1   ENABLE  162.550MHZ  "},
-        {5, sections({groups, common}, {lmr}), full, full01A, full20, full15, "1   ENABLE  ---  162.550MHZ  "},
-        {6, sections({groups, common, atis}, {lmr}), full, full01A, full20, full15, "1   ENABLE  ---  ------------"},
+        {5, sections({groups, common}, {lmr}), full, full01A, full20, full15,
+         "1   ENABLE  ---  162.550MHZ  "},
+        {6, sections({groups, common, atis}, {lmr}), full, full01A, full20, full15,
+         "1   ENABLE  ---  ------------"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.model);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -29,7 +30,8 @@ protected:
     void SetUp() override
     {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_folder = fs::temp_directory_path() / ("kelpie-cli-" + std::string(test->name()));
+        m_folder = fs::temp_directory_path() /
+                   ("kelpie-cli-" + std::string(test->name()) + "-" + std::to_string(getpid()));
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
     }
@@ -105,7 +107,8 @@ TEST_F(Cli, StandardOutputThatCannotBeWrittenFailsTheCommand)
 {
     ASSERT_EQ(Run({"new", "--model", "5", "-o", File("mv230.hex")}).ExitCode, 0);
     for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"listing", "--model", "5", File("mv230.hex")}, {"info", File("mv230.hex")}}) {
+         {std::vector<std::string>{"listing", "--model", "5", File("mv230.hex")},
+          {"info", File("mv230.hex")}}) {
         const CliResult result = RunCli(arguments, m_folder, CliPlace{{}, "/dev/full"});
         EXPECT_EQ(result.ExitCode, 1) << arguments[0];
         EXPECT_EQ(result.Err, "kelpie-cli: standard output: No space left on device\n") << arguments[0];
@@ -123,7 +126,8 @@ TEST_F(Cli, WhatIsNotAFileOrIsFarTooLargeIsRefusedBeforeItIsRead)
         {{"convert", "--model", "5", File("pipe.dat"), "-o", File("x.hex")},
          File("pipe.dat").string() + ": FileRead Error!!\nnot a file\n"},
         {{"convert", "--model", "5", File("huge.dat"), "-o", File("x.hex")},
-         File("huge.dat").string() + ": FileRead Error!!\nlarger than any file Kelpie reads (4194304 bytes at most)\n"},
+         File("huge.dat").string() +
+             ": FileRead Error!!\nlarger than any file Kelpie reads (4194304 bytes at most)\n"},
     };
     for (const auto& [arguments, message] : cases) {
         const CliResult result = Run(arguments);
@@ -154,8 +158,8 @@ TEST_F(Cli, ADamagedDefaultImageIsTreatedAsAMissingOne)
     fs::copy_file(CliProgram(), program);
     std::ofstream(File("bin") / "USA_00E6.ini") << "too short";
     ASSERT_EQ(Run({"new", "--model", "5", "-o", File("mv230.dat")}).ExitCode, 0);
-    CliResult result = RunCli({"convert", "--model", "5", File("mv230.dat"), "-o", File("copy.dat")}, m_folder,
-                              CliPlace{program, {}});
+    CliResult result = RunCli({"convert", "--model", "5", File("mv230.dat"), "-o", File("copy.dat")},
+                              m_folder, CliPlace{program, {}});
     EXPECT_EQ(result.ExitCode, 0) << result.Err;
     EXPECT_NE(result.Err.find("USA_00E6.ini is not a default image of this model; the reset image is used"),
               std::string::npos)

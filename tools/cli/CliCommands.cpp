@@ -84,7 +84,8 @@ public:
                     Error(file->string() + ": IniFileRead Error!!");
                     return false;
                 }
-                Error("warning: " + file->string() + " is not a default image of this model; the reset image is used");
+                Error("warning: " + file->string() +
+                      " is not a default image of this model; the reset image is used");
                 return true;
             }
         }
@@ -172,11 +173,12 @@ public:
     void KeepBackup()
     {
         try {
-            const fs::path file = SaveReadBackup(m_data, m_environment.DataFolder / "backups", std::time(nullptr));
+            const fs::path file =
+                SaveReadBackup(m_data, m_environment.DataFolder / "backups", std::time(nullptr));
             Error("backup of the radio's memory: " + file.string());
         } catch (const FileError& e) {
-            Error("warning: the read has no backup: " + (m_environment.DataFolder / "backups").string() + ": " +
-                  e.what());
+            Error("warning: the read has no backup: " + (m_environment.DataFolder / "backups").string() +
+                  ": " + e.what());
         }
     }
 
