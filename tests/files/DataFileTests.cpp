@@ -126,20 +126,12 @@ TEST(ReadDataFile, ValuesThatDoNotFitTheirFieldsKeepTheFieldAndAreNamedAndTextsA
     EXPECT_EQ(load.Data.IndividualDirectory[0], (DirectoryEntry{true, "BOAT", "2345678900"}));
     EXPECT_EQ(load.Data.IndividualDirectory[1], (DirectoryEntry{true, "HOME", "1234567890"}));
     EXPECT_EQ(load.Data.GroupDirectory[0], (DirectoryEntry{false, "", ""}));
-    EXPECT_EQ(rejected, (RejectedValues{
-                            "[Common Setup] Last TX Power=300",
-                            "[Common Setup] SQL=300",
-                            "[Common Setup] Marine_LMR CH=65536",
-                            "[Common Setup] Offset Time=-3",
-                            "[Common Setup] Magnetic Variation=30000",
-                            "[Common Setup] Weater=1000",
-                            "[CHEXP1] Rxfreq=50",
-                            "[CHEXP1] Txfreq=-5",
-                            "[CHEXP1] Scramble=-1",
-                            "[CHEXP1] TxDCS=359",
-                            "[CHEXP1] TxCTCSS=300",
-                            "[CHEXP1] RxCTCSS=64",
-                        }));
+    EXPECT_EQ(rejected,
+              (RejectedValues{"[Common Setup] Last TX Power=300", "[Common Setup] SQL=300",
+                              "[Common Setup] Marine_LMR CH=65536", "[Common Setup] Offset Time=-3",
+                              "[Common Setup] Magnetic Variation=30000", "[Common Setup] Weater=1000",
+                              "[CHEXP1] Rxfreq=50", "[CHEXP1] Txfreq=-5", "[CHEXP1] Scramble=-1",
+                              "[CHEXP1] TxDCS=359", "[CHEXP1] TxCTCSS=300", "[CHEXP1] RxCTCSS=64"}));
 }
 
 // What editors put around the model number does not make the file another model's.
@@ -212,20 +204,7 @@ TEST(DataFileWriter, TheMainSectionComesFirstAndEveryFieldHasItsWrittenForm)
     exp.Txfreq = 157.0;
     exp.Rxfreq = 156.05;
     // Neighbouring fields hold different values, so that a swapped key shows.
-    data.CommonSetup = {.TxPoDisplay = -2,
-                        .LastTxPower = 1,
-                        .Sql = 9,
-                        .LastChGroup = 2,
-                        .LastDisplayCh = 289,
-                        .MarineLmrCh = 30,
-                        .Scan = true,
-                        .ResumeTime = -2,
-                        .PttScanClear = false,
-                        .DualWatch = true,
-                        .OffsetTime = 5,
-                        .MagneticVariation = 1,
-                        .Weater = 3,
-                        .RotaryBeep = false};
+    data.CommonSetup = {-2, 1, 9, 2, 289, 30, true, -2, false, true, 5, 1, 3, false};  // in field order
     const std::string text = DataFileText(data, {});
     EXPECT_TRUE(
         text.starts_with("[MAIN]\r\nMODEL=#MV230\r\nTYPE=#JMB\r\nVERSION=#2.00\r\nMODELTYPE=5\r\nSEL1=1\r\n"

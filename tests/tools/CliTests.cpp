@@ -106,13 +106,10 @@ TEST_F(Cli, ListingGoesToStandardOutputOrAFile)
 TEST_F(Cli, StandardOutputThatCannotBeWrittenFailsTheCommand)
 {
     ASSERT_EQ(Run({"new", "--model", "5", "-o", File("mv230.hex")}).ExitCode, 0);
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"listing", "--model", "5", File("mv230.hex")},
-          {"info", File("mv230.hex")}}) {
-        const CliResult result = RunCli(arguments, m_folder, CliPlace{{}, "/dev/full"});
-        EXPECT_EQ(result.ExitCode, 1) << arguments[0];
-        EXPECT_EQ(result.Err, "kelpie-cli: standard output: No space left on device\n") << arguments[0];
-    }
+    const CliResult result =
+        RunCli({"listing", "--model", "5", File("mv230.hex")}, m_folder, {{}, "/dev/full"});
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_EQ(result.Err, "kelpie-cli: standard output: No space left on device\n");
 }
 
 TEST_F(Cli, WhatIsNotAFileOrIsFarTooLargeIsRefusedBeforeItIsRead)
@@ -123,8 +120,6 @@ TEST_F(Cli, WhatIsNotAFileOrIsFarTooLargeIsRefusedBeforeItIsRead)
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"info", "/dev/zero"}, "/dev/zero: not a file\n"},
         {{"info", File("pipe.dat")}, File("pipe.dat").string() + ": not a file\n"},
-        {{"convert", "--model", "5", File("pipe.dat"), "-o", File("x.hex")},
-         File("pipe.dat").string() + ": FileRead Error!!\nnot a file\n"},
         {{"convert", "--model", "5", File("huge.dat"), "-o", File("x.hex")},
          File("huge.dat").string() +
              ": FileRead Error!!\nlarger than any file Kelpie reads (4194304 bytes at most)\n"},
@@ -137,34 +132,24 @@ TEST_F(Cli, WhatIsNotAFileOrIsFarTooLargeIsRefusedBeforeItIsRead)
     EXPECT_FALSE(fs::exists(File("x.hex")));
 }
 
-// The load goes on without them; the fields keep what they had.
-TEST_F(Cli, DataFileValuesThatWereNotTakenAreNamedOnStandardError)
-{
-    std::ofstream(File("odd.dat")) << "[MAIN]\r\nMODELTYPE=5\r\n[Common Setup]\r\nSQL=300\r\nWeater=2\r\n"
-                                      "[CHEXP1]\r\nRxfreq=50\r\n";
-    const CliResult result = Run({"convert", "--model", "5", File("odd.dat"), "-o", File("odd.hex")});
-    EXPECT_EQ(result.ExitCode, 0) << result.Err;
-    EXPECT_EQ(result.Err, File("odd.dat").string() +
-                              ": values not taken (their fields keep the values they had):\n"
-                              "  [Common Setup] SQL=300\n  [CHEXP1] Rxfreq=50\n");
-}
-
 // As at the desktop program's start-up, a damaged default image is a missing one, unless the
-// user named its destination.
-TEST_F(Cli, ADamagedDefaultImageIsTreatedAsAMissingOne)
+// user named its destination. Values a load did not take are named; the load goes on.
+TEST_F(Cli, ADamagedDefaultImageIsAMissingOneAndValuesNotTakenAreNamed)
 {
     const fs::path program = File("bin") / "kelpie-cli";
     fs::create_directories(program.parent_path());
     fs::copy_file(CliProgram(), program);
     std::ofstream(File("bin") / "USA_00E6.ini") << "too short";
-    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("mv230.dat")}).ExitCode, 0);
-    CliResult result = RunCli({"convert", "--model", "5", File("mv230.dat"), "-o", File("copy.dat")},
-                              m_folder, CliPlace{program, {}});
+    std::ofstream(File("odd.dat")) << "[MAIN]\r\nMODELTYPE=5\r\n[Common Setup]\r\nSQL=300\r\nWeater=2\r\n"
+                                      "[CHEXP1]\r\nRxfreq=50\r\n";
+    CliResult result = RunCli({"convert", "--model", "5", File("odd.dat"), "-o", File("odd.hex")}, m_folder,
+                              CliPlace{program, {}});
     EXPECT_EQ(result.ExitCode, 0) << result.Err;
-    EXPECT_NE(result.Err.find("USA_00E6.ini is not a default image of this model; the reset image is used"),
-              std::string::npos)
-        << result.Err;
-    EXPECT_EQ(Contents(File("copy.dat")), Contents(File("mv230.dat")));
+    EXPECT_EQ(result.Err, "warning: " + (File("bin") / "USA_00E6.ini").string() +
+                              " is not a default image of this model; the reset image is used\n" +
+                              File("odd.dat").string() +
+                              ": values not taken (their fields keep the values they had):\n"
+                              "  [Common Setup] SQL=300\n  [CHEXP1] Rxfreq=50\n");
     result = RunCli({"new", "--model", "5", "--destination", "usa", "-o", File("usa.dat")}, m_folder,
                     CliPlace{program, {}});
     EXPECT_EQ(result.ExitCode, 1);
