@@ -1,5 +1,7 @@
 #include "files/DataFileLayout.h"
 
+#include "model/ValueTables.h"
+
 namespace kelpie {
 
 namespace {
@@ -9,9 +11,16 @@ constexpr std::int64_t kByteLast = 255;
 constexpr std::int64_t kChannelIndexFirst = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kChannelIndexLast = 65535;
 
-// Transmit modes 0..3 fill two bits; a DCS value stores its code (less 104 when inverted) in a byte.
+// The largest value each field of the image holds: transmit modes 0..3 fill two bits, a
+// scrambler code three, a CTCSS tone six; a DCS value stores its code (less 104 when inverted) in
+// a byte whose 0xFF means no code; the squelch level fills a nibble, the weather alert and the
+// resume time two bits, the magnetic variation one; the offset time is an index 0..kOffsetLast.
 constexpr std::int64_t kTransmitModeLast = 3;
-constexpr std::int64_t kDcsValueLast = 104 + 255;
+constexpr std::int64_t kScrambleLast = 7;
+constexpr std::int64_t kCtcssFieldLast = 63;
+constexpr std::int64_t kDcsValueLast = 104 + 254;
+constexpr std::int64_t kSqlLast = 15;
+constexpr std::int64_t kTwoBitsLast = 3;
 
 using R = ChannelRecord;
 constexpr RecordKey kTxPowerKey{"TXPower", &R::TXPower, false, 0, kTransmitModeLast};
@@ -22,7 +31,7 @@ constexpr RecordKey kMarineKeys[] = {
     {"DispayA", &R::DispayA}, {"ScanMemory", &R::ScanMemory},
 };
 constexpr RecordKey kMarineNameKeys[] = {
-    {"Scramble", &R::Scramble},
+    {"Scramble", &R::Scramble, false, 0, kScrambleLast},
     {"ChTag", &R::ChTag, true},
 };
 constexpr RecordKey kWxKeys[] = {
@@ -43,34 +52,32 @@ constexpr RecordKey kExpKeys[] = {
     {"ClockShift", &R::ClockShift},
 };
 constexpr RecordKey kExpLmrKeys[] = {
-    {"Scramble", &R::Scramble},
+    {"Scramble", &R::Scramble, false, 0, kScrambleLast},
     {"ChTag", &R::ChTag, true},
     {"Narrow", &R::Narrow},
     {"TxDCS", &R::TxDCS, false, 0, kDcsValueLast},
     {"RxDCS", &R::RxDCS, false, 0, kDcsValueLast},
     {"RxComp", &R::RxComp},
-    {"TxCTCSS", &R::TxCTCSS},
-    {"RxCTCSS", &R::RxCTCSS},
+    {"TxCTCSS", &R::TxCTCSS, false, 0, kCtcssFieldLast},
+    {"RxCTCSS", &R::RxCTCSS, false, 0, kCtcssFieldLast},
 };
 
 using C = CommonSetup;
-constexpr std::int64_t kInt16First = std::numeric_limits<std::int16_t>::min();
-constexpr std::int64_t kInt16Last = std::numeric_limits<std::int16_t>::max();
 
 constexpr CommonKey kCommonKeys[] = {
     {"TX Po Display", &C::TxPoDisplay, false, 0, kByteLast},
     {"Last TX Power", &C::LastTxPower, false, 0, kByteLast},
     {"Last CH Group", &C::LastChGroup, false, 0, kByteLast},
-    {"SQL", &C::Sql},
+    {"SQL", &C::Sql, false, 0, kSqlLast},
     {"Last Display CH", &C::LastDisplayCh, false, kChannelIndexFirst, kChannelIndexLast},
     {"Marine_LMR CH", &C::MarineLmrCh, false, kChannelIndexFirst, kChannelIndexLast},
     {"SCAN", &C::Scan},
-    {"Resume Time", &C::ResumeTime, true, kInt16First, kInt16Last},
+    {"Resume Time", &C::ResumeTime, true, 0, kTwoBitsLast},
     {"PTT SCAN Clear", &C::PttScanClear},
     {"Dual Watch", &C::DualWatch},
-    {"Offset Time", &C::OffsetTime, true, kInt16First, kInt16Last},
-    {"Magnetic Variation", &C::MagneticVariation},
-    {"Weater", &C::Weater},
+    {"Offset Time", &C::OffsetTime, true, 0, kOffsetLast},
+    {"Magnetic Variation", &C::MagneticVariation, false, 0, 1},
+    {"Weater", &C::Weater, false, 0, kTwoBitsLast},
 };
 
 }  // namespace

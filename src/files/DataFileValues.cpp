@@ -10,8 +10,11 @@ namespace kelpie {
 
 namespace {
 
-// The highest frequency the image's three packed-decimal bytes hold (99.9999 above 100 MHz).
-constexpr double kFrequencyLast = 199.9999;
+// The image's three packed-decimal bytes hold 100.0001 to 199.9999 MHz in steps of 100 Hz; all
+// zeros is no frequency.
+constexpr double kFrequencyBase = 100.0;
+constexpr double kFrequencySteps = 10000.0;  // per MHz
+constexpr double kFrequencyStepLast = 999999.0;
 
 bool IsDigit(char c)
 {
@@ -130,7 +133,11 @@ std::optional<std::int64_t> ParseInteger(std::string_view text, std::int64_t fir
 std::optional<double> ParseFrequency(std::string_view text)
 {
     const std::optional<double> value = ParseNumber(text);
-    if (!value || *value > kFrequencyLast) {
+    if (!value || *value == 0.0) {
+        return value;
+    }
+    const double steps = std::nearbyint((*value - kFrequencyBase) * kFrequencySteps);
+    if (steps < 1.0 || steps > kFrequencyStepLast) {
         return std::nullopt;
     }
     return value;
@@ -153,8 +160,7 @@ double LeadingNumber(std::string_view text)
     if (length == 0) {
         return 0.0;
     }
-    const double value = DecimalValue(std::string_view(compact).substr(0, length));
-    return std::isfinite(value) ? value : 0.0;
+    return DecimalValue(std::string_view(compact).substr(0, length));
 }
 
 }  // namespace kelpie

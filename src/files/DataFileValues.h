@@ -20,11 +20,12 @@ std::optional<double> ParseNumber(std::string_view text);
 std::optional<bool> ParseFlag(std::string_view text);
 // A number rounded to the nearest whole number (halves to even) that lies in first..last.
 std::optional<std::int64_t> ParseInteger(std::string_view text, std::int64_t first, std::int64_t last);
-// A frequency the image can hold: a number up to 199.9999 MHz.
+// A frequency the image can hold: 0 (none), or above 100 MHz up to 199.9999 MHz.
 std::optional<double> ParseFrequency(std::string_view text);
 
 // The value of the number the text begins with, blanks skipped; "&H" introduces hexadecimal
-// digits. A text that begins with no number gives 0.
+// digits. A text that begins with no number gives 0; a number too large for a double gives an
+// infinite value, which no range takes.
 double LeadingNumber(std::string_view text);
 
 }  // namespace kelpie

@@ -204,17 +204,20 @@ void SaveFileAs(const RadioData& data, ShellState& shell, FileUi& ui, const std:
     shell.ErrorFlag = false;
     ui.SetBusy(true);
     shell.BusyFlag = true;
+    std::string reason;
     try {
         WriteFileAtomically(fileName, DataFileText(data, shell));
         ui.Pause(500);
     } catch (const FileError& error) {
         shell.ErrorFlag = true;
+        reason = error.what();
         LogError(shell, "frmMain.SaveFileAs", error.LogText());
     }
     shell.BusyFlag = false;
     ui.SetBusy(false);
     if (shell.ErrorFlag) {
-        ui.ShowMessage("FileSave Error!!", shell.ProgramTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+        ui.ShowMessage(MessageWithReason("FileSave Error!!", reason), shell.ProgramTitle,
+                       MessageIcon::Exclamation, MessageButtons::Ok);
         shell.CancelFlag = true;
     }
 }

@@ -1,8 +1,10 @@
 #include "files/HexFile.h"
 
 #include <algorithm>
+#include <optional>
 #include <system_error>
 
+#include "files/DefaultImages.h"
 #include "files/ErrorLog.h"
 #include "files/FileAccess.h"
 #include "files/ImageFile.h"
@@ -17,17 +19,24 @@ namespace {
 
 constexpr std::string_view kSavePlace = "frmMain.SaveHexFileAs";
 
-void ReportSaveFailure(ShellState& shell, FileUi& ui, const std::string& logText)
+void ReportSaveFailure(ShellState& shell, FileUi& ui, const FileError& error)
 {
     shell.ErrorFlag = true;
-    LogError(shell, kSavePlace, logText);
-    ui.ShowMessage("FileSave Error!!", shell.ProgramTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+    LogError(shell, kSavePlace, error.LogText());
+    ui.ShowMessage(MessageWithReason("FileSave Error!!", error.what()), shell.ProgramTitle,
+                   MessageIcon::Exclamation, MessageButtons::Ok);
     shell.CancelFlag = true;
 }
 
 std::size_t ImageLength(const RadioData& data)
 {
     return static_cast<std::size_t>(data.ImageLastAddress) + 1;
+}
+
+std::string_view ImageText(const RadioData& data)
+{
+    const auto bytes = data.RadioImage.Bytes(0, static_cast<int>(ImageLength(data)));
+    return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
 }  // namespace
@@ -37,20 +46,35 @@ void SaveHexFileAs(const RadioData& data, ShellState& shell, FileUi& ui,
 {
     ui.SetBusy(true);
     shell.BusyFlag = true;
-    std::string logText;
+    std::optional<FileError> failure;
     try {
-        const auto bytes = data.RadioImage.Bytes(0, static_cast<int>(ImageLength(data)));
-        WriteFileAtomically(fileName,
-                            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        WriteFileAtomically(fileName, ImageText(data));
         ui.Pause(500);
     } catch (const FileError& error) {
-        logText = error.LogText();
+        failure = error;
     }
     shell.BusyFlag = false;
     ui.SetBusy(false);
-    if (!logText.empty()) {
-        ReportSaveFailure(shell, ui, logText);
+    if (failure) {
+        ReportSaveFailure(shell, ui, *failure);
     }
+}
+
+std::filesystem::path SaveReadBackup(const RadioData& data, const std::filesystem::path& folder,
+                                     std::time_t when)
+{
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        throw FileError(error.value(), error.message());
+    }
+    std::tm local{};
+    localtime_r(&when, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    const std::string stem =
+        std::string(ModelOf(data.ModelIndex).Model) + "-" + ModelCodeDigits(data.ModelIndex) + "-" + stamp;
+    return WriteNewFile(folder, stem, ".hex", ImageText(data));
 }
 
 void ReadHexFileAs(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& fileName)
@@ -58,7 +82,7 @@ void ReadHexFileAs(RadioData& data, ShellState& shell, FileUi& ui, const std::fi
     shell.ErrorFlag = false;
     ui.SetBusy(true);
     shell.BusyFlag = true;
-    std::string logText;
+    std::optional<FileError> failure;
     try {
         std::vector<std::uint8_t> bytes = ReadWholeFile(fileName);
         ui.Pause(500);
@@ -74,14 +98,15 @@ void ReadHexFileAs(RadioData& data, ShellState& shell, FileUi& ui, const std::fi
                            MessageButtons::Ok);
         }
     } catch (const FileError& error) {
-        logText = error.LogText();
+        failure = error;
     }
     shell.BusyFlag = false;
     ui.SetBusy(false);
-    if (!logText.empty()) {
+    if (failure) {
         shell.ErrorFlag = true;
-        LogError(shell, "frmMain.ReadHexFileAs", logText);
-        ui.ShowMessage("FileRead Error!!", shell.ProgramTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+        LogError(shell, "frmMain.ReadHexFileAs", failure->LogText());
+        ui.ShowMessage(MessageWithReason("FileRead Error!!", failure->what()), shell.ProgramTitle,
+                       MessageIcon::Exclamation, MessageButtons::Ok);
         shell.CancelFlag = true;
     } else if (!shell.ErrorFlag) {
         DecodeImage(data);
@@ -102,8 +127,7 @@ void SaveHexCommand(RadioData& data, ShellState& shell, FileUi& ui, const std::f
         SetHeaderChecksum(data.RadioImage);
         SaveHexFileAs(data, shell, ui, fileName);
     } catch (const EncodeOverflowError& error) {
-        ReportSaveFailure(shell, ui,
-                          std::to_string(static_cast<int>(std::errc::value_too_large)) + error.what());
+        ReportSaveFailure(shell, ui, FileError(static_cast<int>(std::errc::value_too_large), error.what()));
     }
     ui.SetBusy(false);
 }

@@ -2,6 +2,7 @@
 // debug mode.
 #pragma once
 
+#include <ctime>
 #include <filesystem>
 #include <string_view>
 
@@ -18,6 +19,13 @@ constexpr std::string_view kHexFileFilter = "hex files(*.hex)|*.hex|All files(*.
 // ErrorFlag and CancelFlag; a file that already had the name is left as it was.
 void SaveHexFileAs(const RadioData& data, ShellState& shell, FileUi& ui,
                    const std::filesystem::path& fileName);
+
+// Keeps what a read brought from the radio as a new hex image file in folder (made when missing),
+// named after the radio's model, its model code and the local time:
+// "MF7500S-1D4C-20261206-230501.hex", then "...-2.hex" and so on when that name is taken. An
+// existing file is never replaced. The file's name; a FileError when it could not be written.
+std::filesystem::path SaveReadBackup(const RadioData& data, const std::filesystem::path& folder,
+                                     std::time_t when);
 
 // Reads the file into the image after the model check, then decodes it. A file of another model
 // shows "ModelType Error !!" and leaves the image as it was; a read error shows "FileRead Error!!".

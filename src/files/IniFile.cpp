@@ -39,11 +39,12 @@ private:
 
 std::string_view TrimBlanks(std::string_view text)
 {
-    const std::size_t first = text.find_first_not_of(' ');
+    constexpr std::string_view kBlanks = " \t";
+    const std::size_t first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) {
         return {};
     }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
 std::string_view StoredValue(std::string_view text)

@@ -45,7 +45,7 @@ SectionTable FileReadIni(std::string_view text);
 // empty when missing; one leading "#" is dropped.
 std::string ReadIniValue(std::string_view text, std::string_view section, std::string_view key);
 
-// Blanks removed at both ends.
+// Blanks and tabs removed at both ends.
 std::string_view TrimBlanks(std::string_view text);
 
 // The value as the readers keep it: trimmed, then one leading "#" dropped.

@@ -7,6 +7,7 @@
 #include "link/Port.h"
 #include "link/TransferMaps.h"
 #include "link/Waits.h"
+#include "model/FreshImage.h"
 #include "model/ImageLayout.h"
 #include "model/ImagePasses.h"
 
@@ -240,6 +241,7 @@ bool RunRead(LinkContext& link)
         const int count = link.Data.ImageLastAddress - kFirstReadCopied + 1;
         const auto read = buffer.Bytes(kFirstReadCopied, count);
         std::copy(read.begin(), read.end(), link.Data.RadioImage.Bytes(kFirstReadCopied, count).begin());
+        SetModelCodeWords(link.Data);
         DecodeImage(link.Data);
         return true;
     });

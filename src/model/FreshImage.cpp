@@ -108,6 +108,13 @@ void WriteLevelTable(RadioImage& image, int address, std::string_view text)
     }
 }
 
+void SetModelCodeWords(RadioData& data)
+{
+    const ModelInfo& model = ModelOf(data.ModelIndex);
+    data.RadioImage.SetWord(kModelCodeAddress, model.Code);
+    data.RadioImage.SetWord(model.LastAddress - 1, model.Code);
+}
+
 void WriteFreshImage(RadioData& data)
 {
     const ModelInfo& model = ModelOf(data.ModelIndex);
@@ -127,8 +134,7 @@ void WriteFreshImage(RadioData& data)
     }
     image.Fill(kExpRecordsFirst, kExpRecordsLast, 0x00);
 
-    image.SetWord(kModelCodeAddress, model.Code);
-    image.SetWord(model.LastAddress - 1, model.Code);
+    SetModelCodeWords(data);
     if (const int byte004D = FeaturesOf(data.ModelIndex).freshByte004D; byte004D >= 0) {
         image[0x004D] = static_cast<std::uint8_t>(byte004D);
     }

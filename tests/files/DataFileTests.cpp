@@ -24,7 +24,7 @@ struct Load
     ShellState Shell;
     RecordingUi Ui;
 
-    void Read(const std::string& text) { ReadDataFile(Data, Shell, Ui, text); }
+    RejectedValues Read(const std::string& text) { return ReadDataFile(Data, Shell, Ui, text); }
 };
 
 TEST(ReadDataFile, SelTextsSetAndClearTheOptionBitsAndLeaveTheOthers)
@@ -53,12 +53,15 @@ TEST(ReadDataFile, MarineBanksStopAtTheFirstMissingSectionAndSkipPositionsOutsid
               "[CHINT1]\r\nPosition=7.4\r\nDuplex=1\r\nTXPower=2\r\n"
               "[CHINT2]\r\nPosition=abc\r\nChTag=ZERO\r\n"
               "[CHINT3]\r\nPosition=8\r\nDuplex=1\r\nScanMemory=maybe\r\n"
+              "[CHINT4]\r\nPosition=1e400\r\nChTag=HUGE\r\n[CHINT5]\r\nPosition=-1e400\r\nChTag=HUGE\r\n"
               "[CHCAN0]\r\nPosition=\r\nEnable=1\r\n");
     const ChannelRecord& usa = load.Data.UsaChannels[1];
     EXPECT_TRUE(usa.Enable && usa.Position == 1 && usa.ChTag == "#ONE" && usa.TXPower == 0);
     EXPECT_EQ(load.Data.UsaChannels[2].ChTag, "KEEP");
     EXPECT_TRUE(load.Data.IntlChannels[7].Duplex && load.Data.IntlChannels[7].TXPower == 2);
     EXPECT_EQ(load.Data.IntlChannels[0].ChTag, "ZERO");
+    EXPECT_TRUE(
+        std::ranges::none_of(load.Data.IntlChannels, [](const auto& ch) { return ch.ChTag == "HUGE"; }));
     EXPECT_FALSE(load.Data.IntlChannels[8].Duplex || load.Data.IntlChannels[8].ScanMemory);
     EXPECT_FALSE(load.Data.CanadaChannels[0].Enable);
 }
@@ -66,48 +69,81 @@ TEST(ReadDataFile, MarineBanksStopAtTheFirstMissingSectionAndSkipPositionsOutsid
 TEST(ReadDataFile, PresetListsAreWrittenIntoTheImageAndMissingEntriesBecomeEmpty)
 {
     Load load;
-    load.Data.RadioImage.Fill(0x0060, 0x00A7, 0x00);
+    load.Data.RadioImage.Fill(0x0060, 0x00A5, 0x00);
     load.Read(kMain +
               "[Usable CH Group Setup]\r\nPriority CH 1-Cmb 1=17\r\nPriority CH 1-Cmb 2=289\r\n"
               "Priority CH 1-Cmb 4=-1\r\nPriority CH 1-Cmb 5=65535\r\nPriority CH 1-Cmb 6=65536\r\n"
               "Priority CH 1-Cmb 7=abc\r\nPriority CH 1=70000\r\nPriority CH 1Backup=256\r\n"
-              "[PRISETCH]\r\nA0=&HFF\r\nA1=28\r\nA2=&H1C\r\nA3=300\r\nA4=12abc\r\nA5=abc\r\n");
+              "[PRISETCH]\r\nA0=&HFF\r\nA1=28\r\nA2=&H1C\r\nA3=300\r\nA4=12abc\r\nA5=abc\r\nA6=1e400\r\n"
+              "A7=-1e400\r\n");
     // Only entries 1 and 2 of list 1 name channels (17 and 289); every other entry is empty.
     const auto lists = load.Data.RadioImage.Bytes(0x0060, 60);
     EXPECT_EQ(std::ranges::count(lists, 0xFF), 56);
     EXPECT_TRUE(std::ranges::equal(lists.subspan(20, 4), std::array<std::uint8_t, 4>{17, 0, 0x21, 0x01}));
     EXPECT_EQ(load.Data.UsableGroups[1].PriorityCh, 0);
     EXPECT_EQ(load.Data.UsableGroups[1].Backup, 0);
-    const std::uint8_t bytes[] = {255, 28, 28, 0, 12, 0, 0, 0};
+    const std::uint8_t bytes[] = {255, 28, 28, 0, 12, 0, 0xFF, 0xFF};
     EXPECT_TRUE(std::ranges::equal(load.Data.RadioImage.Bytes(0x00A0, 8), bytes));
 }
 
-// Directory sections fill their entries; missing ones leave them alone.
-TEST(ReadDataFile, ValuesThatDoNotFitTheirFieldsKeepTheFieldAndTextsAreAlwaysAssigned)
+// Directory sections fill their entries; missing ones leave them alone. Every value that was
+// there but not taken is named once.
+TEST(ReadDataFile, ValuesThatDoNotFitTheirFieldsKeepTheFieldAndAreNamedAndTextsAreAlwaysAssigned)
 {
     Load load;
     load.Data.IndividualDirectory[1] = {true, "HOME", "1234567890"};
     load.Data.GroupDirectory[0] = {true, "FLEET", "0123456780"};
     CommonSetup& common = load.Data.CommonSetup;
-    common = {.LastTxPower = 7, .Sql = 9, .LastDisplayCh = 30, .Scan = true};
+    common = {.LastTxPower = 7, .Sql = 9, .LastDisplayCh = 30, .Scan = true, .OffsetTime = 5, .Weater = 2};
     ChannelRecord& exp = load.Data.ExpChannels[0];
     exp.ChTag = "OLD";
+    exp.Scramble = 3;
     exp.TxDCS = 5;
+    exp.TxCTCSS = 6;
+    exp.RxCTCSS = 7;
+    exp.Txfreq = 151.0;
     exp.Rxfreq = 150.0;
+    load.Data.ExpChannels[1].Rxfreq = 160.0;
     load.Data.UsableGroups[2].StatusName = "OLD";
-    load.Read(kMain +
-              "[Common Setup]\r\nLast TX Power=300\r\nSQL=40000\r\nSCAN=\r\nLast Display CH=-1\r\n"
-              "Marine_LMR CH=65536\r\nOffset Time=-3\r\n"
-              "[CHEXP1]\r\nRxfreq=250\r\nTxfreq=157.5\r\nTxDCS=abc\r\nCHDisplayL=A1\r\n"
-              "[CHMMSID1]\r\nEnable=1\r\nTagName=#BOAT\r\nMmsid=2345678900\r\n[CHGRPID1]\r\nEnable=0\r\n");
-    EXPECT_EQ(common,
-              (CommonSetup{.LastTxPower = 7, .Sql = 9, .LastDisplayCh = -1, .Scan = true, .OffsetTime = -3}));
-    EXPECT_TRUE(exp.Rxfreq == 150.0 && exp.Txfreq == 157.5 && exp.TxDCS == 5 && exp.CHDisplayL == "A1");
+    const RejectedValues rejected = load.Read(
+        kMain +
+        "[Common Setup]\r\nLast TX Power=300\r\nSQL=300\r\nSCAN=\r\nLast Display CH=-1\r\n"
+        "Marine_LMR CH=65536\r\nOffset Time=-3\r\nMagnetic Variation=30000\r\nWeater=1000\r\n"
+        "[CHEXP1]\r\nRxfreq=50\r\nTxfreq=-5\r\nTxDCS=359\r\nTxCTCSS=300\r\nRxCTCSS=64\r\nScramble=-1\r\n"
+        "CHDisplayL=A1\r\n[CHEXP2]\r\nRxfreq=0\r\nTxfreq=199.9999\r\nRxDCS=358\r\nRxCTCSS=63\r\n"
+        "[CHMMSID1]\r\nEnable=1\r\nTagName=#BOAT\r\nMmsid=2345678900\r\n[CHGRPID1]\r\nEnable=0\r\n");
+    EXPECT_EQ(
+        common,
+        (CommonSetup{
+            .LastTxPower = 7, .Sql = 9, .LastDisplayCh = -1, .Scan = true, .OffsetTime = 5, .Weater = 2}));
+    EXPECT_TRUE(exp.Rxfreq == 150.0 && exp.Txfreq == 151.0 && exp.TxDCS == 5 && exp.TxCTCSS == 6 &&
+                exp.RxCTCSS == 7 && exp.Scramble == 3 && exp.CHDisplayL == "A1");
+    const ChannelRecord& second = load.Data.ExpChannels[1];
+    EXPECT_TRUE(second.Rxfreq == 0.0 && second.Txfreq == 199.9999 && second.RxDCS == 358 &&
+                second.RxCTCSS == 63);
     EXPECT_EQ(exp.ChTag, "");
     EXPECT_EQ(load.Data.UsableGroups[2].StatusName, "");
     EXPECT_EQ(load.Data.IndividualDirectory[0], (DirectoryEntry{true, "BOAT", "2345678900"}));
     EXPECT_EQ(load.Data.IndividualDirectory[1], (DirectoryEntry{true, "HOME", "1234567890"}));
     EXPECT_EQ(load.Data.GroupDirectory[0], (DirectoryEntry{false, "", ""}));
+    EXPECT_EQ(rejected,
+              (RejectedValues{"[Common Setup] Last TX Power=300", "[Common Setup] SQL=300",
+                              "[Common Setup] Marine_LMR CH=65536", "[Common Setup] Offset Time=-3",
+                              "[Common Setup] Magnetic Variation=30000", "[Common Setup] Weater=1000",
+                              "[CHEXP1] Rxfreq=50", "[CHEXP1] Txfreq=-5", "[CHEXP1] Scramble=-1",
+                              "[CHEXP1] TxDCS=359", "[CHEXP1] TxCTCSS=300", "[CHEXP1] RxCTCSS=64"}));
+}
+
+// What editors put around the model number does not make the file another model's.
+TEST(ReadDataFile, AByteOrderMarkAndBlanksOrATabAfterTheModelNumberAreReadAsTheFileMeans)
+{
+    for (const std::string main : {"\xEF\xBB\xBF[MAIN]\r\nMODELTYPE=5\r\n", "[MAIN]\r\nMODELTYPE=5  \r\n",
+                                   "[MAIN]\nMODELTYPE=5\t\n", "[MAIN]\r\nMODELTYPE=\t5 \t\r\n"}) {
+        Load load;
+        load.Read(main + "[Common Setup]\r\nSQL=4\t\r\n");
+        EXPECT_TRUE(load.Ui.Messages.empty() && !load.Shell.ErrorFlag) << main;
+        EXPECT_EQ(load.Data.CommonSetup.Sql, 4) << main;
+    }
 }
 
 TEST(FileRead2, AFileThatCannotBeReadIsLoggedAndReported)
@@ -118,7 +154,8 @@ TEST(FileRead2, AFileThatCannotBeReadIsLoggedAndReported)
     load.Shell.ErrorLogPath = (folder / "err.log").string();
     FileRead2(load.Data, load.Shell, load.Ui, folder / "missing.dat");
     EXPECT_TRUE(load.Shell.ErrorFlag && load.Shell.CancelFlag && !load.Shell.BusyFlag);
-    EXPECT_EQ(load.Ui.Messages, OkBox("FileRead Error!!", MessageIcon::Exclamation));
+    EXPECT_EQ(load.Ui.Messages,
+              OkBox("FileRead Error!!\r\nNo such file or directory", MessageIcon::Exclamation));
     EXPECT_NE(
         ReadFileText(load.Shell.ErrorLogPath).find(":frmMain.FileRead2 -> 2No such file or directory\r\n"),
         std::string::npos);
@@ -166,8 +203,8 @@ TEST(DataFileWriter, TheMainSectionComesFirstAndEveryFieldHasItsWrittenForm)
     exp.CHDisplayL = "A1";
     exp.Txfreq = 157.0;
     exp.Rxfreq = 156.05;
-    data.CommonSetup.ResumeTime = -2;
-    data.CommonSetup.TxPoDisplay = -2;
+    // Neighbouring fields hold different values, so that a swapped key shows.
+    data.CommonSetup = {-2, 1, 9, 2, 289, 30, true, -2, false, true, 5, 1, 3, false};  // in field order
     const std::string text = DataFileText(data, {});
     EXPECT_TRUE(
         text.starts_with("[MAIN]\r\nMODEL=#MV230\r\nTYPE=#JMB\r\nVERSION=#2.00\r\nMODELTYPE=5\r\nSEL1=1\r\n"
@@ -183,9 +220,11 @@ TEST(DataFileWriter, TheMainSectionComesFirstAndEveryFieldHasItsWrittenForm)
               (std::vector<std::string>{"Enable=1", "CHDisplayL=A1", "CHDisplayR=", "Rxfreq=156.05",
                                         "Txfreq=157", "LowPower=0", "TXPower=3", "PowUp=0"}));
     EXPECT_EQ(lines[11], "ChTag=#");
-    const auto common = SectionLines(text, "Common Setup");
-    EXPECT_EQ(common[0], "TX Po Display=2");
-    EXPECT_EQ(common[7], "Resume Time=-2");
+    EXPECT_EQ(SectionLines(text, "Common Setup"),
+              (std::vector<std::string>{"TX Po Display=2", "Last TX Power=1", "Last CH Group=2", "SQL=9",
+                                        "Last Display CH=289", "Marine_LMR CH=30", "SCAN=1", "Resume Time=-2",
+                                        "PTT SCAN Clear=0", "Dual Watch=1", "Offset Time=5",
+                                        "Magnetic Variation=1", "Weater=3"}));
     data.RadioImage[0x00A8] = 0x30;
     EXPECT_EQ(SectionLines(DataFileText(data, {}), "MAIN")[5], "SEL2=1");
 }
@@ -242,7 +281,7 @@ TEST(SaveFileAs, AFolderThatCannotBeWrittenKeepsTheOldFileAndReportsTheError)
         RecordingUi ui;
         SaveFileAs(RadioData(5), shell, ui, target);
         return shell.ErrorFlag && shell.CancelFlag && !shell.BusyFlag &&
-               ui.Messages == OkBox("FileSave Error!!", MessageIcon::Exclamation);
+               ui.Messages == OkBox("FileSave Error!!\r\nPermission denied", MessageIcon::Exclamation);
     });
     EXPECT_TRUE(reported);
     EXPECT_EQ(ReadFileText(target), "old contents\r\n");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 
 #include "FileTestSupport.h"
@@ -97,8 +98,28 @@ TEST(HexFile, AValueThatDoesNotFitTheImageFailsTheSaveAndWritesNothing)
     EXPECT_TRUE(hex.Shell.ErrorFlag && hex.Shell.CancelFlag);
     EXPECT_FALSE(std::filesystem::exists(hex.Folder / "a.hex"));
     EXPECT_TRUE(hex.Data.RadioImage == before);
-    EXPECT_EQ(hex.Ui.Messages, OkBox("FileSave Error!!", MessageIcon::Exclamation));
+    EXPECT_EQ(hex.Ui.Messages,
+              OkBox("FileSave Error!!\r\nLast TX Power 300 does not fit a byte", MessageIcon::Exclamation));
     EXPECT_NE(ReadFileText(hex.Shell.ErrorLogPath).find(":frmMain.SaveHexFileAs -> 75"), std::string::npos);
+}
+
+// Two radios read in the same second, or of models that share a display name, keep a backup each.
+TEST(SaveReadBackup, EveryReadKeepsItsOwnBackupNamedAfterTheRadiosModelAndCode)
+{
+    TempFolder folder;
+    const std::time_t when = 1'796'000'000;
+    const std::pair<int, std::string> reads[] = {
+        {0, "MF7500S-1D4C-"}, {1, "MV240-00F0-"}, {3, "MB6000-1770-"}, {3, "MB6000-1770-"}};
+    std::vector<std::filesystem::path> names;
+    for (const auto& [model, prefix] : reads) {
+        HexFixture hex(model);
+        const std::filesystem::path file = SaveReadBackup(hex.Data, folder / "backups", when);
+        EXPECT_TRUE(file.filename().string().starts_with(prefix)) << file;
+        EXPECT_EQ(std::filesystem::file_size(file), static_cast<std::uintmax_t>(ModelOf(model).ImageSize));
+        EXPECT_EQ(std::ranges::count(names, file), 0) << file;
+        names.push_back(file);
+    }
+    EXPECT_TRUE(names[3].filename().string().ends_with("-2.hex")) << names[3];
 }
 
 }  // namespace

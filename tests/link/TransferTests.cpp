@@ -43,12 +43,17 @@ bool IsRead(int address)
     return address >= 0x0040 && (address <= 0x34FF || address >= 0x3FB0);
 }
 
-TEST(Transfer, FullReadSendsItsRequestsInOrderAndTakesTheRadiosMemory)
+// The image then carries the model code at 0x0040 and in its last word, as image files do, even
+// from a radio of models 0–3 that holds another value at 0x0040.
+TEST(Transfer, FullReadSendsItsRequestsInOrderAndTakesTheRadiosMemoryWithTheModelCode)
 {
     for (auto [model, blocks] : {std::pair{5, 849u}, {1, 508u}}) {
         SCOPED_TRACE(model);
         OpenLink s(model);
         FillRadioMemory(s.radio);
+        if (ModelCheckHeadAddress(model) != 0x0040) {
+            s.radio.Memory()[0x0040] = 0x56;
+        }
         s.data.RadioImage[0x0000] = 0x12;
         s.data.RadioImage[0x0001] = 0x34;
         const RadioImage before = s.data.RadioImage;
@@ -64,8 +69,13 @@ TEST(Transfer, FullReadSendsItsRequestsInOrderAndTakesTheRadiosMemory)
         }
         EXPECT_EQ(expected.size(), 2 + blocks);
         EXPECT_EQ(Addresses(s.radio, "#CEPRD"), expected);
+        const std::uint16_t code = ModelOf(model).Code;
         for (int a = 0; a < kImageSize; ++a) {
-            ASSERT_EQ(s.data.RadioImage[a], IsRead(a) && a <= last ? s.radio.Memory()[a] : before[a]) << a;
+            const bool codeWord = a == 0x0040 || a == 0x0041 || a == last - 1 || a == last;
+            ASSERT_EQ(s.data.RadioImage[a], codeWord                 ? (a % 2 == 0 ? code >> 8 : code & 0xFF)
+                                            : IsRead(a) && a <= last ? s.radio.Memory()[a]
+                                                                     : before[a])
+                << a;
         }
         EXPECT_TRUE(s.shell.TransferDone);
         EXPECT_EQ(s.ui.Messages, (Boxes{{"Complete!!", "Read from Radio", MessageIcon::Information}}));

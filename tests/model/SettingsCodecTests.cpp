@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "model/ImageFields.h"
 #include "model/ImagePasses.h"
 
@@ -81,14 +83,32 @@ TEST(SettingsCodec, WordsFieldsAndOverflow)
 
     RadioData data = FreshSettings(5);
     data.UsableGroups[1].PriorityCh = -1;
-    data.CommonSetup.Sql = 9;
+    CommonSetup& common = data.CommonSetup;
+    common.Sql = 9;
+    common.TxPoDisplay = 2;
+    common.LastTxPower = 1;
+    common.LastDisplayCh = 289;
+    common.MarineLmrCh = 30;
+    common.Scan = false;
+    common.PttScanClear = true;
+    common.ResumeTime = 1;
+    const CommonSetup encoded = common;
     EncodeUsableGroups(data);
     EncodeCommonSetup(data);
     EXPECT_EQ(data.RadioImage[0x0056], 0xFF);
     EXPECT_EQ(data.RadioImage[0x0057], 0xFF);
     EXPECT_EQ(data.RadioImage[0x004A], 0x9F);
+    EXPECT_EQ(data.RadioImage[0x0044], 2);  // TX Po Display, then Last TX Power
+    EXPECT_EQ(data.RadioImage[0x0045], 1);
+    // Last Display CH, then Marine_LMR CH
+    EXPECT_TRUE(
+        std::ranges::equal(data.RadioImage.Bytes(0x0050, 4), std::array<std::uint8_t, 4>{1, 0x21, 0, 30}));
+    EXPECT_EQ(data.RadioImage[0x005B] & 0x8E,
+              0x0A);  // SCAN bit 7 off, PTT SCAN Clear bit 3 on, resume time 1
     DecodeUsableGroups(data);
+    DecodeCommonSetup(data);
     EXPECT_EQ(data.UsableGroups[1].PriorityCh, 65535);
+    EXPECT_EQ(data.CommonSetup, encoded);
 
     data.CommonSetup.LastChGroup = 256;
     EXPECT_THROW(EncodeCommonSetup(data), EncodeOverflowError);
@@ -161,19 +181,43 @@ TEST(SettingsCodec, AtisCodeEmptyClearsTheUsableBits)
     EXPECT_EQ(data.AtisCommonSetup.UsableAtis, (std::array<bool, 4>{}));
 
     data.AtisCommonSetup.AtisCode = "9211234567";
-    data.AtisCommonSetup.UsableAtis = {true, false, false, true};
+    data.AtisCommonSetup.UsableAtis = {true, true, false, true};
     EncodeAtisCommon(data);
-    EXPECT_EQ(data.RadioImage[0x01F9] & 0xF0, 0x90);
+    EXPECT_EQ(data.RadioImage[0x01F9] & 0xF0, 0xD0);
     EXPECT_EQ(data.RadioImage[0x01FF], 0x67);  // all ten digits kept
 }
 
-TEST(SettingsCodec, BackupSharesItsBytesWithTheUserMmsi)
+// Values that tell every bit from its neighbours: a swapped bit, field or nibble shows.
+TEST(SettingsCodec, DscBitsKeepTheirPlacesAndTheBackupSharesItsBytesWithTheUserMmsi)
 {
     RadioData data = FreshSettings(0);
     data.UsableGroups[0].Backup = 0x77;
-    data.DscBasicSetup.UserMmsi = "2111234560";
+    DscBasicSetup& basic = data.DscBasicSetup;
+    basic.UserMmsi = "2111234560";
+    basic.UsableDsc = {true, false, false};
+    basic.PosRequest = {true, false, false, true};
+    basic.PosRequestTX = {false, false, true, false};
+    basic.BeepOut = {true, false, false, false, false, false, true, true};
+    DscAdvancedSetup& advanced = data.DscAdvancedSetup;
+    advanced.AllShipsCall = {true, false, false, false};
+    advanced.AllShipsCallTX = {false, true, false, false};
+    advanced.GroupCall = {false, false, true, false};
+    advanced.GroupCallTX = {false, false, false, true};
+    advanced.IndividualCall = {false, true, true, false};
+    advanced.IndividualCallTX = {true, false, false, false};
+    const DscBasicSetup basicEncoded = basic;
+    const DscAdvancedSetup advancedEncoded = advanced;
     EncodeUsableGroups(data);
     EncodeDscBasic(data);
+    EncodeDscAdvanced(data);
+    EXPECT_EQ(data.RadioImage[0x00A0] & 0xE0, 0x80);  // USA, INTL, Canada from bit 7
+    // Calls in the high nibble, their TX flags in the low one, Distress first.
+    EXPECT_TRUE(std::ranges::equal(data.RadioImage.Bytes(0x00A1, 5),
+                                   std::array<std::uint8_t, 5>{0x84, 0x21, 0x68, 0x64, 0x83}));
+    DecodeDscBasic(data);
+    DecodeDscAdvanced(data);
+    EXPECT_EQ(data.DscBasicSetup, basicEncoded);
+    EXPECT_EQ(data.DscAdvancedSetup, advancedEncoded);
     EXPECT_EQ(data.RadioImage[0x01F1], 0x11);  // the MMSI's second byte, written last
     EXPECT_EQ(data.RadioImage[0x01F4], 0x60);
     DecodeUsableGroups(data);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "model/ImagePasses.h"
@@ -48,6 +49,14 @@ bool Has(const std::vector<std::string>& lines, const std::string& line)
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
+std::vector<std::string> Headings(const std::vector<std::string>& lines)
+{
+    std::vector<std::string> headings;
+    std::ranges::copy_if(lines, std::back_inserter(headings),
+                         [](const std::string& line) { return line.starts_with("#####"); });
+    return headings;
+}
+
 TEST(TextImage, StartsWithALineBreakAndSectionsInOrder)
 {
     RadioData data = ResetData(0);
@@ -55,13 +64,7 @@ TEST(TextImage, StartsWithALineBreakAndSectionsInOrder)
     EXPECT_EQ(text.substr(0, 4), "\r\n\r\n");
     EXPECT_NE(text.substr(text.size() - 2), "\r\n");
     const auto lines = Lines(text);
-    std::vector<std::string> headings;
-    for (const std::string& line : lines) {
-        if (line.starts_with("#####")) {
-            headings.push_back(line);
-        }
-    }
-    EXPECT_EQ(headings,
+    EXPECT_EQ(Headings(lines),
               (std::vector<std::string>{
                   "##### Available CH Group Setup #####", "##### Common Setup #####",
                   "##### DSC Setup (Basic Setup) #####", "##### DSC Setup (Advanced Setup) #####",
@@ -112,36 +115,68 @@ TEST(TextImage, GroupAndCommonRowsOfTheMf7500s)
               P("10", 5) + P("------------", 14) + "---------");
 }
 
-TEST(TextImage, MarineChannelLinesOfEveryLayout)
+// The sections each model lists, and the lines of its marine and weather banks.
+TEST(TextImage, SectionsAndChannelLinesOfEveryLayout)
 {
     struct Case
     {
         int model;
+        std::vector<std::string> sections;
         std::string heading;
         std::string channel01A;
         std::string channel20;
         std::string channel15;
+        std::string weather1;
+    };
+    const std::string groups = "##### Available CH Group Setup #####";
+    const std::string common = "##### Common Setup #####";
+    const std::string atis = "##### ATIS Setup (Common) #####";
+    const std::vector<std::string> dsc = {"##### DSC Setup (Basic Setup) #####",
+                                          "##### DSC Setup (Advanced Setup) #####",
+                                          "##### DSC Setup (Display Setup) #####"};
+    const std::vector<std::string> banks = {
+        "##### Programable USA Channel #####", "##### Programable International Channel #####",
+        "##### Programable Canada Channel #####", "##### Programable Wx Channel #####"};
+    const std::string directories[] = {"##### Memory ID Setting #####", "##### Group ID Setting #####"};
+    const std::string exp = "##### Programable Exp Channel #####";
+    const std::string lmr = "##### Programable LMR Channel #####";
+    const auto sections = [&](std::vector<std::string> head, std::vector<std::string> tail) {
+        head.insert(head.end(), banks.begin(), banks.end());
+        head.insert(head.end(), tail.begin(), tail.end());
+        return head;
     };
     const std::string f01A = "01A  156.050  156.050  TX  ---  --  ---  ";
+    const std::string full = "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM  VS  CH Name";
+    const std::string full01A = f01A + "---  --  VTS         ";
+    const std::string full20 = "20   161.600  157.000  TX  ---  --  DUP  ---  --  PORT OPR    ";
+    const std::string full15 = "15   156.750  ---.---  --  ---  --  ---  ---  --  COMMERCIAL  ";
     const Case cases[] = {
-        {1, "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM", f01A + "---  ",
-         "20   161.600  157.000  TX  ---  --  DUP  ---  ", "15   156.750  ---.---  --  ---  --  ---  ---  "},
-        {4, "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  VS  CH Name", f01A + "--  VTS         ",
-         "20   161.600  157.000  TX  ---  --  DUP  --  PORT OPR    ",
-         "15   156.750  ---.---  --  ---  --  ---  --  COMMERCIAL  "},
-        {5, "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM  VS  CH Name", f01A + "---  --  VTS         ",
-         "20   161.600  157.000  TX  ---  --  DUP  ---  --  PORT OPR    ",
-         "15   156.750  ---.---  --  ---  --  ---  ---  --  COMMERCIAL  "},
+        {1, sections({groups, common, atis}, {exp}), "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM",
+         f01A + "---  ", "20   161.600  157.000  TX  ---  --  DUP  ---  ",
+         "15   156.750  ---.---  --  ---  --  ---  ---  ", "1   ENABLE  ---  "},
+        {2, sections({groups, common, atis}, {lmr}), full, full01A, full20, full15,
+         "1   ENABLE  ---  162.550MHZ  "},
+        {3, sections({groups, common, dsc[0], dsc[1], dsc[2], atis}, {directories[0], directories[1], exp}),
+         full, full01A, full20, full15, "1   ENABLE  ---  162.550MHZ  "},
+        {4, sections({groups, common, atis}, {lmr}), "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  VS  CH Name",
+         f01A + "--  VTS         ", "20   161.600  157.000  TX  ---  --  DUP  --  PORT OPR    ",
+         "15   156.750  ---.---  --  ---  --  ---  --  COMMERCIAL  ", "1   ENABLE  162.550MHZ  "},
+        {5, sections({groups, common}, {lmr}), full, full01A, full20, full15,
+         "1   ENABLE  ---  162.550MHZ  "},
+        {6, sections({groups, common, atis}, {lmr}), full, full01A, full20, full15,
+         "1   ENABLE  ---  ------------"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.model);
         RadioData data = ResetData(c.model);
         const auto lines = Lines(BuildTextImage(data));
+        EXPECT_EQ(Headings(lines), c.sections);
         const std::string usa = "##### Programable USA Channel #####";
         EXPECT_EQ(After(lines, usa, 1), c.heading);
         EXPECT_EQ(After(lines, usa, 3), c.channel01A);
         EXPECT_TRUE(Has(lines, c.channel20));
         EXPECT_TRUE(Has(lines, c.channel15));
+        EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 3), c.weather1);
     }
 }
 
@@ -157,7 +192,7 @@ TEST(TextImage, AnEmptyBankListsOnlyItsHeadings)
     EXPECT_EQ(After(lines, usa, 4), "##### Programable International Channel #####");
 }
 
-TEST(TextImage, WeatherAndBankELinesByModel)
+TEST(TextImage, WeatherHeadingAndBankELinesByModel)
 {
     RadioData mv230 = ResetData(5);
     ChannelRecord& ch = mv230.ExpChannels[0];
@@ -172,20 +207,15 @@ TEST(TextImage, WeatherAndBankELinesByModel)
     ch.ChTag = "WORK";
     auto lines = Lines(BuildTextImage(mv230));
     EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 1), "CH  ENABLE  MEM  CH Name");
-    EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 3), "1   ENABLE  ---  162.550MHZ  ");
     const std::string lmr = "##### Programable LMR Channel #####";
     EXPECT_EQ(
         After(lines, lmr, 3),
         "1   AbCd  ENABLE  156.0500  156.0125  ---  --  ---  --  WORK          N   77.0Hz   ---  I036   ");
     EXPECT_EQ(ch.Rxfreq, 156.05);  // the listing put the frequency on the 5 kHz raster
     EXPECT_EQ(After(lines, lmr, 4).substr(0, 47), "2   ----  ------  ---.----  ---.----  ---  --  ");
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "##### ATIS Setup (Common) #####"), 0);
-    EXPECT_FALSE(Has(lines, "##### DSC Setup (Basic Setup) #####"));
-    EXPECT_FALSE(Has(lines, "##### Memory ID Setting #####"));
 
     RadioData mv240 = ResetData(1);
     lines = Lines(BuildTextImage(mv240));
-    EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 3), "1   ENABLE  ---  ");
     EXPECT_EQ(After(lines, "##### Programable Exp Channel #####", 1),
               "CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM");
     EXPECT_EQ(After(lines, "##### Programable Exp Channel #####", 42),
@@ -193,13 +223,10 @@ TEST(TextImage, WeatherAndBankELinesByModel)
 
     RadioData mv220 = ResetData(4);
     lines = Lines(BuildTextImage(mv220));
-    EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 3), "1   ENABLE  162.550MHZ  ");
     EXPECT_EQ(After(lines, lmr, 2),
               "--  ----  ------  --------  --------  ---  --  --  ------------  --  -------  ---  -------");
     EXPECT_EQ(After(lines, lmr, 3),
               "1   ----  ------  ---.----  ---.----  ---  --  --  ------------  --  -------  ---  -------");
-    EXPECT_TRUE(Has(lines, "##### ATIS Setup (Common) #####"));
-    EXPECT_FALSE(Has(lines, "##### ATIS Setup (Call Sign) #####"));
 }
 
 TEST(TextImage, SavedFileEndsWithALineBreakAndReplacesTheOldOne)

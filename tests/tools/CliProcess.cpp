@@ -22,10 +22,18 @@ std::string Contents(const std::filesystem::path& file)
 
 }  // namespace
 
-CliProcess::CliProcess(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome)
-    : m_out(dataHome / "cli.out"), m_err(dataHome / "cli.err")
+std::filesystem::path CliProgram()
 {
-    const std::string program = std::string(KELPIE_BIN_DIR) + "/kelpie-cli";
+    return std::filesystem::path(KELPIE_BIN_DIR) / "kelpie-cli";
+}
+
+CliProcess::CliProcess(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome,
+                       const CliPlace& place)
+    : m_out(place.Out.empty() ? dataHome / "cli.out" : place.Out),
+      m_err(dataHome / "cli.err"),
+      m_outCollected(place.Out.empty())
+{
+    const std::string program = (place.Program.empty() ? CliProgram() : place.Program).string();
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
@@ -61,12 +69,14 @@ CliResult CliProcess::Wait()
     int status = 0;
     waitpid(m_pid, &status, 0);
     m_pid = -1;
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Contents(m_out), Contents(m_err)};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, m_outCollected ? Contents(m_out) : std::string(),
+            Contents(m_err)};
 }
 
-CliResult RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome)
+CliResult RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome,
+                 const CliPlace& place)
 {
-    return CliProcess(arguments, dataHome).Wait();
+    return CliProcess(arguments, dataHome, place).Wait();
 }
 
 }  // namespace kelpie::test

@@ -16,11 +16,19 @@ struct CliResult
     std::string Err;
 };
 
+// Where a run differs from the built program writing into dataHome.
+struct CliPlace
+{
+    std::filesystem::path Program;  // another copy of kelpie-cli, beside other default images
+    std::filesystem::path Out;      // standard output goes there instead, and is not collected
+};
+
 class CliProcess
 {
 public:
     // Starts kelpie-cli with the arguments; its per-user data lands in dataHome.
-    CliProcess(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome);
+    CliProcess(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome,
+               const CliPlace& place = {});
     ~CliProcess();
 
     CliProcess(const CliProcess&) = delete;
@@ -35,9 +43,14 @@ private:
     pid_t m_pid = -1;
     std::filesystem::path m_out;
     std::filesystem::path m_err;
+    bool m_outCollected;  // standard output went to a file of the run's own
 };
 
+// The built kelpie-cli.
+std::filesystem::path CliProgram();
+
 // Runs kelpie-cli to its end.
-CliResult RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome);
+CliResult RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome,
+                 const CliPlace& place = {});
 
 }  // namespace kelpie::test

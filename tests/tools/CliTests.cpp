@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -28,7 +30,8 @@ protected:
     void SetUp() override
     {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_folder = fs::temp_directory_path() / ("kelpie-cli-" + std::string(test->name()));
+        m_folder = fs::temp_directory_path() /
+                   ("kelpie-cli-" + std::string(test->name()) + "-" + std::to_string(getpid()));
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
     }
@@ -100,6 +103,59 @@ TEST_F(Cli, ListingGoesToStandardOutputOrAFile)
     EXPECT_EQ(Contents(File("mv240.txt")), result.Out);
 }
 
+TEST_F(Cli, StandardOutputThatCannotBeWrittenFailsTheCommand)
+{
+    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("mv230.hex")}).ExitCode, 0);
+    const CliResult result =
+        RunCli({"listing", "--model", "5", File("mv230.hex")}, m_folder, {{}, "/dev/full"});
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_EQ(result.Err, "kelpie-cli: standard output: No space left on device\n");
+}
+
+TEST_F(Cli, WhatIsNotAFileOrIsFarTooLargeIsRefusedBeforeItIsRead)
+{
+    ASSERT_EQ(mkfifo(File("pipe.dat").c_str(), 0600), 0);
+    std::ofstream(File("huge.dat")) << "[MAIN]\r\nMODELTYPE=5\r\n";
+    fs::resize_file(File("huge.dat"), 6'000'000'000);
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"info", "/dev/zero"}, "/dev/zero: not a file\n"},
+        {{"info", File("pipe.dat")}, File("pipe.dat").string() + ": not a file\n"},
+        {{"convert", "--model", "5", File("huge.dat"), "-o", File("x.hex")},
+         File("huge.dat").string() +
+             ": FileRead Error!!\nlarger than any file Kelpie reads (4194304 bytes at most)\n"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const CliResult result = Run(arguments);
+        EXPECT_EQ(result.ExitCode, 1) << arguments[1];
+        EXPECT_EQ(result.Err, message);
+    }
+    EXPECT_FALSE(fs::exists(File("x.hex")));
+}
+
+// As at the desktop program's start-up, a damaged default image is a missing one, unless the
+// user named its destination. Values a load did not take are named; the load goes on.
+TEST_F(Cli, ADamagedDefaultImageIsAMissingOneAndValuesNotTakenAreNamed)
+{
+    const fs::path program = File("bin") / "kelpie-cli";
+    fs::create_directories(program.parent_path());
+    fs::copy_file(CliProgram(), program);
+    std::ofstream(File("bin") / "USA_00E6.ini") << "too short";
+    std::ofstream(File("odd.dat")) << "[MAIN]\r\nMODELTYPE=5\r\n[Common Setup]\r\nSQL=300\r\nWeater=2\r\n"
+                                      "[CHEXP1]\r\nRxfreq=50\r\n";
+    CliResult result = RunCli({"convert", "--model", "5", File("odd.dat"), "-o", File("odd.hex")}, m_folder,
+                              CliPlace{program, {}});
+    EXPECT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_EQ(result.Err, "warning: " + (File("bin") / "USA_00E6.ini").string() +
+                              " is not a default image of this model; the reset image is used\n" +
+                              File("odd.dat").string() +
+                              ": values not taken (their fields keep the values they had):\n"
+                              "  [Common Setup] SQL=300\n  [CHEXP1] Rxfreq=50\n");
+    result = RunCli({"new", "--model", "5", "--destination", "usa", "-o", File("usa.dat")}, m_folder,
+                    CliPlace{program, {}});
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_NE(result.Err.find("USA_00E6.ini: IniFileRead Error!!"), std::string::npos) << result.Err;
+}
+
 TEST_F(Cli, UsageErrorsExitWithTwo)
 {
     EXPECT_EQ(Run({}).ExitCode, 2);
@@ -110,19 +166,38 @@ TEST_F(Cli, UsageErrorsExitWithTwo)
     EXPECT_NE(help.Out.find("kelpie-cli clear-distress --model N --port DEVICE"), std::string::npos);
 }
 
+// A backup that cannot be written is a warning: the read itself succeeded.
 TEST_F(Cli, ReadFromTheRadioKeepsABackupOfWhatWasRead)
 {
     RadioSimProcess radio({"--model", "5"});
     ASSERT_FALSE(radio.Device().empty());
-    const CliResult result = Run({"read", "--model", "5", "--port", radio.Device(), "-o", File("read.dat")});
+    CliResult result = Run({"read", "--model", "5", "--port", radio.Device(), "-o", File("read.dat")});
     ASSERT_EQ(result.ExitCode, 0) << result.Err;
     EXPECT_NE(result.Err.find("read complete: 100%"), std::string::npos) << result.Err;
     EXPECT_TRUE(fs::exists(File("read.dat")));
     const fs::path backups = m_folder / "Kelpie" / "backups";
     ASSERT_TRUE(fs::exists(backups));
     const auto backup = fs::directory_iterator(backups)->path();
+    EXPECT_TRUE(backup.filename().string().starts_with("MV230-00E6-")) << backup;
     EXPECT_NE(result.Err.find(backup.string()), std::string::npos);
     EXPECT_EQ(fs::file_size(backup), 16384u);
+
+    fs::remove_all(backups);
+    std::ofstream(backups) << "not a folder";
+    result = Run({"read", "--model", "5", "--port", radio.Device(), "-o", File("again.dat")});
+    EXPECT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_NE(result.Err.find("warning: the read has no backup: " + backups.string()), std::string::npos)
+        << result.Err;
+    EXPECT_TRUE(fs::exists(File("again.dat")));
+}
+
+// Found before a byte goes to the radio: the device named does not even exist.
+TEST_F(Cli, AReadWhoseOutputCannotBeWrittenIsRefusedBeforeTheRadioIsRead)
+{
+    const CliResult result =
+        Run({"read", "--model", "5", "--port", File("no-radio").string(), "-o", File("missing/x.dat")});
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_EQ(result.Err, File("missing/x.dat").string() + ": FileSave Error!!\nNo such file or directory\n");
 }
 
 TEST_F(Cli, WriteProgramsTheRadioWithTheFile)

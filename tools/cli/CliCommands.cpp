@@ -3,7 +3,9 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <iostream>
 
@@ -73,10 +75,17 @@ public:
         for (const fs::path& folder : DefaultImageFolders(m_environment.ProgramFolder)) {
             if (const auto file = FindFileIgnoringCase(folder, name)) {
                 m_ui.SetSubject(file->string());
-                if (!LoadDefaultImage(m_data, m_shell, m_files, *file)) {
+                if (LoadDefaultImage(m_data, m_shell, m_files, *file)) {
+                    return true;
+                }
+                // As at the desktop program's start-up, a damaged default image counts as a
+                // missing one unless the user asked for that destination.
+                if (named) {
                     Error(file->string() + ": IniFileRead Error!!");
                     return false;
                 }
+                Error("warning: " + file->string() +
+                      " is not a default image of this model; the reset image is used");
                 return true;
             }
         }
@@ -92,9 +101,16 @@ public:
         m_ui.SetSubject(file.string());
         m_shell.ErrorFlag = m_shell.CancelFlag = false;
         switch (KindOf(file)) {
-            case FileKind::Data:
-                FileRead2(m_data, m_shell, m_files, file);
+            case FileKind::Data: {
+                const RejectedValues rejected = FileRead2(m_data, m_shell, m_files, file);
+                if (!rejected.empty()) {
+                    Error(file.string() + ": values not taken (their fields keep the values they had):");
+                    for (const std::string& value : rejected) {
+                        Error("  " + value);
+                    }
+                }
                 return !m_shell.ErrorFlag;
+            }
             case FileKind::Hex:
                 return LoadHexCommand(m_data, m_shell, m_files, file);
             case FileKind::DefaultImage:
@@ -156,18 +172,13 @@ public:
     // A copy of what was just read, so that no radio's contents are lost to a later mistake.
     void KeepBackup()
     {
-        char stamp[32];
-        const std::time_t now = std::time(nullptr);
-        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
-        const fs::path folder = m_environment.DataFolder / "backups";
-        std::error_code ignored;
-        fs::create_directories(folder, ignored);
-        const fs::path file = folder / (m_shell.ModelName + "-" + stamp + ".hex");
-        m_ui.SetSubject(file.string());
-        m_shell.ErrorFlag = false;
-        SaveHexFileAs(m_data, m_shell, m_files, file);
-        if (!m_shell.ErrorFlag) {
-            std::fprintf(stderr, "backup of the radio's memory: %s\n", file.string().c_str());
+        try {
+            const fs::path file =
+                SaveReadBackup(m_data, m_environment.DataFolder / "backups", std::time(nullptr));
+            Error("backup of the radio's memory: " + file.string());
+        } catch (const FileError& e) {
+            Error("warning: the read has no backup: " + (m_environment.DataFolder / "backups").string() +
+                  ": " + e.what());
         }
     }
 
@@ -202,6 +213,18 @@ bool CheckKind(const std::string& file, std::initializer_list<FileKind> allowed)
     }
     std::fprintf(stderr, "kelpie-cli: %s: not a file of a kind this command takes\n", file.c_str());
     return false;
+}
+
+// What the command prints goes to standard output; a write that failed (a full disk, a closed
+// pipe) fails the command.
+int CheckedOutput(int status)
+{
+    std::cout.flush();
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) || !std::cout) {
+        std::fprintf(stderr, "kelpie-cli: standard output: %s\n", std::strerror(errno != 0 ? errno : EIO));
+        return kFailed;
+    }
+    return status;
 }
 
 int Info(const std::string& file)
@@ -240,7 +263,7 @@ int Info(const std::string& file)
 int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
 {
     if (a.Command == "info") {
-        return Info(a.Input);
+        return CheckedOutput(Info(a.Input));
     }
     const bool outputOk =
         a.Output.empty() ||
@@ -270,9 +293,16 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
             return session.Save(a.Output) ? kDone : kFailed;
         }
         std::cout << session.Listing() << "\r\n";
-        return kDone;
+        return CheckedOutput(kDone);
     }
     if (a.Command == "read") {
+        // Found before the radio is read, not after.
+        try {
+            CheckWritable(a.Output);
+        } catch (const FileError& e) {
+            std::fprintf(stderr, "%s: FileSave Error!!\n%s\n", a.Output.c_str(), e.what());
+            return kFailed;
+        }
         if (!session.Transfer(kTransferRead, "read")) {
             return kFailed;
         }

@@ -1,0 +1,85 @@
+#include "files/FileAccess.h"
+
+#include <gtest/gtest.h>
+
+#include "FileTestSupport.h"
+#include "files/DataFileWriter.h"
+
+namespace kelpie {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kOld = "old contents\r\n";
+
+// A data-file save to path: the message it showed, empty when it succeeded.
+std::string SaveMessage(const fs::path& path)
+{
+    ShellState shell;
+    RecordingUi ui;
+    SaveFileAs(RadioData(5), shell, ui, path);
+    return ui.Messages.empty() ? std::string() : std::get<0>(ui.Messages.front());
+}
+
+std::size_t EntriesIn(const fs::path& folder)
+{
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), {}));
+}
+
+TEST(WriteFileAtomically, ATargetTheUserProtectedIsRefusedWithItsReasonAndNeverChanged)
+{
+    TempFolder folder;
+    WriteFileText(folder / "radio.dat", kOld);
+    fs::permissions(folder / "radio.dat", fs::perms::owner_read | fs::perms::group_read);
+    fs::create_symlink("radio.dat", folder / "link.dat");
+    fs::create_directory(folder / "folder.dat");
+    const std::pair<std::string, std::string> cases[] = {{"radio.dat", "the file is read-only"},
+                                                         {"link.dat", "the file is read-only"},
+                                                         {"folder.dat", "not a file: "},
+                                                         {"missing/radio.dat", "No such file or directory"}};
+    for (const auto& [name, reason] : cases) {
+        EXPECT_TRUE(SaveMessage(folder / name).starts_with("FileSave Error!!\r\n" + reason)) << name;
+        EXPECT_THROW(CheckWritable(folder / name), FileError) << name;
+    }
+    EXPECT_EQ(ReadFileText(folder / "radio.dat"), kOld);
+    EXPECT_EQ(fs::status(folder / "radio.dat").permissions(), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(EntriesIn(folder.Path), 3u);
+}
+
+// The save lands where the user's name leads and leaves the file as protected as it was.
+TEST(WriteFileAtomically, TheSaveKeepsPermissionsFollowsLinksKeepsHardLinksAndTakesLongNames)
+{
+    TempFolder folder;
+    const fs::path own = folder / "own.dat";
+    WriteFileText(own, kOld);
+    fs::permissions(own, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_directory(folder / "sub");
+    const fs::path target = folder / "sub" / "target.dat";
+    WriteFileText(target, kOld);
+    fs::create_symlink("sub/target.dat", folder / "first.dat");
+    fs::create_symlink(folder / "first.dat", folder / "second.dat");
+    const fs::path hard = folder / "hard.dat";
+    WriteFileText(hard, kOld);
+    fs::create_hard_link(hard, folder / "other-name.dat");
+    fs::create_symlink("sub/new.dat", folder / "dangling.dat");
+    const fs::path longName = folder / (std::string(246, 'n') + ".dat");
+
+    for (const fs::path& path : {own, folder / "second.dat", hard, folder / "dangling.dat", longName}) {
+        EXPECT_EQ(SaveMessage(path), "") << path;
+    }
+    const std::string saved = ReadFileText(longName);
+    EXPECT_TRUE(saved.starts_with("[MAIN]\r\n"));
+    EXPECT_EQ(fs::status(own).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ReadFileText(own), saved);
+    EXPECT_TRUE(fs::is_symlink(folder / "second.dat") && fs::is_symlink(folder / "first.dat"));
+    EXPECT_EQ(ReadFileText(target), saved);
+    EXPECT_EQ(ReadFileText(folder / "sub" / "new.dat"), saved);
+    EXPECT_EQ(fs::hard_link_count(hard), 2u);
+    EXPECT_EQ(ReadFileText(folder / "other-name.dat"), saved);
+    // Nothing but the files named above: no temporary file stays behind.
+    EXPECT_EQ(EntriesIn(folder.Path), 8u);
+    EXPECT_EQ(EntriesIn(folder / "sub"), 2u);
+}
+
+}  // namespace
+}  // namespace kelpie
