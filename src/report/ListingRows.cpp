@@ -157,7 +157,8 @@ std::vector<std::string> BankERow(ChannelRecord& ch, int number, int m)
 
 std::string BankEDisplayText(const ChannelRecord& ch)
 {
-    std::string right = ch.CHDisplayR.size() > 2 ? ch.CHDisplayR.substr(ch.CHDisplayR.size() - 2) : ch.CHDisplayR;
+    std::string right =
+        ch.CHDisplayR.size() > 2 ? ch.CHDisplayR.substr(ch.CHDisplayR.size() - 2) : ch.CHDisplayR;
     right.insert(0, 2 - right.size(), ' ');
     const std::string text = DisplayCaseText(PadText(ch.CHDisplayL, 2)) + DisplayCaseText(right);
     return text.find_first_not_of(' ') == std::string::npos ? "----" : text;
@@ -199,7 +200,8 @@ std::vector<std::string> PriorityChannelValues(const RadioData& data)
 {
     std::vector<std::string> values;
     for (int g = kGroupUsa; g <= kGroupCanada; ++g) {
-        values.push_back(ChannelLabel(data.UsableGroups[static_cast<std::size_t>(g)].PriorityCh, data.ModelIndex));
+        values.push_back(
+            ChannelLabel(data.UsableGroups[static_cast<std::size_t>(g)].PriorityCh, data.ModelIndex));
     }
     return values;
 }

@@ -98,8 +98,7 @@ class Pages
 public:
     Pages(const RadioData& data, const std::string& modelName)
         : m_data(data), m_model(data.ModelIndex), m_header(PrintHeader(modelName))
-    {
-    }
+    {}
 
     std::vector<PrintPage> Build()
     {
@@ -222,7 +221,8 @@ private:
 
     void BankEPage()
     {
-        NewPage(HasLmrBank(m_model) ? "##### Programable LMR Channel #####" : "##### Programable EXP Channel #####");
+        NewPage(HasLmrBank(m_model) ? "##### Programable LMR Channel #####"
+                                    : "##### Programable EXP Channel #####");
         const std::vector<PrintColumn> columns = Printed(kBankEColumns, BankEColumns(m_model));
         Titles(columns);
         int number = 1;

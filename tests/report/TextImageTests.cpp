@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "WorkChannel.h"
 #include "support/ResetData.h"
 
 #include <algorithm>
@@ -160,16 +161,7 @@ TEST(TextImage, AnEmptyBankListsOnlyItsHeadings)
 TEST(TextImage, WeatherAndBankELinesByModel)
 {
     RadioData mv230 = ResetData(5);
-    ChannelRecord& ch = mv230.ExpChannels[0];
-    ch.Enable = true;
-    ch.CHDisplayL = "AB";
-    ch.CHDisplayR = "CD";
-    ch.Rxfreq = 156.0512;
-    ch.Txfreq = 156.0125;
-    ch.RxCTCSS = 5;
-    ch.TxDCS = 110;
-    ch.Narrow = true;
-    ch.ChTag = "WORK";
+    ChannelRecord& ch = SetWorkChannel(mv230);
     auto lines = Lines(BuildTextImage(mv230));
     EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 1), "CH  ENABLE  MEM  CH Name");
     EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 3), "1   ENABLE  ---  162.550MHZ  ");

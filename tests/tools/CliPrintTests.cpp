@@ -1,0 +1,153 @@
+// kelpie-cli print: the printed listing's pages as a PDF, read back through pdftotext.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <regex>
+
+#include "CliTestFolder.h"
+
+namespace kelpie::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Standard output of a shell command.
+std::string Output(const std::string& command)
+{
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+            text.append(buffer, n);
+        }
+        pclose(pipe);
+    }
+    return text;
+}
+
+// The PDF's pages as pdftotext lays them out, each line trimmed and its runs of blanks made one,
+// so that a row reads as its values in column order.
+std::vector<std::vector<std::string>> PdfPages(const fs::path& pdf)
+{
+    const std::string text = Output("pdftotext -layout '" + pdf.string() + "' -");
+    std::vector<std::vector<std::string>> pages(1);
+    std::string line;
+    for (char c : text) {
+        if (c == '\f') {
+            pages.emplace_back();
+        } else if (c == '\n') {
+            pages.back().push_back(std::regex_replace(line, std::regex("^ +| +$|( ) +"), "$1"));
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    if (pages.back().empty()) {
+        pages.pop_back();  // pdftotext ends the last page with a form feed too
+    }
+    return pages;
+}
+
+bool Has(const std::vector<std::string>& page, const std::string& line)
+{
+    return std::find(page.begin(), page.end(), line) != page.end();
+}
+
+class CliPrint : public CliTestFolder
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(Output("command -v pdftotext"), "")
+            << "pdftotext (poppler-utils) is needed for these tests";
+        CliTestFolder::SetUp();
+    }
+};
+
+TEST_F(CliPrint, SixPagesEachWithTheHeaderAndTheHeadingsAndRowsOfTheModel)
+{
+    struct Case
+    {
+        std::string model;
+        std::string header;
+        std::vector<std::vector<std::string>> pageLines;  // lines each page must show
+        std::vector<std::string> absent;                  // lines no page may show
+    };
+    const std::string marine = "CH RX(MHz) TX(MHz) TX LOW UP DUP MEM VS CH Name";
+    const Case cases[] = {
+        {"0",
+         "MV240 Harborline",
+         {{"##### Available CH Group Setup #####", "USA INTL Canada EXP CH", "Enable On On On Off",
+           "Priority CH 16 16 16", "Status name ---- ---- ---- ----", "##### Common Setup #####",
+           "[Scanning Function]", "Resume Time: 3Sec", "Weather Alert: On", "##### ATIS Setup (Common) #####",
+           "Usable ATIS CH Group: Off Off Off Off"},
+          {"##### Programable USA Channel #####", marine, "20 161.600 157.000 TX --- -- DUP --- -- PORT OPR"},
+          {"##### Programable International Channel #####", marine},
+          {"##### Programable Canada Channel #####", marine},
+          {"##### Programable WX Channel #####", "CH ENABLE MEM CH Name", "1 ENABLE --- 162.550MHZ"},
+          {"##### Programable EXP Channel #####", "CH CHD ENABLE RX(MHz) TX(MHz) LOW UP MEM VS CH Name",
+           "40 ---- ------ ---.---- ---.---- --- -- --- -- ------------"}},
+         {"[NMEA Data Input]", "##### DSC Setup (Basic Setup) #####", "##### Memory ID Setting #####"}},
+        {"5",
+         "MV230 Harborline",
+         {{"##### Available CH Group Setup #####", "USA INTL Canada LMR CH", "TX TOT Off Off Off Off",
+           "Status name ---- ---- ---- ----", "##### Common Setup #####", "TX Po Display: Lo Po Only",
+           "Dual Watch: On"},
+          {"##### Programable USA Channel #####", marine, "16 156.800 156.800 TX --- -- --- --- -- DISTRESS",
+           "15 156.750 ---.--- -- --- -- --- --- -- COMMERCIAL"},
+          {"##### Programable International Channel #####", marine},
+          {"##### Programable Canada Channel #####", marine},
+          {"##### Programable WX Channel #####", "CH ENABLE MEM CH Name", "10 ENABLE --- 163.275MHZ"},
+          {"##### Programable LMR Channel #####",
+           "CH CHD ENABLE RX(MHz) TX(MHz) LOW UP MEM VS CH Name W/N RXT CMP TXT",
+           "1 ---- ------ ---.---- ---.---- --- -- --- -- ------------ -- ------- --- -------"}},
+         {"##### ATIS Setup (Common) #####"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.model);
+        ASSERT_EQ(Run({"new", "--model", c.model, "-o", File("radio.dat")}).ExitCode, 0);
+        const CliResult result =
+            Run({"print", "--model", c.model, File("radio.dat"), "-o", File("radio.pdf")});
+        ASSERT_EQ(result.ExitCode, 0) << result.Err;
+        const auto pages = PdfPages(File("radio.pdf"));
+        ASSERT_EQ(pages.size(), 6u);
+        for (std::size_t p = 0; p < pages.size(); ++p) {
+            SCOPED_TRACE(p + 1);
+            ASSERT_GE(pages[p].size(), 3u);
+            EXPECT_EQ(pages[p][0], c.header);
+            EXPECT_EQ(pages[p][1], "");
+            EXPECT_EQ(pages[p][2], c.pageLines[p][0]);
+            for (const std::string& line : c.pageLines[p]) {
+                EXPECT_TRUE(Has(pages[p], line)) << line;
+            }
+            for (const std::string& line : c.absent) {
+                EXPECT_FALSE(Has(pages[p], line)) << line;
+            }
+        }
+    }
+}
+
+TEST_F(CliPrint, TheDestinationNamesTheDocumentAndAFailedWriteLeavesNoFile)
+{
+    CliResult result = Run({"new", "--model", "5", "--destination", "intl", "-o", File("intl.dat")});
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    result =
+        Run({"print", "--model", "5", "--destination", "INTL", File("intl.dat"), "-o", File("intl.pdf")});
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_NE(Output("pdfinfo '" + File("intl.pdf").string() + "'").find("MV230 Harborline (INTL)"),
+              std::string::npos);
+    EXPECT_TRUE(Has(PdfPages(File("intl.pdf"))[0], "Enable Off On Off On"));
+
+    result = Run({"print", "--model", "5", File("intl.dat"), "-o", File("no such folder/x.pdf")});
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_NE(result.Err.find("x.pdf: "), std::string::npos) << result.Err;
+    EXPECT_FALSE(fs::exists(File("no such folder")));
+    EXPECT_EQ(Run({"print", "--model", "5", File("intl.dat"), "-o", File("x.txt")}).ExitCode, 2);
+    EXPECT_EQ(Run({"print", "--model", "5", File("intl.dat")}).ExitCode, 2);
+    EXPECT_FALSE(fs::exists(File("x.txt")));
+}
+
+}  // namespace
+}  // namespace kelpie::test
