@@ -10,7 +10,6 @@
 
 #include <fstream>
 #include <functional>
-#include <memory>
 
 #include "files/FileAccess.h"
 #include "support/ResetData.h"
@@ -23,17 +22,6 @@ namespace fs = std::filesystem;
 class PrintCommands : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "kelpie_printing_tests";
-        static char* argv[] = {name, nullptr};
-        static QApplication application(argc, argv);
-    }
-
     // Runs `act` on the modal window of type W once it is up and has done what `ready` waits for.
     template <typename W>
     static void WhenShown(std::function<bool(W&)> ready, std::function<void(W&)> act)
@@ -114,3 +102,14 @@ TEST_F(PrintCommands, ExportReplacesAPdfWholeOrLeavesItAlone)
 
 }  // namespace
 }  // namespace kelpie
+
+// The windows need an application, made once before the tests and ended after them.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
