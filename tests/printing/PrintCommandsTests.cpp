@@ -10,6 +10,7 @@
 
 #include <fstream>
 #include <functional>
+#include <memory>
 
 #include "files/FileAccess.h"
 #include "support/ResetData.h"
@@ -22,16 +23,22 @@ namespace fs = std::filesystem;
 class PrintCommands : public ::testing::Test
 {
 protected:
-    // Runs `act` on the modal window of type W once it is up and has done what `ready` waits for.
+    // Runs `act` on the modal window of type W once it is up and has done what `ready` waits for;
+    // a window that is not ready within five seconds is closed as it is, so that the test fails
+    // instead of waiting for ever.
     template <typename W>
     static void WhenShown(std::function<bool(W&)> ready, std::function<void(W&)> act)
     {
         auto* poll = new QTimer;
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, ready, act] {
-            if (auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-                window && ready(*window)) {
+        auto tries = std::make_shared<int>(0);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, tries, ready, act] {
+            auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+            if (window && ready(*window)) {
                 poll->deleteLater();
                 act(*window);
+            } else if (window && ++*tries > 500) {
+                poll->deleteLater();
+                window->reject();
             }
         });
         poll->start(10);
