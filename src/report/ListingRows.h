@@ -46,7 +46,7 @@ std::vector<ListedColumn> BankEColumns(int modelIndex);
 // A marine record is listed when it is enabled and names a slot of the channel plan.
 bool IsListedMarineRecord(const ChannelRecord& record);
 
-// The values of one row, one per column of the model's list above.
+// The values of one row, one per column of the model's list above; MarineRow takes a listed record.
 std::vector<std::string> MarineRow(const ChannelRecord& record, int modelIndex);
 // number: the weather channel's or bank E channel's number, 1 for the first record.
 std::vector<std::string> WeatherRow(const ChannelRecord& record, int number, int modelIndex);

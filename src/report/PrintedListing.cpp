@@ -27,9 +27,10 @@ constexpr std::array<double, N> Positions(const std::array<double, N>& distances
 }
 
 constexpr auto kMarineMm = Positions<10>({0, 12, 17, 17, 8, 9, 8, 9, 9, 8});
-// Seventeen distances for fourteen titles: the titles up to VS take the first nine positions, and
-// CH Name the twelfth, so that it has the 22 mm its twelve characters need before W/N; the tenth,
-// eleventh and last positions carry no column.
+// Seventeen distances for fourteen titles. The titles up to VS take the first nine positions and
+// the five from CH Name on the twelfth to the sixteenth, which gives CH Name the 22 mm its twelve
+// characters need and every later column the room of its values; the tenth, eleventh and last
+// positions carry no column.
 constexpr auto kBankEMm = Positions<17>({0, 8, 10, 17, 19, 19, 8, 10, 7, 10, 10, 7, 22, 7, 15, 7, 15});
 
 // A column's title, the dash run under it and where it starts.
