@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <regex>
 
 #include "CliTestFolder.h"
@@ -48,6 +49,21 @@ std::vector<std::vector<std::string>> PdfPages(const fs::path& pdf)
         pages.pop_back();  // pdftotext ends the last page with a form feed too
     }
     return pages;
+}
+
+// Where each word first stands on a page of the PDF: its left edge and its top, in mm from the
+// sheet's edges.
+std::map<std::string, std::pair<double, double>> WordPositions(const fs::path& pdf, int page)
+{
+    constexpr double kMmPerPoint = 25.4 / 72;
+    const std::string text = Output("pdftotext -bbox -f " + std::to_string(page) + " -l " +
+                                    std::to_string(page) + " '" + pdf.string() + "' -");
+    static const std::regex word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+    std::map<std::string, std::pair<double, double>> positions;
+    for (std::sregex_iterator at(text.begin(), text.end(), word), end; at != end; ++at) {
+        positions.try_emplace((*at)[3], std::stod((*at)[1]) * kMmPerPoint, std::stod((*at)[2]) * kMmPerPoint);
+    }
+    return positions;
 }
 
 bool Has(const std::vector<std::string>& page, const std::string& line)
@@ -126,6 +142,29 @@ TEST_F(CliPrint, SixPagesEachWithTheHeaderAndTheHeadingsAndRowsOfTheModel)
                 EXPECT_FALSE(Has(pages[p], line)) << line;
             }
         }
+    }
+}
+
+TEST_F(CliPrint, TextsStandAtTheirMillimetresFromTheMarginOfThePrintableArea)
+{
+    // The PDF's printable area starts 5 mm in from the sheet's edge, and the left margin 10 mm
+    // further in; the header's line starts 5 mm below the top of the printable area.
+    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("radio.dat")}).ExitCode, 0);
+    ASSERT_EQ(Run({"print", "--model", "5", File("radio.dat"), "-o", File("radio.pdf")}).ExitCode, 0);
+    const std::pair<int, std::vector<std::pair<std::string, double>>> pages[] = {
+        {1, {{"MV230", 0}, {"USA", 50}, {"INTL", 80}, {"Canada", 110}, {"LMR", 140}, {"3Sec", 50}}},
+        {2,
+         {{"MV230", 0}, {"RX(MHz)", 12}, {"TX(MHz)", 29}, {"LOW", 54}, {"DUP", 71}, {"MEM", 80}, {"VS", 89}}},
+        {6, {{"CHD", 8}, {"ENABLE", 18}, {"W/N", 147}, {"RXT", 154}, {"CMP", 169}, {"TXT", 176}}},
+    };
+    for (const auto& [page, words] : pages) {
+        SCOPED_TRACE(page);
+        const auto positions = WordPositions(File("radio.pdf"), page);
+        for (const auto& [text, mm] : words) {
+            ASSERT_TRUE(positions.contains(text)) << text;
+            EXPECT_NEAR(positions.at(text).first, 5 + 10 + mm, 0.5) << text;
+        }
+        EXPECT_NEAR(positions.at("MV230").second, 5 + 5, 0.5);
     }
 }
 
