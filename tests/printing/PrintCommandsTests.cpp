@@ -10,7 +10,6 @@
 
 #include <fstream>
 #include <functional>
-#include <memory>
 
 #include "files/FileAccess.h"
 #include "support/ResetData.h"
@@ -20,89 +19,71 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class PrintCommands : public ::testing::Test
+// Calls `act` on the modal window of type W every 10 ms until it returns true, then closes the
+// window; one not done within five seconds is closed all the same, so that the test fails instead
+// of waiting for ever.
+template <typename W>
+void WithModal(std::function<bool(W&)> act)
 {
-protected:
-    // Runs `act` on the modal window of type W once it is up and has done what `ready` waits for;
-    // a window that is not ready within five seconds is closed as it is, so that the test fails
-    // instead of waiting for ever.
-    template <typename W>
-    static void WhenShown(std::function<bool(W&)> ready, std::function<void(W&)> act)
-    {
-        auto* poll = new QTimer;
-        auto tries = std::make_shared<int>(0);
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, tries, ready, act] {
-            auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-            if (window && ready(*window)) {
-                poll->deleteLater();
-                act(*window);
-            } else if (window && ++*tries > 500) {
-                poll->deleteLater();
-                window->reject();
-            }
-        });
-        poll->start(10);
-    }
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act, tries = 0]() mutable {
+        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (window && (act(*window) || ++tries > 500)) {
+            poll->deleteLater();
+            window->reject();
+        }
+    });
+    poll->start(10);
+}
 
-    ShellState m_shell;
-};
-
-TEST_F(PrintCommands, ThePrintDialogOffersNoSelectionAndNoFileAndItsCancelPrintsNothing)
+TEST(PrintCommands, ThePrintDialogOffersNoSelectionAndNoFileAndItsCancelPrintsNothing)
 {
     bool selection = true;
     bool toFile = true;
-    WhenShown<QPrintDialog>([](QPrintDialog&) { return true; },
-                            [&](QPrintDialog& dialog) {
-                                selection = dialog.testOption(QAbstractPrintDialog::PrintSelection);
-                                toFile = dialog.testOption(QAbstractPrintDialog::PrintToFile);
-                                dialog.reject();
-                            });
-    EXPECT_EQ(PrintListing(ResetData(5), m_shell, "USA", nullptr), PrintResult::Cancelled);
+    WithModal<QPrintDialog>([&](QPrintDialog& dialog) {
+        selection = dialog.testOption(QAbstractPrintDialog::PrintSelection);
+        toFile = dialog.testOption(QAbstractPrintDialog::PrintToFile);
+        return true;
+    });
+    EXPECT_EQ(PrintListing(ResetData(5), ShellState{}, "USA", nullptr), PrintResult::Cancelled);
     EXPECT_FALSE(selection);
     EXPECT_FALSE(toFile);
 }
 
-TEST_F(PrintCommands, PreviewShowsTheSixPagesAndAFullBankRunsOnToMoreSheets)
+TEST(PrintCommands, PreviewShowsTheSixPagesAndAFullBankRunsOnToMoreSheets)
 {
-    const auto pagesShown = [&](const RadioData& data) {
+    const auto pagesShown = [](const RadioData& data) {
         int pages = 0;
-        QString title;
-        WhenShown<QPrintPreviewDialog>(
-            [](QPrintPreviewDialog& preview) {
-                return preview.findChild<QPrintPreviewWidget*>()->pageCount() > 0;
-            },
-            [&](QPrintPreviewDialog& preview) {
-                pages = preview.findChild<QPrintPreviewWidget*>()->pageCount();
-                title = preview.windowTitle();
-                preview.reject();
-            });
-        PreviewListing(data, m_shell, "INTL", nullptr);
-        EXPECT_EQ(title.toStdString(), "MV230 Harborline (INTL)");
+        WithModal<QPrintPreviewDialog>([&](QPrintPreviewDialog& preview) {
+            EXPECT_EQ(preview.windowTitle().toStdString(), "MV230 Harborline (INTL)");
+            pages = preview.findChild<QPrintPreviewWidget*>()->pageCount();
+            return pages > 0;
+        });
+        PreviewListing(data, ShellState{}, "INTL", nullptr);
         return pages;
     };
     RadioData data = ResetData(5);
     EXPECT_EQ(pagesShown(data), 6);
-    // 240 channels at about 3 mm a line need three sheets of A4 or Letter.
+    // 240 channels at about 3 mm a line take three sheets of A4 or Letter.
     for (ChannelRecord& ch : data.UsaChannels) {
         ch.Enable = true;
     }
     EXPECT_EQ(pagesShown(data), 8);
 }
 
-TEST_F(PrintCommands, ExportReplacesAPdfWholeOrLeavesItAlone)
+TEST(PrintCommands, ExportReplacesAPdfWholeOrLeavesItAlone)
 {
     const fs::path folder = fs::temp_directory_path() / "kelpie-printing-test";
     fs::remove_all(folder);
     fs::create_directories(folder);
     const fs::path pdf = folder / "listing.pdf";
     std::ofstream(pdf) << "an older file";
-    ExportListingPdf(ResetData(0), m_shell, "", pdf);
+    ExportListingPdf(ResetData(0), ShellState{}, "", pdf);
     const std::vector<std::uint8_t> bytes = ReadWholeFile(pdf);
-    ASSERT_GT(bytes.size(), 1000u);
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "%PDF-");
     EXPECT_EQ(fs::directory_iterator(folder)->path(), pdf);  // no temporary file left beside it
 
-    EXPECT_THROW(ExportListingPdf(ResetData(0), m_shell, "", folder / "missing" / "x.pdf"), FileError);
+    EXPECT_THROW(ExportListingPdf(ResetData(0), ShellState{}, "", folder / "missing" / "x.pdf"), FileError);
     EXPECT_FALSE(fs::exists(folder / "missing"));
     fs::remove_all(folder);
 }
