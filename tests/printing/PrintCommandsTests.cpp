@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -73,7 +74,7 @@ TEST(PrintCommands, PreviewShowsTheSixPagesAndAFullBankRunsOnToMoreSheets)
 
 TEST(PrintCommands, ExportReplacesAPdfWholeOrLeavesItAlone)
 {
-    const fs::path folder = fs::temp_directory_path() / "kelpie-printing-test";
+    const fs::path folder = fs::temp_directory_path() / ("kelpie-printing-" + std::to_string(getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
     const fs::path pdf = folder / "listing.pdf";

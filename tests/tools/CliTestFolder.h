@@ -2,6 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -15,7 +16,9 @@ protected:
     void SetUp() override
     {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_folder = std::filesystem::temp_directory_path() / ("kelpie-cli-" + std::string(test->name()));
+        // The process id keeps apart runs of the same test at the same time on one machine.
+        m_folder = std::filesystem::temp_directory_path() /
+                   ("kelpie-cli-" + std::string(test->name()) + "-" + std::to_string(getpid()));
         std::filesystem::remove_all(m_folder);
         std::filesystem::create_directories(m_folder);
     }
