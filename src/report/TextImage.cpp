@@ -2,13 +2,14 @@
 #include "report/TextImage.h"
 
 #include <array>
-#include <initializer_list>
 #include <span>
+#include <vector>
 
 #include "files/FileAccess.h"
 #include "model/Converters.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"
+#include "report/ListingRows.h"
 
 namespace kelpie {
 
@@ -17,19 +18,14 @@ namespace {
 constexpr int kLabelWidth = 35;
 constexpr int kValueWidth = 18;
 
-// Listing columns per model. The MV240 keeps no channel names; the MV220 has no scan memory on
-// its marine channels; the MV230 has no ATIS setup.
-bool ListsNames(int m)
+// A row of a channel list: each value padded to its column's width.
+std::string PaddedRow(const std::vector<ListedColumn>& columns, const std::vector<std::string>& values)
 {
-    return HasChannelNames(m);
-}
-bool ListsMarineMemory(int m)
-{
-    return m != 4;
-}
-bool ListsAtis(int m)
-{
-    return m != 5;
+    std::string line;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        line += PadText(values[i], columns[i].Width);
+    }
+    return line;
 }
 
 class Listing
@@ -46,7 +42,7 @@ public:
             DscAdvanced();
             DscDisplay();
         }
-        if (ListsAtis(m_model)) {
+        if (ListsAtisSetup(m_model)) {
             AtisCommon();
             if (HasAtisCallSigns(m_model)) {
                 CallSigns();
@@ -73,7 +69,7 @@ private:
         Line("##### " + title + " #####");
     }
 
-    void Row(const std::string& label, std::initializer_list<std::string> values, int width = kValueWidth)
+    void Row(const std::string& label, const std::vector<std::string>& values, int width = kValueWidth)
     {
         std::string line = PadText(label, kLabelWidth);
         for (const std::string& value : values) {
@@ -82,36 +78,15 @@ private:
         Line(line);
     }
 
-    void GroupHeadingRow() { Row("", {"USA", "INTL", "Canada", HasLmrBank(m_model) ? "LMR CH" : "EXP CH"}); }
-
-    // One On/Off value per group.
-    void GroupRow(const std::string& label, const std::array<bool, 4>& flags)
-    {
-        Row(label, {OnOffText(flags[0]), OnOffText(flags[1]), OnOffText(flags[2]), OnOffText(flags[3])});
-    }
-
-    std::array<bool, 4> GroupFlags(bool UsableGroup::*flag) const
-    {
-        std::array<bool, 4> flags{};
-        for (std::size_t g = 0; g < flags.size(); ++g) {
-            flags[g] = m_data.UsableGroups[g].*flag;
-        }
-        return flags;
-    }
-
     void UsableGroups()
     {
-        const auto& groups = m_data.UsableGroups;
         Heading("Available CH Group Setup");
-        GroupHeadingRow();
-        GroupRow("Enable", GroupFlags(&UsableGroup::Enable));
-        GroupRow("TX TOT", GroupFlags(&UsableGroup::TxTot));
-        Row("Priority CH",
-            {ChannelLabel(groups[0].PriorityCh, m_model), ChannelLabel(groups[1].PriorityCh, m_model),
-             ChannelLabel(groups[2].PriorityCh, m_model)});
-        GroupRow("Status Icon", GroupFlags(&UsableGroup::StatusIcon));
-        Row("Status Name", {BlankDashText(groups[0].StatusName), BlankDashText(groups[1].StatusName),
-                            BlankDashText(groups[2].StatusName), BlankDashText(groups[3].StatusName)});
+        Row("", GroupHeadings(m_model));
+        Row("Enable", GroupFlagValues(m_data, &UsableGroup::Enable));
+        Row("TX TOT", GroupFlagValues(m_data, &UsableGroup::TxTot));
+        Row("Priority CH", PriorityChannelValues(m_data));
+        Row("Status Icon", GroupFlagValues(m_data, &UsableGroup::StatusIcon));
+        Row("Status Name", StatusNameValues(m_data));
     }
 
     void Common()
@@ -196,11 +171,11 @@ private:
     {
         const AtisCommonSetup& atis = m_data.AtisCommonSetup;
         Heading("ATIS Setup (Common)");
-        GroupHeadingRow();
-        GroupRow("Usable ATIS CH Group:", atis.UsableAtis);
+        Row("", GroupHeadings(m_model));
+        Row("Usable ATIS CH Group:", OnOffValues(atis.UsableAtis));
         Row("ATIS Code:", {atis.AtisCode});
         if (DecodesAtisKillers(m_model)) {
-            GroupRow("Usable ATIS Killer CH Group:", atis.UsableAtisKiller);
+            Row("Usable ATIS Killer CH Group:", OnOffValues(atis.UsableAtisKiller));
         }
     }
 
@@ -233,24 +208,11 @@ private:
             Line("CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM  VS  CH Name");
             Line("---  -------  -------  --  ---  --  ---  ---  --  ------------");
         }
-        const auto& plan = ChannelPlan();
+        const std::vector<ListedColumn> columns = MarineColumns(m_model);
         for (const ChannelRecord& ch : bank) {
-            if (!ch.Enable || ch.Position < 0 || ch.Position >= kChannelPlanSize) {
-                continue;
+            if (IsListedMarineRecord(ch)) {
+                Line(PaddedRow(columns, MarineRow(ch, m_model)));
             }
-            const PlanEntry& slot = plan[static_cast<std::size_t>(ch.Position)];
-            std::string line = PadText(slot.Label, 5) +
-                               PadText(FreqText3(ch.Duplex ? slot.RxFreqDuplex : slot.RxFreq), 9) +
-                               PadText(FreqText3Or(slot.TxFreq, ch.RxOnly), 9) +
-                               PadText(TxText(ch.TxEnable), 4) + PadText(LowText(ch.LowPower), 5) +
-                               PadText(UpText(ch.PowUp), 4) + PadText(DupText(ch.Duplex), 5);
-            if (ListsMarineMemory(m_model)) {
-                line += PadText(MemText(ch.ScanMemory), 5);
-            }
-            if (ListsNames(m_model)) {
-                line += PadText(ScrambleText(ch.Scramble), 4) + PadText(ch.ChTag, 12);
-            }
-            Line(line);
         }
     }
 
@@ -267,35 +229,11 @@ private:
             Line("CH  ENABLE  MEM  CH Name");
             Line("--  ------  ---  ------------");
         }
+        const std::vector<ListedColumn> columns = WeatherColumns(m_model);
         int number = 1;
         for (const ChannelRecord& ch : m_data.WxChannels) {
-            std::string line = PadText(std::to_string(number++), 4) + PadText(EnableText(ch.Enable), 8);
-            switch (m_model) {
-                case 1:
-                    line += PadText(MemText(ch.ScanMemory), 5);
-                    break;
-                case 4:
-                    line += PadText(ch.ChTag, 12);
-                    break;
-                case 6:
-                    line += PadText(MemText(ch.ScanMemory), 5) + "------------";
-                    break;
-                default:
-                    line += PadText(MemText(ch.ScanMemory), 5) + PadText(ch.ChTag, 12);
-            }
-            Line(line);
+            Line(PaddedRow(columns, WeatherRow(ch, number++, m_model)));
         }
-    }
-
-    // The four display characters: two of the left half, the last two of the right one, both in
-    // the display's own letter forms.
-    static std::string DisplayText(const ChannelRecord& ch)
-    {
-        std::string right =
-            ch.CHDisplayR.size() > 2 ? ch.CHDisplayR.substr(ch.CHDisplayR.size() - 2) : ch.CHDisplayR;
-        right.insert(0, 2 - right.size(), ' ');
-        const std::string text = DisplayCaseText(PadText(ch.CHDisplayL, 2)) + DisplayCaseText(right);
-        return text.find_first_not_of(' ') == std::string::npos ? "----" : text;
     }
 
     void BankE()
@@ -338,23 +276,10 @@ private:
                     "--  ----  ------  --------  --------  ---  --  ---  --  ------------  --  -------  ---  "
                     "-------");
         }
+        const std::vector<ListedColumn> columns = BankEColumns(m_model);
         int number = 1;
         for (ChannelRecord& ch : m_data.ExpChannels) {
-            std::string line = PadText(std::to_string(number++), 4) + PadText(DisplayText(ch), 6) +
-                               PadText(EnableText(ch.Enable), 8) + PadText(FreqText4(ch.Rxfreq), 10) +
-                               PadText(FreqText4(ch.Txfreq), 10) + PadText(LowText(ch.LowPower), 5) +
-                               PadText(UpText(ch.PowUp), 4);
-            if (m_model != 4) {
-                line += PadText(MemText(ch.ScanMemory), 5);
-            }
-            if (HasLmrBank(m_model)) {
-                line += PadText(ScrambleText(ch.Scramble), 4) + PadText(FixedOrDashes(ch.ChTag, 12), 14) +
-                        PadText(NarrowText(ch.Narrow), 4) + PadText(ToneText(ch, 1), 9) +
-                        PadText(CmpText(ch.RxComp), 5) + PadText(ToneText(ch, 0), 7);
-            } else if (m_model != 1) {
-                line += PadText(ScrambleText(ch.Scramble), 4) + FixedOrDashes(ch.ChTag, 12);
-            }
-            Line(line);
+            Line(PaddedRow(columns, BankERow(ch, number++, m_model)));
         }
     }
 

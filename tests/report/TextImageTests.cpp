@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "WorkChannel.h"
 #include "support/ResetData.h"
 
 #include <algorithm>
@@ -195,16 +196,7 @@ TEST(TextImage, AnEmptyBankListsOnlyItsHeadings)
 TEST(TextImage, WeatherHeadingAndBankELinesByModel)
 {
     RadioData mv230 = ResetData(5);
-    ChannelRecord& ch = mv230.ExpChannels[0];
-    ch.Enable = true;
-    ch.CHDisplayL = "AB";
-    ch.CHDisplayR = "CD";
-    ch.Rxfreq = 156.0512;
-    ch.Txfreq = 156.0125;
-    ch.RxCTCSS = 5;
-    ch.TxDCS = 110;
-    ch.Narrow = true;
-    ch.ChTag = "WORK";
+    ChannelRecord& ch = SetWorkChannel(mv230);
     auto lines = Lines(BuildTextImage(mv230));
     EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 1), "CH  ENABLE  MEM  CH Name");
     const std::string lmr = "##### Programable LMR Channel #####";

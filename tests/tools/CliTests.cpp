@@ -8,7 +8,7 @@
 #include <sstream>
 #include <thread>
 
-#include "CliProcess.h"
+#include "CliTestFolder.h"
 #include "RadioSimProcess.h"
 
 namespace kelpie::test {
@@ -24,24 +24,7 @@ std::string Contents(const fs::path& file)
     return text.str();
 }
 
-class Cli : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_folder = fs::temp_directory_path() /
-                   ("kelpie-cli-" + std::string(test->name()) + "-" + std::to_string(getpid()));
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    fs::path File(const std::string& name) const { return m_folder / name; }
-    CliResult Run(const std::vector<std::string>& arguments) const { return RunCli(arguments, m_folder); }
-
-    fs::path m_folder;
-};
+using Cli = CliTestFolder;
 
 TEST_F(Cli, NewWritesADataFileAndAHexImageOfTheModel)
 {

@@ -24,12 +24,13 @@ struct CommandShape
     bool outputOptional;
 };
 
-constexpr std::array<CommandShape, 7> kCommands{{
+constexpr std::array<CommandShape, 8> kCommands{{
     {"new", "new --model N [--destination NAME] -o OUT.dat|OUT.hex", true, true, false, false, true, false},
     {"convert", "convert --model N [--destination NAME] IN -o OUT.dat|OUT.hex|OUT.txt", true, true, false,
      true, true, false},
     {"listing", "listing --model N [--destination NAME] IN [-o OUT.txt]", true, true, false, true, false,
      true},
+    {"print", "print --model N [--destination NAME] IN -o OUT.pdf", true, true, false, true, true, false},
     {"read", "read --model N --port DEVICE -o OUT.hex|OUT.dat", true, false, true, false, true, false},
     {"write", "write --model N [--destination NAME] --port DEVICE IN", true, true, true, true, false, false},
     {"clear-distress", "clear-distress --model N --port DEVICE", true, false, true, false, false, false},

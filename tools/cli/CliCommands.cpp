@@ -1,4 +1,4 @@
-// CliCommands.cpp — new, convert, listing, read, write, clear-distress and info.
+// CliCommands.cpp — new, convert, listing, print, read, write, clear-distress and info.
 #include "CliCommands.h"
 
 #include <unistd.h>
@@ -19,6 +19,7 @@
 #include "link/TransferDialog.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
+#include "printing/PrintCommands.h"
 #include "report/TextImage.h"
 
 namespace kelpie {
@@ -36,6 +37,7 @@ enum class FileKind {
     Hex,
     DefaultImage,
     Text,
+    Pdf,
     Unknown
 };
 
@@ -46,6 +48,7 @@ FileKind KindOf(const fs::path& file)
            : extension == ".HEX" ? FileKind::Hex
            : extension == ".INI" ? FileKind::DefaultImage
            : extension == ".TXT" ? FileKind::Text
+           : extension == ".PDF" ? FileKind::Pdf
                                  : FileKind::Unknown;
 }
 
@@ -149,6 +152,18 @@ public:
     }
 
     std::string Listing() { return BuildTextImage(m_data); }
+
+    // The printed listing's pages as a PDF.
+    bool Print(const fs::path& file)
+    {
+        try {
+            ExportListingPdf(m_data, m_shell, m_arguments.Destination, file);
+            return true;
+        } catch (const FileError& e) {
+            Error(file.string() + ": " + e.what());
+            return false;
+        }
+    }
 
     // The transfer dialog's run of a mode after OK, on the device.
     bool Transfer(int mode, const std::string& what)
@@ -268,6 +283,7 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
     const bool outputOk =
         a.Output.empty() ||
         (a.Command == "listing"   ? CheckKind(a.Output, {FileKind::Text})
+         : a.Command == "print"   ? CheckKind(a.Output, {FileKind::Pdf})
          : a.Command == "convert" ? CheckKind(a.Output, {FileKind::Data, FileKind::Hex, FileKind::Text})
                                   : CheckKind(a.Output, {FileKind::Data, FileKind::Hex}));
     const bool inputOk =
@@ -294,6 +310,9 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
         }
         std::cout << session.Listing() << "\r\n";
         return CheckedOutput(kDone);
+    }
+    if (a.Command == "print") {
+        return session.Print(a.Output) ? kDone : kFailed;
     }
     if (a.Command == "read") {
         // Found before the radio is read, not after.

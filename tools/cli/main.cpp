@@ -1,9 +1,10 @@
 // kelpie-cli — every operation of Kelpie without the window: new image, conversions, listing,
-// radio read and write, distress-log clear, file information.
-#include <QCoreApplication>
+// printed listing, radio read and write, distress-log clear, file information.
+#include <QGuiApplication>
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <memory>
 
 #include "CliCommands.h"
 #include "serial/QtSerialPort.h"
@@ -11,12 +12,19 @@
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Kelpie"));
-
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     std::string error;
     const auto parsed = kelpie::ParseCliArguments(arguments, error);
+    // The printed pages need fonts and a paint engine: a GUI application, on the platform that
+    // draws without a display. The other commands need no more than the core application.
+    std::unique_ptr<QCoreApplication> application;
+    if (parsed && parsed->Command == "print" && !parsed->Help) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("Kelpie"));
     if (!parsed) {
         std::fprintf(stderr, "kelpie-cli: %s\n%s", error.c_str(), kelpie::CliUsage("").c_str());
         return 2;

@@ -1,0 +1,74 @@
+// ListingRows.h — the rows the text listing and the printed listing share: the channel lists'
+// columns by model and their values, and the per-group settings values. The text listing pads the
+// values to its widths, the printed listing places them at its positions.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/RadioData.h"
+
+namespace kelpie {
+
+enum class ListColumn {
+    Ch,
+    Chd,
+    Enable,
+    Rx,
+    Tx,
+    TxFlag,
+    Low,
+    Up,
+    Dup,
+    Mem,
+    Vs,
+    Name,
+    Wn,
+    Rxt,
+    Cmp,
+    Txt
+};
+
+// A listed column and its width in characters in the text listing.
+struct ListedColumn
+{
+    ListColumn Column;
+    int Width;
+};
+
+// The columns of a model's lists, in order. The MV240 keeps no channel names, the MV220 no scan
+// memory on its marine and LMR channels, and only the LMR banks carry tones, compander and width.
+std::vector<ListedColumn> MarineColumns(int modelIndex);
+std::vector<ListedColumn> WeatherColumns(int modelIndex);
+std::vector<ListedColumn> BankEColumns(int modelIndex);
+
+// A marine record is listed when it is enabled and names a slot of the channel plan.
+bool IsListedMarineRecord(const ChannelRecord& record);
+
+// The values of one row, one per column of the model's list above; MarineRow takes a listed record.
+std::vector<std::string> MarineRow(const ChannelRecord& record, int modelIndex);
+// number: the weather channel's or bank E channel's number, 1 for the first record.
+std::vector<std::string> WeatherRow(const ChannelRecord& record, int number, int modelIndex);
+// Frequencies off the 5 kHz and 12.5 kHz rasters are corrected in the record as it is listed.
+std::vector<std::string> BankERow(ChannelRecord& record, int number, int modelIndex);
+
+// The four display characters of a bank E channel: two of the left half and the last two of the
+// right one, in the display's letter forms; "----" when all four are blank.
+std::string BankEDisplayText(const ChannelRecord& record);
+
+// The ATIS common setup is listed for every model but the MV230, which has no ATIS.
+bool ListsAtisSetup(int modelIndex);
+
+// One value per channel group, in the order USA, International, Canada, bank E.
+std::vector<std::string> OnOffValues(const std::array<bool, kGroupCount>& flags);
+std::vector<std::string> GroupFlagValues(const RadioData& data, bool UsableGroup::*flag);
+std::vector<std::string> StatusNameValues(const RadioData& data);
+// The priority channels of USA, International and Canada; bank E has none.
+std::vector<std::string> PriorityChannelValues(const RadioData& data);
+
+// The name of each channel group in the column headings of the settings: USA, INTL, Canada and
+// bank E ("LMR CH" or "EXP CH").
+std::vector<std::string> GroupHeadings(int modelIndex);
+
+}  // namespace kelpie
