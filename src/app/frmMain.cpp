@@ -9,7 +9,6 @@
 #include <QStandardPaths>
 #include <QStyle>
 
-#include <map>
 
 #include "app/frmAbout.h"
 #include "app/frmPortDevice.h"
@@ -76,24 +75,25 @@ std::filesystem::path WritableOr(const std::filesystem::path& folder, const std:
 struct ToolButton
 {
     const char* Key;  // nullptr: a separator
+    const char* Command;  // the menu entry it runs
     const char* Tip;
     const char* Label;
     const char* Theme;
     QStyle::StandardPixmap Fallback;
 };
 constexpr std::array<ToolButton, 12> kToolButtons{{
-    {"New", "New", "New", "document-new", QStyle::SP_FileIcon},
-    {"Open", "Open...", "Open", "document-open", QStyle::SP_DialogOpenButton},
-    {"Save", "Save", "Save", "document-save", QStyle::SP_DialogSaveButton},
-    {nullptr, "", "", "", QStyle::SP_CustomBase},
-    {"SaveAsDefault", "Save As Default", "Default", "document-save-as", QStyle::SP_DriveHDIcon},
-    {nullptr, "", "", "", QStyle::SP_CustomBase},
-    {"Print", "Print", "Print", "document-print", QStyle::SP_FileDialogDetailedView},
-    {nullptr, "", "", "", QStyle::SP_CustomBase},
-    {"Program", "Program to Radio", "Program", "go-up", QStyle::SP_ArrowUp},
-    {"Program2", "Program to Radio", "Program", "go-up", QStyle::SP_ArrowUp},
-    {"Read", "Read from Radio", "Read", "go-down", QStyle::SP_ArrowDown},
-    {"Read2", "Read from Radio", "Read", "go-down", QStyle::SP_ArrowDown},
+    {"New", "mnuFileNew", "New", "New", "document-new", QStyle::SP_FileIcon},
+    {"Open", "mnuFileOpen", "Open...", "Open", "document-open", QStyle::SP_DialogOpenButton},
+    {"Save", "mnuFileSave", "Save", "Save", "document-save", QStyle::SP_DialogSaveButton},
+    {nullptr, nullptr, "", "", "", QStyle::SP_CustomBase},
+    {"SaveAsDefault", "mnuFileSaveAsDefault", "Save As Default", "Default", "document-save-as", QStyle::SP_DriveHDIcon},
+    {nullptr, nullptr, "", "", "", QStyle::SP_CustomBase},
+    {"Print", "mnuFilePrint", "Print", "Print", "document-print", QStyle::SP_FileDialogDetailedView},
+    {nullptr, nullptr, "", "", "", QStyle::SP_CustomBase},
+    {"Program", "mnuTransferProgram", "Program to Radio", "Program", "go-up", QStyle::SP_ArrowUp},
+    {"Program2", "mnuTransferProgram", "Program to Radio", "Program", "go-up", QStyle::SP_ArrowUp},
+    {"Read", "mnuTransferRead", "Read from Radio", "Read", "go-down", QStyle::SP_ArrowDown},
+    {"Read2", "mnuTransferRead", "Read from Radio", "Read", "go-down", QStyle::SP_ArrowDown},
 }};
 
 }  // namespace
@@ -132,7 +132,8 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     connect(m_editor, &PageEditor::StatusText, m_statusPanel, &QLabel::setText);
     connect(m_editor, &PageEditor::OpenFileRequested, this, &frmMain::OnOpen);
     connect(m_editor, &PageEditor::NewImageRequested, this, &frmMain::OnNew);
-    connect(m_editor, &PageEditor::ReadRadioRequested, mnuTransferRead, &QAction::trigger);
+    connect(m_editor, &PageEditor::ReadRadioRequested, findChild<QAction*>(QStringLiteral("mnuTransferRead")),
+            &QAction::trigger);
 
     m_newTimer.setSingleShot(true);
     m_newTimer.setInterval(kNewDelayMs);
@@ -192,26 +193,26 @@ void frmMain::BuildMenus()
     };
 
     QMenu* mnuFile = addMenu(nullptr, "mnuFile", tr("&File"));
-    mnuFileNew = AddAction(mnuFile, "mnuFileNew", tr("&New"));
+    QAction* mnuFileNew = AddAction(mnuFile, "mnuFileNew", tr("&New"));
     mnuFileNew->setShortcut(QKeySequence::New);
-    mnuFileOpen = AddAction(mnuFile, "mnuFileOpen", tr("&Open"));
+    QAction* mnuFileOpen = AddAction(mnuFile, "mnuFileOpen", tr("&Open"));
     mnuFileOpen->setShortcut(QKeySequence::Open);
     addSeparator(mnuFile, "mnuFileBar1");
-    mnuFileSave = AddAction(mnuFile, "mnuFileSave", tr("&Save"));
+    QAction* mnuFileSave = AddAction(mnuFile, "mnuFileSave", tr("&Save"));
     mnuFileSave->setShortcut(QKeySequence::Save);
-    mnuFileSaveAs = AddAction(mnuFile, "mnuFileSaveAs", tr("Save &As..."));
+    QAction* mnuFileSaveAs = AddAction(mnuFile, "mnuFileSaveAs", tr("Save &As..."));
     // Laid out with the others but without a command: not offered.
-    mnuFileSaveAsDefault = AddAction(mnuFile, "mnuFileSaveAsDefault", tr("Save As &Default"));
+    QAction* mnuFileSaveAsDefault = AddAction(mnuFile, "mnuFileSaveAsDefault", tr("Save As &Default"));
     mnuFileSaveAsDefault->setVisible(false);
     addSeparator(mnuFile, "mnuFileBar2");
-    mnuFilePrint = AddAction(mnuFile, "mnuFilePrint", tr("&Print"));
+    QAction* mnuFilePrint = AddAction(mnuFile, "mnuFilePrint", tr("&Print"));
     mnuFilePrint->setShortcut(QKeySequence::Print);
-    mnuFilePrintToFile = AddAction(mnuFile, "mnuFilePrintToFile", tr("P&rint to File"));
+    QAction* mnuFilePrintToFile = AddAction(mnuFile, "mnuFilePrintToFile", tr("P&rint to File"));
     addSeparator(mnuFile, "mnuFileBar3");
-    mnuFileExit = AddAction(mnuFile, "mnuFileExit", tr("E&xit"));
+    QAction* mnuFileExit = AddAction(mnuFile, "mnuFileExit", tr("E&xit"));
 
     QMenu* mnuEdit = addMenu(nullptr, "mnuEdit", tr("&Edit"));
-    mnuEditModel = addMenu(mnuEdit, "mnuEditModel", tr("&Model"));
+    QMenu* mnuEditModel = addMenu(mnuEdit, "mnuEditModel", tr("&Model"));
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = "mnuEditModel" + QByteArray::number(i + 1);
         mnuEditModelEntries[i] = AddAction(mnuEditModel, name.constData(), QString());
@@ -219,8 +220,8 @@ void frmMain::BuildMenus()
     }
 
     QMenu* mnuTransfer = addMenu(nullptr, "mnuTransfer", tr("&Transfer"));
-    mnuTransferProgram = AddAction(mnuTransfer, "mnuTransferProgram", tr("&Program to Radio"));
-    mnuTransferRead = AddAction(mnuTransfer, "mnuTransferRead", tr("&Read from Radio"));
+    QAction* mnuTransferProgram = AddAction(mnuTransfer, "mnuTransferProgram", tr("&Program to Radio"));
+    QAction* mnuTransferRead = AddAction(mnuTransfer, "mnuTransferRead", tr("&Read from Radio"));
 
     mnuDestination = addMenu(nullptr, "mnuDestination", tr("&Destination"));
     for (int k = 0; k < kDestinationEntryCount; ++k) {
@@ -242,9 +243,9 @@ void frmMain::BuildMenus()
     mnuOptionsSerialPortDevice = AddAction(mnuOptionsSerialPort, "mnuOptionsSerialPortDevice", QString());
 
     QMenu* mnuHelp = addMenu(nullptr, "mnuHelp", tr("&Help"));
-    mnuHelpContents = AddAction(mnuHelp, "mnuHelpContents", tr("&Contents"));
+    QAction* mnuHelpContents = AddAction(mnuHelp, "mnuHelpContents", tr("&Contents"));
     addSeparator(mnuHelp, "mnuHelpBar0");
-    mnuHelpAbout = AddAction(mnuHelp, "mnuHelpAbout", tr("&About JMB Version"));
+    QAction* mnuHelpAbout = AddAction(mnuHelp, "mnuHelpAbout", tr("&About JMB Version"));
 
     // The transfer and printing windows are wired by their own commands; until then the entries
     // are shown but cannot be chosen.
@@ -269,17 +270,12 @@ void frmMain::BuildToolBar()
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar->setMovable(false);
     tbToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    const std::map<std::string_view, QAction*> commands{
-        {"New", mnuFileNew},           {"Open", mnuFileOpen},         {"Save", mnuFileSave},
-        {"SaveAsDefault", mnuFileSaveAsDefault}, {"Print", mnuFilePrint}, {"Program", mnuTransferProgram},
-        {"Program2", mnuTransferProgram}, {"Read", mnuTransferRead},  {"Read2", mnuTransferRead},
-    };
     for (const ToolButton& button : kToolButtons) {
         if (!button.Key) {
             tbToolBar->addSeparator();
             continue;
         }
-        QAction* command = commands.at(button.Key);
+        QAction* command = findChild<QAction*>(QLatin1String(button.Command));
         QAction* action = tbToolBar->addAction(
             QIcon::fromTheme(QLatin1String(button.Theme), style()->standardIcon(button.Fallback)),
             tr(button.Label));

@@ -103,24 +103,11 @@ private:
     QStatusBar* sbStatusBar = nullptr;
     QLabel* m_statusPanel = nullptr;
 
-    QAction* mnuFileNew = nullptr;
-    QAction* mnuFileOpen = nullptr;
-    QAction* mnuFileSave = nullptr;
-    QAction* mnuFileSaveAs = nullptr;
-    QAction* mnuFileSaveAsDefault = nullptr;
-    QAction* mnuFilePrint = nullptr;
-    QAction* mnuFilePrintToFile = nullptr;
-    QAction* mnuFileExit = nullptr;
-    QMenu* mnuEditModel = nullptr;
     std::array<QAction*, 4> mnuEditModelEntries{};
-    QAction* mnuTransferProgram = nullptr;
-    QAction* mnuTransferRead = nullptr;
     QMenu* mnuDestination = nullptr;
     std::array<QAction*, kDestinationEntryCount> mnuDestinationChild{};
     std::array<QAction*, kComPortCount> mnuOptionsSerialPort1{};
     QAction* mnuOptionsSerialPortDevice = nullptr;
-    QAction* mnuHelpContents = nullptr;
-    QAction* mnuHelpAbout = nullptr;
 };
 
 }  // namespace kelpie
