@@ -1,0 +1,138 @@
+// ListGrids.cpp — column layouts and cell texts of the channel and directory lists.
+#include "edit/ListGrids.h"
+
+#include "model/Converters.h"
+#include "model/Models.h"
+#include "model/ValueTables.h"
+
+namespace kelpie {
+namespace {
+
+// The MV240 keeps no channel names; its lists stop before the "VS" column.
+bool ListsScramblerAndNames(int modelIndex)
+{
+    return HasChannelNames(modelIndex);
+}
+
+std::string PaddedLeft(std::string_view text, std::size_t width)
+{
+    return std::string(width > text.size() ? width - text.size() : 0, ' ') + std::string(text);
+}
+
+std::string PaddedRight(std::string_view text, std::size_t width)
+{
+    return std::string(text) + std::string(width > text.size() ? width - text.size() : 0, ' ');
+}
+
+// The scrambler code with its sign place (" 0" … " 3") when the scrambler is on.
+std::string ScrambleCell(int scramble)
+{
+    return (scramble & 4) != 0 ? SignedNumberText(scramble & 3) : "--";
+}
+
+std::vector<std::string> MarineRow(const ChannelRecord& ch, int slot, bool scramblerAndNames)
+{
+    const PlanEntry& plan = ChannelPlan().at(static_cast<std::size_t>(slot));
+    std::vector<std::string> row = {plan.Label,
+                                    FreqText3(ch.Duplex ? plan.RxFreqDuplex : plan.RxFreq),
+                                    FreqText3Or(plan.TxFreq, ch.RxOnly),
+                                    TxText(ch.TxEnable),
+                                    LowText(ch.LowPower),
+                                    UpText(ch.PowUp),
+                                    DupText(ch.Duplex),
+                                    MemText(ch.ScanMemory)};
+    if (scramblerAndNames) {
+        row.push_back(ScrambleCell(ch.Scramble));
+        row.push_back(ch.ChTag);
+    }
+    return row;
+}
+
+std::vector<std::string> ExtraRow(const ChannelRecord& ch, int n, bool full)
+{
+    // Showing a frequency must not change the record, so the raster correction works on a copy.
+    double rx = ch.Rxfreq;
+    double tx = ch.Txfreq;
+    std::vector<std::string> row = {std::to_string(n),
+                                    ch.Enable ? "[Enable]" : "",
+                                    DisplayCaseText(PaddedLeft(ch.CHDisplayL, 2)) +
+                                        DisplayCaseText(PaddedRight(ch.CHDisplayR, 2)),
+                                    FreqText4(rx),
+                                    FreqText4(tx),
+                                    LowText(ch.LowPower),
+                                    UpText(ch.PowUp),
+                                    MemText(ch.ScanMemory)};
+    if (full) {
+        row.push_back(ScrambleCell(ch.Scramble));
+        row.push_back(ch.ChTag);
+        row.push_back(NarrowText(ch.Narrow));
+        row.push_back(ToneText(ch, 1));
+        row.push_back(CmpText(ch.RxComp));
+        row.push_back(ToneText(ch, 0));
+    }
+    return row;
+}
+
+}  // namespace
+
+const ChannelBank& ChannelBankOf(const RadioData& data, int group)
+{
+    switch (group) {
+    case kGroupIntl:
+        return data.IntlChannels;
+    case kGroupCanada:
+        return data.CanadaChannels;
+    case kGroupBankE:
+        return data.ExpChannels;
+    default:
+        return data.UsaChannels;
+    }
+}
+
+std::vector<GridColumn> ChannelGridColumns(int group, int modelIndex)
+{
+    const bool full = ListsScramblerAndNames(modelIndex);
+    std::vector<GridColumn> columns;
+    if (group == kGroupBankE) {
+        columns = {{"CH", 800},  {"ENABLE", 1000}, {"DISP", 800}, {"RX[MHz]", 1000},
+                   {"TX[MHz]", 1000}, {"LOW", 600}, {"UP", 600},  {"MEM", 600}};
+        if (full) {
+            columns.insert(columns.end(), {{"VS", 600},
+                                           {"CH Name", 2000},
+                                           {"W/N", 600},
+                                           {"RxTone", 800},
+                                           {"Comp", 600},
+                                           {"TxTone", 800}});
+        }
+        return columns;
+    }
+    columns = {{"CH", 800}, {"RX[MHz]", 1000}, {"TX[MHz]", 1000}, {"TX", 600},
+               {"LOW", 600}, {"UP", 600},      {"DUP", 600},      {"MEM", 600}};
+    if (full)
+        columns.insert(columns.end(), {{"VS", 600}, {"CH Name", 2000}});
+    return columns;
+}
+
+std::vector<std::string> ChannelGridRow(const RadioData& data, int group, int index)
+{
+    const ChannelRecord& ch = ChannelBankOf(data, group).at(static_cast<std::size_t>(index));
+    const bool full = ListsScramblerAndNames(data.ModelIndex);
+    if (group == kGroupBankE)
+        return ExtraRow(ch, index + 1, full);
+    return MarineRow(ch, index, full);
+}
+
+std::vector<GridColumn> DirectoryGridColumns(DirectoryKind kind)
+{
+    return {{"No.", 800},
+            {kind == DirectoryKind::Individual ? "STATION NAME" : "GROUP NAME", 2500},
+            {"MMSI", 2150}};
+}
+
+std::vector<std::string> DirectoryGridRow(const RadioData& data, DirectoryKind kind, int n)
+{
+    const DirectoryEntry& entry = DirectoryOf(data, kind)[static_cast<std::size_t>(n - 1)];
+    return {std::to_string(n), entry.TagName, entry.Mmsid};
+}
+
+}  // namespace kelpie

@@ -1,0 +1,35 @@
+// ListGrids.h — the two list grids: the channel list of one bank and the list of one MMSI
+// directory, their columns by bank and model and the text of every cell.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "edit/PageTree.h"
+#include "model/RadioData.h"
+
+namespace kelpie {
+
+constexpr int kTwipsPerPixel = 15;
+
+struct GridColumn
+{
+    std::string Header;
+    int WidthTwips;
+};
+
+// The channel list of a group (kGroupUsa … kGroupBankE) in the records.
+const ChannelBank& ChannelBankOf(const RadioData& data, int group);
+
+// Columns of the channel list: the fixed-plan banks have 8 columns on the MV240 and 10 on the
+// others; the extra bank 8 on the MV240 and 14 on the others.
+std::vector<GridColumn> ChannelGridColumns(int group, int modelIndex);
+// The cells of channel `index` (list index from 0) of a group, one per column above.
+std::vector<std::string> ChannelGridRow(const RadioData& data, int group, int index);
+
+// Columns of a directory list: "No.", the station or group name and "MMSI".
+std::vector<GridColumn> DirectoryGridColumns(DirectoryKind kind);
+// The cells of directory entry n (from 1).
+std::vector<std::string> DirectoryGridRow(const RadioData& data, DirectoryKind kind, int n);
+
+}  // namespace kelpie

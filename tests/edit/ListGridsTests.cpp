@@ -1,0 +1,114 @@
+// ListGridsTests.cpp — the columns of both list grids by bank and model, and their cell texts.
+#include <gtest/gtest.h>
+
+#include "edit/ListGrids.h"
+#include "support/ResetData.h"
+
+namespace kelpie {
+namespace {
+
+std::vector<std::string> Headers(const std::vector<GridColumn>& columns)
+{
+    std::vector<std::string> headers;
+    for (const GridColumn& column : columns)
+        headers.push_back(column.Header);
+    return headers;
+}
+
+TEST(ListGrids, ColumnCountsByBankAndModel)
+{
+    const struct
+    {
+        int model;
+        std::size_t marine, extra;
+    } rows[] = {{0, 10, 14}, {1, 8, 8}, {2, 10, 14}, {3, 10, 14}, {4, 10, 14}, {5, 10, 14}, {6, 10, 14}};
+    for (const auto& row : rows) {
+        for (const int group : {kGroupUsa, kGroupIntl, kGroupCanada})
+            EXPECT_EQ(ChannelGridColumns(group, row.model).size(), row.marine) << row.model;
+        EXPECT_EQ(ChannelGridColumns(kGroupBankE, row.model).size(), row.extra) << row.model;
+    }
+    EXPECT_EQ(Headers(ChannelGridColumns(kGroupUsa, 5)),
+              (std::vector<std::string>{"CH", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP", "DUP", "MEM", "VS", "CH Name"}));
+    EXPECT_EQ(Headers(ChannelGridColumns(kGroupBankE, 5)),
+              (std::vector<std::string>{"CH", "ENABLE", "DISP", "RX[MHz]", "TX[MHz]", "LOW", "UP", "MEM", "VS",
+                                        "CH Name", "W/N", "RxTone", "Comp", "TxTone"}));
+    EXPECT_EQ(ChannelGridColumns(kGroupBankE, 5)[9].WidthTwips, 2000);
+    EXPECT_EQ(ChannelGridColumns(kGroupBankE, 5)[11].WidthTwips, 800);
+    EXPECT_EQ(ChannelGridColumns(kGroupUsa, 1)[7].Header, "MEM");
+}
+
+TEST(ListGrids, FixedPlanCellsComeFromThePlanAndTheFlags)
+{
+    RadioData data = ResetData(5);
+    ChannelRecord& ch16 = data.UsaChannels[32];
+    ch16 = ChannelRecord{};
+    ch16.TxEnable = ch16.LowPower = ch16.ScanMemory = true;
+    ch16.Scramble = 6;
+    ch16.ChTag = "DISTRESS";
+    EXPECT_EQ(ChannelGridRow(data, kGroupUsa, 32),
+              (std::vector<std::string>{"16", "156.800", "156.800", "TX", "LOW", "--", "---", "MEM", " 2", "DISTRESS"}));
+
+    ChannelRecord& ch01 = data.IntlChannels[2];
+    ch01 = ChannelRecord{};
+    ch01.Duplex = ch01.PowUp = true;
+    EXPECT_EQ(ChannelGridRow(data, kGroupIntl, 2),
+              (std::vector<std::string>{"01", "160.650", "156.050", "--", "---", "UP", "DUP", "---", "--", ""}));
+
+    ChannelRecord& ch01a = data.CanadaChannels[3];
+    ch01a = ChannelRecord{};
+    ch01a.RxOnly = true;
+    ch01a.Duplex = true;  // an "A" channel has no duplex frequency
+    EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[1], "---.---");
+    EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[2], "---.---");
+
+    data.ModelIndex = 1;
+    EXPECT_EQ(ChannelGridRow(data, kGroupUsa, 32).size(), 8u);
+}
+
+TEST(ListGrids, ExtraBankCellsShowTheRecordWithoutChangingIt)
+{
+    RadioData data = ResetData(5);
+    ChannelRecord& ch = data.ExpChannels[4];
+    ch = ChannelRecord{};
+    ch.Enable = ch.Narrow = ch.RxComp = true;
+    ch.CHDisplayL = "1";
+    ch.CHDisplayR = "B";
+    ch.Rxfreq = 151.8213;  // off both rasters: shown rounded down, kept as it is
+    ch.RxCTCSS = 9;
+    ch.TxDCS = 1;
+    ch.Scramble = 4;
+    ch.ChTag = "YARD";
+    EXPECT_EQ(ChannelGridRow(data, kGroupBankE, 4),
+              (std::vector<std::string>{"5", "[Enable]", " 1b ", "151.8200", "---.----", "---", "--", "---", " 0",
+                                        "YARD", "N ", "88.5Hz", "CMP", "N023"}));
+    EXPECT_EQ(ch.Rxfreq, 151.8213);
+
+    ch.Enable = ch.Narrow = false;
+    ch.RxCTCSS = 0;
+    ch.TxDCS = 0;
+    const std::vector<std::string> plain = ChannelGridRow(data, kGroupBankE, 4);
+    EXPECT_EQ(plain[1], "");
+    EXPECT_EQ(plain[10], "--");
+    EXPECT_EQ(plain[11], "-------");
+    EXPECT_EQ(plain[13], "-------");
+
+    data.ModelIndex = 1;
+    EXPECT_EQ(ChannelGridRow(data, kGroupBankE, 4).size(), 8u);
+}
+
+TEST(ListGrids, DirectoryListsNumberNameAndMmsi)
+{
+    EXPECT_EQ(Headers(DirectoryGridColumns(DirectoryKind::Individual)),
+              (std::vector<std::string>{"No.", "STATION NAME", "MMSI"}));
+    EXPECT_EQ(Headers(DirectoryGridColumns(DirectoryKind::Group)),
+              (std::vector<std::string>{"No.", "GROUP NAME", "MMSI"}));
+    EXPECT_EQ(DirectoryGridColumns(DirectoryKind::Group)[2].WidthTwips, 2150);
+
+    RadioData data = ResetData(0);
+    data.GroupDirectory[9] = {true, "FLEET", "0123456780"};
+    EXPECT_EQ(DirectoryGridRow(data, DirectoryKind::Group, 10), (std::vector<std::string>{"10", "FLEET", "0123456780"}));
+    EXPECT_EQ(DirectoryGridRow(data, DirectoryKind::Individual, 1), (std::vector<std::string>{"1", "", ""}));
+}
+
+}  // namespace
+}  // namespace kelpie
