@@ -106,7 +106,12 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     m_shell.DebugMode = m_env.Options.DebugMode;
-    m_shell.ErrorLogPath = (WritableOr(m_env.ProgramFolder, m_env.DataFolder) / "err.log").string();
+    const std::filesystem::path logFolder = WritableOr(m_env.ProgramFolder, m_env.DataFolder);
+    if (m_shell.DebugMode) {
+        std::error_code ignored;  // a log that cannot be written is ignored, as every log failure is
+        std::filesystem::create_directories(logFolder, ignored);
+    }
+    m_shell.ErrorLogPath = (logFolder / "err.log").string();
     m_ports = LoadPortDevices(m_env.Settings, m_env.Options.PortDevice.toStdString());
 
     for (const std::filesystem::path& folder : DefaultImageFolders(m_env.ProgramFolder)) {
@@ -471,7 +476,7 @@ void frmMain::SyncPortMenu()
             QStringLiteral("COM&%1  (%2)").arg(k + 1).arg(QString::fromStdString(m_ports.DeviceFor(k + 1))));
         mnuOptionsSerialPort1[k]->setChecked(k + 1 == m_shell.CommPort);
     }
-    mnuOptionsSerialPortDevice->setText(tr("&Device of COM%1...").arg(m_shell.CommPort));
+    mnuOptionsSerialPortDevice->setText(tr("Assign &Device to COM%1...").arg(m_shell.CommPort));
 }
 
 void frmMain::OnAssignPortDevice()

@@ -227,7 +227,7 @@ TEST_F(AppStart, PickingCom3StoresItAndMovesTheCheckMark)
     for (int k = 0; k < kComPortCount; ++k) {
         EXPECT_EQ(Action(("mnuOptionsSerialPort1_" + std::to_string(k)).c_str())->isChecked(), k == 2) << k;
     }
-    EXPECT_EQ(Action("mnuOptionsSerialPortDevice")->text(), "&Device of COM3...");
+    EXPECT_EQ(Action("mnuOptionsSerialPortDevice")->text(), "Assign &Device to COM3...");
 }
 
 TEST_F(AppStart, StoredPortOpensItsCheckedEntryAndItsAssignedDevice)
@@ -330,6 +330,14 @@ TEST_F(AppStart, UnloadAsksAboutChangedDataAndStoresTheGeometryOnlyWhenItCloses)
             EXPECT_EQ(Settings.Values.value("Settings/MainHeight"), QString::number(444 * 15));
         }
     }
+}
+
+TEST_F(AppStart, ClosingMinimisedLeavesTheStoredGeometry)
+{
+    frmMain& window = Start();
+    window.showMinimized();
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(Settings.Values.contains("Settings/MainWidth"));
 }
 
 TEST_F(AppStart, UnchangedDataClosesWithoutAQuestionAndStoredGeometryIsNotReadBack)
