@@ -364,21 +364,21 @@ void frmMain::OnOpen()
     if (!m_editor->CommitPage()) {
         return;
     }
-    BusyScope busy(m_fileUi);
+    // The wait cursor would cover the file dialog too: the window turns busy once a name is chosen.
     m_shell.CancelFlag = true;
-    const QString name =
-        Dialogs::OpenFileName(this, tr("Open"), FileFolder(), DialogFilter(kDataFileFilter));
-    if (!name.isEmpty()) {
-        FileRead2(m_data, m_shell, m_fileUi, name.toStdString());
-        if (!m_shell.ErrorFlag) {
-            m_shell.CurrentFileName = name.toStdString();
-            SetCaption();
-            m_shell.CancelFlag = false;
-        }
+    const QString name = Dialogs::OpenFileName(this, tr("Open"), FileFolder(), DialogFilter(kDataFileFilter));
+    if (name.isEmpty()) {
+        return;
     }
-    if (!m_shell.CancelFlag) {
-        RefreshAfterLoad();
+    BusyScope busy(m_fileUi);
+    FileRead2(m_data, m_shell, m_fileUi, name.toStdString());
+    if (m_shell.ErrorFlag) {
+        return;
     }
+    m_shell.CurrentFileName = name.toStdString();
+    SetCaption();
+    m_shell.CancelFlag = false;
+    RefreshAfterLoad();
 }
 
 bool frmMain::SaveData(bool current)
