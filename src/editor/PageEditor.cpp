@@ -1,70 +1,466 @@
-// PageEditor.cpp — tree, page stack and list grids of the main window.
+// PageEditor.cpp — tree, page stack and list grids of the main window. What a node is called,
+// which page it shows and what a grid cell says come from the edit layer; this file draws it.
 #include "editor/PageEditor.h"
 
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHash>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include "edit/ListGrids.h"
+#include "editor/Dialogs.h"
+#include "model/Models.h"
 
 using namespace Qt::StringLiterals;
 
 namespace kelpie {
+namespace {
+
+const QString kTreeHint = u"[Up]/[Down]/[Left]/[Right]:Change of a Selection item."_s;
+const QString kGridHint = u"[Double click],[Enter]:Jump the Setting screen."_s;
+
+constexpr int kTreeWidthTwips = 2500;
+constexpr int kTreeTopic = 1054;
+constexpr int kChannelGridTopic = 1022;
+constexpr int kDirectoryTopic = 1049;
+constexpr int kConnectionTopic = 1012;
+
+QString KeyOf(const QTreeWidgetItem* node)
+{
+    return node->data(0, Qt::UserRole).toString();
+}
+
+QString ParentKeyOf(const QTreeWidgetItem* node)
+{
+    return node->parent() ? KeyOf(node->parent()) : QString();
+}
+
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+void SetColumns(QTableWidget* grid, const std::vector<GridColumn>& columns)
+{
+    grid->setColumnCount(static_cast<int>(columns.size()));
+    QStringList headers;
+    for (const GridColumn& column : columns)
+        headers << Q(column.Header);
+    grid->setHorizontalHeaderLabels(headers);
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c)
+        grid->setColumnWidth(c, columns[static_cast<std::size_t>(c)].WidthTwips / kTwipsPerPixel);
+}
+
+void SetRow(QTableWidget* grid, int row, const std::vector<std::string>& cells)
+{
+    for (int c = 0; c < static_cast<int>(cells.size()); ++c)
+        grid->setItem(row, c, new QTableWidgetItem(Q(cells[static_cast<std::size_t>(c)])));
+}
+
+}  // namespace
 
 PageEditor::PageEditor(RadioData& data, ShellState& shell, QWidget* parent)
     : QWidget(parent), m_data(data), m_shell(shell)
 {
     setObjectName(u"PageEditor"_s);
     m_splitter = new QSplitter(this);
+    m_splitter->setObjectName(u"splitter"_s);
+    m_splitter->setChildrenCollapsible(false);
+
     tvTreeView = new QTreeWidget(m_splitter);
     tvTreeView->setObjectName(u"tvTreeView"_s);
     tvTreeView->setHeaderHidden(true);
+    tvTreeView->setProperty("helpTopic", kTreeTopic);
+    tvTreeView->installEventFilter(this);
+    connect(tvTreeView, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { OnNodeSelected(current); });
+    connect(tvTreeView, &QTreeWidget::itemExpanded, this, &PageEditor::OnNodeExpanded);
+
     m_pages = new QStackedWidget(m_splitter);
-    MSFlexGrid1 = new QTableWidget(m_pages);
-    MSFlexGrid1->setObjectName(u"MSFlexGrid1"_s);
-    MSFlexGrid2 = new QTableWidget(m_pages);
-    MSFlexGrid2->setObjectName(u"MSFlexGrid2"_s);
+    m_pages->setObjectName(u"pages"_s);
+    m_panels = {BuildGeneralPage(),
+                AddPanel(u"pictGrey"_s, QString()),
+                AddPanel(u"pictUsable"_s, u"Available CH Group Setup"_s),
+                AddPanel(u"pictCommon"_s, u"Common Setup"_s),
+                AddPanel(u"pictDSC"_s, u"DSC Setup"_s),
+                AddPanel(u"pictATIS"_s, u"ATIS Setup"_s),
+                AddPanel(u"pictB"_s, QString()),
+                AddPanel(u"pictC"_s, u"Channel"_s),
+                AddPanel(u"pictD"_s, u"Weather Channels"_s),
+                AddPanel(u"pictE"_s, QString()),
+                AddPanel(u"pictG"_s, u"Directory Entry"_s)};
+    MSFlexGrid1 = AddGrid(PanelOf(Page::ChannelList), u"MSFlexGrid1"_s);
+    MSFlexGrid1->setProperty("helpTopic", kChannelGridTopic);
+    MSFlexGrid2 = AddGrid(PanelOf(Page::DirectoryList), u"MSFlexGrid2"_s);
+    MSFlexGrid2->setProperty("helpTopic", kDirectoryTopic);
+    BringForward(PanelOf(Page::General));
+
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_splitter);
 }
 
-void PageEditor::BuildPageTree()
+QWidget* PageEditor::AddPanel(const QString& name, const QString& title)
 {
-    tvTreeView->clear();
+    auto* panel = new QWidget(m_pages);
+    panel->setObjectName(name);
+    auto* layout = new QVBoxLayout(panel);
+    if (!title.isEmpty()) {
+        auto* heading = new QLabel(title, panel);
+        QFont font = heading->font();
+        font.setBold(true);
+        heading->setFont(font);
+        layout->addWidget(heading);
+        layout->addStretch(1);
+    }
+    panel->setEnabled(false);
+    m_pages->addWidget(panel);
+    return panel;
 }
 
-void PageEditor::RefreshGroupCaptions() {}
+QTableWidget* PageEditor::AddGrid(QWidget* panel, const QString& name)
+{
+    auto* grid = new QTableWidget(panel);
+    grid->setObjectName(name);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
+    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->installEventFilter(this);
+    connect(grid, &QTableWidget::cellDoubleClicked, this, [this, grid] { JumpFromGrid(grid); });
+    panel->layout()->setContentsMargins(0, 0, 0, 0);
+    panel->layout()->addWidget(grid);
+    return grid;
+}
+
+QWidget* PageEditor::BuildGeneralPage()
+{
+    auto* page = new QWidget(m_pages);
+    page->setObjectName(u"pictGeneral"_s);
+    page->setProperty("helpTopic", kConnectionTopic);
+    auto* layout = new QVBoxLayout(page);
+
+    auto* title = new QLabel(QString::fromStdString(m_shell.ProductName) + u" – marine radio programming"_s, page);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
+    title->setFont(titleFont);
+    layout->addWidget(title);
+
+    auto* facts = new QFormLayout;
+    auto addFact = [&](const QString& caption, const QString& name) {
+        auto* value = new QLabel(page);
+        value->setObjectName(name);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        facts->addRow(caption, value);
+        return value;
+    };
+    m_generalModel = addFact(u"Model:"_s, u"lblGeneralModel"_s);
+    m_generalDestination = addFact(u"Destination:"_s, u"lblGeneralDestination"_s);
+    m_generalFile = addFact(u"Data file:"_s, u"lblGeneralFile"_s);
+    layout->addLayout(facts);
+
+    auto* steps = new QGroupBox(u"First steps"_s, page);
+    steps->setObjectName(u"fraGeneralSteps"_s);
+    auto* stepLayout = new QFormLayout(steps);
+    auto addStep = [&](const QString& caption, const QString& name, const QString& explanation,
+                       void (PageEditor::*requested)()) {
+        auto* button = new QPushButton(caption, steps);
+        button->setObjectName(name);
+        connect(button, &QPushButton::clicked, this, requested);
+        auto* text = new QLabel(explanation, steps);
+        text->setWordWrap(true);
+        stepLayout->addRow(button, text);
+    };
+    addStep(u"Read from Radio..."_s, u"cmdGeneralRead"_s, u"Copy the programming out of the radio."_s,
+            &PageEditor::ReadRadioRequested);
+    addStep(u"Open File..."_s, u"cmdGeneralOpen"_s, u"Load a data file (.dat) saved earlier."_s,
+            &PageEditor::OpenFileRequested);
+    addStep(u"New"_s, u"cmdGeneralNew"_s, u"Start again from the default programming of this model."_s,
+            &PageEditor::NewImageRequested);
+    layout->addWidget(steps);
+
+    m_generalCable = new QLabel(page);
+    m_generalCable->setObjectName(u"lblGeneralCable"_s);
+    m_generalCable->setWordWrap(true);
+    layout->addWidget(m_generalCable);
+    layout->addStretch(1);
+
+    m_pages->addWidget(page);
+    RefreshGeneralPage();
+    return page;
+}
+
+QWidget* PageEditor::PanelOf(Page page) const
+{
+    return m_panels.at(static_cast<std::size_t>(page));
+}
+
+void PageEditor::BringForward(QWidget* panel)
+{
+    for (QWidget* each : m_panels)
+        each->setEnabled(false);
+    m_pages->setCurrentWidget(panel);
+    panel->setEnabled(true);
+}
+
+void PageEditor::BuildPageTree()
+{
+    const QSignalBlocker blocker(tvTreeView);
+    tvTreeView->clear();
+    m_nodes.clear();
+    m_groupNodes.fill(nullptr);
+    m_current = nullptr;
+
+    QHash<QString, QTreeWidgetItem*> byKey;
+    QList<QTreeWidgetItem*> roots;
+    for (const PageNode& node : BuildPageNodes(m_data)) {
+        const QString key = Q(node.Key);
+        const QString parentKey = Q(node.ParentKey);
+        auto* item = parentKey.isEmpty() ? new QTreeWidgetItem : new QTreeWidgetItem(byKey.value(parentKey));
+        item->setText(0, Q(node.Text));
+        item->setData(0, Qt::UserRole, key);
+        if (parentKey.isEmpty())
+            roots << item;
+        byKey.insert(key, item);
+        m_nodes.push_back(item);
+    }
+    for (int group = 0; group < kGroupCount; ++group)
+        m_groupNodes[static_cast<std::size_t>(group)] = byKey.value(Q(GroupNodeKey(group)));
+    tvTreeView->addTopLevelItems(roots);
+    for (const QString& open : {u"General"_s, u"Program"_s}) {
+        if (QTreeWidgetItem* item = byKey.value(open))
+            item->setExpanded(true);
+    }
+}
+
+void PageEditor::RefreshGroupCaptions()
+{
+    for (int group = 0; group < kGroupCount; ++group) {
+        if (QTreeWidgetItem* node = m_groupNodes[static_cast<std::size_t>(group)]) {
+            node->setText(0, Q(GroupCaption(node->text(0).toStdString(),
+                                            m_data.UsableGroups[static_cast<std::size_t>(group)])));
+        }
+    }
+}
+
+void PageEditor::OnNodeExpanded(QTreeWidgetItem* node)
+{
+    const std::optional<PageChoice> list = ChoosePage(KeyOf(node).toStdString(), ParentKeyOf(node).toStdString());
+    if (!list || list->page != Page::DirectoryList)
+        return;
+    const std::span<const DirectoryEntry> entries = DirectoryOf(m_data, list->directory);
+    for (int i = 0; i < node->childCount() && i < static_cast<int>(entries.size()); ++i) {
+        QTreeWidgetItem* child = node->child(i);
+        child->setText(0, Q(EnableCaption(child->text(0).toStdString(), entries[static_cast<std::size_t>(i)].Enabled)));
+    }
+}
 
 void PageEditor::ShowPage(QTreeWidgetItem* node)
 {
-    Q_UNUSED(node);
+    // Filling a page fires its controls' change events; showing must never mark the data changed.
+    const bool dataChanged = m_shell.DataChanged;
+    m_shell.CancelFlag = true;
+
+    const QString key = KeyOf(node);
+    if (const std::optional<PageChoice> choice = ChoosePage(key.toStdString(), ParentKeyOf(node).toStdString())) {
+        switch (choice->page) {
+        case Page::General:
+            RefreshGeneralPage();
+            break;
+        case Page::ChannelList:
+            FillChannelGrid(choice->group);
+            break;
+        case Page::DirectoryList:
+            FillDirectoryGrid(choice->directory);
+            break;
+        default:
+            break;
+        }
+        BringForward(PanelOf(choice->page));
+    }
+
+    emit StatusText(kTreeHint);
+    m_shell.CancelFlag = false;
+    m_shell.DataChanged = dataChanged;
+    emit PageShown(key);
+}
+
+void PageEditor::FillChannelGrid(int group)
+{
+    MSFlexGrid1->hide();
+    MSFlexGrid1->clearContents();
+    SetColumns(MSFlexGrid1, ChannelGridColumns(group, m_data.ModelIndex));
+    const int rows = static_cast<int>(ChannelBankOf(m_data, group).size());
+    MSFlexGrid1->setRowCount(rows);
+    for (int r = 0; r < rows; ++r)
+        SetRow(MSFlexGrid1, r, ChannelGridRow(m_data, group, r));
+    MSFlexGrid1->setCurrentCell(0, 0);
+    MSFlexGrid1->show();
+}
+
+void PageEditor::FillDirectoryGrid(DirectoryKind kind)
+{
+    MSFlexGrid2->hide();
+    MSFlexGrid2->clearContents();
+    SetColumns(MSFlexGrid2, DirectoryGridColumns(kind));
+    const int rows = static_cast<int>(DirectoryOf(m_data, kind).size());
+    MSFlexGrid2->setRowCount(rows);
+    for (int n = 1; n <= rows; ++n)
+        SetRow(MSFlexGrid2, n - 1, DirectoryGridRow(m_data, kind, n));
+    MSFlexGrid2->setCurrentCell(0, 0);
+    MSFlexGrid2->show();
+}
+
+QString PageEditor::ChannelPageText(const QString& name) const
+{
+    const auto* box = PanelOf(Page::Channel)->findChild<QLineEdit*>(name);
+    return box ? box->text() : QString();
 }
 
 bool PageEditor::CommitPage()
 {
-    return true;
+    QWidget* channelPage = PanelOf(Page::Channel);
+    if (!channelPage->isEnabled())
+        return true;
+    const auto* enable = channelPage->findChild<QCheckBox*>(u"chkCEnable"_s);
+    const auto* rx = channelPage->findChild<QLineEdit*>(u"txtCRF"_s);
+    if (!enable || !rx)
+        return true;
+    const QString number = ChannelPageText(u"txtCN_0"_s) + ChannelPageText(u"txtCN_1"_s);
+    if (!RefusesChannelPage(enable->isChecked(), !rx->isReadOnly(), rx->text().toStdString(), number.toStdString()))
+        return true;
+    Dialogs::Message(this, u"Data Error!!\r\nPlease input correct data."_s, Q(m_shell.ProgramTitle),
+                     MessageIcon::Exclamation, MessageButtons::Ok);
+    return false;
+}
+
+void PageEditor::OnNodeSelected(QTreeWidgetItem* node)
+{
+    emit StatusText(kTreeHint);
+    if (!node || node == m_current)
+        return;
+    if (!CommitPage()) {
+        // The click's own selection update comes after this event; jump back once it is done.
+        QTimer::singleShot(0, this, [this] {
+            const QSignalBlocker blocker(tvTreeView);
+            tvTreeView->setCurrentItem(m_current);
+        });
+        return;
+    }
+    m_current = node;
+    if (tvTreeView->currentItem() != node) {
+        const QSignalBlocker blocker(tvTreeView);
+        tvTreeView->setCurrentItem(node);
+        tvTreeView->scrollToItem(node);
+    }
+    ShowPage(node);
 }
 
 void PageEditor::SelectNodeByKey(const QString& key)
 {
-    Q_UNUSED(key);
+    for (QTreeWidgetItem* node : m_nodes) {
+        if (KeyOf(node) == key) {
+            OnNodeSelected(node);
+            return;
+        }
+    }
 }
 
-void PageEditor::PrepareForNewData() {}
+void PageEditor::JumpFromGrid(QTableWidget* grid)
+{
+    const int row = grid->currentRow();
+    if (row < 0)
+        return;
+    const QTableWidgetItem* chCell = grid->item(row, 0);
+    const std::string key =
+        GridJumpKey(CurrentKey().toStdString(), row + 1, chCell ? chCell->text().toStdString() : std::string());
+    if (!key.empty())
+        SelectNodeByKey(Q(key));
+}
 
-void PageEditor::ShowCurrentPageAgain() {}
+void PageEditor::showEvent(QShowEvent* event)
+{
+    // The tree starts 2500 twips wide; the pages take the rest, and later the user's own split.
+    if (!m_splitterPlaced) {
+        const int treeWidth = kTreeWidthTwips / kTwipsPerPixel;
+        m_splitter->setSizes({treeWidth, std::max(1, m_splitter->width() - treeWidth - m_splitter->handleWidth())});
+        m_splitterPlaced = true;
+    }
+    QWidget::showEvent(event);
+}
+
+bool PageEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn)
+        emit StatusText(watched == tvTreeView ? kTreeHint : kGridHint);
+    if (event->type() == QEvent::KeyPress && watched != tvTreeView) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            JumpFromGrid(static_cast<QTableWidget*>(watched));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PageEditor::PrepareForNewData()
+{
+    MSFlexGrid1->setRowCount(0);
+    MSFlexGrid2->setRowCount(0);
+    BringForward(PanelOf(Page::General));
+    RefreshGeneralPage();
+}
+
+void PageEditor::ShowCurrentPageAgain()
+{
+    if (m_current)
+        ShowPage(m_current);
+}
 
 QString PageEditor::CurrentKey() const
 {
-    return QString();
+    return m_current ? KeyOf(m_current) : QString();
 }
 
 void PageEditor::SetDestinationName(const QString& name)
 {
     m_destinationName = name;
+    RefreshGeneralPage();
 }
 
-void PageEditor::RefreshGeneralPage() {}
+void PageEditor::RefreshGeneralPage()
+{
+    const ModelInfo& model = ModelOf(m_data.ModelIndex);
+    m_generalModel->setText(Q(m_shell.ModelName) + u" series, for the "_s + QString::fromLatin1(model.Model) +
+                            u" radio"_s);
+    m_generalDestination->setText(m_destinationName.isEmpty() ? u"none loaded (built-in defaults)"_s
+                                                               : m_destinationName);
+    const QString file = Q(m_shell.CurrentFileName);
+    m_generalFile->setText(file.isEmpty() ? u"not saved yet: the data exists only in this window"_s
+                                          : QFileInfo(file).fileName());
+    m_generalFile->setToolTip(file);
+    m_generalCable->setText(u"Connect the JMB cable between the PC serial port (COM%1) and the radio.\n"
+                            u"To read or program, hold [PRESET]+[DOWN]+[SQL] on the radio while turning it on."_s
+                                .arg(m_shell.CommPort));
+}
 
 }  // namespace kelpie

@@ -4,7 +4,9 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
 
+#include "edit/PageTree.h"
 #include "model/RadioData.h"
 #include "model/ShellState.h"
 
@@ -39,17 +41,46 @@ signals:
     void ReadRadioRequested();             // start-page buttons
     void OpenFileRequested();
     void NewImageRequested();
+    void PageShown(const QString& key);  // a node's page was shown (filled) by ShowPage
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    static constexpr int kPanelCount = 11;
+
+    QWidget* AddPanel(const QString& name, const QString& title);
+    QWidget* BuildGeneralPage();
+    QTableWidget* AddGrid(QWidget* panel, const QString& name);
+    QWidget* PanelOf(Page page) const;
+    void BringForward(QWidget* panel);
+    void OnNodeSelected(QTreeWidgetItem* node);
+    void OnNodeExpanded(QTreeWidgetItem* node);
+    void FillChannelGrid(int group);
+    void FillDirectoryGrid(DirectoryKind kind);
+    void JumpFromGrid(QTableWidget* grid);
+    QString ChannelPageText(const QString& name) const;
+
     RadioData& m_data;
     ShellState& m_shell;
     QString m_destinationName;
 
     QSplitter* m_splitter = nullptr;
+    bool m_splitterPlaced = false;
     QTreeWidget* tvTreeView = nullptr;
     QStackedWidget* m_pages = nullptr;
+    std::array<QWidget*, kPanelCount> m_panels{};  // pictGeneral … pictG, in the order of Page
     QTableWidget* MSFlexGrid1 = nullptr;
     QTableWidget* MSFlexGrid2 = nullptr;
+    QLabel* m_generalModel = nullptr;
+    QLabel* m_generalDestination = nullptr;
+    QLabel* m_generalFile = nullptr;
+    QLabel* m_generalCable = nullptr;
+
+    std::vector<QTreeWidgetItem*> m_nodes;                    // in the order they were added
+    std::array<QTreeWidgetItem*, kGroupCount> m_groupNodes{};  // USA, INTL, CANADA, extra bank
+    QTreeWidgetItem* m_current = nullptr;                     // the current node
 };
 
 }  // namespace kelpie
