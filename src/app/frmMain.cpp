@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QSplitter>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStyle>
 
@@ -27,7 +27,6 @@ namespace kelpie {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int kSplitterTwips = 2500;  // tree width
 constexpr int kMainWidth = 607;
 constexpr int kMainHeight = 444;
 constexpr int kNewDelayMs = 100;
@@ -137,8 +136,13 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     connect(m_editor, &PageEditor::StatusText, m_statusPanel, &QLabel::setText);
     connect(m_editor, &PageEditor::OpenFileRequested, this, &frmMain::OnOpen);
     connect(m_editor, &PageEditor::NewImageRequested, this, &frmMain::OnNew);
-    connect(m_editor, &PageEditor::ReadRadioRequested, findChild<QAction*>(QStringLiteral("mnuTransferRead")),
-            &QAction::trigger);
+    // The start page's read button follows the menu entry it stands for.
+    QAction* read = findChild<QAction*>(QStringLiteral("mnuTransferRead"));
+    connect(m_editor, &PageEditor::ReadRadioRequested, read, &QAction::trigger);
+    if (auto* readButton = m_editor->findChild<QPushButton*>(QStringLiteral("cmdGeneralRead"))) {
+        readButton->setEnabled(read->isEnabled());
+        connect(read, &QAction::enabledChanged, readButton, &QPushButton::setEnabled);
+    }
 
     m_newTimer.setSingleShot(true);
     m_newTimer.setInterval(kNewDelayMs);
@@ -166,11 +170,7 @@ void frmMain::Load()
     m_shell.RetryCount = 1;
     SelectCommPort(m_shell.CommPort - 1, false);
 
-    resize(kMainWidth, kMainHeight);
-    if (auto* splitter = m_editor->findChild<QSplitter*>()) {
-        const int treeWidth = kSplitterTwips / kTwipsPerPixel;
-        splitter->setSizes({treeWidth, kMainWidth - treeWidth});
-    }
+    resize(kMainWidth, kMainHeight);  // the editor puts its splitter when it first shows
     ChannelPlan();
     WxPlan();
     NewImage(true);
@@ -540,8 +540,13 @@ void frmMain::OnLoadHex()
 
 void frmMain::OpenHelpForFocus()
 {
+    OpenHelpFor(focusWidget());
+}
+
+void frmMain::OpenHelpFor(QWidget* control)
+{
     int topic = 0;
-    for (QWidget* widget = QApplication::focusWidget(); widget && topic == 0; widget = widget->parentWidget()) {
+    for (QWidget* widget = control; widget && topic == 0; widget = widget->parentWidget()) {
         topic = widget->property(kHelpTopicProperty).toInt();
     }
     QString error;
@@ -574,7 +579,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
             if (key->modifiers() != Qt::NoModifier) {
                 break;
             }
-            OpenHelpForFocus();
+            OpenHelpFor(static_cast<QWidget*>(watched));
             return true;
         case Qt::Key_F2:
             if (!control) {

@@ -79,6 +79,8 @@ private:
     void OnAssignPortDevice();
     void OnSaveHex();
     void OnLoadHex();
+    // The help topic of the control (its "helpTopic", or its nearest parent's); none: the overview.
+    void OpenHelpFor(QWidget* control);
     void OpenHelpForFocus();
     void OnAbout();
 

@@ -44,6 +44,11 @@ TEST_F(AppHelp, F1OnTheTreeOpensItsTopicAndUnloadClosesHelpEvenWhenCancelled)
     EXPECT_EQ(help->source().fragment(), "topic1054");
     EXPECT_TRUE(help->source().path().endsWith("Kelpie.html"));
 
+    // Help Contents does what F1 does.
+    help->setSource(QUrl());
+    Action("mnuHelpContents")->trigger();
+    EXPECT_EQ(help->source().fragment(), "topic1054");
+
     window.Shell().DataChanged = true;
     Dialogs::AnswerNext(MessageAnswer::Cancel);
     EXPECT_FALSE(window.close());
