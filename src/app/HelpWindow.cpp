@@ -64,10 +64,11 @@ bool HelpSystem::ShowHelpTopic(QWidget* owner, int topic, QString& error)
         return false;
     }
     std::erase_if(m_windows, [](const QPointer<HelpWindow>& window) { return window.isNull(); });
-    const auto own = std::find_if(m_windows.begin(), m_windows.end(), [owner](const QPointer<HelpWindow>& window) {
-        return window->parentWidget() == owner;
-    });
-    HelpWindow* window = own != m_windows.end() ? own->data() : m_windows.emplace_back(new HelpWindow(owner)).data();
+    const auto own =
+        std::find_if(m_windows.begin(), m_windows.end(),
+                     [owner](const QPointer<HelpWindow>& window) { return window->parentWidget() == owner; });
+    HelpWindow* window =
+        own != m_windows.end() ? own->data() : m_windows.emplace_back(new HelpWindow(owner)).data();
     window->ShowTopic(helpFile, topic);
     window->show();
     window->raise();

@@ -25,7 +25,8 @@ MessageAnswer WindowFileUi::ShowMessage(std::string_view text, std::string_view 
                                         MessageButtons buttons)
 {
     return Dialogs::Message(&m_window, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                            QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())), icon, buttons);
+                            QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())), icon,
+                            buttons);
 }
 
 void WindowFileUi::Pause(int milliseconds)

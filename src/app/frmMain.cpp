@@ -9,7 +9,6 @@
 #include <QStandardPaths>
 #include <QStyle>
 
-
 #include "app/frmAbout.h"
 #include "app/frmPortDevice.h"
 #include "editor/Dialogs.h"
@@ -50,7 +49,8 @@ bool ChecksSeriesEntry(int model)
 // names its own patterns), one per line of the file-type list.
 QString DialogFilter(std::string_view filter)
 {
-    const QStringList parts = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(u'|');
+    const QStringList parts =
+        QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(u'|');
     QStringList descriptions;
     for (qsizetype i = 0; i < parts.size(); i += 2) {
         descriptions << parts[i];
@@ -73,7 +73,7 @@ std::filesystem::path WritableOr(const std::filesystem::path& folder, const std:
 // The toolbar's twelve buttons in order, separators included: key, tool tip, short label, icon.
 struct ToolButton
 {
-    const char* Key;  // nullptr: a separator
+    const char* Key;      // nullptr: a separator
     const char* Command;  // the menu entry it runs
     const char* Tip;
     const char* Label;
@@ -85,7 +85,8 @@ constexpr std::array<ToolButton, 12> kToolButtons{{
     {"Open", "mnuFileOpen", "Open...", "Open", "document-open", QStyle::SP_DialogOpenButton},
     {"Save", "mnuFileSave", "Save", "Save", "document-save", QStyle::SP_DialogSaveButton},
     {nullptr, nullptr, "", "", "", QStyle::SP_CustomBase},
-    {"SaveAsDefault", "mnuFileSaveAsDefault", "Save As Default", "Default", "document-save-as", QStyle::SP_DriveHDIcon},
+    {"SaveAsDefault", "mnuFileSaveAsDefault", "Save As Default", "Default", "document-save-as",
+     QStyle::SP_DriveHDIcon},
     {nullptr, nullptr, "", "", "", QStyle::SP_CustomBase},
     {"Print", "mnuFilePrint", "Print", "Print", "document-print", QStyle::SP_FileDialogDetailedView},
     {nullptr, nullptr, "", "", "", QStyle::SP_CustomBase},
@@ -307,7 +308,8 @@ void frmMain::NewImage(bool reload)
     ResetEditModel(m_data);
     m_editor->PrepareForNewData();
     if (reload) {
-        if (BuildDestinationList(m_destinations, m_data, m_shell, m_env.Settings, m_fileUi, m_env.ProgramFolder)) {
+        if (BuildDestinationList(m_destinations, m_data, m_shell, m_env.Settings, m_fileUi,
+                                 m_env.ProgramFolder)) {
             m_editor->PrepareForNewData();
         }
         SyncDestinationMenu();
@@ -409,8 +411,8 @@ void frmMain::OnModelSwitch()
     if (!IsSeriesModel(m_data.ModelIndex)) {
         const QString text = QStringLiteral("Do yo want to program the %1 series?")
                                  .arg(QString::fromStdString(ModelNameOf(kSeriesSwitchModel)));
-        if (Dialogs::Message(this, text, ProgramTitle(), MessageIcon::Exclamation, MessageButtons::OkCancel) ==
-            MessageAnswer::Ok) {
+        if (Dialogs::Message(this, text, ProgramTitle(), MessageIcon::Exclamation,
+                             MessageButtons::OkCancel) == MessageAnswer::Ok) {
             m_data.ModelIndex = kSeriesSwitchModel;
             m_shell.ModelName = ModelNameOf(kSeriesSwitchModel);
             StoreModelIndex(m_env.Settings, m_data);
@@ -427,8 +429,8 @@ void frmMain::OnDestination(int entry)
     if (!checked) {
         const QString text = QStringLiteral("Do yo want to change to %1?")
                                  .arg(QString::fromStdString(m_destinations.Entries[entry].Caption));
-        if (Dialogs::Message(this, text, ProgramTitle(), MessageIcon::Exclamation, MessageButtons::OkCancel) ==
-            MessageAnswer::Cancel) {
+        if (Dialogs::Message(this, text, ProgramTitle(), MessageIcon::Exclamation,
+                             MessageButtons::OkCancel) == MessageAnswer::Cancel) {
             SyncDestinationMenu();
             return;
         }
@@ -508,8 +510,8 @@ void frmMain::OnSaveHex()
     if (!m_shell.DebugMode || !m_editor->CommitPage()) {
         return;
     }
-    const QString name =
-        Dialogs::SaveFileName(this, tr("Save Hex File"), ToQString(m_env.ProgramFolder), DialogFilter(kHexFileFilter), QString());
+    const QString name = Dialogs::SaveFileName(this, tr("Save Hex File"), ToQString(m_env.ProgramFolder),
+                                               DialogFilter(kHexFileFilter), QString());
     if (name.isEmpty()) {
         m_shell.CancelFlag = true;
         return;
@@ -523,8 +525,8 @@ void frmMain::OnLoadHex()
     if (!m_shell.DebugMode) {
         return;
     }
-    const QString name =
-        Dialogs::OpenFileName(this, tr("Open Hex File"), ToQString(m_env.ProgramFolder), DialogFilter(kHexFileFilter));
+    const QString name = Dialogs::OpenFileName(this, tr("Open Hex File"), ToQString(m_env.ProgramFolder),
+                                               DialogFilter(kHexFileFilter));
     if (name.isEmpty()) {
         m_shell.CancelFlag = true;
         return;

@@ -28,7 +28,8 @@ struct TestSettings : SettingsStore
     }
     void SaveSetting(std::string_view section, std::string_view key, std::string_view value) override
     {
-        Values.insert(Key(section, key), QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+        Values.insert(Key(section, key),
+                      QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
     }
     static QString Key(std::string_view section, std::string_view key)
     {
@@ -74,7 +75,8 @@ protected:
     {
         StartOptions options;
         options.DebugMode = debugMode;
-        m_window = std::make_unique<frmMain>(AppEnvironment{Settings, Program.Path, Program / "data", options, false});
+        m_window = std::make_unique<frmMain>(
+            AppEnvironment{Settings, Program.Path, Program / "data", options, false});
         m_window->show();
         return *m_window;
     }
@@ -93,9 +95,9 @@ protected:
     {
         const QByteArray bytes = FileBytes(file);
         const auto image = m_window->Data().RadioImage.Bytes(0, static_cast<int>(bytes.size()));
-        if (!bytes.isEmpty() && std::equal(image.begin(), image.end(), bytes.begin(), [](std::uint8_t a, char b) {
-                return a == static_cast<std::uint8_t>(b);
-            })) {
+        if (!bytes.isEmpty() &&
+            std::equal(image.begin(), image.end(), bytes.begin(),
+                       [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); })) {
             return ::testing::AssertionSuccess();
         }
         return ::testing::AssertionFailure() << "image differs from " << file;

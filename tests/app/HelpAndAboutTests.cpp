@@ -16,9 +16,10 @@ void WriteHelpFile(const std::filesystem::path& folder)
 {
     QFile file(QString::fromStdString((folder / "Kelpie.html").string()));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("<html><body><h1>Kelpie</h1>"
-               "<h2><a name=\"topic1012\"></a>Connecting the radio</h2><p>Cable.</p>"
-               "<h2><a name=\"topic1054\"></a>The page tree</h2><p>Pages.</p></body></html>");
+    file.write(
+        "<html><body><h1>Kelpie</h1>"
+        "<h2><a name=\"topic1012\"></a>Connecting the radio</h2><p>Cable.</p>"
+        "<h2><a name=\"topic1054\"></a>The page tree</h2><p>Pages.</p></body></html>");
 }
 
 QTextBrowser* OpenHelp(frmMain& window)

@@ -14,16 +14,9 @@ struct DebugCase
 TEST(StartOptions, DebugSwitchIsAWholePieceInAnyLetterCase)
 {
     const DebugCase cases[] = {
-        {{}, false},
-        {{"/D"}, true},
-        {{"/d"}, true},
-        {{"file.dat", "/D"}, true},
-        {{"a /d b"}, true},
-        {{"/DX"}, false},
-        {{"x/D"}, false},
-        {{"/D:"}, false},
-        {{"D"}, false},
-        {{"/Debug"}, false},
+        {{}, false},        {{"/D"}, true},      {{"/d"}, true},   {{"file.dat", "/D"}, true},
+        {{"a /d b"}, true}, {{"/DX"}, false},    {{"x/D"}, false}, {{"/D:"}, false},
+        {{"D"}, false},     {{"/Debug"}, false},
     };
     for (const DebugCase& c : cases) {
         QString error;

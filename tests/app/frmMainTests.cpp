@@ -83,7 +83,8 @@ TEST_F(AppStart, MenusCarryTheirCaptionsAndPendingCommandsAreDisabled)
     for (const char* hidden : {"mnuEditModel2", "mnuEditModel3", "mnuEditModel4"}) {
         EXPECT_FALSE(Action(hidden)->isVisible() || Action(hidden)->isEnabled()) << hidden;
     }
-    for (const char* pending : {"mnuFilePrint", "mnuFilePrintToFile", "mnuTransferProgram", "mnuTransferRead"}) {
+    for (const char* pending :
+         {"mnuFilePrint", "mnuFilePrintToFile", "mnuTransferProgram", "mnuTransferRead"}) {
         EXPECT_FALSE(Action(pending)->isEnabled()) << pending;
     }
     EXPECT_EQ(Action("mnuFileNew")->shortcut(), QKeySequence(QKeySequence::New));
@@ -98,10 +99,18 @@ TEST_F(AppStart, ToolbarHasTwelveButtonsWithOneProgramAndOneReadShown)
     const QList<QAction*> buttons = Window().findChild<QToolBar*>("tbToolBar")->actions();
     ASSERT_EQ(buttons.size(), 12);
     const std::pair<const char*, const char*> keys[] = {
-        {"New", "New"},       {"Open", "Open..."},           {"Save", "Save"},
-        {nullptr, nullptr},   {"SaveAsDefault", "Save As Default"}, {nullptr, nullptr},
-        {"Print", "Print"},   {nullptr, nullptr},            {"Program", "Program to Radio"},
-        {"Program2", "Program to Radio"}, {"Read", "Read from Radio"}, {"Read2", "Read from Radio"},
+        {"New", "New"},
+        {"Open", "Open..."},
+        {"Save", "Save"},
+        {nullptr, nullptr},
+        {"SaveAsDefault", "Save As Default"},
+        {nullptr, nullptr},
+        {"Print", "Print"},
+        {nullptr, nullptr},
+        {"Program", "Program to Radio"},
+        {"Program2", "Program to Radio"},
+        {"Read", "Read from Radio"},
+        {"Read2", "Read from Radio"},
     };
     for (int i = 0; i < 12; ++i) {
         if (!keys[i].first) {
@@ -276,8 +285,8 @@ TEST_F(AppStart, EnterIsSwallowedOnTheFormButReachesTheGrids)
         int Count = 0;
         bool eventFilter(QObject*, QEvent* event) override
         {
-            Count += event->type() == QEvent::KeyPress &&
-                     static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return;
+            Count +=
+                event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return;
             return false;
         }
     } counter;
