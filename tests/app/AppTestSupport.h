@@ -1,5 +1,5 @@
-// AppTestSupport.h — a main window started on a temporary program folder (the supplied default
-// images copied in) and in-memory settings, and the helpers the window tests share.
+// AppTestSupport.h — a main window started on a temporary program folder holding the supplied
+// default images, with settings in memory, and the helpers the window tests share.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@
 
 namespace kelpie {
 
-// Per-user settings kept in memory, by "section/key", so that a test never touches the user's.
+// Settings by "section/key", never the user's.
 struct TestSettings : SettingsStore
 {
     std::optional<std::string> GetSetting(std::string_view section, std::string_view key) const override
@@ -28,18 +28,15 @@ struct TestSettings : SettingsStore
     }
     void SaveSetting(std::string_view section, std::string_view key, std::string_view value) override
     {
-        Values.insert(Key(section, key),
-                      QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+        Values.insert(Key(section, key), QString::fromStdString(std::string(value)));
     }
     static QString Key(std::string_view section, std::string_view key)
     {
         return QString::fromStdString(std::string(section) + "/" + std::string(key));
     }
-
     QHash<QString, QString> Values;
 };
 
-// A temporary folder, removed with its contents.
 struct TestFolder
 {
     QTemporaryDir Dir;
@@ -51,6 +48,18 @@ inline QByteArray FileBytes(const std::filesystem::path& file)
 {
     QFile in(QString::fromStdString(file.string()));
     return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+inline QString Name(const std::filesystem::path& file)
+{
+    return QString::fromStdString(file.string());
+}
+
+// The caption without a file, or with the file name part in front.
+inline QString Caption(const QString& fileName = {})
+{
+    const QString program = QStringLiteral("Kelpie  PC Program for MV230 Series");
+    return fileName.isEmpty() ? program : fileName + QStringLiteral(" - ") + program;
 }
 
 class AppTest : public testing::Test
@@ -81,41 +90,21 @@ protected:
         return *m_window;
     }
 
-    frmMain& Window() { return *m_window; }
-
-    QAction* Action(const char* name) const
+    QAction* Action(const QString& name) const
     {
-        QAction* action = m_window->findChild<QAction*>(QLatin1String(name));
-        EXPECT_NE(action, nullptr) << name;
+        QAction* action = m_window->findChild<QAction*>(name);
+        EXPECT_NE(action, nullptr) << name.toStdString();
         return action;
     }
 
     // The image holds exactly the bytes of the file.
-    ::testing::AssertionResult ImageIs(const std::filesystem::path& file) const
+    bool ImageIs(const std::filesystem::path& file) const
     {
         const QByteArray bytes = FileBytes(file);
         const auto image = m_window->Data().RadioImage.Bytes(0, static_cast<int>(bytes.size()));
-        if (!bytes.isEmpty() &&
-            std::equal(image.begin(), image.end(), bytes.begin(),
-                       [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); })) {
-            return ::testing::AssertionSuccess();
-        }
-        return ::testing::AssertionFailure() << "image differs from " << file;
-    }
-
-    QString Caption(const QString& fileName = {}) const
-    {
-        const QString program = QStringLiteral("Kelpie  PC Program for MV230 Series");
-        return fileName.isEmpty() ? program : fileName + QStringLiteral(" - ") + program;
-    }
-
-    std::vector<QString> ShownTexts() const
-    {
-        std::vector<QString> texts;
-        for (const ShownMessage& shown : Dialogs::Shown()) {
-            texts.push_back(shown.text);
-        }
-        return texts;
+        return !bytes.isEmpty() &&
+               std::equal(image.begin(), image.end(), bytes.begin(),
+                          [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); });
     }
 
     TestFolder Program;
