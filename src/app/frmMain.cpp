@@ -172,7 +172,7 @@ void frmMain::Load()
     SelectCommPort(m_shell.CommPort - 1, false);
 
     resize(kMainWidth, kMainHeight);  // the editor puts its splitter when it first shows
-    ChannelPlan();
+    ChannelPlan();  // the marine channel plan and the weather table, built once for the run
     WxPlan();
     NewImage(true);
     m_shell.DataChanged = false;
@@ -408,7 +408,9 @@ bool frmMain::SaveData(bool current)
 
 void frmMain::OnModelSwitch()
 {
-    if (!IsSeriesModel(m_data.ModelIndex)) {
+    // The page's input is checked before the model changes: a refused page would otherwise stop
+    // the reset and leave the old model's records under the new model number.
+    if (!IsSeriesModel(m_data.ModelIndex) && m_editor->CommitPage()) {
         const QString text = QStringLiteral("Do yo want to program the %1 series?")
                                  .arg(QString::fromStdString(ModelNameOf(kSeriesSwitchModel)));
         if (Dialogs::Message(this, text, ProgramTitle(), MessageIcon::Exclamation,
