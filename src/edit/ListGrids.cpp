@@ -53,15 +53,15 @@ std::vector<std::string> ExtraRow(const ChannelRecord& ch, int n, bool full)
     // Showing a frequency must not change the record, so the raster correction works on a copy.
     double rx = ch.Rxfreq;
     double tx = ch.Txfreq;
-    std::vector<std::string> row = {std::to_string(n),
-                                    ch.Enable ? "[Enable]" : "",
-                                    DisplayCaseText(PaddedLeft(ch.CHDisplayL, 2)) +
-                                        DisplayCaseText(PaddedRight(ch.CHDisplayR, 2)),
-                                    FreqText4(rx),
-                                    FreqText4(tx),
-                                    LowText(ch.LowPower),
-                                    UpText(ch.PowUp),
-                                    MemText(ch.ScanMemory)};
+    std::vector<std::string> row = {
+        std::to_string(n),
+        ch.Enable ? "[Enable]" : "",
+        DisplayCaseText(PaddedLeft(ch.CHDisplayL, 2)) + DisplayCaseText(PaddedRight(ch.CHDisplayR, 2)),
+        FreqText4(rx),
+        FreqText4(tx),
+        LowText(ch.LowPower),
+        UpText(ch.PowUp),
+        MemText(ch.ScanMemory)};
     if (full) {
         row.push_back(ScrambleCell(ch.Scramble));
         row.push_back(ch.ChTag);
@@ -75,27 +75,13 @@ std::vector<std::string> ExtraRow(const ChannelRecord& ch, int n, bool full)
 
 }  // namespace
 
-const ChannelBank& ChannelBankOf(const RadioData& data, int group)
-{
-    switch (group) {
-    case kGroupIntl:
-        return data.IntlChannels;
-    case kGroupCanada:
-        return data.CanadaChannels;
-    case kGroupBankE:
-        return data.ExpChannels;
-    default:
-        return data.UsaChannels;
-    }
-}
-
 std::vector<GridColumn> ChannelGridColumns(int group, int modelIndex)
 {
     const bool full = ListsScramblerAndNames(modelIndex);
     std::vector<GridColumn> columns;
     if (group == kGroupBankE) {
-        columns = {{"CH", 800},  {"ENABLE", 1000}, {"DISP", 800}, {"RX[MHz]", 1000},
-                   {"TX[MHz]", 1000}, {"LOW", 600}, {"UP", 600},  {"MEM", 600}};
+        columns = {{"CH", 800},       {"ENABLE", 1000}, {"DISP", 800}, {"RX[MHz]", 1000},
+                   {"TX[MHz]", 1000}, {"LOW", 600},     {"UP", 600},   {"MEM", 600}};
         if (full) {
             columns.insert(columns.end(), {{"VS", 600},
                                            {"CH Name", 2000},
@@ -106,8 +92,8 @@ std::vector<GridColumn> ChannelGridColumns(int group, int modelIndex)
         }
         return columns;
     }
-    columns = {{"CH", 800}, {"RX[MHz]", 1000}, {"TX[MHz]", 1000}, {"TX", 600},
-               {"LOW", 600}, {"UP", 600},      {"DUP", 600},      {"MEM", 600}};
+    columns = {{"CH", 800},  {"RX[MHz]", 1000}, {"TX[MHz]", 1000}, {"TX", 600},
+               {"LOW", 600}, {"UP", 600},       {"DUP", 600},      {"MEM", 600}};
     if (full)
         columns.insert(columns.end(), {{"VS", 600}, {"CH Name", 2000}});
     return columns;

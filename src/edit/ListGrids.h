@@ -18,9 +18,6 @@ struct GridColumn
     int WidthTwips;
 };
 
-// The channel list of a group (kGroupUsa … kGroupBankE) in the records.
-const ChannelBank& ChannelBankOf(const RadioData& data, int group);
-
 // Columns of the channel list: the fixed-plan banks have 8 columns on the MV240 and 10 on the
 // others; the extra bank 8 on the MV240 and 14 on the others.
 std::vector<GridColumn> ChannelGridColumns(int group, int modelIndex);

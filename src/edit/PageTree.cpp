@@ -19,18 +19,6 @@ constexpr std::string_view kEnableMark = "[Enable]";
 constexpr std::array<std::string_view, 3> kMarineKinds = {"PU", "PI", "PC"};
 constexpr std::array<std::string_view, 3> kMarineNames = {"USA", "INTL", "CANADA"};
 
-const ChannelBank& MarineBank(const RadioData& data, int group)
-{
-    switch (group) {
-    case kGroupIntl:
-        return data.IntlChannels;
-    case kGroupCanada:
-        return data.CanadaChannels;
-    default:
-        return data.UsaChannels;
-    }
-}
-
 int DirectorySize(DirectoryKind kind)
 {
     return kind == DirectoryKind::Individual ? kIndividualDirectorySize : kGroupDirectorySize;
@@ -81,7 +69,8 @@ bool HasAtisSetup(int modelIndex)
 
 std::string GroupNodeKey(int group)
 {
-    return group == kGroupBankE ? "ExpChannel" : std::string(kMarineKinds.at(static_cast<std::size_t>(group)));
+    return group == kGroupBankE ? "ExpChannel"
+                                : std::string(kMarineKinds.at(static_cast<std::size_t>(group)));
 }
 
 std::string DirectoryNodeKey(DirectoryKind kind)
@@ -97,6 +86,20 @@ std::string DirectoryNodeText(DirectoryKind kind)
 std::string DirectoryEntryText(DirectoryKind kind, int n)
 {
     return (kind == DirectoryKind::Individual ? "Station " : "Group ") + std::to_string(n);
+}
+
+const ChannelBank& ChannelBankOf(const RadioData& data, int group)
+{
+    switch (group) {
+        case kGroupIntl:
+            return data.IntlChannels;
+        case kGroupCanada:
+            return data.CanadaChannels;
+        case kGroupBankE:
+            return data.ExpChannels;
+        default:
+            return data.UsaChannels;
+    }
 }
 
 std::span<const DirectoryEntry> DirectoryOf(const RadioData& data, DirectoryKind kind)
@@ -124,10 +127,11 @@ std::vector<PageNode> BuildPageNodes(const RadioData& data)
             continue;
         const std::string kind = GroupNodeKey(group);
         nodes.push_back({kind, std::string(kMarineNames[static_cast<std::size_t>(group)]), "Program"});
-        const ChannelBank& bank = MarineBank(data, group);
+        const ChannelBank& bank = ChannelBankOf(data, group);
         for (int n = 0; n < static_cast<int>(bank.size()); ++n) {
             const std::string text = "CH" + ChannelPlan().at(static_cast<std::size_t>(n)).Label;
-            nodes.push_back({NumberedKey(kind, n), EnableCaption(text, bank[static_cast<std::size_t>(n)].Enable), kind});
+            nodes.push_back(
+                {NumberedKey(kind, n), EnableCaption(text, bank[static_cast<std::size_t>(n)].Enable), kind});
         }
     }
     nodes.push_back({"PW", "Weather", "Program"});
@@ -137,7 +141,8 @@ std::vector<PageNode> BuildPageNodes(const RadioData& data)
         nodes.push_back({"ExpChannel", bankName + " Channel", ""});
         for (int n = 1; n <= static_cast<int>(data.ExpChannels.size()); ++n) {
             nodes.push_back({NumberedKey("E", n),
-                             EnableCaption(bankName + std::to_string(n), data.ExpChannels[static_cast<std::size_t>(n - 1)].Enable),
+                             EnableCaption(bankName + std::to_string(n),
+                                           data.ExpChannels[static_cast<std::size_t>(n - 1)].Enable),
                              "ExpChannel"});
         }
     }
@@ -150,7 +155,8 @@ std::vector<PageNode> BuildPageNodes(const RadioData& data)
             const std::span<const DirectoryEntry> entries = DirectoryOf(data, kind);
             for (int n = 1; n <= static_cast<int>(entries.size()); ++n) {
                 nodes.push_back({NumberedKey(key, n),
-                                 EnableCaption(DirectoryEntryText(kind, n), entries[static_cast<std::size_t>(n - 1)].Enabled),
+                                 EnableCaption(DirectoryEntryText(kind, n),
+                                               entries[static_cast<std::size_t>(n - 1)].Enabled),
                                  key});
             }
         }
@@ -250,7 +256,8 @@ std::string GridJumpKey(std::string_view currentKey, int row, std::string_view c
     return {};
 }
 
-bool RefusesChannelPage(bool enableTicked, bool rxEditable, std::string_view rxText, std::string_view numberText)
+bool RefusesChannelPage(bool enableTicked, bool rxEditable, std::string_view rxText,
+                        std::string_view numberText)
 {
     return enableTicked && rxEditable &&
            (rxText.find("---") != std::string_view::npos || numberText.size() < 2);

@@ -58,6 +58,8 @@ std::string DirectoryNodeKey(DirectoryKind kind);
 // The caption of a directory's node and of its entry n before the enable mark.
 std::string DirectoryNodeText(DirectoryKind kind);
 std::string DirectoryEntryText(DirectoryKind kind, int n);
+// The channel list of a group (kGroupUsa … kGroupBankE) and the entries of a directory.
+const ChannelBank& ChannelBankOf(const RadioData& data, int group);
 std::span<const DirectoryEntry> DirectoryOf(const RadioData& data, DirectoryKind kind);
 
 // The pages a node can show.
@@ -99,6 +101,7 @@ std::string GridJumpKey(std::string_view currentKey, int row, std::string_view c
 
 // A channel page whose channel is enabled and whose receive frequency is editable cannot be left
 // without a receive frequency ("---" in its box) or a channel number of at least two characters.
-bool RefusesChannelPage(bool enableTicked, bool rxEditable, std::string_view rxText, std::string_view numberText);
+bool RefusesChannelPage(bool enableTicked, bool rxEditable, std::string_view rxText,
+                        std::string_view numberText);
 
 }  // namespace kelpie

@@ -42,14 +42,14 @@ std::optional<QString> ScriptedFileName()
 QMessageBox::Icon BoxIcon(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Critical:
-        return QMessageBox::Critical;
-    case MessageIcon::Question:
-        return QMessageBox::Question;
-    case MessageIcon::Exclamation:
-        return QMessageBox::Warning;
-    case MessageIcon::Information:
-        break;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Information:
+            break;
     }
     return QMessageBox::Information;
 }
@@ -63,35 +63,36 @@ struct ButtonAnswer
 std::vector<ButtonAnswer> BoxButtons(MessageButtons buttons)
 {
     switch (buttons) {
-    case MessageButtons::Ok:
-        return {{QMessageBox::Ok, MessageAnswer::Ok}};
-    case MessageButtons::OkCancel:
-        return {{QMessageBox::Ok, MessageAnswer::Ok}, {QMessageBox::Cancel, MessageAnswer::Cancel}};
-    case MessageButtons::RetryCancel:
-        return {{QMessageBox::Retry, MessageAnswer::Retry}, {QMessageBox::Cancel, MessageAnswer::Cancel}};
-    case MessageButtons::YesNoCancel:
-        break;
+        case MessageButtons::Ok:
+            return {{QMessageBox::Ok, MessageAnswer::Ok}};
+        case MessageButtons::OkCancel:
+            return {{QMessageBox::Ok, MessageAnswer::Ok}, {QMessageBox::Cancel, MessageAnswer::Cancel}};
+        case MessageButtons::RetryCancel:
+            return {{QMessageBox::Retry, MessageAnswer::Retry}, {QMessageBox::Cancel, MessageAnswer::Cancel}};
+        case MessageButtons::YesNoCancel:
+            break;
     }
     return {{QMessageBox::Yes, MessageAnswer::Yes},
             {QMessageBox::No, MessageAnswer::No},
             {QMessageBox::Cancel, MessageAnswer::Cancel}};
 }
 
-}  // namespace
-
-MessageAnswer Dialogs::DefaultAnswer(MessageButtons buttons)
+// The answer a box gives when its default button is taken.
+MessageAnswer DefaultAnswer(MessageButtons buttons)
 {
     switch (buttons) {
-    case MessageButtons::RetryCancel:
-        return MessageAnswer::Cancel;
-    case MessageButtons::YesNoCancel:
-        return MessageAnswer::Yes;
-    case MessageButtons::Ok:
-    case MessageButtons::OkCancel:
-        break;
+        case MessageButtons::RetryCancel:
+            return MessageAnswer::Cancel;
+        case MessageButtons::YesNoCancel:
+            return MessageAnswer::Yes;
+        case MessageButtons::Ok:
+        case MessageButtons::OkCancel:
+            break;
     }
     return MessageAnswer::Ok;
 }
+
+}  // namespace
 
 MessageAnswer Dialogs::Message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
                                MessageButtons buttons)
@@ -124,15 +125,16 @@ MessageAnswer Dialogs::Message(QWidget* parent, const QString& text, const QStri
     return offered.size() > 1 ? MessageAnswer::Cancel : MessageAnswer::Ok;
 }
 
-QString Dialogs::OpenFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter)
+QString Dialogs::OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                              const QString& filter)
 {
     if (std::optional<QString> scripted = ScriptedFileName())
         return *scripted;
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
-QString Dialogs::SaveFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& filter,
-                              const QString& defaultSuffix)
+QString Dialogs::SaveFileName(QWidget* parent, const QString& caption, const QString& folder,
+                              const QString& filter, const QString& defaultSuffix)
 {
     if (std::optional<QString> scripted = ScriptedFileName())
         return *scripted;

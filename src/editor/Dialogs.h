@@ -23,8 +23,8 @@ class Dialogs
 public:
     // A modal message box (model/MessageBox.h kinds). OK is the default of Ok/OkCancel, Cancel of
     // RetryCancel, Yes of YesNoCancel. With a scripted answer queued, no box is shown.
-    static MessageAnswer Message(QWidget* parent, const QString& text, const QString& title,
-                                 MessageIcon icon, MessageButtons buttons);
+    static MessageAnswer Message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
+                                 MessageButtons buttons);
     // Empty result = cancelled. `filter` in Qt's form ("JMB Data (*.dat)"). SaveFileName asks the
     // overwrite question for an existing file (answering No asks again, like the standard dialog).
     static QString OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
@@ -41,9 +41,6 @@ public:
     // In test mode a box with nothing queued answers its default and a file dialog with nothing
     // queued is cancelled, so a test never blocks on a modal window.
     static void SetTestMode(bool on);
-
-    // The answer a box gives when its default button is taken.
-    static MessageAnswer DefaultAnswer(MessageButtons buttons);
 };
 
 }  // namespace kelpie

@@ -83,6 +83,10 @@ PageEditor::PageEditor(RadioData& data, ShellState& shell, QWidget* parent)
     tvTreeView = new QTreeWidget(m_splitter);
     tvTreeView->setObjectName(u"tvTreeView"_s);
     tvTreeView->setHeaderHidden(true);
+    tvTreeView->setUniformRowHeights(true);
+    // Long captions scroll sideways instead of being cut short in the narrow tree.
+    tvTreeView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tvTreeView->header()->setStretchLastSection(false);
     tvTreeView->setProperty("helpTopic", kTreeTopic);
     tvTreeView->installEventFilter(this);
     connect(tvTreeView, &QTreeWidget::currentItemChanged, this,
@@ -158,7 +162,8 @@ QWidget* PageEditor::BuildGeneralPage()
     page->setProperty("helpTopic", kConnectionTopic);
     auto* layout = new QVBoxLayout(page);
 
-    auto* title = new QLabel(QString::fromStdString(m_shell.ProductName) + u" – marine radio programming"_s, page);
+    auto* title =
+        new QLabel(QString::fromStdString(m_shell.ProductName) + u" – marine radio programming"_s, page);
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
@@ -264,13 +269,15 @@ void PageEditor::RefreshGroupCaptions()
 
 void PageEditor::OnNodeExpanded(QTreeWidgetItem* node)
 {
-    const std::optional<PageChoice> list = ChoosePage(KeyOf(node).toStdString(), ParentKeyOf(node).toStdString());
+    const std::optional<PageChoice> list =
+        ChoosePage(KeyOf(node).toStdString(), ParentKeyOf(node).toStdString());
     if (!list || list->page != Page::DirectoryList)
         return;
     const std::span<const DirectoryEntry> entries = DirectoryOf(m_data, list->directory);
     for (int i = 0; i < node->childCount() && i < static_cast<int>(entries.size()); ++i) {
         QTreeWidgetItem* child = node->child(i);
-        child->setText(0, Q(EnableCaption(child->text(0).toStdString(), entries[static_cast<std::size_t>(i)].Enabled)));
+        child->setText(
+            0, Q(EnableCaption(child->text(0).toStdString(), entries[static_cast<std::size_t>(i)].Enabled)));
     }
 }
 
@@ -281,19 +288,20 @@ void PageEditor::ShowPage(QTreeWidgetItem* node)
     m_shell.CancelFlag = true;
 
     const QString key = KeyOf(node);
-    if (const std::optional<PageChoice> choice = ChoosePage(key.toStdString(), ParentKeyOf(node).toStdString())) {
+    if (const std::optional<PageChoice> choice =
+            ChoosePage(key.toStdString(), ParentKeyOf(node).toStdString())) {
         switch (choice->page) {
-        case Page::General:
-            RefreshGeneralPage();
-            break;
-        case Page::ChannelList:
-            FillChannelGrid(choice->group);
-            break;
-        case Page::DirectoryList:
-            FillDirectoryGrid(choice->directory);
-            break;
-        default:
-            break;
+            case Page::General:
+                RefreshGeneralPage();
+                break;
+            case Page::ChannelList:
+                FillChannelGrid(choice->group);
+                break;
+            case Page::DirectoryList:
+                FillDirectoryGrid(choice->directory);
+                break;
+            default:
+                break;
         }
         BringForward(PanelOf(choice->page));
     }
@@ -346,7 +354,8 @@ bool PageEditor::CommitPage()
     if (!enable || !rx)
         return true;
     const QString number = ChannelPageText(u"txtCN_0"_s) + ChannelPageText(u"txtCN_1"_s);
-    if (!RefusesChannelPage(enable->isChecked(), !rx->isReadOnly(), rx->text().toStdString(), number.toStdString()))
+    if (!RefusesChannelPage(enable->isChecked(), !rx->isReadOnly(), rx->text().toStdString(),
+                            number.toStdString()))
         return true;
     Dialogs::Message(this, u"Data Error!!\r\nPlease input correct data."_s, Q(m_shell.ProgramTitle),
                      MessageIcon::Exclamation, MessageButtons::Ok);
@@ -391,8 +400,8 @@ void PageEditor::JumpFromGrid(QTableWidget* grid)
     if (row < 0)
         return;
     const QTableWidgetItem* chCell = grid->item(row, 0);
-    const std::string key =
-        GridJumpKey(CurrentKey().toStdString(), row + 1, chCell ? chCell->text().toStdString() : std::string());
+    const std::string key = GridJumpKey(CurrentKey().toStdString(), row + 1,
+                                        chCell ? chCell->text().toStdString() : std::string());
     if (!key.empty())
         SelectNodeByKey(Q(key));
 }
@@ -402,7 +411,8 @@ void PageEditor::showEvent(QShowEvent* event)
     // The tree starts 2500 twips wide; the pages take the rest, and later the user's own split.
     if (!m_splitterPlaced) {
         const int treeWidth = kTreeWidthTwips / kTwipsPerPixel;
-        m_splitter->setSizes({treeWidth, std::max(1, m_splitter->width() - treeWidth - m_splitter->handleWidth())});
+        m_splitter->setSizes(
+            {treeWidth, std::max(1, m_splitter->width() - treeWidth - m_splitter->handleWidth())});
         m_splitterPlaced = true;
     }
     QWidget::showEvent(event);
@@ -453,14 +463,14 @@ void PageEditor::RefreshGeneralPage()
     m_generalModel->setText(Q(m_shell.ModelName) + u" series, for the "_s + QString::fromLatin1(model.Model) +
                             u" radio"_s);
     m_generalDestination->setText(m_destinationName.isEmpty() ? u"none loaded (built-in defaults)"_s
-                                                               : m_destinationName);
+                                                              : m_destinationName);
     const QString file = Q(m_shell.CurrentFileName);
     m_generalFile->setText(file.isEmpty() ? u"not saved yet: the data exists only in this window"_s
                                           : QFileInfo(file).fileName());
     m_generalFile->setToolTip(file);
-    m_generalCable->setText(u"Connect the JMB cable between the PC serial port (COM%1) and the radio.\n"
-                            u"To read or program, hold [PRESET]+[DOWN]+[SQL] on the radio while turning it on."_s
-                                .arg(m_shell.CommPort));
+    m_generalCable->setText(
+        u"Connect the JMB cable between serial port COM%1 and the radio.\n"
+        u"Then hold [PRESET]+[DOWN]+[SQL] while turning the radio on."_s.arg(m_shell.CommPort));
 }
 
 }  // namespace kelpie

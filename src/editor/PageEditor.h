@@ -30,9 +30,9 @@ public:
     void ShowPage(QTreeWidgetItem* node);
     bool CommitPage();
     void SelectNodeByKey(const QString& key);
-    void PrepareForNewData();     // panels and lists ready for new data
-    void ShowCurrentPageAgain();  // show the selected node's page again
-    QString CurrentKey() const;   // key of the current node, empty when none
+    void PrepareForNewData();                      // panels and lists ready for new data
+    void ShowCurrentPageAgain();                   // show the selected node's page again
+    QString CurrentKey() const;                    // key of the current node, empty when none
     void SetDestinationName(const QString& name);  // shown on the general page
     void RefreshGeneralPage();  // model, destination, data file (or unsaved) on the start page
 
@@ -78,9 +78,9 @@ private:
     QLabel* m_generalFile = nullptr;
     QLabel* m_generalCable = nullptr;
 
-    std::vector<QTreeWidgetItem*> m_nodes;                    // in the order they were added
+    std::vector<QTreeWidgetItem*> m_nodes;                     // in the order they were added
     std::array<QTreeWidgetItem*, kGroupCount> m_groupNodes{};  // USA, INTL, CANADA, extra bank
-    QTreeWidgetItem* m_current = nullptr;                     // the current node
+    QTreeWidgetItem* m_current = nullptr;                      // the current node
 };
 
 }  // namespace kelpie

@@ -38,9 +38,7 @@ std::vector<std::string> KeysWithParent(const std::vector<PageNode>& nodes, cons
 TEST(PageTree, NumberedKeysCarryTheSignPlaceAndAreReadFromTheThirdCharacter)
 {
     EXPECT_EQ(NumberedKey("PU", 0), "PU 0");
-    EXPECT_EQ(NumberedKey("PC", 239), "PC 239");
     EXPECT_EQ(NumberedKey("E", 40), "E 40");
-    EXPECT_EQ(NumberedKey("SM", 1), "SM 1");
     const struct
     {
         const char* key;
@@ -48,32 +46,6 @@ TEST(PageTree, NumberedKeysCarryTheSignPlaceAndAreReadFromTheThirdCharacter)
     } rows[] = {{"PU 0", 0}, {"PI 123", 123}, {"E 5", 5}, {"E 40", 40}, {"SG 10", 10}, {"PW", 0}, {"E", 0}};
     for (const auto& row : rows)
         EXPECT_EQ(KeyNumber(row.key), row.number) << row.key;
-}
-
-TEST(PageTree, Mv240WithEveryGroupUsableGivesEveryBankAndNoDscNodes)
-{
-    RadioData data = DataWithGroups(1, true, true, true, true);
-    data.UsaChannels[32].Enable = true;
-    data.ExpChannels[6].Enable = true;
-    const std::vector<PageNode> nodes = BuildPageNodes(data);
-
-    EXPECT_EQ(KeysWithParent(nodes, ""), (std::vector<std::string>{"General", "Program", "ExpChannel"}));
-    EXPECT_EQ(KeysWithParent(nodes, "General"), (std::vector<std::string>{"Usable", "Common", "ATIS"}));
-    EXPECT_EQ(KeysWithParent(nodes, "Program"), (std::vector<std::string>{"PU", "PI", "PC", "PW"}));
-    EXPECT_EQ(KeysWithParent(nodes, "PU").size(), 240u);
-    EXPECT_EQ(KeysWithParent(nodes, "PC").back(), "PC 239");
-    EXPECT_EQ(KeysWithParent(nodes, "ExpChannel").size(), 40u);
-    EXPECT_EQ(nodes.size(), 3u + 3 + 3 * 241 + 1 + 40);
-
-    EXPECT_EQ(Find(nodes, "Usable")->Text, "Available CH Group Setup");
-    EXPECT_EQ(Find(nodes, "PI")->Text, "INTL");
-    EXPECT_EQ(Find(nodes, "PU 32")->Text, "CH16[Enable]");
-    EXPECT_EQ(Find(nodes, "PU 33")->Text, "CH16A");
-    EXPECT_EQ(Find(nodes, "PW")->Text, "Weather");
-    EXPECT_EQ(Find(nodes, "ExpChannel")->Text, "EXP Channel");
-    EXPECT_EQ(Find(nodes, "E 7")->Text, "EXP7[Enable]");
-    EXPECT_EQ(Find(nodes, "E 8")->Text, "EXP8");
-    EXPECT_EQ(Find(nodes, "DSCSETTING"), nullptr);
 }
 
 TEST(PageTree, Mv230WithoutInternationalKeepsTheOtherBanksInOrder)
@@ -87,6 +59,9 @@ TEST(PageTree, Mv230WithoutInternationalKeepsTheOtherBanksInOrder)
     EXPECT_EQ(Find(nodes, "PI 0"), nullptr);
     EXPECT_EQ(Find(nodes, "ExpChannel")->Text, "LMR Channel");
     EXPECT_EQ(Find(nodes, "E 1")->Text, "LMR1[Enable]");
+    EXPECT_EQ(Find(nodes, "E 2")->Text, "LMR2");
+    EXPECT_EQ(Find(nodes, "PC 33")->Text, "CH16A");
+    EXPECT_EQ(nodes.size(), 3u + 2 + 2 * 241 + 1 + 40);
 
     data.UsableGroups[kGroupBankE].Enable = false;
     EXPECT_EQ(KeysWithParent(BuildPageNodes(data), ""), (std::vector<std::string>{"General", "Program"}));
@@ -98,7 +73,8 @@ TEST(PageTree, DscModelsOfferTheDscPageAndBothDirectoriesEntryByEntry)
         RadioData data = DataWithGroups(model, true, false, false, false);
         data.IndividualDirectory[0].Enabled = true;
         const std::vector<PageNode> nodes = BuildPageNodes(data);
-        EXPECT_EQ(KeysWithParent(nodes, "General"), (std::vector<std::string>{"Usable", "Common", "DSC", "ATIS"}));
+        EXPECT_EQ(KeysWithParent(nodes, "General"),
+                  (std::vector<std::string>{"Usable", "Common", "DSC", "ATIS"}));
         EXPECT_EQ(KeysWithParent(nodes, "").back(), "DSCSETTING");
         EXPECT_EQ(KeysWithParent(nodes, "DSCSETTING"), (std::vector<std::string>{"SM", "SG"}));
         EXPECT_EQ(KeysWithParent(nodes, "SM").size(), 40u);
@@ -184,30 +160,15 @@ TEST(PageTree, GridJumpBuildsTheKeyOfTheRowsOwnNode)
         const char* chCell;
         const char* key;
     } rows[] = {
-        {"PU", 33, "16", "PU 32"},   {"PI", 34, "16A", "PI 33"}, {"PC", 1, "00", "PC 0"},
-        {"PU", 3, "120", ""},        {"ExpChannel", 5, "5", "E 5"}, {"SM", 3, "3", "SM 3"},
-        {"SG", 10, "10", "SG 10"},   {"PW", 1, "", ""},          {"General", 1, "", ""},
-        {"ExpChannel", 0, "", ""},
+        {"PU", 33, "16", "PU 32"},     {"PI", 34, "16A", "PI 33"},
+        {"PC", 1, "00", "PC 0"},       {"PU", 3, "120", ""},
+        {"ExpChannel", 5, "5", "E 5"}, {"SM", 3, "3", "SM 3"},
+        {"SG", 10, "10", "SG 10"},     {"PW", 1, "", ""},
+        {"General", 1, "", ""},        {"ExpChannel", 0, "", ""},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(GridJumpKey(row.current, row.row, row.chCell), row.key) << row.current << " row " << row.row;
-}
-
-TEST(PageTree, EnabledChannelWithoutReceiveFrequencyOrNumberCannotBeLeft)
-{
-    const struct
-    {
-        bool enable, editable;
-        const char* rx;
-        const char* number;
-        bool refused;
-    } rows[] = {
-        {true, true, "---.----", "12", true},  {true, true, "151.8200", "1", true},
-        {true, true, "151.8200", "12", false}, {false, true, "---.----", "", false},
-        {true, false, "---.---", "", false},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(RefusesChannelPage(row.enable, row.editable, row.rx, row.number), row.refused) << row.rx << row.number;
+        EXPECT_EQ(GridJumpKey(row.current, row.row, row.chCell), row.key)
+            << row.current << " row " << row.row;
 }
 
 }  // namespace
