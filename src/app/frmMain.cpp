@@ -172,7 +172,7 @@ void frmMain::Load()
     SelectCommPort(m_shell.CommPort - 1, false);
 
     resize(kMainWidth, kMainHeight);  // the editor puts its splitter when it first shows
-    ChannelPlan();  // the marine channel plan and the weather table, built once for the run
+    ChannelPlan();                    // the marine channel plan and the weather table, built once for the run
     WxPlan();
     NewImage(true);
     m_shell.DataChanged = false;
