@@ -153,6 +153,12 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     Load();
 }
 
+frmMain::~frmMain()
+{
+    qApp->removeEventFilter(this);
+    delete m_editor;
+}
+
 void frmMain::Load()
 {
     m_fileUi.SetBusy(true);

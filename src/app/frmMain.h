@@ -43,6 +43,8 @@ public:
     // Runs the load: settings, tables, the default image of the remembered destination, the page
     // tree with "General" shown. The window is enabled and ready when the constructor returns.
     explicit frmMain(const AppEnvironment& environment, QWidget* parent = nullptr);
+    // The editor holds the records by reference: it goes before they do.
+    ~frmMain() override;
 
     RadioData& Data() { return m_data; }
     ShellState& Shell() { return m_shell; }
