@@ -1,0 +1,642 @@
+#include "app/frmMain.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStyle>
+
+#include "app/frmAbout.h"
+#include "app/frmPortDevice.h"
+#include "editor/Dialogs.h"
+#include "files/DataFileReader.h"
+#include "files/DataFileWriter.h"
+#include "files/HexFile.h"
+#include "files/ProgramSettings.h"
+#include "model/ImagePasses.h"
+#include "model/Models.h"
+#include "model/ValueTables.h"
+#include "serial/QtSerialPort.h"
+
+namespace kelpie {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kMainWidth = 607;
+constexpr int kMainHeight = 444;
+constexpr int kNewDelayMs = 100;
+constexpr int kAfterFileMs = 500;
+constexpr const char* kGeneralKey = "General";
+constexpr const char* kHelpTopicProperty = "helpTopic";
+
+// The one model entry stands for the MV230 series. It is checked for the models of that series
+// and for the MV210; choosing it switches every other model to the MV220.
+constexpr int kSeriesSwitchModel = 4;
+bool IsSeriesModel(int model)
+{
+    return model == 4 || model == 5 || model == 6;
+}
+bool ChecksSeriesEntry(int model)
+{
+    return model == 2 || IsSeriesModel(model);
+}
+
+// "dat files(*.dat)|*.dat|All files(*.*)|*.*" as a file dialog's filter: the descriptions (each
+// names its own patterns), one per line of the file-type list.
+QString DialogFilter(std::string_view filter)
+{
+    const QStringList parts =
+        QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(u'|');
+    QStringList descriptions;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        descriptions << parts[i];
+    }
+    return descriptions.join(QStringLiteral(";;"));
+}
+
+QString ToQString(const std::filesystem::path& path)
+{
+    return QString::fromStdString(path.string());
+}
+
+// The folder itself when the program may write there, else the fallback.
+std::filesystem::path WritableOr(const std::filesystem::path& folder, const std::filesystem::path& fallback)
+{
+    const QFileInfo info(ToQString(folder));
+    return info.isDir() && info.isWritable() ? folder : fallback;
+}
+
+// The toolbar's twelve buttons in order, separators included: key, tool tip, short label, icon.
+struct ToolButton
+{
+    const char* Key;      // nullptr: a separator
+    const char* Command;  // the menu entry it runs
+    const char* Tip;
+    const char* Label;
+    const char* Theme;
+    QStyle::StandardPixmap Fallback;
+};
+constexpr std::array<ToolButton, 12> kToolButtons{{
+    {"New", "mnuFileNew", "New", "New", "document-new", QStyle::SP_FileIcon},
+    {"Open", "mnuFileOpen", "Open...", "Open", "document-open", QStyle::SP_DialogOpenButton},
+    {"Save", "mnuFileSave", "Save", "Save", "document-save", QStyle::SP_DialogSaveButton},
+    {nullptr, nullptr, "", "", "", QStyle::SP_CustomBase},
+    {"SaveAsDefault", "mnuFileSaveAsDefault", "Save As Default", "Default", "document-save-as",
+     QStyle::SP_DriveHDIcon},
+    {nullptr, nullptr, "", "", "", QStyle::SP_CustomBase},
+    {"Print", "mnuFilePrint", "Print", "Print", "document-print", QStyle::SP_FileDialogDetailedView},
+    {nullptr, nullptr, "", "", "", QStyle::SP_CustomBase},
+    {"Program", "mnuTransferProgram", "Program to Radio", "Program", "go-up", QStyle::SP_ArrowUp},
+    {"Program2", "mnuTransferProgram", "Program to Radio", "Program", "go-up", QStyle::SP_ArrowUp},
+    {"Read", "mnuTransferRead", "Read from Radio", "Read", "go-down", QStyle::SP_ArrowDown},
+    {"Read2", "mnuTransferRead", "Read from Radio", "Read", "go-down", QStyle::SP_ArrowDown},
+}};
+
+}  // namespace
+
+frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
+    : QMainWindow(parent),
+      m_env(environment),
+      m_fileUi(*this, environment.Pauses),
+      m_help(DefaultImageFolders(environment.ProgramFolder))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    m_shell.DebugMode = m_env.Options.DebugMode;
+    const std::filesystem::path logFolder = WritableOr(m_env.ProgramFolder, m_env.DataFolder);
+    if (m_shell.DebugMode) {
+        std::error_code ignored;  // a log that cannot be written is ignored, as every log failure is
+        std::filesystem::create_directories(logFolder, ignored);
+    }
+    m_shell.ErrorLogPath = (logFolder / "err.log").string();
+    m_ports = LoadPortDevices(m_env.Settings, m_env.Options.PortDevice.toStdString());
+
+    for (const std::filesystem::path& folder : DefaultImageFolders(m_env.ProgramFolder)) {
+        const QString iconFile = ToQString(folder / "kelpie.svg");
+        if (QFileInfo::exists(iconFile)) {
+            m_icon = QIcon(iconFile);
+            setWindowIcon(m_icon);
+            break;
+        }
+    }
+
+    m_editor = new PageEditor(m_data, m_shell, this);
+    setCentralWidget(m_editor);
+    BuildMenus();
+    BuildToolBar();
+    sbStatusBar = new QStatusBar(this);
+    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    m_statusPanel = new QLabel(sbStatusBar);
+    m_statusPanel->setObjectName(QStringLiteral("sbStatusBar_1"));  // the first panel
+    sbStatusBar->addWidget(m_statusPanel, 1);
+    setStatusBar(sbStatusBar);
+
+    connect(m_editor, &PageEditor::StatusText, m_statusPanel, &QLabel::setText);
+    connect(m_editor, &PageEditor::OpenFileRequested, this, &frmMain::OnOpen);
+    connect(m_editor, &PageEditor::NewImageRequested, this, &frmMain::OnNew);
+    // The start page's read button follows the menu entry it stands for.
+    QAction* read = findChild<QAction*>(QStringLiteral("mnuTransferRead"));
+    connect(m_editor, &PageEditor::ReadRadioRequested, read, &QAction::trigger);
+    if (auto* readButton = m_editor->findChild<QPushButton*>(QStringLiteral("cmdGeneralRead"))) {
+        readButton->setEnabled(read->isEnabled());
+        connect(read, &QAction::enabledChanged, readButton, &QPushButton::setEnabled);
+    }
+
+    m_newTimer.setSingleShot(true);
+    m_newTimer.setInterval(kNewDelayMs);
+    connect(&m_newTimer, &QTimer::timeout, this, &frmMain::RunNew);
+    qApp->installEventFilter(this);
+
+    Load();
+}
+
+frmMain::~frmMain()
+{
+    qApp->removeEventFilter(this);
+    delete m_editor;
+}
+
+void frmMain::Load()
+{
+    m_fileUi.SetBusy(true);
+    m_shell.ProductName = "Kelpie";
+    m_shell.ProgramTitle = "PC Program for MV230 Series";
+    mnuEditModelEntries[0]->setText(QStringLiteral("&MV230 Series"));
+    for (int i = 1; i < 4; ++i) {
+        mnuEditModelEntries[i]->setVisible(false);
+        mnuEditModelEntries[i]->setEnabled(false);
+    }
+    ReadSettings(m_env.Settings, m_data, m_shell);
+    mnuEditModelEntries[0]->setChecked(ChecksSeriesEntry(m_data.ModelIndex));
+    // One program button and one read button show.
+    findChild<QAction*>(QStringLiteral("Program"))->setVisible(false);
+    findChild<QAction*>(QStringLiteral("Read2"))->setVisible(false);
+    m_shell.RetryCount = 1;
+    SelectCommPort(m_shell.CommPort - 1, false);
+
+    resize(kMainWidth, kMainHeight);  // the editor puts its splitter when it first shows
+    ChannelPlan();                    // the marine channel plan and the weather table, built once for the run
+    WxPlan();
+    NewImage(true);
+    m_shell.DataChanged = false;
+    m_fileUi.SetBusy(false);
+}
+
+QAction* frmMain::AddAction(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+void frmMain::BuildMenus()
+{
+    const auto addMenu = [this](QMenu* parent, const char* name, const QString& caption) {
+        QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+        menu->setObjectName(QLatin1String(name));
+        menu->menuAction()->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    const auto addSeparator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+
+    QMenu* mnuFile = addMenu(nullptr, "mnuFile", tr("&File"));
+    QAction* mnuFileNew = AddAction(mnuFile, "mnuFileNew", tr("&New"));
+    mnuFileNew->setShortcut(QKeySequence::New);
+    QAction* mnuFileOpen = AddAction(mnuFile, "mnuFileOpen", tr("&Open"));
+    mnuFileOpen->setShortcut(QKeySequence::Open);
+    addSeparator(mnuFile, "mnuFileBar1");
+    QAction* mnuFileSave = AddAction(mnuFile, "mnuFileSave", tr("&Save"));
+    mnuFileSave->setShortcut(QKeySequence::Save);
+    QAction* mnuFileSaveAs = AddAction(mnuFile, "mnuFileSaveAs", tr("Save &As..."));
+    // Laid out with the others but without a command: not offered.
+    QAction* mnuFileSaveAsDefault = AddAction(mnuFile, "mnuFileSaveAsDefault", tr("Save As &Default"));
+    mnuFileSaveAsDefault->setVisible(false);
+    addSeparator(mnuFile, "mnuFileBar2");
+    QAction* mnuFilePrint = AddAction(mnuFile, "mnuFilePrint", tr("&Print"));
+    mnuFilePrint->setShortcut(QKeySequence::Print);
+    QAction* mnuFilePrintToFile = AddAction(mnuFile, "mnuFilePrintToFile", tr("P&rint to File"));
+    addSeparator(mnuFile, "mnuFileBar3");
+    QAction* mnuFileExit = AddAction(mnuFile, "mnuFileExit", tr("E&xit"));
+
+    QMenu* mnuEdit = addMenu(nullptr, "mnuEdit", tr("&Edit"));
+    QMenu* mnuEditModel = addMenu(mnuEdit, "mnuEditModel", tr("&Model"));
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray name = "mnuEditModel" + QByteArray::number(i + 1);
+        mnuEditModelEntries[i] = AddAction(mnuEditModel, name.constData(), QString());
+        mnuEditModelEntries[i]->setCheckable(true);
+    }
+
+    QMenu* mnuTransfer = addMenu(nullptr, "mnuTransfer", tr("&Transfer"));
+    QAction* mnuTransferProgram = AddAction(mnuTransfer, "mnuTransferProgram", tr("&Program to Radio"));
+    QAction* mnuTransferRead = AddAction(mnuTransfer, "mnuTransferRead", tr("&Read from Radio"));
+
+    mnuDestination = addMenu(nullptr, "mnuDestination", tr("&Destination"));
+    for (int k = 0; k < kDestinationEntryCount; ++k) {
+        const QByteArray name = "mnuDestinationChild_" + QByteArray::number(k);
+        mnuDestinationChild[k] = AddAction(mnuDestination, name.constData(), QString());
+        mnuDestinationChild[k]->setCheckable(true);
+        connect(mnuDestinationChild[k], &QAction::triggered, this, [this, k] { OnDestination(k); });
+    }
+
+    QMenu* mnuOptions = addMenu(nullptr, "mnuOptions", tr("&Options"));
+    QMenu* mnuOptionsSerialPort = addMenu(mnuOptions, "mnuOptionsSerialPort", tr("&SerialPort"));
+    for (int k = 0; k < kComPortCount; ++k) {
+        const QByteArray name = "mnuOptionsSerialPort1_" + QByteArray::number(k);
+        mnuOptionsSerialPort1[k] = AddAction(mnuOptionsSerialPort, name.constData(), QString());
+        mnuOptionsSerialPort1[k]->setCheckable(true);
+        connect(mnuOptionsSerialPort1[k], &QAction::triggered, this, [this, k] { SelectCommPort(k, true); });
+    }
+    mnuOptionsSerialPort->addSeparator();
+    mnuOptionsSerialPortDevice = AddAction(mnuOptionsSerialPort, "mnuOptionsSerialPortDevice", QString());
+
+    QMenu* mnuHelp = addMenu(nullptr, "mnuHelp", tr("&Help"));
+    QAction* mnuHelpContents = AddAction(mnuHelp, "mnuHelpContents", tr("&Contents"));
+    addSeparator(mnuHelp, "mnuHelpBar0");
+    QAction* mnuHelpAbout = AddAction(mnuHelp, "mnuHelpAbout", tr("&About JMB Version"));
+
+    // The transfer and printing windows are wired by their own commands; until then the entries
+    // are shown but cannot be chosen.
+    for (QAction* pending : {mnuFilePrint, mnuFilePrintToFile, mnuTransferProgram, mnuTransferRead}) {
+        pending->setEnabled(false);
+    }
+
+    connect(mnuFileNew, &QAction::triggered, this, &frmMain::OnNew);
+    connect(mnuFileOpen, &QAction::triggered, this, &frmMain::OnOpen);
+    connect(mnuFileSave, &QAction::triggered, this, [this] { SaveData(true); });
+    connect(mnuFileSaveAs, &QAction::triggered, this, [this] { SaveData(false); });
+    connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuEditModelEntries[0], &QAction::triggered, this, &frmMain::OnModelSwitch);
+    connect(mnuOptionsSerialPortDevice, &QAction::triggered, this, &frmMain::OnAssignPortDevice);
+    connect(mnuHelpContents, &QAction::triggered, this, &frmMain::OpenHelpForFocus);
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::OnAbout);
+}
+
+void frmMain::BuildToolBar()
+{
+    tbToolBar = addToolBar(tr("Toolbar"));
+    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar->setMovable(false);
+    tbToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    for (const ToolButton& button : kToolButtons) {
+        if (!button.Key) {
+            tbToolBar->addSeparator();
+            continue;
+        }
+        QAction* command = findChild<QAction*>(QLatin1String(button.Command));
+        QAction* action = tbToolBar->addAction(
+            QIcon::fromTheme(QLatin1String(button.Theme), style()->standardIcon(button.Fallback)),
+            tr(button.Label));
+        action->setObjectName(QLatin1String(button.Key));
+        action->setToolTip(tr(button.Tip));
+        // A button runs its command only while the menu entry is enabled, and looks it.
+        action->setEnabled(command->isEnabled());
+        connect(command, &QAction::enabledChanged, action, &QAction::setEnabled);
+        connect(action, &QAction::triggered, command, [command] {
+            if (command->isEnabled()) {
+                command->trigger();
+            }
+        });
+    }
+    // "Save As Default" carries no command: its button is not shown, nor the separator after it.
+    const QList<QAction*> items = tbToolBar->actions();
+    items[4]->setVisible(false);
+    items[5]->setVisible(false);
+}
+
+void frmMain::NewImage(bool reload)
+{
+    m_shell.BusyFlag = true;
+    ResetEditModel(m_data);
+    m_editor->PrepareForNewData();
+    if (reload) {
+        if (BuildDestinationList(m_destinations, m_data, m_shell, m_env.Settings, m_fileUi,
+                                 m_env.ProgramFolder)) {
+            m_editor->PrepareForNewData();
+        }
+        SyncDestinationMenu();
+    }
+    m_editor->BuildPageTree();
+    m_editor->SelectNodeByKey(QLatin1String(kGeneralKey));
+    m_statusPanel->clear();
+    m_shell.CurrentFileName.clear();
+    SetCaption();
+    m_editor->RefreshGroupCaptions();
+    m_shell.BusyFlag = false;
+}
+
+void frmMain::SetCaption()
+{
+    QString caption = QString::fromStdString(m_shell.ProductName + "  " + m_shell.ProgramTitle);
+    if (!m_shell.CurrentFileName.empty()) {
+        const QString name = QFileInfo(QString::fromStdString(m_shell.CurrentFileName)).fileName().toLower();
+        caption = name + QStringLiteral(" - ") + caption;
+    }
+    setWindowTitle(caption);
+    m_editor->RefreshGeneralPage();
+}
+
+// The editor after the records were replaced by a loaded image.
+void frmMain::RefreshAfterLoad()
+{
+    m_editor->PrepareForNewData();
+    m_editor->ShowCurrentPageAgain();
+    m_editor->BuildPageTree();
+    m_editor->RefreshGroupCaptions();
+}
+
+void frmMain::OnNew()
+{
+    if (!m_editor->CommitPage()) {
+        return;
+    }
+    m_newTimer.start();
+}
+
+void frmMain::RunNew()
+{
+    m_newTimer.stop();
+    BusyScope busy(m_fileUi);
+    m_editor->SelectNodeByKey(QLatin1String(kGeneralKey));
+    m_fileUi.Pause(kAfterFileMs);
+    NewImage(true);
+    m_shell.DataChanged = false;
+}
+
+void frmMain::OnOpen()
+{
+    if (!m_editor->CommitPage()) {
+        return;
+    }
+    // The wait cursor would cover the file dialog too: the window turns busy once a name is chosen.
+    m_shell.CancelFlag = true;
+    const QString name = Dialogs::OpenFileName(this, tr("Open"), FileFolder(), DialogFilter(kDataFileFilter));
+    if (name.isEmpty()) {
+        return;
+    }
+    BusyScope busy(m_fileUi);
+    FileRead2(m_data, m_shell, m_fileUi, name.toStdString());
+    if (m_shell.ErrorFlag) {
+        return;
+    }
+    m_shell.CurrentFileName = name.toStdString();
+    SetCaption();
+    m_shell.CancelFlag = false;
+    RefreshAfterLoad();
+}
+
+bool frmMain::SaveData(bool current)
+{
+    if (!m_editor->CommitPage()) {
+        return false;
+    }
+    const QString name = !current || m_shell.CurrentFileName.empty()
+                             ? Dialogs::SaveFileName(this, tr("Save As"), FileFolder(),
+                                                     DialogFilter(kDataFileFilter), QString())
+                             : QString::fromStdString(m_shell.CurrentFileName);
+    m_shell.CancelFlag = true;
+    if (name.isEmpty()) {
+        return false;
+    }
+    SaveFileAs(m_data, m_shell, m_fileUi, name.toStdString());
+    if (m_shell.ErrorFlag) {
+        return false;
+    }
+    m_shell.CurrentFileName = name.toStdString();
+    SetCaption();
+    m_shell.CancelFlag = false;
+    return true;
+}
+
+void frmMain::OnModelSwitch()
+{
+    // The page's input is checked before the model changes: a refused page would otherwise stop
+    // the reset and leave the old model's records under the new model number.
+    if (!IsSeriesModel(m_data.ModelIndex) && m_editor->CommitPage()) {
+        const QString text = QStringLiteral("Do yo want to program the %1 series?")
+                                 .arg(QString::fromStdString(ModelNameOf(kSeriesSwitchModel)));
+        if (Dialogs::Message(this, text, ProgramTitle(), MessageIcon::Exclamation,
+                             MessageButtons::OkCancel) == MessageAnswer::Ok) {
+            m_data.ModelIndex = kSeriesSwitchModel;
+            m_shell.ModelName = ModelNameOf(kSeriesSwitchModel);
+            StoreModelIndex(m_env.Settings, m_data);
+            OnNew();
+            update();
+        }
+    }
+    mnuEditModelEntries[0]->setChecked(ChecksSeriesEntry(m_data.ModelIndex));
+}
+
+void frmMain::OnDestination(int entry)
+{
+    const bool checked = m_destinations.Entries[entry].Checked;
+    if (!checked) {
+        const QString text = QStringLiteral("Do yo want to change to %1?")
+                                 .arg(QString::fromStdString(m_destinations.Entries[entry].Caption));
+        if (Dialogs::Message(this, text, ProgramTitle(), MessageIcon::Exclamation,
+                             MessageButtons::OkCancel) == MessageAnswer::Cancel) {
+            SyncDestinationMenu();
+            return;
+        }
+    }
+    BusyScope busy(m_fileUi);
+    m_editor->SelectNodeByKey(QLatin1String(kGeneralKey));
+    m_fileUi.Pause(kAfterFileMs);
+    NewImage(false);
+    if (LoadDestination(m_destinations, entry, m_data, m_shell, m_env.Settings, m_fileUi)) {
+        RefreshAfterLoad();
+    }
+    SyncDestinationMenu();
+    m_shell.DataChanged = false;
+}
+
+void frmMain::SyncDestinationMenu()
+{
+    mnuDestination->setEnabled(m_destinations.Enabled);
+    QString checkedName;
+    for (int k = 0; k < kDestinationEntryCount; ++k) {
+        const DestinationEntry& entry = m_destinations.Entries[k];
+        mnuDestinationChild[k]->setText(QString::fromStdString(entry.Caption));
+        mnuDestinationChild[k]->setVisible(entry.Visible);
+        mnuDestinationChild[k]->setChecked(entry.Checked);
+        if (entry.Checked) {
+            checkedName = QString::fromStdString(entry.Caption);
+        }
+    }
+    m_editor->SetDestinationName(checkedName);
+}
+
+void frmMain::SelectCommPort(int entry, bool store)
+{
+    m_shell.CommPort = entry + 1;
+    SyncPortMenu();
+    if (store) {
+        StoreCommPort(m_env.Settings, m_shell);
+    }
+}
+
+void frmMain::SyncPortMenu()
+{
+    for (int k = 0; k < kComPortCount; ++k) {
+        mnuOptionsSerialPort1[k]->setText(
+            QStringLiteral("COM&%1  (%2)").arg(k + 1).arg(QString::fromStdString(m_ports.DeviceFor(k + 1))));
+        mnuOptionsSerialPort1[k]->setChecked(k + 1 == m_shell.CommPort);
+    }
+    mnuOptionsSerialPortDevice->setText(tr("Assign &Device to COM%1...").arg(m_shell.CommPort));
+}
+
+void frmMain::OnAssignPortDevice()
+{
+    QStringList offered;
+    for (const std::string& device : AvailableSerialDevices()) {
+        offered << QString::fromStdString(device);
+    }
+    const int comPort = m_shell.CommPort;
+    frmPortDevice dialog(comPort, QString::fromStdString(m_ports.DeviceFor(comPort)), offered, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const std::string device = dialog.Device().toStdString();
+    SavePortDevice(m_env.Settings, comPort, device);
+    m_ports.Assigned[comPort - 1] = device;
+    SyncPortMenu();
+}
+
+QString frmMain::FileFolder() const
+{
+    const std::filesystem::path documents =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+    return ToQString(WritableOr(m_env.ProgramFolder, documents));
+}
+
+void frmMain::OnSaveHex()
+{
+    if (!m_shell.DebugMode || !m_editor->CommitPage()) {
+        return;
+    }
+    const QString name = Dialogs::SaveFileName(this, tr("Save Hex File"), ToQString(m_env.ProgramFolder),
+                                               DialogFilter(kHexFileFilter), QString());
+    if (name.isEmpty()) {
+        m_shell.CancelFlag = true;
+        return;
+    }
+    BusyScope busy(m_fileUi);
+    SaveHexCommand(m_data, m_shell, m_fileUi, name.toStdString());
+}
+
+void frmMain::OnLoadHex()
+{
+    if (!m_shell.DebugMode) {
+        return;
+    }
+    const QString name = Dialogs::OpenFileName(this, tr("Open Hex File"), ToQString(m_env.ProgramFolder),
+                                               DialogFilter(kHexFileFilter));
+    if (name.isEmpty()) {
+        m_shell.CancelFlag = true;
+        return;
+    }
+    BusyScope busy(m_fileUi);
+    // The page's input is finished before the records are replaced, never onto the loaded data.
+    m_editor->SelectNodeByKey(QLatin1String(kGeneralKey));
+    if (LoadHexCommand(m_data, m_shell, m_fileUi, name.toStdString())) {
+        RefreshAfterLoad();
+        SetCaption();
+    }
+}
+
+void frmMain::OpenHelpForFocus()
+{
+    OpenHelpFor(focusWidget());
+}
+
+void frmMain::OpenHelpFor(QWidget* control)
+{
+    int topic = 0;
+    for (QWidget* widget = control; widget && topic == 0; widget = widget->parentWidget()) {
+        topic = widget->property(kHelpTopicProperty).toInt();
+    }
+    QString error;
+    if (!m_help.ShowHelpTopic(this, topic, error)) {
+        Dialogs::Message(this, error, windowTitle(), MessageIcon::Information, MessageButtons::Ok);
+    }
+}
+
+void frmMain::OnAbout()
+{
+    ShowAbout(m_shell, m_icon, this);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != this) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool control = key->modifiers() == Qt::ControlModifier;
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            // The list grids jump to the row's page on Enter; everywhere else Enter is swallowed.
+            const QString name = watched->objectName();
+            return name != QLatin1String("MSFlexGrid1") && name != QLatin1String("MSFlexGrid2");
+        }
+        case Qt::Key_F1:
+            if (key->modifiers() != Qt::NoModifier) {
+                break;
+            }
+            OpenHelpFor(static_cast<QWidget*>(watched));
+            return true;
+        case Qt::Key_F2:
+            if (!control) {
+                break;
+            }
+            OnLoadHex();
+            return true;
+        case Qt::Key_F3:
+            if (!control) {
+                break;
+            }
+            OnSaveHex();
+            return true;
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    m_help.CloseAllHelp();
+    if (m_shell.BusyFlag) {
+        event->ignore();
+        return;
+    }
+    if (m_shell.DataChanged) {
+        const MessageAnswer answer =
+            Dialogs::Message(this, QStringLiteral("JMB data has changed.\r\nDo you want to save changes?"),
+                             ProgramTitle(), MessageIcon::Exclamation, MessageButtons::YesNoCancel);
+        if (answer == MessageAnswer::Cancel ||
+            (answer == MessageAnswer::Yes && (!m_editor->CommitPage() || !SaveData(true)))) {
+            event->ignore();
+            return;
+        }
+    }
+    const QList<QWidget*> windows = findChildren<QWidget*>();
+    for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
+        if ((*window)->isWindow() && (*window)->isVisible()) {
+            (*window)->close();
+        }
+    }
+    if (!isMinimized()) {
+        StoreWindowGeometry(m_env.Settings, {x() * kTwipsPerPixel, y() * kTwipsPerPixel,
+                                             width() * kTwipsPerPixel, height() * kTwipsPerPixel});
+    }
+    event->accept();
+}
+
+}  // namespace kelpie

@@ -1,0 +1,117 @@
+// frmMain.h — the main window: menus, toolbar, status bar and the page editor; start-up, the
+// commands of the menus, toolbar and hidden keys, and shut-down.
+#pragma once
+
+#include <QAction>
+#include <QIcon>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include <array>
+#include <filesystem>
+
+#include "app/HelpWindow.h"
+#include "app/StartOptions.h"
+#include "app/WindowFileUi.h"
+#include "editor/PageEditor.h"
+#include "files/DefaultImages.h"
+#include "files/SettingsStore.h"
+#include "link/PortDevices.h"
+#include "model/RadioData.h"
+#include "model/ShellState.h"
+
+namespace kelpie {
+
+// What a run of the window is given from outside.
+struct AppEnvironment
+{
+    SettingsStore& Settings;              // the per-user settings
+    std::filesystem::path ProgramFolder;  // default images, help file, icon (then ../share/kelpie)
+    std::filesystem::path DataFolder;     // per-user data: err.log when the program folder is read-only
+    StartOptions Options;
+    bool Pauses = true;  // the waits after file operations; tests run without them
+};
+
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Runs the load: settings, tables, the default image of the remembered destination, the page
+    // tree with "General" shown. The window is enabled and ready when the constructor returns.
+    explicit frmMain(const AppEnvironment& environment, QWidget* parent = nullptr);
+    // The editor holds the records by reference: it goes before they do.
+    ~frmMain() override;
+
+    RadioData& Data() { return m_data; }
+    ShellState& Shell() { return m_shell; }
+    PageEditor& Editor() { return *m_editor; }
+    HelpSystem& Help() { return m_help; }
+
+    // Reset to a fresh image of ModelIndex; with reload the destination list is rebuilt and the
+    // remembered destination's default image loaded.
+    void NewImage(bool reload);
+
+    // Save (current: under CurrentFileName when there is one) and Save As. True when the file was
+    // written.
+    bool SaveData(bool current);
+
+    // The caption: ProductName, two blanks, ProgramTitle, with the data file's name in front.
+    void SetCaption();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Load();
+    void BuildMenus();
+    void BuildToolBar();
+    QAction* AddAction(QMenu* menu, const char* name, const QString& caption);
+
+    void OnNew();
+    void RunNew();
+    void OnOpen();
+    void OnModelSwitch();
+    void OnDestination(int entry);
+    void SelectCommPort(int entry, bool store);
+    void OnAssignPortDevice();
+    void OnSaveHex();
+    void OnLoadHex();
+    // The help topic of the control (its "helpTopic", or its nearest parent's); none: the overview.
+    void OpenHelpFor(QWidget* control);
+    void OpenHelpForFocus();
+    void OnAbout();
+
+    void SyncDestinationMenu();
+    void SyncPortMenu();
+    void RefreshAfterLoad();
+    QString FileFolder() const;
+    QString ProgramTitle() const { return QString::fromStdString(m_shell.ProgramTitle); }
+
+    AppEnvironment m_env;
+    RadioData m_data;
+    ShellState m_shell;
+    WindowFileUi m_fileUi;
+    HelpSystem m_help;
+    DestinationMenu m_destinations;
+    PortDevices m_ports;
+    QIcon m_icon;
+    QTimer m_newTimer;
+
+    PageEditor* m_editor = nullptr;
+    QToolBar* tbToolBar = nullptr;
+    QStatusBar* sbStatusBar = nullptr;
+    QLabel* m_statusPanel = nullptr;
+
+    std::array<QAction*, 4> mnuEditModelEntries{};
+    QMenu* mnuDestination = nullptr;
+    std::array<QAction*, kDestinationEntryCount> mnuDestinationChild{};
+    std::array<QAction*, kComPortCount> mnuOptionsSerialPort1{};
+    QAction* mnuOptionsSerialPortDevice = nullptr;
+};
+
+}  // namespace kelpie

@@ -1,0 +1,90 @@
+// F1 and Help Contents, the help window at unload, and the About box.
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "AppTestSupport.h"
+
+namespace kelpie {
+namespace {
+
+using AppHelp = AppTest;
+
+void WriteHelpFile(const std::filesystem::path& folder)
+{
+    QFile file(QString::fromStdString((folder / "Kelpie.html").string()));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(
+        "<html><body><h1>Kelpie</h1>"
+        "<h2><a name=\"topic1012\"></a>Connecting the radio</h2><p>Cable.</p>"
+        "<h2><a name=\"topic1054\"></a>The page tree</h2><p>Pages.</p></body></html>");
+}
+
+QTextBrowser* OpenHelp(frmMain& window)
+{
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == "frmHelp" && top->isVisible() && top->parentWidget() == &window) {
+            return top->findChild<QTextBrowser*>("txtHelp");
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(AppHelp, F1OnTheTreeOpensItsTopicAndUnloadClosesHelpEvenWhenCancelled)
+{
+    WriteHelpFile(Program.Path);
+    frmMain& window = Start();
+    auto* tree = window.findChild<QTreeWidget*>("tvTreeView");
+    ASSERT_NE(tree, nullptr);
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_F1);
+    QTextBrowser* help = OpenHelp(window);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->source().fragment(), "topic1054");
+    EXPECT_TRUE(help->source().path().endsWith("Kelpie.html"));
+
+    // Help Contents does what F1 does.
+    help->setSource(QUrl());
+    Action("mnuHelpContents")->trigger();
+    EXPECT_EQ(help->source().fragment(), "topic1054");
+
+    window.Shell().DataChanged = true;
+    Dialogs::AnswerNext(MessageAnswer::Cancel);
+    EXPECT_FALSE(window.close());
+    QTRY_COMPARE(OpenHelp(window), nullptr);
+}
+
+TEST_F(AppHelp, HelpContentsWithoutAHelpFileShowsTheErrorTitledWithTheCaption)
+{
+    frmMain& window = Start();
+    Action("mnuHelpContents")->trigger();
+    EXPECT_EQ(OpenHelp(window), nullptr);
+    ASSERT_EQ(Dialogs::Shown().size(), 1u);
+    EXPECT_TRUE(Dialogs::Shown()[0].text.contains("Kelpie.html"));
+    EXPECT_EQ(Dialogs::Shown()[0].title, window.windowTitle());
+    EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::Ok);
+}
+
+TEST_F(AppHelp, AboutCommandShowsCaptionSizeTitleVersionAndLegalNoticeUntilOk)
+{
+    Start();
+    QTimer::singleShot(0, [] {
+        QWidget* about = QApplication::activeModalWidget();
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(about->windowTitle(), "Version Infomation");
+        EXPECT_EQ(about->size(), QSize(375, 251));
+        EXPECT_EQ(about->findChild<QLabel*>("lblTitle")->text(), Caption());
+        EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(), "Version " KELPIE_VERSION);
+        EXPECT_TRUE(about->findChild<QLabel*>("lblDescription")->text().contains("without warranty"));
+        EXPECT_NE(about->findChild<QLabel*>("picIcon"), nullptr);
+        EXPECT_NE(about->findChild<QFrame*>("Frame1"), nullptr);
+        QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    });
+    Action("mnuHelpAbout")->trigger();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+}  // namespace
+}  // namespace kelpie

@@ -1,0 +1,97 @@
+// The main window's file commands: Open, Save, Save As and the debug-mode hex file keys.
+#include "AppTestSupport.h"
+#include "files/DataFileWriter.h"
+#include "files/FileAccess.h"
+#include "support/ResetData.h"
+
+namespace kelpie {
+namespace {
+
+using AppFiles = AppTest;
+
+TEST_F(AppFiles, SaveAsksForANameOnceAndSaveAsCancelledKeepsIt)
+{
+    frmMain& window = Start();
+    const std::filesystem::path first = Files / "Radio1.DAT";
+    Dialogs::GiveNextFileName(Name(first));
+    Action("mnuFileSave")->trigger();
+    EXPECT_EQ(window.Shell().CurrentFileName, first.string());
+    EXPECT_EQ(window.windowTitle(), Caption("radio1.dat"));
+
+    // The second save writes the same file without a dialog, and leaves DataChanged set.
+    const std::filesystem::path other = Files / "other.dat";
+    Dialogs::GiveNextFileName(Name(other));
+    window.Shell().DataChanged = true;
+    std::filesystem::remove(first);
+    Action("Save")->trigger();
+    EXPECT_EQ(FileBytes(first).toStdString(), DataFileText(window.Data(), window.Shell()));
+    EXPECT_FALSE(std::filesystem::exists(other));
+    EXPECT_TRUE(window.Shell().DataChanged);
+
+    Dialogs::ResetHooks();
+    Action("mnuFileSaveAs")->trigger();  // cancelled
+    EXPECT_TRUE(window.Shell().CancelFlag);
+    EXPECT_EQ(window.Shell().CurrentFileName, first.string());
+    EXPECT_EQ(window.windowTitle(), Caption("radio1.dat"));
+}
+
+TEST_F(AppFiles, OpenLoadsTheFileAndAWrongModelFileKeepsNameAndCaption)
+{
+    RadioData data = ResetData(5);
+    data.UsaChannels[16].ChTag = "HARBOUR";
+    const std::filesystem::path good = Files / "Good.dat";
+    WriteFileAtomically(good, DataFileText(data, ShellState()));
+    ShellState mv220;
+    mv220.ModelName = "MV220";
+    const std::filesystem::path wrong = Files / "wrong.dat";
+    WriteFileAtomically(wrong, DataFileText(ResetData(4), mv220));
+
+    frmMain& window = Start();
+    window.Shell().DataChanged = true;
+    Dialogs::GiveNextFileName(Name(good));
+    Action("mnuFileOpen")->trigger();
+    EXPECT_EQ(window.Shell().CurrentFileName, good.string());
+    EXPECT_EQ(window.windowTitle(), Caption("good.dat"));
+    EXPECT_EQ(window.Data().UsaChannels[16].ChTag, "HARBOUR");
+    EXPECT_TRUE(window.Shell().DataChanged);  // an open leaves it as it was
+
+    Dialogs::GiveNextFileName(Name(wrong));
+    Action("Open")->trigger();
+    ASSERT_EQ(Dialogs::Shown().size(), 1u);
+    EXPECT_EQ(Dialogs::Shown()[0].text, "different model!!");
+    EXPECT_EQ(window.Shell().CurrentFileName, good.string());
+    EXPECT_EQ(window.windowTitle(), Caption("good.dat"));
+    EXPECT_TRUE(window.isEnabled());
+}
+
+TEST_F(AppFiles, HexKeysDoNothingWithoutDebugModeAndSaveAndLoadWithIt)
+{
+    const std::filesystem::path file = Files / "Image.HEX";
+    for (const bool debugMode : {false, true}) {
+        SCOPED_TRACE(debugMode);
+        frmMain& window = Start(debugMode);
+        Dialogs::GiveNextFileName(Name(file));
+        QTest::keyClick(window.centralWidget(), Qt::Key_F3, Qt::ControlModifier);
+        ASSERT_EQ(std::filesystem::exists(file), debugMode);
+        if (!debugMode) {
+            QTest::keyClick(window.centralWidget(), Qt::Key_F2, Qt::ControlModifier);
+            // Neither key asked for a name: the next dialog still gets it.
+            EXPECT_EQ(Dialogs::OpenFileName(nullptr, {}, {}, {}), Name(file));
+            continue;
+        }
+        EXPECT_EQ(std::filesystem::file_size(file), 16384u);
+        EXPECT_EQ(window.windowTitle(), Caption());  // saving the image names no data file
+
+        window.Data().RadioImage[0x0100] ^= 0xFF;
+        window.Shell().DataChanged = true;
+        Dialogs::GiveNextFileName(Name(file));
+        QTest::keyClick(window.centralWidget(), Qt::Key_F2, Qt::ControlModifier);
+        EXPECT_TRUE(ImageIs(file));
+        EXPECT_EQ(window.windowTitle(), Caption("image.hex"));
+        EXPECT_FALSE(window.Shell().DataChanged);
+        EXPECT_TRUE(Dialogs::Shown().empty());
+    }
+}
+
+}  // namespace
+}  // namespace kelpie

@@ -1,0 +1,238 @@
+// The main window's start-up, menus, toolbar, model, destination and port commands, Enter, and
+// shut-down.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolBar>
+
+#include "AppTestSupport.h"
+
+namespace kelpie {
+namespace {
+
+using AppStart = AppTest;
+
+TEST_F(AppStart, FirstStartWithEmptySettingsGivesModel5Com1FixedSizeAndUsaChecked)
+{
+    frmMain& window = Start();
+    EXPECT_EQ(window.Data().ModelIndex, 5);
+    EXPECT_EQ(window.Shell().CommPort, 1);
+    EXPECT_EQ(window.size(), QSize(607, 444));
+    EXPECT_EQ(window.windowTitle(), Caption());
+    EXPECT_TRUE(window.isEnabled());
+    EXPECT_FALSE(window.Shell().DataChanged);
+    EXPECT_TRUE(ImageIs(Program / "USA_00E6.ini"));
+    const QString destinations[] = {"CANADA", "INTL", "USA", ""};
+    for (int k = 0; k < kDestinationEntryCount; ++k) {
+        QAction* entry = Action(QStringLiteral("mnuDestinationChild_%1").arg(k));
+        EXPECT_EQ(entry->text(), destinations[std::min(k, 3)]) << k;
+        EXPECT_EQ(entry->isVisible(), k < 3) << k;
+        EXPECT_EQ(entry->isChecked(), k == 2) << k;
+    }
+    EXPECT_TRUE(Action("mnuOptionsSerialPort1_0")->isChecked());
+    EXPECT_EQ(Action("mnuOptionsSerialPort1_0")->text(), "COM&1  (/dev/ttyS0)");
+    EXPECT_EQ(Action("mnuEditModel1")->text(), "&MV230 Series");
+    EXPECT_TRUE(Action("mnuEditModel1")->isChecked());
+    EXPECT_FALSE(Action("mnuEditModel2")->isVisible() || Action("mnuEditModel4")->isEnabled());
+    for (const char* pending :
+         {"mnuFilePrint", "mnuFilePrintToFile", "mnuTransferProgram", "mnuTransferRead"}) {
+        EXPECT_FALSE(Action(pending)->isEnabled()) << pending;
+    }
+    // On model 5 the model entry asks nothing; and nothing was written to the settings.
+    Action("mnuEditModel1")->trigger();
+    EXPECT_TRUE(Dialogs::Shown().empty());
+    EXPECT_EQ(window.Data().ModelIndex, 5);
+    EXPECT_TRUE(Settings.Values.empty());
+}
+
+TEST_F(AppStart, ToolbarHasTwelveButtonsWithOneProgramAndOneReadShown)
+{
+    frmMain& window = Start();
+    const QList<QAction*> buttons = window.findChild<QToolBar*>("tbToolBar")->actions();
+    ASSERT_EQ(buttons.size(), 12);
+    const char* const keys[] = {"New",   "Open",  "Save",    nullptr,    "SaveAsDefault", nullptr,
+                                "Print", nullptr, "Program", "Program2", "Read",          "Read2"};
+    const char* const tips[] = {"New",
+                                "Open...",
+                                "Save",
+                                "",
+                                "Save As Default",
+                                "",
+                                "Print",
+                                "",
+                                "Program to Radio",
+                                "Program to Radio",
+                                "Read from Radio",
+                                "Read from Radio"};
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(buttons[i]->isSeparator(), keys[i] == nullptr) << i;
+        EXPECT_EQ(buttons[i]->objectName(), keys[i] ? keys[i] : "") << i;
+        EXPECT_EQ(buttons[i]->toolTip(), tips[i]) << i;
+    }
+    EXPECT_FALSE(buttons[8]->isVisible() || buttons[11]->isVisible());
+    EXPECT_TRUE(buttons[9]->isVisible() && buttons[10]->isVisible());
+    EXPECT_FALSE(buttons[10]->isEnabled());  // its menu entry is disabled
+}
+
+TEST_F(AppStart, NewDiscardsEditsWithoutAQuestionAfterItsTimer)
+{
+    frmMain& window = Start();
+    window.Data().RadioImage[0x0100] ^= 0xFF;
+    window.Shell().DataChanged = true;
+    Action("New")->trigger();
+    EXPECT_TRUE(window.Shell().DataChanged);  // the timer carries the command out
+    QTRY_VERIFY(!window.Shell().DataChanged);
+    EXPECT_TRUE(ImageIs(Program / "USA_00E6.ini"));
+    EXPECT_TRUE(Dialogs::Shown().empty());
+}
+
+TEST_F(AppStart, ModelEntrySwitchesAStoredModel2ToTheMv220)
+{
+    Settings.SaveSetting("ModelPath", "ModelNum", "2");
+    frmMain& window = Start();
+    EXPECT_TRUE(Action("mnuEditModel1")->isChecked());
+    Dialogs::AnswerNext(MessageAnswer::Cancel);
+    Action("mnuEditModel1")->trigger();
+    EXPECT_EQ(window.Data().ModelIndex, 2);
+    EXPECT_TRUE(Action("mnuEditModel1")->isChecked());
+
+    Action("mnuEditModel1")->trigger();
+    ASSERT_EQ(Dialogs::Shown().size(), 2u);
+    EXPECT_EQ(Dialogs::Shown()[1].text, "Do yo want to program the MV220 series?");
+    EXPECT_EQ(Dialogs::Shown()[1].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(window.Data().ModelIndex, 4);
+    EXPECT_EQ(Settings.Values.value("ModelPath/ModelNum"), "4");
+    QTRY_VERIFY(ImageIs(Program / "USA_00DC.ini"));
+    EXPECT_EQ(window.Shell().ModelName, "MV220");
+}
+
+TEST_F(AppStart, DestinationSwitchAsksCancelsAndReloadsTheCheckedEntryAtOnce)
+{
+    frmMain& window = Start();
+    QAction* intl = Action("mnuDestinationChild_1");
+    Dialogs::AnswerNext(MessageAnswer::Cancel);
+    intl->trigger();
+    ASSERT_EQ(Dialogs::Shown().size(), 1u);
+    EXPECT_EQ(Dialogs::Shown()[0].text, "Do yo want to change to INTL?");
+    EXPECT_FALSE(intl->isChecked());
+    EXPECT_TRUE(Action("mnuDestinationChild_2")->isChecked());
+    EXPECT_TRUE(ImageIs(Program / "USA_00E6.ini"));
+
+    window.Shell().DataChanged = true;
+    intl->trigger();
+    EXPECT_TRUE(intl->isChecked());
+    EXPECT_FALSE(Action("mnuDestinationChild_2")->isChecked());
+    EXPECT_TRUE(ImageIs(Program / "INTL_00E6.ini"));
+    EXPECT_EQ(Settings.Values.value("IniFilePath/IniFileName_5"), "INTL");
+    EXPECT_FALSE(window.Shell().DataChanged);
+
+    // The checked entry: no question, its image again at once.
+    window.Data().RadioImage[0x0100] ^= 0xFF;
+    window.Shell().DataChanged = true;
+    intl->trigger();
+    EXPECT_EQ(Dialogs::Shown().size(), 2u);
+    EXPECT_TRUE(intl->isChecked());
+    EXPECT_TRUE(ImageIs(Program / "INTL_00E6.ini"));
+    EXPECT_FALSE(window.Shell().DataChanged);
+}
+
+TEST_F(AppStart, Com3IsStoredAndTheDeviceDialogAssignsToTheCheckedNumber)
+{
+    frmMain& window = Start();
+    Action("mnuOptionsSerialPort1_2")->trigger();
+    EXPECT_EQ(window.Shell().CommPort, 3);
+    EXPECT_EQ(Settings.Values.value("ComPath/ComNum"), "3");
+    for (int k = 0; k < kComPortCount; ++k) {
+        EXPECT_EQ(Action(QStringLiteral("mnuOptionsSerialPort1_%1").arg(k))->isChecked(), k == 2) << k;
+    }
+    EXPECT_EQ(Action("mnuOptionsSerialPortDevice")->text(), "Assign &Device to COM3...");
+
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QComboBox*>("cmbDevice")->setCurrentText(" /dev/ttyUSB3 ");
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    });
+    Action("mnuOptionsSerialPortDevice")->trigger();
+    EXPECT_EQ(Settings.Values.value("ComPath/Device3"), "/dev/ttyUSB3");
+    EXPECT_EQ(Action("mnuOptionsSerialPort1_2")->text(), "COM&3  (/dev/ttyUSB3)");
+}
+
+TEST_F(AppStart, EnterIsSwallowedOnTheFormButReachesTheGrids)
+{
+    frmMain& window = Start();
+    auto* edit = new QLineEdit(window.centralWidget());
+    bool returned = false;
+    QObject::connect(edit, &QLineEdit::returnPressed, [&returned] { returned = true; });
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Enter);
+    EXPECT_FALSE(returned);
+
+    struct EnterCounter : QObject
+    {
+        int Count = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            Count +=
+                event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return;
+            return false;
+        }
+    } counter;
+    auto* grid = window.findChild<QTableWidget*>("MSFlexGrid1");
+    grid->installEventFilter(&counter);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(counter.Count, 1);
+}
+
+struct UnloadCase
+{
+    const char* Name;
+    bool Changed;
+    MessageAnswer Answer;
+    bool GiveFileName;
+    bool Minimised;
+    bool Closes;
+};
+
+TEST_F(AppStart, UnloadAsksAboutChangedDataAndStoresTheGeometryWhenItClosesUnminimised)
+{
+    const UnloadCase cases[] = {
+        {"unchanged", false, MessageAnswer::Cancel, false, false, true},
+        {"Cancel", true, MessageAnswer::Cancel, false, false, false},
+        {"No", true, MessageAnswer::No, false, false, true},
+        {"Yes, saved", true, MessageAnswer::Yes, true, false, true},
+        {"Yes, dialog cancelled", true, MessageAnswer::Yes, false, false, false},
+        {"minimised", false, MessageAnswer::Cancel, false, true, true},
+    };
+    for (const UnloadCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Settings.Values = {{"Settings/MainWidth", "1"}};  // never read back
+        Dialogs::ResetHooks();
+        frmMain& window = Start();
+        EXPECT_EQ(window.size(), QSize(607, 444));
+        window.Shell().DataChanged = c.Changed;
+        if (c.Minimised) {
+            window.showMinimized();
+        }
+        Dialogs::AnswerNext(c.Answer);
+        const std::filesystem::path file = Files / "unload.dat";
+        std::filesystem::remove(file);
+        Dialogs::GiveNextFileName(c.GiveFileName ? Name(file) : QString());
+        EXPECT_EQ(window.close(), c.Closes);
+        EXPECT_EQ(Dialogs::Shown().size(), c.Changed ? 1u : 0u);
+        if (c.Changed) {
+            EXPECT_EQ(Dialogs::Shown()[0].text, "JMB data has changed.\r\nDo you want to save changes?");
+            EXPECT_EQ(Dialogs::Shown()[0].title, "PC Program for MV230 Series");
+            EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::YesNoCancel);
+        }
+        EXPECT_EQ(std::filesystem::exists(file), c.GiveFileName);
+        const bool stored = c.Closes && !c.Minimised;
+        EXPECT_EQ(Settings.Values.value("Settings/MainWidth"), stored ? QString::number(607 * 15) : "1");
+        EXPECT_EQ(Settings.Values.value("Settings/MainHeight"), stored ? QString::number(444 * 15) : "");
+    }
+}
+
+}  // namespace
+}  // namespace kelpie
