@@ -10,16 +10,21 @@
 #include <QStyle>
 
 #include "app/frmAbout.h"
+#include "app/frmPrn.h"
+#include "app/frmRadio_102.h"
 #include "app/frmPortDevice.h"
 #include "editor/Dialogs.h"
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
+#include "files/FileAccess.h"
 #include "files/HexFile.h"
 #include "files/ProgramSettings.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"
+#include "printing/PrintCommands.h"
 #include "serial/QtSerialPort.h"
+#include "serial/SteadyClock.h"
 
 namespace kelpie {
 
@@ -219,6 +224,10 @@ void frmMain::BuildMenus()
     addSeparator(mnuFile, "mnuFileBar2");
     QAction* mnuFilePrint = AddAction(mnuFile, "mnuFilePrint", tr("&Print"));
     mnuFilePrint->setShortcut(QKeySequence::Print);
+    QAction* mnuFilePrintPreview = AddAction(mnuFile, "mnuFilePrintPreview", tr("Print Pre&view..."));
+    mnuFilePrintPreview->setStatusTip(tr("See the printed listing's pages before printing them"));
+    QAction* mnuFileExportPdf = AddAction(mnuFile, "mnuFileExportPdf", tr("&Export PDF..."));
+    mnuFileExportPdf->setStatusTip(tr("Save the printed listing's pages as a PDF file"));
     QAction* mnuFilePrintToFile = AddAction(mnuFile, "mnuFilePrintToFile", tr("P&rint to File"));
     addSeparator(mnuFile, "mnuFileBar3");
     QAction* mnuFileExit = AddAction(mnuFile, "mnuFileExit", tr("E&xit"));
@@ -259,17 +268,17 @@ void frmMain::BuildMenus()
     addSeparator(mnuHelp, "mnuHelpBar0");
     QAction* mnuHelpAbout = AddAction(mnuHelp, "mnuHelpAbout", tr("&About JMB Version"));
 
-    // The transfer and printing windows are wired by their own commands; until then the entries
-    // are shown but cannot be chosen.
-    for (QAction* pending : {mnuFilePrint, mnuFilePrintToFile, mnuTransferProgram, mnuTransferRead}) {
-        pending->setEnabled(false);
-    }
-
     connect(mnuFileNew, &QAction::triggered, this, &frmMain::OnNew);
     connect(mnuFileOpen, &QAction::triggered, this, &frmMain::OnOpen);
     connect(mnuFileSave, &QAction::triggered, this, [this] { SaveData(true); });
     connect(mnuFileSaveAs, &QAction::triggered, this, [this] { SaveData(false); });
+    connect(mnuFilePrint, &QAction::triggered, this, &frmMain::OnPrint);
+    connect(mnuFilePrintPreview, &QAction::triggered, this, &frmMain::OnPrintPreview);
+    connect(mnuFileExportPdf, &QAction::triggered, this, &frmMain::OnExportPdf);
+    connect(mnuFilePrintToFile, &QAction::triggered, this, &frmMain::OnPrintToFile);
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuTransferProgram, &QAction::triggered, this, &frmMain::OnProgram);
+    connect(mnuTransferRead, &QAction::triggered, this, &frmMain::OnRead);
     connect(mnuEditModelEntries[0], &QAction::triggered, this, &frmMain::OnModelSwitch);
     connect(mnuOptionsSerialPortDevice, &QAction::triggered, this, &frmMain::OnAssignPortDevice);
     connect(mnuHelpContents, &QAction::triggered, this, &frmMain::OpenHelpForFocus);
@@ -568,6 +577,129 @@ void frmMain::OpenHelpFor(QWidget* control)
 void frmMain::OnAbout()
 {
     ShowAbout(m_shell, m_icon, this);
+}
+
+std::string frmMain::DestinationName() const
+{
+    for (const DestinationEntry& entry : m_destinations.Entries) {
+        if (entry.Checked) {
+            return entry.Caption;
+        }
+    }
+    return {};
+}
+
+bool frmMain::RunTransfer(int mode)
+{
+    m_shell.TransferMode = mode;
+    m_shell.ErrorFlag = m_shell.CancelFlag = false;
+    std::unique_ptr<SerialPort> ownPort;
+    std::unique_ptr<Clock> ownClock;
+    SerialPort* port = m_env.Radio.Port;
+    Clock* clock = m_env.Radio.Clock;
+    if (!port) {
+        ownPort = std::make_unique<QtSerialPort>(m_ports);
+        port = ownPort.get();
+    }
+    if (!clock) {
+        ownClock = std::make_unique<SteadyClock>();
+        clock = ownClock.get();
+    }
+    frmRadio_102 dialog(*port, *clock, m_shell, m_data, m_env.Pauses, this);
+    dialog.SetHelpOpener(
+        [this, &dialog](int topic, QString& error) { return m_help.ShowHelpTopic(&dialog, topic, error); });
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void frmMain::OnProgram()
+{
+    if (!m_editor->CommitPage()) {
+        return;
+    }
+    if (RunTransfer(kTransferProgram)) {
+        m_statusPanel->setText(tr("The radio was programmed."));
+    }
+}
+
+void frmMain::OnRead()
+{
+    if (!m_editor->CommitPage()) {
+        return;
+    }
+    m_shell.TransferDone = false;
+    RunTransfer(kTransferRead);
+    if (m_shell.TransferDone) {
+        m_editor->SelectNodeByKey(QLatin1String(kGeneralKey));
+        RefreshAfterLoad();
+        m_shell.CurrentFileName.clear();
+        SetCaption();
+        m_shell.DataChanged = false;
+        // What the radio held is kept, so that no radio's programming is lost to a later mistake.
+        const std::filesystem::path folder = m_env.DataFolder / "backups";
+        try {
+            const std::filesystem::path backup = SaveReadBackup(m_data, folder, std::time(nullptr));
+            m_statusPanel->setText(tr("Read complete. The radio's memory as read is kept in %1").arg(ToQString(backup)));
+        } catch (const FileError& error) {
+            m_statusPanel->setText(tr("Read complete, but no backup could be kept in %1: %2")
+                                       .arg(ToQString(folder), QString::fromStdString(error.what())));
+        }
+    }
+    m_shell.TransferDone = false;
+}
+
+bool frmMain::ClearDistressLog()
+{
+    if (!m_editor->CommitPage()) {
+        return false;
+    }
+    m_shell.TransferDone = false;
+    RunTransfer(kTransferClearDistress);
+    const bool cleared = m_shell.TransferDone;
+    if (cleared) {
+        m_editor->ShowCurrentPageAgain();
+    }
+    m_shell.TransferDone = false;
+    return cleared;
+}
+
+void frmMain::OnPrint()
+{
+    if (m_editor->CommitPage()) {
+        PrintListing(m_data, m_shell, DestinationName(), this);
+    }
+}
+
+void frmMain::OnPrintPreview()
+{
+    if (m_editor->CommitPage()) {
+        PreviewListing(m_data, m_shell, DestinationName(), this);
+    }
+}
+
+void frmMain::OnExportPdf()
+{
+    if (!m_editor->CommitPage()) {
+        return;
+    }
+    const QString name =
+        Dialogs::SaveFileName(this, tr("Export PDF"), FileFolder(), tr("PDF files(*.pdf)"), QStringLiteral("pdf"));
+    if (name.isEmpty()) {
+        return;
+    }
+    try {
+        const BusyScope busy(m_fileUi);
+        ExportListingPdf(m_data, m_shell, DestinationName(), name.toStdString());
+        m_statusPanel->setText(tr("The listing was saved as %1").arg(name));
+    } catch (const FileError& error) {
+        Dialogs::Message(this, QStringLiteral("FileSave Error!!\r\n") + QString::fromStdString(error.what()),
+                         ProgramTitle(), MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+}
+
+void frmMain::OnPrintToFile()
+{
+    frmPrn listing(m_data, m_shell, m_env.Pauses, this);
+    listing.exec();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

@@ -20,11 +20,21 @@
 #include "editor/PageEditor.h"
 #include "files/DefaultImages.h"
 #include "files/SettingsStore.h"
+#include "link/Clock.h"
 #include "link/PortDevices.h"
+#include "link/SerialPort.h"
 #include "model/RadioData.h"
 #include "model/ShellState.h"
 
 namespace kelpie {
+
+// The radio end of a transfer: the port and the clock its waits run on. Tests give a simulated
+// radio; when empty, the serial port of CommPort (or --port) on the real clock.
+struct RadioConnection
+{
+    SerialPort* Port = nullptr;
+    kelpie::Clock* Clock = nullptr;
+};
 
 // What a run of the window is given from outside.
 struct AppEnvironment
@@ -34,6 +44,7 @@ struct AppEnvironment
     std::filesystem::path DataFolder;     // per-user data: err.log when the program folder is read-only
     StartOptions Options;
     bool Pauses = true;  // the waits after file operations; tests run without them
+    RadioConnection Radio{};
 };
 
 class frmMain : public QMainWindow
@@ -62,6 +73,10 @@ public:
     // The caption: ProductName, two blanks, ProgramTitle, with the data file's name in front.
     void SetCaption();
 
+    // Clears the radio's distress log through the transfer dialog; the DSC page's clear button.
+    // True when the radio's log was cleared.
+    bool ClearDistressLog();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +100,15 @@ private:
     void OpenHelpFor(QWidget* control);
     void OpenHelpForFocus();
     void OnAbout();
+    void OnProgram();
+    void OnRead();
+    void OnPrint();
+    void OnPrintPreview();
+    void OnExportPdf();
+    void OnPrintToFile();
+    // Shows the transfer dialog for a mode; true when its run completed.
+    bool RunTransfer(int mode);
+    std::string DestinationName() const;
 
     void SyncDestinationMenu();
     void SyncPortMenu();

@@ -230,6 +230,7 @@ void PageEditor::BringForward(QWidget* panel)
 void PageEditor::BuildPageTree()
 {
     const QSignalBlocker blocker(tvTreeView);
+    const QString currentKey = CurrentKey();
     tvTreeView->clear();
     m_nodes.clear();
     m_groupNodes.fill(nullptr);
@@ -254,6 +255,11 @@ void PageEditor::BuildPageTree()
     for (const QString& open : {u"General"_s, u"Program"_s}) {
         if (QTreeWidgetItem* item = byKey.value(open))
             item->setExpanded(true);
+    }
+    // The page on show stays the current node when the new tree still has it.
+    if (QTreeWidgetItem* current = byKey.value(currentKey)) {
+        m_current = current;
+        tvTreeView->setCurrentItem(current);
     }
 }
 
@@ -361,17 +367,8 @@ void PageEditor::SetPageView(Page page, PageView* view)
     connect(view, &PageView::StatusText, this, &PageEditor::StatusText);
     connect(view, &PageView::NodeTextsChanged, this, &PageEditor::RefreshNodeTexts);
     connect(view, &PageView::TreeChanged, this, [this] {
-        const QString key = CurrentKey();
         BuildPageTree();
         RefreshGroupCaptions();
-        for (QTreeWidgetItem* node : m_nodes) {
-            if (KeyOf(node) == key) {
-                const QSignalBlocker blocker(tvTreeView);
-                m_current = node;
-                tvTreeView->setCurrentItem(node);
-                break;
-            }
-        }
     });
 }
 

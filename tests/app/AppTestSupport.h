@@ -80,12 +80,12 @@ protected:
         Dialogs::ResetHooks();
     }
 
-    frmMain& Start(bool debugMode = false)
+    frmMain& Start(bool debugMode = false, RadioConnection radio = {})
     {
         StartOptions options;
         options.DebugMode = debugMode;
         m_window = std::make_unique<frmMain>(
-            AppEnvironment{Settings, Program.Path, Program / "data", options, false});
+            AppEnvironment{Settings, Program.Path, Program / "data", options, false, radio});
         m_window->show();
         return *m_window;
     }

@@ -1,0 +1,109 @@
+#include "app/frmPrn.h"
+
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "editor/Dialogs.h"
+#include "files/FileAccess.h"
+#include "report/TextImage.h"
+
+namespace kelpie {
+
+namespace {
+
+constexpr int kWidth = 558;
+constexpr int kHeight = 409;
+constexpr int kBuildDelayMs = 10;
+constexpr int kAfterFileMs = 500;
+
+}  // namespace
+
+frmPrn::frmPrn(RadioData& data, ShellState& shell, bool pauses, QWidget* parent)
+    : QDialog(parent), m_data(data), m_shell(shell), m_ui(*this, pauses)
+{
+    setObjectName(QStringLiteral("frmPrn"));
+    setWindowTitle(tr("Print to File"));
+    resize(kWidth, kHeight);
+
+    auto* menuBar = new QMenuBar(this);
+    QMenu* mnuFile = menuBar->addMenu(tr("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileSave = mnuFile->addAction(tr("&Save"), this, [this] { SaveListing(); });
+    mnuFileSave->setObjectName(QStringLiteral("mnuFileSave"));
+    mnuFileSave->setShortcut(QKeySequence::Save);
+    mnuFileSave->setStatusTip(tr("Save the listing as a text file"));
+    mnuFileExit = mnuFile->addAction(tr("E&xit"), this, &QDialog::accept);
+    mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
+
+    txtPrn = new QPlainTextEdit(this);
+    txtPrn->setObjectName(QStringLiteral("txtPrn"));
+    txtPrn->setReadOnly(true);
+    txtPrn->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtPrn->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    txtPrn->setPlainText(tr("Now, making text image. Please wait..."));
+
+    cmdOK = new QPushButton(tr("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(txtPrn);
+    layout->addLayout(buttons);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(kBuildDelayMs);
+    connect(Timer1, &QTimer::timeout, this, &frmPrn::BuildListing);
+    Timer1->start();
+}
+
+void frmPrn::BuildListing()
+{
+    Timer1->stop();
+    const BusyScope busy(m_ui);
+    const std::string text = BuildTextImage(m_data);
+    // The listing's lines are CR LF separated; the box shows them as lines.
+    txtPrn->setPlainText(QString::fromLatin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_ui.Pause(kAfterFileMs);
+}
+
+bool frmPrn::SaveListing()
+{
+    const QString folder =
+        m_shell.CurrentFileName.empty() ? QString() : QFileInfo(QString::fromStdString(m_shell.CurrentFileName)).path();
+    const QString fileName = Dialogs::SaveFileName(this, tr("Save Listing"), folder,
+                                                   tr("Text files(*.txt);;All files(*.*)"), QStringLiteral("txt"));
+    if (fileName.isEmpty()) {
+        m_shell.CancelFlag = true;
+        return false;
+    }
+    m_shell.ErrorFlag = false;
+    try {
+        const BusyScope busy(m_ui);
+        QString text = txtPrn->toPlainText();
+        SaveTextImage(fileName.toStdString(),
+                      text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toLatin1().toStdString());
+        m_ui.Pause(kAfterFileMs);
+        return true;
+    } catch (const FileError& error) {
+        m_shell.ErrorFlag = m_shell.CancelFlag = true;
+        Dialogs::Message(this, QString::fromStdString(error.what()),
+                         QString::fromStdString(m_shell.ModelName + " " + m_shell.ProgramTitle),
+                         MessageIcon::Exclamation, MessageButtons::Ok);
+        return false;
+    }
+}
+
+}  // namespace kelpie

@@ -1,0 +1,83 @@
+// The listing window: the wait text first, the listing once its timer has fired, and its save.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+#include <fstream>
+#include <sstream>
+
+#include "app/frmPrn.h"
+#include "editor/Dialogs.h"
+#include "report/TextImage.h"
+#include "support/ResetData.h"
+
+namespace kelpie {
+namespace {
+
+struct ListingWindow : ::testing::Test
+{
+    ListingWindow() { Dialogs::ResetHooks(); }
+
+    QPlainTextEdit* Text() { return window.findChild<QPlainTextEdit*>("txtPrn"); }
+    void WaitForListing()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!Text()->toPlainText().startsWith("Now, making"), 5000);
+    }
+
+    RadioData data = ResetData(5);
+    ShellState shell;
+    frmPrn window{data, shell, false, nullptr};
+    QTemporaryDir folder;
+};
+
+TEST_F(ListingWindow, ShowsTheWaitTextThenTheListingInAFixedPitchFont)
+{
+    EXPECT_EQ(Text()->toPlainText(), "Now, making text image. Please wait...");
+    EXPECT_TRUE(Text()->isReadOnly());
+    EXPECT_TRUE(QFontInfo(Text()->font()).fixedPitch());
+    EXPECT_EQ(window.size(), QSize(558, 409));
+
+    WaitForListing();
+    RadioData copy = ResetData(5);
+    const QString expected = QString::fromLatin1(BuildTextImage(copy)).replace("\r\n", "\n");
+    EXPECT_EQ(Text()->toPlainText(), expected);
+}
+
+TEST_F(ListingWindow, SaveWritesTheListingWithCrLfAndReplacesAnOldFile)
+{
+    WaitForListing();
+    const QString path = folder.filePath("radio.txt");
+    std::ofstream(path.toStdString()) << "an older and much longer listing that must not survive the save";
+    Dialogs::GiveNextFileName(path);
+
+    ASSERT_TRUE(window.SaveListing());
+
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::stringstream saved;
+    saved << in.rdbuf();
+    RadioData copy = ResetData(5);
+    EXPECT_EQ(saved.str(), BuildTextImage(copy) + "\r\n");
+}
+
+TEST_F(ListingWindow, CancelledOrFailedSaveReportsThroughTheFlags)
+{
+    WaitForListing();
+    Dialogs::GiveNextFileName(QString());
+    EXPECT_FALSE(window.SaveListing());
+    EXPECT_TRUE(shell.CancelFlag);
+    EXPECT_TRUE(Dialogs::Shown().empty());
+
+    shell.CancelFlag = false;
+    Dialogs::GiveNextFileName(folder.filePath("no-such-folder/radio.txt"));
+    EXPECT_FALSE(window.SaveListing());
+    EXPECT_TRUE(shell.ErrorFlag && shell.CancelFlag);
+    ASSERT_EQ(Dialogs::Shown().size(), 1u);
+    EXPECT_EQ(Dialogs::Shown()[0].title, "MV230 PC Program for MV230 Series");
+    EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(window.isEnabled());
+}
+
+}  // namespace
+}  // namespace kelpie
