@@ -412,7 +412,6 @@ private:
     {
         for (std::size_t i = 0; i < std::min(left.size(), right.size()); ++i) {
             const std::string number = std::to_string(i + 1);
-            Add(key + number, title + number, "in use", OnOffText(left[i].Enabled), OnOffText(right[i].Enabled));
             Add(key + number, title + number, "name", BlankDashText(left[i].TagName),
                 BlankDashText(right[i].TagName));
             Add(key + number, title + number, "MMSI", BlankDashText(left[i].Mmsid), BlankDashText(right[i].Mmsid));
