@@ -55,7 +55,8 @@ bool RunVerify(LinkContext& link, VerifyOutcome& outcome)
     outcome.Differences =
         CompareBits(sent, outcome.Radio, ProgramRunBits(sent.RadioImage, sent.ImageLastAddress));
     if (outcome.Differences.empty()) {
-        ShowMessage(link, "The radio holds exactly this programming.", link.Caption, MessageIcon::Information);
+        ShowMessage(link, "The radio holds exactly this programming.", link.Caption,
+                    MessageIcon::Information);
     } else {
         ShowMessage(link,
                     "The radio's programming differs from this data in " +

@@ -3,7 +3,6 @@
 #include "report/Compare.h"
 
 #include <cstdio>
-#include <functional>
 #include <span>
 
 #include "model/Converters.h"
@@ -17,7 +16,7 @@ namespace kelpie {
 
 namespace {
 
-constexpr int kMarineGroups = 3;  // groups with a priority channel, a backup and preset lists
+constexpr int kMarineGroups = 3;    // groups with a priority channel, a backup and preset lists
 constexpr int kRawValuesShown = 4;  // a longer run of differing bytes is told by its length
 constexpr const char* kMarineGroupNames[kMarineGroups] = {"USA", "INTL", "Canada"};
 
@@ -31,30 +30,36 @@ struct BitsRow
 };
 
 constexpr BitsRow kEveryModel[] = {
-    {0x0044, 0x0046, 0xFF},  // TX Po Display, Last TX Power, Last CH Group
-    {0x004A, 0x004A, 0xF0},  // SQL
-    {0x0050, 0x0059, 0xFF},  // Last Display CH, Marine_LMR CH, Priority CH of groups 0–2
-    {0x005B, 0x005B, 0x8E},  // SCAN, PTT SCAN Clear, Resume Time
-    {0x005D, 0x005D, 0xBF},  // Dual Watch, weather alert, group usable flags
-    {0x005E, 0x005E, 0xFF},  // status icons, TX TOT
-    {0x0060, 0x009B, 0xFF},  // preset channel lists
+    {0x0044, 0x0046, 0xFF},            // TX Po Display, Last TX Power, Last CH Group
+    {0x004A, 0x004A, 0xF0},            // SQL
+    {0x0050, 0x0059, 0xFF},            // Last Display CH, Marine_LMR CH, Priority CH of groups 0–2
+    {0x005B, 0x005B, 0x8E},            // SCAN, PTT SCAN Clear, Resume Time
+    {0x005D, 0x005D, 0xBF},            // Dual Watch, weather alert, group usable flags
+    {0x005E, 0x005E, 0xFF},            // status icons, TX TOT
+    {0x0060, 0x009B, 0xFF},            // preset channel lists
     {kOptionByte, kOptionByte, 0x30},  // SEL1, SEL2
-    {0x0100, 0x011D, 0xFF},  // enable and scan memory bits of the marine banks
-    {0x0120, 0x013D, 0xFF},
-    {0x0140, 0x015D, 0xFF},
-    {0x0160, 0x017D, 0xFF},
-    {0x0180, 0x019D, 0xFF},
-    {0x01A0, 0x01BD, 0xFF},
-    {0x01C0, 0x01C0, 0xFF},  // weather enable bits, channels 1–10
-    {0x01C1, 0x01C1, 0xC0},
-    {0x01C2, 0x01C6, 0xFF},  // bank E enable bits
-    {0x01D0, 0x01D0, 0xFF},  // weather scan memory bits
-    {0x01D1, 0x01D1, 0xC0},
-    {0x01D2, 0x01D6, 0xFF},  // bank E scan memory bits
-    {0x01F9, 0x01F9, 0xF0},  // usable ATIS groups
-    {0x01FB, 0x01FF, 0xFF},  // ATIS code
-    {0x0300, 0x0B7F, 0xFF},  // marine channel entries, bank E records
+    {0x0100, 0x011D, 0xFF},            // USA enable bits
+    {0x0120, 0x013D, 0xFF},            // USA scan memory bits
+    {0x0140, 0x015D, 0xFF},            // INTL enable bits
+    {0x0160, 0x017D, 0xFF},            // INTL scan memory bits
+    {0x0180, 0x019D, 0xFF},            // Canada enable bits
+    {0x01A0, 0x01BD, 0xFF},            // Canada scan memory bits
+    {0x01C0, 0x01C0, 0xFF},            // weather enable bits, channels 1–8
+    {0x01C1, 0x01C1, 0xC0},            // weather enable bits, channels 9–10
+    {0x01C2, 0x01C6, 0xFF},            // bank E enable bits
+    {0x01D0, 0x01D0, 0xFF},            // weather scan memory bits, channels 1–8
+    {0x01D1, 0x01D1, 0xC0},            // weather scan memory bits, channels 9–10
+    {0x01D2, 0x01D6, 0xFF},            // bank E scan memory bits
+    {0x01F9, 0x01F9, 0xF0},            // usable ATIS groups
+    {0x01FB, 0x01FF, 0xFF},            // ATIS code
+    {0x0300, 0x08DF, 0xFF},            // marine channel entries
 };
+// A bank E record: mode byte, display, receive and transmit frequencies, then the tone block of
+// the models that have one.
+constexpr int kBankERecords = 0x0900;
+constexpr int kBankERecordSize = 16;
+constexpr int kBankEFrequenciesEnd = 11;
+constexpr int kToneBlockSize = 4;
 constexpr BitsRow kNames[] = {{0x0C00, 0x2E37, 0xFF}, {0x2E40, 0x301F, 0xFF}};
 constexpr BitsRow kDsc[] = {
     {0x00A0, 0x00A0, 0xE0},  // usable DSC groups
@@ -85,6 +90,14 @@ ImageBits RecordBits(int model)
 {
     ImageBits bits{};
     AddBits(bits, kEveryModel);
+    for (int k = 0; k < kExpChannelCount; ++k) {
+        const int record = kBankERecords + kBankERecordSize * k;
+        AddBits(bits, std::array{BitsRow{record, record + kBankEFrequenciesEnd - 1, 0xFF}});
+        if (HasToneBlock(model)) {
+            const int tones = record + ToneBlockOffset(model);
+            AddBits(bits, std::array{BitsRow{tones, tones + kToneBlockSize - 1, 0xFF}});
+        }
+    }
     if (HasChannelNames(model)) {
         AddBits(bits, kNames);
     }
@@ -129,73 +142,79 @@ std::string Address(int address)
     return text;
 }
 
+// The banks a channel field belongs to, and the feature of the model it needs.
+enum ChannelBanks : unsigned {
+    kMarineBanks = 1,
+    kWeatherBank = 2,
+    kBankE = 4
+};
+enum class Needs {
+    Nothing,
+    Names,  // channel names in the image
+    Lmr     // bank E named LMR, with tones, compander, narrow and scrambler
+};
+
 // One field of a channel record as the listing shows it.
 struct ChannelField
 {
     const char* Name;
-    std::function<std::string(const ChannelRecord&)> Text;
+    unsigned Banks;
+    kelpie::Needs Needs;
+    std::string (*Text)(const ChannelRecord&, int model);
 };
 
-std::vector<ChannelField> MarineFields(int model)
-{
-    std::vector<ChannelField> fields = {
-        {"channel", [model](const ChannelRecord& ch) { return ChannelLabel(ch.Position, model); }},
-        {"enabled", [](const ChannelRecord& ch) { return OnOffText(ch.Enable); }},
-        {"TX", [](const ChannelRecord& ch) { return OnOffText(ch.TxEnable); }},
-        {"low power", [](const ChannelRecord& ch) { return OnOffText(ch.LowPower); }},
-        {"TX power", [](const ChannelRecord& ch) { return std::to_string(ch.TXPower); }},
-        {"power up", [](const ChannelRecord& ch) { return OnOffText(ch.PowUp); }},
-        {"duplex", [](const ChannelRecord& ch) { return OnOffText(ch.Duplex); }},
-        {"A suffix", [](const ChannelRecord& ch) { return OnOffText(ch.DispayA); }},
-        {"scan memory", [](const ChannelRecord& ch) { return OnOffText(ch.ScanMemory); }},
-    };
-    if (HasChannelNames(model)) {
-        fields.push_back({"scrambler", [](const ChannelRecord& ch) { return ScrambleText(ch.Scramble); }});
-        fields.push_back({"name", [](const ChannelRecord& ch) { return BlankDashText(ch.ChTag); }});
-    }
-    return fields;
-}
+constexpr unsigned kEveryBank = kMarineBanks | kWeatherBank | kBankE;
+constexpr unsigned kChannelBanks = kMarineBanks | kBankE;
 
-std::vector<ChannelField> WeatherFields(int model)
-{
-    std::vector<ChannelField> fields = {
-        {"enabled", [](const ChannelRecord& ch) { return OnOffText(ch.Enable); }},
-        {"scan memory", [](const ChannelRecord& ch) { return OnOffText(ch.ScanMemory); }},
-    };
-    if (HasChannelNames(model)) {
-        fields.push_back({"name", [](const ChannelRecord& ch) { return BlankDashText(ch.ChTag); }});
-    }
-    return fields;
-}
+const ChannelField kChannelFields[] = {
+    {"channel", kMarineBanks, Needs::Nothing,
+     [](const ChannelRecord& ch, int model) { return ChannelLabel(ch.Position, model); }},
+    {"enabled", kEveryBank, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return OnOffText(ch.Enable); }},
+    {"display left", kBankE, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return BlankDashText(ch.CHDisplayL); }},
+    {"display right", kBankE, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return BlankDashText(ch.CHDisplayR); }},
+    {"RX", kBankE, Needs::Nothing, [](const ChannelRecord& ch, int) { return FreqText(ch.Rxfreq); }},
+    {"TX", kBankE, Needs::Nothing, [](const ChannelRecord& ch, int) { return FreqText(ch.Txfreq); }},
+    {"TX", kMarineBanks, Needs::Nothing, [](const ChannelRecord& ch, int) { return OnOffText(ch.TxEnable); }},
+    {"low power", kChannelBanks, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return OnOffText(ch.LowPower); }},
+    {"TX power", kChannelBanks, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return std::to_string(ch.TXPower); }},
+    {"power up", kChannelBanks, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return OnOffText(ch.PowUp); }},
+    {"duplex", kMarineBanks, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return OnOffText(ch.Duplex); }},
+    {"A suffix", kMarineBanks, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return OnOffText(ch.DispayA); }},
+    {"clock shift", kBankE, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return OnOffText(ch.ClockShift); }},
+    {"scan memory", kEveryBank, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return OnOffText(ch.ScanMemory); }},
+    {"scrambler", kMarineBanks, Needs::Names,
+     [](const ChannelRecord& ch, int) { return ScrambleText(ch.Scramble); }},
+    {"scrambler", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return ScrambleText(ch.Scramble); }},
+    {"name", kEveryBank, Needs::Names, [](const ChannelRecord& ch, int) { return BlankDashText(ch.ChTag); }},
+    {"narrow", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return OnOffText(ch.Narrow); }},
+    {"RX CTCSS", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return CtcssName(ch.RxCTCSS); }},
+    {"TX CTCSS", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return CtcssName(ch.TxCTCSS); }},
+    {"RX DCS", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return DcsName(ch.RxDCS); }},
+    {"TX DCS", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return DcsName(ch.TxDCS); }},
+    {"compander", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return OnOffText(ch.RxComp); }},
+};
 
-std::vector<ChannelField> BankEFields(int model)
+// The fields a bank of the model keeps.
+std::vector<const ChannelField*> FieldsOf(unsigned bank, int model)
 {
-    std::vector<ChannelField> fields = {
-        {"enabled", [](const ChannelRecord& ch) { return OnOffText(ch.Enable); }},
-        {"display left", [](const ChannelRecord& ch) { return BlankDashText(ch.CHDisplayL); }},
-        {"display right", [](const ChannelRecord& ch) { return BlankDashText(ch.CHDisplayR); }},
-        {"RX", [](const ChannelRecord& ch) { return FreqText(ch.Rxfreq); }},
-        {"TX", [](const ChannelRecord& ch) { return FreqText(ch.Txfreq); }},
-        {"low power", [](const ChannelRecord& ch) { return OnOffText(ch.LowPower); }},
-        {"TX power", [](const ChannelRecord& ch) { return std::to_string(ch.TXPower); }},
-        {"power up", [](const ChannelRecord& ch) { return OnOffText(ch.PowUp); }},
-        {"scan memory", [](const ChannelRecord& ch) { return OnOffText(ch.ScanMemory); }},
-        {"clock shift", [](const ChannelRecord& ch) { return OnOffText(ch.ClockShift); }},
-    };
-    if (HasChannelNames(model)) {
-        fields.push_back({"name", [](const ChannelRecord& ch) { return BlankDashText(ch.ChTag); }});
-    }
-    if (HasLmrBank(model)) {
-        const std::vector<ChannelField> lmr = {
-            {"scrambler", [](const ChannelRecord& ch) { return ScrambleText(ch.Scramble); }},
-            {"narrow", [](const ChannelRecord& ch) { return OnOffText(ch.Narrow); }},
-            {"RX CTCSS", [](const ChannelRecord& ch) { return CtcssName(ch.RxCTCSS); }},
-            {"TX CTCSS", [](const ChannelRecord& ch) { return CtcssName(ch.TxCTCSS); }},
-            {"RX DCS", [](const ChannelRecord& ch) { return DcsName(ch.RxDCS); }},
-            {"TX DCS", [](const ChannelRecord& ch) { return DcsName(ch.TxDCS); }},
-            {"compander", [](const ChannelRecord& ch) { return OnOffText(ch.RxComp); }},
-        };
-        fields.insert(fields.end(), lmr.begin(), lmr.end());
+    std::vector<const ChannelField*> fields;
+    for (const ChannelField& field : kChannelFields) {
+        const bool kept = field.Needs == Needs::Names ? HasChannelNames(model)
+                          : field.Needs == Needs::Lmr ? HasLmrBank(model)
+                                                      : true;
+        if ((field.Banks & bank) != 0 && kept) {
+            fields.push_back(&field);
+        }
     }
     return fields;
 }
@@ -216,27 +235,30 @@ public:
         }
         Atis();
         const char* keys[kMarineGroups] = {"PU ", "PI ", "PC "};
-        const ChannelBank RadioData::*banks[kMarineGroups] = {&RadioData::UsaChannels, &RadioData::IntlChannels,
-                                                              &RadioData::CanadaChannels};
-        const std::vector<ChannelField> marine = MarineFields(m_model);
+        const ChannelBank RadioData::*banks[kMarineGroups] = {
+            &RadioData::UsaChannels, &RadioData::IntlChannels, &RadioData::CanadaChannels};
+        const std::vector<const ChannelField*> marine = FieldsOf(kMarineBanks, m_model);
         for (int g = 0; g < kMarineGroups; ++g) {
             const ChannelBank& left = m_left.*banks[g];
             const ChannelBank& right = m_right.*banks[g];
             for (std::size_t i = 0; i < std::min(left.size(), right.size()); ++i) {
                 const int index = static_cast<int>(i);
-                Channel(keys[g] + std::to_string(index), kMarineGroupNames[g] + std::string(" ") + ChannelLabel(index, m_model),
-                        left[i], right[i], marine);
+                Channel(keys[g] + std::to_string(index),
+                        kMarineGroupNames[g] + std::string(" ") + ChannelLabel(index, m_model), left[i],
+                        right[i], marine);
             }
         }
-        const std::vector<ChannelField> weather = WeatherFields(m_model);
+        const std::vector<const ChannelField*> weather = FieldsOf(kWeatherBank, m_model);
         for (std::size_t i = 0; i < std::min(m_left.WxChannels.size(), m_right.WxChannels.size()); ++i) {
-            Channel("PW", "WX " + std::to_string(i + 1), m_left.WxChannels[i], m_right.WxChannels[i], weather);
+            Channel("PW", "WX " + std::to_string(i + 1), m_left.WxChannels[i], m_right.WxChannels[i],
+                    weather);
         }
         if (HasDsc(m_model)) {
-            Directory("SM ", "Individual Directory ", m_left.IndividualDirectory, m_right.IndividualDirectory);
+            Directory("SM ", "Individual Directory ", m_left.IndividualDirectory,
+                      m_right.IndividualDirectory);
             Directory("SG ", "Group Directory ", m_left.GroupDirectory, m_right.GroupDirectory);
         }
-        const std::vector<ChannelField> bankE = BankEFields(m_model);
+        const std::vector<const ChannelField*> bankE = FieldsOf(kBankE, m_model);
         for (std::size_t i = 0; i < std::min(m_left.ExpChannels.size(), m_right.ExpChannels.size()); ++i) {
             const std::string number = std::to_string(i + 1);
             Channel("E " + number, BankEName(m_model) + " " + number, m_left.ExpChannels[i],
@@ -247,8 +269,8 @@ public:
     }
 
 private:
-    void Add(const std::string& key, const std::string& where, const std::string& field, const std::string& left,
-             const std::string& right)
+    void Add(const std::string& key, const std::string& where, const std::string& field,
+             const std::string& left, const std::string& right)
     {
         if (left != right) {
             m_out.push_back({key, where + ": " + field + " " + left + " → " + right});
@@ -256,10 +278,10 @@ private:
     }
 
     void Channel(const std::string& key, const std::string& where, const ChannelRecord& left,
-                 const ChannelRecord& right, const std::vector<ChannelField>& fields)
+                 const ChannelRecord& right, const std::vector<const ChannelField*>& fields)
     {
-        for (const ChannelField& field : fields) {
-            Add(key, where, field.Name, field.Text(left), field.Text(right));
+        for (const ChannelField* field : fields) {
+            Add(key, where, field->Name, field->Text(left, m_model), field->Text(right, m_model));
         }
     }
 
@@ -284,7 +306,8 @@ private:
             Add("Usable", where, name + " Enable", OnOffText(l.Enable), OnOffText(r.Enable));
             Add("Usable", where, name + " TX TOT", OnOffText(l.TxTot), OnOffText(r.TxTot));
             Add("Usable", where, name + " Status Icon", OnOffText(l.StatusIcon), OnOffText(r.StatusIcon));
-            Add("Usable", where, name + " Status Name", BlankDashText(l.StatusName), BlankDashText(r.StatusName));
+            Add("Usable", where, name + " Status Name", BlankDashText(l.StatusName),
+                BlankDashText(r.StatusName));
             if (g >= kMarineGroups) {
                 continue;
             }
@@ -294,8 +317,8 @@ private:
                 Add("Usable", where, name + " Backup", std::to_string(l.Backup), std::to_string(r.Backup));
             }
             for (int slot = 0; slot < kPresetsPerGroup; ++slot) {
-                Add("Usable", where, name + " preset " + std::to_string(slot + 1), PresetText(m_left, g, slot),
-                    PresetText(m_right, g, slot));
+                Add("Usable", where, name + " preset " + std::to_string(slot + 1),
+                    PresetText(m_left, g, slot), PresetText(m_right, g, slot));
             }
         }
     }
@@ -311,13 +334,16 @@ private:
             return value >= 0 && value <= kOffsetLast ? OffsetNames()[static_cast<std::size_t>(value)]
                                                       : std::to_string(value);
         };
-        const auto option = [](const RadioData& data, int bit) { return OnOffText(GetBit(data.RadioImage[kOptionByte], bit)); };
+        const auto option = [](const RadioData& data, int bit) {
+            return OnOffText(GetBit(data.RadioImage[kOptionByte], bit));
+        };
         add("TX Po Display", Named(TxPoDisplayText(l.TxPoDisplay), l.TxPoDisplay),
             Named(TxPoDisplayText(r.TxPoDisplay), r.TxPoDisplay));
         add("Last TX Power", std::to_string(l.LastTxPower), std::to_string(r.LastTxPower));
         add("Last CH Group", std::to_string(l.LastChGroup), std::to_string(r.LastChGroup));
         add("SQL", std::to_string(l.Sql), std::to_string(r.Sql));
-        add("Last Display CH", ChannelLabel(l.LastDisplayCh, m_model), ChannelLabel(r.LastDisplayCh, m_model));
+        add("Last Display CH", ChannelLabel(l.LastDisplayCh, m_model),
+            ChannelLabel(r.LastDisplayCh, m_model));
         add("Marine_LMR CH", ChannelLabel(l.MarineLmrCh, m_model), ChannelLabel(r.MarineLmrCh, m_model));
         add("SCAN", OnOffText(l.Scan), OnOffText(r.Scan));
         add("Resume Time", Named(ResumeTimeText(l.ResumeTime), l.ResumeTime),
@@ -327,7 +353,8 @@ private:
         add("Offset Time", offset(l.OffsetTime), offset(r.OffsetTime));
         add("Magnetic Variation", Named(MagVarText(l.MagneticVariation), l.MagneticVariation),
             Named(MagVarText(r.MagneticVariation), r.MagneticVariation));
-        add("Weather Alert", Named(WeatherAlertText(l.Weater), l.Weater), Named(WeatherAlertText(r.Weater), r.Weater));
+        add("Weather Alert", Named(WeatherAlertText(l.Weater), l.Weater),
+            Named(WeatherAlertText(r.Weater), r.Weater));
         if (DecodesRotaryBeep(m_model)) {
             add("Rotary Beep", OnOffText(l.RotaryBeep), OnOffText(r.RotaryBeep));
         }
@@ -355,8 +382,8 @@ private:
         const DscBasicSetup& rb = m_right.DscBasicSetup;
         Flags<3>("DSC", where, {"USA", "INTL", "Canada"}, lb.UsableDsc, rb.UsableDsc);
         Add("DSC", where, "User MMSI", BlankDashText(lb.UserMmsi), BlankDashText(rb.UserMmsi));
-        Flags<4>("DSC", where, {"Distress Cancel Call", "Stanby Mode", "POS Request", "POS Send"}, lb.PosRequest,
-                 rb.PosRequest);
+        Flags<4>("DSC", where, {"Distress Cancel Call", "Stanby Mode", "POS Request", "POS Send"},
+                 lb.PosRequest, rb.PosRequest);
         Flags<4>("DSC", where, {"", "", "POS Request TX", "POS Send TX"}, lb.PosRequestTX, rb.PosRequestTX,
                  &HiLowText);
         Flags<8>("DSC", where,
@@ -365,16 +392,19 @@ private:
                  lb.BeepOut, rb.BeepOut);
         const DscAdvancedSetup& la = m_left.DscAdvancedSetup;
         const DscAdvancedSetup& ra = m_right.DscAdvancedSetup;
-        const auto calls = [&](const std::string& call, const std::array<bool, 4>& l, const std::array<bool, 4>& r,
-                               const std::array<bool, 4>& ltx, const std::array<bool, 4>& rtx) {
-            Flags<4>("DSC", where, {call + " Distress", call + " Urgency", call + " Safty", call + " Routine"}, l, r);
+        const auto calls = [&](const std::string& call, const std::array<bool, 4>& l,
+                               const std::array<bool, 4>& r, const std::array<bool, 4>& ltx,
+                               const std::array<bool, 4>& rtx) {
             Flags<4>("DSC", where,
-                     {call + " Distress TX", call + " Urgency TX", call + " Safty TX", call + " Routine TX"}, ltx,
-                     rtx, &HiLowText);
+                     {call + " Distress", call + " Urgency", call + " Safty", call + " Routine"}, l, r);
+            Flags<4>("DSC", where,
+                     {call + " Distress TX", call + " Urgency TX", call + " Safty TX", call + " Routine TX"},
+                     ltx, rtx, &HiLowText);
         };
         calls("All Ships Call", la.AllShipsCall, ra.AllShipsCall, la.AllShipsCallTX, ra.AllShipsCallTX);
         calls("Group Call", la.GroupCall, ra.GroupCall, la.GroupCallTX, ra.GroupCallTX);
-        calls("Individual Call", la.IndividualCall, ra.IndividualCall, la.IndividualCallTX, ra.IndividualCallTX);
+        calls("Individual Call", la.IndividualCall, ra.IndividualCall, la.IndividualCallTX,
+              ra.IndividualCallTX);
         const DscDisplaySetup& ld = m_left.DscDisplaySetup;
         const DscDisplaySetup& rd = m_right.DscDisplaySetup;
         Flags<3>("DSC", where, {"Individual ACK Menu", "Individual ACK Message Menu", "POS Request ACK Menu"},
@@ -388,8 +418,8 @@ private:
         const AtisCommonSetup& l = m_left.AtisCommonSetup;
         const AtisCommonSetup& r = m_right.AtisCommonSetup;
         const std::string bankE = BankEName(m_model);
-        Flags<4>("ATIS", where, {"USA usable", "INTL usable", "Canada usable", bankE + " usable"}, l.UsableAtis,
-                 r.UsableAtis);
+        Flags<4>("ATIS", where, {"USA usable", "INTL usable", "Canada usable", bankE + " usable"},
+                 l.UsableAtis, r.UsableAtis);
         Add("ATIS", where, "ATIS Code", BlankDashText(l.AtisCode), BlankDashText(r.AtisCode));
         if (DecodesAtisKillers(m_model)) {
             Flags<4>("ATIS", where, {"USA killer", "INTL killer", "Canada killer", bankE + " killer"},
@@ -414,7 +444,8 @@ private:
             const std::string number = std::to_string(i + 1);
             Add(key + number, title + number, "name", BlankDashText(left[i].TagName),
                 BlankDashText(right[i].TagName));
-            Add(key + number, title + number, "MMSI", BlankDashText(left[i].Mmsid), BlankDashText(right[i].Mmsid));
+            Add(key + number, title + number, "MMSI", BlankDashText(left[i].Mmsid),
+                BlankDashText(right[i].Mmsid));
         }
     }
 

@@ -132,7 +132,8 @@ TEST_F(Cli, DiffPrintsEachDifferenceOnALineAndExitsOneWhenTheyDiffer)
     EXPECT_EQ(result.ExitCode, 0) << result.Err;
     EXPECT_EQ(result.Out, "");
     for (const char* extension : {".dat", ".hex"}) {
-        result = Run({"diff", "--model", "5", File(std::string("a") + extension), File(std::string("b") + extension)});
+        result = Run(
+            {"diff", "--model", "5", File(std::string("a") + extension), File(std::string("b") + extension)});
         EXPECT_EQ(result.ExitCode, 1) << result.Err;
         EXPECT_EQ(result.Out, "USA 16: name DISTRESS → DIST16\n") << extension;
     }
@@ -142,7 +143,8 @@ TEST_F(Cli, DiffPrintsEachDifferenceOnALineAndExitsOneWhenTheyDiffer)
     EXPECT_EQ(result.Out.substr(0, 17), "Image 0x005F: 48 ") << result.Out;
     result = Run({"diff", "--model", "5", fs::path(KELPIE_BIN_DIR) / "INTL_00E6.ini", File("a.hex")});
     EXPECT_EQ(result.ExitCode, 1) << result.Err;
-    EXPECT_NE(result.Out.find("Usable CH Group Setup: USA Enable Off → On\n"), std::string::npos) << result.Out;
+    EXPECT_NE(result.Out.find("Usable CH Group Setup: USA Enable Off → On\n"), std::string::npos)
+        << result.Out;
 
     EXPECT_EQ(Run({"diff", "--model", "5", File("a.dat")}).ExitCode, 2);
     EXPECT_EQ(Run({"diff", "--model", "5", File("a.dat"), File("a.txt")}).ExitCode, 2);

@@ -9,9 +9,9 @@ namespace kelpie {
 
 struct CliArguments
 {
-    std::string
-        Command;  // new, convert, listing, diff, read, write, verify, clear-distress, info; empty with --help/--version
-    int Model = -1;  // --model N
+    // new, convert, listing, diff, read, write, verify, clear-distress, info; empty with --help/--version
+    std::string Command;
+    int Model = -1;           // --model N
     std::string Destination;  // --destination NAME; the desktop program's default is USA
     std::string Port;         // --port DEVICE
     std::string Input;        // the first positional argument
