@@ -58,9 +58,10 @@ bool RunVerify(LinkContext& link, VerifyOutcome& outcome)
         ShowMessage(link, "The radio holds exactly this programming.", link.Caption,
                     MessageIcon::Information);
     } else {
+        const std::size_t count = outcome.Differences.size();
         ShowMessage(link,
-                    "The radio's programming differs from this data in " +
-                        std::to_string(outcome.Differences.size()) + " places.",
+                    "The radio's programming differs from this data: " + std::to_string(count) +
+                        (count == 1 ? " difference." : " differences."),
                     link.Caption, MessageIcon::Exclamation);
     }
     return true;

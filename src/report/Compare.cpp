@@ -123,6 +123,7 @@ std::string Named(const std::string& text, int value)
     return text.empty() ? std::to_string(value) : text;
 }
 
+// The listing's frequency text; it may correct the value it is given, so it gets a copy.
 std::string FreqText(double mhz)
 {
     return FreqText4(mhz);

@@ -99,8 +99,8 @@ TEST(Verify, DifferencesAreWhatAProgramRunWouldChange)
               (std::vector<Difference>{{"Usable", "Usable CH Group Setup: Canada Enable Off → On"},
                                        {"PU 32", "USA 16: name DIST16 → DISTRESS"}}));
     EXPECT_EQ(run.ui.Messages.back(),
-              (RecordedMessage{"The radio's programming differs from this data in 2 places.", "Verify Radio",
-                               MessageIcon::Exclamation}));
+              (RecordedMessage{"The radio's programming differs from this data: 2 differences.",
+                               "Verify Radio", MessageIcon::Exclamation}));
     EXPECT_TRUE(run.data.RadioImage == image);
     EXPECT_EQ(run.data.UsaChannels[32].ChTag, "DIST16");
 }

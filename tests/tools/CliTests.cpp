@@ -175,7 +175,7 @@ TEST_F(Cli, VerifyTellsWhetherTheRadioHoldsTheDataAndNeverChangesIt)
     result = Run({"verify", "--model", "5", "--port", radio.Device(), File("b.dat")});
     EXPECT_EQ(result.ExitCode, 1) << result.Err;
     EXPECT_EQ(result.Out, "USA 16: name DIST16 → DISTRESS\n");
-    EXPECT_NE(result.Err.find("differs from this data in 1 places"), std::string::npos) << result.Err;
+    EXPECT_NE(result.Err.find("differs from this data: 1 difference."), std::string::npos) << result.Err;
 }
 
 TEST_F(Cli, VerifyRefusesARadioOfAnotherModel)
