@@ -37,7 +37,8 @@ using ImageBits = std::array<std::uint8_t, kImageSize>;
 // encoded into its image and decoded back, on copies), field by field in the listing's words
 // ("left → right"), then the image bytes that no record of the model holds, as address ranges.
 // Fields the image does not keep (the "A" suffix, status names) are compared as the records hold
-// them. Throws DifferentModelError when the models differ.
+// them. Throws DifferentModelError when the models differ, and the encode's EncodeOverflowError
+// when a side holds a value its image field cannot (the file readers and the editor never keep one).
 std::vector<Difference> CompareData(const RadioData& left, const RadioData& right);
 
 // The compare of two images limited to the image bits in `bits`: both images are decoded, as they
