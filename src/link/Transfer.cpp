@@ -230,21 +230,24 @@ bool RunChecked(LinkContext& link, std::string_view monitorText, const std::func
     return completed;
 }
 
+bool ReadImageInto(LinkContext& link, RadioData& target)
+{
+    RadioImage buffer = target.RadioImage;
+    ReadData(link, buffer);
+    if (TransferFailed(link)) {
+        return false;
+    }
+    const int count = target.ImageLastAddress - kFirstReadCopied + 1;
+    const auto read = buffer.Bytes(kFirstReadCopied, count);
+    std::copy(read.begin(), read.end(), target.RadioImage.Bytes(kFirstReadCopied, count).begin());
+    SetModelCodeWords(target);
+    DecodeImage(target);
+    return true;
+}
+
 bool RunRead(LinkContext& link)
 {
-    return RunChecked(link, "radio reading...", [&] {
-        RadioImage buffer = link.Data.RadioImage;
-        ReadData(link, buffer);
-        if (TransferFailed(link)) {
-            return false;
-        }
-        const int count = link.Data.ImageLastAddress - kFirstReadCopied + 1;
-        const auto read = buffer.Bytes(kFirstReadCopied, count);
-        std::copy(read.begin(), read.end(), link.Data.RadioImage.Bytes(kFirstReadCopied, count).begin());
-        SetModelCodeWords(link.Data);
-        DecodeImage(link.Data);
-        return true;
-    });
+    return RunChecked(link, "radio reading...", [&] { return ReadImageInto(link, link.Data); });
 }
 
 bool RunWrite(LinkContext& link)

@@ -41,6 +41,9 @@ void ShowProgress(LinkContext& link, double percent);
 // run completed, and then TransferDone is raised and "Complete!!" shown.
 bool RunChecked(LinkContext& link, std::string_view monitorText, const std::function<bool()>& transfer);
 
+// The read walk into target's image, which is replaced, and decoded, only when the whole read
+// completed. True then.
+bool ReadImageInto(LinkContext& link, RadioData& target);
 // A read run: the image is replaced, and decoded, only when the whole read completed.
 bool RunRead(LinkContext& link);
 // A write run of the image as it stands (encoded and checked by the caller).

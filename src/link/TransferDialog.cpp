@@ -6,16 +6,13 @@
 #include "link/Maintenance.h"
 #include "link/Port.h"
 #include "link/Transfer.h"
-#include "model/ImageFields.h"
-#include "model/ImagePasses.h"
-#include "model/PreWriteCheck.h"
 
 namespace kelpie {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kCaptions = {"Read from Radio", "Program to Radio",
-                                                       "Clear Distress Log Data"};
+constexpr std::array<std::string_view, 4> kCaptions = {"Read from Radio", "Program to Radio",
+                                                       "Clear Distress Log Data", "Verify Radio"};
 
 constexpr int kPictureTop = 1320;
 
@@ -44,31 +41,23 @@ int ProgressBarLeft(int frameWidth, int percent)
 
 TransferPictures TransferPicturesFor(int transferMode)
 {
-    if (transferMode == kTransferRead) {
+    if (transferMode == kTransferRead || transferMode == kTransferVerify) {
         return {1050, 4200, kPictureTop};
     }
     return {4800, 450, kPictureTop};
 }
 
-bool RunTransferMode(LinkContext& link)
+bool RunTransferMode(LinkContext& link, VerifyOutcome& verified)
 {
     switch (link.Shell.TransferMode) {
         case kTransferRead:
             return RunRead(link);
         case kTransferProgram:
-            try {
-                EncodeImage(link.Data);
-            } catch (const EncodeOverflowError& error) {
-                // The image is as it was; nothing may reach the radio.
-                link.Shell.ErrorFlag = true;
-                PortClose(link);
-                ShowMessage(link, std::string("Data Error!!\n") + error.what(), link.Caption);
-                return false;
-            }
-            PreWriteCheck(link.Data);
-            return RunWrite(link);
+            return PrepareProgramRun(link, link.Data) && RunWrite(link);
         case kTransferClearDistress:
             return RunClearDistress(link);
+        case kTransferVerify:
+            return RunVerify(link, verified);
         default:
             return false;
     }
@@ -102,7 +91,7 @@ bool TransferDialog::OkPressed()
     bool completed = false;
     if (StartSync(m_link)) {
         ShowMonitor(m_link, "sync ok");
-        completed = RunTransferMode(m_link);
+        completed = RunTransferMode(m_link, m_verified);
         ShowProgress(m_link, 0);
     } else {
         ShowMonitor(m_link, "can not syncing!!");

@@ -8,6 +8,7 @@
 
 #include "link/LinkContext.h"
 #include "link/SerialTrace.h"
+#include "link/Verify.h"
 
 namespace kelpie {
 
@@ -30,8 +31,9 @@ struct TransferPictures
 };
 TransferPictures TransferPicturesFor(int transferMode);
 
-// What the handshake leads to for a mode: a read, an encoded and checked write, or the clear.
-bool RunTransferMode(LinkContext& link);
+// What the handshake leads to for a mode: a read, an encoded and checked write, the clear, or a
+// verify, whose findings go to verified.
+bool RunTransferMode(LinkContext& link, VerifyOutcome& verified);
 
 class TransferDialog
 {
@@ -54,11 +56,14 @@ public:
     bool CloseAllowed() const { return !m_link.Shell.BusyFlag; }
 
     LinkContext& Link() { return m_link; }
+    // What the last verify run found.
+    const VerifyOutcome& Verified() const { return m_verified; }
 
 private:
     SerialTrace m_trace;
     TracingPort m_port;
     LinkContext m_link;
+    VerifyOutcome m_verified;
 };
 
 }  // namespace kelpie

@@ -9,7 +9,8 @@ namespace kelpie {
 enum TransferModeKind : int {
     kTransferRead = 0,
     kTransferProgram = 1,
-    kTransferClearDistress = 2
+    kTransferClearDistress = 2,
+    kTransferVerify = 3  // the radio read into a separate image and compared with the data
 };
 
 struct ShellState

@@ -29,6 +29,11 @@ TEST(CliArguments, CommandsWithTheirOptionsAndInput)
     EXPECT_TRUE(parsed->Yes && parsed->Debug);
     EXPECT_EQ(parsed->Port, "/dev/pts/3");
 
+    parsed = Parse({"diff", "--model", "5", "a.dat", "b.hex"}, error);
+    ASSERT_TRUE(parsed) << error;
+    EXPECT_EQ(parsed->Input, "a.dat");
+    EXPECT_EQ(parsed->Other, "b.hex");
+
     parsed = Parse({"info", "x.hex"}, error);
     ASSERT_TRUE(parsed) << error;
     EXPECT_EQ(parsed->Model, -1);
@@ -52,6 +57,9 @@ TEST(CliArguments, UsageErrorsSayWhatIsWrong)
         {{"convert", "--model", "5", "-o", "x.hex"}, "convert needs one input file"},
         {{"convert", "--model", "5", "a.dat", "b.dat", "-o", "x.hex"}, "convert needs one input file"},
         {{"info", "--model", "5", "x.hex"}, "info takes no --model"},
+        {{"diff", "--model", "5", "a.dat"}, "diff needs two input files"},
+        {{"verify", "--model", "5", "a.dat"}, "verify needs --port DEVICE"},
+        {{"verify", "--model", "5", "--port", "p"}, "verify needs one input file"},
         {{"clear-distress", "--model", "5", "--port"}, "--port needs a value"},
         {{"new", "--model", "5", "-o", "x.dat", "--fast"}, "unknown option --fast"},
     };

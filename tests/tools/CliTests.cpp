@@ -149,6 +149,83 @@ TEST_F(Cli, UsageErrorsExitWithTwo)
     EXPECT_NE(help.Out.find("kelpie-cli clear-distress --model N --port DEVICE"), std::string::npos);
 }
 
+// The data file with one channel renamed: USA 16, slot 32.
+std::string RenameUsa16(std::string data, const std::string& name)
+{
+    const std::string tag = "ChTag=#DISTRESS";
+    const auto at = data.find(tag, data.find("[CHUSA32]"));
+    return data.replace(at, tag.size(), "ChTag=#" + name);
+}
+
+TEST_F(Cli, DiffPrintsEachDifferenceOnALineAndExitsOneWhenTheyDiffer)
+{
+    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("a.dat")}).ExitCode, 0);
+    ASSERT_EQ(Run({"convert", "--model", "5", File("a.dat"), "-o", File("a.hex")}).ExitCode, 0);
+    std::ofstream(File("b.dat"), std::ios::binary) << RenameUsa16(Contents(File("a.dat")), "DIST16");
+    ASSERT_EQ(Run({"convert", "--model", "5", File("b.dat"), "-o", File("b.hex")}).ExitCode, 0);
+
+    CliResult result = Run({"diff", "--model", "5", File("a.dat"), File("a.dat")});
+    EXPECT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_EQ(result.Out, "");
+    for (const char* extension : {".dat", ".hex"}) {
+        result = Run(
+            {"diff", "--model", "5", File(std::string("a") + extension), File(std::string("b") + extension)});
+        EXPECT_EQ(result.ExitCode, 1) << result.Err;
+        EXPECT_EQ(result.Out, "USA 16: name DISTRESS → DIST16\n") << extension;
+    }
+    // A hex file carries the sum of the settings bytes, which a data file does not.
+    result = Run({"diff", "--model", "5", File("a.hex"), File("a.dat")});
+    EXPECT_EQ(result.ExitCode, 1) << result.Err;
+    EXPECT_EQ(result.Out.substr(0, 17), "Image 0x005F: 48 ") << result.Out;
+    result = Run({"diff", "--model", "5", fs::path(KELPIE_BIN_DIR) / "INTL_00E6.ini", File("a.hex")});
+    EXPECT_EQ(result.ExitCode, 1) << result.Err;
+    EXPECT_NE(result.Out.find("Usable CH Group Setup: USA Enable Off → On\n"), std::string::npos)
+        << result.Out;
+
+    EXPECT_EQ(Run({"diff", "--model", "5", File("a.dat")}).ExitCode, 2);
+    EXPECT_EQ(Run({"diff", "--model", "5", File("a.dat"), File("a.txt")}).ExitCode, 2);
+    ASSERT_EQ(Run({"new", "--model", "4", "-o", File("mv220.dat")}).ExitCode, 0);
+    result = Run({"diff", "--model", "5", File("a.dat"), File("mv220.dat")});
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_NE(result.Err.find("different model!!"), std::string::npos) << result.Err;
+}
+
+TEST_F(Cli, VerifyTellsWhetherTheRadioHoldsTheDataAndNeverChangesIt)
+{
+    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("a.dat")}).ExitCode, 0);
+    const std::string data = Contents(File("a.dat"));
+    std::ofstream(File("b.dat"), std::ios::binary) << RenameUsa16(data, "DIST16");
+    RadioSimProcess radio({"--model", "5"});
+    ASSERT_FALSE(radio.Device().empty());
+    ASSERT_EQ(Run({"write", "--model", "5", "--port", radio.Device(), File("a.dat")}).ExitCode, 0);
+
+    CliResult result = Run({"verify", "--model", "5", "--port", radio.Device(), File("a.dat")});
+    EXPECT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_NE(result.Err.find("The radio holds exactly this programming."), std::string::npos) << result.Err;
+    EXPECT_EQ(result.Out, "");
+    EXPECT_EQ(Contents(File("a.dat")), data);
+    const fs::path backups = m_folder / "Kelpie" / "backups";
+    ASSERT_TRUE(fs::exists(backups));
+    EXPECT_EQ(fs::file_size(fs::directory_iterator(backups)->path()), 16384u);
+
+    result = Run({"verify", "--model", "5", "--port", radio.Device(), File("b.dat")});
+    EXPECT_EQ(result.ExitCode, 1) << result.Err;
+    EXPECT_EQ(result.Out, "USA 16: name DIST16 → DISTRESS\n");
+    EXPECT_NE(result.Err.find("differs from this data: 1 difference."), std::string::npos) << result.Err;
+}
+
+TEST_F(Cli, VerifyRefusesARadioOfAnotherModel)
+{
+    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("a.dat")}).ExitCode, 0);
+    RadioSimProcess radio({"--model", "4"});
+    ASSERT_FALSE(radio.Device().empty());
+    const CliResult result = Run({"verify", "--model", "5", "--port", radio.Device(), File("a.dat")});
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_NE(result.Err.find("ModelType Error !!"), std::string::npos) << result.Err;
+    EXPECT_EQ(result.Out, "");
+}
+
+
 // A backup that cannot be written is a warning: the read itself succeeded.
 TEST_F(Cli, ReadFromTheRadioKeepsABackupOfWhatWasRead)
 {

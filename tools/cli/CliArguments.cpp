@@ -19,22 +19,23 @@ struct CommandShape
     bool model;        // --model required
     bool destination;  // --destination allowed
     bool port;         // --port required
-    bool input;        // IN required
+    int inputs;        // input files required: IN, or A and B
     bool output;       // -o OUT required
     bool outputOptional;
 };
 
-constexpr std::array<CommandShape, 8> kCommands{{
-    {"new", "new --model N [--destination NAME] -o OUT.dat|OUT.hex", true, true, false, false, true, false},
-    {"convert", "convert --model N [--destination NAME] IN -o OUT.dat|OUT.hex|OUT.txt", true, true, false,
-     true, true, false},
-    {"listing", "listing --model N [--destination NAME] IN [-o OUT.txt]", true, true, false, true, false,
-     true},
-    {"print", "print --model N [--destination NAME] IN -o OUT.pdf", true, true, false, true, true, false},
-    {"read", "read --model N --port DEVICE -o OUT.hex|OUT.dat", true, false, true, false, true, false},
-    {"write", "write --model N [--destination NAME] --port DEVICE IN", true, true, true, true, false, false},
-    {"clear-distress", "clear-distress --model N --port DEVICE", true, false, true, false, false, false},
-    {"info", "info IN", false, false, false, true, false, false},
+constexpr std::array<CommandShape, 10> kCommands{{
+    {"new", "new --model N [--destination NAME] -o OUT.dat|OUT.hex", true, true, false, 0, true, false},
+    {"convert", "convert --model N [--destination NAME] IN -o OUT.dat|OUT.hex|OUT.txt", true, true, false, 1,
+     true, false},
+    {"listing", "listing --model N [--destination NAME] IN [-o OUT.txt]", true, true, false, 1, false, true},
+    {"print", "print --model N [--destination NAME] IN -o OUT.pdf", true, true, false, 1, true, false},
+    {"diff", "diff --model N [--destination NAME] A B", true, true, false, 2, false, false},
+    {"read", "read --model N --port DEVICE -o OUT.hex|OUT.dat", true, false, true, 0, true, false},
+    {"write", "write --model N [--destination NAME] --port DEVICE IN", true, true, true, 1, false, false},
+    {"verify", "verify --model N [--destination NAME] --port DEVICE IN", true, true, true, 1, false, false},
+    {"clear-distress", "clear-distress --model N --port DEVICE", true, false, true, 0, false, false},
+    {"info", "info IN", false, false, false, 1, false, false},
 }};
 
 const CommandShape* FindCommand(const std::string& name)
@@ -139,16 +140,19 @@ std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& ar
         error = command + " needs -o OUT";
     } else if (!shape->output && !shape->outputOptional && !parsed.Output.empty()) {
         error = command + " takes no -o";
-    } else if (shape->input && positional.size() != 1) {
-        error = command + " needs one input file";
-    } else if (!shape->input && !positional.empty()) {
+    } else if (shape->inputs == 0 && !positional.empty()) {
         error = command + " takes no input file";
+    } else if (positional.size() != static_cast<std::size_t>(shape->inputs)) {
+        error = command + (shape->inputs == 1 ? " needs one input file" : " needs two input files");
     }
     if (!error.empty()) {
         return std::nullopt;
     }
-    if (shape->input) {
+    if (shape->inputs > 0) {
         parsed.Input = positional.front();
+    }
+    if (shape->inputs > 1) {
+        parsed.Other = positional.back();
     }
     return parsed;
 }

@@ -9,12 +9,13 @@ namespace kelpie {
 
 struct CliArguments
 {
-    // new, convert, listing, print, read, write, clear-distress or info; empty with --help/--version
+    // new, convert, listing, print, diff, read, write, verify, clear-distress, info; empty with --help/--version
     std::string Command;
     int Model = -1;           // --model N
     std::string Destination;  // --destination NAME; the desktop program's default is USA
     std::string Port;         // --port DEVICE
-    std::string Input;        // the one positional argument
+    std::string Input;        // the first positional argument
+    std::string Other;        // the second one: diff's B
     std::string Output;       // -o OUT
     bool Yes = false;         // --yes: answer the radio link's questions OK / Retry
     bool Debug = false;       // --debug: monitor texts to standard error and the error log

@@ -1,4 +1,4 @@
-// CliCommands.cpp — new, convert, listing, print, read, write, clear-distress and info.
+// CliCommands.cpp — new, convert, listing, print, diff, read, write, verify, clear-distress and info.
 #include "CliCommands.h"
 
 #include <unistd.h>
@@ -20,6 +20,7 @@
 #include "model/ImagePasses.h"
 #include "model/Models.h"
 #include "printing/PrintCommands.h"
+#include "report/Compare.h"
 #include "report/TextImage.h"
 
 namespace kelpie {
@@ -165,8 +166,10 @@ public:
         }
     }
 
-    // The transfer dialog's run of a mode after OK, on the device.
-    bool Transfer(int mode, const std::string& what)
+    RadioData& Data() { return m_data; }
+
+    // The transfer dialog's run of a mode after OK, on the device; a verify's findings go to verified.
+    bool Transfer(int mode, const std::string& what, VerifyOutcome* verified = nullptr)
     {
         std::unique_ptr<SerialPort> port = m_environment.OpenPort(m_arguments.Port);
         std::unique_ptr<Clock> clock = m_environment.MakeClock();
@@ -179,17 +182,20 @@ public:
         InstallInterruptHandler();
         dialog.Load();
         const bool done = dialog.OkPressed() && m_shell.TransferDone;
+        if (verified) {
+            *verified = dialog.Verified();
+        }
         m_ui.OnInterrupt(nullptr);
         m_ui.FinishProgress(what + (done ? " complete" : m_shell.CancelFlag ? " cancelled" : " failed"));
         return done;
     }
 
     // A copy of what was just read, so that no radio's contents are lost to a later mistake.
-    void KeepBackup()
+    void KeepBackup(const RadioData& read)
     {
         try {
             const fs::path file =
-                SaveReadBackup(m_data, m_environment.DataFolder / "backups", std::time(nullptr));
+                SaveReadBackup(read, m_environment.DataFolder / "backups", std::time(nullptr));
             Error("backup of the radio's memory: " + file.string());
         } catch (const FileError& e) {
             Error("warning: the read has no backup: " + (m_environment.DataFolder / "backups").string() +
@@ -273,6 +279,14 @@ int Info(const std::string& file)
     return models.empty() ? kFailed : kDone;
 }
 
+// One difference a line; nothing when there is none.
+void PrintDifferences(const std::vector<Difference>& differences)
+{
+    for (const Difference& difference : differences) {
+        std::cout << difference.Text << "\n";
+    }
+}
+
 }  // namespace
 
 int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
@@ -286,11 +300,13 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
          : a.Command == "print"   ? CheckKind(a.Output, {FileKind::Pdf})
          : a.Command == "convert" ? CheckKind(a.Output, {FileKind::Data, FileKind::Hex, FileKind::Text})
                                   : CheckKind(a.Output, {FileKind::Data, FileKind::Hex}));
-    const bool inputOk =
-        a.Input.empty() ||
-        (a.Command == "write" ? CheckKind(a.Input, {FileKind::Data, FileKind::Hex})
-                              : CheckKind(a.Input, {FileKind::Data, FileKind::Hex, FileKind::DefaultImage}));
-    if (!outputOk || !inputOk) {
+    const bool sendsInput = a.Command == "write" || a.Command == "verify";
+    const auto inputKindOk = [&](const std::string& file) {
+        return file.empty() ||
+               (sendsInput ? CheckKind(file, {FileKind::Data, FileKind::Hex})
+                           : CheckKind(file, {FileKind::Data, FileKind::Hex, FileKind::DefaultImage}));
+    };
+    if (!outputOk || !inputKindOk(a.Input) || !inputKindOk(a.Other)) {
         return kUsage;
     }
 
@@ -300,6 +316,15 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
     }
     if (!a.Input.empty() && !session.Load(a.Input)) {
         return kFailed;
+    }
+    if (a.Command == "diff") {
+        Session other(a, environment);
+        if (!other.NewImage() || !other.Load(a.Other)) {
+            return kFailed;
+        }
+        const std::vector<Difference> differences = CompareData(session.Data(), other.Data());
+        PrintDifferences(differences);
+        return differences.empty() ? kDone : kFailed;
     }
     if (a.Command == "new" || a.Command == "convert") {
         return session.Save(a.Output) ? kDone : kFailed;
@@ -325,11 +350,20 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
         if (!session.Transfer(kTransferRead, "read")) {
             return kFailed;
         }
-        session.KeepBackup();
+        session.KeepBackup(session.Data());
         return session.Save(a.Output) ? kDone : kFailed;
     }
     if (a.Command == "write") {
         return session.Transfer(kTransferProgram, "write") ? kDone : kFailed;
+    }
+    if (a.Command == "verify") {
+        VerifyOutcome verified;
+        if (!session.Transfer(kTransferVerify, "verify", &verified)) {
+            return kFailed;
+        }
+        session.KeepBackup(verified.Radio);
+        PrintDifferences(verified.Differences);
+        return verified.Differences.empty() ? kDone : kFailed;
     }
     return session.Transfer(kTransferClearDistress, "clear") ? kDone : kFailed;
 }

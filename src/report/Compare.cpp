@@ -1,0 +1,529 @@
+// Compare.cpp — the records field by field in the listing's words, then the image bytes no record
+// holds.
+#include "report/Compare.h"
+
+#include <cstdio>
+#include <span>
+
+#include "model/Converters.h"
+#include "model/ImageFields.h"
+#include "model/ImageLayout.h"
+#include "model/ImagePasses.h"
+#include "model/Models.h"
+#include "model/ValueTables.h"
+
+namespace kelpie {
+
+namespace {
+
+constexpr int kMarineGroups = 3;    // groups with a priority channel, a backup and preset lists
+constexpr int kRawValuesShown = 4;  // a longer run of differing bytes is told by its length
+constexpr const char* kMarineGroupNames[kMarineGroups] = {"USA", "INTL", "Canada"};
+
+// Image bits that the compared records hold, on every model or on the models that have the
+// feature. Everything else is compared byte by byte.
+struct BitsRow
+{
+    int First;
+    int Last;
+    std::uint8_t Bits;
+};
+
+constexpr BitsRow kEveryModel[] = {
+    {0x0044, 0x0046, 0xFF},            // TX Po Display, Last TX Power, Last CH Group
+    {0x004A, 0x004A, 0xF0},            // SQL
+    {0x0050, 0x0059, 0xFF},            // Last Display CH, Marine_LMR CH, Priority CH of groups 0–2
+    {0x005B, 0x005B, 0x8E},            // SCAN, PTT SCAN Clear, Resume Time
+    {0x005D, 0x005D, 0xBF},            // Dual Watch, weather alert, group usable flags
+    {0x005E, 0x005E, 0xFF},            // status icons, TX TOT
+    {0x0060, 0x009B, 0xFF},            // preset channel lists
+    {kOptionByte, kOptionByte, 0x30},  // SEL1, SEL2
+    {0x0100, 0x011D, 0xFF},            // USA enable bits
+    {0x0120, 0x013D, 0xFF},            // USA scan memory bits
+    {0x0140, 0x015D, 0xFF},            // INTL enable bits
+    {0x0160, 0x017D, 0xFF},            // INTL scan memory bits
+    {0x0180, 0x019D, 0xFF},            // Canada enable bits
+    {0x01A0, 0x01BD, 0xFF},            // Canada scan memory bits
+    {0x01C0, 0x01C0, 0xFF},            // weather enable bits, channels 1–8
+    {0x01C1, 0x01C1, 0xC0},            // weather enable bits, channels 9–10
+    {0x01C2, 0x01C6, 0xFF},            // bank E enable bits
+    {0x01D0, 0x01D0, 0xFF},            // weather scan memory bits, channels 1–8
+    {0x01D1, 0x01D1, 0xC0},            // weather scan memory bits, channels 9–10
+    {0x01D2, 0x01D6, 0xFF},            // bank E scan memory bits
+    {0x01F9, 0x01F9, 0xF0},            // usable ATIS groups
+    {0x01FB, 0x01FF, 0xFF},            // ATIS code
+    {0x0300, 0x08DF, 0xFF},            // marine channel entries
+};
+// A bank E record: mode byte, display, receive and transmit frequencies, then the tone block of
+// the models that have one.
+constexpr int kBankERecords = 0x0900;
+constexpr int kBankERecordSize = 16;
+constexpr int kBankEFrequenciesEnd = 11;
+constexpr int kToneBlockSize = 4;
+constexpr BitsRow kNames[] = {{0x0C00, 0x2E37, 0xFF}, {0x2E40, 0x301F, 0xFF}};
+constexpr BitsRow kDsc[] = {
+    {0x00A0, 0x00A0, 0xE0},  // usable DSC groups
+    {0x00A1, 0x00A3, 0xFF},  // all-ships, group and individual calls
+    {0x00A4, 0x00A4, 0xFC},  // position request options
+    {0x00A5, 0x00A5, 0xFF},  // beep outputs
+    {0x00A6, 0x00A6, 0xC2},  // display options
+    {0x01F0, 0x01F4, 0xFF},  // User MMSI
+    {0x3200, 0x347F, 0xFF},  // individual directory
+    {0x3500, 0x359F, 0xFF},  // group directory
+};
+constexpr BitsRow kBackups[] = {{0x01F1, 0x01F3, 0xFF}};  // where the User MMSI is not decoded
+constexpr BitsRow kOffsetTime[] = {{0x004C, 0x004C, 0x5F}};
+constexpr BitsRow kRotaryBeep[] = {{kRadioOwnedByte, kRadioOwnedByte, 0x01}};
+constexpr BitsRow kAtisKillers[] = {{0x01F9, 0x01F9, 0x0F}};
+constexpr BitsRow kCallSigns[] = {{0x3100, 0x319F, 0xFF}};
+
+void AddBits(ImageBits& bits, std::span<const BitsRow> rows)
+{
+    for (const BitsRow& row : rows) {
+        for (int address = row.First; address <= row.Last; ++address) {
+            bits[static_cast<std::size_t>(address)] |= row.Bits;
+        }
+    }
+}
+
+ImageBits RecordBits(int model)
+{
+    ImageBits bits{};
+    AddBits(bits, kEveryModel);
+    for (int k = 0; k < kExpChannelCount; ++k) {
+        const int record = kBankERecords + kBankERecordSize * k;
+        AddBits(bits, std::array{BitsRow{record, record + kBankEFrequenciesEnd - 1, 0xFF}});
+        if (HasToneBlock(model)) {
+            const int tones = record + ToneBlockOffset(model);
+            AddBits(bits, std::array{BitsRow{tones, tones + kToneBlockSize - 1, 0xFF}});
+        }
+    }
+    if (HasChannelNames(model)) {
+        AddBits(bits, kNames);
+    }
+    AddBits(bits, HasDsc(model) ? std::span<const BitsRow>(kDsc) : std::span<const BitsRow>(kBackups));
+    if (HasOffsetTime(model)) {
+        AddBits(bits, kOffsetTime);
+    }
+    if (DecodesRotaryBeep(model)) {
+        AddBits(bits, kRotaryBeep);
+    }
+    if (DecodesAtisKillers(model)) {
+        AddBits(bits, kAtisKillers);
+    }
+    if (HasAtisCallSigns(model)) {
+        AddBits(bits, kCallSigns);
+    }
+    return bits;
+}
+
+// A converter's text, or the number where the converter has no word for the value.
+std::string Named(const std::string& text, int value)
+{
+    return text.empty() ? std::to_string(value) : text;
+}
+
+// The listing's frequency text; it may correct the value it is given, so it gets a copy.
+std::string FreqText(double mhz)
+{
+    return FreqText4(mhz);
+}
+
+std::string HexByte(std::uint8_t value)
+{
+    char text[4];
+    std::snprintf(text, sizeof text, "%02X", value);
+    return text;
+}
+
+std::string Address(int address)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%04X", address);
+    return text;
+}
+
+// The banks a channel field belongs to, and the feature of the model it needs.
+enum ChannelBanks : unsigned {
+    kMarineBanks = 1,
+    kWeatherBank = 2,
+    kBankE = 4
+};
+enum class Needs {
+    Nothing,
+    Names,  // channel names in the image
+    Lmr     // bank E named LMR, with tones, compander, narrow and scrambler
+};
+
+// One field of a channel record as the listing shows it.
+struct ChannelField
+{
+    const char* Name;
+    unsigned Banks;
+    kelpie::Needs Needs;
+    std::string (*Text)(const ChannelRecord&, int model);
+};
+
+constexpr unsigned kEveryBank = kMarineBanks | kWeatherBank | kBankE;
+constexpr unsigned kChannelBanks = kMarineBanks | kBankE;
+
+const ChannelField kChannelFields[] = {
+    {"channel", kMarineBanks, Needs::Nothing,
+     [](const ChannelRecord& ch, int model) { return ChannelLabel(ch.Position, model); }},
+    {"enabled", kEveryBank, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return OnOffText(ch.Enable); }},
+    {"display left", kBankE, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return BlankDashText(ch.CHDisplayL); }},
+    {"display right", kBankE, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return BlankDashText(ch.CHDisplayR); }},
+    {"RX", kBankE, Needs::Nothing, [](const ChannelRecord& ch, int) { return FreqText(ch.Rxfreq); }},
+    {"TX", kBankE, Needs::Nothing, [](const ChannelRecord& ch, int) { return FreqText(ch.Txfreq); }},
+    {"TX", kMarineBanks, Needs::Nothing, [](const ChannelRecord& ch, int) { return OnOffText(ch.TxEnable); }},
+    {"low power", kChannelBanks, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return OnOffText(ch.LowPower); }},
+    {"TX power", kChannelBanks, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return std::to_string(ch.TXPower); }},
+    {"power up", kChannelBanks, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return OnOffText(ch.PowUp); }},
+    {"duplex", kMarineBanks, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return OnOffText(ch.Duplex); }},
+    {"A suffix", kMarineBanks, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return OnOffText(ch.DispayA); }},
+    {"clock shift", kBankE, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return OnOffText(ch.ClockShift); }},
+    {"scan memory", kEveryBank, Needs::Nothing,
+     [](const ChannelRecord& ch, int) { return OnOffText(ch.ScanMemory); }},
+    {"scrambler", kMarineBanks, Needs::Names,
+     [](const ChannelRecord& ch, int) { return ScrambleText(ch.Scramble); }},
+    {"scrambler", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return ScrambleText(ch.Scramble); }},
+    {"name", kEveryBank, Needs::Names, [](const ChannelRecord& ch, int) { return BlankDashText(ch.ChTag); }},
+    {"narrow", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return OnOffText(ch.Narrow); }},
+    {"RX CTCSS", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return CtcssName(ch.RxCTCSS); }},
+    {"TX CTCSS", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return CtcssName(ch.TxCTCSS); }},
+    {"RX DCS", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return DcsName(ch.RxDCS); }},
+    {"TX DCS", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return DcsName(ch.TxDCS); }},
+    {"compander", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return OnOffText(ch.RxComp); }},
+};
+
+// The fields a bank of the model keeps.
+std::vector<const ChannelField*> FieldsOf(unsigned bank, int model)
+{
+    std::vector<const ChannelField*> fields;
+    for (const ChannelField& field : kChannelFields) {
+        const bool kept = field.Needs == Needs::Names ? HasChannelNames(model)
+                          : field.Needs == Needs::Lmr ? HasLmrBank(model)
+                                                      : true;
+        if ((field.Banks & bank) != 0 && kept) {
+            fields.push_back(&field);
+        }
+    }
+    return fields;
+}
+
+class Comparer
+{
+public:
+    Comparer(const RadioData& left, const RadioData& right)
+        : m_left(left), m_right(right), m_model(left.ModelIndex)
+    {}
+
+    std::vector<Difference> Run()
+    {
+        UsableGroups();
+        Common();
+        if (HasDsc(m_model)) {
+            Dsc();
+        }
+        Atis();
+        const char* keys[kMarineGroups] = {"PU ", "PI ", "PC "};
+        const ChannelBank RadioData::*banks[kMarineGroups] = {
+            &RadioData::UsaChannels, &RadioData::IntlChannels, &RadioData::CanadaChannels};
+        const std::vector<const ChannelField*> marine = FieldsOf(kMarineBanks, m_model);
+        for (int g = 0; g < kMarineGroups; ++g) {
+            const ChannelBank& left = m_left.*banks[g];
+            const ChannelBank& right = m_right.*banks[g];
+            for (std::size_t i = 0; i < std::min(left.size(), right.size()); ++i) {
+                const int index = static_cast<int>(i);
+                Channel(keys[g] + std::to_string(index),
+                        kMarineGroupNames[g] + std::string(" ") + ChannelLabel(index, m_model), left[i],
+                        right[i], marine);
+            }
+        }
+        const std::vector<const ChannelField*> weather = FieldsOf(kWeatherBank, m_model);
+        for (std::size_t i = 0; i < std::min(m_left.WxChannels.size(), m_right.WxChannels.size()); ++i) {
+            Channel("PW", "WX " + std::to_string(i + 1), m_left.WxChannels[i], m_right.WxChannels[i],
+                    weather);
+        }
+        if (HasDsc(m_model)) {
+            Directory("SM ", "Individual Directory ", m_left.IndividualDirectory,
+                      m_right.IndividualDirectory);
+            Directory("SG ", "Group Directory ", m_left.GroupDirectory, m_right.GroupDirectory);
+        }
+        const std::vector<const ChannelField*> bankE = FieldsOf(kBankE, m_model);
+        for (std::size_t i = 0; i < std::min(m_left.ExpChannels.size(), m_right.ExpChannels.size()); ++i) {
+            const std::string number = std::to_string(i + 1);
+            Channel("E " + number, BankEName(m_model) + " " + number, m_left.ExpChannels[i],
+                    m_right.ExpChannels[i], bankE);
+        }
+        RawBytes();
+        return std::move(m_out);
+    }
+
+private:
+    void Add(const std::string& key, const std::string& where, const std::string& field,
+             const std::string& left, const std::string& right)
+    {
+        if (left != right) {
+            m_out.push_back({key, where + ": " + field + " " + left + " → " + right});
+        }
+    }
+
+    void Channel(const std::string& key, const std::string& where, const ChannelRecord& left,
+                 const ChannelRecord& right, const std::vector<const ChannelField*>& fields)
+    {
+        for (const ChannelField* field : fields) {
+            Add(key, where, field->Name, field->Text(left, m_model), field->Text(right, m_model));
+        }
+    }
+
+    // A preset channel: a combined channel index as the image keeps it, 0xFFFF for none.
+    std::string PresetText(const RadioData& data, int group, int slot) const
+    {
+        const int address = kPresetLists + 2 * (kPresetsPerGroup * group + slot);
+        const int value = data.RadioImage[address] | data.RadioImage[address + 1] << 8;
+        if (value >= kFirstWxChannelIndex && value <= kLastChannelIndex) {
+            return "WX " + std::to_string(value - kFirstWxChannelIndex + 1);
+        }
+        return ChannelLabel(value, m_model);
+    }
+
+    void UsableGroups()
+    {
+        const std::string where = "Usable CH Group Setup";
+        for (int g = 0; g < kGroupCount; ++g) {
+            const UsableGroup& l = m_left.UsableGroups[static_cast<std::size_t>(g)];
+            const UsableGroup& r = m_right.UsableGroups[static_cast<std::size_t>(g)];
+            const std::string name = g < kMarineGroups ? kMarineGroupNames[g] : BankEName(m_model);
+            Add("Usable", where, name + " Enable", OnOffText(l.Enable), OnOffText(r.Enable));
+            Add("Usable", where, name + " TX TOT", OnOffText(l.TxTot), OnOffText(r.TxTot));
+            Add("Usable", where, name + " Status Icon", OnOffText(l.StatusIcon), OnOffText(r.StatusIcon));
+            Add("Usable", where, name + " Status Name", BlankDashText(l.StatusName),
+                BlankDashText(r.StatusName));
+            if (g >= kMarineGroups) {
+                continue;
+            }
+            Add("Usable", where, name + " Priority CH", ChannelLabel(l.PriorityCh, m_model),
+                ChannelLabel(r.PriorityCh, m_model));
+            if (!HasDsc(m_model)) {
+                Add("Usable", where, name + " Backup", std::to_string(l.Backup), std::to_string(r.Backup));
+            }
+            for (int slot = 0; slot < kPresetsPerGroup; ++slot) {
+                Add("Usable", where, name + " preset " + std::to_string(slot + 1),
+                    PresetText(m_left, g, slot), PresetText(m_right, g, slot));
+            }
+        }
+    }
+
+    void Common()
+    {
+        const CommonSetup& l = m_left.CommonSetup;
+        const CommonSetup& r = m_right.CommonSetup;
+        const auto add = [&](const char* field, const std::string& left, const std::string& right) {
+            Add("Common", "Common Setup", field, left, right);
+        };
+        const auto offset = [](int value) {
+            return value >= 0 && value <= kOffsetLast ? OffsetNames()[static_cast<std::size_t>(value)]
+                                                      : std::to_string(value);
+        };
+        const auto option = [](const RadioData& data, int bit) {
+            return OnOffText(GetBit(data.RadioImage[kOptionByte], bit));
+        };
+        add("TX Po Display", Named(TxPoDisplayText(l.TxPoDisplay), l.TxPoDisplay),
+            Named(TxPoDisplayText(r.TxPoDisplay), r.TxPoDisplay));
+        add("Last TX Power", std::to_string(l.LastTxPower), std::to_string(r.LastTxPower));
+        add("Last CH Group", std::to_string(l.LastChGroup), std::to_string(r.LastChGroup));
+        add("SQL", std::to_string(l.Sql), std::to_string(r.Sql));
+        add("Last Display CH", ChannelLabel(l.LastDisplayCh, m_model),
+            ChannelLabel(r.LastDisplayCh, m_model));
+        add("Marine_LMR CH", ChannelLabel(l.MarineLmrCh, m_model), ChannelLabel(r.MarineLmrCh, m_model));
+        add("SCAN", OnOffText(l.Scan), OnOffText(r.Scan));
+        add("Resume Time", Named(ResumeTimeText(l.ResumeTime), l.ResumeTime),
+            Named(ResumeTimeText(r.ResumeTime), r.ResumeTime));
+        add("PTT SCAN Clear", OnOffText(l.PttScanClear), OnOffText(r.PttScanClear));
+        add("Dual Watch", OnOffText(l.DualWatch), OnOffText(r.DualWatch));
+        add("Offset Time", offset(l.OffsetTime), offset(r.OffsetTime));
+        add("Magnetic Variation", Named(MagVarText(l.MagneticVariation), l.MagneticVariation),
+            Named(MagVarText(r.MagneticVariation), r.MagneticVariation));
+        add("Weather Alert", Named(WeatherAlertText(l.Weater), l.Weater),
+            Named(WeatherAlertText(r.Weater), r.Weater));
+        if (DecodesRotaryBeep(m_model)) {
+            add("Rotary Beep", OnOffText(l.RotaryBeep), OnOffText(r.RotaryBeep));
+        }
+        add("SEL1", option(m_left, kScramblerOptionBit), option(m_right, kScramblerOptionBit));
+        add("SEL2", option(m_left, kSel2Bit), option(m_right, kSel2Bit));
+    }
+
+    // Flags of a four- or eight-element array, each under its own label.
+    template <std::size_t N>
+    void Flags(const std::string& key, const std::string& where, const std::array<std::string, N>& labels,
+               const std::array<bool, N>& left, const std::array<bool, N>& right,
+               std::string (*text)(bool) = &OnOffText)
+    {
+        for (std::size_t i = 0; i < N; ++i) {
+            if (!labels[i].empty()) {
+                Add(key, where, labels[i], text(left[i]), text(right[i]));
+            }
+        }
+    }
+
+    void Dsc()
+    {
+        const std::string where = "DSC Setup";
+        const DscBasicSetup& lb = m_left.DscBasicSetup;
+        const DscBasicSetup& rb = m_right.DscBasicSetup;
+        Flags<3>("DSC", where, {"USA", "INTL", "Canada"}, lb.UsableDsc, rb.UsableDsc);
+        Add("DSC", where, "User MMSI", BlankDashText(lb.UserMmsi), BlankDashText(rb.UserMmsi));
+        Flags<4>("DSC", where, {"Distress Cancel Call", "Stanby Mode", "POS Request", "POS Send"},
+                 lb.PosRequest, rb.PosRequest);
+        Flags<4>("DSC", where, {"", "", "POS Request TX", "POS Send TX"}, lb.PosRequestTX, rb.PosRequestTX,
+                 &HiLowText);
+        Flags<8>("DSC", where,
+                 {"Send Distress Alert", "Received All Ships", "Received Group", "Received Individual",
+                  "Received POS Request", "Received POS Send", "Received Geografic", "Beep Output 8"},
+                 lb.BeepOut, rb.BeepOut);
+        const DscAdvancedSetup& la = m_left.DscAdvancedSetup;
+        const DscAdvancedSetup& ra = m_right.DscAdvancedSetup;
+        const auto calls = [&](const std::string& call, const std::array<bool, 4>& l,
+                               const std::array<bool, 4>& r, const std::array<bool, 4>& ltx,
+                               const std::array<bool, 4>& rtx) {
+            Flags<4>("DSC", where,
+                     {call + " Distress", call + " Urgency", call + " Safty", call + " Routine"}, l, r);
+            Flags<4>("DSC", where,
+                     {call + " Distress TX", call + " Urgency TX", call + " Safty TX", call + " Routine TX"},
+                     ltx, rtx, &HiLowText);
+        };
+        calls("All Ships Call", la.AllShipsCall, ra.AllShipsCall, la.AllShipsCallTX, ra.AllShipsCallTX);
+        calls("Group Call", la.GroupCall, ra.GroupCall, la.GroupCallTX, ra.GroupCallTX);
+        calls("Individual Call", la.IndividualCall, ra.IndividualCall, la.IndividualCallTX,
+              ra.IndividualCallTX);
+        const DscDisplaySetup& ld = m_left.DscDisplaySetup;
+        const DscDisplaySetup& rd = m_right.DscDisplaySetup;
+        Flags<3>("DSC", where, {"Individual ACK Menu", "Individual ACK Message Menu", "POS Request ACK Menu"},
+                 {ld.IndividualAckMenu, ld.IndividualAckMessageMenu, ld.PosRequestAckMenu},
+                 {rd.IndividualAckMenu, rd.IndividualAckMessageMenu, rd.PosRequestAckMenu});
+    }
+
+    void Atis()
+    {
+        const std::string where = "ATIS Setup";
+        const AtisCommonSetup& l = m_left.AtisCommonSetup;
+        const AtisCommonSetup& r = m_right.AtisCommonSetup;
+        const std::string bankE = BankEName(m_model);
+        Flags<4>("ATIS", where, {"USA usable", "INTL usable", "Canada usable", bankE + " usable"},
+                 l.UsableAtis, r.UsableAtis);
+        Add("ATIS", where, "ATIS Code", BlankDashText(l.AtisCode), BlankDashText(r.AtisCode));
+        if (DecodesAtisKillers(m_model)) {
+            Flags<4>("ATIS", where, {"USA killer", "INTL killer", "Canada killer", bankE + " killer"},
+                     l.UsableAtisKiller, r.UsableAtisKiller);
+        }
+        if (!HasAtisCallSigns(m_model)) {
+            return;
+        }
+        for (std::size_t i = 0; i < kAtisCallSignCount; ++i) {
+            const std::string sign = "ATIS Call Sign " + std::to_string(i + 1);
+            const AtisCallSign& ls = m_left.AtisCallSigns[i];
+            const AtisCallSign& rs = m_right.AtisCallSigns[i];
+            Add("ATIS", sign, "MID", BlankDashText(ls.MID), BlankDashText(rs.MID));
+            Add("ATIS", sign, "Display", BlankDashText(ls.DISP), BlankDashText(rs.DISP));
+        }
+    }
+
+    void Directory(const std::string& key, const std::string& title, std::span<const DirectoryEntry> left,
+                   std::span<const DirectoryEntry> right)
+    {
+        for (std::size_t i = 0; i < std::min(left.size(), right.size()); ++i) {
+            const std::string number = std::to_string(i + 1);
+            Add(key + number, title + number, "name", BlankDashText(left[i].TagName),
+                BlankDashText(right[i].TagName));
+            Add(key + number, title + number, "MMSI", BlankDashText(left[i].Mmsid),
+                BlankDashText(right[i].Mmsid));
+        }
+    }
+
+    // Runs of differing bytes outside every record, as address ranges.
+    void RawBytes()
+    {
+        const ImageBits held = RecordBits(m_model);
+        const auto differs = [&](int address) {
+            return ((m_left.RadioImage[address] ^ m_right.RadioImage[address]) &
+                    ~held[static_cast<std::size_t>(address)]) != 0;
+        };
+        const int last = std::min(m_left.ImageLastAddress, m_right.ImageLastAddress);
+        for (int first = 0; first <= last; ++first) {
+            if (!differs(first)) {
+                continue;
+            }
+            int end = first;
+            while (end + 1 <= last && differs(end + 1)) {
+                ++end;
+            }
+            const int count = end - first + 1;
+            std::string range = "Image " + Address(first) + (count > 1 ? "–" + Address(end) : "");
+            if (count > kRawValuesShown) {
+                m_out.push_back({"", range + ": " + std::to_string(count) + " bytes differ"});
+            } else {
+                std::string left;
+                std::string right;
+                for (int address = first; address <= end; ++address) {
+                    left += (address > first ? " " : "") + HexByte(m_left.RadioImage[address]);
+                    right += (address > first ? " " : "") + HexByte(m_right.RadioImage[address]);
+                }
+                m_out.push_back({"", range + ": " + left + " → " + right});
+            }
+            first = end;
+        }
+    }
+
+    const RadioData& m_left;
+    const RadioData& m_right;
+    int m_model;
+    std::vector<Difference> m_out;
+};
+
+// The records as the radio would hold them: encoded into the image and decoded back.
+RadioData AsTheRadioHoldsIt(const RadioData& data)
+{
+    RadioData held = data;
+    EncodeImage(held);
+    DecodeImage(held);
+    return held;
+}
+
+}  // namespace
+
+std::vector<Difference> CompareData(const RadioData& left, const RadioData& right)
+{
+    if (left.ModelIndex != right.ModelIndex) {
+        throw DifferentModelError();
+    }
+    return Comparer(AsTheRadioHoldsIt(left), AsTheRadioHoldsIt(right)).Run();
+}
+
+std::vector<Difference> CompareBits(const RadioData& left, const RadioData& right, const ImageBits& bits)
+{
+    if (left.ModelIndex != right.ModelIndex) {
+        throw DifferentModelError();
+    }
+    RadioData expected = left;
+    RadioData held = left;
+    for (int address = 0; address < kImageSize; ++address) {
+        const auto mask = bits[static_cast<std::size_t>(address)];
+        held.RadioImage[address] = static_cast<std::uint8_t>((right.RadioImage[address] & mask) |
+                                                             (left.RadioImage[address] & ~mask));
+    }
+    DecodeImage(expected);
+    DecodeImage(held);
+    return Comparer(expected, held).Run();
+}
+
+}  // namespace kelpie

@@ -1,0 +1,175 @@
+#include "report/Compare.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "model/ImageFields.h"
+#include "support/ResetData.h"
+
+namespace kelpie {
+namespace {
+
+using Differences = std::vector<Difference>;
+
+TEST(Compare, FreshProgrammingOfEveryModelEqualsItself)
+{
+    for (int model = 0; model < 7; ++model) {
+        SCOPED_TRACE(model);
+        const RadioData data = ResetData(model);
+        EXPECT_EQ(CompareData(data, data), Differences{});
+        ImageBits every{};
+        every.fill(0xFF);
+        EXPECT_EQ(CompareBits(data, data, every), Differences{});
+    }
+}
+
+TEST(Compare, OneEditOfEachRecordKindIsOneDifferenceInTheRadiosWords)
+{
+    struct Case
+    {
+        int model;
+        std::function<void(RadioData&)> both;  // made on each side first
+        std::function<void(RadioData&)> edit;  // made on the right side only
+        Difference expected;
+    };
+    const auto nothing = [](RadioData&) {};
+    const auto directory = [](RadioData& d) {
+        for (std::size_t i = 0; i < 3; ++i) {
+            d.IndividualDirectory[i] = {true, "SHIP" + std::to_string(i + 1),
+                                        "36612345" + std::to_string(i) + "0"};
+        }
+    };
+    const Case cases[] = {
+        {5,
+         nothing,
+         [](RadioData& d) { d.UsaChannels[32].ChTag = "DIST16"; },
+         {"PU 32", "USA 16: name DISTRESS → DIST16"}},
+        {5,
+         nothing,
+         [](RadioData& d) { d.UsaChannels[32].DispayA = true; },
+         {"PU 32", "USA 16: A suffix Off → On"}},
+        {5,
+         nothing,
+         [](RadioData& d) { d.CanadaChannels[5].Enable = true; },
+         {"PC 5", "Canada 02A: enabled Off → On"}},
+        {5,
+         [](RadioData& d) { d.ExpChannels[6].Rxfreq = 151.625; },
+         [](RadioData& d) { d.ExpChannels[6].Rxfreq = 151.63; },
+         {"E 7", "LMR 7: RX 151.6250 → 151.6300"}},
+        {5,
+         nothing,
+         [](RadioData& d) { d.ExpChannels[0].RxCTCSS = 13; },
+         {"E 1", "LMR 1: RX CTCSS Off → 100.0Hz"}},
+        {5,
+         nothing,
+         [](RadioData& d) { d.WxChannels[2].ScanMemory = true; },
+         {"PW", "WX 3: scan memory Off → On"}},
+        {5,
+         [](RadioData& d) { d.CommonSetup.Scan = false; },
+         [](RadioData& d) { d.CommonSetup.Scan = true; },
+         {"Common", "Common Setup: SCAN Off → On"}},
+        {5,
+         nothing,
+         [](RadioData& d) { d.RadioImage[0x00A8] ^= 0x20; },
+         {"Common", "Common Setup: SEL1 On → Off"}},
+        {5,
+         nothing,
+         [](RadioData& d) { d.UsableGroups[1].Enable = false; },
+         {"Usable", "Usable CH Group Setup: INTL Enable On → Off"}},
+        {5,
+         nothing,
+         [](RadioData& d) { d.RadioImage.SetWord(0x0062, 0x2000); },
+         {"Usable", "Usable CH Group Setup: USA preset 2 Off → 16"}},
+        {0,
+         nothing,
+         [](RadioData& d) { d.CommonSetup.RotaryBeep = !d.CommonSetup.RotaryBeep; },
+         {"Common", "Common Setup: Rotary Beep Off → On"}},
+        {0,
+         nothing,
+         [](RadioData& d) { d.DscBasicSetup.UserMmsi = "3661234560"; },
+         {"DSC", "DSC Setup: User MMSI ---- → 3661234560"}},
+        {0,
+         nothing,
+         [](RadioData& d) { d.DscAdvancedSetup.GroupCallTX[1] = !d.DscAdvancedSetup.GroupCallTX[1]; },
+         {"DSC", "DSC Setup: Group Call Urgency TX Low → Hi"}},
+        {0,
+         nothing,
+         [](RadioData& d) { d.AtisCallSigns[0].DISP = "ABC"; },
+         {"ATIS", "ATIS Call Sign 1: Display ---- → ABC"}},
+        {0,
+         directory,
+         [](RadioData& d) { d.IndividualDirectory[2].Mmsid = "3661234570"; },
+         {"SM 3", "Individual Directory 3: MMSI 3661234520 → 3661234570"}},
+        {0,
+         nothing,
+         [](RadioData& d) {
+             d.GroupDirectory[0] = {true, "", "0366123450"};
+         },
+         {"SG 1", "Group Directory 1: MMSI ---- → 0366123450"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected.Text);
+        RadioData left = ResetData(c.model);
+        c.both(left);
+        RadioData right = left;
+        c.edit(right);
+        EXPECT_EQ(CompareData(left, right), Differences{c.expected});
+    }
+}
+
+TEST(Compare, BytesNoRecordHoldsShowAsAddressRanges)
+{
+    RadioData left = ResetData(5);
+    left.RadioImage[0x0200] = 0x41;
+    left.RadioImage[0x0201] = 0x42;
+    RadioData right = left;
+    right.RadioImage[0x0200] = 0x00;
+    right.RadioImage[0x0201] = 0x01;
+    right.RadioImage[0x00B0] = 0x00;
+    right.RadioImage.Fill(0x3100, 0x319F, 0x00);  // the call-sign table, which the MV230 does not keep
+    right.RadioImage[0x005B] ^= 0x01;             // a bit of the scan byte that no setting uses
+    right.RadioImage[0x090F] ^= 0xFF;             // the last byte of LMR 1, after its tone block
+    EXPECT_EQ(CompareData(left, right), (Differences{{"", "Image 0x005B: CE → CF"},
+                                                     {"", "Image 0x00B0: BC → 00"},
+                                                     {"", "Image 0x0200–0x0201: 41 42 → 00 01"},
+                                                     {"", "Image 0x090F: 00 → FF"},
+                                                     {"", "Image 0x3100–0x319F: 160 bytes differ"}}));
+
+    // The MV240's memory ends at 0x1FFF: the upper half of the array is nobody's.
+    const RadioData mv240 = ResetData(1);
+    RadioData upper = mv240;
+    upper.RadioImage[0x3000] = 0x00;
+    EXPECT_EQ(CompareData(mv240, upper), Differences{});
+}
+
+TEST(Compare, ProgrammingOfAnotherModelIsRefused)
+{
+    try {
+        CompareData(ResetData(5), ResetData(4));
+        FAIL() << "compared";
+    } catch (const DifferentModelError& error) {
+        EXPECT_STREQ(error.what(), "different model!!");
+    }
+    EXPECT_THROW(CompareBits(ResetData(0), ResetData(3), ImageBits{}), DifferentModelError);
+}
+
+TEST(Compare, ALimitedCompareSeesOnlyTheChosenBits)
+{
+    const RadioData left = ResetData(5);
+    RadioData right = left;
+    WriteText(right.RadioImage, 0x0C00 + 12 * 32, "DIST16", 12, false);  // USA 16's name
+    right.RadioImage[0x0200] = 0x00;
+    right.RadioImage[0x005B] ^= 0x80;  // SCAN
+    ImageBits bits{};
+    std::fill_n(bits.begin() + 0x0C00 + 12 * 32, 12, 0xFF);
+    EXPECT_EQ(CompareBits(left, right, bits), (Differences{{"PU 32", "USA 16: name DISTRESS → DIST16"}}));
+    bits[0x005B] = 0x7F;
+    EXPECT_EQ(CompareBits(left, right, bits), (Differences{{"PU 32", "USA 16: name DISTRESS → DIST16"}}));
+    bits[0x005B] = 0x80;
+    EXPECT_EQ(CompareBits(left, right, bits).size(), 2u);
+    EXPECT_EQ(CompareBits(left, right, ImageBits{}), Differences{});
+}
+
+}  // namespace
+}  // namespace kelpie
