@@ -21,7 +21,12 @@
 #include <QVBoxLayout>
 
 #include "edit/ListGrids.h"
+#include "editor/AtisPage.h"
+#include "editor/CommonPage.h"
 #include "editor/Dialogs.h"
+#include "editor/DirectoryEntryPage.h"
+#include "editor/DscPage.h"
+#include "editor/UsablePage.h"
 #include "model/Models.h"
 
 using namespace Qt::StringLiterals;
@@ -111,6 +116,11 @@ PageEditor::PageEditor(RadioData& data, ShellState& shell, QWidget* parent)
     MSFlexGrid2 = AddGrid(PanelOf(Page::DirectoryList), u"MSFlexGrid2"_s);
     MSFlexGrid2->setProperty("helpTopic", kDirectoryTopic);
     BringForward(PanelOf(Page::General));
+    SetPageView(Page::Usable, new UsablePage(m_data, m_shell));
+    SetPageView(Page::Common, new CommonPage(m_data, m_shell));
+    SetPageView(Page::Dsc, new DscPage(m_data, m_shell));
+    SetPageView(Page::Atis, new AtisPage(m_data, m_shell));
+    SetPageView(Page::DirectoryEntry, new DirectoryEntryPage(m_data, m_shell));
 
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
