@@ -21,7 +21,9 @@
 #include <QVBoxLayout>
 
 #include "edit/ListGrids.h"
+#include "editor/ChannelPageView.h"
 #include "editor/Dialogs.h"
+#include "editor/WeatherPageView.h"
 #include "model/Models.h"
 
 using namespace Qt::StringLiterals;
@@ -110,6 +112,8 @@ PageEditor::PageEditor(RadioData& data, ShellState& shell, QWidget* parent)
     MSFlexGrid1->setProperty("helpTopic", kChannelGridTopic);
     MSFlexGrid2 = AddGrid(PanelOf(Page::DirectoryList), u"MSFlexGrid2"_s);
     MSFlexGrid2->setProperty("helpTopic", kDirectoryTopic);
+    SetPageView(Page::Channel, new ChannelPageView(m_data, m_shell));
+    SetPageView(Page::Weather, new WeatherPageView(m_data, m_shell));
     BringForward(PanelOf(Page::General));
 
     m_splitter->setStretchFactor(0, 0);
