@@ -125,10 +125,10 @@ void AtisPage::FillAtisPage()
         chkATISKiller[static_cast<std::size_t>(g)]->setText(captions[g]);
     }
     m_flags->Fill();
-    txtATIScode->setText(BoxText(m_data.AtisCommonSetup.AtisCode));
+    txtATIScode->Show(BoxText(m_data.AtisCommonSetup.AtisCode));
     for (std::size_t i = 0; i < m_callSignBoxes.size(); ++i) {
         const AtisCallSign& sign = m_data.AtisCallSigns[i / 2];
-        m_callSignBoxes[i]->setText(BoxText(i % 2 == 0 ? sign.MID : sign.DISP));
+        m_callSignBoxes[i]->Show(BoxText(i % 2 == 0 ? sign.MID : sign.DISP));
     }
     pictATISKiller->setVisible(AtisKillersShown(model));
     // Only the radios with a call-sign table get the strip and the second sheet.

@@ -95,8 +95,8 @@ void DirectoryEntryPage::FillEntryPage(DirectoryKind kind, int n)
     lblTag->setText(Q(page.tagCaption));
     txtGPosi->SetRecord(NameField(kind), 0, n - 1);
     txtGMMSI->SetRecord(MmsiField(kind), 0, n - 1);
-    txtGPosi->setText(BoxText(page.name));
-    txtGMMSI->setText(BoxText(page.mmsi));
+    txtGPosi->Show(BoxText(page.name));
+    txtGMMSI->Show(BoxText(page.mmsi));
     chkGEnable->setChecked(page.use.checked);
     chkGEnable->setEnabled(page.use.enabled);
     chkGDelete->setChecked(page.remove.checked);

@@ -225,7 +225,7 @@ void DscPage::FillDscPage()
     const FillGuard guard(m_shell);
     const int model = m_data.ModelIndex;
     m_flags->Fill();
-    txtUserMMSI->setText(BoxText(MmsiBoxText(m_data.DscBasicSetup.UserMmsi, 9)));
+    txtUserMMSI->Show(BoxText(MmsiBoxText(m_data.DscBasicSetup.UserMmsi, 9)));
     RefreshFCount();
     for (int row = 0; row < static_cast<int>(m_posRequestRows.size()); ++row) {
         for (QWidget* widget : m_posRequestRows[static_cast<std::size_t>(row)])

@@ -22,11 +22,13 @@
 
 #include "edit/ListGrids.h"
 #include "editor/AtisPage.h"
+#include "editor/ChannelPageView.h"
 #include "editor/CommonPage.h"
 #include "editor/Dialogs.h"
 #include "editor/DirectoryEntryPage.h"
 #include "editor/DscPage.h"
 #include "editor/UsablePage.h"
+#include "editor/WeatherPageView.h"
 #include "model/Models.h"
 
 using namespace Qt::StringLiterals;
@@ -115,6 +117,8 @@ PageEditor::PageEditor(RadioData& data, ShellState& shell, QWidget* parent)
     MSFlexGrid1->setProperty("helpTopic", kChannelGridTopic);
     MSFlexGrid2 = AddGrid(PanelOf(Page::DirectoryList), u"MSFlexGrid2"_s);
     MSFlexGrid2->setProperty("helpTopic", kDirectoryTopic);
+    SetPageView(Page::Channel, new ChannelPageView(m_data, m_shell));
+    SetPageView(Page::Weather, new WeatherPageView(m_data, m_shell));
     BringForward(PanelOf(Page::General));
     SetPageView(Page::Usable, new UsablePage(m_data, m_shell));
     SetPageView(Page::Common, new CommonPage(m_data, m_shell));

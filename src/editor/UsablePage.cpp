@@ -120,7 +120,7 @@ void UsablePage::ShowRow(int group, const UsableRow& row)
         cmbUsablePri[at]->addItem(Q(item.label), item.itemData);
     cmbUsablePri[at]->setCurrentIndex(row.priorityIndex);
     cmbUsableSts[at]->setCurrentIndex(row.statusIcon);
-    txtUsable[at]->setText(BoxText(row.statusName));
+    txtUsable[at]->Show(BoxText(row.statusName));
     for (QWidget* control :
          std::initializer_list<QWidget*>{cmbUsableTot[at], cmbUsablePri[at], cmbUsableSts[at]})
         control->setEnabled(row.combosEnabled);
