@@ -30,13 +30,7 @@ AtisPage::AtisPage(RadioData& data, ShellState& shell, QWidget* parent)
 {
     setObjectName(u"AtisPage"_s);
     setProperty("helpTopic", kAtisTopic);
-    tbsATIS = new QTabBar(this);
-    tbsATIS->setObjectName(u"tbsATIS"_s);
-    tbsATIS->setExpanding(false);
-    tbsATIS->addTab(u"Common"_s);
-    tbsATIS->addTab(u"CallSign"_s);
-    m_sheets = new QStackedWidget(this);
-
+    tbsATIS = AddTabStrip(this, u"tbsATIS"_s, {u"Common"_s, u"CallSign"_s}, m_sheets);
     QVBoxLayout* common = AddSheet(m_sheets, ArrayName(u"pictATISChild"_s, 0));
     QWidget* content = common->parentWidget();
     auto groupBox = [&](const QString& title, const QString& name,
@@ -100,14 +94,6 @@ AtisPage::AtisPage(RadioData& data, ShellState& shell, QWidget* parent)
     grid->setColumnStretch(6, 1);
     signs->addLayout(grid);
     signs->addStretch(1);
-
-    connect(tbsATIS, &QTabBar::currentChanged, this, [this](int index) { ShowSheet(m_sheets, index); });
-    ShowSheet(m_sheets, 0);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(tbsATIS);
-    layout->addWidget(m_sheets, 1);
 }
 
 void AtisPage::Fill(const PageChoice&)

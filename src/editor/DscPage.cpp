@@ -73,23 +73,11 @@ DscPage::DscPage(RadioData& data, ShellState& shell, QWidget* parent)
 {
     setObjectName(u"DscPage"_s);
     setProperty("helpTopic", kDscTopic);
-    tbsDSC = new QTabBar(this);
-    tbsDSC->setObjectName(u"tbsDSC"_s);
-    tbsDSC->setExpanding(false);
-    for (const QString& caption : {u"Basic Setup"_s, u"Advanced Setup"_s, u"Display Setup"_s})
-        tbsDSC->addTab(caption);
-    m_sheets = new QStackedWidget(this);
+    tbsDSC =
+        AddTabStrip(this, u"tbsDSC"_s, {u"Basic Setup"_s, u"Advanced Setup"_s, u"Display Setup"_s}, m_sheets);
     BuildBasicSheet();
     BuildAdvancedSheet();
     BuildDisplaySheet();
-    connect(tbsDSC, &QTabBar::currentChanged, this, [this](int index) { ShowSheet(m_sheets, index); });
-    ShowSheet(m_sheets, 0);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(tbsDSC);
-    layout->addWidget(m_sheets, 1);
 }
 
 void DscPage::BuildBasicSheet()
@@ -224,6 +212,7 @@ void DscPage::FillDscPage()
 {
     const FillGuard guard(m_shell);
     const int model = m_data.ModelIndex;
+    ShowSheet(m_sheets, tbsDSC->currentIndex());
     m_flags->Fill();
     txtUserMMSI->Show(BoxText(MmsiBoxText(m_data.DscBasicSetup.UserMmsi, 9)));
     RefreshFCount();

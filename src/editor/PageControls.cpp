@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 namespace kelpie {
@@ -68,6 +69,24 @@ QWidget* ScrollingContent(QWidget* page)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
     return content;
+}
+
+QTabBar* AddTabStrip(QWidget* page, const QString& name, const QStringList& captions, QStackedWidget*& sheets)
+{
+    auto* strip = new QTabBar(page);
+    strip->setObjectName(name);
+    strip->setExpanding(false);
+    for (const QString& caption : captions)
+        strip->addTab(caption);
+    sheets = new QStackedWidget(page);
+    QObject::connect(strip, &QTabBar::currentChanged, sheets,
+                     [sheets](int index) { ShowSheet(sheets, index); });
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(strip);
+    layout->addWidget(sheets, 1);
+    return strip;
 }
 
 QVBoxLayout* AddSheet(QStackedWidget* sheets, const QString& name)

@@ -15,6 +15,7 @@
 
 class QCheckBox;
 class QStackedWidget;
+class QTabBar;
 class QVBoxLayout;
 
 namespace kelpie {
@@ -38,6 +39,11 @@ QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& ch
 // A page that is taller than the panel scrolls: the content widget sits in a frameless scroll
 // area that fills `page`.
 QWidget* ScrollingContent(QWidget* page);
+
+// A tab strip named `name` above a stack of sheets, the two filling `page`; choosing a tab brings
+// its sheet forward (ShowSheet). The sheets are added with AddSheet.
+QTabBar* AddTabStrip(QWidget* page, const QString& name, const QStringList& captions,
+                     QStackedWidget*& sheets);
 
 // A sheet of a tab strip: a scrolling page added to `sheets`; its content's layout is returned.
 QVBoxLayout* AddSheet(QStackedWidget* sheets, const QString& name);

@@ -214,7 +214,20 @@ TEST_F(SettingsPagesTest, TheMb6000DisablesItsPositionRowsAndShowsNmeaFirst)
         EXPECT_TRUE(Child("pictNMEA")->isVisibleTo(m_editor.get()));
         EXPECT_EQ(Child("pictNMEA")->y() < Child("fraCommonWeather")->y(), true);
         EXPECT_EQ(Child("fraCommonTX")->isVisibleTo(m_editor.get()), positions);
+        m_editor->SelectNodeByKey("ATIS");
+        EXPECT_FALSE(m_shell.DataChanged) << "showing the pages is no edit";
     }
+    // Scanning off disables its rows and keeps their values.
+    Start(0);
+    m_data.CommonSetup.Scan = true;
+    m_data.CommonSetup.ResumeTime = 2;
+    m_editor->SelectNodeByKey("Common");
+    EXPECT_TRUE(Child("cmbCommonResume")->isEnabled());
+    Choose("cmbCommonScan", 0);
+    EXPECT_FALSE(m_data.CommonSetup.Scan);
+    EXPECT_FALSE(Child("cmbCommonResume")->isEnabled());
+    EXPECT_FALSE(Child("lblCommonPTTSCAN")->isEnabled());
+    EXPECT_EQ(m_data.CommonSetup.ResumeTime, 2);
 }
 
 TEST_F(SettingsPagesTest, SheetsAndTheClearButton)
