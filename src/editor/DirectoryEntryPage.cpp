@@ -107,6 +107,8 @@ void DirectoryEntryPage::FillEntryPage(DirectoryKind kind, int n)
 
 void DirectoryEntryPage::OnEnableClicked()
 {
+    if (InputOpen(chkGEnable))
+        return;
     if (TakeEntry(m_ctx, m_kind, m_entry))
         ShowEdit();
     else
@@ -115,6 +117,8 @@ void DirectoryEntryPage::OnEnableClicked()
 
 void DirectoryEntryPage::OnDeleteClicked(bool ticked)
 {
+    if (InputOpen(chkGDelete))
+        return;
     const bool confirmed =
         ticked && Dialogs::Message(this, u"Are you sure ?"_s, QString::fromStdString(m_shell.ProgramTitle),
                                    MessageIcon::Critical, MessageButtons::YesNo) == MessageAnswer::Yes;
@@ -122,6 +126,16 @@ void DirectoryEntryPage::OnDeleteClicked(bool ticked)
         ShowEdit();
     else
         FillEntryPage(m_kind, m_entry);
+}
+
+bool DirectoryEntryPage::InputOpen(QCheckBox* clicked)
+{
+    // An MMSI refused on leaving its box keeps the page's input open: the click takes no effect
+    // and the typed text stays for correcting.
+    if (!m_input.FieldChanged())
+        return false;
+    clicked->setChecked(!clicked->isChecked());
+    return true;
 }
 
 void DirectoryEntryPage::ShowEdit()

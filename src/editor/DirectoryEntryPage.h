@@ -27,6 +27,8 @@ private:
     void FillEntryPage(DirectoryKind kind, int n);
     void OnEnableClicked();
     void OnDeleteClicked(bool ticked);
+    // True (and the box's click undone) while a refused MMSI waits for correcting.
+    bool InputOpen(QCheckBox* clicked);
     // The entry, its node captions and the directory grid after a take or a delete.
     void ShowEdit();
 

@@ -111,7 +111,8 @@ void DscPage::BuildBasicSheet()
     cmdFClear->setObjectName(u"cmdFClear"_s);
     cmdFClear->installEventFilter(this);
     connect(cmdFClear, &QPushButton::clicked, this, [this] {
-        if (Commit())
+        // A user MMSI refused on leaving its box keeps the page's input open: no clear runs.
+        if (Commit() && !m_input.FieldChanged())
             emit ClearDistressRequested();
     });
     mmsiRow->addWidget(txtUserMMSI);

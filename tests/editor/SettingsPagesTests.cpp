@@ -147,6 +147,21 @@ TEST_F(SettingsPagesTest, DeleteQuestionAnsweredNoKeepsTheEntryAndYesClosesTheGa
 
     m_editor->SelectNodeByKey("SM 2");
     EXPECT_EQ(Child<QLineEdit>("txtGMMSI")->text(), "366123452");
+    // A refused MMSI keeps the input open: ticking delete does nothing until it is put right.
+    auto* mmsi = Child<QLineEdit>("txtGMMSI");
+    mmsi->setFocus();
+    mmsi->selectAll();
+    QTest::keyClicks(mmsi, "12");
+    QTest::mouseClick(Child<QCheckBox>("chkGDelete"), Qt::LeftButton, {}, QPoint(8, 8));
+    ASSERT_EQ(Dialogs::Shown().size(), 1u);
+    EXPECT_EQ(Dialogs::Shown()[0].text, "Data Error!!");
+    EXPECT_FALSE(Child<QCheckBox>("chkGDelete")->isChecked());
+    EXPECT_EQ(m_data.IndividualDirectory[1].TagName, "BOAT2");
+    QCoreApplication::processEvents();
+    QTest::keyClicks(mmsi, "366123452");
+    m_editor->CommitPage();
+    Dialogs::ResetHooks();
+    m_shell.DataChanged = false;
     Dialogs::AnswerNext(MessageAnswer::No);
     Toggle("chkGDelete");
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
@@ -244,8 +259,18 @@ TEST_F(SettingsPagesTest, SheetsAndTheClearButton)
     auto* page = m_editor->findChild<DscPage*>();
     QSignalSpy clear(page, &DscPage::ClearDistressRequested);
     m_data.RadioImage[0x01F5] = 7;
+    auto* mmsi = Child<QLineEdit>("txtUserMMSI");
+    mmsi->setFocus();
+    QTest::keyClicks(mmsi, "123");
+    QTest::mouseClick(Child<QPushButton>("cmdFClear"), Qt::LeftButton);
+    EXPECT_EQ(clear.count(), 0) << "a refused MMSI keeps the input open";
+    ASSERT_EQ(Dialogs::Shown().size(), 1u);
+    EXPECT_EQ(Dialogs::Shown()[0].text, "Data Error!!");
+    QCoreApplication::processEvents();
+    QTest::keyClicks(mmsi, "366123456");
     QTest::mouseClick(Child<QPushButton>("cmdFClear"), Qt::LeftButton);
     EXPECT_EQ(clear.count(), 1);
+    EXPECT_EQ(m_data.DscBasicSetup.UserMmsi, "3661234560");
     page->RefreshFCount();
     EXPECT_EQ(Child<QLineEdit>("txtFCount")->text(), "7");
 
