@@ -222,4 +222,15 @@ bool BeepOutRowEnabled(int modelIndex, int row)
            (row < kFirstPositionRow || OffersPositionReports(modelIndex));
 }
 
+bool PosRequestTxRowShown(int row)
+{
+    return row == 2 || row == 3;
+}
+
+int UserMmsiPermissionCount(const RadioData& data)
+{
+    constexpr int kPermissionCountAddress = 0x01F5;
+    return data.RadioImage[kPermissionCountAddress];
+}
+
 }  // namespace kelpie

@@ -93,5 +93,10 @@ inline constexpr std::array<BeepOutRow, 7> kBeepOutRows{{{"Send Distress Alert",
 // reports positions; the MB6000 does not.
 bool PosRequestRowEnabled(int modelIndex, int row);
 bool BeepOutRowEnabled(int modelIndex, int row);
+// The radio keeps a TX power for the "POS Request" and "POS Send" rows only (rows 2 and 3).
+bool PosRequestTxRowShown(int row);
+
+// txtFCount: how many more times the radio lets its user MMSI be set, as the image holds it.
+int UserMmsiPermissionCount(const RadioData& data);
 
 }  // namespace kelpie

@@ -69,6 +69,8 @@ std::vector<ButtonAnswer> BoxButtons(MessageButtons buttons)
             return {{QMessageBox::Ok, MessageAnswer::Ok}, {QMessageBox::Cancel, MessageAnswer::Cancel}};
         case MessageButtons::RetryCancel:
             return {{QMessageBox::Retry, MessageAnswer::Retry}, {QMessageBox::Cancel, MessageAnswer::Cancel}};
+        case MessageButtons::YesNo:
+            return {{QMessageBox::Yes, MessageAnswer::Yes}, {QMessageBox::No, MessageAnswer::No}};
         case MessageButtons::YesNoCancel:
             break;
     }
@@ -83,6 +85,8 @@ MessageAnswer DefaultAnswer(MessageButtons buttons)
     switch (buttons) {
         case MessageButtons::RetryCancel:
             return MessageAnswer::Cancel;
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;  // a question that destroys data defaults to keeping it
         case MessageButtons::YesNoCancel:
             return MessageAnswer::Yes;
         case MessageButtons::Ok:

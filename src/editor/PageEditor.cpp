@@ -21,7 +21,14 @@
 #include <QVBoxLayout>
 
 #include "edit/ListGrids.h"
+#include "editor/AtisPage.h"
+#include "editor/ChannelPageView.h"
+#include "editor/CommonPage.h"
 #include "editor/Dialogs.h"
+#include "editor/DirectoryEntryPage.h"
+#include "editor/DscPage.h"
+#include "editor/UsablePage.h"
+#include "editor/WeatherPageView.h"
 #include "model/Models.h"
 
 using namespace Qt::StringLiterals;
@@ -110,7 +117,14 @@ PageEditor::PageEditor(RadioData& data, ShellState& shell, QWidget* parent)
     MSFlexGrid1->setProperty("helpTopic", kChannelGridTopic);
     MSFlexGrid2 = AddGrid(PanelOf(Page::DirectoryList), u"MSFlexGrid2"_s);
     MSFlexGrid2->setProperty("helpTopic", kDirectoryTopic);
+    SetPageView(Page::Channel, new ChannelPageView(m_data, m_shell));
+    SetPageView(Page::Weather, new WeatherPageView(m_data, m_shell));
     BringForward(PanelOf(Page::General));
+    SetPageView(Page::Usable, new UsablePage(m_data, m_shell));
+    SetPageView(Page::Common, new CommonPage(m_data, m_shell));
+    SetPageView(Page::Dsc, new DscPage(m_data, m_shell));
+    SetPageView(Page::Atis, new AtisPage(m_data, m_shell));
+    SetPageView(Page::DirectoryEntry, new DirectoryEntryPage(m_data, m_shell));
 
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);

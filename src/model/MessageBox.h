@@ -14,6 +14,7 @@ enum class MessageButtons {
     Ok,
     OkCancel,
     RetryCancel,
+    YesNo,
     YesNoCancel
 };
 enum class MessageAnswer {

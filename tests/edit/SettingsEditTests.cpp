@@ -112,6 +112,18 @@ TEST(DscRows, TheMb6000OffersNoPositionRows)
         EXPECT_EQ(PosRequestRowEnabled(3, row), false);
     }
     EXPECT_TRUE(PosRequestRowEnabled(0, 3));
+    EXPECT_FALSE(PosRequestTxRowShown(0));
+    EXPECT_FALSE(PosRequestTxRowShown(1));
+    EXPECT_TRUE(PosRequestTxRowShown(2));
+    EXPECT_TRUE(PosRequestTxRowShown(3));
+}
+
+TEST(DscRows, PermissionCountIsTheImageByteInDecimal)
+{
+    RadioData data = ResetData(0);
+    EXPECT_EQ(UserMmsiPermissionCount(data), 0);
+    data.RadioImage[0x01F5] = 200;
+    EXPECT_EQ(UserMmsiPermissionCount(data), 200);
 }
 
 }  // namespace

@@ -22,11 +22,12 @@ TEST(Dialogs, QueuedAnswersComeFirstInFirstOutThenEachBoxAnswersItsDefault)
     } defaults[] = {{MessageButtons::Ok, MessageAnswer::Ok},
                     {MessageButtons::OkCancel, MessageAnswer::Ok},
                     {MessageButtons::RetryCancel, MessageAnswer::Cancel},
+                    {MessageButtons::YesNo, MessageAnswer::No},
                     {MessageButtons::YesNoCancel, MessageAnswer::Yes}};
     for (const auto& row : defaults)
         EXPECT_EQ(Dialogs::Message(nullptr, "c", "T", MessageIcon::Information, row.buttons), row.answer);
 
-    ASSERT_EQ(Dialogs::Shown().size(), 6u);
+    ASSERT_EQ(Dialogs::Shown().size(), 7u);
     EXPECT_EQ(Dialogs::Shown()[0].text, "a");
     EXPECT_EQ(Dialogs::Shown()[1].icon, MessageIcon::Critical);
     EXPECT_EQ(Dialogs::Shown()[1].buttons, MessageButtons::RetryCancel);

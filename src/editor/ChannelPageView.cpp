@@ -1,0 +1,367 @@
+// ChannelPageView.cpp — the channel page's controls over the edit layer's channel page and edits.
+#include "editor/ChannelPageView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "editor/Dialogs.h"
+#include "editor/FieldBox.h"
+#include "editor/FocusHint.h"
+#include "model/ValueTables.h"
+
+using namespace Qt::StringLiterals;
+
+namespace kelpie {
+namespace {
+
+constexpr int kChannelPageTopic = 1101;
+constexpr int kExtraChannelPageTopic = 1103;
+
+// A box as wide as the longest text it holds, with the frame's margins.
+void FitBoxTo(QWidget* box, const QString& longest)
+{
+    box->setFixedWidth(QFontMetrics(box->font()).horizontalAdvance(longest) + 14);
+}
+
+void ShowCheck(QCheckBox* box, const CheckControl& state)
+{
+    box->setChecked(state.checked);
+    box->setEnabled(state.enabled);
+}
+
+void FillCombo(QComboBox* combo, const std::vector<std::string>& names)
+{
+    for (std::size_t i = 0; i < names.size(); ++i)
+        combo->addItem(BoxText(names[i]), static_cast<int>(i));
+}
+
+}  // namespace
+
+ChannelPageView::ChannelPageView(RadioData& data, ShellState& shell, QWidget* parent)
+    : PageView(parent), m_data(data), m_shell(shell), m_ctx{data, shell}
+{
+    setObjectName(u"ChannelPage"_s);
+    setProperty("helpTopic", kChannelPageTopic);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(BuildNumberRow());
+    layout->addWidget(BuildPanels());
+    layout->addWidget(BuildTonePanel());
+    layout->addWidget(BuildScramblerPanel());
+    layout->addStretch(1);
+}
+
+FieldBox* ChannelPageView::AddBox(FieldId field, const char* name)
+{
+    auto* box = new FieldBox(field, m_input, m_ctx, this);
+    box->setObjectName(QString::fromLatin1(name));
+    connect(box, &FieldBox::StatusText, this, &PageView::StatusText);
+    return box;
+}
+
+QCheckBox* ChannelPageView::AddCheck(const QString& caption, const char* name, int helpTopic)
+{
+    auto* box = new QCheckBox(caption, this);
+    box->setObjectName(QString::fromLatin1(name));
+    if (helpTopic != 0)
+        box->setProperty("helpTopic", helpTopic);
+    SetFocusHint(this, box, HintFamily::CheckBox);
+    return box;
+}
+
+QWidget* ChannelPageView::BuildNumberRow()
+{
+    auto* row = new QWidget(this);
+    auto* grid = new QGridLayout(row);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    m_numberLabel = new QLabel(u"CH No."_s, row);
+    m_numberLabel->setObjectName(u"lblCN"_s);
+    txtCN = {AddBox(FieldId::ChannelLeft, "txtCN_0"), AddBox(FieldId::ChannelRight, "txtCN_1")};
+    for (FieldBox* box : txtCN)
+        FitBoxTo(box, u"000"_s);
+    chkCEnable = AddCheck(u"Enable"_s, "chkCEnable", 1028);
+    connect(chkCEnable, &QCheckBox::clicked, this, [this](bool on) {
+        if (Edit([&] { return SetChannelEnable(m_ctx, m_ref, on); }))
+            emit NodeTextsChanged();
+    });
+
+    m_frequencyLabels = {new QLabel(u"RX freq. (MHz)"_s, row), new QLabel(u"TX freq. (MHz)"_s, row)};
+    m_frequencyLabels[0]->setObjectName(u"lblCRF"_s);
+    m_frequencyLabels[1]->setObjectName(u"lblCTF"_s);
+    txtCRF = AddBox(FieldId::RxFreq, "txtCRF");
+    txtCTF = AddBox(FieldId::TxFreq, "txtCTF");
+    for (FieldBox* box : {txtCRF, txtCTF})
+        FitBoxTo(box, u"000.0000"_s);
+
+    auto* number = new QHBoxLayout;
+    number->addWidget(txtCN[0]);
+    number->addWidget(txtCN[1]);
+    number->addStretch(1);
+    grid->addWidget(m_numberLabel, 0, 0);
+    grid->addLayout(number, 0, 1);
+    grid->addWidget(chkCEnable, 0, 2);
+    grid->addWidget(m_frequencyLabels[0], 1, 0);
+    grid->addWidget(txtCRF, 1, 1);
+    grid->addWidget(m_frequencyLabels[1], 2, 0);
+    grid->addWidget(txtCTF, 2, 1);
+    grid->setColumnStretch(3, 1);
+    return row;
+}
+
+QWidget* ChannelPageView::BuildPanels()
+{
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    m_powerPanel = new QWidget(row);
+    auto* power = new QVBoxLayout(m_powerPanel);
+    power->setContentsMargins(0, 0, 0, 0);
+    chkCTXOnly = AddCheck(u"Low power only"_s, "chkCTXOnly", 1031);
+    chkCTXPower = AddCheck(u"Power up allowed"_s, "chkCTXPower", 1032);
+    power->addWidget(chkCTXOnly);
+    power->addWidget(chkCTXPower);
+    connect(chkCTXOnly, &QCheckBox::clicked, this,
+            [this](bool on) { Edit([&] { return SetTxOnly(m_ctx, m_ref, on); }); });
+    connect(chkCTXPower, &QCheckBox::clicked, this,
+            [this](bool on) { Edit([&] { return SetPowUp(m_ctx, m_ref, on); }); });
+
+    m_transmitLine = new QFrame(row);
+    m_transmitLine->setObjectName(u"linCTX"_s);
+    m_transmitLine->setFrameShape(QFrame::VLine);
+    m_transmitLine->setFrameShadow(QFrame::Sunken);
+
+    m_transmitPanel = new QWidget(row);
+    auto* transmit = new QVBoxLayout(m_transmitPanel);
+    transmit->setContentsMargins(0, 0, 0, 0);
+    chkCTXEnable = AddCheck(u"TX enable"_s, "chkCTXEnable", 1029);
+    transmit->addWidget(chkCTXEnable);
+    transmit->addStretch(1);
+    connect(chkCTXEnable, &QCheckBox::clicked, this,
+            [this](bool on) { Edit([&] { return SetTxEnable(m_ctx, m_ref, on); }); });
+
+    m_duplexPanel = new QWidget(row);
+    auto* duplex = new QVBoxLayout(m_duplexPanel);
+    duplex->setContentsMargins(0, 0, 0, 0);
+    chkCDup = AddCheck(u"Duplex"_s, "chkCDup", 1030);
+    duplex->addWidget(chkCDup);
+    duplex->addStretch(1);
+    connect(chkCDup, &QCheckBox::clicked, this,
+            [this](bool on) { Edit([&] { return SetDuplex(m_ctx, m_ref, on); }); });
+
+    layout->addWidget(m_powerPanel);
+    layout->addWidget(m_transmitLine);
+    layout->addWidget(m_transmitPanel);
+    layout->addWidget(m_duplexPanel);
+    layout->addStretch(1);
+    return row;
+}
+
+QWidget* ChannelPageView::BuildTonePanel()
+{
+    m_tonePanel = new QFrame(this);
+    m_tonePanel->setObjectName(u"fraCTone"_s);
+    m_tonePanel->setFrameShape(QFrame::StyledPanel);
+    auto* grid = new QGridLayout(m_tonePanel);
+
+    const std::array<QString, 5> captions{u"Width"_s, u"TX"_s, u"RX"_s, u"CTCSS"_s, u"DCS"_s};
+    const std::array<const char*, 5> names{"lblCWide", "lblCTX", "lblCRX", "lblCTCSS", "lblDCS"};
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        m_toneLabels[i] = new QLabel(captions[i], m_tonePanel);
+        m_toneLabels[i]->setObjectName(QString::fromLatin1(names[i]));
+    }
+
+    const std::array<QString, 2> widths{u"Wide"_s, u"Narrow"_s};
+    auto* width = new QHBoxLayout;
+    for (int i = 0; i < 2; ++i) {
+        QRadioButton*& option = optCWide[static_cast<std::size_t>(i)];
+        option = new QRadioButton(widths[static_cast<std::size_t>(i)], m_tonePanel);
+        option->setObjectName(u"optCWide_%1"_s.arg(i));
+        SetFocusHint(this, option, HintFamily::OptionButton);
+        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                Edit([&] { return SetNarrow(m_ctx, m_ref, i); });
+        });
+        width->addWidget(option);
+    }
+    width->addStretch(1);
+
+    for (int d = 0; d < 2; ++d) {
+        QComboBox*& ctcss = cmbCTCSS[static_cast<std::size_t>(d)];
+        QComboBox*& dcs = cmbDCS[static_cast<std::size_t>(d)];
+        ctcss = new QComboBox(m_tonePanel);
+        ctcss->setObjectName(u"cmbCTCSS_%1"_s.arg(d));
+        FillCombo(ctcss, CtcssNames());
+        dcs = new QComboBox(m_tonePanel);
+        dcs->setObjectName(u"cmbDCS_%1"_s.arg(d));
+        FillCombo(dcs, DcsNames());
+        for (QComboBox* combo : {ctcss, dcs}) {
+            combo->setMaxVisibleItems(12);
+            SetFocusHint(this, combo, HintFamily::ComboBox);
+        }
+        connect(ctcss, &QComboBox::activated, this, [this, d](int item) {
+            Edit([&] {
+                return SetCtcss(m_ctx, m_ref, d,
+                                cmbCTCSS[static_cast<std::size_t>(d)]->itemData(item).toInt());
+            });
+        });
+        connect(dcs, &QComboBox::activated, this, [this, d](int item) {
+            Edit([&] {
+                return SetDcs(m_ctx, m_ref, d, cmbDCS[static_cast<std::size_t>(d)]->itemData(item).toInt());
+            });
+        });
+        grid->addWidget(ctcss, 2, 1 + d);
+        grid->addWidget(dcs, 3, 1 + d);
+    }
+    chkComp = AddCheck(u"Compander"_s, "chkComp");
+    connect(chkComp, &QCheckBox::clicked, this,
+            [this](bool on) { Edit([&] { return SetRxComp(m_ctx, m_ref, on); }); });
+
+    grid->addWidget(m_toneLabels[0], 0, 0);
+    grid->addLayout(width, 0, 1, 1, 2);
+    grid->addWidget(m_toneLabels[1], 1, 1);
+    grid->addWidget(m_toneLabels[2], 1, 2);
+    grid->addWidget(m_toneLabels[3], 2, 0);
+    grid->addWidget(m_toneLabels[4], 3, 0);
+    grid->addWidget(chkComp, 4, 2);
+    grid->setColumnStretch(3, 1);
+    return m_tonePanel;
+}
+
+QWidget* ChannelPageView::BuildScramblerPanel()
+{
+    auto* panel = new QWidget(this);
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    lblCScramble = new QLabel(u"Scrambler"_s, panel);
+    lblCScramble->setObjectName(u"lblCScramble"_s);
+    cmbScramble = new QComboBox(panel);
+    cmbScramble->setObjectName(u"cmbScramble"_s);
+    cmbScramble->setProperty("helpTopic", 1064);
+    for (const ScrambleItem& item : kScrambleItems)
+        cmbScramble->addItem(BoxText(std::string(item.text)), item.itemData);
+    SetFocusHint(this, cmbScramble, HintFamily::ComboBox);
+    connect(cmbScramble, &QComboBox::activated, this, [this](int item) {
+        Edit([&] { return SetScramble(m_ctx, m_ref, cmbScramble->itemData(item).toInt()); });
+    });
+
+    chkCScan = AddCheck(u"Scan memory"_s, "chkCScan", 1033);
+    connect(chkCScan, &QCheckBox::clicked, this,
+            [this](bool on) { Edit([&] { return SetScanMemory(m_ctx, m_ref, on); }); });
+
+    m_nameLabel = new QLabel(u"Name"_s, panel);
+    m_nameLabel->setObjectName(u"lblCTag"_s);
+    txtCTag = AddBox(FieldId::ChannelName, "txtCTag");
+    txtCTag->setProperty("helpTopic", 1034);
+    FitBoxTo(txtCTag, u"NNNNNNNNNNNN"_s);
+
+    grid->addWidget(lblCScramble, 0, 0);
+    grid->addWidget(cmbScramble, 0, 1, Qt::AlignLeft);
+    grid->addWidget(chkCScan, 1, 0, 1, 2);
+    grid->addWidget(m_nameLabel, 2, 0);
+    grid->addWidget(txtCTag, 2, 1, Qt::AlignLeft);
+    grid->setColumnStretch(2, 1);
+    return panel;
+}
+
+void ChannelPageView::Fill(const PageChoice& choice)
+{
+    m_ref = {choice.group, choice.index};
+    setProperty("helpTopic", choice.group == kGroupBankE ? kExtraChannelPageTopic : kChannelPageTopic);
+    ShowState();
+}
+
+void ChannelPageView::ShowState()
+{
+    const ChannelPage page = FillPage(m_data, m_ref);
+    const bool busy = m_shell.BusyFlag;
+    m_shell.BusyFlag = true;
+
+    // The plan's number and frequencies are shown, not edited, on the fixed-plan banks.
+    const bool fixed = !page.extraBank;
+    QPalette boxes;
+    if (fixed)
+        boxes.setColor(QPalette::Base, boxes.color(QPalette::Window));
+    const std::array<std::string, 4> texts{page.channelNumber[0], page.channelNumber[1], page.rxFrequency,
+                                           page.txFrequency};
+    const std::array<FieldBox*, 4> plan{txtCN[0], txtCN[1], txtCRF, txtCTF};
+    for (std::size_t i = 0; i < plan.size(); ++i) {
+        plan[i]->SetRecord(m_ref.group, m_ref.index);
+        plan[i]->setReadOnly(fixed);
+        plan[i]->setPalette(boxes);
+        if (i == 0 && fixed)
+            plan[i]->setMaxLength(page.channelNumberLimit);
+        plan[i]->Show(BoxText(texts[i]));
+        plan[i]->setEnabled(page.controlsEnabled);
+    }
+    txtCTag->SetRecord(m_ref.group, m_ref.index);
+    txtCTag->Show(BoxText(page.name));
+
+    m_transmitLine->setVisible(page.transmitPanel);
+    m_transmitPanel->setVisible(page.transmitPanel);
+    m_duplexPanel->setVisible(page.duplexPanel);
+    m_tonePanel->setVisible(page.tonePanel);
+    // The models without channel names or without the scrambler never show them.
+    m_nameLabel->setVisible(page.nameShown);
+    txtCTag->setVisible(page.nameShown);
+    lblCScramble->setVisible(page.scramblerShown);
+    cmbScramble->setVisible(page.scramblerShown);
+
+    ShowCheck(chkCEnable, page.enable);
+    ShowCheck(chkCTXEnable, page.txEnable);
+    ShowCheck(chkCTXOnly, page.txOnly);
+    ShowCheck(chkCTXPower, page.txPower);
+    ShowCheck(chkCDup, page.duplex);
+    ShowCheck(chkCScan, page.scan);
+    ShowCheck(chkComp, page.compander);
+    m_transmitLine->setEnabled(page.txEnable.enabled);
+
+    cmbScramble->setCurrentIndex(page.scrambleIndex);
+    cmbScramble->setEnabled(page.scrambleEnabled);
+    lblCScramble->setEnabled(page.scrambleEnabled);
+
+    optCWide[static_cast<std::size_t>(page.wideOption)]->setChecked(true);
+    for (std::size_t d = 0; d < 2; ++d) {
+        cmbCTCSS[d]->setCurrentIndex(cmbCTCSS[d]->findData(page.ctcss[d]));
+        cmbDCS[d]->setCurrentIndex(cmbDCS[d]->findData(page.dcs[d]));
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             m_numberLabel, m_frequencyLabels[0], m_frequencyLabels[1], m_nameLabel, txtCTag, optCWide[0],
+             optCWide[1], cmbCTCSS[0], cmbCTCSS[1], cmbDCS[0], cmbDCS[1]})
+        control->setEnabled(page.controlsEnabled);
+    for (QLabel* label : m_toneLabels)
+        label->setEnabled(page.controlsEnabled);
+
+    m_shell.BusyFlag = busy;
+}
+
+bool ChannelPageView::Edit(const std::function<bool()>& edit)
+{
+    if (m_shell.BusyFlag || !isEnabled())
+        return false;
+    const bool edited = edit();
+    // A refused edit shows the record as it stayed (a last enabled channel ticked again).
+    ShowState();
+    return edited;
+}
+
+bool ChannelPageView::Commit()
+{
+    txtCRF->FinishInput();
+    txtCTF->FinishInput();
+    if (ChannelPageMayBeLeft(m_data, m_ref))
+        return true;
+    Dialogs::Message(this, BoxText(std::string(kChannelLeaveText)), BoxText(m_shell.ProgramTitle),
+                     MessageIcon::Exclamation, MessageButtons::Ok);
+    return false;
+}
+
+}  // namespace kelpie

@@ -1,0 +1,160 @@
+// FieldBox.cpp — the text boxes' key filter, focus habits and leave checks over the edit layer.
+#include "editor/FieldBox.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QPointer>
+#include <QTimer>
+#include <QValidator>
+#include <algorithm>
+
+#include "edit/FieldRules.h"
+#include "editor/Dialogs.h"
+#include "editor/PageView.h"
+
+namespace kelpie {
+namespace {
+
+// Asks the box's rule which characters stay: a refused key leaves the text as it was, a pasted text
+// keeps what the rule allows, and letters come out in the rule's case.
+class FieldValidator : public QValidator
+{
+public:
+    explicit FieldValidator(const FieldBox* box) : QValidator(const_cast<FieldBox*>(box)), m_box(box) {}
+
+    State validate(QString& input, int& pos) const override
+    {
+        if (!m_box->Typing())
+            return Acceptable;
+        const QString accepted = BoxText(FilterText(m_box->Field(), RecordText(input)));
+        if (accepted != input) {
+            // Characters removed before the caret move it back by as many.
+            const int removedBefore =
+                static_cast<int>(input.left(pos).size()) -
+                static_cast<int>(BoxText(FilterText(m_box->Field(), RecordText(input.left(pos)))).size());
+            pos = std::clamp(pos - std::max(0, removedBefore), 0, static_cast<int>(accepted.size()));
+            input = accepted;
+        }
+        return Acceptable;
+    }
+
+private:
+    const FieldBox* m_box;
+};
+
+// The box that takes the focus back after a refused check; the boxes the focus passed through on
+// the way make no checks of their own.
+QPointer<FieldBox> g_returningFocus;
+
+}  // namespace
+
+QString BoxText(const std::string& text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string RecordText(const QString& text)
+{
+    return text.toLatin1().toStdString();
+}
+
+FieldBox::FieldBox(FieldId field, FieldInput& input, EditContext ctx, QWidget* parent)
+    : QLineEdit(parent), m_input(input), m_ctx(ctx), m_ref{field}
+{
+    setValidator(new FieldValidator(this));
+    SetRecord(field, 0, 0);
+    connect(this, &QLineEdit::textEdited, this, &FieldBox::OnTextEdited);
+}
+
+void FieldBox::SetRecord(FieldId field, int group, int index)
+{
+    m_ref = {field, group, index};
+    const int limit = MaxLength(field);
+    setMaxLength(limit > 0 ? limit : 32767);
+}
+
+void FieldBox::Show(const QString& text)
+{
+    m_showing = true;
+    setText(text);
+    m_showing = false;
+}
+
+void FieldBox::FinishInput()
+{
+    if (Active() && hasFocus())
+        Apply(m_input.LostFocus(m_ctx, m_ref, RecordText(text())));
+}
+
+void FieldBox::OnTextEdited(const QString& text)
+{
+    if (!Active())
+        return;
+    const FieldChange change = m_input.Change(m_ctx, m_ref, RecordText(text));
+    if (change.rewrite) {
+        const int caret = cursorPosition();
+        Show(BoxText(*change.rewrite));
+        setCursorPosition(caret);
+    }
+    if (change.edited)
+        emit Edited();
+}
+
+void FieldBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (!isReadOnly()) {
+        // A mouse click places the caret after the focus arrives; select once it has.
+        QTimer::singleShot(0, this, &QLineEdit::selectAll);
+        emit StatusText(BoxText(std::string(FocusHint(m_ref.field))));
+    }
+}
+
+void FieldBox::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    // Another window or a popup taking the focus is no leaving of the box.
+    const bool leaving =
+        event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+    if (!Active() || !leaving || (g_returningFocus && g_returningFocus != this))
+        return;
+    const std::string typed = RecordText(text());
+    if (!FocusStaysOnPage()) {
+        Apply(m_input.LostFocus(m_ctx, m_ref, typed));
+        return;
+    }
+    const FieldCommit commit = m_input.Validate(m_ctx, m_ref, typed);
+    if (commit.ok) {
+        Apply(commit);
+        return;
+    }
+    Dialogs::Message(this, BoxText(std::string(kDataErrorText)), BoxText(std::string(commit.failureTitle)),
+                     MessageIcon::Exclamation, MessageButtons::Ok);
+    g_returningFocus = this;
+    QTimer::singleShot(0, this, [this] {
+        setFocus(Qt::OtherFocusReason);
+        g_returningFocus = nullptr;
+    });
+}
+
+bool FieldBox::FocusStaysOnPage() const
+{
+    const QWidget* page = window();
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+        if (qobject_cast<PageView*>(w)) {
+            page = w;
+            break;
+        }
+    }
+    const QWidget* next = QApplication::focusWidget();
+    return next && page->isAncestorOf(next);
+}
+
+void FieldBox::Apply(const FieldCommit& commit)
+{
+    if (commit.shown)
+        Show(BoxText(*commit.shown));
+    emit Committed(commit);
+}
+
+}  // namespace kelpie

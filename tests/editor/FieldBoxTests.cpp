@@ -1,0 +1,146 @@
+// FieldBoxTests.cpp — the editor's text boxes as a user types, pastes and leaves them.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "editor/Dialogs.h"
+#include "editor/FieldBox.h"
+#include "editor/PageView.h"
+#include "support/ResetData.h"
+
+namespace kelpie {
+namespace {
+
+class HostPage : public PageView
+{
+public:
+    using PageView::PageView;
+    void Fill(const PageChoice&) override {}
+};
+
+// A window with a page holding the extra bank's frequency boxes and one box outside the page.
+class FieldBoxTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        auto* layout = new QVBoxLayout(&m_window);
+        auto* page = new HostPage(&m_window);
+        auto* pageLayout = new QVBoxLayout(page);
+        m_rx = new FieldBox(FieldId::RxFreq, m_input, m_ctx, page);
+        m_tx = new FieldBox(FieldId::TxFreq, m_input, m_ctx, page);
+        m_rx->SetRecord(kGroupBankE, 0);
+        m_tx->SetRecord(kGroupBankE, 0);
+        pageLayout->addWidget(m_rx);
+        pageLayout->addWidget(m_tx);
+        m_outside = new QLineEdit(&m_window);
+        layout->addWidget(page);
+        layout->addWidget(m_outside);
+        m_window.show();
+        QApplication::setActiveWindow(&m_window);
+        Dialogs::ResetHooks();
+    }
+
+    // Types into a fresh box of the field and returns what it shows.
+    QString Typed(FieldId field, const QString& keys)
+    {
+        FieldBox box(field, m_input, m_ctx, &m_window);
+        box.SetRecord(kGroupBankE, 0);
+        box.show();
+        QTest::keyClicks(&box, keys);
+        return box.text();
+    }
+
+    RadioData m_data = ResetData(5);
+    ShellState m_shell;
+    EditContext m_ctx{m_data, m_shell};
+    FieldInput m_input;
+    QWidget m_window;
+    FieldBox* m_rx = nullptr;
+    FieldBox* m_tx = nullptr;
+    QLineEdit* m_outside = nullptr;
+};
+
+TEST_F(FieldBoxTest, TypedKeysFollowTheBoxRule)
+{
+    const struct
+    {
+        FieldId field;
+        QString keys, shown;
+    } cases[] = {
+        {FieldId::ChannelName, "ab-1;c", "AB-1C"},  // folded to upper case, ";" refused
+        {FieldId::IndividualName, "ab(c)", "ab(c)"},
+        {FieldId::ChannelLeft, "M1", "M1"},  // the marker at the first position
+        {FieldId::ChannelLeft, "1M", "1"},
+        {FieldId::ChannelRight, "bK", "b"},
+        {FieldId::RxFreq, "1a56.x8", "156.8"},
+        {FieldId::UserMmsi, "1234567890", "123456789"},  // cut at nine digits
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Typed(c.field, c.keys), c.shown) << c.keys.toStdString();
+}
+
+TEST_F(FieldBoxTest, PastedTextKeepsOnlyWhatTheRuleAllows)
+{
+    m_rx->setFocus();
+    QApplication::clipboard()->setText(u"1x4a6.5"_qs);
+    m_rx->paste();
+    EXPECT_EQ(m_rx->text(), u"146.5"_qs);
+    m_data.ExpChannels[0].ChTag.clear();
+    FieldBox name(FieldId::ChannelName, m_input, m_ctx, &m_window);
+    name.SetRecord(kGroupBankE, 0);
+    QApplication::clipboard()->setText(u"harbour;1"_qs);
+    name.paste();
+    EXPECT_EQ(name.text(), u"HARBOUR1"_qs);
+    EXPECT_EQ(m_data.ExpChannels[0].ChTag, "HARBOUR1");
+    EXPECT_TRUE(m_shell.DataChanged);
+}
+
+TEST_F(FieldBoxTest, FocusShowsTheHintAndSelectsTheText)
+{
+    m_tx->setText(u"156.8000"_qs);
+    QSignalSpy hints(m_tx, &FieldBox::StatusText);
+    m_tx->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(hints.count(), 1);
+    EXPECT_EQ(hints.at(0).at(0).toString(), u"Tx frequency"_qs);
+    EXPECT_EQ(m_tx->selectedText(), u"156.8000"_qs);
+}
+
+TEST_F(FieldBoxTest, RefusedFrequencyOnThePageKeepsTheFocusAndTheRecord)
+{
+    m_rx->setFocus();
+    QTest::keyClicks(m_rx, u"180"_qs);
+    m_tx->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(Dialogs::Shown().size(), 1U);
+    EXPECT_EQ(Dialogs::Shown()[0].text, u"Data Error!!"_qs);
+    EXPECT_EQ(Dialogs::Shown()[0].title, u"Rx frequency"_qs);
+    EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(m_rx->hasFocus());
+    EXPECT_EQ(m_data.ExpChannels[0].Rxfreq, 0.0);
+
+    m_rx->selectAll();
+    QTest::keyClicks(m_rx, u"156.8"_qs);
+    m_tx->setFocus();
+    EXPECT_EQ(Dialogs::Shown().size(), 1U);
+    EXPECT_EQ(m_data.ExpChannels[0].Rxfreq, 156.8);
+    EXPECT_EQ(m_rx->text(), u"156.8000"_qs);
+}
+
+TEST_F(FieldBoxTest, LeavingThePageQuietlyRefusesAnInvalidFrequency)
+{
+    m_tx->setFocus();
+    QTest::keyClicks(m_tx, u"180"_qs);
+    m_outside->setFocus();
+    EXPECT_TRUE(Dialogs::Shown().empty());
+    EXPECT_EQ(m_data.ExpChannels[0].Txfreq, 0.0);
+    EXPECT_EQ(m_tx->text(), u"---.----"_qs);  // the frequency the channel holds
+}
+
+}  // namespace
+}  // namespace kelpie
