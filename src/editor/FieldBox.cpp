@@ -80,6 +80,13 @@ void FieldBox::Show(const QString& text)
     m_showing = false;
 }
 
+void FieldBox::FitTo(const QString& longest)
+{
+    // The text's width plus the frame and the text margins on both sides.
+    constexpr int kFrameAndMargins = 14;
+    setFixedWidth(fontMetrics().horizontalAdvance(longest) + kFrameAndMargins);
+}
+
 void FieldBox::FinishInput()
 {
     if (Active() && hasFocus())
