@@ -41,7 +41,8 @@ signals:
     void StatusText(const QString& text);
     // The user's typing changed a record or made a commit due.
     void Edited();
-    // A verified box was committed (the page may refill, refresh captions ...).
+    // A commit changed what the box shows, deleted a directory entry or renamed a group: the page
+    // refills or refreshes its captions.
     void Committed(const kelpie::FieldCommit& commit);
 
 protected:
