@@ -23,12 +23,6 @@ namespace {
 constexpr int kChannelPageTopic = 1101;
 constexpr int kExtraChannelPageTopic = 1103;
 
-// A box as wide as the longest text it holds, with the frame's margins.
-void FitBoxTo(QWidget* box, const QString& longest)
-{
-    box->setFixedWidth(QFontMetrics(box->font()).horizontalAdvance(longest) + 14);
-}
-
 void ShowCheck(QCheckBox* box, const CheckControl& state)
 {
     box->setChecked(state.checked);
@@ -85,7 +79,7 @@ QWidget* ChannelPageView::BuildNumberRow()
     m_numberLabel->setObjectName(u"lblCN"_s);
     txtCN = {AddBox(FieldId::ChannelLeft, "txtCN_0"), AddBox(FieldId::ChannelRight, "txtCN_1")};
     for (FieldBox* box : txtCN)
-        FitBoxTo(box, u"000"_s);
+        box->FitTo(u"000"_s);
     chkCEnable = AddCheck(u"Enable"_s, "chkCEnable", 1028);
     connect(chkCEnable, &QCheckBox::clicked, this, [this](bool on) {
         if (Edit([&] { return SetChannelEnable(m_ctx, m_ref, on); }))
@@ -98,7 +92,7 @@ QWidget* ChannelPageView::BuildNumberRow()
     txtCRF = AddBox(FieldId::RxFreq, "txtCRF");
     txtCTF = AddBox(FieldId::TxFreq, "txtCTF");
     for (FieldBox* box : {txtCRF, txtCTF})
-        FitBoxTo(box, u"000.0000"_s);
+        box->FitTo(u"000.0000"_s);
 
     auto* number = new QHBoxLayout;
     number->addWidget(txtCN[0]);
@@ -230,8 +224,8 @@ QWidget* ChannelPageView::BuildTonePanel()
     grid->addWidget(m_toneLabels[2], 1, 2);
     grid->addWidget(m_toneLabels[3], 2, 0);
     grid->addWidget(m_toneLabels[4], 3, 0);
-    grid->addWidget(chkComp, 4, 2);
-    grid->setColumnStretch(3, 1);
+    grid->addWidget(chkComp, 3, 3);
+    grid->setColumnStretch(4, 1);
     return m_tonePanel;
 }
 
@@ -261,13 +255,17 @@ QWidget* ChannelPageView::BuildScramblerPanel()
     m_nameLabel->setObjectName(u"lblCTag"_s);
     txtCTag = AddBox(FieldId::ChannelName, "txtCTag");
     txtCTag->setProperty("helpTopic", 1034);
-    FitBoxTo(txtCTag, u"NNNNNNNNNNNN"_s);
+    txtCTag->FitTo(u"NNNNNNNNNNNN"_s);
 
-    grid->addWidget(lblCScramble, 0, 0);
-    grid->addWidget(cmbScramble, 0, 1, Qt::AlignLeft);
-    grid->addWidget(chkCScan, 1, 0, 1, 2);
-    grid->addWidget(m_nameLabel, 2, 0);
-    grid->addWidget(txtCTag, 2, 1, Qt::AlignLeft);
+    // A hidden scrambler leaves no gap before the scan box.
+    auto* scrambler = new QHBoxLayout;
+    scrambler->addWidget(lblCScramble);
+    scrambler->addWidget(cmbScramble);
+    scrambler->addWidget(chkCScan);
+    scrambler->addStretch(1);
+    grid->addLayout(scrambler, 0, 0, 1, 3);
+    grid->addWidget(m_nameLabel, 1, 0);
+    grid->addWidget(txtCTag, 1, 1);
     grid->setColumnStretch(2, 1);
     return panel;
 }

@@ -80,6 +80,13 @@ void FieldBox::Show(const QString& text)
     m_showing = false;
 }
 
+void FieldBox::FitTo(const QString& longest)
+{
+    // The text's width plus the frame and the text margins on both sides.
+    constexpr int kFrameAndMargins = 14;
+    setFixedWidth(fontMetrics().horizontalAdvance(longest) + kFrameAndMargins);
+}
+
 void FieldBox::FinishInput()
 {
     if (Active() && hasFocus())
@@ -118,23 +125,23 @@ void FieldBox::focusOutEvent(QFocusEvent* event)
         event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
     if (!Active() || !leaving || (g_returningFocus && g_returningFocus != this))
         return;
-    const std::string typed = RecordText(text());
-    if (!FocusStaysOnPage()) {
-        Apply(m_input.LostFocus(m_ctx, m_ref, typed));
-        return;
-    }
-    const FieldCommit commit = m_input.Validate(m_ctx, m_ref, typed);
-    if (commit.ok) {
+    // A control of the page asks for validation first; a refused check keeps the focus here.
+    if (FocusStaysOnPage()) {
+        const FieldCommit commit = m_input.Validate(m_ctx, m_ref, RecordText(text()));
+        if (!commit.ok) {
+            Dialogs::Message(this, BoxText(std::string(kDataErrorText)),
+                             BoxText(std::string(commit.failureTitle)), MessageIcon::Exclamation,
+                             MessageButtons::Ok);
+            g_returningFocus = this;
+            QTimer::singleShot(0, this, [this] {
+                setFocus(Qt::OtherFocusReason);
+                g_returningFocus = nullptr;
+            });
+            return;
+        }
         Apply(commit);
-        return;
     }
-    Dialogs::Message(this, BoxText(std::string(kDataErrorText)), BoxText(std::string(commit.failureTitle)),
-                     MessageIcon::Exclamation, MessageButtons::Ok);
-    g_returningFocus = this;
-    QTimer::singleShot(0, this, [this] {
-        setFocus(Qt::OtherFocusReason);
-        g_returningFocus = nullptr;
-    });
+    Apply(m_input.LostFocus(m_ctx, m_ref, RecordText(text())));
 }
 
 bool FieldBox::FocusStaysOnPage() const
@@ -154,7 +161,8 @@ void FieldBox::Apply(const FieldCommit& commit)
 {
     if (commit.shown)
         Show(BoxText(*commit.shown));
-    emit Committed(commit);
+    if (commit.shown || commit.entryCleared || commit.captionsChanged)
+        emit Committed(commit);
 }
 
 }  // namespace kelpie

@@ -32,6 +32,8 @@ public:
     void Show(const QString& text);
     // The user is typing or pasting: the text passes the box's rule.
     bool Typing() const { return !m_showing && !isReadOnly(); }
+    // The box as wide as the longest text it holds.
+    void FitTo(const QString& longest);
     // The page is being left with the focus in this box: commit quietly, as on leaving it.
     void FinishInput();
 
@@ -39,7 +41,8 @@ signals:
     void StatusText(const QString& text);
     // The user's typing changed a record or made a commit due.
     void Edited();
-    // A verified box was committed (the page may refill, refresh captions ...).
+    // A commit changed what the box shows, deleted a directory entry or renamed a group: the page
+    // refills or refreshes its captions.
     void Committed(const kelpie::FieldCommit& commit);
 
 protected:

@@ -57,6 +57,7 @@ WeatherPageView::WeatherPageView(RadioData& data, ShellState& shell, QWidget* pa
         row.txtDTagName->setObjectName(u"txtDTagName_%1"_s.arg(i));
         row.txtDTagName->setProperty("helpTopic", 1034);
         row.txtDTagName->SetRecord(0, i);
+        row.txtDTagName->FitTo(u"NNNNNNNNNNNN"_s);
         connect(row.txtDTagName, &FieldBox::StatusText, this, &PageView::StatusText);
 
         // The weather page has no panel of its own to be out of view; only a busy shell stops an edit.
@@ -74,7 +75,7 @@ WeatherPageView::WeatherPageView(RadioData& data, ShellState& shell, QWidget* pa
         grid->addWidget(row.chkDScan, i + 1, 2);
         grid->addWidget(row.txtDTagName, i + 1, 3);
     }
-    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(4, 1);
     grid->setRowStretch(kWxChannelCount + 1, 1);
 }
 

@@ -73,24 +73,17 @@ TEST_F(FieldBoxTest, TypedKeysFollowTheBoxRule)
         QString keys, shown;
     } cases[] = {
         {FieldId::ChannelName, "ab-1;c", "AB-1C"},  // folded to upper case, ";" refused
-        {FieldId::IndividualName, "ab(c)", "ab(c)"},
-        {FieldId::ChannelLeft, "M1", "M1"},  // the marker at the first position
+        {FieldId::ChannelLeft, "M1", "M1"},         // the marker at the first position
         {FieldId::ChannelLeft, "1M", "1"},
-        {FieldId::ChannelRight, "bK", "b"},
         {FieldId::RxFreq, "1a56.x8", "156.8"},
-        {FieldId::UserMmsi, "1234567890", "123456789"},  // cut at nine digits
+        {FieldId::UserMmsi, "1234567890", "123456789"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Typed(c.field, c.keys), c.shown) << c.keys.toStdString();
 }
 
-TEST_F(FieldBoxTest, PastedTextKeepsOnlyWhatTheRuleAllows)
+TEST_F(FieldBoxTest, PastedTextKeepsWhatTheRuleAllowsAndFocusShowsTheHintWithTheTextSelected)
 {
-    m_rx->setFocus();
-    QApplication::clipboard()->setText(u"1x4a6.5"_qs);
-    m_rx->paste();
-    EXPECT_EQ(m_rx->text(), u"146.5"_qs);
-    m_data.ExpChannels[0].ChTag.clear();
     FieldBox name(FieldId::ChannelName, m_input, m_ctx, &m_window);
     name.SetRecord(kGroupBankE, 0);
     QApplication::clipboard()->setText(u"harbour;1"_qs);
@@ -98,10 +91,7 @@ TEST_F(FieldBoxTest, PastedTextKeepsOnlyWhatTheRuleAllows)
     EXPECT_EQ(name.text(), u"HARBOUR1"_qs);
     EXPECT_EQ(m_data.ExpChannels[0].ChTag, "HARBOUR1");
     EXPECT_TRUE(m_shell.DataChanged);
-}
 
-TEST_F(FieldBoxTest, FocusShowsTheHintAndSelectsTheText)
-{
     m_tx->setText(u"156.8000"_qs);
     QSignalSpy hints(m_tx, &FieldBox::StatusText);
     m_tx->setFocus();
@@ -140,6 +130,19 @@ TEST_F(FieldBoxTest, LeavingThePageQuietlyRefusesAnInvalidFrequency)
     EXPECT_TRUE(Dialogs::Shown().empty());
     EXPECT_EQ(m_data.ExpChannels[0].Txfreq, 0.0);
     EXPECT_EQ(m_tx->text(), u"---.----"_qs);  // the frequency the channel holds
+}
+
+TEST_F(FieldBoxTest, CallSignMidIsZeroFilledWhenLeftForAControlOfThePage)
+{
+    FieldBox mid(FieldId::AtisMid, m_input, m_ctx, m_rx->parentWidget());
+    mid.SetRecord(0, 4);
+    mid.show();
+    mid.setFocus();
+    QTest::keyClicks(&mid, u"7"_qs);
+    EXPECT_EQ(m_data.AtisCallSigns[4].MID, "7");
+    m_rx->setFocus();
+    EXPECT_EQ(mid.text(), u"007"_qs);
+    EXPECT_EQ(m_data.AtisCallSigns[4].MID, "007");
 }
 
 }  // namespace
