@@ -12,6 +12,7 @@
 #include "files/FileAccess.h"
 #include "files/IniFile.h"
 #include "model/ImageFields.h"
+#include "model/SettingsCodec.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"
 
@@ -260,15 +261,26 @@ void ReadExpBank(RadioData& data, const SectionTable& table, RejectedValues& rej
 void ReadPresetBytes(RadioData& data, const SectionTable& table, RejectedValues& rejected)
 {
     const SectionValues values(table, std::string(kPresetSection), rejected);
+    bool taken = false;
     for (int k = 0; k < kPresetRawCount; ++k) {
         const std::string key = "A" + std::to_string(k);
         const std::string text = values.Text(key);
         const double value = LeadingNumber(text);
         if (value >= 0 && value <= kByteLast) {
             data.RadioImage[kPresetRawStart + k] = static_cast<std::uint8_t>(value);
+            taken = true;
         } else {
             values.Reject(key, text);
         }
+    }
+    // On the models with DSC the bytes are the DSC settings: the records take them, or the next
+    // encode would put the old settings back. The User MMSI is kept elsewhere in the image.
+    if (taken && HasDsc(data.ModelIndex)) {
+        const std::string userMmsi = data.DscBasicSetup.UserMmsi;
+        DecodeDscBasic(data);
+        DecodeDscAdvanced(data);
+        DecodeDscDisplay(data);
+        data.DscBasicSetup.UserMmsi = userMmsi;
     }
 }
 

@@ -9,6 +9,7 @@
 #include "files/ErrorLog.h"
 #include "files/FileAccess.h"
 #include "model/ImageFields.h"
+#include "model/SettingsCodec.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"
 
@@ -177,11 +178,19 @@ void WriteChannelBanks(DataFileBuilder& file, const RadioData& data)
     }
 }
 
+// On the models with DSC these bytes hold the DSC settings: they are written as the records now
+// stand, not as the image last held them, so that an edit on the DSC page reaches the file.
 void WritePresetBytes(DataFileBuilder& file, const RadioData& data)
 {
+    RadioData encoded = data;
+    if (HasDsc(data.ModelIndex)) {
+        EncodeDscBasic(encoded);
+        EncodeDscAdvanced(encoded);
+        EncodeDscDisplay(encoded);
+    }
     file.Section(kPresetSection);
     for (int k = 0; k < kPresetRawCount; ++k) {
-        file.Line("A" + std::to_string(k), RawByteText(data.RadioImage[kPresetRawStart + k]));
+        file.Line("A" + std::to_string(k), RawByteText(encoded.RadioImage[kPresetRawStart + k]));
     }
 }
 

@@ -11,6 +11,7 @@
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
 #include "model/ImagePasses.h"
+#include "model/SettingsCodec.h"
 #include "model/Models.h"
 
 namespace kelpie {
@@ -327,7 +328,14 @@ RadioData EditedData(int model)
         exp.TxDCS = 110;
         exp.RxCTCSS = 12;
     }
-    data.RadioImage[0x00A3] = 0x1C;
+    if (HasDsc(model)) {
+        // Edited on the DSC page, not yet encoded: the file must carry them all the same.
+        data.DscBasicSetup.PosRequest[3] = data.DscBasicSetup.BeepOut[6] = true;
+        data.DscAdvancedSetup.GroupCallTX[1] = data.DscAdvancedSetup.IndividualCall[2] = true;
+        data.DscDisplaySetup.PosRequestAckMenu = true;
+    } else {
+        data.RadioImage[0x00A3] = 0x1C;
+    }
     data.RadioImage[0x00A8] = static_cast<std::uint8_t>((data.RadioImage[0x00A8] & ~0x30) | 0x10);
     return data;
 }
@@ -358,6 +366,11 @@ TEST(DataFileRoundTrip, SaveLoadSaveGivesTheSameFileAndRestoresEveryRecordForEve
         EXPECT_EQ(ReadFileText(folder / "first.dat"), ReadFileText(folder / "second.dat"));
         EXPECT_TRUE(ui.Messages.empty());
         saved.ExpChannels[39].Txfreq = 160.333333333333;  // frequencies travel with 15 significant digits
+        if (HasDsc(model)) {  // the loaded image holds the DSC settings as the records stood
+            EncodeDscBasic(saved);
+            EncodeDscAdvanced(saved);
+            EncodeDscDisplay(saved);
+        }
         EXPECT_TRUE(Records(loaded) == Records(saved));
     }
 }
