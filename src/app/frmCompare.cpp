@@ -56,6 +56,10 @@ frmCompare::frmCompare(const std::vector<Difference>& differences, const Compare
     bold.setBold(true);
     lblSummary->setFont(bold);
 
+    lblHint = new QLabel(tr("Double-click a row, or press Enter on it, to show its channel or page."), this);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setVisible(!differences.empty());
+
     tvDifferences = new QTreeWidget(this);
     tvDifferences->setObjectName(QStringLiteral("tvDifferences"));
     tvDifferences->setRootIsDecorated(false);
@@ -72,11 +76,12 @@ frmCompare::frmCompare(const std::vector<Difference>& differences, const Compare
         auto* row = new QTreeWidgetItem(tvDifferences, {where, change});
         const bool hasPage = !difference.Key.empty();
         row->setData(0, kKeyRole, QString::fromStdString(difference.Key));
+        // Image bytes have no page to go to: their rows are set apart in italics.
+        QFont font = row->font(0);
+        font.setItalic(!hasPage);
         for (int column = 0; column < 2; ++column) {
             row->setToolTip(column, hasPage ? jumpTip : rawTip);
-            if (!hasPage) {
-                row->setForeground(column, palette().brush(QPalette::Disabled, QPalette::Text));
-            }
+            row->setFont(column, font);
         }
     }
     tvDifferences->setVisible(!differences.empty());
@@ -97,6 +102,7 @@ frmCompare::frmCompare(const std::vector<Difference>& differences, const Compare
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblSummary);
+    layout->addWidget(lblHint);
     layout->addWidget(tvDifferences, 1);
     layout->addLayout(buttons);
     if (differences.empty()) {

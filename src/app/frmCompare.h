@@ -40,6 +40,7 @@ private:
     void OnRowActivated(const QTreeWidgetItem* row);
 
     QLabel* lblSummary;
+    QLabel* lblHint;
     QTreeWidget* tvDifferences;
     QPushButton* cmdClose;
 };
