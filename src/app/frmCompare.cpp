@@ -32,16 +32,18 @@ std::pair<QString, QString> SplitDifference(const std::string& text)
 QString CompareSummary(const CompareSubject& subject, std::size_t differences)
 {
     if (differences == 0) {
-        return subject.Radio ? frmCompare::tr("The radio holds exactly this programming.")
-                             : frmCompare::tr("This data and %1 hold the same programming.").arg(subject.Name);
+        return subject.Radio
+                   ? frmCompare::tr("The radio holds exactly this programming.")
+                   : frmCompare::tr("This data and %1 hold the same programming.").arg(subject.Name);
     }
-    const QString count = differences == 1 ? frmCompare::tr("1 difference")
-                                           : frmCompare::tr("%1 differences").arg(differences);
+    const QString count =
+        differences == 1 ? frmCompare::tr("1 difference") : frmCompare::tr("%1 differences").arg(differences);
     return subject.Radio ? frmCompare::tr("The radio's programming differs from this data: %1.").arg(count)
                          : frmCompare::tr("%1 between this data and %2.").arg(count, subject.Name);
 }
 
-frmCompare::frmCompare(const std::vector<Difference>& differences, const CompareSubject& subject, QWidget* parent)
+frmCompare::frmCompare(const std::vector<Difference>& differences, const CompareSubject& subject,
+                       QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmCompare"));

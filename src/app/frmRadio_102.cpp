@@ -41,7 +41,8 @@ QPushButton* MakeButton(const QString& name, const QString& caption, const QStri
 
 QString VerifyAdvice()
 {
-    return frmRadio_102::tr("Turn the radio off and on in programming mode, then choose Verify Radio to check it");
+    return frmRadio_102::tr(
+        "Turn the radio off and on in programming mode, then choose Verify Radio to check it");
 }
 
 frmRadio_102::frmRadio_102(SerialPort& port, Clock& clock, ShellState& shell, RadioData& data, bool pauses,

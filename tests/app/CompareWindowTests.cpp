@@ -88,7 +88,8 @@ TEST_F(AppCompare, AFileOfAnotherModelShowsOnlyTheLoadersMessage)
     WriteFileAtomically(wrongHex, std::string(image.begin(), image.end()));
 
     frmMain& window = Start();
-    for (const auto& [file, message] : {std::pair{wrong, "different model!!"}, std::pair{wrongHex, "ModelType Error !!"}}) {
+    for (const auto& [file, message] :
+         {std::pair{wrong, "different model!!"}, std::pair{wrongHex, "ModelType Error !!"}}) {
         SCOPED_TRACE(file.string());
         CompareWith(window, file);
         ASSERT_EQ(Dialogs::Shown().size(), 1u);
@@ -96,15 +97,5 @@ TEST_F(AppCompare, AFileOfAnotherModelShowsOnlyTheLoadersMessage)
         EXPECT_EQ(CompareWindow(), nullptr);
     }
 }
-
-TEST_F(AppCompare, CancelledFileDialogComparesNothing)
-{
-    frmMain& window = Start();
-    Dialogs::GiveNextFileName(QString());
-    Action("mnuFileCompare")->trigger();
-    EXPECT_EQ(CompareWindow(), nullptr);
-    EXPECT_TRUE(window.isEnabled());
-}
-
 }  // namespace
 }  // namespace kelpie

@@ -91,27 +91,18 @@ TEST_F(AppTransfer, ReadFromRadioRefreshesTheWindowClearsDataChangedAndKeepsABac
     EXPECT_TRUE(window.findChild<QLabel*>("sbStatusBar_1")->text().contains(Name(backup)));
 }
 
-TEST_F(AppTransfer, ProgramToRadioCarriesAnEditIntoTheRadio)
+TEST_F(AppTransfer, ProgramCarriesAnEditIntoTheRadioOffersTheVerifyAndTheVerifyFindsItEqual)
 {
+    const QString advice =
+        "Turn the radio off and on in programming mode, then choose Verify Radio to check it";
     frmMain& window = StartWithRadio();
     window.Data().UsaChannels[9].ChTag = "HARBOUR";
-
     PressWhenShown("cmdOK");
     Action("mnuTransferProgram")->trigger();
-
     RadioData inRadio(5);
     inRadio.RadioImage = m_radio.Memory();
     DecodeImage(inRadio);
     EXPECT_EQ(inRadio.UsaChannels[9].ChTag, "HARBOUR");
-}
-
-TEST_F(AppTransfer, ProgramOffersTheVerifyAndTheVerifyFindsTheRadioEqual)
-{
-    const QString advice = "Turn the radio off and on in programming mode, then choose Verify Radio to check it";
-    frmMain& window = StartWithRadio();
-    window.Data().UsaChannels[9].ChTag = "HARBOUR";
-    PressWhenShown("cmdOK");
-    Action("mnuTransferProgram")->trigger();
     ASSERT_FALSE(Dialogs::Shown().empty());
     EXPECT_EQ(Dialogs::Shown().back().text, "Complete!!\n\n" + advice);
     EXPECT_EQ(window.findChild<QLabel*>("sbStatusBar_1")->text(), "The radio was programmed. " + advice);
