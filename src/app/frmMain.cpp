@@ -10,6 +10,7 @@
 #include <QStyle>
 
 #include "app/frmAbout.h"
+#include "app/frmCompare.h"
 #include "app/frmPrn.h"
 #include "app/frmRadio_102.h"
 #include "app/frmPortDevice.h"
@@ -37,6 +38,8 @@ constexpr int kNewDelayMs = 100;
 constexpr int kAfterFileMs = 500;
 constexpr const char* kGeneralKey = "General";
 constexpr const char* kHelpTopicProperty = "helpTopic";
+constexpr const char* kCompareFilter =
+    "Programming files (*.dat *.hex *.ini);;dat files(*.dat);;hex files(*.hex);;Default images(*.ini)";
 
 // The one model entry stands for the MV230 series. It is checked for the models of that series
 // and for the MV210; choosing it switches every other model to the MV220.
@@ -214,6 +217,8 @@ void frmMain::BuildMenus()
     mnuFileNew->setShortcut(QKeySequence::New);
     QAction* mnuFileOpen = AddAction(mnuFile, "mnuFileOpen", tr("&Open"));
     mnuFileOpen->setShortcut(QKeySequence::Open);
+    QAction* mnuFileCompare = AddAction(mnuFile, "mnuFileCompare", tr("&Compare With..."));
+    mnuFileCompare->setStatusTip(tr("List what differs between this data and a file"));
     addSeparator(mnuFile, "mnuFileBar1");
     QAction* mnuFileSave = AddAction(mnuFile, "mnuFileSave", tr("&Save"));
     mnuFileSave->setShortcut(QKeySequence::Save);
@@ -243,6 +248,8 @@ void frmMain::BuildMenus()
     QMenu* mnuTransfer = addMenu(nullptr, "mnuTransfer", tr("&Transfer"));
     QAction* mnuTransferProgram = AddAction(mnuTransfer, "mnuTransferProgram", tr("&Program to Radio"));
     QAction* mnuTransferRead = AddAction(mnuTransfer, "mnuTransferRead", tr("&Read from Radio"));
+    QAction* mnuTransferVerify = AddAction(mnuTransfer, "mnuTransferVerify", tr("&Verify Radio..."));
+    mnuTransferVerify->setStatusTip(tr("Read the radio back and list what differs from this data"));
 
     mnuDestination = addMenu(nullptr, "mnuDestination", tr("&Destination"));
     for (int k = 0; k < kDestinationEntryCount; ++k) {
@@ -270,6 +277,7 @@ void frmMain::BuildMenus()
 
     connect(mnuFileNew, &QAction::triggered, this, &frmMain::OnNew);
     connect(mnuFileOpen, &QAction::triggered, this, &frmMain::OnOpen);
+    connect(mnuFileCompare, &QAction::triggered, this, &frmMain::OnCompareWith);
     connect(mnuFileSave, &QAction::triggered, this, [this] { SaveData(true); });
     connect(mnuFileSaveAs, &QAction::triggered, this, [this] { SaveData(false); });
     connect(mnuFilePrint, &QAction::triggered, this, &frmMain::OnPrint);
@@ -279,6 +287,7 @@ void frmMain::BuildMenus()
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuTransferProgram, &QAction::triggered, this, &frmMain::OnProgram);
     connect(mnuTransferRead, &QAction::triggered, this, &frmMain::OnRead);
+    connect(mnuTransferVerify, &QAction::triggered, this, &frmMain::OnVerify);
     connect(mnuEditModelEntries[0], &QAction::triggered, this, &frmMain::OnModelSwitch);
     connect(mnuOptionsSerialPortDevice, &QAction::triggered, this, &frmMain::OnAssignPortDevice);
     connect(mnuHelpContents, &QAction::triggered, this, &frmMain::OpenHelpForFocus);
@@ -589,7 +598,7 @@ std::string frmMain::DestinationName() const
     return {};
 }
 
-bool frmMain::RunTransfer(int mode)
+bool frmMain::RunTransfer(int mode, VerifyOutcome* verified)
 {
     m_shell.TransferMode = mode;
     m_shell.ErrorFlag = m_shell.CancelFlag = false;
@@ -608,7 +617,11 @@ bool frmMain::RunTransfer(int mode)
     frmRadio_102 dialog(*port, *clock, m_shell, m_data, m_env.Pauses, this);
     dialog.SetHelpOpener(
         [this, &dialog](int topic, QString& error) { return m_help.ShowHelpTopic(&dialog, topic, error); });
-    return dialog.exec() == QDialog::Accepted;
+    const bool completed = dialog.exec() == QDialog::Accepted;
+    if (verified) {
+        *verified = dialog.Verified();
+    }
+    return completed;
 }
 
 void frmMain::OnProgram()
@@ -617,7 +630,7 @@ void frmMain::OnProgram()
         return;
     }
     if (RunTransfer(kTransferProgram)) {
-        m_statusPanel->setText(tr("The radio was programmed."));
+        m_statusPanel->setText(tr("The radio was programmed. %1").arg(VerifyAdvice()));
     }
 }
 
@@ -634,17 +647,86 @@ void frmMain::OnRead()
         m_shell.CurrentFileName.clear();
         SetCaption();
         m_shell.DataChanged = false;
-        // What the radio held is kept, so that no radio's programming is lost to a later mistake.
-        const std::filesystem::path folder = m_env.DataFolder / "backups";
-        try {
-            const std::filesystem::path backup = SaveReadBackup(m_data, folder, std::time(nullptr));
-            m_statusPanel->setText(tr("Read complete. The radio's memory as read is kept in %1").arg(ToQString(backup)));
-        } catch (const FileError& error) {
-            m_statusPanel->setText(tr("Read complete, but no backup could be kept in %1: %2")
-                                       .arg(ToQString(folder), QString::fromStdString(error.what())));
-        }
+        KeepReadBackup(m_data, tr("Read"));
     }
     m_shell.TransferDone = false;
+}
+
+void frmMain::KeepReadBackup(const RadioData& read, const QString& what)
+{
+    // What the radio held is kept, so that no radio's programming is lost to a later mistake.
+    const std::filesystem::path folder = m_env.DataFolder / "backups";
+    try {
+        const std::filesystem::path backup = SaveReadBackup(read, folder, std::time(nullptr));
+        m_statusPanel->setText(
+            tr("%1 complete. The radio's memory as read is kept in %2").arg(what, ToQString(backup)));
+    } catch (const FileError& error) {
+        m_statusPanel->setText(tr("%1 complete, but no backup could be kept in %2: %3")
+                                   .arg(what, ToQString(folder), QString::fromStdString(error.what())));
+    }
+}
+
+void frmMain::OnVerify()
+{
+    if (!m_editor->CommitPage()) {
+        return;
+    }
+    m_shell.TransferDone = false;
+    VerifyOutcome verified;
+    RunTransfer(kTransferVerify, &verified);
+    if (m_shell.TransferDone) {
+        KeepReadBackup(verified.Radio, tr("Verify"));
+        ShowCompare(verified.Differences, tr("the radio"), true);
+    }
+    m_shell.TransferDone = false;
+}
+
+void frmMain::OnCompareWith()
+{
+    if (!m_editor->CommitPage()) {
+        return;
+    }
+    const QString name =
+        Dialogs::OpenFileName(this, tr("Compare With"), FileFolder(), QLatin1String(kCompareFilter));
+    if (name.isEmpty()) {
+        return;
+    }
+    // A .dat file carries the records only: on a copy of the data it gives what Open would.
+    RadioData other = m_data;
+    if (LoadForCompare(other, name)) {
+        ShowCompare(CompareData(m_data, other), QFileInfo(name).fileName(), false);
+    }
+}
+
+bool frmMain::LoadForCompare(RadioData& other, const QString& fileName)
+{
+    const BusyScope busy(m_fileUi);
+    // The loaders' flags and file name stay off the window's own state.
+    ShellState shell = m_shell;
+    shell.ErrorFlag = shell.CancelFlag = false;
+    const std::filesystem::path file = fileName.toStdString();
+    const QString extension = QFileInfo(fileName).suffix().toLower();
+    if (extension == QLatin1String("hex")) {
+        return LoadHexCommand(other, shell, m_fileUi, file);
+    }
+    if (extension == QLatin1String("ini")) {
+        if (LoadDefaultImage(other, shell, m_fileUi, file)) {
+            return true;
+        }
+        Dialogs::Message(this, QStringLiteral("IniFileRead Error!!"), ProgramTitle(), MessageIcon::Critical,
+                         MessageButtons::Ok);
+        return false;
+    }
+    FileRead2(other, shell, m_fileUi, file);
+    return !shell.ErrorFlag;
+}
+
+void frmMain::ShowCompare(const std::vector<Difference>& differences, const QString& otherSide, bool radio)
+{
+    qDeleteAll(findChildren<frmCompare*>());
+    auto* window = new frmCompare(differences, {otherSide, radio}, this);
+    connect(window, &frmCompare::JumpRequested, m_editor, &PageEditor::SelectNodeByKey);
+    window->show();
 }
 
 bool frmMain::ClearDistressLog()

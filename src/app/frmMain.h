@@ -23,6 +23,7 @@
 #include "link/Clock.h"
 #include "link/PortDevices.h"
 #include "link/SerialPort.h"
+#include "link/Verify.h"
 #include "model/RadioData.h"
 #include "model/ShellState.h"
 
@@ -102,12 +103,26 @@ private:
     void OnAbout();
     void OnProgram();
     void OnRead();
+    // Reads the radio into a separate image and lists how it differs from what a program run of
+    // the data sends; the data being edited never changes.
+    void OnVerify();
+    // Loads a file into a copy of the data, never into the data itself, and lists the differences.
+    void OnCompareWith();
+    // The copy loaded from a ".dat", ".hex" or default-image ".ini" file through its own loader; false
+    // when the loader refused it (and said why).
+    bool LoadForCompare(RadioData& other, const QString& fileName);
+    // The compare window for the differences, in place of any earlier one.
+    void ShowCompare(const std::vector<Difference>& differences, const QString& otherSide, bool radio);
+    // Keeps what a read brought from the radio in the per-user backups folder and tells the
+    // status bar, after "<what> complete".
+    void KeepReadBackup(const RadioData& read, const QString& what);
     void OnPrint();
     void OnPrintPreview();
     void OnExportPdf();
     void OnPrintToFile();
-    // Shows the transfer dialog for a mode; true when its run completed.
-    bool RunTransfer(int mode);
+    // Shows the transfer dialog for a mode; true when its run completed. A verify's findings go to
+    // verified.
+    bool RunTransfer(int mode, VerifyOutcome* verified = nullptr);
     std::string DestinationName() const;
 
     void SyncDestinationMenu();

@@ -21,6 +21,8 @@ constexpr int kDialogWidth = 465;
 constexpr int kDialogHeight = 290;
 constexpr int kProgressHeight = 18;
 constexpr int kTopicConnection = 1012;
+// The box every completed run ends with.
+constexpr std::string_view kCompleteText = "Complete!!";
 
 QString FromStd(std::string_view text)
 {
@@ -36,6 +38,12 @@ QPushButton* MakeButton(const QString& name, const QString& caption, const QStri
 }
 
 }  // namespace
+
+QString VerifyAdvice()
+{
+    return frmRadio_102::tr(
+        "Turn the radio off and on in programming mode, then choose Verify Radio to check it");
+}
 
 frmRadio_102::frmRadio_102(SerialPort& port, Clock& clock, ShellState& shell, RadioData& data, bool pauses,
                            QWidget* parent)
@@ -147,7 +155,12 @@ void frmRadio_102::Pause(int milliseconds)
 MessageAnswer frmRadio_102::Message(std::string_view text, std::string_view title, MessageIcon icon,
                                     MessageButtons buttons)
 {
-    return Dialogs::Message(this, FromStd(text), FromStd(title), icon, buttons);
+    QString shown = FromStd(text);
+    // The box that ends a program run also says how to check what the radio now holds.
+    if (m_shell.TransferMode == kTransferProgram && m_shell.TransferDone && text == kCompleteText) {
+        shown += QStringLiteral("\n\n") + VerifyAdvice();
+    }
+    return Dialogs::Message(this, shown, FromStd(title), icon, buttons);
 }
 
 void frmRadio_102::SetRunning(bool running)

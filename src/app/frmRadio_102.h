@@ -17,6 +17,9 @@ namespace kelpie {
 
 class TransferPicture;
 
+// What to do after a program run: the radio is read back with Verify Radio to check it.
+QString VerifyAdvice();
+
 class frmRadio_102 : public QDialog, public LinkUi
 {
 public:
@@ -30,6 +33,9 @@ public:
 
     // Without one, Help says that there is no help for the program.
     void SetHelpOpener(HelpOpener opener) { m_help = std::move(opener); }
+
+    // What the last verify run found.
+    const VerifyOutcome& Verified() const { return m_dialog.Verified(); }
 
     // LinkUi
     void ShowMonitor(std::string_view text) override;

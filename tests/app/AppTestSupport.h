@@ -8,11 +8,13 @@
 #include <QApplication>
 #include <QFile>
 #include <QHash>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
+#include "app/frmCompare.h"
 #include "app/frmMain.h"
 #include "editor/Dialogs.h"
 
@@ -96,6 +98,10 @@ protected:
         EXPECT_NE(action, nullptr) << name.toStdString();
         return action;
     }
+
+    // The compare window the main window shows now, if any.
+    frmCompare* CompareWindow() const { return m_window->findChild<frmCompare*>(); }
+    QString CompareSummaryShown() const { return CompareWindow()->findChild<QLabel*>("lblSummary")->text(); }
 
     // The image holds exactly the bytes of the file.
     bool ImageIs(const std::filesystem::path& file) const

@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 
 #include "AppTestSupport.h"
+#include "files/DataFileWriter.h"
 #include "link/LinkTestSupport.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
@@ -27,6 +28,27 @@ protected:
     }
 
     frmMain& StartWithRadio() { return Start(false, {&m_port, &m_clock}); }
+
+    // The radio holds the data as a program run would leave it, with one channel's name changed.
+    void RadioHolds(const RadioData& data, int usaChannel, const std::string& name)
+    {
+        RadioData held = data;
+        held.UsaChannels[static_cast<std::size_t>(usaChannel)].ChTag = name;
+        EncodeImage(held);
+        m_radio.Memory() = held.RadioImage;
+        m_radio.WriteModelCode(ModelOf(5).Code);
+    }
+
+    // Runs Verify Radio with OK pressed; the records of the data being edited must not change.
+    void Verify(frmMain& window)
+    {
+        const std::string before = DataFileText(window.Data(), window.Shell());
+        Dialogs::ResetHooks();
+        PressWhenShown("cmdOK");
+        Action("mnuTransferVerify")->trigger();
+        EXPECT_EQ(DataFileText(window.Data(), window.Shell()), before);
+        EXPECT_TRUE(window.findChild<QLabel*>("sbStatusBar_1")->text().startsWith("Verify complete."));
+    }
 
     // Presses a button of the transfer dialog once it is up.
     static void PressWhenShown(const char* button)
@@ -69,18 +91,63 @@ TEST_F(AppTransfer, ReadFromRadioRefreshesTheWindowClearsDataChangedAndKeepsABac
     EXPECT_TRUE(window.findChild<QLabel*>("sbStatusBar_1")->text().contains(Name(backup)));
 }
 
-TEST_F(AppTransfer, ProgramToRadioCarriesAnEditIntoTheRadio)
+TEST_F(AppTransfer, ProgramCarriesAnEditIntoTheRadioOffersTheVerifyAndTheVerifyFindsItEqual)
 {
+    const QString advice =
+        "Turn the radio off and on in programming mode, then choose Verify Radio to check it";
     frmMain& window = StartWithRadio();
     window.Data().UsaChannels[9].ChTag = "HARBOUR";
-
     PressWhenShown("cmdOK");
     Action("mnuTransferProgram")->trigger();
-
     RadioData inRadio(5);
     inRadio.RadioImage = m_radio.Memory();
     DecodeImage(inRadio);
     EXPECT_EQ(inRadio.UsaChannels[9].ChTag, "HARBOUR");
+    ASSERT_FALSE(Dialogs::Shown().empty());
+    EXPECT_EQ(Dialogs::Shown().back().text, "Complete!!\n\n" + advice);
+    EXPECT_EQ(window.findChild<QLabel*>("sbStatusBar_1")->text(), "The radio was programmed. " + advice);
+
+    Verify(window);
+    ASSERT_NE(CompareWindow(), nullptr);
+    EXPECT_EQ(CompareSummaryShown(), "The radio holds exactly this programming.");
+    EXPECT_EQ(CompareWindow()->findChild<QTreeWidget*>("tvDifferences")->topLevelItemCount(), 0);
+    // The advice belongs to a program run only.
+    for (const ShownMessage& shown : Dialogs::Shown()) {
+        EXPECT_FALSE(shown.text.contains(advice));
+    }
+    // The read the verify made is kept, as every read is.
+    const auto backup = std::filesystem::directory_iterator(Program / "data" / "backups")->path();
+    EXPECT_EQ(FileBytes(backup).size(), ExpectedImageFileLength(5));
+    EXPECT_TRUE(window.findChild<QLabel*>("sbStatusBar_1")->text().contains(Name(backup)));
+}
+
+TEST_F(AppTransfer, VerifyListsTheChangedChannelAndItsRowShowsTheChannel)
+{
+    frmMain& window = StartWithRadio();
+    ASSERT_EQ(window.Data().ModelIndex, 5);
+    window.Data().UsaChannels[20].ChTag = "HARBOR";
+    RadioHolds(window.Data(), 20, "RADIO20");
+
+    Verify(window);
+    ASSERT_NE(CompareWindow(), nullptr);
+    EXPECT_EQ(CompareSummaryShown(), "The radio's programming differs from this data: 1 difference.");
+    auto* list = CompareWindow()->findChild<QTreeWidget*>("tvDifferences");
+    ASSERT_EQ(list->topLevelItemCount(), 1);
+    QTreeWidgetItem* row = list->topLevelItem(0);
+    EXPECT_TRUE(row->text(0).startsWith("USA "));
+    EXPECT_EQ(row->text(1), "name HARBOR → RADIO20");
+
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(CompareWindow()));
+    // Through the window, as the window system delivers a double click.
+    QTest::mouseDClick(CompareWindow()->windowHandle(), Qt::LeftButton, {},
+                       list->viewport()->mapTo(CompareWindow(), list->visualItemRect(row).center()));
+    EXPECT_EQ(window.Editor().CurrentKey(), "PU 20");
+
+    // Enter on the row jumps too, and leaves the list open.
+    window.Editor().SelectNodeByKey("General");
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(window.Editor().CurrentKey(), "PU 20");
+    EXPECT_TRUE(CompareWindow()->isVisible());
 }
 
 TEST_F(AppTransfer, ReadCancelledBeforeItStartsChangesNothingAndKeepsNoBackup)

@@ -1,0 +1,101 @@
+// File › Compare With: a file loaded beside the data being edited, never into it, and the window
+// that lists the differences.
+#include <QTreeWidget>
+
+#include "AppTestSupport.h"
+#include "files/DataFileWriter.h"
+#include "files/FileAccess.h"
+#include "model/ImagePasses.h"
+#include "model/Models.h"
+#include "support/ResetData.h"
+
+namespace kelpie {
+namespace {
+
+class AppCompare : public AppTest
+{
+protected:
+    // Compare With the file; the data being edited, its file name and its caption must not change.
+    void CompareWith(frmMain& window, const std::filesystem::path& file)
+    {
+        const std::string before = DataFileText(window.Data(), window.Shell());
+        const QString caption = window.windowTitle();
+        Dialogs::ResetHooks();
+        Dialogs::GiveNextFileName(Name(file));
+        Action("mnuFileCompare")->trigger();
+        EXPECT_EQ(DataFileText(window.Data(), window.Shell()), before);
+        EXPECT_EQ(window.windowTitle(), caption);
+        EXPECT_TRUE(window.Shell().CurrentFileName.empty());
+        EXPECT_FALSE(window.Shell().DataChanged);
+        EXPECT_TRUE(window.isEnabled());
+    }
+
+    std::vector<QString> Rows() const
+    {
+        std::vector<QString> rows;
+        const auto* list = CompareWindow()->findChild<QTreeWidget*>("tvDifferences");
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            rows.push_back(list->topLevelItem(i)->text(0) + " | " + list->topLevelItem(i)->text(1));
+        }
+        return rows;
+    }
+};
+
+// The data file carries the records, the hex file the whole image: either one shows the one change.
+TEST_F(AppCompare, AFileWithOneChangedChannelShowsThatChannelAndNothingElse)
+{
+    frmMain& window = Start();
+    window.Data().IntlChannels[5].ChTag = "PILOT";
+    RadioData changed = window.Data();
+    changed.IntlChannels[5].ChTag = "FERRY";
+    EncodeImage(changed);
+    const std::filesystem::path dat = Files / "ferry.dat";
+    WriteFileAtomically(dat, DataFileText(changed, window.Shell()));
+    const std::filesystem::path hex = Files / "ferry.hex";
+    const auto image = changed.RadioImage.Bytes(0, ExpectedImageFileLength(changed.ModelIndex));
+    WriteFileAtomically(hex, std::string(image.begin(), image.end()));
+    const std::filesystem::path same = Files / "same.dat";
+    WriteFileAtomically(same, DataFileText(window.Data(), window.Shell()));
+
+    const QString change = " | name PILOT → FERRY";
+    for (const std::filesystem::path& file : {dat, hex}) {
+        SCOPED_TRACE(file.string());
+        CompareWith(window, file);
+        ASSERT_NE(CompareWindow(), nullptr);
+        const QString name = QString::fromStdString(file.filename().string());
+        EXPECT_EQ(CompareSummaryShown(), "1 difference between this data and " + name + ".");
+        ASSERT_EQ(Rows().size(), 1u);
+        EXPECT_TRUE(Rows()[0].startsWith("INTL ") && Rows()[0].endsWith(change)) << Rows()[0].toStdString();
+        EXPECT_TRUE(Dialogs::Shown().empty());
+    }
+    // One compare window at a time.
+    EXPECT_EQ(window.findChildren<frmCompare*>().size(), 1);
+
+    CompareWith(window, same);
+    EXPECT_EQ(CompareSummaryShown(), "This data and same.dat hold the same programming.");
+    EXPECT_TRUE(Rows().empty());
+}
+
+TEST_F(AppCompare, AFileOfAnotherModelShowsOnlyTheLoadersMessage)
+{
+    ShellState mv220;
+    mv220.ModelName = "MV220";
+    const std::filesystem::path wrong = Files / "wrong.dat";
+    WriteFileAtomically(wrong, DataFileText(ResetData(4), mv220));
+    RadioData other = ResetData(4);
+    const std::filesystem::path wrongHex = Files / "wrong.hex";
+    const auto image = other.RadioImage.Bytes(0, ExpectedImageFileLength(5));
+    WriteFileAtomically(wrongHex, std::string(image.begin(), image.end()));
+
+    frmMain& window = Start();
+    for (const auto& [file, message] :
+         {std::pair{wrong, "different model!!"}, std::pair{wrongHex, "ModelType Error !!"}}) {
+        SCOPED_TRACE(file.string());
+        CompareWith(window, file);
+        ASSERT_EQ(Dialogs::Shown().size(), 1u);
+        EXPECT_EQ(Dialogs::Shown()[0].text, message);
+        EXPECT_EQ(CompareWindow(), nullptr);
+    }
+}
+}  // namespace
+}  // namespace kelpie
