@@ -139,10 +139,13 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
     m_statusPanel = new QLabel(sbStatusBar);
     m_statusPanel->setObjectName(QStringLiteral("sbStatusBar_1"));  // the first panel
+    // A long text (a backup's path) is cut at the window's edge, never widens the window; its tip
+    // holds the whole text.
+    m_statusPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     sbStatusBar->addWidget(m_statusPanel, 1);
     setStatusBar(sbStatusBar);
 
-    connect(m_editor, &PageEditor::StatusText, m_statusPanel, &QLabel::setText);
+    connect(m_editor, &PageEditor::StatusText, this, &frmMain::ShowStatus);
     connect(m_editor, &PageEditor::OpenFileRequested, this, &frmMain::OnOpen);
     connect(m_editor, &PageEditor::NewImageRequested, this, &frmMain::OnNew);
     // The start page's read button follows the menu entry it stands for.
@@ -340,11 +343,17 @@ void frmMain::NewImage(bool reload)
     }
     m_editor->BuildPageTree();
     m_editor->SelectNodeByKey(QLatin1String(kGeneralKey));
-    m_statusPanel->clear();
+    ShowStatus(QString());
     m_shell.CurrentFileName.clear();
     SetCaption();
     m_editor->RefreshGroupCaptions();
     m_shell.BusyFlag = false;
+}
+
+void frmMain::ShowStatus(const QString& text)
+{
+    m_statusPanel->setText(text);
+    m_statusPanel->setToolTip(text);
 }
 
 void frmMain::SetCaption()
@@ -630,7 +639,7 @@ void frmMain::OnProgram()
         return;
     }
     if (RunTransfer(kTransferProgram)) {
-        m_statusPanel->setText(tr("The radio was programmed. %1").arg(VerifyAdvice()));
+        ShowStatus(tr("The radio was programmed. %1").arg(VerifyAdvice()));
     }
 }
 
@@ -658,10 +667,10 @@ void frmMain::KeepReadBackup(const RadioData& read, const QString& what)
     const std::filesystem::path folder = m_env.DataFolder / "backups";
     try {
         const std::filesystem::path backup = SaveReadBackup(read, folder, std::time(nullptr));
-        m_statusPanel->setText(
+        ShowStatus(
             tr("%1 complete. The radio's memory as read is kept in %2").arg(what, ToQString(backup)));
     } catch (const FileError& error) {
-        m_statusPanel->setText(tr("%1 complete, but no backup could be kept in %2: %3")
+        ShowStatus(tr("%1 complete, but no backup could be kept in %2: %3")
                                    .arg(what, ToQString(folder), QString::fromStdString(error.what())));
     }
 }
@@ -771,7 +780,7 @@ void frmMain::OnExportPdf()
     try {
         const BusyScope busy(m_fileUi);
         ExportListingPdf(m_data, m_shell, DestinationName(), name.toStdString());
-        m_statusPanel->setText(tr("The listing was saved as %1").arg(name));
+        ShowStatus(tr("The listing was saved as %1").arg(name));
     } catch (const FileError& error) {
         Dialogs::Message(this, QStringLiteral("FileSave Error!!\r\n") + QString::fromStdString(error.what()),
                          ProgramTitle(), MessageIcon::Exclamation, MessageButtons::Ok);

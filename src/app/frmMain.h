@@ -101,6 +101,8 @@ private:
     void OpenHelpFor(QWidget* control);
     void OpenHelpForFocus();
     void OnAbout();
+    // The first status-bar panel.
+    void ShowStatus(const QString& text);
     void OnProgram();
     void OnRead();
     // Reads the radio into a separate image and lists how it differs from what a program run of
