@@ -22,10 +22,11 @@ std::string Contents(const std::filesystem::path& file)
 
 }  // namespace
 
-CliProcess::CliProcess(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome)
+CliProcess::CliProcess(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome,
+                       const std::string& name)
     : m_out(dataHome / "cli.out"), m_err(dataHome / "cli.err")
 {
-    const std::string program = std::string(KELPIE_BIN_DIR) + "/kelpie-cli";
+    const std::string program = std::string(KELPIE_BIN_DIR) + "/" + name;
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
@@ -64,9 +65,10 @@ CliResult CliProcess::Wait()
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Contents(m_out), Contents(m_err)};
 }
 
-CliResult RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome)
+CliResult RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome,
+                 const std::string& program)
 {
-    return CliProcess(arguments, dataHome).Wait();
+    return CliProcess(arguments, dataHome, program).Wait();
 }
 
 }  // namespace kelpie::test

@@ -19,8 +19,10 @@ struct CliResult
 class CliProcess
 {
 public:
-    // Starts kelpie-cli with the arguments; its per-user data lands in dataHome.
-    CliProcess(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome);
+    // Starts kelpie-cli (or another program of the program folder) with the arguments; its
+    // per-user data lands in dataHome.
+    CliProcess(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome,
+               const std::string& program = "kelpie-cli");
     ~CliProcess();
 
     CliProcess(const CliProcess&) = delete;
@@ -37,7 +39,8 @@ private:
     std::filesystem::path m_err;
 };
 
-// Runs kelpie-cli to its end.
-CliResult RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome);
+// Runs kelpie-cli (or another program of the program folder) to its end.
+CliResult RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome,
+                 const std::string& program = "kelpie-cli");
 
 }  // namespace kelpie::test

@@ -6,17 +6,23 @@
 #include <cstdio>
 
 #include "CliCommands.h"
+#include "ConsoleUi.h"
 #include "serial/QtSerialPort.h"
 #include "serial/SteadyClock.h"
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Kelpie"));
-
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     std::string error;
     const auto parsed = kelpie::ParseCliArguments(arguments, error);
+    // A command that talks to the radio takes Ctrl+C as its Cancel from the start: one pressed
+    // while the files load still cancels the run before anything is sent.
+    if (parsed && !parsed->Port.empty()) {
+        kelpie::InstallInterruptHandler();
+    }
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Kelpie"));
+
     if (!parsed) {
         std::fprintf(stderr, "kelpie-cli: %s\n%s", error.c_str(), kelpie::CliUsage("").c_str());
         return 2;
