@@ -37,7 +37,16 @@ std::string ConsoleText(std::string_view text)
 
 void InstallInterruptHandler()
 {
-    std::signal(SIGINT, OnSigint);
+    struct sigaction action = {};
+    action.sa_handler = OnSigint;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    // A parent may hand Ctrl+C over blocked; one that is pending arrives now, as a cancel.
+    sigset_t interrupt;
+    sigemptyset(&interrupt);
+    sigaddset(&interrupt, SIGINT);
+    sigprocmask(SIG_UNBLOCK, &interrupt, nullptr);
 }
 
 ConsoleUi::ConsoleUi(bool yes, bool debug)
