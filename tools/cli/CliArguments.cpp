@@ -48,7 +48,8 @@ std::string CliUsage(const std::string& command)
 {
     if (const CommandShape* shape = FindCommand(command)) {
         return std::string("usage: kelpie-cli ") + shape->usage +
-               "\noptions: --yes (answer the radio's questions OK/Retry, a few times a run), --debug (monitor "
+               "\noptions: --yes (answer the radio's questions OK/Retry, a few times a run), --debug "
+               "(monitor "
                "and error log)\n";
     }
     std::string text = "usage: kelpie-cli COMMAND [options]\ncommands:\n";
