@@ -10,8 +10,10 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "files/DefaultImages.h"
 #include "files/HexFile.h"
 #include "files/ImageFile.h"
@@ -22,43 +24,33 @@
 namespace {
 
 using namespace kelpie;
-
-class SilentUi : public FileUi
-{
-public:
-    void SetBusy(bool) override {}
-    MessageAnswer ShowMessage(std::string_view, std::string_view, MessageIcon, MessageButtons) override
-    {
-        return MessageAnswer::Ok;
-    }
-    void Pause(int) override {}
-};
-
-const std::vector<RadioData>& ResetModels()
-{
-    static const std::vector<RadioData> models = [] {
-        std::vector<RadioData> reset;
-        for (int model = 0; model < kModelCount; ++model) {
-            reset.emplace_back(model);
-            ResetEditModel(reset.back());
-        }
-        return reset;
-    }();
-    return models;
-}
+using namespace kelpie::fuzz;
 
 // The loaders read files: the input goes to one file per fuzzing process, in memory where the
-// system offers it. Neither loader looks at the file's extension.
-const std::filesystem::path& InputFile()
+// system offers it, removed when the process ends. Neither loader looks at the file's extension.
+class InputFile
 {
-    static const std::filesystem::path file = [] {
+public:
+    InputFile()
+    {
         const std::filesystem::path shm = "/dev/shm";
         const std::filesystem::path folder =
             std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
-        return folder / ("kelpie-fuzz-" + std::to_string(getpid()) + ".hex");
-    }();
-    return file;
-}
+        m_path = folder / ("kelpie-fuzz-" + std::to_string(getpid()) + ".hex");
+    }
+    ~InputFile()
+    {
+        std::error_code ignored;
+        std::filesystem::remove(m_path, ignored);
+    }
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
 
 void WriteInput(const std::filesystem::path& file, const std::uint8_t* bytes, std::size_t size)
 {
@@ -78,7 +70,8 @@ void EncodeLoaded(RadioData& data)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
 {
-    const std::filesystem::path& file = InputFile();
+    static const InputFile input;
+    const std::filesystem::path& file = input.Path();
     WriteInput(file, bytes, size);
     SilentUi ui;
     for (int model = 0; model < kModelCount; ++model) {
