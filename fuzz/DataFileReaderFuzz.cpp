@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "files/DataFileReader.h"
 #include "files/DataFileValues.h"
 #include "files/IniFile.h"
@@ -14,31 +15,7 @@
 namespace {
 
 using namespace kelpie;
-
-class SilentUi : public FileUi
-{
-public:
-    void SetBusy(bool) override {}
-    MessageAnswer ShowMessage(std::string_view, std::string_view, MessageIcon, MessageButtons) override
-    {
-        return MessageAnswer::Ok;
-    }
-    void Pause(int) override {}
-};
-
-const std::vector<RadioData>& ResetModels()
-{
-    static const std::vector<RadioData> models = [] {
-        std::vector<RadioData> reset;
-        for (int model = 0; model < kModelCount; ++model) {
-            reset.emplace_back(model);
-            ResetEditModel(reset.back());
-        }
-        return reset;
-    }();
-    return models;
-}
-
+using namespace kelpie::fuzz;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)

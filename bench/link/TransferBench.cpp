@@ -9,11 +9,13 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "../../tests/serial/RadioSimProcess.h"
 #include "link/Handshake.h"
 #include "link/Transfer.h"
 #include "model/ImagePasses.h"
+#include "model/Models.h"
 #include "serial/QtSerialPort.h"
 #include "serial/SteadyClock.h"
 
@@ -118,8 +120,22 @@ bool Measure(const char* what, LinkContext& link, CountingPort& port, BenchUi& u
 int main(int argc, char** argv)
 {
     using namespace kelpie;
+    const char* const usage =
+        "usage: kelpie-transfer-bench [--model N]\n"
+        "  a full read and a full write against kelpie-radiosim --pace, on model index N 0..6 (default 5)\n";
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::printf("%s", usage);
+        return 0;
+    }
+    const bool modelGiven = args.size() == 2 && args[0] == "--model" && args[1].size() == 1 &&
+                            IsValidModelIndex(args[1][0] - '0');
+    if (!args.empty() && !modelGiven) {
+        std::fprintf(stderr, "kelpie-transfer-bench: unknown arguments\n%s", usage);
+        return 2;
+    }
+    const std::string model = modelGiven ? args[1] : "5";
     QCoreApplication app(argc, argv);
-    const std::string model = argc > 2 && std::string(argv[1]) == "--model" ? argv[2] : "5";
     test::RadioSimProcess sim({"--model", model, "--pace"});
     if (sim.Device().empty()) {
         std::fprintf(stderr, "kelpie-transfer-bench: kelpie-radiosim did not start\n");

@@ -122,7 +122,15 @@ bool StartSync(LinkContext& link)
         return false;
     }
     link.Ui.Pause(kAfterAdapterPauseMs);
-    return SyncCmdSy(link);
+    if (SyncCmdSy(link)) {
+        return true;
+    }
+    // The echo of the last "#CMDSY" tells the two failures apart: without it nothing is connected
+    // that answers; with it the cable works and the radio is not in its programming state.
+    if (!link.Shell.CancelFlag) {
+        ShowCritical(link, link.Shell.ErrorFlag ? kNothingAnsweredText : kNotSynchronisedText);
+    }
+    return false;
 }
 
 bool SyncCmdSy(LinkContext& link)

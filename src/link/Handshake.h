@@ -2,15 +2,26 @@
 #pragma once
 
 #include <functional>
+#include <string_view>
 
 #include "link/LinkContext.h"
 
 namespace kelpie {
 
+// Why a handshake failed, in the user's terms, when no other message has said it.
+constexpr std::string_view kNothingAnsweredText =
+    "Nothing answered on the serial port.\n"
+    "Check the cable, the port, and that the radio was switched on in programming mode "
+    "([PRESET]+[DOWN]+[SQL] held while turning on).";
+constexpr std::string_view kNotSynchronisedText =
+    "The radio did not acknowledge the synchronisation.\n"
+    "Check that the radio was switched on in programming mode "
+    "([PRESET]+[DOWN]+[SQL] held while turning on), then try again.";
+
 // "P" answered by "P", then "0".
 bool ProbeRadio(LinkContext& link);
 // Opens the port, probes, sends the adapter command, reopens the port and synchronises; the port is
-// left open. False (after telling the user where there is something to tell) when it failed.
+// left open. False when it failed; unless the user cancelled, the user has then been told why.
 bool StartSync(LinkContext& link);
 // Two passes of "#CMDSY", each acknowledged within RetryCount attempts.
 bool SyncCmdSy(LinkContext& link);

@@ -19,8 +19,8 @@ public:
     virtual void ShowProgress(int percent) = 0;
     // Lets the window system handle pending events: this is how Cancel reaches a running wait.
     virtual void PumpEvents() = 0;
-    // Waits without dispatching window events, so that a click on Cancel meanwhile is seen by the
-    // next wait rather than cleared by the transmission that follows the pause.
+    // Waits without dispatching window events; a click on Cancel meanwhile is taken by the next
+    // transmission or wait. A console may cut the pause short when a cancel is pending.
     virtual void Pause(int milliseconds) = 0;
     // A modal message box. OK is the default button of Ok and OkCancel, Cancel that of RetryCancel.
     virtual MessageAnswer Message(std::string_view text, std::string_view title, MessageIcon icon,

@@ -21,7 +21,7 @@ void ClearDataDistress(LinkContext& link)
     ShowProgress(link, 0);
     for (int start = 0; start <= link.Data.ImageLastAddress; start += kBlockLength) {
         link.Ui.PumpEvents();
-        // A click on Cancel handled just now would be cleared by the next block's command.
+        // A click on Cancel handled just now ends the walk before the next block.
         if (link.Shell.CancelFlag) {
             break;
         }

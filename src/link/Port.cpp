@@ -30,9 +30,16 @@ bool ReopenPort(LinkContext& link, std::string_view place)
     return true;
 }
 
+// After the pause, a cancel asked meanwhile is taken before anything reaches the radio: a
+// cancelled run sends nothing more (the transmission fails as an echo that never came would).
 void Transmit(LinkContext& link, const Bytes& bytes)
 {
     link.Ui.Pause(kSendPauseMs);
+    link.Ui.PumpEvents();
+    if (link.Shell.CancelFlag) {
+        link.Shell.ErrorFlag = true;
+        return;
+    }
     link.Port.Write(bytes);
     WaitEcho(link, bytes);
 }
@@ -93,6 +100,13 @@ void SendByte(LinkContext& link, std::uint8_t byte)
 {
     FlushInput(link);
     Transmit(link, Bytes{byte});
+}
+
+void SendCancelByte(LinkContext& link, std::uint8_t byte)
+{
+    FlushInput(link);
+    link.Ui.Pause(kSendPauseMs);
+    link.Port.Write(Bytes{byte});
 }
 
 void ShowMonitor(LinkContext& link, std::string_view text)

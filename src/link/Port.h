@@ -23,7 +23,8 @@ void PortClose(LinkContext& link);
 // Discards every waiting byte.
 void FlushInput(LinkContext& link);
 
-// Each transmission pauses, transmits and checks the echo (outcome in ErrorFlag).
+// Each transmission pauses, transmits and checks the echo (outcome in ErrorFlag). Once the run was
+// cancelled nothing is transmitted, and ErrorFlag is raised.
 void SendFrame(LinkContext& link, const Bytes& frame);
 // The text followed by CR LF.
 void SendText(LinkContext& link, std::string_view text);
@@ -31,6 +32,9 @@ void SendText(LinkContext& link, std::string_view text);
 void SendText8(LinkContext& link, std::string_view text);
 // A single byte, after discarding what is waiting.
 void SendByte(LinkContext& link, std::uint8_t byte);
+// The one byte a cancelled run still sends, after discarding what is waiting: it tells the radio
+// of the cancel. Its echo is left to the wait for the radio's answer.
+void SendCancelByte(LinkContext& link, std::uint8_t byte);
 
 // In debug mode: the text on the monitor line, then a 500 ms pause. Otherwise nothing.
 void ShowMonitor(LinkContext& link, std::string_view text);

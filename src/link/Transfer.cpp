@@ -61,7 +61,6 @@ void ReadBlock(LinkContext& link, RadioImage& buffer, int address, int length)
                                      HexDigits(static_cast<unsigned>(length), 2));
     const bool acknowledged = RunCommand(link, [&] {
         link.Shell.ErrorFlag = true;
-        link.Shell.CancelFlag = false;
         SendFrame(link, request);
     });
     if (!acknowledged) {
@@ -74,7 +73,6 @@ void ReadBlock(LinkContext& link, RadioImage& buffer, int address, int length)
 void ReceiveBlockData(LinkContext& link, RadioImage& buffer, int address, int length)
 {
     link.Shell.ErrorFlag = true;
-    link.Shell.CancelFlag = false;
     const WaitText word = ReadChars(link, 6, kReplyLimit);
     ShowWaitFailure(link, word.Result);
     if (word.Result != kWaitDone) {
@@ -120,7 +118,6 @@ void WriteBlock(LinkContext& link, int address, int length)
 {
     const bool acknowledged = RunCommand(link, [&] {
         link.Shell.ErrorFlag = true;
-        link.Shell.CancelFlag = false;
         FlushInput(link);
         SendFrame(link, BuildFrame("#CEPWR", HexDigits(static_cast<unsigned>(address), 4),
                                    HexDigits(static_cast<unsigned>(length), 2),
@@ -133,8 +130,8 @@ void WriteBlock(LinkContext& link, int address, int length)
 
 void AbortRead(LinkContext& link)
 {
-    SendByte(link, kCan);
-    WaitByte(link, kAck, kReplyLimit);
+    SendCancelByte(link, kCan);
+    WaitCancelAnswer(link, kAck, kCancelAnswerLimit);
     link.Shell.CancelFlag = true;
 }
 
@@ -210,7 +207,10 @@ bool RunChecked(LinkContext& link, std::string_view monitorText, const std::func
     link.Shell.BusyFlag = true;
     link.Ui.SetRunning(true);
     if (!StatusCheck(link)) {
-        ShowCritical(link, "Radio not ready!!");
+        // A cancelled check is not the radio's fault: the run ends quietly.
+        if (!link.Shell.CancelFlag) {
+            ShowCritical(link, "Radio not ready!!");
+        }
         link.Ui.SetRunning(false);
         return false;
     }

@@ -24,7 +24,8 @@ void ReadBlock(LinkContext& link, RadioImage& buffer, int address, int length);
 void ReceiveBlockData(LinkContext& link, RadioImage& buffer, int address, int length);
 // "#CEPWR": length image bytes from address.
 void WriteBlock(LinkContext& link, int address, int length);
-// CAN, answered by ACK: the radio leaves its reading state. Raises CancelFlag.
+// CAN, answered by ACK: the radio leaves its reading state. Raises CancelFlag. The ACK is awaited
+// briefly, so that a cancel against a port where nothing answers still ends at once.
 void AbortRead(LinkContext& link);
 
 // The read walk into buffer, which starts as a copy of the image; the port is closed at its end.

@@ -10,11 +10,18 @@ namespace {
 // no processor time and answers a byte almost as soon as it arrives.
 constexpr int kPollMs = 2;
 
+// Whether a raised CancelFlag ends the wait: every wait but the one for the answer to the cancel.
+enum class OnCancel {
+    End,
+    GoOn
+};
+
 // One wait: every pass lets the window handle its events, reads at most one byte and hands it to
 // onByte (which may end the wait at once), then tests cancel, the deadline and completion, in
 // that order.
 template <typename OnByte, typename Completion>
-int WaitLoop(LinkContext& link, double limit, OnByte onByte, Completion completion)
+int WaitLoop(LinkContext& link, double limit, OnByte onByte, Completion completion,
+             OnCancel onCancel = OnCancel::End)
 {
     const double deadline = link.Clock.Now() + limit;
     for (;;) {
@@ -27,7 +34,7 @@ int WaitLoop(LinkContext& link, double limit, OnByte onByte, Completion completi
                 }
             }
         }
-        if (link.Shell.CancelFlag) {
+        if (link.Shell.CancelFlag && onCancel == OnCancel::End) {
             return kWaitCancelled;
         }
         if (link.Clock.Now() > deadline) {
@@ -83,7 +90,6 @@ WaitText CollectLine(LinkContext& link, double limit, AfterCr afterCr)
 void WaitEcho(LinkContext& link, const Bytes& sent)
 {
     link.Shell.ErrorFlag = true;
-    link.Shell.CancelFlag = false;
     std::size_t matched = 0;
     const int result = WaitLoop(
         link, kEchoLimit,
@@ -102,7 +108,9 @@ void WaitEcho(LinkContext& link, const Bytes& sent)
     }
 }
 
-int WaitByte(LinkContext& link, std::uint8_t expected, double limit)
+namespace {
+
+int WaitForByte(LinkContext& link, std::uint8_t expected, double limit, OnCancel onCancel)
 {
     std::optional<std::uint8_t> last;
     return WaitLoop(
@@ -111,7 +119,19 @@ int WaitByte(LinkContext& link, std::uint8_t expected, double limit)
             last = byte;
             return kGoOn;
         },
-        [&]() { return last == expected ? std::optional<int>(kWaitDone) : kGoOn; });
+        [&]() { return last == expected ? std::optional<int>(kWaitDone) : kGoOn; }, onCancel);
+}
+
+}  // namespace
+
+int WaitByte(LinkContext& link, std::uint8_t expected, double limit)
+{
+    return WaitForByte(link, expected, limit, OnCancel::End);
+}
+
+int WaitCancelAnswer(LinkContext& link, std::uint8_t expected, double limit)
+{
+    return WaitForByte(link, expected, limit, OnCancel::GoOn);
 }
 
 WaitText ReadChars(LinkContext& link, int count, double limit)

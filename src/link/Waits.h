@@ -29,12 +29,21 @@ struct WaitText
 constexpr double kEchoLimit = 100;
 constexpr double kReplyLimit = 10;
 constexpr double kLineEndLimit = 1;
+// How long a cancelled run waits for the radio to answer the cancel byte: a cancel ends the run
+// within a second even when nothing answers.
+constexpr double kCancelAnswerLimit = 0.5;
 
-// Raises ErrorFlag and lowers CancelFlag, then reads the transmitted bytes back; lowers ErrorFlag
-// only when all of them came back in order. Stops at the first byte that differs.
+// A cancel request stays until the run has ended: no wait lowers CancelFlag, and every wait ends
+// with kWaitCancelled in its first pass after it was raised.
+
+// Raises ErrorFlag, then reads the transmitted bytes back; lowers ErrorFlag only when all of them
+// came back in order. Stops at the first byte that differs.
 void WaitEcho(LinkContext& link, const Bytes& sent);
 // Discards bytes until the expected one arrives.
 int WaitByte(LinkContext& link, std::uint8_t expected, double limit);
+// The radio's answer to the cancel byte: the same as WaitByte, but the cancel it answers does not
+// end the wait.
+int WaitCancelAnswer(LinkContext& link, std::uint8_t expected, double limit);
 // count characters, or "ERROR" in any letter case.
 WaitText ReadChars(LinkContext& link, int count, double limit);
 // Characters up to CR (not included), then anything up to LF.

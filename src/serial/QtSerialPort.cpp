@@ -5,6 +5,10 @@
 #include <optional>
 #include <thread>
 
+#ifdef Q_OS_LINUX
+#include <unistd.h>
+#endif
+
 namespace kelpie {
 
 namespace {
@@ -94,8 +98,12 @@ bool QtSerialPort::Open(int portNumber, std::string_view settings)
         const QSerialPort::SerialPortError error = m_port.error();
         std::string reason = m_port.errorString().toStdString();
 #ifdef Q_OS_LINUX
+        // Qt reports a port held by another program (its lock, or its exclusive use) as a
+        // permission error too: a device the user may open is in use, not forbidden.
         if (error == QSerialPort::PermissionError) {
-            reason += " (the user must be a member of the dialout group to use serial ports)";
+            reason += access(m_device.c_str(), R_OK | W_OK) == 0
+                          ? " (the port is in use by another program)"
+                          : " (the user must be a member of the dialout group to use serial ports)";
         }
 #endif
         m_port.clearError();

@@ -54,14 +54,23 @@ TEST(Handshake, EachAnswerToTheAdapterCommand)
     }
 }
 
-TEST(Handshake, SynchronisationThatTimesOutFailsQuietlyAndARefusalIsRetried)
+TEST(Handshake, FailedSynchronisationSaysWhatToCheckAndARefusalIsRetried)
 {
     SimulatedLink silent(5, SimulatorFaults{.SyncSilent = true});
     silent.shell.DebugMode = true;
     EXPECT_FALSE(StartSync(silent.link));
     EXPECT_EQ(silent.radio.CountLines("#CMDSY"), 2);  // a time-out fails one pass; the second is still made
     EXPECT_EQ(silent.ui.Monitor.back(), "can'not Receive '#CMDOK' !!");
-    EXPECT_TRUE(silent.ui.Messages.empty());
+    EXPECT_EQ(silent.ui.MessageTexts(), Texts({std::string(kNotSynchronisedText)}));
+
+    SimulatedLink nothing(5, SimulatorFaults{.Silent = true});
+    EXPECT_FALSE(StartSync(nothing.link));
+    EXPECT_EQ(nothing.ui.MessageTexts(), Texts({std::string(kNothingAnsweredText)}));
+
+    SimulatedLink cancelled(5, SimulatorFaults{.Silent = true});
+    cancelled.ui.OnPump = [&] { cancelled.shell.CancelFlag = true; };
+    EXPECT_FALSE(StartSync(cancelled.link));
+    EXPECT_TRUE(cancelled.ui.Messages.empty());
 
     SimulatedLink refused(5, SimulatorFaults{.SyncRefusals = 1});
     refused.shell.RetryCount = 2;

@@ -101,6 +101,63 @@ TEST(TransferDialog, CancelWhileIdleClosesAndDuringARunCancelsItAndTheCloseIsRef
     EXPECT_TRUE(dialog.CloseAllowed());
 }
 
+// Cancel pressed at the nth event pump of a run, wherever in the handshake, the checks or the
+// walk that falls: the run ends cancelled and quietly, and after the cancel the radio receives
+// nothing but the CAN of a cancelled read.
+TEST(TransferDialog, CancelAtAnyStepEndsTheRunAndNothingButCanFollowsIt)
+{
+    for (int mode : {kTransferRead, kTransferProgram, kTransferClearDistress}) {
+        for (long pump : {1L, 2L, 4L, 8L, 16L, 40L, 100L, 300L, 1000L, 2000L}) {
+            SCOPED_TRACE(testing::Message() << "mode " << mode << ", pump " << pump);
+            DialogRun run(mode);
+            const RadioImage radioBefore = run.radio.Memory();
+            std::size_t lines = 0;
+            std::size_t commands = 0;
+            int probes = 0;
+            run.ui.OnPump = [&] {
+                if (run.ui.Pumps == pump) {
+                    lines = run.radio.Lines().size();
+                    commands = run.radio.Commands().size();
+                    probes = run.radio.ProbeCount();
+                    EXPECT_FALSE(run.dialog->CancelPressed());
+                }
+            };
+            EXPECT_FALSE(run.dialog->OkPressed());
+            ASSERT_GE(run.ui.Pumps, pump);
+            EXPECT_TRUE(run.shell.CancelFlag);
+            EXPECT_FALSE(run.shell.TransferDone);
+            EXPECT_EQ(run.radio.Lines().size(), lines);
+            EXPECT_EQ(run.radio.Commands().size(), commands);
+            EXPECT_EQ(run.radio.ProbeCount(), probes);
+            EXPECT_LE(run.radio.CanCount(), mode == kTransferRead ? 1 : 0);
+            for (const std::string& text : run.ui.MessageTexts()) {
+                EXPECT_EQ(text, "cancel!!");
+            }
+            if (commands == 0) {
+                EXPECT_EQ(run.radio.Memory(), radioBefore);
+            }
+        }
+    }
+}
+
+TEST(TransferDialog, CancelEndsARunAgainstASilentPortWithinASecond)
+{
+    DialogRun run(kTransferRead, SimulatorFaults{.Silent = true});
+    double cancelledAt = 0;
+    long pausedAtCancel = 0;
+    run.ui.OnPump = [&] {
+        if (cancelledAt == 0 && run.clock.Seconds > 1002) {  // two seconds into the run
+            cancelledAt = run.clock.Seconds;
+            pausedAtCancel = run.ui.PausedMs;
+            run.dialog->CancelPressed();
+        }
+    };
+    EXPECT_FALSE(run.dialog->OkPressed());
+    ASSERT_GT(cancelledAt, 0);
+    EXPECT_LT(run.clock.Seconds - cancelledAt + (run.ui.PausedMs - pausedAtCancel) / 1000.0, 1.0);
+    EXPECT_TRUE(run.ui.Messages.empty());
+}
+
 TEST(TransferDialog, DebugModeShowsMonitorTextsAtHalfASecondEachAndTracesEveryByteOfTheLastFiveRuns)
 {
     DialogRun quiet(kTransferClearDistress);

@@ -83,7 +83,7 @@ TEST(Waits, EchoStopsAtTheFirstDifferingByteAndLeavesTheRestWaiting)
     EXPECT_EQ(s.port.BytesWaiting(), 3);  // "Y" CR LF, after the differing "X"
 }
 
-TEST(Waits, RaisedCancelEndsAWaitInItsFirstPassButTheEchoLowersItFirst)
+TEST(Waits, RaisedCancelEndsEveryWaitInItsFirstPassAndStaysRaised)
 {
     ScriptedLink s("#CMDOK\r\n");
     s.shell.CancelFlag = true;
@@ -93,8 +93,15 @@ TEST(Waits, RaisedCancelEndsAWaitInItsFirstPassButTheEchoLowersItFirst)
     ScriptedLink echo("#CMDOK\r\n");
     echo.shell.CancelFlag = true;
     WaitEcho(echo.link, B("#CMDOK\r\n"));
-    EXPECT_FALSE(echo.shell.CancelFlag);
-    EXPECT_FALSE(echo.shell.ErrorFlag);
+    EXPECT_TRUE(echo.shell.CancelFlag);
+    EXPECT_TRUE(echo.shell.ErrorFlag);
+    EXPECT_EQ(echo.ui.Pumps, 1);
+
+    // Only the wait for the radio's answer to the cancel goes on to its byte.
+    ScriptedLink answer("x\x06");
+    answer.shell.CancelFlag = true;
+    EXPECT_EQ(WaitCancelAnswer(answer.link, kAck, kCancelAnswerLimit), kWaitDone);
+    EXPECT_TRUE(answer.shell.CancelFlag);
 }
 
 TEST(Waits, EightCharacterTextOfAnotherLengthIsNotSent)

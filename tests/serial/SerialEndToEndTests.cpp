@@ -86,5 +86,18 @@ TEST(SerialEndToEnd, PortThatCannotBeOpenedNamesItsDeviceAndReason)
     EXPECT_FALSE(port.Open(1, "9600,X,8,1"));
 }
 
+TEST(SerialEndToEnd, PortHeldByAnotherProgramIsReportedInUse)
+{
+    test::RadioSimProcess radio({"--model", "5"});
+    ASSERT_FALSE(radio.Device().empty());
+    QtSerialPort holder(PortDevices{{}, radio.Device()});
+    ASSERT_TRUE(holder.Open(1, "9600,N,8,1"));
+    QtSerialPort second(PortDevices{{}, radio.Device()});
+    EXPECT_FALSE(second.Open(1, "9600,N,8,1"));
+    EXPECT_NE(second.LastErrorText().find("in use by another program"), std::string::npos)
+        << second.LastErrorText();
+    EXPECT_EQ(second.LastErrorText().find("dialout"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kelpie

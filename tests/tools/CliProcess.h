@@ -19,7 +19,7 @@ struct CliResult
 // Where a run differs from the built program writing into dataHome.
 struct CliPlace
 {
-    std::filesystem::path Program;  // another copy of kelpie-cli, beside other default images
+    std::filesystem::path Program;  // a copy of kelpie-cli beside other default images, or another program
     std::filesystem::path Out;      // standard output goes there instead, and is not collected
 };
 

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+#include <tuple>
 
 #include "CliTestFolder.h"
 #include "RadioSimProcess.h"
@@ -313,6 +314,83 @@ TEST_F(Cli, ClearDistressErasesTheRadiosDistressLog)
     const std::string after = Contents(File("radio.hex"));
     ASSERT_EQ(after.size(), 16384u);
     EXPECT_EQ(after.substr(0x1E00, 0x1B0), std::string(0x1B0, '\xFF'));
+}
+
+TEST_F(Cli, CtrlCAtAnyMomentBeforeTheBlocksNeverProgramsTheRadio)
+{
+    ASSERT_EQ(Run({"new", "--model", "5", "--destination", "intl", "-o", File("radio-before.hex")}).ExitCode,
+              0);
+    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("usa.hex")}).ExitCode, 0);
+    // The radio's memory as the simulator keeps it when nothing talks to it.
+    RadioSimProcess idle({"--model", "5", "--image", File("radio-before.hex"), "--save", File("idle.hex")});
+    ASSERT_TRUE(idle.Stop());
+    const std::string untouched = Contents(File("idle.hex"));
+    ASSERT_EQ(untouched.size(), 16384u);
+    ASSERT_FALSE(untouched.substr(0x0042, 0x3090 - 0x0042) ==
+                 Contents(File("usa.hex")).substr(0x0042, 0x3090 - 0x0042));
+    for (int ms : {10, 500, 1000}) {
+        SCOPED_TRACE(ms);
+        RadioSimProcess radio(
+            {"--model", "5", "--image", File("radio-before.hex"), "--save", File("radio.hex")});
+        ASSERT_FALSE(radio.Device().empty());
+        CliProcess cli({"write", "--model", "5", "--port", radio.Device(), File("usa.hex")}, m_folder);
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        cli.Interrupt();
+        const CliResult result = cli.Wait();
+        ASSERT_TRUE(radio.Stop());
+        EXPECT_EQ(result.ExitCode, 1);
+        EXPECT_NE(result.Err.find("write cancelled"), std::string::npos) << result.Err;
+        EXPECT_TRUE(Contents(File("radio.hex")) == untouched) << "the radio's memory was written";
+    }
+}
+
+TEST_F(Cli, YesRetriesABusyRadioAFewTimesThenItIsNotReady)
+{
+    RadioSimProcess radio({"--model", "5", "--fault", "busy=1000"});
+    ASSERT_FALSE(radio.Device().empty());
+    const CliResult result =
+        Run({"read", "--yes", "--model", "5", "--port", radio.Device(), "-o", File("read.hex")});
+    EXPECT_EQ(result.ExitCode, 1);
+    std::size_t retries = 0;
+    for (std::size_t at = result.Err.find("[Retry]"); at != std::string::npos;
+         at = result.Err.find("[Retry]", at + 1)) {
+        ++retries;
+    }
+    EXPECT_EQ(retries, 3u) << result.Err;
+    EXPECT_NE(result.Err.find("Radio is busy!! [Cancel]"), std::string::npos) << result.Err;
+    EXPECT_NE(result.Err.find("Radio not ready!!"), std::string::npos) << result.Err;
+}
+
+TEST_F(Cli, UnacknowledgedSynchronisationSaysWhatToCheck)
+{
+    RadioSimProcess radio({"--model", "5", "--fault", "sync-refuse=100"});
+    ASSERT_FALSE(radio.Device().empty());
+    const CliResult result = Run({"read", "--model", "5", "--port", radio.Device(), "-o", File("read.hex")});
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_NE(result.Err.find("The radio did not acknowledge the synchronisation."), std::string::npos)
+        << result.Err;
+    EXPECT_NE(result.Err.find("programming mode"), std::string::npos) << result.Err;
+}
+
+TEST_F(Cli, SimulatorAndBenchmarkOptionsAreCheckedBeforeTheyStart)
+{
+    const std::tuple<std::string, std::vector<std::string>, int, std::string> cases[] = {
+        {"kelpie-radiosim", {"--model"}, 2, "--model needs a value"},
+        {"kelpie-radiosim", {"--image", m_folder.string()}, 1, m_folder.string() + " is not a file"},
+        {"kelpie-radiosim", {"--image", File("missing.hex").string()}, 1, "No such file or directory"},
+    };
+    for (const auto& [program, arguments, exitCode, message] : cases) {
+        SCOPED_TRACE(message);
+        const CliResult result = RunCli(arguments, m_folder, {fs::path(KELPIE_BIN_DIR) / program, {}});
+        EXPECT_EQ(result.ExitCode, exitCode);
+        EXPECT_NE(result.Err.find(message), std::string::npos) << result.Err;
+    }
+    if (!fs::exists(fs::path(KELPIE_BIN_DIR) / "kelpie-transfer-bench")) {
+        GTEST_SKIP() << "the benchmarks are not built";
+    }
+    const CliResult help = RunCli({"--help"}, m_folder, {fs::path(KELPIE_BIN_DIR) / "kelpie-transfer-bench", {}});
+    EXPECT_EQ(help.ExitCode, 0);
+    EXPECT_NE(help.Out.find("usage: kelpie-transfer-bench"), std::string::npos) << help.Out;
 }
 
 }  // namespace

@@ -50,7 +50,9 @@ std::string CliUsage(const std::string& command)
 {
     if (const CommandShape* shape = FindCommand(command)) {
         return std::string("usage: kelpie-cli ") + shape->usage +
-               "\noptions: --yes (answer the radio's questions OK/Retry), --debug (monitor and error log)\n";
+               "\noptions: --yes (answer the radio's questions OK/Retry, a few times a run), --debug "
+               "(monitor "
+               "and error log)\n";
     }
     std::string text = "usage: kelpie-cli COMMAND [options]\ncommands:\n";
     for (const CommandShape& c : kCommands) {
@@ -59,8 +61,9 @@ std::string CliUsage(const std::string& command)
     text +=
         "  kelpie-cli --help | --version | COMMAND --help\n"
         "models: 0 MF7500S, 1 MV240, 2 MV210, 3 MB6000, 4 MV220, 5 MV230, 6 MV230E\n"
-        "options: --yes answers the radio's questions OK or Retry (Cancel otherwise); --debug shows the\n"
-        "monitor texts and writes the error log and the serial trace\n";
+        "options: --yes answers the radio's questions OK or Retry a few times a run (Cancel otherwise,\n"
+        "so that a radio that stays busy ends the run); --debug shows the monitor texts and writes the\n"
+        "error log and the serial trace\n";
     return text;
 }
 

@@ -179,7 +179,6 @@ public:
         m_ui.SetSubject(m_arguments.Port);
         TransferDialog dialog(*port, m_ui, *clock, m_shell, m_data);
         m_ui.OnInterrupt([&dialog] { dialog.CancelPressed(); });
-        InstallInterruptHandler();
         dialog.Load();
         const bool done = dialog.OkPressed() && m_shell.TransferDone;
         if (verified) {

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstdio>
 #include <thread>
+#include <utility>
 
 namespace kelpie {
 
@@ -36,7 +37,16 @@ std::string ConsoleText(std::string_view text)
 
 void InstallInterruptHandler()
 {
-    std::signal(SIGINT, OnSigint);
+    struct sigaction action = {};
+    action.sa_handler = OnSigint;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    // A parent may hand Ctrl+C over blocked; one that is pending arrives now, as a cancel.
+    sigset_t interrupt;
+    sigemptyset(&interrupt);
+    sigaddset(&interrupt, SIGINT);
+    sigprocmask(SIG_UNBLOCK, &interrupt, nullptr);
 }
 
 ConsoleUi::ConsoleUi(bool yes, bool debug)
@@ -84,14 +94,29 @@ void ConsoleUi::FinishProgress(const std::string& what)
 
 void ConsoleUi::PumpEvents()
 {
-    if (g_interrupted.exchange(false) && m_cancel) {
+    if (m_cancel && g_interrupted.exchange(false)) {
         m_cancel();
     }
 }
 
 void ConsoleUi::Pause(int milliseconds)
 {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    // In short steps, so that Ctrl+C during a long pause reaches the run at once.
+    constexpr auto kStep = std::chrono::milliseconds(10);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!g_interrupted && std::chrono::steady_clock::now() < end) {
+        std::this_thread::sleep_for(
+            std::min<std::chrono::steady_clock::duration>(kStep, end - std::chrono::steady_clock::now()));
+    }
+}
+
+bool ConsoleUi::AnswerYes()
+{
+    if (!m_yes || m_automaticAnswers >= kAutomaticAnswerLimit) {
+        return false;
+    }
+    ++m_automaticAnswers;
+    return true;
 }
 
 MessageAnswer ConsoleUi::Message(std::string_view text, std::string_view title, MessageIcon,
@@ -101,23 +126,20 @@ MessageAnswer ConsoleUi::Message(std::string_view text, std::string_view title, 
         std::fprintf(stderr, "\n");
     }
     const std::string line = (m_subject.empty() ? "" : m_subject + ": ") + ConsoleText(text);
-    switch (buttons) {
-        case MessageButtons::Ok:
-            std::fprintf(stderr, "%s\n", line.c_str());
-            return MessageAnswer::Ok;
-        case MessageButtons::OkCancel:
-            std::fprintf(stderr, "%s: %s [%s]\n", std::string(title).c_str(), line.c_str(),
-                         m_yes ? "OK" : "Cancel");
-            return m_yes ? MessageAnswer::Ok : MessageAnswer::Cancel;
-        case MessageButtons::RetryCancel:
-            std::fprintf(stderr, "%s: %s [%s]\n", std::string(title).c_str(), line.c_str(),
-                         m_yes ? "Retry" : "Cancel");
-            return m_yes ? MessageAnswer::Retry : MessageAnswer::Cancel;
-        default:
-            std::fprintf(stderr, "%s: %s [%s]\n", std::string(title).c_str(), line.c_str(),
-                         m_yes ? "Yes" : "Cancel");
-            return m_yes ? MessageAnswer::Yes : MessageAnswer::Cancel;
+    if (buttons == MessageButtons::Ok) {
+        std::fprintf(stderr, "%s\n", line.c_str());
+        return MessageAnswer::Ok;
     }
+    // The answer and the button's caption.
+    std::pair<MessageAnswer, const char*> chosen{MessageAnswer::Cancel, "Cancel"};
+    if (AnswerYes()) {
+        chosen = buttons == MessageButtons::OkCancel      ? std::pair(MessageAnswer::Ok, "OK")
+                 : buttons == MessageButtons::RetryCancel ? std::pair(MessageAnswer::Retry, "Retry")
+                                                          : std::pair(MessageAnswer::Yes, "Yes");
+    }
+    const auto [answer, caption] = chosen;
+    std::fprintf(stderr, "%s: %s [%s]\n", std::string(title).c_str(), line.c_str(), caption);
+    return answer;
 }
 
 void ConsoleUi::SetRunning(bool running)
@@ -127,6 +149,7 @@ void ConsoleUi::SetRunning(bool running)
         m_started = std::chrono::steady_clock::now();
         m_percent = -1;
         m_reached = 0;
+        m_automaticAnswers = 0;
     }
     m_running = running;
 }

@@ -14,7 +14,8 @@ namespace kelpie {
 class ConsoleUi : public LinkUi
 {
 public:
-    // yes: questions are answered OK or Retry instead of Cancel; debug: monitor texts are shown.
+    // yes: questions are answered OK or Retry instead of Cancel, a few times in a run (a radio that
+    // stays busy or refusing ends the run); debug: monitor texts are shown.
     ConsoleUi(bool yes, bool debug);
 
     // The file or device the operation works on; messages name it.
@@ -34,12 +35,18 @@ public:
     void SetRunning(bool running) override;
 
 private:
+    // The automatic answers one run gets; after them every question is answered Cancel.
+    static constexpr int kAutomaticAnswerLimit = 3;
+
+    bool AnswerYes();
+
     bool m_yes;
     bool m_debug;
     bool m_terminal;
     int m_percent = -1;  // on the bar now
     int m_reached = 0;   // the most the run got to
     bool m_running = false;
+    int m_automaticAnswers = 0;
     std::chrono::steady_clock::time_point m_started = std::chrono::steady_clock::now();
     std::function<void()> m_cancel;
     std::string m_subject;
@@ -64,7 +71,8 @@ private:
     ConsoleUi& m_console;
 };
 
-// Installs the Ctrl+C handler that ConsoleUi::PumpEvents answers.
+// Installs the Ctrl+C handler that ConsoleUi::PumpEvents answers. A Ctrl+C before the run began
+// stays pending and cancels the run at its first step, before anything is sent to the radio.
 void InstallInterruptHandler();
 
 }  // namespace kelpie

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "CliCommands.h"
+#include "ConsoleUi.h"
 #include "serial/QtSerialPort.h"
 #include "serial/SteadyClock.h"
 
@@ -15,6 +16,11 @@ int main(int argc, char* argv[])
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     std::string error;
     const auto parsed = kelpie::ParseCliArguments(arguments, error);
+    // A command that talks to the radio takes Ctrl+C as its Cancel from the start: one pressed
+    // while the files load still cancels the run before anything is sent.
+    if (parsed && !parsed->Port.empty()) {
+        kelpie::InstallInterruptHandler();
+    }
     // The printed pages need fonts and a paint engine: a GUI application, on the platform that
     // draws without a display. The other commands need no more than the core application.
     std::unique_ptr<QCoreApplication> application;
@@ -25,6 +31,7 @@ int main(int argc, char* argv[])
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("Kelpie"));
+
     if (!parsed) {
         std::fprintf(stderr, "kelpie-cli: %s\n%s", error.c_str(), kelpie::CliUsage("").c_str());
         return 2;

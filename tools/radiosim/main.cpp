@@ -4,10 +4,12 @@
 // written.
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "PtyRadio.h"
@@ -52,6 +54,11 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error)
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
+        const bool takesValue = arg == "--model" || arg == "--image" || arg == "--save" || arg == "--fault";
+        if (takesValue && !hasValue) {
+            error = arg + " needs a value";
+            return false;
+        }
         if (arg == "--pace") {
             options.Pace = true;
         } else if (arg == "--model" && hasValue) {
@@ -88,10 +95,25 @@ bool LoadMemory(const Options& options, kelpie::RadioSimulator& radio, std::stri
         kelpie::ResetEditModel(data);
         radio.Memory() = data.RadioImage;
     } else {
+        std::error_code status;
+        if (!std::filesystem::exists(options.Image, status)) {
+            error = "cannot open " + options.Image + ": " +
+                    (status ? status.message()
+                            : std::make_error_code(std::errc::no_such_file_or_directory).message());
+            return false;
+        }
+        if (!std::filesystem::is_regular_file(options.Image, status)) {
+            error = options.Image + " is not a file";
+            return false;
+        }
         std::ifstream file(options.Image, std::ios::binary);
         const std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
                                       std::istreambuf_iterator<char>());
-        if (!file.is_open() || static_cast<int>(bytes.size()) != size) {
+        if (!file.is_open()) {
+            error = "cannot open " + options.Image;
+            return false;
+        }
+        if (static_cast<int>(bytes.size()) != size) {
             error = options.Image + " is not a " + std::to_string(size) + "-byte image";
             return false;
         }
