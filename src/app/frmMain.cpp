@@ -15,6 +15,7 @@
 #include "app/frmRadio_102.h"
 #include "app/frmPortDevice.h"
 #include "editor/Dialogs.h"
+#include "editor/DscPage.h"
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
 #include "files/FileAccess.h"
@@ -148,6 +149,9 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     connect(m_editor, &PageEditor::StatusText, this, &frmMain::ShowStatus);
     connect(m_editor, &PageEditor::OpenFileRequested, this, &frmMain::OnOpen);
     connect(m_editor, &PageEditor::NewImageRequested, this, &frmMain::OnNew);
+    if (auto* dsc = m_editor->findChild<DscPage*>()) {
+        connect(dsc, &DscPage::ClearDistressRequested, this, &frmMain::ClearDistressLog);
+    }
     // The start page's read button follows the menu entry it stands for.
     QAction* read = findChild<QAction*>(QStringLiteral("mnuTransferRead"));
     connect(m_editor, &PageEditor::ReadRadioRequested, read, &QAction::trigger);

@@ -9,6 +9,7 @@
 
 #include "app/frmRadio_102.h"
 #include "editor/Dialogs.h"
+#include "link/Handshake.h"
 #include "link/LinkTestSupport.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
@@ -124,6 +125,10 @@ TEST_F(SilentRadio, FailedHandshakeKeepsTheDialogOpenAndOkTriesAgain)
     EXPECT_TRUE(Button("cmdOK")->isEnabled());
     EXPECT_TRUE(Button("cmdHelp")->isEnabled());
     EXPECT_FALSE(shell.BusyFlag);
+    // The user is told what to check, under the dialog's caption.
+    ASSERT_EQ(Dialogs::Shown().size(), 1u);
+    EXPECT_EQ(Dialogs::Shown()[0].text, QString::fromStdString(std::string(kNothingAnsweredText)));
+    EXPECT_EQ(Dialogs::Shown()[0].title, "Read from Radio");
     const int opensOfOneHandshake = port.OpenCount();
     EXPECT_GT(opensOfOneHandshake, 0);
 

@@ -1,6 +1,7 @@
 // Read from Radio and Program to Radio from the main window's menu, against the simulated radio in
 // the same process: the transfer dialog is answered as a user would, and the window follows.
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -161,6 +162,29 @@ TEST_F(AppTransfer, ReadCancelledBeforeItStartsChangesNothingAndKeepsNoBackup)
     EXPECT_TRUE(window.Data().RadioImage == before);
     EXPECT_TRUE(m_radio.Lines().empty());
     EXPECT_FALSE(std::filesystem::exists(Program / "data" / "backups"));
+}
+
+// The DSC page's clear button runs the distress-log clear through the transfer dialog on a radio
+// with DSC, and the page shows the count again afterwards.
+TEST_F(AppTransfer, DscClearButtonErasesTheRadiosDistressLog)
+{
+    RadioSimulator radio(0);
+    radio.Memory() = ResetData(0).RadioImage;
+    radio.WriteModelCode(ModelOf(0).Code);
+    radio.Memory()[0x1E10] = 0x42;  // a logged distress call
+    SimulatorPort port(radio, m_clock);
+    Settings.Values.insert("ModelPath/ModelNum", "0");
+    frmMain& window = Start(false, {&port, &m_clock});
+    window.Data().RadioImage[0x01F5] = 3;
+    window.Editor().SelectNodeByKey("DSC");
+
+    PressWhenShown("cmdOK");
+    window.findChild<QPushButton*>("cmdFClear")->click();
+
+    EXPECT_EQ(radio.Memory()[0x1E10], 0xFF);
+    EXPECT_EQ(window.Data().RadioImage[0x1E10], 0xFF);
+    EXPECT_EQ(window.findChild<QLineEdit*>("txtFCount")->text(), "3");
+    EXPECT_EQ(window.Editor().CurrentKey(), "DSC");
 }
 
 }  // namespace
