@@ -14,8 +14,10 @@
 #include "app/frmPrn.h"
 #include "app/frmRadio_102.h"
 #include "app/frmPortDevice.h"
+#include "edit/Twips.h"
 #include "editor/Dialogs.h"
 #include "editor/DscPage.h"
+#include "editor/HelpTopic.h"
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
 #include "files/FileAccess.h"
@@ -32,13 +34,11 @@ namespace kelpie {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kMainWidth = 607;
 constexpr int kMainHeight = 444;
 constexpr int kNewDelayMs = 100;
 constexpr int kAfterFileMs = 500;
 constexpr const char* kGeneralKey = "General";
-constexpr const char* kHelpTopicProperty = "helpTopic";
 constexpr const char* kCompareFilter =
     "Programming files (*.dat *.hex *.ini);;dat files(*.dat);;hex files(*.hex);;Default images(*.ini)";
 
@@ -586,12 +586,8 @@ void frmMain::OpenHelpForFocus()
 
 void frmMain::OpenHelpFor(QWidget* control)
 {
-    int topic = 0;
-    for (QWidget* widget = control; widget && topic == 0; widget = widget->parentWidget()) {
-        topic = widget->property(kHelpTopicProperty).toInt();
-    }
     QString error;
-    if (!m_help.ShowHelpTopic(this, topic, error)) {
+    if (!m_help.ShowHelpTopic(this, HelpTopicOf(control), error)) {
         Dialogs::Message(this, error, windowTitle(), MessageIcon::Information, MessageButtons::Ok);
     }
 }

@@ -10,13 +10,13 @@
 #include <QVBoxLayout>
 
 #include "app/RadioPictures.h"
+#include "edit/Twips.h"
 #include "editor/Dialogs.h"
 
 namespace kelpie {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kDialogWidth = 465;
 constexpr int kDialogHeight = 290;
 constexpr int kProgressHeight = 18;

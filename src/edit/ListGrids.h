@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "edit/PageTree.h"
+#include "edit/Twips.h"
 #include "model/RadioData.h"
 
 namespace kelpie {
 
-constexpr int kTwipsPerPixel = 15;
 
 struct GridColumn
 {

@@ -15,6 +15,7 @@
 #include "editor/FieldBox.h"
 #include "editor/PageControls.h"
 #include "model/Models.h"
+#include "editor/HelpTopic.h"
 
 using namespace Qt::StringLiterals;
 
@@ -29,7 +30,7 @@ AtisPage::AtisPage(RadioData& data, ShellState& shell, QWidget* parent)
     : PageView(parent), m_data(data), m_shell(shell), m_flags(new FlagControls({data, shell}, this))
 {
     setObjectName(u"AtisPage"_s);
-    setProperty("helpTopic", kAtisTopic);
+    SetHelpTopic(this, kAtisTopic);
     tbsATIS = AddTabStrip(this, u"tbsATIS"_s, {u"Common"_s, u"CallSign"_s}, m_sheets);
     QVBoxLayout* common = AddSheet(m_sheets, ArrayName(u"pictATISChild"_s, 0));
     QWidget* content = common->parentWidget();

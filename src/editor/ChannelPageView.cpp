@@ -14,6 +14,7 @@
 #include "editor/FieldBox.h"
 #include "editor/FocusHint.h"
 #include "model/ValueTables.h"
+#include "editor/HelpTopic.h"
 
 using namespace Qt::StringLiterals;
 
@@ -41,7 +42,7 @@ ChannelPageView::ChannelPageView(RadioData& data, ShellState& shell, QWidget* pa
     : PageView(parent), m_data(data), m_shell(shell), m_ctx{data, shell}
 {
     setObjectName(u"ChannelPage"_s);
-    setProperty("helpTopic", kChannelPageTopic);
+    SetHelpTopic(this, kChannelPageTopic);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(BuildNumberRow());
@@ -64,7 +65,7 @@ QCheckBox* ChannelPageView::AddCheck(const QString& caption, const char* name, i
     auto* box = new QCheckBox(caption, this);
     box->setObjectName(QString::fromLatin1(name));
     if (helpTopic != 0)
-        box->setProperty("helpTopic", helpTopic);
+        SetHelpTopic(box, helpTopic);
     SetFocusHint(this, box, HintFamily::CheckBox);
     return box;
 }
@@ -239,7 +240,7 @@ QWidget* ChannelPageView::BuildScramblerPanel()
     lblCScramble->setObjectName(u"lblCScramble"_s);
     cmbScramble = new QComboBox(panel);
     cmbScramble->setObjectName(u"cmbScramble"_s);
-    cmbScramble->setProperty("helpTopic", 1064);
+    SetHelpTopic(cmbScramble, 1064);
     for (const ScrambleItem& item : kScrambleItems)
         cmbScramble->addItem(BoxText(std::string(item.text)), item.itemData);
     SetFocusHint(this, cmbScramble, HintFamily::ComboBox);
@@ -254,7 +255,7 @@ QWidget* ChannelPageView::BuildScramblerPanel()
     m_nameLabel = new QLabel(u"Name"_s, panel);
     m_nameLabel->setObjectName(u"lblCTag"_s);
     txtCTag = AddBox(FieldId::ChannelName, "txtCTag");
-    txtCTag->setProperty("helpTopic", 1034);
+    SetHelpTopic(txtCTag, 1034);
     txtCTag->FitTo(u"NNNNNNNNNNNN"_s);
 
     // A hidden scrambler leaves no gap before the scan box.
@@ -273,7 +274,7 @@ QWidget* ChannelPageView::BuildScramblerPanel()
 void ChannelPageView::Fill(const PageChoice& choice)
 {
     m_ref = {choice.group, choice.index};
-    setProperty("helpTopic", choice.group == kGroupBankE ? kExtraChannelPageTopic : kChannelPageTopic);
+    SetHelpTopic(this, choice.group == kGroupBankE ? kExtraChannelPageTopic : kChannelPageTopic);
     ShowState();
 }
 

@@ -10,6 +10,7 @@
 
 #include "edit/SettingsEdit.h"
 #include "editor/PageControls.h"
+#include "editor/HelpTopic.h"
 
 using namespace Qt::StringLiterals;
 
@@ -58,7 +59,7 @@ CommonPage::CommonPage(RadioData& data, ShellState& shell, QWidget* parent)
     : PageView(parent), m_data(data), m_shell(shell)
 {
     setObjectName(u"CommonPage"_s);
-    setProperty("helpTopic", kCommonTopic);
+    SetHelpTopic(this, kCommonTopic);
     QWidget* content = ScrollingContent(this);
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);

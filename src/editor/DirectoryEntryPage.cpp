@@ -12,6 +12,7 @@
 #include "editor/Dialogs.h"
 #include "editor/FieldBox.h"
 #include "editor/PageControls.h"
+#include "editor/HelpTopic.h"
 
 using namespace Qt::StringLiterals;
 
@@ -43,7 +44,7 @@ DirectoryEntryPage::DirectoryEntryPage(RadioData& data, ShellState& shell, QWidg
     chkGDelete = new QCheckBox(u"Delete"_s, this);
     chkGDelete->setObjectName(u"chkGDelete"_s);
     for (QCheckBox* check : {chkGEnable, chkGDelete})
-        check->setProperty("helpTopic", kEntryCheckTopic);
+        SetHelpTopic(check, kEntryCheckTopic);
     connect(chkGEnable, &QCheckBox::clicked, this, &DirectoryEntryPage::OnEnableClicked);
     connect(chkGDelete, &QCheckBox::clicked, this, &DirectoryEntryPage::OnDeleteClicked);
 
@@ -51,13 +52,13 @@ DirectoryEntryPage::DirectoryEntryPage(RadioData& data, ShellState& shell, QWidg
     lblTag->setObjectName(u"lblTag"_s);
     txtGPosi = new FieldBox(FieldId::IndividualName, m_input, m_ctx, this);
     txtGPosi->setObjectName(u"txtGPosi"_s);
-    txtGPosi->setProperty("helpTopic", kNameTopic);
+    SetHelpTopic(txtGPosi, kNameTopic);
     txtGPosi->setMaximumWidth(txtGPosi->fontMetrics().horizontalAdvance(u"WWWWWWWWWWW"_s) + 12);
     lblMmsi = new QLabel(u"MMSI"_s, this);
     lblMmsi->setObjectName(u"lblMmsi"_s);
     txtGMMSI = new FieldBox(FieldId::IndividualMmsi, m_input, m_ctx, this);
     txtGMMSI->setObjectName(u"txtGMMSI"_s);
-    txtGMMSI->setProperty("helpTopic", kMmsiTopic);
+    SetHelpTopic(txtGMMSI, kMmsiTopic);
     txtGMMSI->setMaximumWidth(txtGMMSI->fontMetrics().horizontalAdvance(u"0000000000"_s) + 12);
     for (FieldBox* box : {txtGPosi, txtGMMSI}) {
         connect(box, &FieldBox::StatusText, this, &PageView::StatusText);

@@ -17,6 +17,7 @@
 #include "edit/SettingsEdit.h"
 #include "editor/FieldBox.h"
 #include "editor/PageControls.h"
+#include "editor/HelpTopic.h"
 
 using namespace Qt::StringLiterals;
 
@@ -72,7 +73,7 @@ DscPage::DscPage(RadioData& data, ShellState& shell, QWidget* parent)
     : PageView(parent), m_data(data), m_shell(shell), m_flags(new FlagControls({data, shell}, this))
 {
     setObjectName(u"DscPage"_s);
-    setProperty("helpTopic", kDscTopic);
+    SetHelpTopic(this, kDscTopic);
     tbsDSC =
         AddTabStrip(this, u"tbsDSC"_s, {u"Basic Setup"_s, u"Advanced Setup"_s, u"Display Setup"_s}, m_sheets);
     BuildBasicSheet();

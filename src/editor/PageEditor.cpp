@@ -30,6 +30,7 @@
 #include "editor/UsablePage.h"
 #include "editor/WeatherPageView.h"
 #include "model/Models.h"
+#include "editor/HelpTopic.h"
 
 using namespace Qt::StringLiterals;
 
@@ -94,7 +95,7 @@ PageEditor::PageEditor(RadioData& data, ShellState& shell, QWidget* parent)
     // Long captions scroll sideways instead of being cut short in the narrow tree.
     tvTreeView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tvTreeView->header()->setStretchLastSection(false);
-    tvTreeView->setProperty("helpTopic", kTreeTopic);
+    SetHelpTopic(tvTreeView, kTreeTopic);
     tvTreeView->installEventFilter(this);
     connect(tvTreeView, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { OnNodeSelected(current); });
@@ -114,9 +115,9 @@ PageEditor::PageEditor(RadioData& data, ShellState& shell, QWidget* parent)
                 AddPanel(u"pictE"_s, QString()),
                 AddPanel(u"pictG"_s, u"Directory Entry"_s)};
     MSFlexGrid1 = AddGrid(PanelOf(Page::ChannelList), u"MSFlexGrid1"_s);
-    MSFlexGrid1->setProperty("helpTopic", kChannelGridTopic);
+    SetHelpTopic(MSFlexGrid1, kChannelGridTopic);
     MSFlexGrid2 = AddGrid(PanelOf(Page::DirectoryList), u"MSFlexGrid2"_s);
-    MSFlexGrid2->setProperty("helpTopic", kDirectoryTopic);
+    SetHelpTopic(MSFlexGrid2, kDirectoryTopic);
     SetPageView(Page::Channel, new ChannelPageView(m_data, m_shell));
     SetPageView(Page::Weather, new WeatherPageView(m_data, m_shell));
     BringForward(PanelOf(Page::General));
@@ -173,7 +174,7 @@ QWidget* PageEditor::BuildGeneralPage()
 {
     auto* page = new QWidget(m_pages);
     page->setObjectName(u"pictGeneral"_s);
-    page->setProperty("helpTopic", kConnectionTopic);
+    SetHelpTopic(page, kConnectionTopic);
     auto* layout = new QVBoxLayout(page);
 
     auto* title =

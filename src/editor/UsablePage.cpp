@@ -11,6 +11,7 @@
 #include "editor/FieldBox.h"
 #include "editor/PageControls.h"
 #include "model/Models.h"
+#include "editor/HelpTopic.h"
 
 using namespace Qt::StringLiterals;
 
@@ -27,7 +28,7 @@ UsablePage::UsablePage(RadioData& data, ShellState& shell, QWidget* parent)
     : PageView(parent), m_data(data), m_shell(shell)
 {
     setObjectName(u"UsablePage"_s);
-    setProperty("helpTopic", kUsableTopic);
+    SetHelpTopic(this, kUsableTopic);
     auto* grid = new QGridLayout;
     auto addLabel = [&](const QString& caption, const QString& name, int row) {
         auto* label = new QLabel(caption, this);

@@ -8,6 +8,7 @@
 
 #include "editor/FieldBox.h"
 #include "editor/FocusHint.h"
+#include "editor/HelpTopic.h"
 
 using namespace Qt::StringLiterals;
 
@@ -25,7 +26,7 @@ WeatherPageView::WeatherPageView(RadioData& data, ShellState& shell, QWidget* pa
     : PageView(parent), m_data(data), m_shell(shell), m_ctx{data, shell}
 {
     setObjectName(u"WeatherPage"_s);
-    setProperty("helpTopic", kWeatherPageTopic);
+    SetHelpTopic(this, kWeatherPageTopic);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);
@@ -47,15 +48,15 @@ WeatherPageView::WeatherPageView(RadioData& data, ShellState& shell, QWidget* pa
         row.lblWX->setObjectName(u"lblWX_%1"_s.arg(i));
         row.chkDEnable = new QCheckBox(kEnableCaption, this);
         row.chkDEnable->setObjectName(u"chkDEnable_%1"_s.arg(i));
-        row.chkDEnable->setProperty("helpTopic", 1028);
+        SetHelpTopic(row.chkDEnable, 1028);
         row.chkDEnable->installEventFilter(this);
         row.chkDScan = new QCheckBox(this);
         row.chkDScan->setObjectName(u"chkDScan_%1"_s.arg(i));
-        row.chkDScan->setProperty("helpTopic", 1033);
+        SetHelpTopic(row.chkDScan, 1033);
         SetFocusHint(this, row.chkDScan, HintFamily::CheckBox);
         row.txtDTagName = new FieldBox(FieldId::WeatherName, m_input, m_ctx, this);
         row.txtDTagName->setObjectName(u"txtDTagName_%1"_s.arg(i));
-        row.txtDTagName->setProperty("helpTopic", 1034);
+        SetHelpTopic(row.txtDTagName, 1034);
         row.txtDTagName->SetRecord(0, i);
         row.txtDTagName->FitTo(u"NNNNNNNNNNNN"_s);
         connect(row.txtDTagName, &FieldBox::StatusText, this, &PageView::StatusText);
