@@ -11,9 +11,9 @@
 
 #include "app/frmAbout.h"
 #include "app/frmCompare.h"
+#include "app/frmPortDevice.h"
 #include "app/frmPrn.h"
 #include "app/frmRadio_102.h"
-#include "app/frmPortDevice.h"
 #include "edit/Twips.h"
 #include "editor/Dialogs.h"
 #include "editor/DscPage.h"
@@ -667,11 +667,10 @@ void frmMain::KeepReadBackup(const RadioData& read, const QString& what)
     const std::filesystem::path folder = m_env.DataFolder / "backups";
     try {
         const std::filesystem::path backup = SaveReadBackup(read, folder, std::time(nullptr));
-        ShowStatus(
-            tr("%1 complete. The radio's memory as read is kept in %2").arg(what, ToQString(backup)));
+        ShowStatus(tr("%1 complete. The radio's memory as read is kept in %2").arg(what, ToQString(backup)));
     } catch (const FileError& error) {
         ShowStatus(tr("%1 complete, but no backup could be kept in %2: %3")
-                                   .arg(what, ToQString(folder), QString::fromStdString(error.what())));
+                       .arg(what, ToQString(folder), QString::fromStdString(error.what())));
     }
 }
 
@@ -772,8 +771,8 @@ void frmMain::OnExportPdf()
     if (!m_editor->CommitPage()) {
         return;
     }
-    const QString name =
-        Dialogs::SaveFileName(this, tr("Export PDF"), FileFolder(), tr("PDF files(*.pdf)"), QStringLiteral("pdf"));
+    const QString name = Dialogs::SaveFileName(this, tr("Export PDF"), FileFolder(), tr("PDF files(*.pdf)"),
+                                               QStringLiteral("pdf"));
     if (name.isEmpty()) {
         return;
     }

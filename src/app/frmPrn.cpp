@@ -81,10 +81,11 @@ void frmPrn::BuildListing()
 
 bool frmPrn::SaveListing()
 {
-    const QString folder =
-        m_shell.CurrentFileName.empty() ? QString() : QFileInfo(QString::fromStdString(m_shell.CurrentFileName)).path();
-    const QString fileName = Dialogs::SaveFileName(this, tr("Save Listing"), folder,
-                                                   tr("Text files(*.txt);;All files(*.*)"), QStringLiteral("txt"));
+    const QString folder = m_shell.CurrentFileName.empty()
+                               ? QString()
+                               : QFileInfo(QString::fromStdString(m_shell.CurrentFileName)).path();
+    const QString fileName = Dialogs::SaveFileName(
+        this, tr("Save Listing"), folder, tr("Text files(*.txt);;All files(*.*)"), QStringLiteral("txt"));
     if (fileName.isEmpty()) {
         m_shell.CancelFlag = true;
         return false;

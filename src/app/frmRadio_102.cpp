@@ -197,9 +197,9 @@ void frmRadio_102::OnHelp()
 {
     const QString title = windowTitle();
     if (!m_help) {
-        Dialogs::Message(this,
-                         tr("Unable to display Help Contents. There is no Help associated with this project."),
-                         title, MessageIcon::Information, MessageButtons::Ok);
+        Dialogs::Message(
+            this, tr("Unable to display Help Contents. There is no Help associated with this project."),
+            title, MessageIcon::Information, MessageButtons::Ok);
         return;
     }
     QString error;

@@ -12,8 +12,8 @@
 #include "files/FileAccess.h"
 #include "files/IniFile.h"
 #include "model/ImageFields.h"
-#include "model/SettingsCodec.h"
 #include "model/Models.h"
+#include "model/SettingsCodec.h"
 #include "model/ValueTables.h"
 
 namespace kelpie {

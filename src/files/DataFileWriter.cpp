@@ -9,8 +9,8 @@
 #include "files/ErrorLog.h"
 #include "files/FileAccess.h"
 #include "model/ImageFields.h"
-#include "model/SettingsCodec.h"
 #include "model/Models.h"
+#include "model/SettingsCodec.h"
 #include "model/ValueTables.h"
 
 namespace kelpie {

@@ -157,8 +157,9 @@ TEST_F(TransferWindow, RadioStandsLeftWhenReadingAndRightWhenSending)
     Open(kTransferClearDistress);
     EXPECT_EQ(dialog->windowTitle(), "Clear Distress Log Data");
     EXPECT_EQ(std::pair(readRadio, readPc), std::pair(70, 280));
-    EXPECT_EQ(std::pair(dialog->findChild<QWidget*>("pictHandy")->x(), dialog->findChild<QWidget*>("pictB")->x()),
-              std::pair(320, 30));
+    EXPECT_EQ(
+        std::pair(dialog->findChild<QWidget*>("pictHandy")->x(), dialog->findChild<QWidget*>("pictB")->x()),
+        std::pair(320, 30));
 }
 
 TEST_F(TransferWindow, ProgressBarFillsWithTheRunAndEmptiesAtTheEnd)

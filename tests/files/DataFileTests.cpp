@@ -11,8 +11,8 @@
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
 #include "model/ImagePasses.h"
-#include "model/SettingsCodec.h"
 #include "model/Models.h"
+#include "model/SettingsCodec.h"
 
 namespace kelpie {
 namespace {
