@@ -77,12 +77,6 @@ void ShowPlanNumber(const PlanEntry& plan, ChannelPage& page)
     page.channelNumberLimit = wide ? 3 : 2;
 }
 
-// FreqText4 of a copy: showing a frequency never changes the record.
-std::string ExtraFrequencyText(double mhz)
-{
-    return FreqText4(mhz);
-}
-
 // A change through one of the page's controls, refused when the control is not offered.
 template <typename Field, typename Value>
 bool EditOffered(EditContext& ctx, bool offered, Field& field, const Value& value)
@@ -140,8 +134,8 @@ ChannelPage FillPage(const RadioData& data, ChannelRef ref)
 
     if (page.extraBank) {
         page.channelNumber = {DisplayCaseText(record.CHDisplayL), DisplayCaseText(record.CHDisplayR)};
-        page.rxFrequency = ExtraFrequencyText(record.Rxfreq);
-        page.txFrequency = ExtraFrequencyText(record.Txfreq);
+        page.rxFrequency = FreqText4(record.Rxfreq);
+        page.txFrequency = FreqText4(record.Txfreq);
     } else {
         const PlanEntry& plan = PlanOf(record);
         ShowPlanNumber(plan, page);

@@ -174,20 +174,18 @@ CommitOutcome CommitPaddedText(int width, std::string_view box, std::string& tar
 CommitOutcome CommitFrequency(bool report, int modelIndex, std::string_view box, double& target)
 {
     const std::string_view text = TrimBlanks(box);
-    double mhz = LeadingNumber(text);
+    const double mhz = LeadingNumber(text);
     const EditFeatures& band = EditFeaturesOf(modelIndex);
     const bool inBand = mhz >= band.lowestMhz && mhz <= band.highestMhz;
     const bool ok = text.empty() || (inBand && (!band.raster25kHz || IsOn25kHzRaster(mhz)));
     if (!ok) {
         // Refused quietly, the box shows the stored frequency again: it never shows a value the
         // channel does not hold.
-        double stored = target;
-        return {false, report ? std::string(box) : FreqText4(stored)};
+        return {false, report ? std::string(box) : FreqText4(target)};
     }
     // The box shows the frequency as the radio will hold it, and the record holds exactly that.
-    std::string shown = FreqText4(mhz);
-    target = mhz;
-    return {true, shown};
+    target = RasterCorrected(mhz);
+    return {true, FreqText4(target)};
 }
 
 std::string MmsiBoxText(std::string_view stored, int digits)

@@ -50,15 +50,12 @@ std::vector<std::string> MarineRow(const ChannelRecord& ch, int slot, bool scram
 
 std::vector<std::string> ExtraRow(const ChannelRecord& ch, int n, bool full)
 {
-    // Showing a frequency must not change the record, so the raster correction works on a copy.
-    double rx = ch.Rxfreq;
-    double tx = ch.Txfreq;
     std::vector<std::string> row = {
         std::to_string(n),
         ch.Enable ? "[Enable]" : "",
         DisplayCaseText(PaddedLeft(ch.CHDisplayL, 2)) + DisplayCaseText(PaddedRight(ch.CHDisplayR, 2)),
-        FreqText4(rx),
-        FreqText4(tx),
+        FreqText4(ch.Rxfreq),
+        FreqText4(ch.Txfreq),
         LowText(ch.LowPower),
         UpText(ch.PowUp),
         MemText(ch.ScanMemory)};

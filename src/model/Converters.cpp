@@ -120,16 +120,18 @@ std::string FreqText3Or(double mhz, bool blank)
     return blank ? "---.---" : FreqText3(mhz);
 }
 
-std::string FreqText4(double& mhz)
+double RasterCorrected(double mhz)
 {
     if (!(mhz > 0)) {
-        return "---.----";
+        return mhz;
     }
     const long long k = TenthsOfKilohertz(mhz);
-    if (k % 50 != 0 && k % 125 != 0) {
-        mhz = std::floor(mhz / 0.005) * 0.005;
-    }
-    return Format(mhz, "000.0000");
+    return k % 50 != 0 && k % 125 != 0 ? std::floor(mhz / 0.005) * 0.005 : mhz;
+}
+
+std::string FreqText4(double mhz)
+{
+    return mhz > 0 ? Format(RasterCorrected(mhz), "000.0000") : "---.----";
 }
 
 bool IsOn25kHzRaster(double mhz)

@@ -34,9 +34,11 @@ std::string FixedOrDashes(std::string_view text, int width);
 // Frequencies in MHz; zero or below is "no frequency".
 std::string FreqText3(double mhz);                // "156.050" or "---.---"
 std::string FreqText3Or(double mhz, bool blank);  // also "---.---" when blank
-// "156.0500" or "---.----". A frequency on neither the 5 kHz nor the 12.5 kHz raster is first
-// rounded down to the 5 kHz raster, and the corrected value is written back into mhz.
-std::string FreqText4(double& mhz);
+// A frequency on neither the 5 kHz nor the 12.5 kHz raster rounded down to the 5 kHz raster;
+// any other frequency unchanged.
+double RasterCorrected(double mhz);
+// "156.0500" or "---.----", of the frequency as RasterCorrected gives it.
+std::string FreqText4(double mhz);
 bool IsOn25kHzRaster(double mhz);
 
 // CTCSS of the direction (0 transmit, 1 receive) when set, else its DCS code, else "-------".

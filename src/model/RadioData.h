@@ -186,6 +186,8 @@ struct RadioData
     std::array<DirectoryEntry, kGroupDirectorySize> GroupDirectory{};
 
     explicit RadioData(int modelIndex = 5) : ModelIndex(static_cast<std::int16_t>(modelIndex)) {}
+
+    bool operator==(const RadioData&) const = default;
 };
 
 }  // namespace kelpie

@@ -123,12 +123,6 @@ std::string Named(const std::string& text, int value)
     return text.empty() ? std::to_string(value) : text;
 }
 
-// The listing's frequency text; it may correct the value it is given, so it gets a copy.
-std::string FreqText(double mhz)
-{
-    return FreqText4(mhz);
-}
-
 std::string HexByte(std::uint8_t value)
 {
     char text[4];
@@ -176,8 +170,8 @@ const ChannelField kChannelFields[] = {
      [](const ChannelRecord& ch, int) { return BlankDashText(ch.CHDisplayL); }},
     {"display right", kBankE, Needs::Nothing,
      [](const ChannelRecord& ch, int) { return BlankDashText(ch.CHDisplayR); }},
-    {"RX", kBankE, Needs::Nothing, [](const ChannelRecord& ch, int) { return FreqText(ch.Rxfreq); }},
-    {"TX", kBankE, Needs::Nothing, [](const ChannelRecord& ch, int) { return FreqText(ch.Txfreq); }},
+    {"RX", kBankE, Needs::Nothing, [](const ChannelRecord& ch, int) { return FreqText4(ch.Rxfreq); }},
+    {"TX", kBankE, Needs::Nothing, [](const ChannelRecord& ch, int) { return FreqText4(ch.Txfreq); }},
     {"TX", kMarineBanks, Needs::Nothing, [](const ChannelRecord& ch, int) { return OnOffText(ch.TxEnable); }},
     {"low power", kChannelBanks, Needs::Nothing,
      [](const ChannelRecord& ch, int) { return OnOffText(ch.LowPower); }},

@@ -119,7 +119,7 @@ std::vector<std::string> WeatherRow(const ChannelRecord& ch, int number, int m)
     });
 }
 
-std::vector<std::string> BankERow(ChannelRecord& ch, int number, int m)
+std::vector<std::string> BankERow(const ChannelRecord& ch, int number, int m)
 {
     return RowOf(BankEColumns(m), [&](ListColumn column) -> std::string {
         switch (column) {

@@ -50,8 +50,8 @@ bool IsListedMarineRecord(const ChannelRecord& record);
 std::vector<std::string> MarineRow(const ChannelRecord& record, int modelIndex);
 // number: the weather channel's or bank E channel's number, 1 for the first record.
 std::vector<std::string> WeatherRow(const ChannelRecord& record, int number, int modelIndex);
-// Frequencies off the 5 kHz and 12.5 kHz rasters are corrected in the record as it is listed.
-std::vector<std::string> BankERow(ChannelRecord& record, int number, int modelIndex);
+// Frequencies off the 5 kHz and 12.5 kHz rasters are shown corrected; the record stays as it is.
+std::vector<std::string> BankERow(const ChannelRecord& record, int number, int modelIndex);
 
 // The four display characters of a bank E channel: two of the left half and the last two of the
 // right one, in the display's letter forms; "----" when all four are blank.

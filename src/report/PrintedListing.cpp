@@ -227,7 +227,7 @@ private:
         const std::vector<PrintColumn> columns = Printed(kBankEColumns, BankEColumns(m_model));
         Titles(columns);
         int number = 1;
-        for (ChannelRecord ch : m_data.ExpChannels) {
+        for (const ChannelRecord& ch : m_data.ExpChannels) {
             Values(columns, BankERow(ch, number++, m_model));
         }
     }

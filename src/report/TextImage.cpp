@@ -31,7 +31,7 @@ std::string PaddedRow(const std::vector<ListedColumn>& columns, const std::vecto
 class Listing
 {
 public:
-    explicit Listing(RadioData& data) : m_data(data), m_model(data.ModelIndex) {}
+    explicit Listing(const RadioData& data) : m_data(data), m_model(data.ModelIndex) {}
 
     std::string Build()
     {
@@ -278,7 +278,7 @@ private:
         }
         const std::vector<ListedColumn> columns = BankEColumns(m_model);
         int number = 1;
-        for (ChannelRecord& ch : m_data.ExpChannels) {
+        for (const ChannelRecord& ch : m_data.ExpChannels) {
             Line(PaddedRow(columns, BankERow(ch, number++, m_model)));
         }
     }
@@ -296,14 +296,14 @@ private:
         }
     }
 
-    RadioData& m_data;
+    const RadioData& m_data;
     int m_model;
     std::string m_text;
 };
 
 }  // namespace
 
-std::string BuildTextImage(RadioData& data)
+std::string BuildTextImage(const RadioData& data)
 {
     return Listing(data).Build();
 }

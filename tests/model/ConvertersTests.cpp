@@ -34,23 +34,20 @@ TEST(Converters, PaddingAndDashes)
     EXPECT_EQ(FixedOrDashes("USA", 4), "USA ");
 }
 
-TEST(Converters, FrequencyTextsAndTheRasterCorrectionWrittenBack)
+TEST(Converters, FrequencyTextsShowTheRasterCorrection)
 {
     EXPECT_EQ(FreqText3(0), "---.---");
     EXPECT_EQ(FreqText3(156.8), "156.800");
     EXPECT_EQ(FreqText3Or(156.8, true), "---.---");
     EXPECT_EQ(FreqText3Or(156.8, false), "156.800");
 
-    double off = -1;
-    EXPECT_EQ(FreqText4(off), "---.----");
-    double f = 156.0512;
-    EXPECT_EQ(FreqText4(f), "156.0500");
-    EXPECT_DOUBLE_EQ(f, 156.05);
-    double twelveAndAHalf = 156.0125;
-    EXPECT_EQ(FreqText4(twelveAndAHalf), "156.0125");
-    EXPECT_EQ(twelveAndAHalf, 156.0125);
-    double fiveKilohertz = 156.055;
-    EXPECT_EQ(FreqText4(fiveKilohertz), "156.0550");
+    EXPECT_EQ(FreqText4(-1), "---.----");
+    EXPECT_EQ(FreqText4(156.0512), "156.0500");
+    EXPECT_DOUBLE_EQ(RasterCorrected(156.0512), 156.05);
+    EXPECT_EQ(FreqText4(156.0125), "156.0125");
+    EXPECT_EQ(RasterCorrected(156.0125), 156.0125);
+    EXPECT_EQ(FreqText4(156.055), "156.0550");
+    EXPECT_EQ(RasterCorrected(0.0), 0.0);
 
     EXPECT_TRUE(IsOn25kHzRaster(156.025));
     EXPECT_FALSE(IsOn25kHzRaster(156.0125));

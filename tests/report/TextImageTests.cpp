@@ -12,6 +12,9 @@
 #include <sstream>
 
 #include "model/ImagePasses.h"
+#include "model/Models.h"
+#include "report/Compare.h"
+#include "report/PrintedListing.h"
 
 namespace kelpie {
 namespace {
@@ -196,14 +199,13 @@ TEST(TextImage, AnEmptyBankListsOnlyItsHeadings)
 TEST(TextImage, WeatherHeadingAndBankELinesByModel)
 {
     RadioData mv230 = ResetData(5);
-    ChannelRecord& ch = SetWorkChannel(mv230);
+    SetWorkChannel(mv230);
     auto lines = Lines(BuildTextImage(mv230));
     EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 1), "CH  ENABLE  MEM  CH Name");
     const std::string lmr = "##### Programable LMR Channel #####";
     EXPECT_EQ(
         After(lines, lmr, 3),
         "1   AbCd  ENABLE  156.0500  156.0125  ---  --  ---  --  WORK          N   77.0Hz   ---  I036   ");
-    EXPECT_EQ(ch.Rxfreq, 156.05);  // the listing put the frequency on the 5 kHz raster
     EXPECT_EQ(After(lines, lmr, 4).substr(0, 47), "2   ----  ------  ---.----  ---.----  ---  --  ");
 
     RadioData mv240 = ResetData(1);
@@ -219,6 +221,22 @@ TEST(TextImage, WeatherHeadingAndBankELinesByModel)
               "--  ----  ------  --------  --------  ---  --  --  ------------  --  -------  ---  -------");
     EXPECT_EQ(After(lines, lmr, 3),
               "1   ----  ------  ---.----  ---.----  ---  --  --  ------------  --  -------  ---  -------");
+}
+
+// What the radio gets must not depend on whether the user looked at a listing first.
+TEST(TextImage, ListingPrintingAndComparingLeaveTheRecordsAsTheyWere)
+{
+    for (int model = 0; model < kModelCount; ++model) {
+        SCOPED_TRACE(model);
+        RadioData data = ResetData(model);
+        SetWorkChannel(data).Txfreq = 151.8213;
+        const RadioData before = data;
+        BuildTextImage(data);
+        BuildPrintedListing(data, ModelNameOf(model));
+        CompareData(data, ResetData(model));
+        EXPECT_TRUE(data == before);
+        EXPECT_EQ(data.ExpChannels[0].Txfreq, 151.8213);
+    }
 }
 
 TEST(TextImage, SavedFileEndsWithALineBreakAndReplacesTheOldOne)
