@@ -22,7 +22,6 @@ constexpr std::string_view kStatusNameSet =
 constexpr std::string_view kFrequencySet = "0123456789.";
 // The characters a seven-segment channel display can show, in the case it shows them.
 constexpr std::string_view kDisplaySet = "0123456789AbCdEFGHIJLnoPqrtSUy";
-constexpr std::string_view kAnyCharacter = "";
 
 constexpr std::string_view kMmsiHint = "Numeric Only. Indispensable 9 figures.";
 constexpr std::string_view kEntryNameHint = "A maximum of 10 characters.";
@@ -34,7 +33,7 @@ struct FieldRule
     int maxLength;  // 0: no limit
     std::string_view hint;
     std::string_view failureTitle;
-    std::string_view characters;  // empty: any character
+    std::string_view characters;
     bool upperCase;
     bool verified;
 };
@@ -55,7 +54,7 @@ constexpr std::array<FieldRule, 15> kRules{{
     {FieldId::RxFreq,         8,  "Rx frequency", "Rx frequency", kFrequencySet, false, true},
     {FieldId::TxFreq,         8,  "Tx frequency", "Tx frequency", kFrequencySet, false, true},
     {FieldId::ChannelName,    12, kNameHint, "", kNameSet, true, false},
-    {FieldId::WeatherName,    12, kNameHint, "", kAnyCharacter, false, false},
+    {FieldId::WeatherName,    12, kNameHint, "", kNameSet, true, false},
 }};
 // clang-format on
 
@@ -121,7 +120,7 @@ std::string FilterText(FieldId field, std::string_view text)
         if (rule.upperCase && c >= 'a' && c <= 'z') {
             c = static_cast<char>(c - 'a' + 'A');
         }
-        const bool inSet = rule.characters.empty() || rule.characters.find(c) != std::string_view::npos;
+        const bool inSet = rule.characters.find(c) != std::string_view::npos;
         const bool leadingMarker =
             field == FieldId::ChannelLeft && accepted.empty() && (c == 'M' || c == 'K');
         if (inSet || leadingMarker) {
@@ -132,6 +131,26 @@ std::string FilterText(FieldId field, std::string_view text)
         accepted.resize(static_cast<std::size_t>(rule.maxLength));
     }
     return accepted;
+}
+
+std::optional<std::string> FilterEdit(FieldId field, std::string_view before, std::string_view after)
+{
+    // The new characters lie between what the two texts have in common at either end.
+    const std::size_t shorter = std::min(before.size(), after.size());
+    std::size_t prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix]) {
+        ++prefix;
+    }
+    std::size_t suffix = 0;
+    while (suffix < shorter - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
+        ++suffix;
+    }
+    const std::string_view inserted = after.substr(prefix, after.size() - prefix - suffix);
+    if (!inserted.empty() && FilterText(field, inserted).empty()) {
+        return std::nullopt;
+    }
+    return FilterText(field, after);
 }
 
 CommitOutcome CommitDigitField(bool report, int digits, std::string_view box, std::string& target)

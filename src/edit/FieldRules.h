@@ -3,6 +3,7 @@
 // turn it into the stored value.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,13 @@ inline constexpr std::string_view kDataErrorText = "Data Error!!";
 // the first character of txtCN(0), control characters never reach a box, and the text is cut to
 // the box's length limit. Texts are 8-bit, one byte per character.
 std::string FilterText(FieldId field, std::string_view text);
+
+// A keystroke or a paste: `before` is the box's text as it stood, `after` the text with the new
+// characters in place of the selection. Nothing when the new characters hold none the box takes:
+// the edit is refused whole and the box keeps its text and its selection, so that a stray key
+// never erases a value. Otherwise the text as the box takes it (FilterText of after); an edit
+// that only removes characters is always taken.
+std::optional<std::string> FilterEdit(FieldId field, std::string_view before, std::string_view after);
 
 // What a commit routine decided: ok, and the text the box shows afterwards.
 struct CommitOutcome

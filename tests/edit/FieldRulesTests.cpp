@@ -105,10 +105,38 @@ TEST(FilterText, TypedAndPastedTextFollowTheBoxRules)
         {FieldId::AtisDisp, "a-B1 ", "aB1"},
         {FieldId::StatusName, "a_b(c)", "ab(c"},
         {FieldId::RxFreq, "15a6.05 MHz", "156.05"},
-        {FieldId::WeatherName, "wx\r\n\tAny*#", "wxAny*#"},
+        {FieldId::WeatherName, "wx\r\n\tAny*#=[]~\xC4\xD6\xE9 1", "WXANY 1"},
     };
     for (const auto& [field, text, accepted] : cases) {
         EXPECT_EQ(FilterText(field, text), accepted) << text;
+    }
+}
+
+// A key or paste over a selection: "before" the box's text, "after" the text the edit would give.
+TEST(FilterEdit, AnEditWithoutACharacterTheBoxTakesIsRefusedWhole)
+{
+    const std::tuple<FieldId, const char*, const char*> refused[] = {
+        {FieldId::TxFreq, "151.8213", "q"},  // typed over the selected text
+        {FieldId::TxFreq, "151.8213", ","},
+        {FieldId::UserMmsi, "366999999", "\xD0\x96"},           // a Cyrillic letter, as its bytes
+        {FieldId::AtisCode, "9211234560", "\xF0\x9F\x98\x80"},  // an emoji
+        {FieldId::IndividualMmsi, "338123456", "338x123456"},   // typed in the middle
+        {FieldId::WeatherName, "NOAA", "NOAA\xC4"},
+        {FieldId::ChannelName, "HARBOUR", "~#!"},  // pasted over everything
+    };
+    for (const auto& [field, before, after] : refused) {
+        EXPECT_EQ(FilterEdit(field, before, after), std::nullopt) << after;
+    }
+    const std::tuple<FieldId, const char*, const char*, const char*> taken[] = {
+        {FieldId::TxFreq, "151.8213", "1q5", "15"},           // a paste keeps its valid characters
+        {FieldId::TxFreq, "151.8213", "151.821", "151.821"},  // a deletion
+        {FieldId::TxFreq, "151.8213", "", ""},                // the whole text deleted
+        {FieldId::UserMmsi, "36699", "366993", "366993"},
+        {FieldId::ChannelName, "AB", "AbB", "ABB"},  // a repeated letter typed in the middle
+        {FieldId::WeatherName, "", "noaa 1", "NOAA 1"},
+    };
+    for (const auto& [field, before, after, text] : taken) {
+        EXPECT_EQ(FilterEdit(field, before, after), std::optional<std::string>(text)) << after;
     }
 }
 
@@ -150,8 +178,8 @@ TEST(FieldInput, NameBoxesWriteOnEveryChangeAndNothingWhileBusy)
     EXPECT_EQ(f.Input.Change(f.Ctx, {FieldId::ChannelName, kGroupIntl, 32}, "calling").rewrite, "CALLING");
     EXPECT_EQ(f.Data.IntlChannels[32].ChTag, "CALLING");
     EXPECT_TRUE(f.Shell.DataChanged);
-    f.Input.Change(f.Ctx, {FieldId::WeatherName, 0, 3}, "noaa");
-    EXPECT_EQ(f.Data.WxChannels[3].ChTag, "noaa");
+    EXPECT_EQ(f.Input.Change(f.Ctx, {FieldId::WeatherName, 0, 3}, "noaa").rewrite, "NOAA");
+    EXPECT_EQ(f.Data.WxChannels[3].ChTag, "NOAA");
     f.Input.Change(f.Ctx, {FieldId::AtisMid, 0, 2}, "7");
     EXPECT_EQ(f.Data.AtisCallSigns[2].MID, "7");
     EXPECT_EQ(f.Input.LostFocus(f.Ctx, {FieldId::AtisMid, 0, 2}, "7").shown, "007");
