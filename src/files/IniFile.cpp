@@ -72,11 +72,11 @@ bool SectionTable::HasSection(std::string_view section) const
     return m_byName.contains(ToUpper(section));
 }
 
-std::string SectionTable::GetValue(std::string_view section, std::string_view key) const
+std::optional<std::string> SectionTable::FindValue(std::string_view section, std::string_view key) const
 {
     const auto found = m_byName.find(ToUpper(section));
     if (found == m_byName.end()) {
-        return {};
+        return std::nullopt;
     }
     const std::string upperKey = ToUpper(key);
     for (const int index : found->second) {
@@ -86,7 +86,12 @@ std::string SectionTable::GetValue(std::string_view section, std::string_view ke
             }
         }
     }
-    return {};
+    return std::nullopt;
+}
+
+std::string SectionTable::GetValue(std::string_view section, std::string_view key) const
+{
+    return FindValue(section, key).value_or(std::string());
 }
 
 SectionTable FileReadIni(std::string_view text)

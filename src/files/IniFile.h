@@ -2,6 +2,7 @@
 // readers look values up in, and the single-value reader of the header check.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -30,6 +31,8 @@ public:
     // The value of the first pair with this key in the sections of this name, in file order;
     // section and key are compared in upper case. Empty when there is none.
     std::string GetValue(std::string_view section, std::string_view key) const;
+    // The same, but nothing when no section of that name holds the key.
+    std::optional<std::string> FindValue(std::string_view section, std::string_view key) const;
 
 private:
     std::vector<IniSection> m_sections;
