@@ -1,5 +1,6 @@
 #include "files/DataFileLayout.h"
 
+#include "model/Models.h"
 #include "model/ValueTables.h"
 
 namespace kelpie {
@@ -25,14 +26,24 @@ constexpr std::int64_t kTwoBitsLast = 3;
 using R = ChannelRecord;
 constexpr RecordKey kTxPowerKey{"TXPower", &R::TXPower, false, 0, kTransmitModeLast};
 
+constexpr std::int64_t kInt16First = std::numeric_limits<std::int16_t>::min();
+constexpr std::int64_t kInt16Last = std::numeric_limits<std::int16_t>::max();
+
+// Every model's image keeps a scrambler code per channel; the names only where the model has them.
+constexpr RecordKey kScrambleKey{"Scramble", &R::Scramble, false, 0, kScrambleLast};
+constexpr RecordKey kNameKey{"ChTag", &R::ChTag, true, kInt16First, kInt16Last, &HasChannelNames};
+
 constexpr RecordKey kMarineKeys[] = {
-    {"Enable", &R::Enable},   {"LowPower", &R::LowPower},     kTxPowerKey,
-    {"PowUp", &R::PowUp},     {"Duplex", &R::Duplex},         {"TxEnable", &R::TxEnable},
-    {"DispayA", &R::DispayA}, {"ScanMemory", &R::ScanMemory},
-};
-constexpr RecordKey kMarineNameKeys[] = {
-    {"Scramble", &R::Scramble, false, 0, kScrambleLast},
-    {"ChTag", &R::ChTag, true},
+    {"Enable", &R::Enable},
+    {"LowPower", &R::LowPower},
+    kTxPowerKey,
+    {"PowUp", &R::PowUp},
+    {"Duplex", &R::Duplex},
+    {"TxEnable", &R::TxEnable},
+    {"DispayA", &R::DispayA},
+    {"ScanMemory", &R::ScanMemory},
+    kScrambleKey,
+    kNameKey,
 };
 constexpr RecordKey kWxKeys[] = {
     {"Enable", &R::Enable},
@@ -50,16 +61,15 @@ constexpr RecordKey kExpKeys[] = {
     {"PowUp", &R::PowUp},
     {"ScanMemory", &R::ScanMemory},
     {"ClockShift", &R::ClockShift},
-};
-constexpr RecordKey kExpLmrKeys[] = {
-    {"Scramble", &R::Scramble, false, 0, kScrambleLast},
-    {"ChTag", &R::ChTag, true},
-    {"Narrow", &R::Narrow},
-    {"TxDCS", &R::TxDCS, false, 0, kDcsValueLast},
-    {"RxDCS", &R::RxDCS, false, 0, kDcsValueLast},
-    {"RxComp", &R::RxComp},
-    {"TxCTCSS", &R::TxCTCSS, false, 0, kCtcssFieldLast},
-    {"RxCTCSS", &R::RxCTCSS, false, 0, kCtcssFieldLast},
+    kScrambleKey,
+    kNameKey,
+    // Tones, compander and width: only the LMR banks.
+    {"Narrow", &R::Narrow, false, kInt16First, kInt16Last, &HasLmrBank},
+    {"TxDCS", &R::TxDCS, false, 0, kDcsValueLast, &HasLmrBank},
+    {"RxDCS", &R::RxDCS, false, 0, kDcsValueLast, &HasLmrBank},
+    {"RxComp", &R::RxComp, false, kInt16First, kInt16Last, &HasLmrBank},
+    {"TxCTCSS", &R::TxCTCSS, false, 0, kCtcssFieldLast, &HasLmrBank},
+    {"RxCTCSS", &R::RxCTCSS, false, 0, kCtcssFieldLast, &HasLmrBank},
 };
 
 using C = CommonSetup;
@@ -78,7 +88,19 @@ constexpr CommonKey kCommonKeys[] = {
     {"Offset Time", &C::OffsetTime, true, 0, kOffsetLast},
     {"Magnetic Variation", &C::MagneticVariation, false, 0, 1},
     {"Weater", &C::Weater, false, 0, kTwoBitsLast},
+    {"Rotary Beep", &C::RotaryBeep, false, kInt16First, kInt16Last, &EncodesRotaryBeep},
 };
+
+template <auto Directory>
+std::span<DirectoryEntry> EntriesOf(RadioData& data)
+{
+    return data.*Directory;
+}
+template <auto Directory>
+std::span<const DirectoryEntry> ConstEntriesOf(const RadioData& data)
+{
+    return data.*Directory;
+}
 
 }  // namespace
 
@@ -99,9 +121,19 @@ std::string BackupKey(int group)
 
 const SectionKeys& DataFileKeys()
 {
-    static constexpr SectionKeys keys{kMarineKeys, kMarineNameKeys, kWxKeys,
-                                      kExpKeys,    kExpLmrKeys,     kCommonKeys};
+    static constexpr SectionKeys keys{kMarineKeys, kWxKeys, kExpKeys, kCommonKeys};
     return keys;
+}
+
+const std::array<DirectorySection, 2>& DirectorySections()
+{
+    static constexpr std::array<DirectorySection, 2> sections{{
+        {kIndividualDirectorySection, &EntriesOf<&RadioData::IndividualDirectory>,
+         &ConstEntriesOf<&RadioData::IndividualDirectory>},
+        {kGroupDirectorySection, &EntriesOf<&RadioData::GroupDirectory>,
+         &ConstEntriesOf<&RadioData::GroupDirectory>},
+    }};
+    return sections;
 }
 
 }  // namespace kelpie

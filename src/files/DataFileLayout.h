@@ -24,6 +24,11 @@ constexpr std::string_view kExpSection = "CHEXP";
 constexpr std::string_view kIndividualDirectorySection = "CHMMSID";
 constexpr std::string_view kGroupDirectorySection = "CHGRPID";
 constexpr std::string_view kPresetSection = "PRISETCH";
+// Sections the models with DSC and ATIS call signs add after PRISETCH, so that every edit reaches
+// the file: the User MMSI, and the call-sign table with a "MID n" and a "Display n" key per row.
+constexpr std::string_view kDscSection = "DSC Setup";
+constexpr std::string_view kUserMmsiKey = "User MMSI";
+constexpr std::string_view kCallSignSection = "ATIS Setup (Call Sign)";
 
 constexpr std::string_view kFileType = "JMB";
 constexpr std::string_view kFileVersion = "2.00";
@@ -42,12 +47,18 @@ constexpr int PresetEntryAddress(int group, int entry)
     return kPresetLists + 20 * group + 2 * entry;
 }
 
-// "TX TOT 0": a usable-group key with its group number after a blank.
+// "TX TOT 0", "MID 1": a key numbered after a blank (a usable group, a call-sign row from 1).
 std::string GroupKey(std::string_view name, int group);
 // "Priority CH 0-Cmb 1": the n-th written entry (from 1) of group g's preset list.
 std::string PresetKey(int group, int n);
 // "Priority CH 0Backup".
 std::string BackupKey(int group);
+
+// An MMSI as the records hold it: ten digits (nine and a closing digit), or empty for none.
+constexpr std::size_t kMmsiDigits = 10;
+
+// Which models' files carry a key; a key without one is carried by every model's file.
+using ModelPredicate = bool (*)(int modelIndex);
 
 // The marine banks in file order.
 struct MarineBankSection
@@ -63,7 +74,7 @@ constexpr std::array<MarineBankSection, 3> kMarineBankSections{{
 
 // One key of a channel section and the record field it carries; texts marked HashPrefix are
 // written with "#" in front. The reader accepts integers in First..Last, what the image field
-// can hold.
+// can hold. Only the files of the models Carried names hold the key.
 using RecordField =
     std::variant<bool ChannelRecord::*, std::uint8_t ChannelRecord::*, std::int16_t ChannelRecord::*,
                  double ChannelRecord::*, std::string ChannelRecord::*>;
@@ -74,6 +85,7 @@ struct RecordKey
     bool HashPrefix = false;
     std::int64_t First = std::numeric_limits<std::int16_t>::min();
     std::int64_t Last = std::numeric_limits<std::int16_t>::max();
+    ModelPredicate Carried = nullptr;
 };
 
 // One key of the common setup section. Fields written "as they are" keep their sign in the
@@ -88,18 +100,32 @@ struct CommonKey
     bool WrittenSigned = false;
     std::int64_t First = std::numeric_limits<std::int16_t>::min();
     std::int64_t Last = std::numeric_limits<std::int16_t>::max();
+    ModelPredicate Carried = nullptr;
 };
+
+template <typename Key>
+bool IsCarried(const Key& key, int modelIndex)
+{
+    return key.Carried == nullptr || key.Carried(modelIndex);
+}
 
 // The keys of each kind of section, in file order.
 struct SectionKeys
 {
-    std::span<const RecordKey> Marine;       // after "Position"
-    std::span<const RecordKey> MarineNames;  // only on models with channel names
+    std::span<const RecordKey> Marine;  // after "Position"
     std::span<const RecordKey> Wx;
     std::span<const RecordKey> Exp;
-    std::span<const RecordKey> ExpLmr;  // only on models whose bank E is LMR
     std::span<const CommonKey> Common;
 };
 const SectionKeys& DataFileKeys();
+
+// The two MMSI directories' sections, numbered from 1 ([CHMMSID1]); the models with DSC write them.
+struct DirectorySection
+{
+    std::string_view Name;
+    std::span<DirectoryEntry> (*Entries)(RadioData& data);
+    std::span<const DirectoryEntry> (*ConstEntries)(const RadioData& data);
+};
+const std::array<DirectorySection, 2>& DirectorySections();
 
 }  // namespace kelpie

@@ -1,6 +1,6 @@
 #include "files/DataFileReader.h"
 
-#include <cmath>
+#include <algorithm>
 #include <limits>
 #include <span>
 #include <type_traits>
@@ -14,6 +14,7 @@
 #include "model/ImageFields.h"
 #include "model/Models.h"
 #include "model/SettingsCodec.h"
+#include "model/Text.h"
 #include "model/ValueTables.h"
 
 namespace kelpie {
@@ -26,8 +27,55 @@ constexpr std::int64_t kInt32First = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kByteLast = 255;
 constexpr std::int64_t kWordLast = 65535;
 
+// The sections a file of the model holds that this file lacks, named once in the load's list:
+// their records keep what they held.
+class MissingSections
+{
+public:
+    void Note(std::string_view name, std::optional<std::size_t> number = std::nullopt)
+    {
+        if (number && !m_runs.empty() && m_runs.back().Name == name && m_runs.back().Last &&
+            *m_runs.back().Last + 1 == *number) {
+            m_runs.back().Last = number;
+            return;
+        }
+        m_runs.push_back({std::string(name), number, number});
+    }
+
+    // "sections not in the file: [Common Setup], [CHWX0]..[CHWX9]"; empty when none is missing.
+    std::string Text() const
+    {
+        std::string text;
+        for (const Run& run : m_runs) {
+            text += text.empty() ? "sections not in the file: " : ", ";
+            text += "[" + run.Name + (run.First ? std::to_string(*run.First) : "") + "]";
+            if (run.Last != run.First) {
+                text += "..[" + run.Name + std::to_string(*run.Last) + "]";
+            }
+        }
+        return text;
+    }
+
+private:
+    struct Run
+    {
+        std::string Name;
+        std::optional<std::size_t> First;
+        std::optional<std::size_t> Last;
+    };
+    std::vector<Run> m_runs;
+};
+
+// What a load collects besides the records: the values not taken and the sections missing.
+struct LoadNotes
+{
+    RejectedValues Rejected;
+    MissingSections Missing;
+};
+
 // The values of one section name, each converted into its field only when it fits; a value that
-// is there but is not taken is noted in the load's list.
+// is there but is not taken is noted in the load's list. A key the section lacks leaves its field
+// as it was, texts included.
 class SectionValues
 {
 public:
@@ -41,8 +89,13 @@ public:
     void Reject(std::string_view key, const std::string& text) const
     {
         if (!text.empty()) {
-            m_rejected.push_back("[" + m_section + "] " + std::string(key) + "=" + text);
+            RejectAlways(key, text);
         }
+    }
+
+    void RejectAlways(std::string_view key, const std::string& text) const
+    {
+        m_rejected.push_back("[" + m_section + "] " + std::string(key) + "=" + text);
     }
 
     template <typename Value>
@@ -74,9 +127,34 @@ public:
         }
     }
 
-    void Record(ChannelRecord& record, std::span<const RecordKey> keys) const
+    void String(std::string_view key, std::string& field) const
+    {
+        if (auto value = m_table.FindValue(m_section, key)) {
+            field = std::move(*value);
+        }
+    }
+
+    // An MMSI: ten digits, or empty for none; anything else is not taken.
+    void Mmsi(std::string_view key, std::string& field) const
+    {
+        std::optional<std::string> value = m_table.FindValue(m_section, key);
+        if (!value) {
+            return;
+        }
+        const bool digits = value->find_first_not_of("0123456789") == std::string::npos;
+        if (value->empty() || (digits && value->size() == kMmsiDigits)) {
+            field = std::move(*value);
+        } else {
+            RejectAlways(key, *value);
+        }
+    }
+
+    void Record(ChannelRecord& record, std::span<const RecordKey> keys, int modelIndex) const
     {
         for (const RecordKey& key : keys) {
+            if (!IsCarried(key, modelIndex)) {
+                continue;
+            }
             std::visit(
                 [&](auto field) {
                     auto& value = record.*field;
@@ -88,7 +166,7 @@ public:
                             value = *mhz;
                         }
                     } else if constexpr (std::is_same_v<Value, std::string>) {
-                        value = Text(key.Key);
+                        String(key.Key, value);
                     } else {
                         Integer(key.Key, value, key.First, key.Last);
                     }
@@ -108,6 +186,18 @@ std::string Numbered(std::string_view name, std::size_t number)
     return std::string(name) + std::to_string(number);
 }
 
+// The section's values when the file holds it; otherwise it is noted as missing.
+std::optional<SectionValues> Section(const SectionTable& table, LoadNotes& notes, std::string_view name,
+                                     std::optional<std::size_t> number = std::nullopt)
+{
+    const std::string section = number ? Numbered(name, *number) : std::string(name);
+    if (!table.HasSection(section)) {
+        notes.Missing.Note(name, number);
+        return std::nullopt;
+    }
+    return SectionValues(table, section, notes.Rejected);
+}
+
 void WritePresetEntry(RadioImage& image, int group, int entry, std::optional<std::int64_t> channel)
 {
     const int address = PresetEntryAddress(group, entry);
@@ -122,155 +212,211 @@ std::string SelText(std::string text, const char* fallback)
     return text == "0" || text == "1" ? text : fallback;
 }
 
-void ReadDirectory(std::span<DirectoryEntry> directory, const SectionTable& table, std::string_view name,
-                   RejectedValues& rejected)
+// A status name is stored right-aligned in four characters, as its box commits it; the file's
+// trimmed value loses the leading blanks.
+std::string StatusNameText(std::string name)
 {
-    for (std::size_t i = 0; i < directory.size(); ++i) {
-        const std::string section = Numbered(name, i + 1);
-        if (!table.HasSection(section)) {
-            continue;
-        }
-        const SectionValues values(table, section, rejected);
-        values.Flag("Enable", directory[i].Enabled);
-        directory[i].TagName = values.Text("TagName");
-        directory[i].Mmsid = values.Text("Mmsid");
+    constexpr std::size_t kWidth = 4;
+    if (!name.empty() && name.size() < kWidth) {
+        name.insert(0, kWidth - name.size(), ' ');
     }
+    return name;
 }
 
-// The section readers, in the order the load runs them.
-
-void ReadUsableGroups(RadioData& data, const SectionTable& table, RejectedValues& rejected)
+// The numbers n of the sections named name + n, in ascending order: a gap in the numbering does
+// not hide the sections after it.
+std::vector<std::size_t> SectionNumbers(const SectionTable& table, std::string_view name)
 {
-    const SectionValues values(table, std::string(kUsableSection), rejected);
+    constexpr std::size_t kLongestNumber = 9;
+    const std::string upper = ToUpper(name);
+    std::vector<std::size_t> numbers;
+    for (const IniSection& section : table.Sections()) {
+        const std::string_view digits =
+            std::string_view(section.Name)
+                .substr(section.Name.starts_with(upper) ? upper.size() : section.Name.size());
+        if (digits.empty() || digits.size() > kLongestNumber ||
+            digits.find_first_not_of("0123456789") != std::string_view::npos ||
+            (digits.size() > 1 && digits.front() == '0')) {
+            continue;
+        }
+        numbers.push_back(std::stoul(std::string(digits)));
+    }
+    std::ranges::sort(numbers);
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
+}
+
+// The section readers, in the order the load runs them. A section the file lacks leaves its
+// records as they were.
+
+void ReadUsableGroups(RadioData& data, const SectionTable& table, LoadNotes& notes)
+{
+    const auto values = Section(table, notes, kUsableSection);
+    if (!values) {
+        return;
+    }
     const std::vector<std::string> names = SplitList(kUsableGroupNames);
     for (int g = 0; g < kGroupCount; ++g) {
-        values.Flag(names[g], data.UsableGroups[g].Enable);
-        values.Flag(GroupKey("TX TOT", g), data.UsableGroups[g].TxTot);
+        values->Flag(names[g], data.UsableGroups[g].Enable);
+        values->Flag(GroupKey("TX TOT", g), data.UsableGroups[g].TxTot);
     }
     for (int g = 0; g < kPresetGroupCount; ++g) {
         UsableGroup& group = data.UsableGroups[g];
-        values.Integer(GroupKey("Priority CH", g), group.PriorityCh, kInt32First, kWordLast);
+        values->Integer(GroupKey("Priority CH", g), group.PriorityCh, kInt32First, kWordLast);
         for (int j = 0; j < kPresetListLength; ++j) {
             const std::string key = PresetKey(g, j + 1);
-            const std::string text = values.Text(key);
+            const std::string text = values->Text(key);
             const std::optional<std::int64_t> channel = ParseInteger(text, 0, kWordLast);
             if (!channel) {
-                values.Reject(key, text);
+                values->Reject(key, text);
             }
             WritePresetEntry(data.RadioImage, g, j, channel);
         }
-        values.Integer(BackupKey(g), group.Backup, 0, kByteLast);
+        values->Integer(BackupKey(g), group.Backup, 0, kByteLast);
     }
     for (int g = 0; g < kGroupCount; ++g) {
-        values.Flag(GroupKey("Status Icon", g), data.UsableGroups[g].StatusIcon);
+        values->Flag(GroupKey("Status Icon", g), data.UsableGroups[g].StatusIcon);
     }
     if (HasChannelNames(data.ModelIndex)) {
         for (int g = 0; g < kGroupCount; ++g) {
-            data.UsableGroups[g].StatusName = values.Text(GroupKey("Status name", g));
+            std::string& name = data.UsableGroups[g].StatusName;
+            values->String(GroupKey("Status name", g), name);
+            name = StatusNameText(name);
         }
     }
 }
 
-void ReadCommonSetup(RadioData& data, const SectionTable& table, RejectedValues& rejected)
+void ReadCommonSetup(RadioData& data, const SectionTable& table, LoadNotes& notes)
 {
-    const SectionValues values(table, std::string(kCommonSection), rejected);
+    const auto values = Section(table, notes, kCommonSection);
+    if (!values) {
+        return;
+    }
     for (const CommonKey& key : DataFileKeys().Common) {
+        if (!IsCarried(key, data.ModelIndex)) {
+            continue;
+        }
         std::visit(
             [&](auto field) {
                 auto& value = data.CommonSetup.*field;
                 if constexpr (std::is_same_v<std::decay_t<decltype(value)>, bool>) {
-                    values.Flag(key.Key, value);
+                    values->Flag(key.Key, value);
                 } else {
-                    values.Integer(key.Key, value, key.First, key.Last);
+                    values->Integer(key.Key, value, key.First, key.Last);
                 }
             },
             key.Field);
     }
 }
 
-void ReadAtisSetup(RadioData& data, const SectionTable& table, RejectedValues& rejected)
+void ReadAtisSetup(RadioData& data, const SectionTable& table, LoadNotes& notes)
 {
-    const SectionValues values(table, std::string(kAtisSection), rejected);
+    const auto values = Section(table, notes, kAtisSection);
+    if (!values) {
+        return;
+    }
     AtisCommonSetup& atis = data.AtisCommonSetup;
     for (int g = 0; g < kGroupCount; ++g) {
-        values.Flag("Usable ATIS CH Group" + std::to_string(g), atis.UsableAtis[g]);
+        values->Flag("Usable ATIS CH Group" + std::to_string(g), atis.UsableAtis[g]);
     }
-    atis.AtisCode = values.Text("Atis Code");
+    values->String("Atis Code", atis.AtisCode);
     if (EncodesAtisKillers(data.ModelIndex)) {
         for (int g = 0; g < kGroupCount; ++g) {
-            values.Flag("Usable ATIS Kikker CH Group" + std::to_string(g), atis.UsableAtisKiller[g]);
+            values->Flag("Usable ATIS Kikker CH Group" + std::to_string(g), atis.UsableAtisKiller[g]);
         }
     }
 }
 
-// A section whose position is not a slot of its bank (out of range, or not a finite number) is
-// skipped whole.
-void ReadMarineBanks(RadioData& data, const SectionTable& table, RejectedValues& rejected)
+// Every section of a bank is read, also after a gap in the numbering. A section whose position is
+// not a whole number naming a slot of its bank is skipped whole and named.
+void ReadMarineBanks(RadioData& data, const SectionTable& table, LoadNotes& notes)
 {
-    const bool names = HasChannelNames(data.ModelIndex);
     for (const MarineBankSection& bank : kMarineBankSections) {
         ChannelBank& records = data.*bank.Bank;
-        for (std::size_t n = 0;; ++n) {
-            const SectionValues values(table, Numbered(bank.Name, n), rejected);
-            const std::string position = values.Text("Position");
-            if (position.empty()) {
-                break;
+        const std::vector<std::size_t> numbers = SectionNumbers(table, bank.Name);
+        for (std::size_t n = 0; n < records.size(); ++n) {
+            if (!std::ranges::binary_search(numbers, n)) {
+                notes.Missing.Note(bank.Name, n);
             }
-            const double p = std::nearbyint(LeadingNumber(position));
-            if (!(p >= 0 && p < static_cast<double>(records.size()))) {
-                values.Reject("Position", position);
+        }
+        for (const std::size_t n : numbers) {
+            const SectionValues values(table, Numbered(bank.Name, n), notes.Rejected);
+            const std::string position = values.Text("Position");
+            const std::optional<std::int64_t> p =
+                ParseInteger(position, 0, static_cast<std::int64_t>(records.size()) - 1);
+            if (!p) {
+                values.RejectAlways("Position", position);
                 continue;
             }
-            ChannelRecord& record = records[static_cast<std::size_t>(p)];
-            record.Position = static_cast<std::int16_t>(p);
-            values.Record(record, DataFileKeys().Marine);
+            ChannelRecord& record = records[static_cast<std::size_t>(*p)];
+            record.Position = static_cast<std::int16_t>(*p);
+            values.Record(record, DataFileKeys().Marine, data.ModelIndex);
             // A channel whose slot has no duplex frequency never becomes duplex.
             record.Duplex = record.Duplex && record.DuplexAllowed;
-            if (names) {
-                values.Record(record, DataFileKeys().MarineNames);
-            }
         }
     }
 }
 
-void ReadWxBank(RadioData& data, const SectionTable& table, RejectedValues& rejected)
+void ReadWxBank(RadioData& data, const SectionTable& table, LoadNotes& notes)
 {
     for (std::size_t i = 0; i < data.WxChannels.size(); ++i) {
-        SectionValues(table, Numbered(kWxSection, i), rejected).Record(data.WxChannels[i], DataFileKeys().Wx);
-    }
-}
-
-// A directory entry whose section the file lacks keeps its contents.
-void ReadDirectories(RadioData& data, const SectionTable& table, RejectedValues& rejected)
-{
-    ReadDirectory(data.IndividualDirectory, table, kIndividualDirectorySection, rejected);
-    ReadDirectory(data.GroupDirectory, table, kGroupDirectorySection, rejected);
-}
-
-void ReadExpBank(RadioData& data, const SectionTable& table, RejectedValues& rejected)
-{
-    for (std::size_t i = 0; i < data.ExpChannels.size(); ++i) {
-        const SectionValues values(table, Numbered(kExpSection, i + 1), rejected);
-        values.Record(data.ExpChannels[i], DataFileKeys().Exp);
-        if (HasLmrBank(data.ModelIndex)) {
-            values.Record(data.ExpChannels[i], DataFileKeys().ExpLmr);
+        if (const auto values = Section(table, notes, kWxSection, i)) {
+            values->Record(data.WxChannels[i], DataFileKeys().Wx, data.ModelIndex);
         }
     }
 }
 
-void ReadPresetBytes(RadioData& data, const SectionTable& table, RejectedValues& rejected)
+// Entries are read whatever their neighbours hold, so an entry after a free one is kept as the
+// file has it. The directories are expected only in the files of the models with DSC.
+void ReadDirectories(RadioData& data, const SectionTable& table, LoadNotes& notes)
 {
-    const SectionValues values(table, std::string(kPresetSection), rejected);
+    const bool expected = HasDsc(data.ModelIndex);
+    for (const DirectorySection& directory : DirectorySections()) {
+        const auto entries = directory.Entries(data);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const std::string section = Numbered(directory.Name, i + 1);
+            if (!table.HasSection(section)) {
+                if (expected) {
+                    notes.Missing.Note(directory.Name, i + 1);
+                }
+                continue;
+            }
+            const SectionValues values(table, section, notes.Rejected);
+            values.Flag("Enable", entries[i].Enabled);
+            values.String("TagName", entries[i].TagName);
+            values.Mmsi("Mmsid", entries[i].Mmsid);
+        }
+    }
+}
+
+void ReadExpBank(RadioData& data, const SectionTable& table, LoadNotes& notes)
+{
+    for (std::size_t i = 0; i < data.ExpChannels.size(); ++i) {
+        if (const auto values = Section(table, notes, kExpSection, i + 1)) {
+            values->Record(data.ExpChannels[i], DataFileKeys().Exp, data.ModelIndex);
+        }
+    }
+}
+
+void ReadPresetBytes(RadioData& data, const SectionTable& table, LoadNotes& notes)
+{
+    const auto values = Section(table, notes, kPresetSection);
+    if (!values) {
+        return;
+    }
     bool taken = false;
     for (int k = 0; k < kPresetRawCount; ++k) {
         const std::string key = "A" + std::to_string(k);
-        const std::string text = values.Text(key);
-        const double value = LeadingNumber(text);
+        const std::optional<std::string> text = table.FindValue(kPresetSection, key);
+        if (!text) {
+            continue;
+        }
+        const double value = LeadingNumber(*text);
         if (value >= 0 && value <= kByteLast) {
             data.RadioImage[kPresetRawStart + k] = static_cast<std::uint8_t>(value);
             taken = true;
         } else {
-            values.Reject(key, text);
+            values->Reject(key, *text);
         }
     }
     // On the models with DSC the bytes are the DSC settings: the records take them, or the next
@@ -281,6 +427,32 @@ void ReadPresetBytes(RadioData& data, const SectionTable& table, RejectedValues&
         DecodeDscAdvanced(data);
         DecodeDscDisplay(data);
         data.DscBasicSetup.UserMmsi = userMmsi;
+    }
+}
+
+void ReadDsc(RadioData& data, const SectionTable& table, LoadNotes& notes)
+{
+    if (!HasDsc(data.ModelIndex)) {
+        return;
+    }
+    if (const auto values = Section(table, notes, kDscSection)) {
+        values->Mmsi(kUserMmsiKey, data.DscBasicSetup.UserMmsi);
+    }
+}
+
+void ReadCallSigns(RadioData& data, const SectionTable& table, LoadNotes& notes)
+{
+    if (!HasAtisCallSigns(data.ModelIndex)) {
+        return;
+    }
+    const auto values = Section(table, notes, kCallSignSection);
+    if (!values) {
+        return;
+    }
+    for (int n = 1; n <= kAtisCallSignCount; ++n) {
+        AtisCallSign& row = data.AtisCallSigns[static_cast<std::size_t>(n - 1)];
+        values->String(GroupKey("MID", n), row.MID);
+        values->String(GroupKey("Display", n), row.DISP);
     }
 }
 
@@ -305,20 +477,30 @@ RejectedValues ReadDataFile(RadioData& data, ShellState& shell, FileUi& ui, std:
     const std::string sel2 = SelText(ReadIniValue(text, kMainSection, "SEL2"), "0");
 
     const SectionTable table = FileReadIni(text);
-    RejectedValues rejected;
-    ReadUsableGroups(data, table, rejected);
-    ReadCommonSetup(data, table, rejected);
-    ReadAtisSetup(data, table, rejected);
-    ReadMarineBanks(data, table, rejected);
-    ReadWxBank(data, table, rejected);
-    ReadDirectories(data, table, rejected);
-    ReadExpBank(data, table, rejected);
-    ReadPresetBytes(data, table, rejected);
+    LoadNotes notes;
+    ReadUsableGroups(data, table, notes);
+    ReadCommonSetup(data, table, notes);
+    ReadAtisSetup(data, table, notes);
+    ReadMarineBanks(data, table, notes);
+    ReadWxBank(data, table, notes);
+    ReadDirectories(data, table, notes);
+    ReadExpBank(data, table, notes);
+    ReadPresetBytes(data, table, notes);
+    ReadDsc(data, table, notes);
+    ReadCallSigns(data, table, notes);
 
+    // An option the file does not name keeps its bit.
     std::uint8_t& options = data.RadioImage[kOptionByte];
-    options = SetBit(options, kSel2Bit, sel2 == "1");
-    options = SetBit(options, kScramblerOptionBit, sel1 == "1");
-    return rejected;
+    if (table.FindValue(kMainSection, "SEL2")) {
+        options = SetBit(options, kSel2Bit, sel2 == "1");
+    }
+    if (table.FindValue(kMainSection, "SEL1")) {
+        options = SetBit(options, kScramblerOptionBit, sel1 == "1");
+    }
+    if (const std::string missing = notes.Missing.Text(); !missing.empty()) {
+        notes.Rejected.insert(notes.Rejected.begin(), missing);
+    }
+    return notes.Rejected;
 }
 
 RejectedValues FileRead2(RadioData& data, ShellState& shell, FileUi& ui,

@@ -13,9 +13,13 @@
 
 namespace kelpie {
 
-// The values a load did not take, each as "[SECTION] KEY=value", in the order they were read: a
-// value that does not convert, or lies outside what its field can hold in the radio. The field
-// kept its value; the caller names them all in one message.
+// What a load did not take, in one list the caller names in one message. First, when the file
+// lacks sections a file of its model holds, one line naming them ("sections not in the file:
+// [Common Setup], [CHWX0]..[CHWX9]"); their records keep their values. Then each value not taken
+// as "[SECTION] KEY=value", in the order they were read: a value that does not convert, lies
+// outside what its field can hold in the radio, an MMSI that is not ten digits, or a channel
+// section's Position that names no slot of its bank (the section is skipped). The field kept its
+// value.
 using RejectedValues = std::vector<std::string>;
 
 // The header check and every section reader over the file's text. A file of another model (or

@@ -42,9 +42,12 @@ public:
     void Integer(std::string_view key, std::int64_t value) { Line(key, std::to_string(value)); }
     void Hashed(std::string_view key, std::string_view text) { Line(key, "#" + std::string(text)); }
 
-    void Record(const ChannelRecord& record, std::span<const RecordKey> keys)
+    void Record(const ChannelRecord& record, std::span<const RecordKey> keys, int modelIndex)
     {
         for (const RecordKey& key : keys) {
+            if (!IsCarried(key, modelIndex)) {
+                continue;
+            }
             std::visit(
                 [&](auto field) {
                     const auto& value = record.*field;
@@ -123,6 +126,9 @@ void WriteCommonSetup(DataFileBuilder& file, const RadioData& data)
 {
     file.Section(kCommonSection);
     for (const CommonKey& key : DataFileKeys().Common) {
+        if (!IsCarried(key, data.ModelIndex)) {
+            continue;
+        }
         std::visit(
             [&](auto field) {
                 const auto value = data.CommonSetup.*field;
@@ -144,7 +150,8 @@ void WriteAtis(DataFileBuilder& file, const RadioData& data)
         file.Flag("Usable ATIS CH Group" + std::to_string(g), atis.UsableAtis[g]);
     }
     file.Hashed("Atis Code", atis.AtisCode);
-    if (DecodesAtisKillers(data.ModelIndex)) {
+    // Wherever the radio keeps the killer flags, so that the page's edit reaches the file.
+    if (EncodesAtisKillers(data.ModelIndex)) {
         for (int g = 0; g < kGroupCount; ++g) {
             file.Flag("Usable ATIS Kikker CH Group" + std::to_string(g), atis.UsableAtisKiller[g]);
         }
@@ -153,28 +160,22 @@ void WriteAtis(DataFileBuilder& file, const RadioData& data)
 
 void WriteChannelBanks(DataFileBuilder& file, const RadioData& data)
 {
-    const bool names = HasChannelNames(data.ModelIndex);
+    const int model = data.ModelIndex;
     for (const MarineBankSection& bank : kMarineBankSections) {
         const ChannelBank& records = data.*bank.Bank;
         for (std::size_t i = 0; i < records.size(); ++i) {
             file.Section(std::string(bank.Name) + std::to_string(i));
             file.Integer("Position", records[i].Position);
-            file.Record(records[i], DataFileKeys().Marine);
-            if (names) {
-                file.Record(records[i], DataFileKeys().MarineNames);
-            }
+            file.Record(records[i], DataFileKeys().Marine, model);
         }
     }
     for (std::size_t i = 0; i < data.WxChannels.size(); ++i) {
         file.Section(std::string(kWxSection) + std::to_string(i));
-        file.Record(data.WxChannels[i], DataFileKeys().Wx);
+        file.Record(data.WxChannels[i], DataFileKeys().Wx, model);
     }
     for (std::size_t i = 0; i < data.ExpChannels.size(); ++i) {
         file.Section(std::string(kExpSection) + std::to_string(i + 1));
-        file.Record(data.ExpChannels[i], DataFileKeys().Exp);
-        if (HasLmrBank(data.ModelIndex)) {
-            file.Record(data.ExpChannels[i], DataFileKeys().ExpLmr);
-        }
+        file.Record(data.ExpChannels[i], DataFileKeys().Exp, model);
     }
 }
 
@@ -194,6 +195,38 @@ void WritePresetBytes(DataFileBuilder& file, const RadioData& data)
     }
 }
 
+// The DSC settings the eight PRISETCH bytes leave out, and both MMSI directories.
+void WriteDsc(DataFileBuilder& file, const RadioData& data)
+{
+    if (!HasDsc(data.ModelIndex)) {
+        return;
+    }
+    file.Section(kDscSection);
+    file.Line(kUserMmsiKey, data.DscBasicSetup.UserMmsi);
+    for (const DirectorySection& directory : DirectorySections()) {
+        const auto entries = directory.ConstEntries(data);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            file.Section(std::string(directory.Name) + std::to_string(i + 1));
+            file.Flag("Enable", entries[i].Enabled);
+            file.Hashed("TagName", entries[i].TagName);
+            file.Line("Mmsid", entries[i].Mmsid);
+        }
+    }
+}
+
+void WriteCallSigns(DataFileBuilder& file, const RadioData& data)
+{
+    if (!HasAtisCallSigns(data.ModelIndex)) {
+        return;
+    }
+    file.Section(kCallSignSection);
+    for (int n = 1; n <= kAtisCallSignCount; ++n) {
+        const AtisCallSign& row = data.AtisCallSigns[static_cast<std::size_t>(n - 1)];
+        file.Hashed(GroupKey("MID", n), row.MID);
+        file.Hashed(GroupKey("Display", n), row.DISP);
+    }
+}
+
 }  // namespace
 
 std::string DataFileText(const RadioData& data, const ShellState& shell)
@@ -205,6 +238,8 @@ std::string DataFileText(const RadioData& data, const ShellState& shell)
     WriteAtis(file, data);
     WriteChannelBanks(file, data);
     WritePresetBytes(file, data);
+    WriteDsc(file, data);
+    WriteCallSigns(file, data);
     return file.Take();
 }
 

@@ -8,11 +8,15 @@
 #include <tuple>
 
 #include "FileTestSupport.h"
+#include "edit/FieldRules.h"
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
 #include "model/SettingsCodec.h"
+#include "model/Text.h"
+#include "model/ValueTables.h"
+#include "support/ResetData.h"
 
 namespace kelpie {
 namespace {
@@ -28,12 +32,13 @@ struct Load
     RejectedValues Read(const std::string& text) { return ReadDataFile(Data, Shell, Ui, text); }
 };
 
+// A missing SEL line leaves its bit as it was; an empty one takes the option's default.
 TEST(ReadDataFile, SelTextsSetAndClearTheOptionBitsAndLeaveTheOthers)
 {
     const std::tuple<std::string, std::uint8_t, std::uint8_t> cases[] = {{"SEL1=\r\nSEL2=\r\n", 0x10, 0x20},
                                                                          {"SEL1=0\r\nSEL2=1\r\n", 0x2F, 0x1F},
                                                                          {"SEL1=2\r\nSEL2=x\r\n", 0xDF, 0xEF},
-                                                                         {"", 0x00, 0x20}};
+                                                                         {"", 0x35, 0x35}};
     for (const auto& [lines, before, after] : cases) {
         Load load;
         load.Data.RadioImage[0x00A8] = before;
@@ -42,29 +47,48 @@ TEST(ReadDataFile, SelTextsSetAndClearTheOptionBitsAndLeaveTheOthers)
     }
 }
 
-TEST(ReadDataFile, MarineBanksStopAtTheFirstMissingSectionAndSkipPositionsOutsideTheBank)
+// A section after a gap in the numbering is read; a section whose Position is no whole number
+// naming a slot of its bank is skipped and named, and never lands in slot 0.
+TEST(ReadDataFile, MarineBanksReadEverySectionAndSkipPositionsThatNameNoSlot)
 {
     Load load;
-    load.Data.UsaChannels[2].ChTag = "KEEP";
+    load.Data.UsaChannels[3].ChTag = "KEEP";
+    load.Data.IntlChannels[0].ChTag = "SLOT0";
     load.Data.IntlChannels[7].DuplexAllowed = true;
-    load.Read(kMain +
-              "[chusa0]\r\nposition=1\r\nENABLE=1\r\nChTag=##ONE\r\nTXPower=4\r\n"
-              "[CHUSA2]\r\nPosition=2\r\nChTag=#TWO\r\n"
-              "[CHINT0]\r\nPosition=240\r\nEnable=1\r\n"
-              "[CHINT1]\r\nPosition=7.4\r\nDuplex=1\r\nTXPower=2\r\n"
-              "[CHINT2]\r\nPosition=abc\r\nChTag=ZERO\r\n"
-              "[CHINT3]\r\nPosition=8\r\nDuplex=1\r\nScanMemory=maybe\r\n"
-              "[CHINT4]\r\nPosition=1e400\r\nChTag=HUGE\r\n[CHINT5]\r\nPosition=-1e400\r\nChTag=HUGE\r\n"
-              "[CHCAN0]\r\nPosition=\r\nEnable=1\r\n");
+    const RejectedValues rejected =
+        load.Read(kMain +
+                  "[chusa0]\r\nposition=1\r\nENABLE=1\r\nChTag=##ONE\r\nTXPower=4\r\n"
+                  "[CHUSA2]\r\nPosition=2\r\nChTag=#TWO\r\n"
+                  "[CHINT0]\r\nPosition=240\r\nEnable=1\r\n"
+                  "[CHINT1]\r\nPosition=7.4\r\nDuplex=1\r\nTXPower=2\r\n"
+                  "[CHINT2]\r\nPosition=abc\r\nChTag=ZERO\r\n"
+                  "[CHINT3]\r\nPosition=8\r\nDuplex=1\r\nScanMemory=maybe\r\n"
+                  "[CHINT4]\r\nPosition=1e400\r\nChTag=HUGE\r\n[CHINT5]\r\nPosition=-1e400\r\nChTag=HUGE\r\n"
+                  "[CHINT6]\r\nPosition=nan\r\nChTag=ZERO\r\n[CHINT7]\r\nPosition=inf\r\nChTag=ZERO\r\n"
+                  "[CHINT8]\r\nPosition=0x5\r\nChTag=ZERO\r\n[CHINT9]\r\nPosition=5abc\r\nChTag=ZERO\r\n"
+                  "[CHCAN0]\r\nPosition=\r\nEnable=1\r\n[CHCAN1]\r\nEnable=1\r\n");
     const ChannelRecord& usa = load.Data.UsaChannels[1];
     EXPECT_TRUE(usa.Enable && usa.Position == 1 && usa.ChTag == "#ONE" && usa.TXPower == 0);
-    EXPECT_EQ(load.Data.UsaChannels[2].ChTag, "KEEP");
+    EXPECT_EQ(load.Data.UsaChannels[2].ChTag, "TWO");
+    EXPECT_EQ(load.Data.UsaChannels[3].ChTag, "KEEP");
     EXPECT_TRUE(load.Data.IntlChannels[7].Duplex && load.Data.IntlChannels[7].TXPower == 2);
-    EXPECT_EQ(load.Data.IntlChannels[0].ChTag, "ZERO");
-    EXPECT_TRUE(
-        std::ranges::none_of(load.Data.IntlChannels, [](const auto& ch) { return ch.ChTag == "HUGE"; }));
+    EXPECT_EQ(load.Data.IntlChannels[0].ChTag, "SLOT0");
+    EXPECT_TRUE(std::ranges::none_of(
+        load.Data.IntlChannels, [](const auto& ch) { return ch.ChTag == "HUGE" || ch.ChTag == "ZERO"; }));
     EXPECT_FALSE(load.Data.IntlChannels[8].Duplex || load.Data.IntlChannels[8].ScanMemory);
-    EXPECT_FALSE(load.Data.CanadaChannels[0].Enable);
+    EXPECT_FALSE(load.Data.CanadaChannels[0].Enable || load.Data.CanadaChannels[1].Enable);
+    ASSERT_FALSE(rejected.empty());
+    EXPECT_TRUE(
+        rejected[0].starts_with("sections not in the file: [Usable CH Group Setup], [Common Setup], "
+                                "[ATIS Setup (Common)], [CHUSA1], [CHUSA3]..[CHUSA239], "
+                                "[CHINT10]..[CHINT239], [CHCAN2]..[CHCAN239], [CHWX0]..[CHWX9], "))
+        << rejected[0];
+    EXPECT_EQ(
+        RejectedValues(rejected.begin() + 1, rejected.end()),
+        (RejectedValues{"[CHUSA0] TXPower=4", "[CHINT0] Position=240", "[CHINT2] Position=abc",
+                        "[CHINT3] ScanMemory=maybe", "[CHINT4] Position=1e400", "[CHINT5] Position=-1e400",
+                        "[CHINT6] Position=nan", "[CHINT7] Position=inf", "[CHINT8] Position=0x5",
+                        "[CHINT9] Position=5abc", "[CHCAN0] Position=", "[CHCAN1] Position="}));
 }
 
 TEST(ReadDataFile, PresetListsAreWrittenIntoTheImageAndMissingEntriesBecomeEmpty)
@@ -88,8 +112,8 @@ TEST(ReadDataFile, PresetListsAreWrittenIntoTheImageAndMissingEntriesBecomeEmpty
 }
 
 // Directory sections fill their entries; missing ones leave them alone. Every value that was
-// there but not taken is named once.
-TEST(ReadDataFile, ValuesThatDoNotFitTheirFieldsKeepTheFieldAndAreNamedAndTextsAreAlwaysAssigned)
+// there but not taken is named once; a key the file lacks, a text too, leaves its field alone.
+TEST(ReadDataFile, ValuesThatDoNotFitTheirFieldsKeepTheFieldAndAreNamedAndMissingKeysKeepTheirFields)
 {
     Load load;
     load.Data.IndividualDirectory[1] = {true, "HOME", "1234567890"};
@@ -122,12 +146,13 @@ TEST(ReadDataFile, ValuesThatDoNotFitTheirFieldsKeepTheFieldAndAreNamedAndTextsA
     const ChannelRecord& second = load.Data.ExpChannels[1];
     EXPECT_TRUE(second.Rxfreq == 0.0 && second.Txfreq == 199.9999 && second.RxDCS == 358 &&
                 second.RxCTCSS == 63);
-    EXPECT_EQ(exp.ChTag, "");
-    EXPECT_EQ(load.Data.UsableGroups[2].StatusName, "");
+    EXPECT_EQ(exp.ChTag, "OLD");
+    EXPECT_EQ(load.Data.UsableGroups[2].StatusName, "OLD");
     EXPECT_EQ(load.Data.IndividualDirectory[0], (DirectoryEntry{true, "BOAT", "2345678900"}));
     EXPECT_EQ(load.Data.IndividualDirectory[1], (DirectoryEntry{true, "HOME", "1234567890"}));
-    EXPECT_EQ(load.Data.GroupDirectory[0], (DirectoryEntry{false, "", ""}));
-    EXPECT_EQ(rejected,
+    EXPECT_EQ(load.Data.GroupDirectory[0], (DirectoryEntry{false, "FLEET", "0123456780"}));
+    ASSERT_FALSE(rejected.empty());
+    EXPECT_EQ(RejectedValues(rejected.begin() + 1, rejected.end()),
               (RejectedValues{"[Common Setup] Last TX Power=300", "[Common Setup] SQL=300",
                               "[Common Setup] Marine_LMR CH=65536", "[Common Setup] Offset Time=-3",
                               "[Common Setup] Magnetic Variation=30000", "[Common Setup] Weater=1000",
@@ -255,15 +280,22 @@ TEST(DataFileWriter, KeysFollowTheModel)
         const std::string text = DataFileText(RadioData(model), {});
         const auto usa = SectionLines(text, "CHUSA0");
         EXPECT_EQ(text.find("\r\nStatus name 0=\r\n") != std::string::npos, model != 1);
-        EXPECT_EQ(text.find("\r\nUsable ATIS Kikker CH Group3=") != std::string::npos, model == 0);
+        const bool dsc = model == 0 || model == 3;
+        EXPECT_EQ(text.find("\r\nUsable ATIS Kikker CH Group3=") != std::string::npos, dsc);
         ASSERT_GE(usa.size(), 9u);
-        EXPECT_EQ(
-            std::vector<std::string>(usa.begin() + 9, usa.end()),
-            (model == 1 ? std::vector<std::string>() : std::vector<std::string>{"Scramble=0", "ChTag=#"}));
+        EXPECT_EQ(std::vector<std::string>(usa.begin() + 9, usa.end()),
+                  (model == 1 ? std::vector<std::string>{"Scramble=0"}
+                              : std::vector<std::string>{"Scramble=0", "ChTag=#"}));
         EXPECT_EQ(SectionLines(text, "CHCAN239").size(), usa.size());
-        EXPECT_EQ(SectionLines(text, "CHEXP40").size(), HasLmrBank(model) ? 18u : 10u);
-        EXPECT_EQ(SectionLines(text, "Common Setup").size(), 13u);
+        EXPECT_EQ(SectionLines(text, "CHEXP40").size(), HasLmrBank(model) ? 18u : model == 1 ? 11u : 12u);
+        EXPECT_EQ(SectionLines(text, "Common Setup").size(), dsc ? 14u : 13u);
         EXPECT_EQ(SectionLines(text, "CHWX9").size(), 3u);
+        // The sections after PRISETCH: the User MMSI and the directories, then the call signs.
+        EXPECT_EQ(SectionLines(text, "DSC Setup"),
+                  dsc ? std::vector<std::string>{"User MMSI="} : std::vector<std::string>{});
+        EXPECT_EQ(SectionLines(text, "CHMMSID40").size(), dsc ? 3u : 0u);
+        EXPECT_EQ(SectionLines(text, "CHGRPID10").size(), dsc ? 3u : 0u);
+        EXPECT_EQ(SectionLines(text, "ATIS Setup (Call Sign)").size(), model == 0 ? 40u : 0u);
     }
 }
 
@@ -398,6 +430,293 @@ TEST(DataFileRoundTrip, AFileOfAnotherModelOrWithoutAModelNumberIsRefused)
             EXPECT_TRUE(refused(model, std::string(text).replace(at, 13, line))) << model << line;
         }
     }
+}
+
+// Programming as the pages could leave it: every field a page edits on the model, each given a
+// random value its control can produce (texts through the boxes' own rules), on a reset model.
+// The file's values are trimmed, so names do not end in a blank here.
+class RandomEdits
+{
+public:
+    explicit RandomEdits(std::uint32_t seed) : m_random(seed) {}
+
+    void Apply(RadioData& data)
+    {
+        const int model = data.ModelIndex;
+        const bool names = HasChannelNames(model);
+        for (int g = 0; g < kGroupCount; ++g) {
+            UsableGroup& group = data.UsableGroups[g];
+            group.Enable = Flag();
+            group.TxTot = Flag();
+            group.StatusIcon = Flag();
+            if (names) {
+                CommitPaddedText(4, Text(FieldId::StatusName), group.StatusName);
+            }
+            if (g < 3) {
+                group.PriorityCh = Number(-1, kLastChannelIndex);
+                group.Backup = Number(0, 255);
+                // A preset list as the file holds it: its channels first, then empty entries.
+                const int used = Number(0, 10);
+                for (int j = 0; j < 10; ++j) {
+                    const int channel = j < used ? Number(0, kLastChannelIndex) : 0xFFFF;
+                    data.RadioImage[0x0060 + 20 * g + 2 * j] = static_cast<std::uint8_t>(channel & 0xFF);
+                    data.RadioImage[0x0061 + 20 * g + 2 * j] = static_cast<std::uint8_t>(channel >> 8);
+                }
+            }
+        }
+        data.RadioImage[0x00A8] =
+            static_cast<std::uint8_t>((data.RadioImage[0x00A8] & ~0x30) | Number(0, 3) << 4);
+        CommonSetup& common = data.CommonSetup;
+        common = {static_cast<std::int16_t>(Number(0, 2)),
+                  static_cast<std::int16_t>(Number(0, 3)),
+                  static_cast<std::int16_t>(Number(0, 15)),
+                  static_cast<std::int16_t>(Number(0, 3)),
+                  Number(0, kLastChannelIndex),
+                  Number(0, kLastChannelIndex),
+                  Flag(),
+                  static_cast<std::int16_t>(Number(0, 3)),
+                  Flag(),
+                  Flag(),
+                  static_cast<std::int16_t>(Number(0, kOffsetLast)),
+                  static_cast<std::int16_t>(Number(0, 1)),
+                  static_cast<std::int16_t>(3 * Number(0, 1)),
+                  EncodesRotaryBeep(model) && Flag()};
+        AtisCommonSetup& atis = data.AtisCommonSetup;
+        Flags(atis.UsableAtis);
+        CommitDigitText(false, 10, Digits(10), atis.AtisCode);
+        if (EncodesAtisKillers(model)) {
+            Flags(atis.UsableAtisKiller);
+        }
+        if (HasAtisCallSigns(model)) {
+            for (AtisCallSign& row : data.AtisCallSigns) {
+                row.MID = AtisMidText(Text(FieldId::AtisMid, 3));
+                row.DISP = Text(FieldId::AtisDisp, 3);
+            }
+        }
+        if (HasDsc(model)) {
+            ApplyDsc(data);
+        } else {
+            for (int k = 0; k < 8; ++k) {
+                data.RadioImage[0x00A0 + k] = static_cast<std::uint8_t>(Number(0, 255));
+            }
+        }
+        for (ChannelBank* bank : {&data.UsaChannels, &data.IntlChannels, &data.CanadaChannels}) {
+            for (ChannelRecord& ch : *bank) {
+                Channel(ch, names);
+                ch.TxEnable = Flag();
+                ch.Duplex = ch.DuplexAllowed && Flag();
+                ch.DispayA = Flag();
+            }
+        }
+        for (ChannelRecord& ch : data.WxChannels) {
+            ch.Enable = Flag();
+            ch.ScanMemory = Flag();
+            ch.ChTag = Text(FieldId::WeatherName);
+        }
+        for (ChannelRecord& ch : data.ExpChannels) {
+            Channel(ch, names);
+            ch.ClockShift = Flag();
+            ch.CHDisplayL = ToUpper(Text(FieldId::ChannelLeft));
+            ch.CHDisplayR = ToUpper(Text(FieldId::ChannelRight));
+            ch.Rxfreq = Frequency();
+            ch.Txfreq = Frequency();
+            if (HasLmrBank(model)) {
+                ch.Narrow = Flag();
+                ch.RxComp = Flag();
+                ch.TxDCS = static_cast<std::int16_t>(Number(0, 2 * kDcsLast));
+                ch.RxDCS = static_cast<std::int16_t>(Number(0, 2 * kDcsLast));
+                ch.TxCTCSS = static_cast<std::int16_t>(Number(0, kCtcssLast));
+                ch.RxCTCSS = static_cast<std::int16_t>(Number(0, kCtcssLast));
+            }
+        }
+    }
+
+private:
+    void ApplyDsc(RadioData& data)
+    {
+        DscBasicSetup& basic = data.DscBasicSetup;
+        Flags(basic.UsableDsc);
+        Flags(basic.PosRequest);
+        basic.PosRequestTX[2] = Flag();
+        basic.PosRequestTX[3] = Flag();
+        Flags(basic.BeepOut);
+        CommitDigitField(false, 9, Digits(9), basic.UserMmsi);
+        DscAdvancedSetup& advanced = data.DscAdvancedSetup;
+        for (auto* flags : {&advanced.AllShipsCall, &advanced.AllShipsCallTX, &advanced.GroupCall,
+                            &advanced.GroupCallTX, &advanced.IndividualCall, &advanced.IndividualCallTX}) {
+            Flags(*flags);
+        }
+        data.DscDisplaySetup = {Flag(), Flag(), Flag()};
+        for (DirectoryEntry& entry : data.IndividualDirectory) {
+            Entry(entry, FieldId::IndividualName, 9);
+        }
+        for (DirectoryEntry& entry : data.GroupDirectory) {
+            Entry(entry, FieldId::GroupName, 8);
+        }
+        // The PRISETCH bytes hold the DSC settings as the records stand.
+        RadioData encoded = data;
+        EncodeDscBasic(encoded);
+        EncodeDscAdvanced(encoded);
+        EncodeDscDisplay(encoded);
+        for (int k = 0; k < 8; ++k) {
+            data.RadioImage[0x00A0 + k] = encoded.RadioImage[0x00A0 + k];
+        }
+    }
+
+    void Entry(DirectoryEntry& entry, FieldId name, int digits)
+    {
+        entry.Enabled = Flag();
+        entry.TagName = Text(name);
+        CommitDigitField(false, digits, Digits(digits), entry.Mmsid);
+    }
+
+    void Channel(ChannelRecord& ch, bool names)
+    {
+        ch.Enable = Flag();
+        ch.LowPower = Flag();
+        ch.TXPower = static_cast<std::uint8_t>(Number(0, 3));
+        ch.PowUp = Flag();
+        ch.ScanMemory = Flag();
+        ch.Scramble = static_cast<std::int16_t>(std::array{0, 4, 5, 6, 7}[Number(0, 4)]);
+        if (names) {
+            ch.ChTag = Text(FieldId::ChannelName);
+        }
+    }
+
+    int Number(int first, int last) { return std::uniform_int_distribution(first, last)(m_random); }
+    bool Flag() { return Number(0, 1) == 1; }
+    template <std::size_t N>
+    void Flags(std::array<bool, N>& flags)
+    {
+        std::ranges::generate(flags, [this] { return Flag(); });
+    }
+    // Empty, or exactly `count` digits.
+    std::string Digits(int count)
+    {
+        std::string digits;
+        for (int i = Flag() ? count : 0; i > 0; --i) {
+            digits += static_cast<char>('0' + Number(0, 9));
+        }
+        return digits;
+    }
+    // Typed into the box: printable characters, those the box takes kept.
+    std::string Text(FieldId field, int length = 14)
+    {
+        std::string typed;
+        for (int i = Number(0, length); i > 0; --i) {
+            typed += static_cast<char>(Number(0x20, 0x7E));
+        }
+        std::string text = FilterText(field, typed);
+        text.erase(text.find_last_not_of(' ') + 1);
+        return text;
+    }
+    double Frequency() { return Flag() ? 0.0 : Number(1340000, 1740000) / 10000.0; }
+
+    std::mt19937 m_random;
+};
+
+TEST(DataFileRoundTrip, EveryFieldOfEveryPageComesBackOnEveryModel)
+{
+    for (int model = 0; model < kModelCount; ++model) {
+        for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+            SCOPED_TRACE(testing::Message() << "model " << model << " seed " << seed);
+            RadioData saved = ResetData(model);
+            RandomEdits(seed).Apply(saved);
+            RadioData loaded = ResetData(model);
+            RandomEdits(seed + 100).Apply(loaded);
+            ShellState shell;
+            RecordingUi ui;
+            EXPECT_EQ(ReadDataFile(loaded, shell, ui, DataFileText(saved, shell)), RejectedValues{});
+            EXPECT_TRUE(loaded == saved);
+            EXPECT_EQ(DataFileText(loaded, shell), DataFileText(saved, shell));
+        }
+    }
+}
+
+// A file with nothing but its model number: the records and the image stay, and the load names
+// every section a file of the model holds.
+TEST(ReadDataFile, AFileWithoutItsSectionsChangesNothingAndNamesTheMissingSections)
+{
+    const std::string usual =
+        "[Usable CH Group Setup], [Common Setup], [ATIS Setup (Common)], [CHUSA0]..[CHUSA239], "
+        "[CHINT0]..[CHINT239], [CHCAN0]..[CHCAN239], [CHWX0]..[CHWX9], ";
+    const std::string missing[] = {
+        usual +
+            "[CHMMSID1]..[CHMMSID40], [CHGRPID1]..[CHGRPID10], [CHEXP1]..[CHEXP40], [PRISETCH], "
+            "[DSC Setup], [ATIS Setup (Call Sign)]",
+        usual + "[CHEXP1]..[CHEXP40], [PRISETCH]",
+    };
+    for (const int model : {0, 5}) {
+        SCOPED_TRACE(model);
+        RadioData data = ResetData(model);
+        RandomEdits(7).Apply(data);
+        const RadioData before = data;
+        ShellState shell;
+        RecordingUi ui;
+        const RejectedValues rejected =
+            ReadDataFile(data, shell, ui, "[MAIN]\r\nMODELTYPE=" + std::to_string(model) + "\r\n");
+        EXPECT_TRUE(data == before);
+        EXPECT_EQ(rejected, RejectedValues{"sections not in the file: " + missing[model == 0 ? 0 : 1]});
+        EXPECT_TRUE(ui.Messages.empty() && !shell.ErrorFlag);
+    }
+}
+
+// A file written before the directories, the User MMSI and the call signs were kept loads as it
+// did; only the sections it lacks are named.
+TEST(ReadDataFile, AnOlderFileKeepsTheDirectoriesUserMmsiAndCallSigns)
+{
+    RadioData data = ResetData(0);
+    RandomEdits(3).Apply(data);
+    std::string text = DataFileText(data, ShellState());
+    text.erase(text.find("[DSC Setup]"));
+    RadioData loaded = ResetData(0);
+    RandomEdits(4).Apply(loaded);
+    RadioData expected = data;
+    expected.DscBasicSetup.UserMmsi = loaded.DscBasicSetup.UserMmsi;
+    expected.IndividualDirectory = loaded.IndividualDirectory;
+    expected.GroupDirectory = loaded.GroupDirectory;
+    expected.AtisCallSigns = loaded.AtisCallSigns;
+    ShellState shell;
+    RecordingUi ui;
+    EXPECT_EQ(ReadDataFile(loaded, shell, ui, text),
+              RejectedValues{"sections not in the file: [CHMMSID1]..[CHMMSID40], [CHGRPID1]..[CHGRPID10], "
+                             "[DSC Setup], [ATIS Setup (Call Sign)]"});
+    EXPECT_TRUE(loaded == expected);
+}
+
+// An MMSI is ten digits or nothing; anything else keeps the entry's MMSI and is named. An entry
+// after a free one or after a missing section is read all the same.
+TEST(ReadDataFile, DirectoryAndUserMmsisOfTheWrongFormAreNamedAndNotTaken)
+{
+    Load load;
+    load.Data.ModelIndex = 0;
+    for (DirectoryEntry& entry : load.Data.IndividualDirectory) {
+        entry = {true, "OLD", "1111111110"};
+    }
+    load.Data.DscBasicSetup.UserMmsi = "3669999990";
+    const RejectedValues rejected = load.Read(
+        "[MAIN]\r\nMODELTYPE=0\r\n[DSC Setup]\r\nUser MMSI=123\r\n"
+        "[CHMMSID1]\r\nMmsid=12345ABCD0\r\n[CHMMSID2]\r\nMmsid=12345678901234567890\r\n"
+        "[CHMMSID3]\r\nMmsid=-123456780\r\n[CHMMSID4]\r\nMmsid=123\r\n[CHMMSID5]\r\nMmsid= 2345678900\r\n"
+        "[CHMMSID6]\r\nEnable=0\r\nMmsid=\r\nTagName=\r\n[CHMMSID8]\r\nTagName=#  "
+        "LATE\r\nMmsid=3381234560\r\n"
+        "[CHGRPID1]\r\nMmsid=#0123456780\r\n");
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(load.Data.IndividualDirectory[i].Mmsid, "1111111110") << i;
+    }
+    EXPECT_EQ(load.Data.IndividualDirectory[4].Mmsid, "2345678900");
+    EXPECT_EQ(load.Data.IndividualDirectory[5], (DirectoryEntry{false, "", ""}));
+    EXPECT_EQ(load.Data.IndividualDirectory[6], (DirectoryEntry{true, "OLD", "1111111110"}));
+    EXPECT_EQ(load.Data.IndividualDirectory[7], (DirectoryEntry{true, "  LATE", "3381234560"}));
+    EXPECT_EQ(load.Data.GroupDirectory[0].Mmsid, "0123456780");
+    EXPECT_EQ(load.Data.DscBasicSetup.UserMmsi, "3669999990");
+    ASSERT_FALSE(rejected.empty());
+    EXPECT_EQ(
+        RejectedValues(rejected.begin() + 1, rejected.end()),
+        (RejectedValues{"[CHMMSID1] Mmsid=12345ABCD0", "[CHMMSID2] Mmsid=12345678901234567890",
+                        "[CHMMSID3] Mmsid=-123456780", "[CHMMSID4] Mmsid=123", "[DSC Setup] User MMSI=123"}));
+    EXPECT_NE(rejected[0].find("[CHMMSID7], [CHMMSID9]..[CHMMSID40], [CHGRPID2]..[CHGRPID10]"),
+              std::string::npos);
 }
 
 }  // namespace
