@@ -129,11 +129,15 @@ TEST_F(Cli, ADamagedDefaultImageIsAMissingOneAndValuesNotTakenAreNamed)
     CliResult result = RunCli({"convert", "--model", "5", File("odd.dat"), "-o", File("odd.hex")}, m_folder,
                               CliPlace{program, {}});
     EXPECT_EQ(result.ExitCode, 0) << result.Err;
-    EXPECT_EQ(result.Err, "warning: " + (File("bin") / "USA_00E6.ini").string() +
-                              " is not a default image of this model; the reset image is used\n" +
-                              File("odd.dat").string() +
-                              ": values not taken (their fields keep the values they had):\n"
-                              "  [Common Setup] SQL=300\n  [CHEXP1] Rxfreq=50\n");
+    EXPECT_EQ(result.Err,
+              "warning: " + (File("bin") / "USA_00E6.ini").string() +
+                  " is not a default image of this model; the reset image is used\n" +
+                  File("odd.dat").string() +
+                  ": values not taken (their fields keep the values they had):\n"
+                  "  sections not in the file: [Usable CH Group Setup], [ATIS Setup (Common)], "
+                  "[CHUSA0]..[CHUSA239], [CHINT0]..[CHINT239], [CHCAN0]..[CHCAN239], [CHWX0]..[CHWX9], "
+                  "[CHEXP2]..[CHEXP40], [PRISETCH]\n"
+                  "  [Common Setup] SQL=300\n  [CHEXP1] Rxfreq=50\n");
     result = RunCli({"new", "--model", "5", "--destination", "usa", "-o", File("usa.dat")}, m_folder,
                     CliPlace{program, {}});
     EXPECT_EQ(result.ExitCode, 1);
