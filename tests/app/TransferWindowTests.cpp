@@ -56,10 +56,11 @@ TEST_F(TransferWindow, CancelledReadLeavesTheDataAsItWasAndTheDialogOpen)
     const RadioData before = data;
     Open(kTransferRead);
     bool stayedOpen = false;
+    QPushButton* cancel = Button("cmdCancel");
     QTimer::singleShot(0, dialog.get(), [&] {
         dialog->close();
         stayedOpen = dialog->isVisible();
-        QTest::mouseClick(Button("cmdCancel"), Qt::LeftButton);
+        QTest::mouseClick(cancel, Qt::LeftButton);
     });
 
     QTest::mouseClick(Button("cmdOK"), Qt::LeftButton);
