@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -18,15 +17,9 @@
 #include "editor/Dialogs.h"
 #include "support/Fakes.h"
 #include "support/QtSupport.h"
+#include "support/TempFolder.h"
 
 namespace kelpie {
-
-struct TestFolder
-{
-    QTemporaryDir Dir;
-    std::filesystem::path Path = Dir.path().toStdString();
-    std::filesystem::path operator/(const std::string& name) const { return Path / name; }
-};
 
 inline QByteArray FileBytes(const std::filesystem::path& file)
 {
@@ -96,8 +89,8 @@ protected:
                           [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); });
     }
 
-    TestFolder Program;
-    TestFolder Files;
+    TempFolder Program;
+    TempFolder Files;
     MemorySettingsStore Settings;
 
 private:

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -12,6 +11,7 @@
 #include "files/FileAccess.h"
 #include "support/QtSupport.h"
 #include "support/ResetData.h"
+#include "support/TempFolder.h"
 
 namespace kelpie {
 namespace {
@@ -56,19 +56,16 @@ TEST(PrintCommands, PreviewShowsTheSixPagesAndAFullBankRunsOnToMoreSheets)
 
 TEST(PrintCommands, ExportReplacesAPdfWholeOrLeavesItAlone)
 {
-    const fs::path folder = fs::temp_directory_path() / ("kelpie-printing-" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const TempFolder folder;
     const fs::path pdf = folder / "listing.pdf";
     std::ofstream(pdf) << "an older file";
     ExportListingPdf(ResetData(0), ShellState{}, "", pdf);
     const std::vector<std::uint8_t> bytes = ReadWholeFile(pdf);
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "%PDF-");
-    EXPECT_EQ(fs::directory_iterator(folder)->path(), pdf);  // no temporary file left beside it
+    EXPECT_EQ(fs::directory_iterator(folder.Path)->path(), pdf);  // no temporary file left beside it
 
     EXPECT_THROW(ExportListingPdf(ResetData(0), ShellState{}, "", folder / "missing" / "x.pdf"), FileError);
     EXPECT_FALSE(fs::exists(folder / "missing"));
-    fs::remove_all(folder);
 }
 
 }  // namespace
