@@ -7,9 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QHash>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -17,34 +15,11 @@
 #include "app/frmCompare.h"
 #include "app/frmMain.h"
 #include "editor/Dialogs.h"
+#include "support/Fakes.h"
+#include "support/QtSupport.h"
+#include "support/TempFolder.h"
 
 namespace kelpie {
-
-// Settings by "section/key", never the user's.
-struct TestSettings : SettingsStore
-{
-    std::optional<std::string> GetSetting(std::string_view section, std::string_view key) const override
-    {
-        const auto found = Values.constFind(Key(section, key));
-        return found == Values.cend() ? std::nullopt : std::optional(found->toStdString());
-    }
-    void SaveSetting(std::string_view section, std::string_view key, std::string_view value) override
-    {
-        Values.insert(Key(section, key), QString::fromStdString(std::string(value)));
-    }
-    static QString Key(std::string_view section, std::string_view key)
-    {
-        return QString::fromStdString(std::string(section) + "/" + std::string(key));
-    }
-    QHash<QString, QString> Values;
-};
-
-struct TestFolder
-{
-    QTemporaryDir Dir;
-    std::filesystem::path Path = Dir.path().toStdString();
-    std::filesystem::path operator/(const std::string& name) const { return Path / name; }
-};
 
 inline QByteArray FileBytes(const std::filesystem::path& file)
 {
@@ -92,16 +67,17 @@ protected:
         return *m_window;
     }
 
-    QAction* Action(const QString& name) const
+    QAction* Action(const QString& name, std::source_location where = std::source_location::current()) const
     {
-        QAction* action = m_window->findChild<QAction*>(name);
-        EXPECT_NE(action, nullptr) << name.toStdString();
-        return action;
+        return test::Child<QAction>(*m_window, name, where);
     }
 
     // The compare window the main window shows now, if any.
     frmCompare* CompareWindow() const { return m_window->findChild<frmCompare*>(); }
-    QString CompareSummaryShown() const { return CompareWindow()->findChild<QLabel*>("lblSummary")->text(); }
+    QString CompareSummaryShown() const
+    {
+        return test::Child<QLabel>(*CompareWindow(), "lblSummary")->text();
+    }
 
     // The image holds exactly the bytes of the file.
     bool ImageIs(const std::filesystem::path& file) const
@@ -113,9 +89,9 @@ protected:
                           [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); });
     }
 
-    TestFolder Program;
-    TestFolder Files;
-    TestSettings Settings;
+    TempFolder Program;
+    TempFolder Files;
+    MemorySettingsStore Settings;
 
 private:
     std::unique_ptr<frmMain> m_window;

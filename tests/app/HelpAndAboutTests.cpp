@@ -2,7 +2,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include "AppTestSupport.h"
@@ -53,7 +52,7 @@ TEST_F(AppHelp, F1OnTheTreeOpensItsTopicAndUnloadClosesHelpEvenWhenCancelled)
     window.Shell().DataChanged = true;
     Dialogs::AnswerNext(MessageAnswer::Cancel);
     EXPECT_FALSE(window.close());
-    QTRY_COMPARE(OpenHelp(window), nullptr);
+    EXPECT_TRUE(test::WaitUntil([&] { return OpenHelp(window) == nullptr; }, "the help window closes"));
 }
 
 TEST_F(AppHelp, HelpContentsWithoutAHelpFileShowsTheErrorTitledWithTheCaption)
@@ -70,20 +69,22 @@ TEST_F(AppHelp, HelpContentsWithoutAHelpFileShowsTheErrorTitledWithTheCaption)
 TEST_F(AppHelp, AboutCommandShowsCaptionSizeTitleVersionAndLegalNoticeUntilOk)
 {
     Start();
-    QTimer::singleShot(0, [] {
-        QWidget* about = QApplication::activeModalWidget();
-        ASSERT_NE(about, nullptr);
-        EXPECT_EQ(about->windowTitle(), "Version Infomation");
-        EXPECT_EQ(about->size(), QSize(375, 251));
-        EXPECT_EQ(about->findChild<QLabel*>("lblTitle")->text(), Caption());
-        EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(), "Version " KELPIE_VERSION);
-        EXPECT_TRUE(about->findChild<QLabel*>("lblDescription")->text().contains("without warranty"));
-        EXPECT_NE(about->findChild<QLabel*>("picIcon"), nullptr);
-        EXPECT_NE(about->findChild<QFrame*>("Frame1"), nullptr);
-        QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    });
-    Action("mnuHelpAbout")->trigger();
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    bool closedByOk = false;
+    {
+        const test::ModalDriver aboutBox("frmAbout", [&closedByOk](QWidget& about) {
+            EXPECT_EQ(about.windowTitle(), "Version Infomation");
+            EXPECT_EQ(about.size(), QSize(375, 251));
+            EXPECT_EQ(test::Child<QLabel>(about, "lblTitle")->text(), Caption());
+            EXPECT_EQ(test::Child<QLabel>(about, "lblVersion")->text(), "Version " KELPIE_VERSION);
+            EXPECT_TRUE(test::Child<QLabel>(about, "lblDescription")->text().contains("without warranty"));
+            test::Child<QLabel>(about, "picIcon");
+            test::Child<QFrame>(about, "Frame1");
+            QTest::mouseClick(test::Child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+            closedByOk = !about.isVisible();
+        });
+        Action("mnuHelpAbout")->trigger();
+    }
+    EXPECT_TRUE(closedByOk);
 }
 
 }  // namespace

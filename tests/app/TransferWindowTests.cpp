@@ -13,6 +13,7 @@
 #include "link/LinkTestSupport.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
+#include "support/QtSupport.h"
 #include "support/ResetData.h"
 
 namespace kelpie {
@@ -37,16 +38,7 @@ struct TransferWindow : ::testing::Test
         return *dialog;
     }
 
-    QPushButton* Button(const char* name) { return dialog->findChild<QPushButton*>(name); }
-
-    std::vector<QString> MessageTexts() const
-    {
-        std::vector<QString> texts;
-        for (const ShownMessage& m : Dialogs::Shown()) {
-            texts.push_back(m.text);
-        }
-        return texts;
-    }
+    QPushButton* Button(const char* name) { return test::Child<QPushButton>(*dialog, name); }
 
     test::FakeClock clock;
     RadioSimulator radio;
@@ -56,36 +48,6 @@ struct TransferWindow : ::testing::Test
     std::unique_ptr<frmRadio_102> dialog;
 };
 
-TEST_F(TransferWindow, ReadCompletesClosesTheDialogAndBringsTheRadiosChannels)
-{
-    radio.Memory()[0x0A00] ^= 0x5A;  // something the reset image does not hold
-    Open(kTransferRead);
-    EXPECT_EQ(dialog->windowTitle(), "Read from Radio");
-
-    QTest::mouseClick(Button("cmdOK"), Qt::LeftButton);
-
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_TRUE(shell.TransferDone);
-    EXPECT_EQ(MessageTexts(), std::vector<QString>{"Complete!!"});
-    EXPECT_EQ(data.RadioImage[0x0A00], radio.Memory()[0x0A00]);
-}
-
-TEST_F(TransferWindow, ProgramCarriesAnEditedChannelIntoTheRadio)
-{
-    data.UsaChannels[5].ChTag = "HARBOUR";
-    Open(kTransferProgram);
-    EXPECT_EQ(dialog->windowTitle(), "Program to Radio");
-
-    QTest::mouseClick(Button("cmdOK"), Qt::LeftButton);
-
-    ASSERT_TRUE(shell.TransferDone);
-    RadioData inRadio(5);
-    inRadio.RadioImage = radio.Memory();
-    DecodeImage(inRadio);
-    EXPECT_EQ(inRadio.UsaChannels[5].ChTag, "HARBOUR");
-}
-
 // A close from the title bar is refused while the radio is being read; Cancel then stops the read
 // and nothing the radio sent reaches the data.
 TEST_F(TransferWindow, CancelledReadLeavesTheDataAsItWasAndTheDialogOpen)
@@ -94,10 +56,11 @@ TEST_F(TransferWindow, CancelledReadLeavesTheDataAsItWasAndTheDialogOpen)
     const RadioData before = data;
     Open(kTransferRead);
     bool stayedOpen = false;
+    QPushButton* cancel = Button("cmdCancel");
     QTimer::singleShot(0, dialog.get(), [&] {
         dialog->close();
         stayedOpen = dialog->isVisible();
-        QTest::mouseClick(Button("cmdCancel"), Qt::LeftButton);
+        QTest::mouseClick(cancel, Qt::LeftButton);
     });
 
     QTest::mouseClick(Button("cmdOK"), Qt::LeftButton);

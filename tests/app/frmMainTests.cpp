@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 #include <QToolBar>
 
 #include "AppTestSupport.h"
@@ -36,8 +35,8 @@ TEST_F(AppStart, FirstStartWithEmptySettingsGivesModel5Com1FixedSizeAndUsaChecke
     EXPECT_EQ(Action("mnuEditModel1")->text(), "&MV230 Series");
     EXPECT_TRUE(Action("mnuEditModel1")->isChecked());
     EXPECT_FALSE(Action("mnuEditModel2")->isVisible() || Action("mnuEditModel4")->isEnabled());
-    for (const char* command : {"mnuFilePrint", "mnuFilePrintPreview", "mnuFileExportPdf", "mnuFilePrintToFile",
-                                "mnuTransferProgram", "mnuTransferRead"}) {
+    for (const char* command : {"mnuFilePrint", "mnuFilePrintPreview", "mnuFileExportPdf",
+                                "mnuFilePrintToFile", "mnuTransferProgram", "mnuTransferRead"}) {
         EXPECT_TRUE(Action(command)->isEnabled()) << command;
     }
     // On model 5 the model entry asks nothing; and nothing was written to the settings.
@@ -84,7 +83,7 @@ TEST_F(AppStart, NewDiscardsEditsWithoutAQuestionAfterItsTimer)
     window.Shell().DataChanged = true;
     Action("New")->trigger();
     EXPECT_TRUE(window.Shell().DataChanged);  // the timer carries the command out
-    QTRY_VERIFY(!window.Shell().DataChanged);
+    EXPECT_TRUE(test::WaitUntil([&] { return !window.Shell().DataChanged; }, "New clears DataChanged"));
     EXPECT_TRUE(ImageIs(Program / "USA_00E6.ini"));
     EXPECT_TRUE(Dialogs::Shown().empty());
 }
@@ -104,8 +103,9 @@ TEST_F(AppStart, ModelEntrySwitchesAStoredModel2ToTheMv220)
     EXPECT_EQ(Dialogs::Shown()[1].text, "Do yo want to program the MV220 series?");
     EXPECT_EQ(Dialogs::Shown()[1].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(window.Data().ModelIndex, 4);
-    EXPECT_EQ(Settings.Values.value("ModelPath/ModelNum"), "4");
-    QTRY_VERIFY(ImageIs(Program / "USA_00DC.ini"));
+    EXPECT_EQ(Settings.Value("ModelPath/ModelNum"), "4");
+    EXPECT_TRUE(
+        test::WaitUntil([&] { return ImageIs(Program / "USA_00DC.ini"); }, "the MV220 image is loaded"));
     EXPECT_EQ(window.Shell().ModelName, "MV220");
 }
 
@@ -126,7 +126,7 @@ TEST_F(AppStart, DestinationSwitchAsksCancelsAndReloadsTheCheckedEntryAtOnce)
     EXPECT_TRUE(intl->isChecked());
     EXPECT_FALSE(Action("mnuDestinationChild_2")->isChecked());
     EXPECT_TRUE(ImageIs(Program / "INTL_00E6.ini"));
-    EXPECT_EQ(Settings.Values.value("IniFilePath/IniFileName_5"), "INTL");
+    EXPECT_EQ(Settings.Value("IniFilePath/IniFileName_5"), "INTL");
     EXPECT_FALSE(window.Shell().DataChanged);
 
     // The checked entry: no question, its image again at once.
@@ -144,20 +144,20 @@ TEST_F(AppStart, Com3IsStoredAndTheDeviceDialogAssignsToTheCheckedNumber)
     frmMain& window = Start();
     Action("mnuOptionsSerialPort1_2")->trigger();
     EXPECT_EQ(window.Shell().CommPort, 3);
-    EXPECT_EQ(Settings.Values.value("ComPath/ComNum"), "3");
+    EXPECT_EQ(Settings.Value("ComPath/ComNum"), "3");
     for (int k = 0; k < kComPortCount; ++k) {
         EXPECT_EQ(Action(QStringLiteral("mnuOptionsSerialPort1_%1").arg(k))->isChecked(), k == 2) << k;
     }
     EXPECT_EQ(Action("mnuOptionsSerialPortDevice")->text(), "Assign &Device to COM3...");
 
-    QTimer::singleShot(0, [] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        dialog->findChild<QComboBox*>("cmbDevice")->setCurrentText(" /dev/ttyUSB3 ");
-        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    });
-    Action("mnuOptionsSerialPortDevice")->trigger();
-    EXPECT_EQ(Settings.Values.value("ComPath/Device3"), "/dev/ttyUSB3");
+    {
+        const test::ModalDriver assign("frmPortDevice", [](QWidget& dialog) {
+            test::Child<QComboBox>(dialog, "cmbDevice")->setCurrentText(" /dev/ttyUSB3 ");
+            QTest::mouseClick(test::Child<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
+        });
+        Action("mnuOptionsSerialPortDevice")->trigger();
+    }
+    EXPECT_EQ(Settings.Value("ComPath/Device3"), "/dev/ttyUSB3");
     EXPECT_EQ(Action("mnuOptionsSerialPort1_2")->text(), "COM&3  (/dev/ttyUSB3)");
 }
 
@@ -230,8 +230,8 @@ TEST_F(AppStart, UnloadAsksAboutChangedDataAndStoresTheGeometryWhenItClosesUnmin
         }
         EXPECT_EQ(std::filesystem::exists(file), c.GiveFileName);
         const bool stored = c.Closes && !c.Minimised;
-        EXPECT_EQ(Settings.Values.value("Settings/MainWidth"), stored ? QString::number(607 * 15) : "1");
-        EXPECT_EQ(Settings.Values.value("Settings/MainHeight"), stored ? QString::number(444 * 15) : "");
+        EXPECT_EQ(Settings.Value("Settings/MainWidth"), stored ? std::to_string(607 * 15) : "1");
+        EXPECT_EQ(Settings.Value("Settings/MainHeight"), stored ? std::to_string(444 * 15) : "");
     }
 }
 

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include "AppTestSupport.h"
@@ -45,21 +44,17 @@ protected:
     {
         const std::string before = DataFileText(window.Data(), window.Shell());
         Dialogs::ResetHooks();
-        PressWhenShown("cmdOK");
-        Action("mnuTransferVerify")->trigger();
+        Pressing("cmdOK", [&] { Action("mnuTransferVerify")->trigger(); });
         EXPECT_EQ(DataFileText(window.Data(), window.Shell()), before);
         EXPECT_TRUE(window.findChild<QLabel*>("sbStatusBar_1")->text().startsWith("Verify complete."));
     }
 
-    // Presses a button of the transfer dialog once it is up.
-    static void PressWhenShown(const char* button)
+    // Runs the command and presses a button of the transfer dialog it shows.
+    static void Pressing(const char* button, const std::function<void()>& command)
     {
-        QTimer::singleShot(0, [button] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            ASSERT_NE(dialog, nullptr);
-            ASSERT_EQ(dialog->objectName(), "frmRadio_102");
-            dialog->findChild<QPushButton*>(button)->click();
-        });
+        const test::ModalDriver transfer(
+            "frmRadio_102", [button](QWidget& dialog) { test::Child<QPushButton>(dialog, button)->click(); });
+        command();
     }
 
     test::FakeClock m_clock;
@@ -74,8 +69,7 @@ TEST_F(AppTransfer, ReadFromRadioRefreshesTheWindowClearsDataChangedAndKeepsABac
     window.Shell().CurrentFileName = (Files / "old.dat").string();
     window.SetCaption();
 
-    PressWhenShown("cmdOK");
-    Action("mnuTransferRead")->trigger();
+    Pressing("cmdOK", [&] { Action("mnuTransferRead")->trigger(); });
 
     EXPECT_EQ(window.Data().UsaChannels[7].ChTag, "RADIO7");
     EXPECT_FALSE(window.Shell().DataChanged);
@@ -98,8 +92,7 @@ TEST_F(AppTransfer, ProgramCarriesAnEditIntoTheRadioOffersTheVerifyAndTheVerifyF
         "Turn the radio off and on in programming mode, then choose Verify Radio to check it";
     frmMain& window = StartWithRadio();
     window.Data().UsaChannels[9].ChTag = "HARBOUR";
-    PressWhenShown("cmdOK");
-    Action("mnuTransferProgram")->trigger();
+    Pressing("cmdOK", [&] { Action("mnuTransferProgram")->trigger(); });
     RadioData inRadio(5);
     inRadio.RadioImage = m_radio.Memory();
     DecodeImage(inRadio);
@@ -156,8 +149,7 @@ TEST_F(AppTransfer, ReadCancelledBeforeItStartsChangesNothingAndKeepsNoBackup)
     frmMain& window = StartWithRadio();
     const RadioImage before = window.Data().RadioImage;
 
-    PressWhenShown("cmdCancel");
-    Action("mnuTransferRead")->trigger();
+    Pressing("cmdCancel", [&] { Action("mnuTransferRead")->trigger(); });
 
     EXPECT_TRUE(window.Data().RadioImage == before);
     EXPECT_TRUE(m_radio.Lines().empty());
@@ -173,13 +165,12 @@ TEST_F(AppTransfer, DscClearButtonErasesTheRadiosDistressLog)
     radio.WriteModelCode(ModelOf(0).Code);
     radio.Memory()[0x1E10] = 0x42;  // a logged distress call
     SimulatorPort port(radio, m_clock);
-    Settings.Values.insert("ModelPath/ModelNum", "0");
+    Settings.SaveSetting("ModelPath", "ModelNum", "0");
     frmMain& window = Start(false, {&port, &m_clock});
     window.Data().RadioImage[0x01F5] = 3;
     window.Editor().SelectNodeByKey("DSC");
 
-    PressWhenShown("cmdOK");
-    window.findChild<QPushButton*>("cmdFClear")->click();
+    Pressing("cmdOK", [&] { window.findChild<QPushButton*>("cmdFClear")->click(); });
 
     EXPECT_EQ(radio.Memory()[0x1E10], 0xFF);
     EXPECT_EQ(window.Data().RadioImage[0x1E10], 0xFF);

@@ -3,10 +3,6 @@
 #include <algorithm>
 
 #include "edit/ChannelEdit.h"
-#include "edit/FieldInput.h"
-#include "files/DataFileReader.h"
-#include "files/DataFileWriter.h"
-#include "files/FileTestSupport.h"
 #include "model/ValueTables.h"
 #include "support/ResetData.h"
 
@@ -214,35 +210,6 @@ TEST(WeatherPage, RowsFollowTheirEnableBoxAndNamesAreHiddenOnTheMv240)
     EXPECT_FALSE(off.enable || off.scan.enabled || off.nameEnabled || SetWeatherScan(e.Ctx, 4, true));
     EXPECT_TRUE(SetWeatherEnable(e.Ctx, 4, true) && SetWeatherScan(e.Ctx, 4, true));
     EXPECT_TRUE(e.Data.WxChannels[4].ScanMemory);
-}
-
-TEST(ChannelEdit, AnEditReachesTheImageAndSurvivesADataFile)
-{
-    Editing e;
-    FieldInput input;
-    const ChannelRef ch{kGroupBankE, 2};
-    ASSERT_TRUE(SetChannelEnable(e.Ctx, ch, true));
-    const FieldRef rx{FieldId::RxFreq, kGroupBankE, 2};
-    input.Change(e.Ctx, rx, "150.5");
-    ASSERT_TRUE(input.Validate(e.Ctx, rx, "150.5").ok);
-    input.Change(e.Ctx, {FieldId::ChannelLeft, kGroupBankE, 2}, "L3");
-    input.Change(e.Ctx, {FieldId::ChannelName, kGroupBankE, 2}, "work");
-    ASSERT_TRUE(SetCtcss(e.Ctx, ch, 1, 8) && SetTxOnly(e.Ctx, ch, true));
-
-    EncodeImage(e.Data);
-    const int record = 0x0900 + 16 * 2;
-    EXPECT_EQ(e.Data.RadioImage[0x01C2] & 0x20, 0x20);  // enable bit of channel 3
-    EXPECT_EQ(e.Data.RadioImage[record] >> 6, 1);       // low power only
-    EXPECT_EQ(e.Data.RadioImage[record + 1], 'L');
-    EXPECT_EQ(e.Data.RadioImage[record + 5], 0x50);
-    EXPECT_EQ(e.Data.RadioImage[record + 6], 0x50);
-
-    RadioData loaded = ResetData(5);
-    RecordingUi ui;
-    ShellState shell;
-    ReadDataFile(loaded, shell, ui, DataFileText(e.Data, e.Shell));
-    EXPECT_FALSE(shell.ErrorFlag);
-    EXPECT_EQ(loaded.ExpChannels[2], e.Data.ExpChannels[2]);
 }
 
 }  // namespace

@@ -62,10 +62,10 @@ TEST(HexFile, ASavedFileIsTheImageOfTheModelWithItsChecksumByte)
 // refused file leaves the image as it was.
 TEST(HexFile, LoadChecksTheSizeAndTheModelCodeAtTheTailWordOfTheModel)
 {
-    const std::vector<ShownMessage> loads;
+    const std::vector<RecordedMessage> loads;
     const auto badSize = OkBox("bad file!!", MessageIcon::Critical);
     const auto badModel = OkBox("ModelType Error !!", MessageIcon::Critical, "Read from Radio");
-    const std::tuple<int, int, int, std::vector<ShownMessage>> cases[] = {
+    const std::tuple<int, int, int, std::vector<RecordedMessage>> cases[] = {
         {0, 16384, 0x1FFE, loads},    {0, 16384, 0x3FFE, loads},    {1, 8192, 0x1FFE, loads},
         {2, 16384, 0x3FFE, loads},    {2, 16384, 0x1FFE, badModel}, {3, 16384, 0x1FFE, loads},
         {3, 16384, 0x3FFE, loads},    {4, 16384, 0x1FFE, badModel}, {5, 16384, 0x3FFE, loads},

@@ -38,14 +38,14 @@ TEST(ProgramSettings, StoresWriteTheirSectionsAndKeysAsDecimalText)
     StoreModelIndex(store, RadioData(4));
     StoreDestination(store, 4, "CANADA");
     StoreWindowGeometry(store, {1500, -30, 9105, 6660});
-    EXPECT_EQ(store.Values, (std::map<std::pair<std::string, std::string>, std::string>{
-                                {{"ComPath", "ComNum"}, "3"},
-                                {{"ModelPath", "ModelNum"}, "4"},
-                                {{"IniFilePath", "IniFileName_4"}, "CANADA"},
-                                {{"Settings", "MainLeft"}, "1500"},
-                                {{"Settings", "MainTop"}, "-30"},
-                                {{"Settings", "MainWidth"}, "9105"},
-                                {{"Settings", "MainHeight"}, "6660"},
+    EXPECT_EQ(store.Values, (std::map<std::string, std::string>{
+                                {"ComPath/ComNum", "3"},
+                                {"ModelPath/ModelNum", "4"},
+                                {"IniFilePath/IniFileName_4", "CANADA"},
+                                {"Settings/MainLeft", "1500"},
+                                {"Settings/MainTop", "-30"},
+                                {"Settings/MainWidth", "9105"},
+                                {"Settings/MainHeight", "6660"},
                             }));
 }
 

@@ -2,31 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include "support/Fakes.h"
 
 namespace kelpie {
 namespace {
 
-class MemoryStore : public SettingsStore
-{
-public:
-    std::optional<std::string> GetSetting(std::string_view section, std::string_view key) const override
-    {
-        const auto found = m_values.find(std::string(section) + "/" + std::string(key));
-        return found == m_values.end() ? std::nullopt : std::optional<std::string>(found->second);
-    }
-    void SaveSetting(std::string_view section, std::string_view key, std::string_view value) override
-    {
-        m_values[std::string(section) + "/" + std::string(key)] = value;
-    }
-
-private:
-    std::map<std::string, std::string> m_values;
-};
-
 TEST(PortDevices, ComNumbersOpenTheirAssignedDeviceOrTheDefaultAndTheOverrideWins)
 {
-    MemoryStore store;
+    MemorySettingsStore store;
     SavePortDevice(store, 2, "/dev/ttyUSB0");
     SavePortDevice(store, 5, "/dev/ttyUSB9");  // no such COM number: not kept
     EXPECT_EQ(store.GetSetting("ComPath", "Device2"), "/dev/ttyUSB0");

@@ -2,51 +2,33 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-#include <QApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QTimer>
 
 #include <fstream>
-#include <functional>
 
 #include "files/FileAccess.h"
+#include "support/QtSupport.h"
 #include "support/ResetData.h"
+#include "support/TempFolder.h"
 
 namespace kelpie {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Calls `act` on the modal window of type W every 10 ms until it returns true, then closes the
-// window; one not done within five seconds is closed all the same, so that the test fails instead
-// of waiting for ever.
-template <typename W>
-void WithModal(std::function<bool(W&)> act)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, act, tries = 0]() mutable {
-        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (window && (act(*window) || ++tries > 500)) {
-            poll->deleteLater();
-            window->reject();
-        }
-    });
-    poll->start(10);
-}
-
 TEST(PrintCommands, ThePrintDialogOffersNoSelectionAndNoFileAndItsCancelPrintsNothing)
 {
     bool selection = true;
     bool toFile = true;
-    WithModal<QPrintDialog>([&](QPrintDialog& dialog) {
-        selection = dialog.testOption(QAbstractPrintDialog::PrintSelection);
-        toFile = dialog.testOption(QAbstractPrintDialog::PrintToFile);
-        return true;
-    });
-    EXPECT_EQ(PrintListing(ResetData(5), ShellState{}, "USA", nullptr), PrintResult::Cancelled);
+    {
+        const test::ModalDriver print("QPrintDialog", [&](QWidget& dialog) {
+            selection = static_cast<QPrintDialog&>(dialog).testOption(QAbstractPrintDialog::PrintSelection);
+            toFile = static_cast<QPrintDialog&>(dialog).testOption(QAbstractPrintDialog::PrintToFile);
+        });
+        EXPECT_EQ(PrintListing(ResetData(5), ShellState{}, "USA", nullptr), PrintResult::Cancelled);
+    }
     EXPECT_FALSE(selection);
     EXPECT_FALSE(toFile);
 }
@@ -55,10 +37,10 @@ TEST(PrintCommands, PreviewShowsTheSixPagesAndAFullBankRunsOnToMoreSheets)
 {
     const auto pagesShown = [](const RadioData& data) {
         int pages = 0;
-        WithModal<QPrintPreviewDialog>([&](QPrintPreviewDialog& preview) {
-            EXPECT_EQ(preview.windowTitle().toStdString(), "MV230 Harborline (INTL)");
-            pages = preview.findChild<QPrintPreviewWidget*>()->pageCount();
-            return pages > 0;
+        const test::ModalDriver preview("QPrintPreviewDialog", [&](QWidget& dialog) {
+            EXPECT_EQ(dialog.windowTitle().toStdString(), "MV230 Harborline (INTL)");
+            auto* widget = test::Child<QPrintPreviewWidget>(dialog, {});
+            test::WaitUntil([&] { return (pages = widget->pageCount()) > 0; }, "the preview has its pages");
         });
         PreviewListing(data, ShellState{}, "INTL", nullptr);
         return pages;
@@ -74,31 +56,17 @@ TEST(PrintCommands, PreviewShowsTheSixPagesAndAFullBankRunsOnToMoreSheets)
 
 TEST(PrintCommands, ExportReplacesAPdfWholeOrLeavesItAlone)
 {
-    const fs::path folder = fs::temp_directory_path() / ("kelpie-printing-" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const TempFolder folder;
     const fs::path pdf = folder / "listing.pdf";
     std::ofstream(pdf) << "an older file";
     ExportListingPdf(ResetData(0), ShellState{}, "", pdf);
     const std::vector<std::uint8_t> bytes = ReadWholeFile(pdf);
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "%PDF-");
-    EXPECT_EQ(fs::directory_iterator(folder)->path(), pdf);  // no temporary file left beside it
+    EXPECT_EQ(fs::directory_iterator(folder.Path)->path(), pdf);  // no temporary file left beside it
 
     EXPECT_THROW(ExportListingPdf(ResetData(0), ShellState{}, "", folder / "missing" / "x.pdf"), FileError);
     EXPECT_FALSE(fs::exists(folder / "missing"));
-    fs::remove_all(folder);
 }
 
 }  // namespace
 }  // namespace kelpie
-
-// The windows need an application, made once before the tests and ended after them.
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

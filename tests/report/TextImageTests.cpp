@@ -4,6 +4,7 @@
 
 #include "WorkChannel.h"
 #include "support/ResetData.h"
+#include "support/TempFolder.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -241,14 +242,14 @@ TEST(TextImage, ListingPrintingAndComparingLeaveTheRecordsAsTheyWere)
 
 TEST(TextImage, SavedFileEndsWithALineBreakAndReplacesTheOldOne)
 {
-    const auto file = std::filesystem::temp_directory_path() / "kelpie-listing-test.txt";
+    const TempFolder folder;
+    const auto file = folder / "listing.txt";
     std::ofstream(file) << "an older and much longer listing than the new one";
     SaveTextImage(file, "\r\nnew");
     std::ifstream in(file, std::ios::binary);
     std::stringstream content;
     content << in.rdbuf();
     EXPECT_EQ(content.str(), "\r\nnew\r\n");
-    std::filesystem::remove(file);
 }
 
 }  // namespace

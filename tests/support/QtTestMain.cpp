@@ -1,5 +1,6 @@
-// QtTestMain.cpp — the main of every window test: a QApplication on the offscreen platform and the
-// dialogs wrapper in test mode, so no test needs a display or blocks on a modal box.
+// QtTestMain.cpp — the main of every test program that shows windows: a QApplication on the
+// offscreen platform and the dialogs wrapper in test mode, so no test needs a display or blocks on a
+// message box.
 #include <gtest/gtest.h>
 
 #include <QApplication>
