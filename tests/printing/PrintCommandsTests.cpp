@@ -46,7 +46,7 @@ TEST(PrintCommands, ThePrintDialogOffersNoSelectionAndNoFileAndItsCancelPrintsNo
         toFile = dialog.testOption(QAbstractPrintDialog::PrintToFile);
         return true;
     });
-    EXPECT_EQ(PrintListing(ResetData(5), ShellState{}, "USA", nullptr), PrintResult::Cancelled);
+    EXPECT_EQ(PrintListing(ResetData(5), ShellState{}, "USA", nullptr).Kind, OutcomeKind::Cancelled);
     EXPECT_FALSE(selection);
     EXPECT_FALSE(toFile);
 }
@@ -79,12 +79,14 @@ TEST(PrintCommands, ExportReplacesAPdfWholeOrLeavesItAlone)
     fs::create_directories(folder);
     const fs::path pdf = folder / "listing.pdf";
     std::ofstream(pdf) << "an older file";
-    ExportListingPdf(ResetData(0), ShellState{}, "", pdf);
+    EXPECT_TRUE(ExportListingPdf(ResetData(0), ShellState{}, "", pdf).IsDone());
     const std::vector<std::uint8_t> bytes = ReadWholeFile(pdf);
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "%PDF-");
     EXPECT_EQ(fs::directory_iterator(folder)->path(), pdf);  // no temporary file left beside it
 
-    EXPECT_THROW(ExportListingPdf(ResetData(0), ShellState{}, "", folder / "missing" / "x.pdf"), FileError);
+    const Outcome failed = ExportListingPdf(ResetData(0), ShellState{}, "", folder / "missing" / "x.pdf");
+    EXPECT_EQ(failed.Kind, OutcomeKind::Failed);
+    EXPECT_TRUE(failed.Message.starts_with("FileSave Error!!\r\n")) << failed.Message;
     EXPECT_FALSE(fs::exists(folder / "missing"));
     fs::remove_all(folder);
 }
