@@ -32,15 +32,15 @@ TEST_F(AppOutcome, OpenAndCompareWithNameTheValuesTheFileDidNotTake)
     Action("mnuFileOpen")->trigger();
     EXPECT_EQ(window.Shell().CurrentFileName, odd.string());
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(Dialogs::Shown()[0].text, kNotTaken);
+    EXPECT_EQ(Dialogs::Shown()[0].text.toStdString(), kNotTaken);
     EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(Dialogs::Shown()[0].title, "PC Program for MV230 Series");
+    EXPECT_EQ(Dialogs::Shown()[0].title.toStdString(), "PC Program for MV230 Series");
 
     Dialogs::GiveNextFileName(Name(odd));
     Action("mnuFileCompare")->trigger();
     ASSERT_NE(CompareWindow(), nullptr);
     ASSERT_EQ(Dialogs::Shown().size(), 2u);
-    EXPECT_EQ(Dialogs::Shown()[1].text, kNotTaken);
+    EXPECT_EQ(Dialogs::Shown()[1].text.toStdString(), kNotTaken);
 }
 
 TEST_F(AppOutcome, PrintWithoutAPrinterSaysSoAndACancelledPrintSaysNothing)
@@ -54,7 +54,7 @@ TEST_F(AppOutcome, PrintWithoutAPrinterSaysSoAndACancelledPrintSaysNothing)
     });
     Action("mnuFilePrint")->trigger();
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(Dialogs::Shown()[0].text,
+    EXPECT_EQ(Dialogs::Shown()[0].text.toStdString(),
               "The listing was not printed: the printer could not be opened or failed while printing.");
     EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Critical);
 
@@ -94,8 +94,8 @@ TEST_F(AppVerifyFails, TheCommunicationErrorIsTitledWithTheVerify)
     });
     Action("mnuTransferVerify")->trigger();
     ASSERT_FALSE(Dialogs::Shown().empty());
-    EXPECT_EQ(Dialogs::Shown().back().text, "Communication Error!!");
-    EXPECT_EQ(Dialogs::Shown().back().title, "Verify Radio");
+    EXPECT_EQ(Dialogs::Shown().back().text.toStdString(), "Communication Error!!");
+    EXPECT_EQ(Dialogs::Shown().back().title.toStdString(), "Verify Radio");
     EXPECT_EQ(CompareWindow(), nullptr);
     EXPECT_FALSE(std::filesystem::exists(Program / "data" / "backups"));
     EXPECT_TRUE(window.isEnabled());
