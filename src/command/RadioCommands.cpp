@@ -18,7 +18,8 @@ Outcome RunTransfer(ShellState& shell, int mode, const TransferRunner& run, Veri
     if (completed) {
         return Outcome::Done();
     }
-    return shell.CancelFlag && !shell.ErrorFlag ? Outcome::Cancelled() : Outcome::Failed();
+    // A cancel stops the run wherever it is, and may leave ErrorFlag raised beside it.
+    return shell.CancelFlag ? Outcome::Cancelled() : Outcome::Failed();
 }
 
 }  // namespace

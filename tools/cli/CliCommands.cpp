@@ -128,19 +128,22 @@ public:
         return Shown(CompareWithFile(m_data, other.m_data, m_shell, m_files, file, differences));
     }
 
-    Outcome Read() { return Shown(ReadRadio(m_data, m_shell, Runner("read"), Backups())); }
-    Outcome Write() { return Shown(ProgramRadio(m_shell, Runner("write"))); }
+    Outcome Read() { return Transferred("read", ReadRadio(m_data, m_shell, Runner(), Backups())); }
+    Outcome Write() { return Transferred("write", ProgramRadio(m_shell, Runner())); }
     Outcome Verify(std::vector<Difference>& differences)
     {
-        return Shown(VerifyRadio(m_shell, Runner("verify"), Backups(), differences));
+        return Transferred("verify", VerifyRadio(m_shell, Runner(), Backups(), differences));
     }
-    Outcome Clear() { return Shown(ClearDistressLog(m_shell, Runner("clear"))); }
+    Outcome Clear() { return Transferred("clear", ClearDistressLog(m_shell, Runner())); }
 
 private:
-    // Prints what the outcome still has to tell, naming the subject; true when it is done.
+    // Prints what the outcome still has to tell, a failure's naming the subject (a done command's
+    // message names what it made itself); true when it is done.
     bool Show(const Outcome& outcome)
     {
-        if (!outcome.Message.empty()) {
+        if (!outcome.Message.empty() && outcome.IsDone()) {
+            Error(outcome.Message);
+        } else if (!outcome.Message.empty()) {
             static_cast<void>(
                 m_ui.Message(outcome.Message, "", MessageIcon::Information, MessageButtons::Ok));
         }
@@ -156,25 +159,33 @@ private:
         return outcome;
     }
 
-    // The transfer dialog's run of the mode after OK, on the device, with its last line.
-    TransferRunner Runner(const std::string& what)
+    // The transfer dialog's run of the mode after OK, on the device; Ctrl+C is its Cancel button.
+    TransferRunner Runner()
     {
-        return [this, what](VerifyOutcome* verified) {
+        return [this](VerifyOutcome* verified) {
             std::unique_ptr<SerialPort> port = m_environment.OpenPort(m_arguments.Port);
             std::unique_ptr<Clock> clock = m_environment.MakeClock();
             m_ui.SetSubject(m_arguments.Port);
             TransferDialog dialog(*port, m_ui, *clock, m_shell, m_data);
             m_ui.OnInterrupt([&dialog] { dialog.CancelPressed(); });
             dialog.Load();
-            const bool done = dialog.OkPressed() && m_shell.TransferDone;
+            const bool completed = dialog.OkPressed();
             if (verified) {
                 *verified = dialog.Verified();
             }
             m_ui.OnInterrupt(nullptr);
-            m_ui.FinishProgress(what + (done ? " complete" : m_shell.CancelFlag ? " cancelled" : " failed"));
             m_ui.SetSubject({});
-            return done;
+            return completed;
         };
+    }
+
+    // The last line of a transfer, then what its outcome tells.
+    Outcome Transferred(const std::string& what, Outcome outcome)
+    {
+        m_ui.FinishProgress(what + (outcome.IsDone()                         ? " complete"
+                                    : outcome.Kind == OutcomeKind::Cancelled ? " cancelled"
+                                                                             : " failed"));
+        return Shown(std::move(outcome));
     }
 
     BackupPlace Backups() const { return {m_environment.DataFolder / "backups", std::time(nullptr)}; }
