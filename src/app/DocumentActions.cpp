@@ -201,8 +201,12 @@ void DocumentActions::OnSaveHex()
         shell.CancelFlag = true;
         return;
     }
-    BusyScope busy(m_window.Files());
-    SaveHexCommand(m_window.Data(), shell, m_window.Files(), name.toStdString());
+    Outcome saved;
+    {
+        BusyScope busy(m_window.Files());
+        saved = SaveHexFile(m_window.Data(), shell, m_window.Files(), name.toStdString());
+    }
+    m_window.ShowOutcome(saved, QFileInfo(name).fileName());
 }
 
 void DocumentActions::OnLoadHex()
@@ -218,13 +222,18 @@ void DocumentActions::OnLoadHex()
         shell.CancelFlag = true;
         return;
     }
-    BusyScope busy(m_window.Files());
-    // The page's input is finished before the records are replaced, never onto the loaded data.
-    m_window.Editor().SelectNodeByKey(QLatin1String(kGeneralKey));
-    if (LoadHexCommand(m_window.Data(), shell, m_window.Files(), name.toStdString())) {
-        m_window.RefreshAfterLoad();
-        m_window.SetCaption();
+    Outcome loaded;
+    {
+        BusyScope busy(m_window.Files());
+        // The page's input is finished before the records are replaced, never onto the loaded data.
+        m_window.Editor().SelectNodeByKey(QLatin1String(kGeneralKey));
+        loaded = LoadHexFile(m_window.Data(), shell, m_window.Files(), name.toStdString());
+        if (loaded.IsDone()) {
+            m_window.RefreshAfterLoad();
+            m_window.SetCaption();
+        }
     }
+    m_window.ShowOutcome(loaded, QFileInfo(name).fileName());
 }
 
 }  // namespace kelpie

@@ -18,12 +18,6 @@ std::string Extension(const std::filesystem::path& file)
     return ToUpper(file.extension().string());
 }
 
-// The flags the file procedures leave behind, as the command's outcome.
-Outcome FlagsOutcome(const ShellState& shell)
-{
-    return shell.ErrorFlag ? Outcome::Failed() : Outcome::Done();
-}
-
 }  // namespace
 
 Outcome NewData(RadioData& data, ShellState& shell)
@@ -47,12 +41,25 @@ Outcome OpenDataFile(RadioData& data, ShellState& shell, FileUi& ui, const std::
     return outcome;
 }
 
+Outcome SaveHexFile(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file)
+{
+    shell.ErrorFlag = shell.CancelFlag = false;
+    SaveHexCommand(data, shell, ui, file);
+    return shell.ErrorFlag ? Outcome::Failed() : Outcome::Done();
+}
+
+Outcome LoadHexFile(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file)
+{
+    shell.ErrorFlag = shell.CancelFlag = false;
+    return LoadHexCommand(data, shell, ui, file) ? Outcome::Done() : Outcome::Failed();
+}
+
 Outcome LoadProgrammingFile(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file)
 {
     const std::string extension = Extension(file);
     shell.ErrorFlag = shell.CancelFlag = false;
     if (extension == ".HEX") {
-        return LoadHexCommand(data, shell, ui, file) ? Outcome::Done() : Outcome::Failed();
+        return LoadHexFile(data, shell, ui, file);
     }
     if (extension == ".INI") {
         return LoadDefaultImage(data, shell, ui, file) ? Outcome::Done()
@@ -77,8 +84,7 @@ Outcome SaveProgrammingFile(RadioData& data, ShellState& shell, FileUi& ui, cons
     const std::string extension = Extension(file);
     shell.ErrorFlag = shell.CancelFlag = false;
     if (extension == ".HEX") {
-        SaveHexCommand(data, shell, ui, file);
-        return FlagsOutcome(shell);
+        return SaveHexFile(data, shell, ui, file);
     }
     if (extension == ".TXT") {
         try {

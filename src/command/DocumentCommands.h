@@ -23,6 +23,12 @@ Outcome NewData(RadioData& data, ShellState& shell);
 // loader told the user why and the records are as they were.
 Outcome OpenDataFile(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file);
 
+// The debug-mode image file: the raw image of the model, brought up to date from the records and
+// checked before it is saved; loaded only when it is of the model, then decoded (CurrentFileName
+// is then the file).
+Outcome SaveHexFile(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file);
+Outcome LoadHexFile(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file);
+
 // A programming file of any kind by its extension: ".hex" an image file, ".ini" a default image,
 // anything else a data file as Open loads it.
 Outcome LoadProgrammingFile(RadioData& data, ShellState& shell, FileUi& ui,
