@@ -6,41 +6,28 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStyle>
 
+#include "app/DocumentActions.h"
+#include "app/RadioActions.h"
 #include "app/frmAbout.h"
-#include "app/frmCompare.h"
-#include "app/frmPortDevice.h"
-#include "app/frmPrn.h"
-#include "app/frmRadio_102.h"
+#include "command/DocumentCommands.h"
 #include "edit/Twips.h"
 #include "editor/Dialogs.h"
 #include "editor/DscPage.h"
 #include "editor/HelpTopic.h"
-#include "files/DataFileReader.h"
-#include "files/DataFileWriter.h"
-#include "files/FileAccess.h"
-#include "files/HexFile.h"
 #include "files/ProgramSettings.h"
-#include "model/ImagePasses.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"
-#include "printing/PrintCommands.h"
-#include "serial/QtSerialPort.h"
-#include "serial/SteadyClock.h"
 
 namespace kelpie {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int kMainWidth = 607;
 constexpr int kMainHeight = 444;
-constexpr int kNewDelayMs = 100;
-constexpr int kAfterFileMs = 500;
-constexpr const char* kGeneralKey = "General";
-constexpr const char* kCompareFilter =
-    "Programming files (*.dat *.hex *.ini);;dat files(*.dat);;hex files(*.hex);;Default images(*.ini)";
 
 // The one model entry stands for the MV230 series. It is checked for the models of that series
 // and for the MV210; choosing it switches every other model to the MV220.
@@ -52,31 +39,6 @@ bool IsSeriesModel(int model)
 bool ChecksSeriesEntry(int model)
 {
     return model == 2 || IsSeriesModel(model);
-}
-
-// "dat files(*.dat)|*.dat|All files(*.*)|*.*" as a file dialog's filter: the descriptions (each
-// names its own patterns), one per line of the file-type list.
-QString DialogFilter(std::string_view filter)
-{
-    const QStringList parts =
-        QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(u'|');
-    QStringList descriptions;
-    for (qsizetype i = 0; i < parts.size(); i += 2) {
-        descriptions << parts[i];
-    }
-    return descriptions.join(QStringLiteral(";;"));
-}
-
-QString ToQString(const std::filesystem::path& path)
-{
-    return QString::fromStdString(path.string());
-}
-
-// The folder itself when the program may write there, else the fallback.
-std::filesystem::path WritableOr(const std::filesystem::path& folder, const std::filesystem::path& fallback)
-{
-    const QFileInfo info(ToQString(folder));
-    return info.isDir() && info.isWritable() ? folder : fallback;
 }
 
 // The toolbar's twelve buttons in order, separators included: key, tool tip, short label, icon.
@@ -107,6 +69,17 @@ constexpr std::array<ToolButton, 12> kToolButtons{{
 
 }  // namespace
 
+QString ToQString(const std::filesystem::path& path)
+{
+    return QString::fromStdString(path.string());
+}
+
+std::filesystem::path WritableOr(const std::filesystem::path& folder, const std::filesystem::path& fallback)
+{
+    const QFileInfo info(ToQString(folder));
+    return info.isDir() && info.isWritable() ? folder : fallback;
+}
+
 frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     : QMainWindow(parent),
       m_env(environment),
@@ -121,7 +94,6 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
         std::filesystem::create_directories(logFolder, ignored);
     }
     m_shell.ErrorLogPath = (logFolder / "err.log").string();
-    m_ports = LoadPortDevices(m_env.Settings, m_env.Options.PortDevice.toStdString());
 
     for (const std::filesystem::path& folder : DefaultImageFolders(m_env.ProgramFolder)) {
         const QString iconFile = ToQString(folder / "kelpie.svg");
@@ -134,6 +106,7 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
 
     m_editor = new PageEditor(m_data, m_shell, this);
     setCentralWidget(m_editor);
+    m_documents = new DocumentActions(*this);
     BuildMenus();
     BuildToolBar();
     sbStatusBar = new QStatusBar(this);
@@ -147,10 +120,10 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     setStatusBar(sbStatusBar);
 
     connect(m_editor, &PageEditor::StatusText, this, &frmMain::ShowStatus);
-    connect(m_editor, &PageEditor::OpenFileRequested, this, &frmMain::OnOpen);
-    connect(m_editor, &PageEditor::NewImageRequested, this, &frmMain::OnNew);
+    connect(m_editor, &PageEditor::OpenFileRequested, m_documents, &DocumentActions::OnOpen);
+    connect(m_editor, &PageEditor::NewImageRequested, m_documents, &DocumentActions::OnNew);
     if (auto* dsc = m_editor->findChild<DscPage*>()) {
-        connect(dsc, &DscPage::ClearDistressRequested, this, &frmMain::ClearDistressLog);
+        connect(dsc, &DscPage::ClearDistressRequested, m_radio, &RadioActions::ClearDistressLog);
     }
     // The start page's read button follows the menu entry it stands for.
     QAction* read = findChild<QAction*>(QStringLiteral("mnuTransferRead"));
@@ -160,9 +133,6 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
         connect(read, &QAction::enabledChanged, readButton, &QPushButton::setEnabled);
     }
 
-    m_newTimer.setSingleShot(true);
-    m_newTimer.setInterval(kNewDelayMs);
-    connect(&m_newTimer, &QTimer::timeout, this, &frmMain::RunNew);
     qApp->installEventFilter(this);
 
     Load();
@@ -190,7 +160,7 @@ void frmMain::Load()
     findChild<QAction*>(QStringLiteral("Program"))->setVisible(false);
     findChild<QAction*>(QStringLiteral("Read2"))->setVisible(false);
     m_shell.RetryCount = 1;
-    SelectCommPort(m_shell.CommPort - 1, false);
+    m_radio->SelectCommPort(m_shell.CommPort - 1, false);
 
     resize(kMainWidth, kMainHeight);  // the editor puts its splitter when it first shows
     ChannelPlan();                    // the marine channel plan and the weather table, built once for the run
@@ -268,35 +238,28 @@ void frmMain::BuildMenus()
 
     QMenu* mnuOptions = addMenu(nullptr, "mnuOptions", tr("&Options"));
     QMenu* mnuOptionsSerialPort = addMenu(mnuOptions, "mnuOptionsSerialPort", tr("&SerialPort"));
-    for (int k = 0; k < kComPortCount; ++k) {
-        const QByteArray name = "mnuOptionsSerialPort1_" + QByteArray::number(k);
-        mnuOptionsSerialPort1[k] = AddAction(mnuOptionsSerialPort, name.constData(), QString());
-        mnuOptionsSerialPort1[k]->setCheckable(true);
-        connect(mnuOptionsSerialPort1[k], &QAction::triggered, this, [this, k] { SelectCommPort(k, true); });
-    }
-    mnuOptionsSerialPort->addSeparator();
-    mnuOptionsSerialPortDevice = AddAction(mnuOptionsSerialPort, "mnuOptionsSerialPortDevice", QString());
+    m_radio = new RadioActions(*this, *mnuOptionsSerialPort);
 
     QMenu* mnuHelp = addMenu(nullptr, "mnuHelp", tr("&Help"));
     QAction* mnuHelpContents = AddAction(mnuHelp, "mnuHelpContents", tr("&Contents"));
     addSeparator(mnuHelp, "mnuHelpBar0");
     QAction* mnuHelpAbout = AddAction(mnuHelp, "mnuHelpAbout", tr("&About JMB Version"));
 
-    connect(mnuFileNew, &QAction::triggered, this, &frmMain::OnNew);
-    connect(mnuFileOpen, &QAction::triggered, this, &frmMain::OnOpen);
-    connect(mnuFileCompare, &QAction::triggered, this, &frmMain::OnCompareWith);
-    connect(mnuFileSave, &QAction::triggered, this, [this] { SaveData(true); });
-    connect(mnuFileSaveAs, &QAction::triggered, this, [this] { SaveData(false); });
-    connect(mnuFilePrint, &QAction::triggered, this, &frmMain::OnPrint);
-    connect(mnuFilePrintPreview, &QAction::triggered, this, &frmMain::OnPrintPreview);
-    connect(mnuFileExportPdf, &QAction::triggered, this, &frmMain::OnExportPdf);
-    connect(mnuFilePrintToFile, &QAction::triggered, this, &frmMain::OnPrintToFile);
+    DocumentActions* documents = m_documents;
+    connect(mnuFileNew, &QAction::triggered, documents, &DocumentActions::OnNew);
+    connect(mnuFileOpen, &QAction::triggered, documents, &DocumentActions::OnOpen);
+    connect(mnuFileCompare, &QAction::triggered, documents, &DocumentActions::OnCompareWith);
+    connect(mnuFileSave, &QAction::triggered, documents, [documents] { documents->SaveData(true); });
+    connect(mnuFileSaveAs, &QAction::triggered, documents, [documents] { documents->SaveData(false); });
+    connect(mnuFilePrint, &QAction::triggered, documents, &DocumentActions::OnPrint);
+    connect(mnuFilePrintPreview, &QAction::triggered, documents, &DocumentActions::OnPrintPreview);
+    connect(mnuFileExportPdf, &QAction::triggered, documents, &DocumentActions::OnExportPdf);
+    connect(mnuFilePrintToFile, &QAction::triggered, documents, &DocumentActions::OnPrintToFile);
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
-    connect(mnuTransferProgram, &QAction::triggered, this, &frmMain::OnProgram);
-    connect(mnuTransferRead, &QAction::triggered, this, &frmMain::OnRead);
-    connect(mnuTransferVerify, &QAction::triggered, this, &frmMain::OnVerify);
+    connect(mnuTransferProgram, &QAction::triggered, m_radio, &RadioActions::OnProgram);
+    connect(mnuTransferRead, &QAction::triggered, m_radio, &RadioActions::OnRead);
+    connect(mnuTransferVerify, &QAction::triggered, m_radio, &RadioActions::OnVerify);
     connect(mnuEditModelEntries[0], &QAction::triggered, this, &frmMain::OnModelSwitch);
-    connect(mnuOptionsSerialPortDevice, &QAction::triggered, this, &frmMain::OnAssignPortDevice);
     connect(mnuHelpContents, &QAction::triggered, this, &frmMain::OpenHelpForFocus);
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::OnAbout);
 }
@@ -336,7 +299,7 @@ void frmMain::BuildToolBar()
 void frmMain::NewImage(bool reload)
 {
     m_shell.BusyFlag = true;
-    ResetEditModel(m_data);
+    ShowOutcome(NewData(m_data, m_shell), {});
     m_editor->PrepareForNewData();
     if (reload) {
         if (BuildDestinationList(m_destinations, m_data, m_shell, m_env.Settings, m_fileUi,
@@ -348,10 +311,33 @@ void frmMain::NewImage(bool reload)
     m_editor->BuildPageTree();
     m_editor->SelectNodeByKey(QLatin1String(kGeneralKey));
     ShowStatus(QString());
-    m_shell.CurrentFileName.clear();
     SetCaption();
     m_editor->RefreshGroupCaptions();
     m_shell.BusyFlag = false;
+    m_shell.DataChanged = false;
+}
+
+void frmMain::ShowOutcome(const Outcome& outcome, const QString& subject)
+{
+    if (outcome.IsPlainSuccess()) {
+        return;
+    }
+    const QString message = QString::fromStdString(outcome.Message);
+    if (!message.isEmpty()) {
+        if (outcome.IsDone()) {
+            ShowStatus(message);
+        } else {
+            Dialogs::Message(
+                this, message, ProgramTitle(),
+                outcome.Kind == OutcomeKind::Failed ? MessageIcon::Critical : MessageIcon::Information,
+                MessageButtons::Ok);
+        }
+    }
+    if (!outcome.NotTaken.empty()) {
+        const QString text = QString::fromStdString(NotTakenText(outcome));
+        Dialogs::Message(this, subject.isEmpty() ? text : subject + u": "_s + text, ProgramTitle(),
+                         MessageIcon::Exclamation, MessageButtons::Ok);
+    }
 }
 
 void frmMain::ShowStatus(const QString& text)
@@ -380,69 +366,6 @@ void frmMain::RefreshAfterLoad()
     m_editor->RefreshGroupCaptions();
 }
 
-void frmMain::OnNew()
-{
-    if (!m_editor->CommitPage()) {
-        return;
-    }
-    m_newTimer.start();
-}
-
-void frmMain::RunNew()
-{
-    m_newTimer.stop();
-    BusyScope busy(m_fileUi);
-    m_editor->SelectNodeByKey(QLatin1String(kGeneralKey));
-    m_fileUi.Pause(kAfterFileMs);
-    NewImage(true);
-    m_shell.DataChanged = false;
-}
-
-void frmMain::OnOpen()
-{
-    if (!m_editor->CommitPage()) {
-        return;
-    }
-    // The wait cursor would cover the file dialog too: the window turns busy once a name is chosen.
-    m_shell.CancelFlag = true;
-    const QString name = Dialogs::OpenFileName(this, tr("Open"), FileFolder(), DialogFilter(kDataFileFilter));
-    if (name.isEmpty()) {
-        return;
-    }
-    BusyScope busy(m_fileUi);
-    FileRead2(m_data, m_shell, m_fileUi, name.toStdString());
-    if (m_shell.ErrorFlag) {
-        return;
-    }
-    m_shell.CurrentFileName = name.toStdString();
-    SetCaption();
-    m_shell.CancelFlag = false;
-    RefreshAfterLoad();
-}
-
-bool frmMain::SaveData(bool current)
-{
-    if (!m_editor->CommitPage()) {
-        return false;
-    }
-    const QString name = !current || m_shell.CurrentFileName.empty()
-                             ? Dialogs::SaveFileName(this, tr("Save As"), FileFolder(),
-                                                     DialogFilter(kDataFileFilter), QString())
-                             : QString::fromStdString(m_shell.CurrentFileName);
-    m_shell.CancelFlag = true;
-    if (name.isEmpty()) {
-        return false;
-    }
-    SaveFileAs(m_data, m_shell, m_fileUi, name.toStdString());
-    if (m_shell.ErrorFlag) {
-        return false;
-    }
-    m_shell.CurrentFileName = name.toStdString();
-    SetCaption();
-    m_shell.CancelFlag = false;
-    return true;
-}
-
 void frmMain::OnModelSwitch()
 {
     // The page's input is checked before the model changes: a refused page would otherwise stop
@@ -455,7 +378,7 @@ void frmMain::OnModelSwitch()
             m_data.ModelIndex = kSeriesSwitchModel;
             m_shell.ModelName = ModelNameOf(kSeriesSwitchModel);
             StoreModelIndex(m_env.Settings, m_data);
-            OnNew();
+            m_documents->OnNew();
             update();
         }
     }
@@ -501,84 +424,6 @@ void frmMain::SyncDestinationMenu()
     m_editor->SetDestinationName(checkedName);
 }
 
-void frmMain::SelectCommPort(int entry, bool store)
-{
-    m_shell.CommPort = entry + 1;
-    SyncPortMenu();
-    if (store) {
-        StoreCommPort(m_env.Settings, m_shell);
-    }
-}
-
-void frmMain::SyncPortMenu()
-{
-    for (int k = 0; k < kComPortCount; ++k) {
-        mnuOptionsSerialPort1[k]->setText(
-            QStringLiteral("COM&%1  (%2)").arg(k + 1).arg(QString::fromStdString(m_ports.DeviceFor(k + 1))));
-        mnuOptionsSerialPort1[k]->setChecked(k + 1 == m_shell.CommPort);
-    }
-    mnuOptionsSerialPortDevice->setText(tr("Assign &Device to COM%1...").arg(m_shell.CommPort));
-}
-
-void frmMain::OnAssignPortDevice()
-{
-    QStringList offered;
-    for (const std::string& device : AvailableSerialDevices()) {
-        offered << QString::fromStdString(device);
-    }
-    const int comPort = m_shell.CommPort;
-    frmPortDevice dialog(comPort, QString::fromStdString(m_ports.DeviceFor(comPort)), offered, this);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    const std::string device = dialog.Device().toStdString();
-    SavePortDevice(m_env.Settings, comPort, device);
-    m_ports.Assigned[comPort - 1] = device;
-    SyncPortMenu();
-}
-
-QString frmMain::FileFolder() const
-{
-    const std::filesystem::path documents =
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
-    return ToQString(WritableOr(m_env.ProgramFolder, documents));
-}
-
-void frmMain::OnSaveHex()
-{
-    if (!m_shell.DebugMode || !m_editor->CommitPage()) {
-        return;
-    }
-    const QString name = Dialogs::SaveFileName(this, tr("Save Hex File"), ToQString(m_env.ProgramFolder),
-                                               DialogFilter(kHexFileFilter), QString());
-    if (name.isEmpty()) {
-        m_shell.CancelFlag = true;
-        return;
-    }
-    BusyScope busy(m_fileUi);
-    SaveHexCommand(m_data, m_shell, m_fileUi, name.toStdString());
-}
-
-void frmMain::OnLoadHex()
-{
-    if (!m_shell.DebugMode) {
-        return;
-    }
-    const QString name = Dialogs::OpenFileName(this, tr("Open Hex File"), ToQString(m_env.ProgramFolder),
-                                               DialogFilter(kHexFileFilter));
-    if (name.isEmpty()) {
-        m_shell.CancelFlag = true;
-        return;
-    }
-    BusyScope busy(m_fileUi);
-    // The page's input is finished before the records are replaced, never onto the loaded data.
-    m_editor->SelectNodeByKey(QLatin1String(kGeneralKey));
-    if (LoadHexCommand(m_data, m_shell, m_fileUi, name.toStdString())) {
-        RefreshAfterLoad();
-        SetCaption();
-    }
-}
-
 void frmMain::OpenHelpForFocus()
 {
     OpenHelpFor(focusWidget());
@@ -607,191 +452,6 @@ std::string frmMain::DestinationName() const
     return {};
 }
 
-bool frmMain::RunTransfer(int mode, VerifyOutcome* verified)
-{
-    m_shell.TransferMode = mode;
-    m_shell.ErrorFlag = m_shell.CancelFlag = false;
-    std::unique_ptr<SerialPort> ownPort;
-    std::unique_ptr<Clock> ownClock;
-    SerialPort* port = m_env.Radio.Port;
-    Clock* clock = m_env.Radio.Clock;
-    if (!port) {
-        ownPort = std::make_unique<QtSerialPort>(m_ports);
-        port = ownPort.get();
-    }
-    if (!clock) {
-        ownClock = std::make_unique<SteadyClock>();
-        clock = ownClock.get();
-    }
-    frmRadio_102 dialog(*port, *clock, m_shell, m_data, m_env.Pauses, this);
-    dialog.SetHelpOpener(
-        [this, &dialog](int topic, QString& error) { return m_help.ShowHelpTopic(&dialog, topic, error); });
-    const bool completed = dialog.exec() == QDialog::Accepted;
-    if (verified) {
-        *verified = dialog.Verified();
-    }
-    return completed;
-}
-
-void frmMain::OnProgram()
-{
-    if (!m_editor->CommitPage()) {
-        return;
-    }
-    if (RunTransfer(kTransferProgram)) {
-        ShowStatus(tr("The radio was programmed. %1").arg(VerifyAdvice()));
-    }
-}
-
-void frmMain::OnRead()
-{
-    if (!m_editor->CommitPage()) {
-        return;
-    }
-    m_shell.TransferDone = false;
-    RunTransfer(kTransferRead);
-    if (m_shell.TransferDone) {
-        m_editor->SelectNodeByKey(QLatin1String(kGeneralKey));
-        RefreshAfterLoad();
-        m_shell.CurrentFileName.clear();
-        SetCaption();
-        m_shell.DataChanged = false;
-        KeepReadBackup(m_data, tr("Read"));
-    }
-    m_shell.TransferDone = false;
-}
-
-void frmMain::KeepReadBackup(const RadioData& read, const QString& what)
-{
-    // What the radio held is kept, so that no radio's programming is lost to a later mistake.
-    const std::filesystem::path folder = m_env.DataFolder / "backups";
-    try {
-        const std::filesystem::path backup = SaveReadBackup(read, folder, std::time(nullptr));
-        ShowStatus(tr("%1 complete. The radio's memory as read is kept in %2").arg(what, ToQString(backup)));
-    } catch (const FileError& error) {
-        ShowStatus(tr("%1 complete, but no backup could be kept in %2: %3")
-                       .arg(what, ToQString(folder), QString::fromStdString(error.what())));
-    }
-}
-
-void frmMain::OnVerify()
-{
-    if (!m_editor->CommitPage()) {
-        return;
-    }
-    m_shell.TransferDone = false;
-    VerifyOutcome verified;
-    RunTransfer(kTransferVerify, &verified);
-    if (m_shell.TransferDone) {
-        KeepReadBackup(verified.Radio, tr("Verify"));
-        ShowCompare(verified.Differences, tr("the radio"), true);
-    }
-    m_shell.TransferDone = false;
-}
-
-void frmMain::OnCompareWith()
-{
-    if (!m_editor->CommitPage()) {
-        return;
-    }
-    const QString name =
-        Dialogs::OpenFileName(this, tr("Compare With"), FileFolder(), QLatin1String(kCompareFilter));
-    if (name.isEmpty()) {
-        return;
-    }
-    // A .dat file carries the records only: on a copy of the data it gives what Open would.
-    RadioData other = m_data;
-    if (LoadForCompare(other, name)) {
-        ShowCompare(CompareData(m_data, other), QFileInfo(name).fileName(), false);
-    }
-}
-
-bool frmMain::LoadForCompare(RadioData& other, const QString& fileName)
-{
-    const BusyScope busy(m_fileUi);
-    // The loaders' flags and file name stay off the window's own state.
-    ShellState shell = m_shell;
-    shell.ErrorFlag = shell.CancelFlag = false;
-    const std::filesystem::path file = fileName.toStdString();
-    const QString extension = QFileInfo(fileName).suffix().toLower();
-    if (extension == QLatin1String("hex")) {
-        return LoadHexCommand(other, shell, m_fileUi, file);
-    }
-    if (extension == QLatin1String("ini")) {
-        if (LoadDefaultImage(other, shell, m_fileUi, file)) {
-            return true;
-        }
-        Dialogs::Message(this, QStringLiteral("IniFileRead Error!!"), ProgramTitle(), MessageIcon::Critical,
-                         MessageButtons::Ok);
-        return false;
-    }
-    FileRead2(other, shell, m_fileUi, file);
-    return !shell.ErrorFlag;
-}
-
-void frmMain::ShowCompare(const std::vector<Difference>& differences, const QString& otherSide, bool radio)
-{
-    qDeleteAll(findChildren<frmCompare*>());
-    auto* window = new frmCompare(differences, {otherSide, radio}, this);
-    connect(window, &frmCompare::JumpRequested, m_editor, &PageEditor::SelectNodeByKey);
-    window->show();
-}
-
-bool frmMain::ClearDistressLog()
-{
-    if (!m_editor->CommitPage()) {
-        return false;
-    }
-    m_shell.TransferDone = false;
-    RunTransfer(kTransferClearDistress);
-    const bool cleared = m_shell.TransferDone;
-    if (cleared) {
-        m_editor->ShowCurrentPageAgain();
-    }
-    m_shell.TransferDone = false;
-    return cleared;
-}
-
-void frmMain::OnPrint()
-{
-    if (m_editor->CommitPage()) {
-        PrintListing(m_data, m_shell, DestinationName(), this);
-    }
-}
-
-void frmMain::OnPrintPreview()
-{
-    if (m_editor->CommitPage()) {
-        PreviewListing(m_data, m_shell, DestinationName(), this);
-    }
-}
-
-void frmMain::OnExportPdf()
-{
-    if (!m_editor->CommitPage()) {
-        return;
-    }
-    const QString name = Dialogs::SaveFileName(this, tr("Export PDF"), FileFolder(), tr("PDF files(*.pdf)"),
-                                               QStringLiteral("pdf"));
-    if (name.isEmpty()) {
-        return;
-    }
-    try {
-        const BusyScope busy(m_fileUi);
-        ExportListingPdf(m_data, m_shell, DestinationName(), name.toStdString());
-        ShowStatus(tr("The listing was saved as %1").arg(name));
-    } catch (const FileError& error) {
-        Dialogs::Message(this, QStringLiteral("FileSave Error!!\r\n") + QString::fromStdString(error.what()),
-                         ProgramTitle(), MessageIcon::Exclamation, MessageButtons::Ok);
-    }
-}
-
-void frmMain::OnPrintToFile()
-{
-    frmPrn listing(m_data, m_shell, m_env.Pauses, this);
-    listing.exec();
-}
-
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
@@ -817,13 +477,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
             if (!control) {
                 break;
             }
-            OnLoadHex();
+            m_documents->OnLoadHex();
             return true;
         case Qt::Key_F3:
             if (!control) {
                 break;
             }
-            OnSaveHex();
+            m_documents->OnSaveHex();
             return true;
         default:
             break;
@@ -843,7 +503,7 @@ void frmMain::closeEvent(QCloseEvent* event)
             Dialogs::Message(this, QStringLiteral("JMB data has changed.\r\nDo you want to save changes?"),
                              ProgramTitle(), MessageIcon::Exclamation, MessageButtons::YesNoCancel);
         if (answer == MessageAnswer::Cancel ||
-            (answer == MessageAnswer::Yes && (!m_editor->CommitPage() || !SaveData(true)))) {
+            (answer == MessageAnswer::Yes && (!m_editor->CommitPage() || !m_documents->SaveData(true)))) {
             event->ignore();
             return;
         }

@@ -1,5 +1,6 @@
-// frmMain.h — the main window: menus, toolbar, status bar and the page editor; start-up, the
-// commands of the menus, toolbar and hidden keys, and shut-down.
+// frmMain.h — the main window: menus, toolbar, status bar and the page editor; start-up, the model
+// and destination, help, and shut-down. The file commands are its document half (DocumentActions),
+// the radio commands and the port menu its radio half (RadioActions).
 #pragma once
 
 #include <QAction>
@@ -8,7 +9,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 
 #include <array>
@@ -21,13 +21,24 @@
 #include "files/DefaultImages.h"
 #include "files/SettingsStore.h"
 #include "link/Clock.h"
-#include "link/PortDevices.h"
 #include "link/SerialPort.h"
-#include "link/Verify.h"
+#include "model/Outcome.h"
 #include "model/RadioData.h"
 #include "model/ShellState.h"
 
 namespace kelpie {
+
+class DocumentActions;
+class RadioActions;
+
+// The page every load and New shows first.
+constexpr const char* kGeneralKey = "General";
+// The wait after a file operation, so that the user sees it ended.
+constexpr int kAfterFileMs = 500;
+
+QString ToQString(const std::filesystem::path& path);
+// The folder itself when the program may write there, else the fallback.
+std::filesystem::path WritableOr(const std::filesystem::path& folder, const std::filesystem::path& fallback);
 
 // The radio end of a transfer: the port and the clock its waits run on. Tests give a simulated
 // radio; when empty, the serial port of CommPort (or --port) on the real clock.
@@ -62,21 +73,27 @@ public:
     ShellState& Shell() { return m_shell; }
     PageEditor& Editor() { return *m_editor; }
     HelpSystem& Help() { return m_help; }
+    WindowFileUi& Files() { return m_fileUi; }
+    const AppEnvironment& Environment() const { return m_env; }
+    DocumentActions& Documents() { return *m_documents; }
 
     // Reset to a fresh image of ModelIndex; with reload the destination list is rebuilt and the
-    // remembered destination's default image loaded.
+    // remembered destination's default image loaded. The data is then unchanged.
     void NewImage(bool reload);
-
-    // Save (current: under CurrentFileName when there is one) and Save As. True when the file was
-    // written.
-    bool SaveData(bool current);
+    // The editor after the records were replaced by a loaded image.
+    void RefreshAfterLoad();
 
     // The caption: ProductName, two blanks, ProgramTitle, with the data file's name in front.
     void SetCaption();
+    // The first status-bar panel.
+    void ShowStatus(const QString& text);
+    // How a command ended, unless it was a plain success: a done command's message in the status
+    // bar; a failure's or a cancel's message in a box; the values a load did not take in a box
+    // naming the file (subject).
+    void ShowOutcome(const Outcome& outcome, const QString& subject);
 
-    // Clears the radio's distress log through the transfer dialog; the DSC page's clear button.
-    // True when the radio's log was cleared.
-    bool ClearDistressLog();
+    // The destination checked in the Destination menu; empty when none is.
+    std::string DestinationName() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,49 +105,14 @@ private:
     void BuildToolBar();
     QAction* AddAction(QMenu* menu, const char* name, const QString& caption);
 
-    void OnNew();
-    void RunNew();
-    void OnOpen();
     void OnModelSwitch();
     void OnDestination(int entry);
-    void SelectCommPort(int entry, bool store);
-    void OnAssignPortDevice();
-    void OnSaveHex();
-    void OnLoadHex();
     // The help topic of the control (its "helpTopic", or its nearest parent's); none: the overview.
     void OpenHelpFor(QWidget* control);
     void OpenHelpForFocus();
     void OnAbout();
-    // The first status-bar panel.
-    void ShowStatus(const QString& text);
-    void OnProgram();
-    void OnRead();
-    // Reads the radio into a separate image and lists how it differs from what a program run of
-    // the data sends; the data being edited never changes.
-    void OnVerify();
-    // Loads a file into a copy of the data, never into the data itself, and lists the differences.
-    void OnCompareWith();
-    // The copy loaded from a ".dat", ".hex" or default-image ".ini" file through its own loader; false
-    // when the loader refused it (and said why).
-    bool LoadForCompare(RadioData& other, const QString& fileName);
-    // The compare window for the differences, in place of any earlier one.
-    void ShowCompare(const std::vector<Difference>& differences, const QString& otherSide, bool radio);
-    // Keeps what a read brought from the radio in the per-user backups folder and tells the
-    // status bar, after "<what> complete".
-    void KeepReadBackup(const RadioData& read, const QString& what);
-    void OnPrint();
-    void OnPrintPreview();
-    void OnExportPdf();
-    void OnPrintToFile();
-    // Shows the transfer dialog for a mode; true when its run completed. A verify's findings go to
-    // verified.
-    bool RunTransfer(int mode, VerifyOutcome* verified = nullptr);
-    std::string DestinationName() const;
 
     void SyncDestinationMenu();
-    void SyncPortMenu();
-    void RefreshAfterLoad();
-    QString FileFolder() const;
     QString ProgramTitle() const { return QString::fromStdString(m_shell.ProgramTitle); }
 
     AppEnvironment m_env;
@@ -139,9 +121,9 @@ private:
     WindowFileUi m_fileUi;
     HelpSystem m_help;
     DestinationMenu m_destinations;
-    PortDevices m_ports;
     QIcon m_icon;
-    QTimer m_newTimer;
+    DocumentActions* m_documents = nullptr;
+    RadioActions* m_radio = nullptr;
 
     PageEditor* m_editor = nullptr;
     QToolBar* tbToolBar = nullptr;
@@ -151,8 +133,6 @@ private:
     std::array<QAction*, 4> mnuEditModelEntries{};
     QMenu* mnuDestination = nullptr;
     std::array<QAction*, kDestinationEntryCount> mnuDestinationChild{};
-    std::array<QAction*, kComPortCount> mnuOptionsSerialPort1{};
-    QAction* mnuOptionsSerialPortDevice = nullptr;
 };
 
 }  // namespace kelpie

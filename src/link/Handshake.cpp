@@ -241,7 +241,7 @@ void ReadDataChkModel(LinkContext& link)
     }
     link.Shell.ErrorFlag = true;
     LogError(link.Shell, kPlace, "ModelType Error !!");
-    ShowMessage(link, "ModelType Error !!", "Read from Radio");
+    ShowMessage(link, "ModelType Error !!", ReadTitle(link));
 }
 
 }  // namespace kelpie

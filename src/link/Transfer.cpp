@@ -39,6 +39,11 @@ void FinishWalk(LinkContext& link, std::string_view place, std::string_view titl
     ShowMessage(link, "Communication Error!!", title);
 }
 
+std::string_view ReadTitle(const LinkContext& link)
+{
+    return link.Shell.TransferMode == kTransferVerify ? std::string_view(link.Caption) : "Read from Radio";
+}
+
 bool TransferFailed(const LinkContext& link)
 {
     return link.Shell.ErrorFlag || link.Shell.CancelFlag;
@@ -158,7 +163,7 @@ void ReadData(LinkContext& link, RadioImage& buffer)
     if (cancelled || link.Shell.CancelFlag) {
         AbortRead(link);
     }
-    FinishWalk(link, "frmRadio102.ReadData", "Read from Radio");
+    FinishWalk(link, "frmRadio102.ReadData", ReadTitle(link));
 }
 
 void WriteData(LinkContext& link)

@@ -14,6 +14,9 @@ bool OpenForTransfer(LinkContext& link);
 // The end of every walk: the port closed, and a failure that was not a cancel reported under place
 // in the error log and with title in a message.
 void FinishWalk(LinkContext& link, std::string_view place, std::string_view title);
+// The title of a failed read's messages: "Read from Radio", or the verify's own caption when the
+// read is a verify's.
+std::string_view ReadTitle(const LinkContext& link);
 // ErrorFlag or CancelFlag raised.
 bool TransferFailed(const LinkContext& link);
 

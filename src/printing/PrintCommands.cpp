@@ -9,8 +9,6 @@
 #include <QPrinter>
 #include <QSaveFile>
 
-#include <cerrno>
-
 #include "files/FileAccess.h"
 #include "printing/ListingPainter.h"
 
@@ -21,6 +19,12 @@ namespace {
 // A PDF has no unprintable edge; this one takes the one a printer typically has, so that the
 // pages look as they do from the printer and print unclipped later.
 constexpr double kPdfEdgeMm = 5.0;
+
+std::function<bool(QPrinter&)>& PrintDialogStandIn()
+{
+    static std::function<bool(QPrinter&)> standIn;
+    return standIn;
+}
 
 // The wait cursor for as long as the pages are being painted.
 class WaitCursor
@@ -51,18 +55,35 @@ std::string ListingTitle(const ShellState& shell, const std::string& destination
     return destination.empty() ? header : header + " (" + destination + ")";
 }
 
-PrintResult PrintListing(const RadioData& data, const ShellState& shell, const std::string& destination,
-                         QWidget* parent)
+void SetPrintDialogStandIn(std::function<bool(QPrinter&)> standIn)
+{
+    PrintDialogStandIn() = std::move(standIn);
+}
+
+Outcome PrintListing(const RadioData& data, const ShellState& shell, const std::string& destination,
+                     QWidget* parent)
 {
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    if (dialog.exec() != QDialog::Accepted) {
-        return PrintResult::Cancelled;
+    bool accepted = false;
+    if (PrintDialogStandIn()) {
+        accepted = PrintDialogStandIn()(printer);
+    } else {
+        QPrintDialog dialog(&printer, parent);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
+    if (!accepted) {
+        return Outcome::Cancelled();
     }
     const WaitCursor wait;
-    return PaintOnPrinter(printer, data, shell, destination) ? PrintResult::Printed : PrintResult::Failed;
+    if (!PaintOnPrinter(printer, data, shell, destination)) {
+        return Outcome::Failed(
+            QObject::tr(
+                "The listing was not printed: the printer could not be opened or failed while printing.")
+                .toStdString());
+    }
+    return Outcome::Done();
 }
 
 void PreviewListing(const RadioData& data, const ShellState& shell, const std::string& destination,
@@ -78,12 +99,15 @@ void PreviewListing(const RadioData& data, const ShellState& shell, const std::s
     preview.exec();
 }
 
-void ExportListingPdf(const RadioData& data, const ShellState& shell, const std::string& destination,
-                      const std::filesystem::path& file)
+Outcome ExportListingPdf(const RadioData& data, const ShellState& shell, const std::string& destination,
+                         const std::filesystem::path& file)
 {
+    const auto failed = [](const QString& reason) {
+        return Outcome::Failed(MessageWithReason("FileSave Error!!", reason.toStdString()));
+    };
     QSaveFile out(QString::fromStdString(file.string()));
     if (!out.open(QIODevice::WriteOnly)) {
-        throw FileError(EIO, out.errorString().toStdString());
+        return failed(out.errorString());
     }
     {
         QPdfWriter writer(&out);
@@ -94,12 +118,13 @@ void ExportListingPdf(const RadioData& data, const ShellState& shell, const std:
                                          QPageLayout::Millimeter));
         if (!PaintListing(writer, BuildPrintedListing(data, shell.ModelName))) {
             out.cancelWriting();
-            throw FileError(EIO, "the PDF could not be written");
+            return failed(QObject::tr("the PDF could not be written"));
         }
     }
     if (!out.commit()) {
-        throw FileError(EIO, out.errorString().toStdString());
+        return failed(out.errorString());
     }
+    return Outcome::Done(QObject::tr("The listing was saved as %1").arg(out.fileName()).toStdString());
 }
 
 }  // namespace kelpie

@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "AppTestSupport.h"
+#include "link/PortDevices.h"
 
 namespace kelpie {
 namespace {

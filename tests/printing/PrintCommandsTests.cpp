@@ -27,7 +27,7 @@ TEST(PrintCommands, ThePrintDialogOffersNoSelectionAndNoFileAndItsCancelPrintsNo
             selection = static_cast<QPrintDialog&>(dialog).testOption(QAbstractPrintDialog::PrintSelection);
             toFile = static_cast<QPrintDialog&>(dialog).testOption(QAbstractPrintDialog::PrintToFile);
         });
-        EXPECT_EQ(PrintListing(ResetData(5), ShellState{}, "USA", nullptr), PrintResult::Cancelled);
+        EXPECT_EQ(PrintListing(ResetData(5), ShellState{}, "USA", nullptr).Kind, OutcomeKind::Cancelled);
     }
     EXPECT_FALSE(selection);
     EXPECT_FALSE(toFile);
@@ -59,12 +59,14 @@ TEST(PrintCommands, ExportReplacesAPdfWholeOrLeavesItAlone)
     const TempFolder folder;
     const fs::path pdf = folder / "listing.pdf";
     std::ofstream(pdf) << "an older file";
-    ExportListingPdf(ResetData(0), ShellState{}, "", pdf);
+    EXPECT_TRUE(ExportListingPdf(ResetData(0), ShellState{}, "", pdf).IsDone());
     const std::vector<std::uint8_t> bytes = ReadWholeFile(pdf);
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "%PDF-");
     EXPECT_EQ(fs::directory_iterator(folder.Path)->path(), pdf);  // no temporary file left beside it
 
-    EXPECT_THROW(ExportListingPdf(ResetData(0), ShellState{}, "", folder / "missing" / "x.pdf"), FileError);
+    const Outcome failed = ExportListingPdf(ResetData(0), ShellState{}, "", folder / "missing" / "x.pdf");
+    EXPECT_EQ(failed.Kind, OutcomeKind::Failed);
+    EXPECT_TRUE(failed.Message.starts_with("FileSave Error!!\r\n")) << failed.Message;
     EXPECT_FALSE(fs::exists(folder / "missing"));
 }
 

@@ -10,14 +10,12 @@
 #include <iostream>
 
 #include "ConsoleUi.h"
-#include "files/DataFileReader.h"
-#include "files/DataFileWriter.h"
+#include "command/DocumentCommands.h"
+#include "command/RadioCommands.h"
 #include "files/DefaultImages.h"
 #include "files/FileAccess.h"
-#include "files/HexFile.h"
 #include "files/ImageFile.h"
 #include "link/TransferDialog.h"
-#include "model/ImagePasses.h"
 #include "model/Models.h"
 #include "printing/PrintCommands.h"
 #include "report/Compare.h"
@@ -32,6 +30,7 @@ namespace fs = std::filesystem;
 constexpr int kDone = 0;
 constexpr int kFailed = 1;
 constexpr int kUsage = 2;
+constexpr int kNotCompared = 2;  // diff and verify could not compare
 
 enum class FileKind {
     Data,
@@ -72,22 +71,19 @@ public:
     // The reset of the desktop program's New, then the destination's default image.
     bool NewImage()
     {
-        ResetEditModel(m_data);
+        Show(NewData(m_data, m_shell));
         const bool named = !m_arguments.Destination.empty();
         const std::string destination = named ? m_arguments.Destination : "USA";
         const std::string name = DefaultImageFileName(ToUpper(destination), m_arguments.Model);
         for (const fs::path& folder : DefaultImageFolders(m_environment.ProgramFolder)) {
             if (const auto file = FindFileIgnoringCase(folder, name)) {
                 m_ui.SetSubject(file->string());
-                if (LoadDefaultImage(m_data, m_shell, m_files, *file)) {
-                    return true;
+                const Outcome loaded = LoadProgrammingFile(m_data, m_shell, m_files, *file);
+                if (loaded.IsDone() || named) {
+                    return Show(loaded);
                 }
                 // As at the desktop program's start-up, a damaged default image counts as a
                 // missing one unless the user asked for that destination.
-                if (named) {
-                    Error(file->string() + ": IniFileRead Error!!");
-                    return false;
-                }
                 Error("warning: " + file->string() +
                       " is not a default image of this model; the reset image is used");
                 return true;
@@ -103,53 +99,13 @@ public:
     bool Load(const fs::path& file)
     {
         m_ui.SetSubject(file.string());
-        m_shell.ErrorFlag = m_shell.CancelFlag = false;
-        switch (KindOf(file)) {
-            case FileKind::Data: {
-                const RejectedValues rejected = FileRead2(m_data, m_shell, m_files, file);
-                if (!rejected.empty()) {
-                    Error(file.string() + ": values not taken (their fields keep the values they had):");
-                    for (const std::string& value : rejected) {
-                        Error("  " + value);
-                    }
-                }
-                return !m_shell.ErrorFlag;
-            }
-            case FileKind::Hex:
-                return LoadHexCommand(m_data, m_shell, m_files, file);
-            case FileKind::DefaultImage:
-                if (!LoadDefaultImage(m_data, m_shell, m_files, file)) {
-                    Error(file.string() + ": IniFileRead Error!!");
-                    return false;
-                }
-                return true;
-            default:
-                return false;
-        }
+        return Show(LoadProgrammingFile(m_data, m_shell, m_files, file));
     }
 
     bool Save(const fs::path& file)
     {
         m_ui.SetSubject(file.string());
-        m_shell.ErrorFlag = m_shell.CancelFlag = false;
-        switch (KindOf(file)) {
-            case FileKind::Data:
-                SaveFileAs(m_data, m_shell, m_files, file);
-                return !m_shell.ErrorFlag;
-            case FileKind::Hex:
-                SaveHexCommand(m_data, m_shell, m_files, file);
-                return !m_shell.ErrorFlag;
-            case FileKind::Text:
-                try {
-                    SaveTextImage(file, BuildTextImage(m_data));
-                    return true;
-                } catch (const FileError& e) {
-                    Error(file.string() + ": " + e.what());
-                    return false;
-                }
-            default:
-                return false;
-        }
+        return Show(SaveProgrammingFile(m_data, m_shell, m_files, file));
     }
 
     std::string Listing() { return BuildTextImage(m_data); }
@@ -157,52 +113,83 @@ public:
     // The printed listing's pages as a PDF.
     bool Print(const fs::path& file)
     {
-        try {
-            ExportListingPdf(m_data, m_shell, m_arguments.Destination, file);
-            return true;
-        } catch (const FileError& e) {
-            Error(file.string() + ": " + e.what());
-            return false;
-        }
+        m_ui.SetSubject(file.string());
+        return Show(ExportListingPdf(m_data, m_shell, m_arguments.Destination, file));
     }
 
-    RadioData& Data() { return m_data; }
-
-    // The transfer dialog's run of a mode after OK, on the device; a verify's findings go to verified.
-    bool Transfer(int mode, const std::string& what, VerifyOutcome* verified = nullptr)
+    // diff: B read on top of a fresh image of its own, compared with this data.
+    Outcome CompareWith(const fs::path& file, std::vector<Difference>& differences)
     {
-        std::unique_ptr<SerialPort> port = m_environment.OpenPort(m_arguments.Port);
-        std::unique_ptr<Clock> clock = m_environment.MakeClock();
-        m_shell.TransferMode = mode;
-        m_shell.TransferDone = false;
-        m_shell.ErrorFlag = m_shell.CancelFlag = false;
-        m_ui.SetSubject(m_arguments.Port);
-        TransferDialog dialog(*port, m_ui, *clock, m_shell, m_data);
-        m_ui.OnInterrupt([&dialog] { dialog.CancelPressed(); });
-        dialog.Load();
-        const bool done = dialog.OkPressed() && m_shell.TransferDone;
-        if (verified) {
-            *verified = dialog.Verified();
+        m_ui.SetSubject(file.string());
+        Session other(m_arguments, m_environment);
+        if (!other.NewImage()) {
+            return Outcome::Failed();
         }
-        m_ui.OnInterrupt(nullptr);
-        m_ui.FinishProgress(what + (done ? " complete" : m_shell.CancelFlag ? " cancelled" : " failed"));
-        return done;
+        return Shown(CompareWithFile(m_data, other.m_data, m_shell, m_files, file, differences));
     }
 
-    // A copy of what was just read, so that no radio's contents are lost to a later mistake.
-    void KeepBackup(const RadioData& read)
+    Outcome Read() { return Transferred("read", ReadRadio(m_data, m_shell, Runner(), Backups())); }
+    Outcome Write() { return Transferred("write", ProgramRadio(m_shell, Runner())); }
+    Outcome Verify(std::vector<Difference>& differences)
     {
-        try {
-            const fs::path file =
-                SaveReadBackup(read, m_environment.DataFolder / "backups", std::time(nullptr));
-            Error("backup of the radio's memory: " + file.string());
-        } catch (const FileError& e) {
-            Error("warning: the read has no backup: " + (m_environment.DataFolder / "backups").string() +
-                  ": " + e.what());
-        }
+        return Transferred("verify", VerifyRadio(m_shell, Runner(), Backups(), differences));
     }
+    Outcome Clear() { return Transferred("clear", ClearDistressLog(m_shell, Runner())); }
 
 private:
+    // Prints what the outcome still has to tell, a failure's naming the subject (a done command's
+    // message names what it made itself); true when it is done.
+    bool Show(const Outcome& outcome)
+    {
+        if (!outcome.Message.empty() && outcome.IsDone()) {
+            Error(outcome.Message);
+        } else if (!outcome.Message.empty()) {
+            static_cast<void>(
+                m_ui.Message(outcome.Message, "", MessageIcon::Information, MessageButtons::Ok));
+        }
+        if (!outcome.NotTaken.empty()) {
+            static_cast<void>(
+                m_ui.Message(NotTakenText(outcome), "", MessageIcon::Information, MessageButtons::Ok));
+        }
+        return outcome.IsDone();
+    }
+    Outcome Shown(Outcome outcome)
+    {
+        Show(outcome);
+        return outcome;
+    }
+
+    // The transfer dialog's run of the mode after OK, on the device; Ctrl+C is its Cancel button.
+    TransferRunner Runner()
+    {
+        return [this](VerifyOutcome* verified) {
+            std::unique_ptr<SerialPort> port = m_environment.OpenPort(m_arguments.Port);
+            std::unique_ptr<Clock> clock = m_environment.MakeClock();
+            m_ui.SetSubject(m_arguments.Port);
+            TransferDialog dialog(*port, m_ui, *clock, m_shell, m_data);
+            m_ui.OnInterrupt([&dialog] { dialog.CancelPressed(); });
+            dialog.Load();
+            const bool completed = dialog.OkPressed();
+            if (verified) {
+                *verified = dialog.Verified();
+            }
+            m_ui.OnInterrupt(nullptr);
+            m_ui.SetSubject({});
+            return completed;
+        };
+    }
+
+    // The last line of a transfer, then what its outcome tells.
+    Outcome Transferred(const std::string& what, Outcome outcome)
+    {
+        m_ui.FinishProgress(what + (outcome.IsDone()                         ? " complete"
+                                    : outcome.Kind == OutcomeKind::Cancelled ? " cancelled"
+                                                                             : " failed"));
+        return Shown(std::move(outcome));
+    }
+
+    BackupPlace Backups() const { return {m_environment.DataFolder / "backups", std::time(nullptr)}; }
+
     // err.log goes to the program folder when it can be written, else to the per-user data folder.
     fs::path ErrorLogPath() const
     {
@@ -235,16 +222,23 @@ bool CheckKind(const std::string& file, std::initializer_list<FileKind> allowed)
     return false;
 }
 
-// What the command prints goes to standard output; a write that failed (a full disk, a closed
-// pipe) fails the command.
-int CheckedOutput(int status)
+// One difference a line; nothing when there is none.
+void PrintDifferences(const std::vector<Difference>& differences)
 {
-    std::cout.flush();
-    if (std::fflush(stdout) != 0 || std::ferror(stdout) || !std::cout) {
-        std::fprintf(stderr, "kelpie-cli: standard output: %s\n", std::strerror(errno != 0 ? errno : EIO));
-        return kFailed;
+    for (const Difference& difference : differences) {
+        std::cout << difference.Text << "\n";
     }
-    return status;
+}
+
+// diff and verify as diff exits: 0 equal, 1 different (each difference printed on a line), 2 when
+// they could not compare.
+int ComparedStatus(const Outcome& outcome, const std::vector<Difference>& differences)
+{
+    if (!outcome.IsDone()) {
+        return kNotCompared;
+    }
+    PrintDifferences(differences);
+    return differences.empty() ? kDone : kFailed;
 }
 
 int Info(const std::string& file)
@@ -278,18 +272,11 @@ int Info(const std::string& file)
     return models.empty() ? kFailed : kDone;
 }
 
-// One difference a line; nothing when there is none.
-void PrintDifferences(const std::vector<Difference>& differences)
-{
-    for (const Difference& difference : differences) {
-        std::cout << difference.Text << "\n";
-    }
-}
-
 }  // namespace
 
 int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
 {
+    const bool compares = a.Command == "diff" || a.Command == "verify";
     if (a.Command == "info") {
         return CheckedOutput(Info(a.Input));
     }
@@ -310,20 +297,12 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
     }
 
     Session session(a, environment);
-    if (!session.NewImage()) {
-        return kFailed;
-    }
-    if (!a.Input.empty() && !session.Load(a.Input)) {
-        return kFailed;
+    if (!session.NewImage() || (!a.Input.empty() && !session.Load(a.Input))) {
+        return compares ? kNotCompared : kFailed;
     }
     if (a.Command == "diff") {
-        Session other(a, environment);
-        if (!other.NewImage() || !other.Load(a.Other)) {
-            return kFailed;
-        }
-        const std::vector<Difference> differences = CompareData(session.Data(), other.Data());
-        PrintDifferences(differences);
-        return differences.empty() ? kDone : kFailed;
+        std::vector<Difference> differences;
+        return CheckedOutput(ComparedStatus(session.CompareWith(a.Other, differences), differences));
     }
     if (a.Command == "new" || a.Command == "convert") {
         return session.Save(a.Output) ? kDone : kFailed;
@@ -346,25 +325,26 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
             std::fprintf(stderr, "%s: FileSave Error!!\n%s\n", a.Output.c_str(), e.what());
             return kFailed;
         }
-        if (!session.Transfer(kTransferRead, "read")) {
-            return kFailed;
-        }
-        session.KeepBackup(session.Data());
-        return session.Save(a.Output) ? kDone : kFailed;
+        return session.Read().IsDone() && session.Save(a.Output) ? kDone : kFailed;
     }
     if (a.Command == "write") {
-        return session.Transfer(kTransferProgram, "write") ? kDone : kFailed;
+        return session.Write().IsDone() ? kDone : kFailed;
     }
     if (a.Command == "verify") {
-        VerifyOutcome verified;
-        if (!session.Transfer(kTransferVerify, "verify", &verified)) {
-            return kFailed;
-        }
-        session.KeepBackup(verified.Radio);
-        PrintDifferences(verified.Differences);
-        return verified.Differences.empty() ? kDone : kFailed;
+        std::vector<Difference> differences;
+        return CheckedOutput(ComparedStatus(session.Verify(differences), differences));
     }
-    return session.Transfer(kTransferClearDistress, "clear") ? kDone : kFailed;
+    return session.Clear().IsDone() ? kDone : kFailed;
+}
+
+int CheckedOutput(int status)
+{
+    std::cout.flush();
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) || !std::cout) {
+        std::fprintf(stderr, "kelpie-cli: standard output: %s\n", std::strerror(errno != 0 ? errno : EIO));
+        return kFailed;
+    }
+    return status;
 }
 
 }  // namespace kelpie

@@ -21,7 +21,12 @@ struct CliEnvironment
     std::function<std::unique_ptr<Clock>()> MakeClock;
 };
 
-// Runs one parsed command; the exit status: 0 done, 1 failed or refused, 2 a usage error.
+// Runs one parsed command; the exit status: 0 done, 1 failed or refused, 2 a usage error; diff and
+// verify: 0 equal, 1 different, 2 they could not compare.
 int RunCliCommand(const CliArguments& arguments, const CliEnvironment& environment);
+
+// What the command printed went to standard output: a write that failed (a full disk, a closed
+// pipe) fails the command with 1. Otherwise status.
+int CheckedOutput(int status);
 
 }  // namespace kelpie

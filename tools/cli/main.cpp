@@ -38,11 +38,11 @@ int main(int argc, char* argv[])
     }
     if (parsed->Version) {
         std::printf("kelpie-cli %s\n", KELPIE_VERSION);
-        return 0;
+        return kelpie::CheckedOutput(0);
     }
     if (parsed->Help) {
         std::printf("%s", kelpie::CliUsage(parsed->Command).c_str());
-        return 0;
+        return kelpie::CheckedOutput(0);
     }
 
     kelpie::CliEnvironment environment;

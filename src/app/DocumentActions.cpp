@@ -1,0 +1,239 @@
+#include "app/DocumentActions.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "app/frmCompare.h"
+#include "app/frmMain.h"
+#include "app/frmPrn.h"
+#include "command/DocumentCommands.h"
+#include "editor/Dialogs.h"
+#include "files/DataFileWriter.h"
+#include "files/HexFile.h"
+#include "printing/PrintCommands.h"
+
+namespace kelpie {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kNewDelayMs = 100;
+constexpr auto kCompareFilter =
+    "Programming files (*.dat *.hex *.ini);;dat files(*.dat);;hex files(*.hex);;Default images(*.ini)"_L1;
+
+// "dat files(*.dat)|*.dat|All files(*.*)|*.*" as a file dialog's filter: the descriptions (each
+// names its own patterns), one per line of the file-type list.
+QString DialogFilter(std::string_view filter)
+{
+    const QStringList parts =
+        QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(u'|');
+    QStringList descriptions;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        descriptions << parts[i];
+    }
+    return descriptions.join(u";;"_s);
+}
+
+}  // namespace
+
+DocumentActions::DocumentActions(frmMain& window) : QObject(&window), m_window(window)
+{
+    m_newTimer.setSingleShot(true);
+    m_newTimer.setInterval(kNewDelayMs);
+    connect(&m_newTimer, &QTimer::timeout, this, &DocumentActions::RunNew);
+}
+
+QString DocumentActions::FileFolder() const
+{
+    const std::filesystem::path documents =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+    return ToQString(WritableOr(m_window.Environment().ProgramFolder, documents));
+}
+
+void DocumentActions::OnNew()
+{
+    if (!m_window.Editor().CommitPage()) {
+        return;
+    }
+    m_newTimer.start();
+}
+
+void DocumentActions::RunNew()
+{
+    m_newTimer.stop();
+    BusyScope busy(m_window.Files());
+    m_window.Editor().SelectNodeByKey(QLatin1String(kGeneralKey));
+    m_window.Files().Pause(kAfterFileMs);
+    m_window.NewImage(true);
+}
+
+void DocumentActions::OnOpen()
+{
+    if (!m_window.Editor().CommitPage()) {
+        return;
+    }
+    // The wait cursor would cover the file dialog too: the window turns busy once a name is chosen.
+    m_window.Shell().CancelFlag = true;
+    const QString name =
+        Dialogs::OpenFileName(&m_window, tr("Open"), FileFolder(), DialogFilter(kDataFileFilter));
+    if (name.isEmpty()) {
+        return;
+    }
+    Outcome opened;
+    {
+        BusyScope busy(m_window.Files());
+        opened = OpenDataFile(m_window.Data(), m_window.Shell(), m_window.Files(), name.toStdString());
+        if (opened.IsDone()) {
+            m_window.SetCaption();
+            m_window.RefreshAfterLoad();
+        }
+    }
+    m_window.ShowOutcome(opened, QFileInfo(name).fileName());
+}
+
+bool DocumentActions::SaveData(bool current)
+{
+    if (!m_window.Editor().CommitPage()) {
+        return false;
+    }
+    ShellState& shell = m_window.Shell();
+    const QString name = !current || shell.CurrentFileName.empty()
+                             ? Dialogs::SaveFileName(&m_window, tr("Save As"), FileFolder(),
+                                                     DialogFilter(kDataFileFilter), QString())
+                             : QString::fromStdString(shell.CurrentFileName);
+    if (name.isEmpty()) {
+        shell.CancelFlag = true;
+        return false;
+    }
+    const Outcome saved = SaveDataFile(m_window.Data(), shell, m_window.Files(), name.toStdString());
+    if (saved.IsDone()) {
+        m_window.SetCaption();
+    }
+    m_window.ShowOutcome(saved, QFileInfo(name).fileName());
+    return saved.IsDone();
+}
+
+void DocumentActions::OnCompareWith()
+{
+    if (!m_window.Editor().CommitPage()) {
+        return;
+    }
+    const QString name = Dialogs::OpenFileName(&m_window, tr("Compare With"), FileFolder(), kCompareFilter);
+    if (name.isEmpty()) {
+        return;
+    }
+    std::vector<Difference> differences;
+    Outcome compared;
+    {
+        const BusyScope busy(m_window.Files());
+        // A .dat file carries the records only: on a copy of the data it gives what Open would.
+        RadioData other = m_window.Data();
+        compared = CompareWithFile(m_window.Data(), other, m_window.Shell(), m_window.Files(),
+                                   name.toStdString(), differences);
+    }
+    const QString fileName = QFileInfo(name).fileName();
+    if (compared.IsDone()) {
+        ShowCompare(differences, fileName, false);
+    }
+    m_window.ShowOutcome(compared, fileName);
+}
+
+void DocumentActions::ShowCompare(const std::vector<Difference>& differences, const QString& otherSide,
+                                  bool radio)
+{
+    qDeleteAll(m_window.findChildren<frmCompare*>());
+    auto* window = new frmCompare(differences, {otherSide, radio}, &m_window);
+    connect(window, &frmCompare::JumpRequested, &m_window.Editor(), &PageEditor::SelectNodeByKey);
+    window->show();
+}
+
+void DocumentActions::OnPrint()
+{
+    if (m_window.Editor().CommitPage()) {
+        m_window.ShowOutcome(
+            PrintListing(m_window.Data(), m_window.Shell(), m_window.DestinationName(), &m_window), {});
+    }
+}
+
+void DocumentActions::OnPrintPreview()
+{
+    if (m_window.Editor().CommitPage()) {
+        PreviewListing(m_window.Data(), m_window.Shell(), m_window.DestinationName(), &m_window);
+    }
+}
+
+void DocumentActions::OnExportPdf()
+{
+    if (!m_window.Editor().CommitPage()) {
+        return;
+    }
+    const QString name =
+        Dialogs::SaveFileName(&m_window, tr("Export PDF"), FileFolder(), tr("PDF files(*.pdf)"), u"pdf"_s);
+    if (name.isEmpty()) {
+        return;
+    }
+    Outcome exported;
+    {
+        const BusyScope busy(m_window.Files());
+        exported = ExportListingPdf(m_window.Data(), m_window.Shell(), m_window.DestinationName(),
+                                    name.toStdString());
+    }
+    m_window.ShowOutcome(exported, {});
+}
+
+void DocumentActions::OnPrintToFile()
+{
+    frmPrn listing(m_window.Data(), m_window.Shell(), m_window.Environment().Pauses, &m_window);
+    listing.exec();
+}
+
+void DocumentActions::OnSaveHex()
+{
+    ShellState& shell = m_window.Shell();
+    if (!shell.DebugMode || !m_window.Editor().CommitPage()) {
+        return;
+    }
+    const QString name =
+        Dialogs::SaveFileName(&m_window, tr("Save Hex File"), ToQString(m_window.Environment().ProgramFolder),
+                              DialogFilter(kHexFileFilter), QString());
+    if (name.isEmpty()) {
+        shell.CancelFlag = true;
+        return;
+    }
+    Outcome saved;
+    {
+        BusyScope busy(m_window.Files());
+        saved = SaveHexFile(m_window.Data(), shell, m_window.Files(), name.toStdString());
+    }
+    m_window.ShowOutcome(saved, QFileInfo(name).fileName());
+}
+
+void DocumentActions::OnLoadHex()
+{
+    ShellState& shell = m_window.Shell();
+    if (!shell.DebugMode) {
+        return;
+    }
+    const QString name =
+        Dialogs::OpenFileName(&m_window, tr("Open Hex File"), ToQString(m_window.Environment().ProgramFolder),
+                              DialogFilter(kHexFileFilter));
+    if (name.isEmpty()) {
+        shell.CancelFlag = true;
+        return;
+    }
+    Outcome loaded;
+    {
+        BusyScope busy(m_window.Files());
+        // The page's input is finished before the records are replaced, never onto the loaded data.
+        m_window.Editor().SelectNodeByKey(QLatin1String(kGeneralKey));
+        loaded = LoadHexFile(m_window.Data(), shell, m_window.Files(), name.toStdString());
+        if (loaded.IsDone()) {
+            m_window.RefreshAfterLoad();
+            m_window.SetCaption();
+        }
+    }
+    m_window.ShowOutcome(loaded, QFileInfo(name).fileName());
+}
+
+}  // namespace kelpie

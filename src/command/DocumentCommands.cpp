@@ -1,0 +1,112 @@
+#include "command/DocumentCommands.h"
+
+#include "files/DataFileReader.h"
+#include "files/DataFileWriter.h"
+#include "files/DefaultImages.h"
+#include "files/FileAccess.h"
+#include "files/HexFile.h"
+#include "model/ImagePasses.h"
+#include "model/Text.h"
+#include "report/TextImage.h"
+
+namespace kelpie {
+
+namespace {
+
+std::string Extension(const std::filesystem::path& file)
+{
+    return ToUpper(file.extension().string());
+}
+
+}  // namespace
+
+Outcome NewData(RadioData& data, ShellState& shell)
+{
+    ResetEditModel(data);
+    shell.CurrentFileName.clear();
+    shell.DataChanged = false;
+    return Outcome::Done();
+}
+
+Outcome OpenDataFile(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file)
+{
+    shell.ErrorFlag = shell.CancelFlag = false;
+    Outcome outcome;
+    outcome.NotTaken = FileRead2(data, shell, ui, file);
+    if (shell.ErrorFlag) {
+        shell.CancelFlag = true;
+        return Outcome::Failed();
+    }
+    shell.CurrentFileName = file.string();
+    return outcome;
+}
+
+Outcome SaveHexFile(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file)
+{
+    shell.ErrorFlag = shell.CancelFlag = false;
+    SaveHexCommand(data, shell, ui, file);
+    return shell.ErrorFlag ? Outcome::Failed() : Outcome::Done();
+}
+
+Outcome LoadHexFile(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file)
+{
+    shell.ErrorFlag = shell.CancelFlag = false;
+    return LoadHexCommand(data, shell, ui, file) ? Outcome::Done() : Outcome::Failed();
+}
+
+Outcome LoadProgrammingFile(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file)
+{
+    const std::string extension = Extension(file);
+    shell.ErrorFlag = shell.CancelFlag = false;
+    if (extension == ".HEX") {
+        return LoadHexFile(data, shell, ui, file);
+    }
+    if (extension == ".INI") {
+        return LoadDefaultImage(data, shell, ui, file) ? Outcome::Done()
+                                                       : Outcome::Failed("IniFileRead Error!!");
+    }
+    return OpenDataFile(data, shell, ui, file);
+}
+
+Outcome SaveDataFile(const RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file)
+{
+    shell.ErrorFlag = shell.CancelFlag = false;
+    SaveFileAs(data, shell, ui, file);
+    if (shell.ErrorFlag) {
+        return Outcome::Failed();
+    }
+    shell.CurrentFileName = file.string();
+    return Outcome::Done();
+}
+
+Outcome SaveProgrammingFile(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file)
+{
+    const std::string extension = Extension(file);
+    shell.ErrorFlag = shell.CancelFlag = false;
+    if (extension == ".HEX") {
+        return SaveHexFile(data, shell, ui, file);
+    }
+    if (extension == ".TXT") {
+        try {
+            SaveTextImage(file, BuildTextImage(data));
+            return Outcome::Done();
+        } catch (const FileError& error) {
+            return Outcome::Failed(MessageWithReason("FileSave Error!!", error.what()));
+        }
+    }
+    return SaveDataFile(data, shell, ui, file);
+}
+
+Outcome CompareWithFile(const RadioData& data, RadioData& other, const ShellState& shell, FileUi& ui,
+                        const std::filesystem::path& file, std::vector<Difference>& differences)
+{
+    differences.clear();
+    ShellState own = shell;
+    Outcome outcome = LoadProgrammingFile(other, own, ui, file);
+    if (outcome.IsDone()) {
+        differences = CompareData(data, other);
+    }
+    return outcome;
+}
+
+}  // namespace kelpie

@@ -1,0 +1,105 @@
+// How the main window shows a command's outcome: the values a load did not take, a print that
+// failed, and a failed verify under the verify's own title.
+#include <QPointer>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
+
+#include "AppTestSupport.h"
+#include "files/FileAccess.h"
+#include "link/LinkTestSupport.h"
+#include "model/ImagePasses.h"
+#include "model/Models.h"
+#include "printing/PrintCommands.h"
+#include "support/ResetData.h"
+
+namespace kelpie {
+namespace {
+
+using AppOutcome = AppTest;
+
+constexpr const char* kNotTaken =
+    "odd.dat: values not taken (their fields keep the values they had):\n"
+    "  [Usable CH Group Setup] Priority CH 0=99999";
+
+TEST_F(AppOutcome, OpenAndCompareWithNameTheValuesTheFileDidNotTake)
+{
+    const std::filesystem::path odd = Files / "odd.dat";
+    WriteFileAtomically(odd, "[MAIN]\r\nMODELTYPE=5\r\n[Usable CH Group Setup]\r\nPriority CH 0=99999\r\n");
+    frmMain& window = Start();
+
+    Dialogs::GiveNextFileName(Name(odd));
+    Action("mnuFileOpen")->trigger();
+    EXPECT_EQ(window.Shell().CurrentFileName, odd.string());
+    ASSERT_EQ(Dialogs::Shown().size(), 1u);
+    EXPECT_EQ(Dialogs::Shown()[0].text.toStdString(), kNotTaken);
+    EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(Dialogs::Shown()[0].title.toStdString(), "PC Program for MV230 Series");
+
+    Dialogs::GiveNextFileName(Name(odd));
+    Action("mnuFileCompare")->trigger();
+    ASSERT_NE(CompareWindow(), nullptr);
+    ASSERT_EQ(Dialogs::Shown().size(), 2u);
+    EXPECT_EQ(Dialogs::Shown()[1].text.toStdString(), kNotTaken);
+}
+
+TEST_F(AppOutcome, PrintWithoutAPrinterSaysSoAndACancelledPrintSaysNothing)
+{
+    Start();
+    // A printer that cannot begin: its output goes to a folder that does not exist.
+    SetPrintDialogStandIn([this](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(Name(Files / "missing" / "listing.pdf"));
+        return true;
+    });
+    Action("mnuFilePrint")->trigger();
+    ASSERT_EQ(Dialogs::Shown().size(), 1u);
+    EXPECT_EQ(Dialogs::Shown()[0].text.toStdString(),
+              "The listing was not printed: the printer could not be opened or failed while printing.");
+    EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Critical);
+
+    SetPrintDialogStandIn([](QPrinter&) { return false; });
+    Action("Print")->trigger();
+    EXPECT_EQ(Dialogs::Shown().size(), 1u);
+    SetPrintDialogStandIn({});
+}
+
+// A radio that stops answering part-way through the verify's read.
+class AppVerifyFails : public AppTest
+{
+protected:
+    AppVerifyFails()
+    {
+        m_radio.Memory() = ResetData(5).RadioImage;
+        m_radio.WriteModelCode(ModelOf(5).Code);
+        m_radio.Faults().HangUpBlock = 40;
+    }
+
+    test::FakeClock m_clock;
+    RadioSimulator m_radio{5};
+    SimulatorPort m_port{m_radio, m_clock};
+};
+
+TEST_F(AppVerifyFails, TheCommunicationErrorIsTitledWithTheVerify)
+{
+    frmMain& window = Start(false, {&m_port, &m_clock});
+    // OK starts the run, which fails and leaves the dialog open; then Cancel closes it.
+    QTimer::singleShot(0, [] {
+        QPointer<QWidget> dialog = QApplication::activeModalWidget();
+        ASSERT_TRUE(dialog && dialog->objectName() == "frmRadio_102");
+        dialog->findChild<QPushButton*>("cmdOK")->click();
+        if (dialog) {
+            dialog->findChild<QPushButton*>("cmdCancel")->click();
+        }
+    });
+    Action("mnuTransferVerify")->trigger();
+    ASSERT_FALSE(Dialogs::Shown().empty());
+    EXPECT_EQ(Dialogs::Shown().back().text.toStdString(), "Communication Error!!");
+    EXPECT_EQ(Dialogs::Shown().back().title.toStdString(), "Verify Radio");
+    EXPECT_EQ(CompareWindow(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(Program / "data" / "backups"));
+    EXPECT_TRUE(window.isEnabled());
+}
+
+}  // namespace
+}  // namespace kelpie

@@ -1,0 +1,49 @@
+// How kelpie-cli ends: diff and verify exit as diff does, and what cannot be printed fails.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "CliTestFolder.h"
+
+namespace kelpie::test {
+namespace {
+
+using CliOutcome = CliTestFolder;
+
+TEST_F(CliOutcome, DiffAndVerifyExitZeroWhenEqualOneWhenDifferentTwoWhenTheyCouldNotCompare)
+{
+    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("a.dat")}).ExitCode, 0);
+    ASSERT_EQ(Run({"new", "--model", "5", "--destination", "intl", "-o", File("intl.dat")}).ExitCode, 0);
+    ASSERT_EQ(Run({"new", "--model", "4", "-o", File("mv220.dat")}).ExitCode, 0);
+
+    EXPECT_EQ(Run({"diff", "--model", "5", File("a.dat"), File("a.dat")}).ExitCode, 0);
+    const CliResult different = Run({"diff", "--model", "5", File("a.dat"), File("intl.dat")});
+    EXPECT_EQ(different.ExitCode, 1) << different.Err;
+    EXPECT_NE(different.Out, "");
+    for (const auto& [a, b] : {std::pair{File("a.dat"), File("missing.dat")},
+                               {File("missing.dat"), File("a.dat")},
+                               {File("a.dat"), File("mv220.dat")}}) {
+        const CliResult notCompared = Run({"diff", "--model", "5", a, b});
+        EXPECT_EQ(notCompared.ExitCode, 2) << a << " " << b << "\n" << notCompared.Err;
+        EXPECT_EQ(notCompared.Out, "");
+    }
+
+    // Neither a missing file nor a radio that cannot be reached is a difference.
+    EXPECT_EQ(Run({"verify", "--model", "5", "--port", File("no-radio"), File("missing.dat")}).ExitCode, 2);
+    const CliResult unreachable = Run({"verify", "--model", "5", "--port", File("no-radio"), File("a.dat")});
+    EXPECT_EQ(unreachable.ExitCode, 2) << unreachable.Err;
+    EXPECT_NE(unreachable.Err.find("verify failed"), std::string::npos) << unreachable.Err;
+}
+
+TEST_F(CliOutcome, HelpAndVersionIntoAFullOutputFail)
+{
+    for (const char* option : {"--help", "--version"}) {
+        EXPECT_EQ(Run({option}).ExitCode, 0) << option;
+        const CliResult full = RunCli({option}, m_folder, {{}, "/dev/full"});
+        EXPECT_EQ(full.ExitCode, 1) << option;
+        EXPECT_EQ(full.Err, "kelpie-cli: standard output: No space left on device\n") << option;
+    }
+}
+
+}  // namespace
+}  // namespace kelpie::test
