@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "editor/Dialogs.h"
+#include "editor/RecordText.h"
 #include "files/FileAccess.h"
 #include "report/TextImage.h"
 
@@ -75,7 +76,7 @@ void frmPrn::BuildListing()
     const BusyScope busy(m_ui);
     const std::string text = BuildTextImage(m_data);
     // The listing's lines are CR LF separated; the box shows them as lines.
-    txtPrn->setPlainText(QString::fromLatin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    txtPrn->setPlainText(ShownText(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     m_ui.Pause(kAfterFileMs);
 }
 
@@ -93,9 +94,10 @@ bool frmPrn::SaveListing()
     m_shell.ErrorFlag = false;
     try {
         const BusyScope busy(m_ui);
+        // The file keeps the listing's 8-bit bytes.
         QString text = txtPrn->toPlainText();
         SaveTextImage(fileName.toStdString(),
-                      text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toLatin1().toStdString());
+                      RecordText(text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"))));
         m_ui.Pause(kAfterFileMs);
         return true;
     } catch (const FileError& error) {

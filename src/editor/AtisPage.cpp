@@ -13,9 +13,9 @@
 
 #include "edit/SettingsEdit.h"
 #include "editor/FieldBox.h"
+#include "editor/HelpTopic.h"
 #include "editor/PageControls.h"
 #include "model/Models.h"
-#include "editor/HelpTopic.h"
 
 using namespace Qt::StringLiterals;
 
@@ -112,10 +112,10 @@ void AtisPage::FillAtisPage()
         chkATISKiller[static_cast<std::size_t>(g)]->setText(captions[g]);
     }
     m_flags->Fill();
-    txtATIScode->Show(BoxText(m_data.AtisCommonSetup.AtisCode));
+    txtATIScode->Show(ShownText(m_data.AtisCommonSetup.AtisCode));
     for (std::size_t i = 0; i < m_callSignBoxes.size(); ++i) {
         const AtisCallSign& sign = m_data.AtisCallSigns[i / 2];
-        m_callSignBoxes[i]->Show(BoxText(i % 2 == 0 ? sign.MID : sign.DISP));
+        m_callSignBoxes[i]->Show(ShownText(i % 2 == 0 ? sign.MID : sign.DISP));
     }
     pictATISKiller->setVisible(AtisKillersShown(model));
     // Only the radios with a call-sign table get the strip and the second sheet.

@@ -13,8 +13,8 @@
 #include "editor/Dialogs.h"
 #include "editor/FieldBox.h"
 #include "editor/FocusHint.h"
-#include "model/ValueTables.h"
 #include "editor/HelpTopic.h"
+#include "model/ValueTables.h"
 
 using namespace Qt::StringLiterals;
 
@@ -33,7 +33,7 @@ void ShowCheck(QCheckBox* box, const CheckControl& state)
 void FillCombo(QComboBox* combo, const std::vector<std::string>& names)
 {
     for (std::size_t i = 0; i < names.size(); ++i)
-        combo->addItem(BoxText(names[i]), static_cast<int>(i));
+        combo->addItem(ShownText(names[i]), static_cast<int>(i));
 }
 
 }  // namespace
@@ -242,7 +242,7 @@ QWidget* ChannelPageView::BuildScramblerPanel()
     cmbScramble->setObjectName(u"cmbScramble"_s);
     SetHelpTopic(cmbScramble, 1064);
     for (const ScrambleItem& item : kScrambleItems)
-        cmbScramble->addItem(BoxText(std::string(item.text)), item.itemData);
+        cmbScramble->addItem(ShownText(item.text), item.itemData);
     SetFocusHint(this, cmbScramble, HintFamily::ComboBox);
     connect(cmbScramble, &QComboBox::activated, this, [this](int item) {
         Edit([&] { return SetScramble(m_ctx, m_ref, cmbScramble->itemData(item).toInt()); });
@@ -298,11 +298,11 @@ void ChannelPageView::ShowState()
         plan[i]->setPalette(boxes);
         if (i == 0 && fixed)
             plan[i]->setMaxLength(page.channelNumberLimit);
-        plan[i]->Show(BoxText(texts[i]));
+        plan[i]->Show(ShownText(texts[i]));
         plan[i]->setEnabled(page.controlsEnabled);
     }
     txtCTag->SetRecord(m_ref.group, m_ref.index);
-    txtCTag->Show(BoxText(page.name));
+    txtCTag->Show(ShownText(page.name));
 
     m_transmitLine->setVisible(page.transmitPanel);
     m_transmitPanel->setVisible(page.transmitPanel);
@@ -358,7 +358,7 @@ bool ChannelPageView::Commit()
     txtCTF->FinishInput();
     if (ChannelPageMayBeLeft(m_data, m_ref))
         return true;
-    Dialogs::Message(this, BoxText(std::string(kChannelLeaveText)), BoxText(m_shell.ProgramTitle),
+    Dialogs::Message(this, ShownText(kChannelLeaveText), QString::fromStdString(m_shell.ProgramTitle),
                      MessageIcon::Exclamation, MessageButtons::Ok);
     return false;
 }

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "edit/SettingsEdit.h"
-#include "editor/PageControls.h"
 #include "editor/HelpTopic.h"
+#include "editor/PageControls.h"
 
 using namespace Qt::StringLiterals;
 

@@ -11,8 +11,8 @@
 #include "edit/DirectoryEdit.h"
 #include "editor/Dialogs.h"
 #include "editor/FieldBox.h"
-#include "editor/PageControls.h"
 #include "editor/HelpTopic.h"
+#include "editor/PageControls.h"
 
 using namespace Qt::StringLiterals;
 
@@ -93,11 +93,11 @@ void DirectoryEntryPage::FillEntryPage(DirectoryKind kind, int n)
     m_kind = kind;
     m_entry = n;
     const EntryPage page = kelpie::FillEntryPage(m_data, kind, n);
-    lblTag->setText(Q(page.tagCaption));
+    lblTag->setText(ShownText(page.tagCaption));
     txtGPosi->SetRecord(NameField(kind), 0, n - 1);
     txtGMMSI->SetRecord(MmsiField(kind), 0, n - 1);
-    txtGPosi->Show(BoxText(page.name));
-    txtGMMSI->Show(BoxText(page.mmsi));
+    txtGPosi->Show(ShownText(page.name));
+    txtGMMSI->Show(ShownText(page.mmsi));
     chkGEnable->setChecked(page.use.checked);
     chkGEnable->setEnabled(page.use.enabled);
     chkGDelete->setChecked(page.remove.checked);

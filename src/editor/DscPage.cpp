@@ -16,8 +16,8 @@
 
 #include "edit/SettingsEdit.h"
 #include "editor/FieldBox.h"
-#include "editor/PageControls.h"
 #include "editor/HelpTopic.h"
+#include "editor/PageControls.h"
 
 using namespace Qt::StringLiterals;
 
@@ -147,7 +147,7 @@ void DscPage::BuildBasicSheet()
     auto* beepForm = new QFormLayout(beeps);
     for (const BeepOutRow& row : kBeepOutRows) {
         const int element = row.element;
-        QLabel* label = NamedLabel(Q(row.label), ArrayName(u"lblUsableDscBeepOut"_s, element), beeps);
+        QLabel* label = NamedLabel(ShownText(row.label), ArrayName(u"lblUsableDscBeepOut"_s, element), beeps);
         QComboBox* combo =
             m_flags->AddCombo(beeps, ArrayName(u"cmbUsableDscBeepOut"_s, element), kOffOn,
                               [element](RadioData& d) -> bool& { return d.DscBasicSetup.BeepOut[element]; });
@@ -216,7 +216,7 @@ void DscPage::FillDscPage()
     const int model = m_data.ModelIndex;
     ShowSheet(m_sheets, tbsDSC->currentIndex());
     m_flags->Fill();
-    txtUserMMSI->Show(BoxText(MmsiBoxText(m_data.DscBasicSetup.UserMmsi, 9)));
+    txtUserMMSI->Show(ShownText(MmsiBoxText(m_data.DscBasicSetup.UserMmsi, 9)));
     RefreshFCount();
     for (int row = 0; row < static_cast<int>(m_posRequestRows.size()); ++row) {
         for (QWidget* widget : m_posRequestRows[static_cast<std::size_t>(row)])

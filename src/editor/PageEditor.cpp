@@ -27,10 +27,11 @@
 #include "editor/Dialogs.h"
 #include "editor/DirectoryEntryPage.h"
 #include "editor/DscPage.h"
+#include "editor/HelpTopic.h"
+#include "editor/RecordText.h"
 #include "editor/UsablePage.h"
 #include "editor/WeatherPageView.h"
 #include "model/Models.h"
-#include "editor/HelpTopic.h"
 
 using namespace Qt::StringLiterals;
 
@@ -56,17 +57,12 @@ QString ParentKeyOf(const QTreeWidgetItem* node)
     return node->parent() ? KeyOf(node->parent()) : QString();
 }
 
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 void SetColumns(QTableWidget* grid, const std::vector<GridColumn>& columns)
 {
     grid->setColumnCount(static_cast<int>(columns.size()));
     QStringList headers;
     for (const GridColumn& column : columns)
-        headers << Q(column.Header);
+        headers << ShownText(column.Header);
     grid->setHorizontalHeaderLabels(headers);
     for (int c = 0; c < static_cast<int>(columns.size()); ++c)
         grid->setColumnWidth(c, columns[static_cast<std::size_t>(c)].WidthTwips / kTwipsPerPixel);
@@ -75,7 +71,7 @@ void SetColumns(QTableWidget* grid, const std::vector<GridColumn>& columns)
 void SetRow(QTableWidget* grid, int row, const std::vector<std::string>& cells)
 {
     for (int c = 0; c < static_cast<int>(cells.size()); ++c)
-        grid->setItem(row, c, new QTableWidgetItem(Q(cells[static_cast<std::size_t>(c)])));
+        grid->setItem(row, c, new QTableWidgetItem(ShownText(cells[static_cast<std::size_t>(c)])));
 }
 
 }  // namespace
@@ -254,10 +250,10 @@ void PageEditor::BuildPageTree()
     QHash<QString, QTreeWidgetItem*> byKey;
     QList<QTreeWidgetItem*> roots;
     for (const PageNode& node : BuildPageNodes(m_data)) {
-        const QString key = Q(node.Key);
-        const QString parentKey = Q(node.ParentKey);
+        const QString key = ShownText(node.Key);
+        const QString parentKey = ShownText(node.ParentKey);
         auto* item = parentKey.isEmpty() ? new QTreeWidgetItem : new QTreeWidgetItem(byKey.value(parentKey));
-        item->setText(0, Q(node.Text));
+        item->setText(0, ShownText(node.Text));
         item->setData(0, Qt::UserRole, key);
         if (parentKey.isEmpty())
             roots << item;
@@ -265,7 +261,7 @@ void PageEditor::BuildPageTree()
         m_nodes.push_back(item);
     }
     for (int group = 0; group < kGroupCount; ++group)
-        m_groupNodes[static_cast<std::size_t>(group)] = byKey.value(Q(GroupNodeKey(group)));
+        m_groupNodes[static_cast<std::size_t>(group)] = byKey.value(ShownText(GroupNodeKey(group)));
     tvTreeView->addTopLevelItems(roots);
     for (const QString& open : {u"General"_s, u"Program"_s}) {
         if (QTreeWidgetItem* item = byKey.value(open))
@@ -282,23 +278,22 @@ void PageEditor::RefreshGroupCaptions()
 {
     for (int group = 0; group < kGroupCount; ++group) {
         if (QTreeWidgetItem* node = m_groupNodes[static_cast<std::size_t>(group)]) {
-            node->setText(0, Q(GroupCaption(node->text(0).toStdString(),
-                                            m_data.UsableGroups[static_cast<std::size_t>(group)])));
+            node->setText(0, ShownText(GroupCaption(RecordText(node->text(0)),
+                                                    m_data.UsableGroups[static_cast<std::size_t>(group)])));
         }
     }
 }
 
 void PageEditor::OnNodeExpanded(QTreeWidgetItem* node)
 {
-    const std::optional<PageChoice> list =
-        ChoosePage(KeyOf(node).toStdString(), ParentKeyOf(node).toStdString());
+    const std::optional<PageChoice> list = ChoosePage(RecordText(KeyOf(node)), RecordText(ParentKeyOf(node)));
     if (!list || list->page != Page::DirectoryList)
         return;
     const std::span<const DirectoryEntry> entries = DirectoryOf(m_data, list->directory);
     for (int i = 0; i < node->childCount() && i < static_cast<int>(entries.size()); ++i) {
         QTreeWidgetItem* child = node->child(i);
-        child->setText(
-            0, Q(EnableCaption(child->text(0).toStdString(), entries[static_cast<std::size_t>(i)].Enabled)));
+        child->setText(0, ShownText(EnableCaption(RecordText(child->text(0)),
+                                                  entries[static_cast<std::size_t>(i)].Enabled)));
     }
 }
 
@@ -309,8 +304,7 @@ void PageEditor::ShowPage(QTreeWidgetItem* node)
     m_shell.CancelFlag = true;
 
     const QString key = KeyOf(node);
-    if (const std::optional<PageChoice> choice =
-            ChoosePage(key.toStdString(), ParentKeyOf(node).toStdString())) {
+    if (const std::optional<PageChoice> choice = ChoosePage(RecordText(key), RecordText(ParentKeyOf(node)))) {
         switch (choice->page) {
             case Page::General:
                 RefreshGeneralPage();
@@ -391,7 +385,7 @@ void PageEditor::RefreshNodeTexts()
 {
     const std::vector<PageNode> nodes = BuildPageNodes(m_data);
     for (std::size_t i = 0; i < nodes.size() && i < m_nodes.size(); ++i)
-        m_nodes[i]->setText(0, Q(nodes[i].Text));
+        m_nodes[i]->setText(0, ShownText(nodes[i].Text));
     RefreshGroupCaptions();
 }
 
@@ -433,10 +427,10 @@ void PageEditor::JumpFromGrid(QTableWidget* grid)
     if (row < 0)
         return;
     const QTableWidgetItem* chCell = grid->item(row, 0);
-    const std::string key = GridJumpKey(CurrentKey().toStdString(), row + 1,
-                                        chCell ? chCell->text().toStdString() : std::string());
+    const std::string key =
+        GridJumpKey(RecordText(CurrentKey()), row + 1, chCell ? RecordText(chCell->text()) : std::string());
     if (!key.empty())
-        SelectNodeByKey(Q(key));
+        SelectNodeByKey(ShownText(key));
 }
 
 void PageEditor::showEvent(QShowEvent* event)
@@ -493,11 +487,11 @@ void PageEditor::SetDestinationName(const QString& name)
 void PageEditor::RefreshGeneralPage()
 {
     const ModelInfo& model = ModelOf(m_data.ModelIndex);
-    m_generalModel->setText(Q(m_shell.ModelName) + u" series, for the "_s + QString::fromLatin1(model.Model) +
-                            u" radio"_s);
+    m_generalModel->setText(QString::fromStdString(m_shell.ModelName) + u" series, for the "_s +
+                            QString::fromLatin1(model.Model) + u" radio"_s);
     m_generalDestination->setText(m_destinationName.isEmpty() ? u"none loaded (built-in defaults)"_s
                                                               : m_destinationName);
-    const QString file = Q(m_shell.CurrentFileName);
+    const QString file = QString::fromStdString(m_shell.CurrentFileName);
     m_generalFile->setText(file.isEmpty() ? u"not saved yet: the data exists only in this window"_s
                                           : QFileInfo(file).fileName());
     m_generalFile->setToolTip(file);

@@ -9,9 +9,9 @@
 
 #include "edit/SettingsEdit.h"
 #include "editor/FieldBox.h"
+#include "editor/HelpTopic.h"
 #include "editor/PageControls.h"
 #include "model/Models.h"
-#include "editor/HelpTopic.h"
 
 using namespace Qt::StringLiterals;
 
@@ -118,10 +118,10 @@ void UsablePage::ShowRow(int group, const UsableRow& row)
     cmbUsableTot[at]->setCurrentIndex(row.tot);
     cmbUsablePri[at]->clear();
     for (const PriorityItem& item : row.priorityItems)
-        cmbUsablePri[at]->addItem(Q(item.label), item.itemData);
+        cmbUsablePri[at]->addItem(ShownText(item.label), item.itemData);
     cmbUsablePri[at]->setCurrentIndex(row.priorityIndex);
     cmbUsableSts[at]->setCurrentIndex(row.statusIcon);
-    txtUsable[at]->Show(BoxText(row.statusName));
+    txtUsable[at]->Show(ShownText(row.statusName));
     for (QWidget* control :
          std::initializer_list<QWidget*>{cmbUsableTot[at], cmbUsablePri[at], cmbUsableSts[at]})
         control->setEnabled(row.combosEnabled);

@@ -94,11 +94,11 @@ void WeatherPageView::ShowRows()
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const WeatherRow& shown = page.rows[i];
         Row& row = m_rows[i];
-        row.lblWX->setText(BoxText(shown.caption));
+        row.lblWX->setText(ShownText(shown.caption));
         row.chkDEnable->setChecked(shown.enable);
         row.chkDScan->setChecked(shown.scan.checked);
         row.chkDScan->setEnabled(shown.scan.enabled);
-        row.txtDTagName->Show(BoxText(shown.name));
+        row.txtDTagName->Show(ShownText(shown.name));
         row.txtDTagName->setEnabled(shown.nameEnabled);
         row.txtDTagName->setVisible(page.namesShown);
     }

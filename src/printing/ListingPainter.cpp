@@ -6,6 +6,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include "model/Text.h"
 #include "printing/PageLayout.h"
 
 namespace kelpie {
@@ -46,7 +47,7 @@ bool PaintListing(QPagedPaintDevice& device, const std::vector<PrintPage>& pages
         const double baseline = placed.TopMm * dotsPerMmY + metrics.ascent();
         for (const PrintCell& cell : *placed.Line) {
             painter.drawText(QPointF((kPrintLeftMarginMm + cell.Mm) * dotsPerMmX, baseline),
-                             QString::fromStdString(cell.Text));
+                             QString::fromStdString(Utf8FromWindows1252(cell.Text)));
         }
     }
     return painter.end();
