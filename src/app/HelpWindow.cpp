@@ -59,8 +59,8 @@ bool HelpSystem::ShowHelpTopic(QWidget* owner, int topic, QString& error)
         for (const std::filesystem::path& folder : m_folders) {
             places << QString::fromStdString(folder.lexically_normal().string());
         }
-        error = QStringLiteral("The help file %1 was not found in %2.")
-                    .arg(QLatin1String(kHelpFileName), places.join(QStringLiteral(" or ")));
+        error = HelpWindow::tr("The help file %1 was not found in %2.")
+                    .arg(QLatin1String(kHelpFileName), places.join(HelpWindow::tr(" or ")));
         return false;
     }
     std::erase_if(m_windows, [](const QPointer<HelpWindow>& window) { return window.isNull(); });

@@ -1,5 +1,7 @@
 #include "app/StartOptions.h"
 
+#include <QCoreApplication>
+
 namespace kelpie {
 
 std::optional<StartOptions> ParseStartOptions(const QStringList& arguments, QString& error)
@@ -8,7 +10,8 @@ std::optional<StartOptions> ParseStartOptions(const QStringList& arguments, QStr
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == QLatin1String("--port")) {
             if (i + 1 == arguments.size() || arguments[i + 1].isEmpty()) {
-                error = QStringLiteral("--port needs a device, for example --port /dev/ttyUSB0");
+                error = QCoreApplication::translate("kelpie::StartOptions",
+                                                    "--port needs a device, for example --port /dev/ttyUSB0");
                 return std::nullopt;
             }
             options.PortDevice = arguments[++i];

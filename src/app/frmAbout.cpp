@@ -13,18 +13,19 @@ constexpr int kFrameMargin = 7;
 constexpr int kButtonGap = 5;
 constexpr int kIconSize = 48;
 
-const char* const kLegalNotice =
+const char* const kLegalNotice = QT_TRANSLATE_NOOP(
+    "kelpie::frmAbout",
     "Copyright \u00A9 2026 the Kelpie developers.\n"
     "This program is provided \"as is\", without warranty of any kind, express or implied. "
     "Check the programming of every radio before you rely on it at sea. Kelpie is not made or "
-    "endorsed by the maker of the radios it programs; the model names belong to their owners.";
+    "endorsed by the maker of the radios it programs; the model names belong to their owners.");
 
 }  // namespace
 
 frmAbout::frmAbout(const ShellState& shell, const QIcon& icon, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Version Infomation"));
+    setWindowTitle(tr("Version Infomation"));
     setFixedSize(375, 251);
 
     Frame1 = new QFrame(this);
@@ -44,10 +45,10 @@ frmAbout::frmAbout(const ShellState& shell, const QIcon& icon, QWidget* parent) 
     lblTitle->setFont(titleFont);
     lblTitle->setWordWrap(true);
 
-    lblVersion = new QLabel(QStringLiteral("Version " KELPIE_VERSION), Frame1);
+    lblVersion = new QLabel(tr("Version %1").arg(QString::fromUtf8(KELPIE_VERSION)), Frame1);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
 
-    lblDescription = new QLabel(QString::fromUtf8(kLegalNotice), Frame1);
+    lblDescription = new QLabel(tr(kLegalNotice), Frame1);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -38,8 +38,15 @@ using namespace Qt::StringLiterals;
 namespace kelpie {
 namespace {
 
-const QString kTreeHint = u"[Up]/[Down]/[Left]/[Right]:Change of a Selection item."_s;
-const QString kGridHint = u"[Double click],[Enter]:Jump the Setting screen."_s;
+QString TreeHint()
+{
+    return PageEditor::tr("[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
+}
+
+QString GridHint()
+{
+    return PageEditor::tr("[Double click],[Enter]:Jump the Setting screen.");
+}
 
 constexpr int kTreeWidthTwips = 2500;
 constexpr int kTreeTopic = 1054;
@@ -101,15 +108,15 @@ PageEditor::PageEditor(RadioData& data, ShellState& shell, QWidget* parent)
     m_pages->setObjectName(u"pages"_s);
     m_panels = {BuildGeneralPage(),
                 AddPanel(u"pictGrey"_s, QString()),
-                AddPanel(u"pictUsable"_s, u"Available CH Group Setup"_s),
-                AddPanel(u"pictCommon"_s, u"Common Setup"_s),
-                AddPanel(u"pictDSC"_s, u"DSC Setup"_s),
-                AddPanel(u"pictATIS"_s, u"ATIS Setup"_s),
+                AddPanel(u"pictUsable"_s, tr("Available CH Group Setup")),
+                AddPanel(u"pictCommon"_s, tr("Common Setup")),
+                AddPanel(u"pictDSC"_s, tr("DSC Setup")),
+                AddPanel(u"pictATIS"_s, tr("ATIS Setup")),
                 AddPanel(u"pictB"_s, QString()),
-                AddPanel(u"pictC"_s, u"Channel"_s),
-                AddPanel(u"pictD"_s, u"Weather Channels"_s),
+                AddPanel(u"pictC"_s, tr("Channel")),
+                AddPanel(u"pictD"_s, tr("Weather Channels")),
                 AddPanel(u"pictE"_s, QString()),
-                AddPanel(u"pictG"_s, u"Directory Entry"_s)};
+                AddPanel(u"pictG"_s, tr("Directory Entry"))};
     MSFlexGrid1 = AddGrid(PanelOf(Page::ChannelList), u"MSFlexGrid1"_s);
     SetHelpTopic(MSFlexGrid1, kChannelGridTopic);
     MSFlexGrid2 = AddGrid(PanelOf(Page::DirectoryList), u"MSFlexGrid2"_s);
@@ -173,8 +180,8 @@ QWidget* PageEditor::BuildGeneralPage()
     SetHelpTopic(page, kConnectionTopic);
     auto* layout = new QVBoxLayout(page);
 
-    auto* title =
-        new QLabel(QString::fromStdString(m_shell.ProductName) + u" – marine radio programming"_s, page);
+    auto* title = new QLabel(
+        tr("%1 – marine radio programming").arg(QString::fromStdString(m_shell.ProductName)), page);
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
@@ -189,12 +196,12 @@ QWidget* PageEditor::BuildGeneralPage()
         facts->addRow(caption, value);
         return value;
     };
-    m_generalModel = addFact(u"Model:"_s, u"lblGeneralModel"_s);
-    m_generalDestination = addFact(u"Destination:"_s, u"lblGeneralDestination"_s);
-    m_generalFile = addFact(u"Data file:"_s, u"lblGeneralFile"_s);
+    m_generalModel = addFact(tr("Model:"), u"lblGeneralModel"_s);
+    m_generalDestination = addFact(tr("Destination:"), u"lblGeneralDestination"_s);
+    m_generalFile = addFact(tr("Data file:"), u"lblGeneralFile"_s);
     layout->addLayout(facts);
 
-    auto* steps = new QGroupBox(u"First steps"_s, page);
+    auto* steps = new QGroupBox(tr("First steps"), page);
     steps->setObjectName(u"fraGeneralSteps"_s);
     auto* stepLayout = new QFormLayout(steps);
     auto addStep = [&](const QString& caption, const QString& name, const QString& explanation,
@@ -206,11 +213,11 @@ QWidget* PageEditor::BuildGeneralPage()
         text->setWordWrap(true);
         stepLayout->addRow(button, text);
     };
-    addStep(u"Read from Radio..."_s, u"cmdGeneralRead"_s, u"Copy the programming out of the radio."_s,
+    addStep(tr("Read from Radio..."), u"cmdGeneralRead"_s, tr("Copy the programming out of the radio."),
             &PageEditor::ReadRadioRequested);
-    addStep(u"Open File..."_s, u"cmdGeneralOpen"_s, u"Load a data file (.dat) saved earlier."_s,
+    addStep(tr("Open File..."), u"cmdGeneralOpen"_s, tr("Load a data file (.dat) saved earlier."),
             &PageEditor::OpenFileRequested);
-    addStep(u"New"_s, u"cmdGeneralNew"_s, u"Start again from the default programming of this model."_s,
+    addStep(tr("New"), u"cmdGeneralNew"_s, tr("Start again from the default programming of this model."),
             &PageEditor::NewImageRequested);
     layout->addWidget(steps);
 
@@ -323,7 +330,7 @@ void PageEditor::ShowPage(QTreeWidgetItem* node)
         BringForward(PanelOf(choice->page));
     }
 
-    emit StatusText(kTreeHint);
+    emit StatusText(TreeHint());
     m_shell.CancelFlag = false;
     m_shell.DataChanged = dataChanged;
     emit PageShown(key);
@@ -391,7 +398,7 @@ void PageEditor::RefreshNodeTexts()
 
 void PageEditor::OnNodeSelected(QTreeWidgetItem* node)
 {
-    emit StatusText(kTreeHint);
+    emit StatusText(TreeHint());
     if (!node || node == m_current)
         return;
     if (!CommitPage()) {
@@ -448,7 +455,7 @@ void PageEditor::showEvent(QShowEvent* event)
 bool PageEditor::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn)
-        emit StatusText(watched == tvTreeView ? kTreeHint : kGridHint);
+        emit StatusText(watched == tvTreeView ? TreeHint() : GridHint());
     if (event->type() == QEvent::KeyPress && watched != tvTreeView) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -487,17 +494,18 @@ void PageEditor::SetDestinationName(const QString& name)
 void PageEditor::RefreshGeneralPage()
 {
     const ModelInfo& model = ModelOf(m_data.ModelIndex);
-    m_generalModel->setText(QString::fromStdString(m_shell.ModelName) + u" series, for the "_s +
-                            QString::fromLatin1(model.Model) + u" radio"_s);
-    m_generalDestination->setText(m_destinationName.isEmpty() ? u"none loaded (built-in defaults)"_s
+    m_generalModel->setText(
+        tr("%1 series, for the %2 radio")
+            .arg(QString::fromStdString(m_shell.ModelName), QString::fromLatin1(model.Model)));
+    m_generalDestination->setText(m_destinationName.isEmpty() ? tr("none loaded (built-in defaults)")
                                                               : m_destinationName);
     const QString file = QString::fromStdString(m_shell.CurrentFileName);
-    m_generalFile->setText(file.isEmpty() ? u"not saved yet: the data exists only in this window"_s
+    m_generalFile->setText(file.isEmpty() ? tr("not saved yet: the data exists only in this window")
                                           : QFileInfo(file).fileName());
     m_generalFile->setToolTip(file);
-    m_generalCable->setText(
-        u"Connect the JMB cable between serial port COM%1 and the radio.\n"
-        u"Then hold [PRESET]+[DOWN]+[SQL] while turning the radio on."_s.arg(m_shell.CommPort));
+    m_generalCable->setText(tr("Connect the JMB cable between serial port COM%1 and the radio.\n"
+                               "Then hold [PRESET]+[DOWN]+[SQL] while turning the radio on.")
+                                .arg(m_shell.CommPort));
 }
 
 }  // namespace kelpie

@@ -1,6 +1,7 @@
 // PrintCommands.cpp — the printer, preview and PDF destinations of the one page painter.
 #include "printing/PrintCommands.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -94,7 +95,9 @@ void ExportListingPdf(const RadioData& data, const ShellState& shell, const std:
                                          QPageLayout::Millimeter));
         if (!PaintListing(writer, BuildPrintedListing(data, shell.ModelName))) {
             out.cancelWriting();
-            throw FileError(EIO, "the PDF could not be written");
+            throw FileError(
+                EIO, QCoreApplication::translate("kelpie::PrintCommands", "the PDF could not be written")
+                         .toStdString());
         }
     }
     if (!out.commit()) {
