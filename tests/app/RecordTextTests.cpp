@@ -11,9 +11,11 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/frmCompare.h"
 #include "app/frmPrn.h"
 #include "editor/PageEditor.h"
 #include "printing/PrintCommands.h"
+#include "report/Compare.h"
 #include "support/ResetData.h"
 
 using namespace Qt::StringLiterals;
@@ -43,7 +45,7 @@ QString PrintedText(const RadioData& data, const QString& pdf)
     return QString::fromUtf8(text);
 }
 
-TEST(RecordText, ANameHoldingByteE9ShowsEAcuteInTheGridTheTreeThePageAndBothListings)
+TEST(RecordText, ANameHoldingByteE9ShowsEAcuteInTheGridTheTreeThePageTheListingsAndTheCompare)
 {
     RadioData data = ResetData(5);
     data.UsaChannels[32].ChTag = "CAF\xE9";  // USA 16
@@ -73,6 +75,11 @@ TEST(RecordText, ANameHoldingByteE9ShowsEAcuteInTheGridTheTreeThePageAndBothList
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     EXPECT_TRUE(text->toPlainText().contains(u"CAF\u00E9"_s));
     EXPECT_TRUE(text->toPlainText().contains(u"\u00E9T\u00E9"_s));
+
+    frmCompare compare(CompareData(data, ResetData(5)), {u"radio.dat"_s, false}, nullptr);
+    EXPECT_FALSE(compare.findChild<QTreeWidget*>("tvDifferences")
+                     ->findItems(u"\u00E9T\u00E9"_s, Qt::MatchContains, 1)
+                     .isEmpty());
 
     const QTemporaryDir folder;
     const QString printed = PrintedText(data, folder.filePath("listing.pdf"));
