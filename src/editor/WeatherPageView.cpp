@@ -31,10 +31,10 @@ WeatherPageView::WeatherPageView(RadioData& data, ShellState& shell, QWidget* pa
     grid->setVerticalSpacing(2);
 
     const std::array<QString, 3> headings{tr("Channel"), tr("Enable"), tr("Scan")};
-    const std::array<const char*, 3> headingNames{"lblDChannel", "lblDEnable", "lblDScan"};
+    const std::array<QString, 3> headingNames{u"lblDChannel"_s, u"lblDEnable"_s, u"lblDScan"_s};
     for (int c = 0; c < 3; ++c) {
         auto* heading = new QLabel(headings[static_cast<std::size_t>(c)], this);
-        heading->setObjectName(QString::fromLatin1(headingNames[static_cast<std::size_t>(c)]));
+        heading->setObjectName(headingNames[static_cast<std::size_t>(c)]);
         grid->addWidget(heading, 0, c);
     }
     lblDTagName = new QLabel(tr("Name"), this);

@@ -9,6 +9,8 @@
 #include "model/Text.h"
 #include "printing/PageLayout.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kelpie {
 
 namespace {
@@ -26,7 +28,7 @@ bool PaintListing(QPagedPaintDevice& device, const std::vector<PrintPage>& pages
     if (!painter.begin(&device)) {
         return false;
     }
-    QFont font(QStringLiteral("Sans Serif"), kPointSize);
+    QFont font(u"Sans Serif"_s, kPointSize);
     // No ligatures: "Off" stays three letters for whoever searches or copies the PDF's text.
     font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
     painter.setFont(font);

@@ -15,6 +15,8 @@
 #include "files/FileAccess.h"
 #include "printing/ListingPainter.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kelpie {
 
 namespace {
@@ -89,7 +91,7 @@ void ExportListingPdf(const RadioData& data, const ShellState& shell, const std:
     {
         QPdfWriter writer(&out);
         writer.setTitle(QString::fromStdString(ListingTitle(shell, destination)));
-        writer.setCreator(QStringLiteral("Kelpie"));
+        writer.setCreator(u"Kelpie"_s);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(kPdfEdgeMm, kPdfEdgeMm, kPdfEdgeMm, kPdfEdgeMm),
                                          QPageLayout::Millimeter));
