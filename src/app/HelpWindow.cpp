@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace kelpie {
 
 namespace {
@@ -16,11 +18,11 @@ constexpr const char* kHelpFileName = "Kelpie.html";
 
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
 {
-    setObjectName(QStringLiteral("frmHelp"));
+    setObjectName(u"frmHelp"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Kelpie Help"));
     m_browser = new QTextBrowser(this);
-    m_browser->setObjectName(QStringLiteral("txtHelp"));
+    m_browser->setObjectName(u"txtHelp"_s);
     m_browser->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -32,7 +34,7 @@ void HelpWindow::ShowTopic(const QString& helpFile, int topic)
 {
     QUrl url = QUrl::fromLocalFile(helpFile);
     if (topic > 0) {
-        url.setFragment(QStringLiteral("topic%1").arg(topic));
+        url.setFragment(u"topic%1"_s.arg(topic));
     }
     m_browser->setSource(url);
     if (topic > 0) {
@@ -59,8 +61,8 @@ bool HelpSystem::ShowHelpTopic(QWidget* owner, int topic, QString& error)
         for (const std::filesystem::path& folder : m_folders) {
             places << QString::fromStdString(folder.lexically_normal().string());
         }
-        error = QStringLiteral("The help file %1 was not found in %2.")
-                    .arg(QLatin1String(kHelpFileName), places.join(QStringLiteral(" or ")));
+        error = HelpWindow::tr("The help file %1 was not found in %2.")
+                    .arg(QString::fromLatin1(kHelpFileName), places.join(HelpWindow::tr(" or ")));
         return false;
     }
     std::erase_if(m_windows, [](const QPointer<HelpWindow>& window) { return window.isNull(); });

@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace kelpie {
 
 namespace {
@@ -13,42 +15,43 @@ constexpr int kFrameMargin = 7;
 constexpr int kButtonGap = 5;
 constexpr int kIconSize = 48;
 
-const char* const kLegalNotice =
+const char* const kLegalNotice = QT_TRANSLATE_NOOP(
+    "kelpie::frmAbout",
     "Copyright \u00A9 2026 the Kelpie developers.\n"
     "This program is provided \"as is\", without warranty of any kind, express or implied. "
     "Check the programming of every radio before you rely on it at sea. Kelpie is not made or "
-    "endorsed by the maker of the radios it programs; the model names belong to their owners.";
+    "endorsed by the maker of the radios it programs; the model names belong to their owners.");
 
 }  // namespace
 
 frmAbout::frmAbout(const ShellState& shell, const QIcon& icon, QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Version Infomation"));
+    setObjectName(u"frmAbout"_s);
+    setWindowTitle(tr("Version Infomation"));
     setFixedSize(375, 251);
 
     Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setObjectName(u"Frame1"_s);
     Frame1->setFrameShape(QFrame::Box);
     Frame1->setFrameShadow(QFrame::Sunken);
 
     picIcon = new QLabel(Frame1);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setObjectName(u"picIcon"_s);
     picIcon->setPixmap(icon.pixmap(kIconSize, kIconSize));
     picIcon->setFixedSize(kIconSize, kIconSize);
 
     lblTitle = new QLabel(QString::fromStdString(shell.ProductName + "  " + shell.ProgramTitle), Frame1);
-    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle->setObjectName(u"lblTitle"_s);
     QFont titleFont = lblTitle->font();
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
     lblTitle->setWordWrap(true);
 
-    lblVersion = new QLabel(QStringLiteral("Version " KELPIE_VERSION), Frame1);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion = new QLabel(tr("Version %1").arg(QString::fromUtf8(KELPIE_VERSION)), Frame1);
+    lblVersion->setObjectName(u"lblVersion"_s);
 
-    lblDescription = new QLabel(QString::fromUtf8(kLegalNotice), Frame1);
-    lblDescription->setObjectName(QStringLiteral("lblDescription"));
+    lblDescription = new QLabel(tr(kLegalNotice), Frame1);
+    lblDescription->setObjectName(u"lblDescription"_s);
     lblDescription->setWordWrap(true);
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -61,7 +64,7 @@ frmAbout::frmAbout(const ShellState& shell, const QIcon& icon, QWidget* parent) 
     frameLayout->setColumnStretch(1, 1);
 
     cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setObjectName(u"cmdOK"_s);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 

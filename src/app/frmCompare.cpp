@@ -7,6 +7,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace kelpie {
 
 namespace {
@@ -20,7 +22,7 @@ constexpr int kKeyRole = Qt::UserRole;
 std::pair<QString, QString> SplitDifference(const std::string& text)
 {
     const QString line = QString::fromStdString(text);
-    const qsizetype colon = line.indexOf(QStringLiteral(": "));
+    const qsizetype colon = line.indexOf(u": "_s);
     if (colon < 0) {
         return {QString(), line};
     }
@@ -46,24 +48,24 @@ frmCompare::frmCompare(const std::vector<Difference>& differences, const Compare
                        QWidget* parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmCompare"));
+    setObjectName(u"frmCompare"_s);
     setWindowTitle(subject.Radio ? tr("Verify Radio") : tr("Compare With %1").arg(subject.Name));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(kWidth, kHeight);
 
     lblSummary = new QLabel(CompareSummary(subject, differences.size()), this);
-    lblSummary->setObjectName(QStringLiteral("lblSummary"));
+    lblSummary->setObjectName(u"lblSummary"_s);
     lblSummary->setWordWrap(true);
     QFont bold = lblSummary->font();
     bold.setBold(true);
     lblSummary->setFont(bold);
 
     lblHint = new QLabel(tr("Double-click a row, or press Enter on it, to show its channel or page."), this);
-    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setObjectName(u"lblHint"_s);
     lblHint->setVisible(!differences.empty());
 
     tvDifferences = new QTreeWidget(this);
-    tvDifferences->setObjectName(QStringLiteral("tvDifferences"));
+    tvDifferences->setObjectName(u"tvDifferences"_s);
     tvDifferences->setRootIsDecorated(false);
     tvDifferences->setUniformRowHeights(true);
     tvDifferences->setAlternatingRowColors(true);
@@ -94,7 +96,7 @@ frmCompare::frmCompare(const std::vector<Difference>& differences, const Compare
     connect(tvDifferences, &QTreeWidget::itemActivated, this, &frmCompare::OnRowActivated);
 
     cmdClose = new QPushButton(tr("Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setObjectName(u"cmdClose"_s);
     // Enter belongs to the list's rows, never to the button.
     cmdClose->setAutoDefault(false);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);

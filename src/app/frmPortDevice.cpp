@@ -4,16 +4,18 @@
 #include <QFormLayout>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 namespace kelpie {
 
 frmPortDevice::frmPortDevice(int comPort, const QString& current, const QStringList& offered, QWidget* parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmPortDevice"));
+    setObjectName(u"frmPortDevice"_s);
     setWindowTitle(tr("Serial Device for COM%1").arg(comPort));
 
     cmbDevice = new QComboBox(this);
-    cmbDevice->setObjectName(QStringLiteral("cmbDevice"));
+    cmbDevice->setObjectName(u"cmbDevice"_s);
     cmbDevice->setEditable(true);
     cmbDevice->setInsertPolicy(QComboBox::NoInsert);
     cmbDevice->addItems(offered);
@@ -21,17 +23,17 @@ frmPortDevice::frmPortDevice(int comPort, const QString& current, const QStringL
     cmbDevice->setMinimumContentsLength(24);
 
     lblDevice = new QLabel(tr("&Device for COM%1:").arg(comPort), this);
-    lblDevice->setObjectName(QStringLiteral("lblDevice"));
+    lblDevice->setObjectName(u"lblDevice"_s);
     lblDevice->setBuddy(cmbDevice);
 
     auto* note = new QLabel(offered.isEmpty() ? tr("The system offers no serial device; type its path.")
                                               : tr("Pick the cable's device or type its path."),
                             this);
-    note->setObjectName(QStringLiteral("lblNote"));
+    note->setObjectName(u"lblNote"_s);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(u"cmdOK"_s);
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(u"cmdCancel"_s);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -10,8 +10,11 @@
 #include <QVBoxLayout>
 
 #include "editor/Dialogs.h"
+#include "editor/RecordText.h"
 #include "files/FileAccess.h"
 #include "report/TextImage.h"
+
+using namespace Qt::StringLiterals;
 
 namespace kelpie {
 
@@ -27,29 +30,29 @@ constexpr int kAfterFileMs = 500;
 frmPrn::frmPrn(RadioData& data, ShellState& shell, bool pauses, QWidget* parent)
     : QDialog(parent), m_data(data), m_shell(shell), m_ui(*this, pauses)
 {
-    setObjectName(QStringLiteral("frmPrn"));
+    setObjectName(u"frmPrn"_s);
     setWindowTitle(tr("Print to File"));
     resize(kWidth, kHeight);
 
     auto* menuBar = new QMenuBar(this);
     QMenu* mnuFile = menuBar->addMenu(tr("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFile->setObjectName(u"mnuFile"_s);
     mnuFileSave = mnuFile->addAction(tr("&Save"), this, [this] { SaveListing(); });
-    mnuFileSave->setObjectName(QStringLiteral("mnuFileSave"));
+    mnuFileSave->setObjectName(u"mnuFileSave"_s);
     mnuFileSave->setShortcut(QKeySequence::Save);
     mnuFileSave->setStatusTip(tr("Save the listing as a text file"));
     mnuFileExit = mnuFile->addAction(tr("E&xit"), this, &QDialog::accept);
-    mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
+    mnuFileExit->setObjectName(u"mnuFileExit"_s);
 
     txtPrn = new QPlainTextEdit(this);
-    txtPrn->setObjectName(QStringLiteral("txtPrn"));
+    txtPrn->setObjectName(u"txtPrn"_s);
     txtPrn->setReadOnly(true);
     txtPrn->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtPrn->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     txtPrn->setPlainText(tr("Now, making text image. Please wait..."));
 
     cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setObjectName(u"cmdOK"_s);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -62,7 +65,7 @@ frmPrn::frmPrn(RadioData& data, ShellState& shell, bool pauses, QWidget* parent)
     layout->addLayout(buttons);
 
     Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setObjectName(u"Timer1"_s);
     Timer1->setSingleShot(true);
     Timer1->setInterval(kBuildDelayMs);
     connect(Timer1, &QTimer::timeout, this, &frmPrn::BuildListing);
@@ -75,7 +78,7 @@ void frmPrn::BuildListing()
     const BusyScope busy(m_ui);
     const std::string text = BuildTextImage(m_data);
     // The listing's lines are CR LF separated; the box shows them as lines.
-    txtPrn->setPlainText(QString::fromLatin1(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    txtPrn->setPlainText(ShownText(text).replace(u"\r\n"_s, u"\n"_s));
     m_ui.Pause(kAfterFileMs);
 }
 
@@ -84,8 +87,8 @@ bool frmPrn::SaveListing()
     const QString folder = m_shell.CurrentFileName.empty()
                                ? QString()
                                : QFileInfo(QString::fromStdString(m_shell.CurrentFileName)).path();
-    const QString fileName = Dialogs::SaveFileName(
-        this, tr("Save Listing"), folder, tr("Text files(*.txt);;All files(*.*)"), QStringLiteral("txt"));
+    const QString fileName = Dialogs::SaveFileName(this, tr("Save Listing"), folder,
+                                                   tr("Text files(*.txt);;All files(*.*)"), u"txt"_s);
     if (fileName.isEmpty()) {
         m_shell.CancelFlag = true;
         return false;
@@ -93,9 +96,9 @@ bool frmPrn::SaveListing()
     m_shell.ErrorFlag = false;
     try {
         const BusyScope busy(m_ui);
+        // The file keeps the listing's 8-bit bytes.
         QString text = txtPrn->toPlainText();
-        SaveTextImage(fileName.toStdString(),
-                      text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toLatin1().toStdString());
+        SaveTextImage(fileName.toStdString(), RecordText(text.replace(u'\n', u"\r\n"_s)));
         m_ui.Pause(kAfterFileMs);
         return true;
     } catch (const FileError& error) {

@@ -7,11 +7,13 @@
 #include "app/frmMain.h"
 #include "settings/QtSettingsStore.h"
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kelpie"));
-    QApplication::setApplicationVersion(QStringLiteral(KELPIE_VERSION));
+    QApplication::setApplicationName(u"Kelpie"_s);
+    QApplication::setApplicationVersion(QString::fromUtf8(KELPIE_VERSION));
 
     QString error;
     const auto options = kelpie::ParseStartOptions(QApplication::arguments().mid(1), error);

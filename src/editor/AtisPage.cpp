@@ -13,9 +13,9 @@
 
 #include "edit/SettingsEdit.h"
 #include "editor/FieldBox.h"
+#include "editor/HelpTopic.h"
 #include "editor/PageControls.h"
 #include "model/Models.h"
-#include "editor/HelpTopic.h"
 
 using namespace Qt::StringLiterals;
 
@@ -31,7 +31,7 @@ AtisPage::AtisPage(RadioData& data, ShellState& shell, QWidget* parent)
 {
     setObjectName(u"AtisPage"_s);
     SetHelpTopic(this, kAtisTopic);
-    tbsATIS = AddTabStrip(this, u"tbsATIS"_s, {u"Common"_s, u"CallSign"_s}, m_sheets);
+    tbsATIS = AddTabStrip(this, u"tbsATIS"_s, {tr("Common"), tr("CallSign")}, m_sheets);
     QVBoxLayout* common = AddSheet(m_sheets, ArrayName(u"pictATISChild"_s, 0));
     QWidget* content = common->parentWidget();
     auto groupBox = [&](const QString& title, const QString& name,
@@ -51,9 +51,9 @@ AtisPage::AtisPage(RadioData& data, ShellState& shell, QWidget* parent)
         common->addWidget(box);
         return box;
     };
-    groupBox(u"Usable ATIS CH Group"_s, u"pictATISChGroup"_s, chkATISChGroup, &AtisCommonSetup::UsableAtis);
+    groupBox(tr("Usable ATIS CH Group"), u"pictATISChGroup"_s, chkATISChGroup, &AtisCommonSetup::UsableAtis);
 
-    auto* code = new QGroupBox(u"ATIS Code"_s, content);
+    auto* code = new QGroupBox(tr("ATIS Code"), content);
     auto* codeRow = new QHBoxLayout(code);
     txtATIScode = new FieldBox(FieldId::AtisCode, m_input, {m_data, m_shell}, code);
     txtATIScode->setObjectName(u"txtATIScode"_s);
@@ -63,7 +63,7 @@ AtisPage::AtisPage(RadioData& data, ShellState& shell, QWidget* parent)
     codeRow->addStretch(1);
     common->addWidget(code);
 
-    pictATISKiller = groupBox(u"Usable ATIS Killer CH Group"_s, u"pictATISKiller"_s, chkATISKiller,
+    pictATISKiller = groupBox(tr("Usable ATIS Killer CH Group"), u"pictATISKiller"_s, chkATISKiller,
                               &AtisCommonSetup::UsableAtisKiller);
     common->addStretch(1);
 
@@ -71,7 +71,7 @@ AtisPage::AtisPage(RadioData& data, ShellState& shell, QWidget* parent)
     QVBoxLayout* signs = AddSheet(m_sheets, ArrayName(u"pictATISChild"_s, 1));
     auto* grid = new QGridLayout;
     constexpr int kHalf = kAtisCallSignCount / 2;
-    const QStringList headers{u"No."_s, u"MID"_s, u"Display"_s};
+    const QStringList headers{tr("No."), tr("MID"), tr("Display")};
     for (int half = 0; half < 2; ++half) {
         for (int c = 0; c < headers.size(); ++c)
             grid->addWidget(new QLabel(headers[c], signs->parentWidget()), 0, half * 3 + c);
@@ -79,7 +79,7 @@ AtisPage::AtisPage(RadioData& data, ShellState& shell, QWidget* parent)
     for (int i = 0; i < kAtisCallSignCount; ++i) {
         const int row = i % kHalf + 1;
         const int column = i / kHalf * 3;
-        grid->addWidget(new QLabel(u"No.%1"_s.arg(i + 1), signs->parentWidget()), row, column);
+        grid->addWidget(new QLabel(tr("No.%1").arg(i + 1), signs->parentWidget()), row, column);
         for (const auto& [field, name, width] :
              {std::tuple{FieldId::AtisMid, u"txtATISMid"_s, u"0000"_s},
               std::tuple{FieldId::AtisDisp, u"txtATISDisp"_s, u"WWWW"_s}}) {
@@ -106,16 +106,17 @@ void AtisPage::FillAtisPage()
 {
     const FillGuard guard(m_shell);
     const int model = m_data.ModelIndex;
-    const QStringList captions{u"USA"_s, u"INTL"_s, u"Canada"_s, HasLmrBank(model) ? u"LMR"_s : u"EXP"_s};
+    const QStringList captions{tr("USA"), tr("INTL"), tr("Canada"),
+                               HasLmrBank(model) ? tr("LMR") : tr("EXP")};
     for (int g = 0; g < kGroupCount; ++g) {
         chkATISChGroup[static_cast<std::size_t>(g)]->setText(captions[g]);
         chkATISKiller[static_cast<std::size_t>(g)]->setText(captions[g]);
     }
     m_flags->Fill();
-    txtATIScode->Show(BoxText(m_data.AtisCommonSetup.AtisCode));
+    txtATIScode->Show(ShownText(m_data.AtisCommonSetup.AtisCode));
     for (std::size_t i = 0; i < m_callSignBoxes.size(); ++i) {
         const AtisCallSign& sign = m_data.AtisCallSigns[i / 2];
-        m_callSignBoxes[i]->Show(BoxText(i % 2 == 0 ? sign.MID : sign.DISP));
+        m_callSignBoxes[i]->Show(ShownText(i % 2 == 0 ? sign.MID : sign.DISP));
     }
     pictATISKiller->setVisible(AtisKillersShown(model));
     // Only the radios with a call-sign table get the strip and the second sheet.

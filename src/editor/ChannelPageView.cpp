@@ -13,8 +13,8 @@
 #include "editor/Dialogs.h"
 #include "editor/FieldBox.h"
 #include "editor/FocusHint.h"
-#include "model/ValueTables.h"
 #include "editor/HelpTopic.h"
+#include "model/ValueTables.h"
 
 using namespace Qt::StringLiterals;
 
@@ -33,7 +33,7 @@ void ShowCheck(QCheckBox* box, const CheckControl& state)
 void FillCombo(QComboBox* combo, const std::vector<std::string>& names)
 {
     for (std::size_t i = 0; i < names.size(); ++i)
-        combo->addItem(BoxText(names[i]), static_cast<int>(i));
+        combo->addItem(ShownText(names[i]), static_cast<int>(i));
 }
 
 }  // namespace
@@ -52,18 +52,18 @@ ChannelPageView::ChannelPageView(RadioData& data, ShellState& shell, QWidget* pa
     layout->addStretch(1);
 }
 
-FieldBox* ChannelPageView::AddBox(FieldId field, const char* name)
+FieldBox* ChannelPageView::AddBox(FieldId field, const QString& name)
 {
     auto* box = new FieldBox(field, m_input, m_ctx, this);
-    box->setObjectName(QString::fromLatin1(name));
+    box->setObjectName(name);
     connect(box, &FieldBox::StatusText, this, &PageView::StatusText);
     return box;
 }
 
-QCheckBox* ChannelPageView::AddCheck(const QString& caption, const char* name, int helpTopic)
+QCheckBox* ChannelPageView::AddCheck(const QString& caption, const QString& name, int helpTopic)
 {
     auto* box = new QCheckBox(caption, this);
-    box->setObjectName(QString::fromLatin1(name));
+    box->setObjectName(name);
     if (helpTopic != 0)
         SetHelpTopic(box, helpTopic);
     SetFocusHint(this, box, HintFamily::CheckBox);
@@ -76,22 +76,22 @@ QWidget* ChannelPageView::BuildNumberRow()
     auto* grid = new QGridLayout(row);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    m_numberLabel = new QLabel(u"CH No."_s, row);
+    m_numberLabel = new QLabel(tr("CH No."), row);
     m_numberLabel->setObjectName(u"lblCN"_s);
-    txtCN = {AddBox(FieldId::ChannelLeft, "txtCN_0"), AddBox(FieldId::ChannelRight, "txtCN_1")};
+    txtCN = {AddBox(FieldId::ChannelLeft, u"txtCN_0"_s), AddBox(FieldId::ChannelRight, u"txtCN_1"_s)};
     for (FieldBox* box : txtCN)
         box->FitTo(u"000"_s);
-    chkCEnable = AddCheck(u"Enable"_s, "chkCEnable", 1028);
+    chkCEnable = AddCheck(tr("Enable"), u"chkCEnable"_s, 1028);
     connect(chkCEnable, &QCheckBox::clicked, this, [this](bool on) {
         if (Edit([&] { return SetChannelEnable(m_ctx, m_ref, on); }))
             emit NodeTextsChanged();
     });
 
-    m_frequencyLabels = {new QLabel(u"RX freq. (MHz)"_s, row), new QLabel(u"TX freq. (MHz)"_s, row)};
+    m_frequencyLabels = {new QLabel(tr("RX freq. (MHz)"), row), new QLabel(tr("TX freq. (MHz)"), row)};
     m_frequencyLabels[0]->setObjectName(u"lblCRF"_s);
     m_frequencyLabels[1]->setObjectName(u"lblCTF"_s);
-    txtCRF = AddBox(FieldId::RxFreq, "txtCRF");
-    txtCTF = AddBox(FieldId::TxFreq, "txtCTF");
+    txtCRF = AddBox(FieldId::RxFreq, u"txtCRF"_s);
+    txtCTF = AddBox(FieldId::TxFreq, u"txtCTF"_s);
     for (FieldBox* box : {txtCRF, txtCTF})
         box->FitTo(u"000.0000"_s);
 
@@ -119,8 +119,8 @@ QWidget* ChannelPageView::BuildPanels()
     m_powerPanel = new QWidget(row);
     auto* power = new QVBoxLayout(m_powerPanel);
     power->setContentsMargins(0, 0, 0, 0);
-    chkCTXOnly = AddCheck(u"Low power only"_s, "chkCTXOnly", 1031);
-    chkCTXPower = AddCheck(u"Power up allowed"_s, "chkCTXPower", 1032);
+    chkCTXOnly = AddCheck(tr("Low power only"), u"chkCTXOnly"_s, 1031);
+    chkCTXPower = AddCheck(tr("Power up allowed"), u"chkCTXPower"_s, 1032);
     power->addWidget(chkCTXOnly);
     power->addWidget(chkCTXPower);
     connect(chkCTXOnly, &QCheckBox::clicked, this,
@@ -136,7 +136,7 @@ QWidget* ChannelPageView::BuildPanels()
     m_transmitPanel = new QWidget(row);
     auto* transmit = new QVBoxLayout(m_transmitPanel);
     transmit->setContentsMargins(0, 0, 0, 0);
-    chkCTXEnable = AddCheck(u"TX enable"_s, "chkCTXEnable", 1029);
+    chkCTXEnable = AddCheck(tr("TX enable"), u"chkCTXEnable"_s, 1029);
     transmit->addWidget(chkCTXEnable);
     transmit->addStretch(1);
     connect(chkCTXEnable, &QCheckBox::clicked, this,
@@ -145,7 +145,7 @@ QWidget* ChannelPageView::BuildPanels()
     m_duplexPanel = new QWidget(row);
     auto* duplex = new QVBoxLayout(m_duplexPanel);
     duplex->setContentsMargins(0, 0, 0, 0);
-    chkCDup = AddCheck(u"Duplex"_s, "chkCDup", 1030);
+    chkCDup = AddCheck(tr("Duplex"), u"chkCDup"_s, 1030);
     duplex->addWidget(chkCDup);
     duplex->addStretch(1);
     connect(chkCDup, &QCheckBox::clicked, this,
@@ -166,14 +166,14 @@ QWidget* ChannelPageView::BuildTonePanel()
     m_tonePanel->setFrameShape(QFrame::StyledPanel);
     auto* grid = new QGridLayout(m_tonePanel);
 
-    const std::array<QString, 5> captions{u"Width"_s, u"TX"_s, u"RX"_s, u"CTCSS"_s, u"DCS"_s};
-    const std::array<const char*, 5> names{"lblCWide", "lblCTX", "lblCRX", "lblCTCSS", "lblDCS"};
+    const std::array<QString, 5> captions{tr("Width"), tr("TX"), tr("RX"), tr("CTCSS"), tr("DCS")};
+    const std::array<QString, 5> names{u"lblCWide"_s, u"lblCTX"_s, u"lblCRX"_s, u"lblCTCSS"_s, u"lblDCS"_s};
     for (std::size_t i = 0; i < captions.size(); ++i) {
         m_toneLabels[i] = new QLabel(captions[i], m_tonePanel);
-        m_toneLabels[i]->setObjectName(QString::fromLatin1(names[i]));
+        m_toneLabels[i]->setObjectName(names[i]);
     }
 
-    const std::array<QString, 2> widths{u"Wide"_s, u"Narrow"_s};
+    const std::array<QString, 2> widths{tr("Wide"), tr("Narrow")};
     auto* width = new QHBoxLayout;
     for (int i = 0; i < 2; ++i) {
         QRadioButton*& option = optCWide[static_cast<std::size_t>(i)];
@@ -215,7 +215,7 @@ QWidget* ChannelPageView::BuildTonePanel()
         grid->addWidget(ctcss, 2, 1 + d);
         grid->addWidget(dcs, 3, 1 + d);
     }
-    chkComp = AddCheck(u"Compander"_s, "chkComp");
+    chkComp = AddCheck(tr("Compander"), u"chkComp"_s);
     connect(chkComp, &QCheckBox::clicked, this,
             [this](bool on) { Edit([&] { return SetRxComp(m_ctx, m_ref, on); }); });
 
@@ -236,25 +236,25 @@ QWidget* ChannelPageView::BuildScramblerPanel()
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    lblCScramble = new QLabel(u"Scrambler"_s, panel);
+    lblCScramble = new QLabel(tr("Scrambler"), panel);
     lblCScramble->setObjectName(u"lblCScramble"_s);
     cmbScramble = new QComboBox(panel);
     cmbScramble->setObjectName(u"cmbScramble"_s);
     SetHelpTopic(cmbScramble, 1064);
     for (const ScrambleItem& item : kScrambleItems)
-        cmbScramble->addItem(BoxText(std::string(item.text)), item.itemData);
+        cmbScramble->addItem(ShownText(item.text), item.itemData);
     SetFocusHint(this, cmbScramble, HintFamily::ComboBox);
     connect(cmbScramble, &QComboBox::activated, this, [this](int item) {
         Edit([&] { return SetScramble(m_ctx, m_ref, cmbScramble->itemData(item).toInt()); });
     });
 
-    chkCScan = AddCheck(u"Scan memory"_s, "chkCScan", 1033);
+    chkCScan = AddCheck(tr("Scan memory"), u"chkCScan"_s, 1033);
     connect(chkCScan, &QCheckBox::clicked, this,
             [this](bool on) { Edit([&] { return SetScanMemory(m_ctx, m_ref, on); }); });
 
-    m_nameLabel = new QLabel(u"Name"_s, panel);
+    m_nameLabel = new QLabel(tr("Name"), panel);
     m_nameLabel->setObjectName(u"lblCTag"_s);
-    txtCTag = AddBox(FieldId::ChannelName, "txtCTag");
+    txtCTag = AddBox(FieldId::ChannelName, u"txtCTag"_s);
     SetHelpTopic(txtCTag, 1034);
     txtCTag->FitTo(u"NNNNNNNNNNNN"_s);
 
@@ -298,11 +298,11 @@ void ChannelPageView::ShowState()
         plan[i]->setPalette(boxes);
         if (i == 0 && fixed)
             plan[i]->setMaxLength(page.channelNumberLimit);
-        plan[i]->Show(BoxText(texts[i]));
+        plan[i]->Show(ShownText(texts[i]));
         plan[i]->setEnabled(page.controlsEnabled);
     }
     txtCTag->SetRecord(m_ref.group, m_ref.index);
-    txtCTag->Show(BoxText(page.name));
+    txtCTag->Show(ShownText(page.name));
 
     m_transmitLine->setVisible(page.transmitPanel);
     m_transmitPanel->setVisible(page.transmitPanel);
@@ -358,7 +358,7 @@ bool ChannelPageView::Commit()
     txtCTF->FinishInput();
     if (ChannelPageMayBeLeft(m_data, m_ref))
         return true;
-    Dialogs::Message(this, BoxText(std::string(kChannelLeaveText)), BoxText(m_shell.ProgramTitle),
+    Dialogs::Message(this, ShownText(kChannelLeaveText), QString::fromStdString(m_shell.ProgramTitle),
                      MessageIcon::Exclamation, MessageButtons::Ok);
     return false;
 }

@@ -36,8 +36,8 @@ private:
     QWidget* BuildPanels();
     QWidget* BuildTonePanel();
     QWidget* BuildScramblerPanel();
-    FieldBox* AddBox(FieldId field, const char* name);
-    QCheckBox* AddCheck(const QString& caption, const char* name, int helpTopic = 0);
+    FieldBox* AddBox(FieldId field, const QString& name);
+    QCheckBox* AddCheck(const QString& caption, const QString& name, int helpTopic = 0);
 
     // The controls show the page the records give now; filling never edits.
     void ShowState();

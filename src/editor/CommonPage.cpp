@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "edit/SettingsEdit.h"
-#include "editor/PageControls.h"
 #include "editor/HelpTopic.h"
+#include "editor/PageControls.h"
 
 using namespace Qt::StringLiterals;
 
@@ -23,30 +23,31 @@ struct CommonControl
 {
     CommonCombo combo;
     const char16_t* name;
-    const char16_t* caption;
+    const char* caption;
     int frame;  // fraCommonTX, fraCommonScan, pictNMEA, fraCommonWeather
 };
 constexpr std::array<CommonControl, 9> kControls{{
-    {CommonCombo::TxPo, u"cmbCommonTXPo", u"TX Po Display", 0},
-    {CommonCombo::Scan, u"cmbCommonScan", u"SCAN", 1},
-    {CommonCombo::Resume, u"cmbCommonResume", u"Resume Time", 1},
-    {CommonCombo::PttScan, u"cmbCommonPTTSCAN", u"PTT SCAN Clear", 1},
-    {CommonCombo::Dual, u"cmbCommonDual", u"Dual Watch", 1},
-    {CommonCombo::Offset, u"cmbCommonOffset", u"Offset Time", 2},
-    {CommonCombo::Mag, u"cmbCommonMag", u"Magnetic Variation", 2},
-    {CommonCombo::Weater, u"cmbCommonWeater", u"Weather Alert", 3},
-    {CommonCombo::Rotary, u"cmbCommonRotary", u"Rotary Beep", 3},
+    {CommonCombo::TxPo, u"cmbCommonTXPo", QT_TRANSLATE_NOOP("kelpie::CommonPage", "TX Po Display"), 0},
+    {CommonCombo::Scan, u"cmbCommonScan", QT_TRANSLATE_NOOP("kelpie::CommonPage", "SCAN"), 1},
+    {CommonCombo::Resume, u"cmbCommonResume", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Resume Time"), 1},
+    {CommonCombo::PttScan, u"cmbCommonPTTSCAN", QT_TRANSLATE_NOOP("kelpie::CommonPage", "PTT SCAN Clear"), 1},
+    {CommonCombo::Dual, u"cmbCommonDual", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Dual Watch"), 1},
+    {CommonCombo::Offset, u"cmbCommonOffset", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Offset Time"), 2},
+    {CommonCombo::Mag, u"cmbCommonMag", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Magnetic Variation"), 2},
+    {CommonCombo::Weater, u"cmbCommonWeater", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Weather Alert"), 3},
+    {CommonCombo::Rotary, u"cmbCommonRotary", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Rotary Beep"), 3},
 }};
 
 struct Frame
 {
     const char16_t* name;
-    const char16_t* title;
+    const char* title;
 };
-constexpr std::array<Frame, 4> kFrames{{{u"fraCommonTX", u"Starting TX Mode"},
-                                        {u"fraCommonScan", u"Scanning Function"},
-                                        {u"pictNMEA", u"NMEA Data Input"},
-                                        {u"fraCommonWeather", u"Weather CH Function"}}};
+constexpr std::array<Frame, 4> kFrames{
+    {{u"fraCommonTX", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Starting TX Mode")},
+     {u"fraCommonScan", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Scanning Function")},
+     {u"pictNMEA", QT_TRANSLATE_NOOP("kelpie::CommonPage", "NMEA Data Input")},
+     {u"fraCommonWeather", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Weather CH Function")}}};
 
 QString Text(const char16_t* text)
 {
@@ -65,7 +66,7 @@ CommonPage::CommonPage(RadioData& data, ShellState& shell, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     std::array<QFormLayout*, kFrames.size()> forms{};
     for (std::size_t f = 0; f < kFrames.size(); ++f) {
-        m_frames[f] = new QGroupBox(Text(kFrames[f].title), content);
+        m_frames[f] = new QGroupBox(tr(kFrames[f].title), content);
         m_frames[f]->setObjectName(Text(kFrames[f].name));
         forms[f] = new QFormLayout(m_frames[f]);
         layout->addWidget(m_frames[f]);
@@ -77,7 +78,7 @@ CommonPage::CommonPage(RadioData& data, ShellState& shell, QWidget* parent)
         const QString name = Text(control.name);
         QFormLayout* form = forms[static_cast<std::size_t>(control.frame)];
         m_combos[c] = MakeCombo(content, name, ChoiceList(CommonChoices(control.combo)));
-        auto* label = new QLabel(Text(control.caption), content);
+        auto* label = new QLabel(tr(control.caption), content);
         label->setObjectName(u"lbl"_s + name.mid(3));
         form->addRow(label, m_combos[c]);
         m_rows[c] = form;

@@ -11,8 +11,8 @@
 #include "edit/DirectoryEdit.h"
 #include "editor/Dialogs.h"
 #include "editor/FieldBox.h"
-#include "editor/PageControls.h"
 #include "editor/HelpTopic.h"
+#include "editor/PageControls.h"
 
 using namespace Qt::StringLiterals;
 
@@ -39,9 +39,9 @@ DirectoryEntryPage::DirectoryEntryPage(RadioData& data, ShellState& shell, QWidg
     : PageView(parent), m_data(data), m_shell(shell)
 {
     setObjectName(u"DirectoryEntryPage"_s);
-    chkGEnable = new QCheckBox(u"Enable"_s, this);
+    chkGEnable = new QCheckBox(tr("Enable"), this);
     chkGEnable->setObjectName(u"chkGEnable"_s);
-    chkGDelete = new QCheckBox(u"Delete"_s, this);
+    chkGDelete = new QCheckBox(tr("Delete"), this);
     chkGDelete->setObjectName(u"chkGDelete"_s);
     for (QCheckBox* check : {chkGEnable, chkGDelete})
         SetHelpTopic(check, kEntryCheckTopic);
@@ -54,7 +54,7 @@ DirectoryEntryPage::DirectoryEntryPage(RadioData& data, ShellState& shell, QWidg
     txtGPosi->setObjectName(u"txtGPosi"_s);
     SetHelpTopic(txtGPosi, kNameTopic);
     txtGPosi->setMaximumWidth(txtGPosi->fontMetrics().horizontalAdvance(u"WWWWWWWWWWW"_s) + 12);
-    lblMmsi = new QLabel(u"MMSI"_s, this);
+    lblMmsi = new QLabel(tr("MMSI"), this);
     lblMmsi->setObjectName(u"lblMmsi"_s);
     txtGMMSI = new FieldBox(FieldId::IndividualMmsi, m_input, m_ctx, this);
     txtGMMSI->setObjectName(u"txtGMMSI"_s);
@@ -93,11 +93,11 @@ void DirectoryEntryPage::FillEntryPage(DirectoryKind kind, int n)
     m_kind = kind;
     m_entry = n;
     const EntryPage page = kelpie::FillEntryPage(m_data, kind, n);
-    lblTag->setText(Q(page.tagCaption));
+    lblTag->setText(ShownText(page.tagCaption));
     txtGPosi->SetRecord(NameField(kind), 0, n - 1);
     txtGMMSI->SetRecord(MmsiField(kind), 0, n - 1);
-    txtGPosi->Show(BoxText(page.name));
-    txtGMMSI->Show(BoxText(page.mmsi));
+    txtGPosi->Show(ShownText(page.name));
+    txtGMMSI->Show(ShownText(page.mmsi));
     chkGEnable->setChecked(page.use.checked);
     chkGEnable->setEnabled(page.use.enabled);
     chkGDelete->setChecked(page.remove.checked);
@@ -121,7 +121,7 @@ void DirectoryEntryPage::OnDeleteClicked(bool ticked)
     if (InputOpen(chkGDelete))
         return;
     const bool confirmed =
-        ticked && Dialogs::Message(this, u"Are you sure ?"_s, QString::fromStdString(m_shell.ProgramTitle),
+        ticked && Dialogs::Message(this, tr("Are you sure ?"), QString::fromStdString(m_shell.ProgramTitle),
                                    MessageIcon::Critical, MessageButtons::YesNo) == MessageAnswer::Yes;
     if (confirmed && DeleteEntry(m_ctx, m_kind, m_entry))
         ShowEdit();

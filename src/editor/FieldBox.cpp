@@ -26,12 +26,12 @@ public:
     {
         if (!m_box->Typing())
             return Acceptable;
-        const QString accepted = BoxText(FilterText(m_box->Field(), RecordText(input)));
+        const QString accepted = ShownText(FilterText(m_box->Field(), RecordText(input)));
         if (accepted != input) {
             // Characters removed before the caret move it back by as many.
             const int removedBefore =
                 static_cast<int>(input.left(pos).size()) -
-                static_cast<int>(BoxText(FilterText(m_box->Field(), RecordText(input.left(pos)))).size());
+                static_cast<int>(ShownText(FilterText(m_box->Field(), RecordText(input.left(pos)))).size());
             pos = std::clamp(pos - std::max(0, removedBefore), 0, static_cast<int>(accepted.size()));
             input = accepted;
         }
@@ -47,16 +47,6 @@ private:
 QPointer<FieldBox> g_returningFocus;
 
 }  // namespace
-
-QString BoxText(const std::string& text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string RecordText(const QString& text)
-{
-    return text.toLatin1().toStdString();
-}
 
 FieldBox::FieldBox(FieldId field, FieldInput& input, EditContext ctx, QWidget* parent)
     : QLineEdit(parent), m_input(input), m_ctx(ctx), m_ref{field}
@@ -100,7 +90,7 @@ void FieldBox::OnTextEdited(const QString& text)
     const FieldChange change = m_input.Change(m_ctx, m_ref, RecordText(text));
     if (change.rewrite) {
         const int caret = cursorPosition();
-        Show(BoxText(*change.rewrite));
+        Show(ShownText(*change.rewrite));
         setCursorPosition(caret);
     }
     if (change.edited)
@@ -113,7 +103,7 @@ void FieldBox::focusInEvent(QFocusEvent* event)
     if (!isReadOnly()) {
         // A mouse click places the caret after the focus arrives; select once it has.
         QTimer::singleShot(0, this, &QLineEdit::selectAll);
-        emit StatusText(BoxText(std::string(FocusHint(m_ref.field))));
+        emit StatusText(ShownText(FocusHint(m_ref.field)));
     }
 }
 
@@ -129,9 +119,8 @@ void FieldBox::focusOutEvent(QFocusEvent* event)
     if (FocusStaysOnPage()) {
         const FieldCommit commit = m_input.Validate(m_ctx, m_ref, RecordText(text()));
         if (!commit.ok) {
-            Dialogs::Message(this, BoxText(std::string(kDataErrorText)),
-                             BoxText(std::string(commit.failureTitle)), MessageIcon::Exclamation,
-                             MessageButtons::Ok);
+            Dialogs::Message(this, ShownText(kDataErrorText), ShownText(commit.failureTitle),
+                             MessageIcon::Exclamation, MessageButtons::Ok);
             g_returningFocus = this;
             QTimer::singleShot(0, this, [this] {
                 setFocus(Qt::OtherFocusReason);
@@ -160,7 +149,7 @@ bool FieldBox::FocusStaysOnPage() const
 void FieldBox::Apply(const FieldCommit& commit)
 {
     if (commit.shown)
-        Show(BoxText(*commit.shown));
+        Show(ShownText(*commit.shown));
     if (commit.shown || commit.entryCleared || commit.captionsChanged)
         emit Committed(commit);
 }

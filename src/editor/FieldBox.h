@@ -9,12 +9,9 @@
 
 #include "edit/EditContext.h"
 #include "edit/FieldInput.h"
+#include "editor/RecordText.h"
 
 namespace kelpie {
-
-// The boxes hold the radio's 8-bit texts, one byte per character.
-QString BoxText(const std::string& text);
-std::string RecordText(const QString& text);
 
 class FieldBox : public QLineEdit
 {

@@ -36,13 +36,13 @@ QString HintText(HintFamily family)
 {
     switch (family) {
         case HintFamily::CheckBox:
-            return u"[Space]:An effective and invalid change."_s;
+            return PageView::tr("[Space]:An effective and invalid change.");
         case HintFamily::ComboBox:
-            return u"[Up]/[Down]:Change of a Selection item."_s;
+            return PageView::tr("[Up]/[Down]:Change of a Selection item.");
         case HintFamily::OptionButton:
             break;
     }
-    return u"[Up]/[Down]/[Left]/[Right]:Change of a Selection item."_s;
+    return PageView::tr("[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
 }
 
 void SetFocusHint(PageView* page, QWidget* control, const QString& hint)

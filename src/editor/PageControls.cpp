@@ -13,7 +13,7 @@ QStringList ChoiceList(const std::vector<std::string>& choices)
 {
     QStringList list;
     for (const std::string& choice : choices)
-        list << Q(choice);
+        list << ShownText(choice);
     return list;
 }
 

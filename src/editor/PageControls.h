@@ -8,10 +8,10 @@
 #include <QStringList>
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "edit/EditContext.h"
+#include "editor/RecordText.h"
 
 class QCheckBox;
 class QStackedWidget;
@@ -19,11 +19,6 @@ class QTabBar;
 class QVBoxLayout;
 
 namespace kelpie {
-
-inline QString Q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The objectName of element i of a control array: "chkUsable_2".
 inline QString ArrayName(const QString& name, int i)

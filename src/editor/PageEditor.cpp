@@ -27,18 +27,26 @@
 #include "editor/Dialogs.h"
 #include "editor/DirectoryEntryPage.h"
 #include "editor/DscPage.h"
+#include "editor/HelpTopic.h"
+#include "editor/RecordText.h"
 #include "editor/UsablePage.h"
 #include "editor/WeatherPageView.h"
 #include "model/Models.h"
-#include "editor/HelpTopic.h"
 
 using namespace Qt::StringLiterals;
 
 namespace kelpie {
 namespace {
 
-const QString kTreeHint = u"[Up]/[Down]/[Left]/[Right]:Change of a Selection item."_s;
-const QString kGridHint = u"[Double click],[Enter]:Jump the Setting screen."_s;
+QString TreeHint()
+{
+    return PageEditor::tr("[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
+}
+
+QString GridHint()
+{
+    return PageEditor::tr("[Double click],[Enter]:Jump the Setting screen.");
+}
 
 constexpr int kTreeWidthTwips = 2500;
 constexpr int kTreeTopic = 1054;
@@ -56,17 +64,12 @@ QString ParentKeyOf(const QTreeWidgetItem* node)
     return node->parent() ? KeyOf(node->parent()) : QString();
 }
 
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
 void SetColumns(QTableWidget* grid, const std::vector<GridColumn>& columns)
 {
     grid->setColumnCount(static_cast<int>(columns.size()));
     QStringList headers;
     for (const GridColumn& column : columns)
-        headers << Q(column.Header);
+        headers << ShownText(column.Header);
     grid->setHorizontalHeaderLabels(headers);
     for (int c = 0; c < static_cast<int>(columns.size()); ++c)
         grid->setColumnWidth(c, columns[static_cast<std::size_t>(c)].WidthTwips / kTwipsPerPixel);
@@ -75,7 +78,7 @@ void SetColumns(QTableWidget* grid, const std::vector<GridColumn>& columns)
 void SetRow(QTableWidget* grid, int row, const std::vector<std::string>& cells)
 {
     for (int c = 0; c < static_cast<int>(cells.size()); ++c)
-        grid->setItem(row, c, new QTableWidgetItem(Q(cells[static_cast<std::size_t>(c)])));
+        grid->setItem(row, c, new QTableWidgetItem(ShownText(cells[static_cast<std::size_t>(c)])));
 }
 
 }  // namespace
@@ -105,15 +108,15 @@ PageEditor::PageEditor(RadioData& data, ShellState& shell, QWidget* parent)
     m_pages->setObjectName(u"pages"_s);
     m_panels = {BuildGeneralPage(),
                 AddPanel(u"pictGrey"_s, QString()),
-                AddPanel(u"pictUsable"_s, u"Available CH Group Setup"_s),
-                AddPanel(u"pictCommon"_s, u"Common Setup"_s),
-                AddPanel(u"pictDSC"_s, u"DSC Setup"_s),
-                AddPanel(u"pictATIS"_s, u"ATIS Setup"_s),
+                AddPanel(u"pictUsable"_s, tr("Available CH Group Setup")),
+                AddPanel(u"pictCommon"_s, tr("Common Setup")),
+                AddPanel(u"pictDSC"_s, tr("DSC Setup")),
+                AddPanel(u"pictATIS"_s, tr("ATIS Setup")),
                 AddPanel(u"pictB"_s, QString()),
-                AddPanel(u"pictC"_s, u"Channel"_s),
-                AddPanel(u"pictD"_s, u"Weather Channels"_s),
+                AddPanel(u"pictC"_s, tr("Channel")),
+                AddPanel(u"pictD"_s, tr("Weather Channels")),
                 AddPanel(u"pictE"_s, QString()),
-                AddPanel(u"pictG"_s, u"Directory Entry"_s)};
+                AddPanel(u"pictG"_s, tr("Directory Entry"))};
     MSFlexGrid1 = AddGrid(PanelOf(Page::ChannelList), u"MSFlexGrid1"_s);
     SetHelpTopic(MSFlexGrid1, kChannelGridTopic);
     MSFlexGrid2 = AddGrid(PanelOf(Page::DirectoryList), u"MSFlexGrid2"_s);
@@ -177,8 +180,8 @@ QWidget* PageEditor::BuildGeneralPage()
     SetHelpTopic(page, kConnectionTopic);
     auto* layout = new QVBoxLayout(page);
 
-    auto* title =
-        new QLabel(QString::fromStdString(m_shell.ProductName) + u" – marine radio programming"_s, page);
+    auto* title = new QLabel(
+        tr("%1 – marine radio programming").arg(QString::fromStdString(m_shell.ProductName)), page);
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
@@ -193,12 +196,12 @@ QWidget* PageEditor::BuildGeneralPage()
         facts->addRow(caption, value);
         return value;
     };
-    m_generalModel = addFact(u"Model:"_s, u"lblGeneralModel"_s);
-    m_generalDestination = addFact(u"Destination:"_s, u"lblGeneralDestination"_s);
-    m_generalFile = addFact(u"Data file:"_s, u"lblGeneralFile"_s);
+    m_generalModel = addFact(tr("Model:"), u"lblGeneralModel"_s);
+    m_generalDestination = addFact(tr("Destination:"), u"lblGeneralDestination"_s);
+    m_generalFile = addFact(tr("Data file:"), u"lblGeneralFile"_s);
     layout->addLayout(facts);
 
-    auto* steps = new QGroupBox(u"First steps"_s, page);
+    auto* steps = new QGroupBox(tr("First steps"), page);
     steps->setObjectName(u"fraGeneralSteps"_s);
     auto* stepLayout = new QFormLayout(steps);
     auto addStep = [&](const QString& caption, const QString& name, const QString& explanation,
@@ -210,11 +213,11 @@ QWidget* PageEditor::BuildGeneralPage()
         text->setWordWrap(true);
         stepLayout->addRow(button, text);
     };
-    addStep(u"Read from Radio..."_s, u"cmdGeneralRead"_s, u"Copy the programming out of the radio."_s,
+    addStep(tr("Read from Radio..."), u"cmdGeneralRead"_s, tr("Copy the programming out of the radio."),
             &PageEditor::ReadRadioRequested);
-    addStep(u"Open File..."_s, u"cmdGeneralOpen"_s, u"Load a data file (.dat) saved earlier."_s,
+    addStep(tr("Open File..."), u"cmdGeneralOpen"_s, tr("Load a data file (.dat) saved earlier."),
             &PageEditor::OpenFileRequested);
-    addStep(u"New"_s, u"cmdGeneralNew"_s, u"Start again from the default programming of this model."_s,
+    addStep(tr("New"), u"cmdGeneralNew"_s, tr("Start again from the default programming of this model."),
             &PageEditor::NewImageRequested);
     layout->addWidget(steps);
 
@@ -254,10 +257,10 @@ void PageEditor::BuildPageTree()
     QHash<QString, QTreeWidgetItem*> byKey;
     QList<QTreeWidgetItem*> roots;
     for (const PageNode& node : BuildPageNodes(m_data)) {
-        const QString key = Q(node.Key);
-        const QString parentKey = Q(node.ParentKey);
+        const QString key = ShownText(node.Key);
+        const QString parentKey = ShownText(node.ParentKey);
         auto* item = parentKey.isEmpty() ? new QTreeWidgetItem : new QTreeWidgetItem(byKey.value(parentKey));
-        item->setText(0, Q(node.Text));
+        item->setText(0, ShownText(node.Text));
         item->setData(0, Qt::UserRole, key);
         if (parentKey.isEmpty())
             roots << item;
@@ -265,7 +268,7 @@ void PageEditor::BuildPageTree()
         m_nodes.push_back(item);
     }
     for (int group = 0; group < kGroupCount; ++group)
-        m_groupNodes[static_cast<std::size_t>(group)] = byKey.value(Q(GroupNodeKey(group)));
+        m_groupNodes[static_cast<std::size_t>(group)] = byKey.value(ShownText(GroupNodeKey(group)));
     tvTreeView->addTopLevelItems(roots);
     for (const QString& open : {u"General"_s, u"Program"_s}) {
         if (QTreeWidgetItem* item = byKey.value(open))
@@ -282,23 +285,22 @@ void PageEditor::RefreshGroupCaptions()
 {
     for (int group = 0; group < kGroupCount; ++group) {
         if (QTreeWidgetItem* node = m_groupNodes[static_cast<std::size_t>(group)]) {
-            node->setText(0, Q(GroupCaption(node->text(0).toStdString(),
-                                            m_data.UsableGroups[static_cast<std::size_t>(group)])));
+            node->setText(0, ShownText(GroupCaption(RecordText(node->text(0)),
+                                                    m_data.UsableGroups[static_cast<std::size_t>(group)])));
         }
     }
 }
 
 void PageEditor::OnNodeExpanded(QTreeWidgetItem* node)
 {
-    const std::optional<PageChoice> list =
-        ChoosePage(KeyOf(node).toStdString(), ParentKeyOf(node).toStdString());
+    const std::optional<PageChoice> list = ChoosePage(RecordText(KeyOf(node)), RecordText(ParentKeyOf(node)));
     if (!list || list->page != Page::DirectoryList)
         return;
     const std::span<const DirectoryEntry> entries = DirectoryOf(m_data, list->directory);
     for (int i = 0; i < node->childCount() && i < static_cast<int>(entries.size()); ++i) {
         QTreeWidgetItem* child = node->child(i);
-        child->setText(
-            0, Q(EnableCaption(child->text(0).toStdString(), entries[static_cast<std::size_t>(i)].Enabled)));
+        child->setText(0, ShownText(EnableCaption(RecordText(child->text(0)),
+                                                  entries[static_cast<std::size_t>(i)].Enabled)));
     }
 }
 
@@ -309,8 +311,7 @@ void PageEditor::ShowPage(QTreeWidgetItem* node)
     m_shell.CancelFlag = true;
 
     const QString key = KeyOf(node);
-    if (const std::optional<PageChoice> choice =
-            ChoosePage(key.toStdString(), ParentKeyOf(node).toStdString())) {
+    if (const std::optional<PageChoice> choice = ChoosePage(RecordText(key), RecordText(ParentKeyOf(node)))) {
         switch (choice->page) {
             case Page::General:
                 RefreshGeneralPage();
@@ -329,7 +330,7 @@ void PageEditor::ShowPage(QTreeWidgetItem* node)
         BringForward(PanelOf(choice->page));
     }
 
-    emit StatusText(kTreeHint);
+    emit StatusText(TreeHint());
     m_shell.CancelFlag = false;
     m_shell.DataChanged = dataChanged;
     emit PageShown(key);
@@ -391,13 +392,13 @@ void PageEditor::RefreshNodeTexts()
 {
     const std::vector<PageNode> nodes = BuildPageNodes(m_data);
     for (std::size_t i = 0; i < nodes.size() && i < m_nodes.size(); ++i)
-        m_nodes[i]->setText(0, Q(nodes[i].Text));
+        m_nodes[i]->setText(0, ShownText(nodes[i].Text));
     RefreshGroupCaptions();
 }
 
 void PageEditor::OnNodeSelected(QTreeWidgetItem* node)
 {
-    emit StatusText(kTreeHint);
+    emit StatusText(TreeHint());
     if (!node || node == m_current)
         return;
     if (!CommitPage()) {
@@ -433,10 +434,10 @@ void PageEditor::JumpFromGrid(QTableWidget* grid)
     if (row < 0)
         return;
     const QTableWidgetItem* chCell = grid->item(row, 0);
-    const std::string key = GridJumpKey(CurrentKey().toStdString(), row + 1,
-                                        chCell ? chCell->text().toStdString() : std::string());
+    const std::string key =
+        GridJumpKey(RecordText(CurrentKey()), row + 1, chCell ? RecordText(chCell->text()) : std::string());
     if (!key.empty())
-        SelectNodeByKey(Q(key));
+        SelectNodeByKey(ShownText(key));
 }
 
 void PageEditor::showEvent(QShowEvent* event)
@@ -454,7 +455,7 @@ void PageEditor::showEvent(QShowEvent* event)
 bool PageEditor::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn)
-        emit StatusText(watched == tvTreeView ? kTreeHint : kGridHint);
+        emit StatusText(watched == tvTreeView ? TreeHint() : GridHint());
     if (event->type() == QEvent::KeyPress && watched != tvTreeView) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -493,17 +494,18 @@ void PageEditor::SetDestinationName(const QString& name)
 void PageEditor::RefreshGeneralPage()
 {
     const ModelInfo& model = ModelOf(m_data.ModelIndex);
-    m_generalModel->setText(Q(m_shell.ModelName) + u" series, for the "_s + QString::fromLatin1(model.Model) +
-                            u" radio"_s);
-    m_generalDestination->setText(m_destinationName.isEmpty() ? u"none loaded (built-in defaults)"_s
+    m_generalModel->setText(
+        tr("%1 series, for the %2 radio")
+            .arg(QString::fromStdString(m_shell.ModelName), QString::fromLatin1(model.Model)));
+    m_generalDestination->setText(m_destinationName.isEmpty() ? tr("none loaded (built-in defaults)")
                                                               : m_destinationName);
-    const QString file = Q(m_shell.CurrentFileName);
-    m_generalFile->setText(file.isEmpty() ? u"not saved yet: the data exists only in this window"_s
+    const QString file = QString::fromStdString(m_shell.CurrentFileName);
+    m_generalFile->setText(file.isEmpty() ? tr("not saved yet: the data exists only in this window")
                                           : QFileInfo(file).fileName());
     m_generalFile->setToolTip(file);
-    m_generalCable->setText(
-        u"Connect the JMB cable between serial port COM%1 and the radio.\n"
-        u"Then hold [PRESET]+[DOWN]+[SQL] while turning the radio on."_s.arg(m_shell.CommPort));
+    m_generalCable->setText(tr("Connect the JMB cable between serial port COM%1 and the radio.\n"
+                               "Then hold [PRESET]+[DOWN]+[SQL] while turning the radio on.")
+                                .arg(m_shell.CommPort));
 }
 
 }  // namespace kelpie

@@ -9,9 +9,9 @@
 
 #include "edit/SettingsEdit.h"
 #include "editor/FieldBox.h"
+#include "editor/HelpTopic.h"
 #include "editor/PageControls.h"
 #include "model/Models.h"
-#include "editor/HelpTopic.h"
 
 using namespace Qt::StringLiterals;
 
@@ -20,14 +20,13 @@ namespace {
 
 constexpr int kUsableTopic = 1104;
 
-const QStringList kOffOn{u"Off"_s, u"On"_s};
-
 }  // namespace
 
 UsablePage::UsablePage(RadioData& data, ShellState& shell, QWidget* parent)
     : PageView(parent), m_data(data), m_shell(shell)
 {
     setObjectName(u"UsablePage"_s);
+    const QStringList offOn{tr("Off"), tr("On")};
     SetHelpTopic(this, kUsableTopic);
     auto* grid = new QGridLayout;
     auto addLabel = [&](const QString& caption, const QString& name, int row) {
@@ -36,11 +35,11 @@ UsablePage::UsablePage(RadioData& data, ShellState& shell, QWidget* parent)
         grid->addWidget(label, row, 0);
         return label;
     };
-    addLabel(u"Enable"_s, u"lblUsableEnable"_s, 0);
-    lblUsableTot = addLabel(u"TX TOT"_s, u"lblUsableTot"_s, 1);
-    lblUsablePri = addLabel(u"Priority CH"_s, u"lblUsablePri"_s, 2);
-    lblUsableSts = addLabel(u"Status Icon"_s, u"lblUsableSts"_s, 3);
-    lblUsable = addLabel(u"Status Name"_s, u"lblUsable"_s, 4);
+    addLabel(tr("Enable"), u"lblUsableEnable"_s, 0);
+    lblUsableTot = addLabel(tr("TX TOT"), u"lblUsableTot"_s, 1);
+    lblUsablePri = addLabel(tr("Priority CH"), u"lblUsablePri"_s, 2);
+    lblUsableSts = addLabel(tr("Status Icon"), u"lblUsableSts"_s, 3);
+    lblUsable = addLabel(tr("Status Name"), u"lblUsable"_s, 4);
 
     for (int g = 0; g < kGroupCount; ++g) {
         const auto at = static_cast<std::size_t>(g);
@@ -48,7 +47,7 @@ UsablePage::UsablePage(RadioData& data, ShellState& shell, QWidget* parent)
         chkUsable[at]->setObjectName(ArrayName(u"chkUsable"_s, g));
         connect(chkUsable[at], &QCheckBox::clicked, this, [this, g](bool on) { OnUsableClicked(g, on); });
 
-        cmbUsableTot[at] = MakeCombo(this, ArrayName(u"cmbUsableTot"_s, g), kOffOn);
+        cmbUsableTot[at] = MakeCombo(this, ArrayName(u"cmbUsableTot"_s, g), offOn);
         connect(cmbUsableTot[at], &QComboBox::activated, this,
                 [this, g](int index) { SetGroupTot(m_ctx, g, index == 1); });
 
@@ -59,7 +58,7 @@ UsablePage::UsablePage(RadioData& data, ShellState& shell, QWidget* parent)
             SetGroupPriority(m_ctx, g, cmbUsablePri[static_cast<std::size_t>(g)]->itemData(index).toInt());
         });
 
-        cmbUsableSts[at] = MakeCombo(this, ArrayName(u"cmbUsableSts"_s, g), kOffOn);
+        cmbUsableSts[at] = MakeCombo(this, ArrayName(u"cmbUsableSts"_s, g), offOn);
         connect(cmbUsableSts[at], &QComboBox::activated, this,
                 [this, g](int index) { OnStatusChosen(g, index); });
 
@@ -97,10 +96,10 @@ void UsablePage::FillUsablePage()
 {
     const FillGuard guard(m_shell);
     const int model = m_data.ModelIndex;
-    chkUsable[0]->setText(u"USA"_s);
-    chkUsable[1]->setText(u"INTL"_s);
-    chkUsable[2]->setText(u"Canada"_s);
-    chkUsable[kGroupBankE]->setText(HasLmrBank(model) ? u"LMR CH"_s : u"EXP CH"_s);
+    chkUsable[0]->setText(tr("USA"));
+    chkUsable[1]->setText(tr("INTL"));
+    chkUsable[2]->setText(tr("Canada"));
+    chkUsable[kGroupBankE]->setText(HasLmrBank(model) ? tr("LMR CH") : tr("EXP CH"));
     // The models without channel names keep no status names either.
     const bool names = HasChannelNames(model);
     lblUsable->setVisible(names);
@@ -118,10 +117,10 @@ void UsablePage::ShowRow(int group, const UsableRow& row)
     cmbUsableTot[at]->setCurrentIndex(row.tot);
     cmbUsablePri[at]->clear();
     for (const PriorityItem& item : row.priorityItems)
-        cmbUsablePri[at]->addItem(Q(item.label), item.itemData);
+        cmbUsablePri[at]->addItem(ShownText(item.label), item.itemData);
     cmbUsablePri[at]->setCurrentIndex(row.priorityIndex);
     cmbUsableSts[at]->setCurrentIndex(row.statusIcon);
-    txtUsable[at]->Show(BoxText(row.statusName));
+    txtUsable[at]->Show(ShownText(row.statusName));
     for (QWidget* control :
          std::initializer_list<QWidget*>{cmbUsableTot[at], cmbUsablePri[at], cmbUsableSts[at]})
         control->setEnabled(row.combosEnabled);

@@ -16,7 +16,6 @@ namespace kelpie {
 namespace {
 
 constexpr int kWeatherPageTopic = 1102;
-const QString kEnableHint = u"Select[x]Enable/[]Disable."_s;
 const QString kEnableCaption = u" "_s;
 const QString kFocusedEnableCaption = u">"_s;
 
@@ -31,14 +30,14 @@ WeatherPageView::WeatherPageView(RadioData& data, ShellState& shell, QWidget* pa
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setVerticalSpacing(2);
 
-    const std::array<QString, 3> headings{u"Channel"_s, u"Enable"_s, u"Scan"_s};
-    const std::array<const char*, 3> headingNames{"lblDChannel", "lblDEnable", "lblDScan"};
+    const std::array<QString, 3> headings{tr("Channel"), tr("Enable"), tr("Scan")};
+    const std::array<QString, 3> headingNames{u"lblDChannel"_s, u"lblDEnable"_s, u"lblDScan"_s};
     for (int c = 0; c < 3; ++c) {
         auto* heading = new QLabel(headings[static_cast<std::size_t>(c)], this);
-        heading->setObjectName(QString::fromLatin1(headingNames[static_cast<std::size_t>(c)]));
+        heading->setObjectName(headingNames[static_cast<std::size_t>(c)]);
         grid->addWidget(heading, 0, c);
     }
-    lblDTagName = new QLabel(u"Name"_s, this);
+    lblDTagName = new QLabel(tr("Name"), this);
     lblDTagName->setObjectName(u"lblDTagName"_s);
     grid->addWidget(lblDTagName, 0, 3);
 
@@ -94,11 +93,11 @@ void WeatherPageView::ShowRows()
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const WeatherRow& shown = page.rows[i];
         Row& row = m_rows[i];
-        row.lblWX->setText(BoxText(shown.caption));
+        row.lblWX->setText(ShownText(shown.caption));
         row.chkDEnable->setChecked(shown.enable);
         row.chkDScan->setChecked(shown.scan.checked);
         row.chkDScan->setEnabled(shown.scan.enabled);
-        row.txtDTagName->Show(BoxText(shown.name));
+        row.txtDTagName->Show(ShownText(shown.name));
         row.txtDTagName->setEnabled(shown.nameEnabled);
         row.txtDTagName->setVisible(page.namesShown);
     }
@@ -110,7 +109,7 @@ bool WeatherPageView::eventFilter(QObject* watched, QEvent* event)
     if (auto* box = qobject_cast<QCheckBox*>(watched)) {
         if (event->type() == QEvent::FocusIn) {
             box->setText(kFocusedEnableCaption);
-            emit StatusText(kEnableHint);
+            emit StatusText(tr("Select[x]Enable/[]Disable."));
         } else if (event->type() == QEvent::FocusOut) {
             box->setText(kEnableCaption);
         }

@@ -6,7 +6,10 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include "model/Text.h"
 #include "printing/PageLayout.h"
+
+using namespace Qt::StringLiterals;
 
 namespace kelpie {
 
@@ -25,7 +28,7 @@ bool PaintListing(QPagedPaintDevice& device, const std::vector<PrintPage>& pages
     if (!painter.begin(&device)) {
         return false;
     }
-    QFont font(QStringLiteral("Sans Serif"), kPointSize);
+    QFont font(u"Sans Serif"_s, kPointSize);
     // No ligatures: "Off" stays three letters for whoever searches or copies the PDF's text.
     font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
     painter.setFont(font);
@@ -46,7 +49,7 @@ bool PaintListing(QPagedPaintDevice& device, const std::vector<PrintPage>& pages
         const double baseline = placed.TopMm * dotsPerMmY + metrics.ascent();
         for (const PrintCell& cell : *placed.Line) {
             painter.drawText(QPointF((kPrintLeftMarginMm + cell.Mm) * dotsPerMmX, baseline),
-                             QString::fromStdString(cell.Text));
+                             QString::fromStdString(Utf8FromWindows1252(cell.Text)));
         }
     }
     return painter.end();

@@ -1,6 +1,7 @@
 // PrintCommands.cpp — the printer, preview and PDF destinations of the one page painter.
 #include "printing/PrintCommands.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -11,6 +12,8 @@
 
 #include "files/FileAccess.h"
 #include "printing/ListingPainter.h"
+
+using namespace Qt::StringLiterals;
 
 namespace kelpie {
 
@@ -112,7 +115,7 @@ Outcome ExportListingPdf(const RadioData& data, const ShellState& shell, const s
     {
         QPdfWriter writer(&out);
         writer.setTitle(QString::fromStdString(ListingTitle(shell, destination)));
-        writer.setCreator(QStringLiteral("Kelpie"));
+        writer.setCreator(u"Kelpie"_s);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(kPdfEdgeMm, kPdfEdgeMm, kPdfEdgeMm, kPdfEdgeMm),
                                          QPageLayout::Millimeter));

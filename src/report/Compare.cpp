@@ -10,6 +10,7 @@
 #include "model/ImageLayout.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
+#include "model/Text.h"
 #include "model/ValueTables.h"
 
 namespace kelpie {
@@ -267,8 +268,10 @@ private:
     void Add(const std::string& key, const std::string& where, const std::string& field,
              const std::string& left, const std::string& right)
     {
+        // The values carry the records' Windows-1252 text into a UTF-8 line.
         if (left != right) {
-            m_out.push_back({key, where + ": " + field + " " + left + " → " + right});
+            m_out.push_back({key, where + ": " + field + " " + Utf8FromWindows1252(left) + " → " +
+                                      Utf8FromWindows1252(right)});
         }
     }
 

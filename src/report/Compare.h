@@ -25,7 +25,7 @@ struct Difference
     // 1..40), "PW", "Usable", "Common", "DSC", "ATIS", "SM n", "SG n" (directory entry 1..); empty
     // for image bytes that no record holds.
     std::string Key;
-    std::string Text;  // "USA 16: name DISTRESS → DIST16"
+    std::string Text;  // UTF-8: "USA 16: name DISTRESS → DIST16"
 
     bool operator==(const Difference&) const = default;
 };

@@ -1,5 +1,7 @@
 #include "settings/QtSettingsStore.h"
 
+using namespace Qt::StringLiterals;
+
 namespace kelpie {
 
 namespace {
@@ -13,8 +15,7 @@ QString SettingPath(std::string_view section, std::string_view key)
 }  // namespace
 
 QtSettingsStore::QtSettingsStore()
-    : m_settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kelpie"),
-                 QStringLiteral("Kelpie"))
+    : m_settings(QSettings::NativeFormat, QSettings::UserScope, u"Kelpie"_s, u"Kelpie"_s)
 {}
 
 std::optional<std::string> QtSettingsStore::GetSetting(std::string_view section, std::string_view key) const
@@ -25,7 +26,7 @@ std::optional<std::string> QtSettingsStore::GetSetting(std::string_view section,
     }
     // A value with commas that was not written by QSettings itself reads back as a list.
     if (value.userType() == QMetaType::QStringList) {
-        return value.toStringList().join(QStringLiteral(", ")).toStdString();
+        return value.toStringList().join(u", "_s).toStdString();
     }
     return value.toString().toStdString();
 }
