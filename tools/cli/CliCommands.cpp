@@ -179,12 +179,14 @@ public:
         m_ui.SetSubject(m_arguments.Port);
         TransferDialog dialog(*port, m_ui, *clock, m_shell, m_data);
         m_ui.OnInterrupt([&dialog] { dialog.CancelPressed(); });
+        m_ui.PauseOn(clock.get());
         dialog.Load();
         const bool done = dialog.OkPressed() && m_shell.TransferDone;
         if (verified) {
             *verified = dialog.Verified();
         }
         m_ui.OnInterrupt(nullptr);
+        m_ui.PauseOn(nullptr);
         m_ui.FinishProgress(what + (done ? " complete" : m_shell.CancelFlag ? " cancelled" : " failed"));
         return done;
     }
