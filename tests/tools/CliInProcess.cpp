@@ -62,8 +62,9 @@ public:
     }
     ~InterruptHandler()
     {
-        sigaction(SIGINT, &m_previous, nullptr);
+        // A Ctrl+C still blocked goes to kelpie-cli's handler, not to the test program's.
         sigprocmask(SIG_SETMASK, &m_mask, nullptr);
+        sigaction(SIGINT, &m_previous, nullptr);
     }
 
 private:
