@@ -194,8 +194,7 @@ TEST_F(Cli, DiffPrintsEachDifferenceOnALineAndExitsOneWhenTheyDiffer)
 // The radio commands through the executables: kelpie-cli against kelpie-radiosim on a
 // pseudo-terminal, with the protocol's real pauses. The four run at once, each with a radio and a
 // folder of its own, so that the test takes as long as the longest; the smallest radio keeps the
-// reads short. Every other radio case runs in this process, on a clock
-// that costs no real time.
+// reads short. Every other radio case runs in this process, on a clock that costs no real time.
 TEST_F(Cli, ReadWriteVerifyAndClearDistressRunThroughTheExecutables)
 {
     ASSERT_EQ(Run({"new", "--model", "1", "-o", File("mv240.hex")}).ExitCode, 0);
