@@ -39,17 +39,7 @@ CliProcess::CliProcess(const std::vector<std::string>& arguments, const std::fil
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
-    // Ctrl+C sent while the program is still starting waits until it takes Ctrl+C itself: a busy
-    // machine may not even have run the program by then. The child starts with it blocked.
-    sigset_t interrupt;
-    sigset_t previous;
-    sigemptyset(&interrupt);
-    sigaddset(&interrupt, SIGINT);
-    sigprocmask(SIG_BLOCK, &interrupt, &previous);
     m_pid = fork();
-    if (m_pid != 0) {
-        sigprocmask(SIG_SETMASK, &previous, nullptr);
-    }
     if (m_pid == 0) {
         setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
         const int out = open(m_out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -67,11 +57,6 @@ CliProcess::~CliProcess()
         kill(m_pid, SIGKILL);
         waitpid(m_pid, nullptr, 0);
     }
-}
-
-void CliProcess::Interrupt()
-{
-    kill(m_pid, SIGINT);
 }
 
 CliResult CliProcess::Wait()

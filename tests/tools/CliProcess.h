@@ -34,8 +34,6 @@ public:
     CliProcess(const CliProcess&) = delete;
     CliProcess& operator=(const CliProcess&) = delete;
 
-    // Ctrl+C, as a user at the console would press it.
-    void Interrupt();
     // Waits for the end and collects what it printed.
     CliResult Wait();
 

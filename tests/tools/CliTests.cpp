@@ -2,13 +2,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <thread>
 #include <tuple>
 
+#include "CliInProcess.h"
 #include "CliTestFolder.h"
 #include "RadioSimProcess.h"
 
@@ -195,65 +195,122 @@ TEST_F(Cli, DiffPrintsEachDifferenceOnALineAndExitsOneWhenTheyDiffer)
     EXPECT_NE(result.Err.find("different model!!"), std::string::npos) << result.Err;
 }
 
+// The radio commands through the executables: kelpie-cli against kelpie-radiosim on a
+// pseudo-terminal, with the protocol's real pauses. The four run at once, each with a radio and a
+// folder of its own, so that the test takes as long as the longest; the smallest radio keeps the
+// reads short. Every other radio case runs in this process, on a clock that costs no real time.
+TEST_F(Cli, ReadWriteVerifyAndClearDistressRunThroughTheExecutables)
+{
+    ASSERT_EQ(Run({"new", "--model", "1", "-o", File("mv240.hex")}).ExitCode, 0);
+    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("usa.dat")}).ExitCode, 0);
+    std::ofstream(File("renamed.dat"), std::ios::binary) << RenameUsa16(Contents(File("usa.dat")), "DIST16");
+    ASSERT_EQ(Run({"convert", "--model", "5", File("renamed.dat"), "-o", File("renamed.hex")}).ExitCode, 0);
+    ASSERT_EQ(Run({"new", "--model", "0", "-o", File("mf7500s.hex")}).ExitCode, 0);
+    std::string distress = Contents(File("mf7500s.hex"));
+    std::fill(distress.begin() + 0x1E00, distress.begin() + 0x1FB0, '\x12');
+    std::ofstream(File("distress.hex"), std::ios::binary) << distress;
+    for (const char* folder : {"read", "write", "verify", "clear"}) {
+        fs::create_directories(File(folder));
+    }
+    RadioSimProcess readRadio({"--model", "1"});
+    RadioSimProcess writeRadio({"--model", "5", "--save", File("written.hex")});
+    RadioSimProcess verifyRadio({"--model", "1", "--image", File("mv240.hex")});
+    RadioSimProcess clearRadio(
+        {"--model", "0", "--image", File("distress.hex"), "--save", File("cleared.hex")});
+    for (const RadioSimProcess* radio : {&readRadio, &writeRadio, &verifyRadio, &clearRadio}) {
+        ASSERT_FALSE(radio->Device().empty());
+    }
+    CliProcess read({"read", "--model", "1", "--port", readRadio.Device(), "-o", File("read.hex")},
+                    File("read"));
+    CliProcess write({"write", "--model", "5", "--port", writeRadio.Device(), File("renamed.dat")},
+                     File("write"));
+    CliProcess verify({"verify", "--model", "1", "--port", verifyRadio.Device(), File("mv240.hex")},
+                      File("verify"));
+    CliProcess clear({"clear-distress", "--model", "0", "--port", clearRadio.Device()}, File("clear"));
+
+    const CliResult readResult = read.Wait();
+    EXPECT_EQ(readResult.ExitCode, 0) << readResult.Err;
+    EXPECT_NE(readResult.Err.find("read complete: 100%"), std::string::npos) << readResult.Err;
+    EXPECT_EQ(Contents(File("read.hex")).size(), 8192u);
+    const fs::path backups = File("read") / "Kelpie" / "backups";
+    ASSERT_TRUE(fs::exists(backups));
+    const auto backup = fs::directory_iterator(backups)->path();
+    EXPECT_TRUE(backup.filename().string().starts_with("MV240-00F0-")) << backup;
+    EXPECT_NE(readResult.Err.find(backup.string()), std::string::npos);
+
+    const CliResult writeResult = write.Wait();
+    EXPECT_EQ(writeResult.ExitCode, 0) << writeResult.Err;
+    ASSERT_TRUE(writeRadio.Stop());
+    const std::string written = Contents(File("written.hex"));
+    const std::string file = Contents(File("renamed.hex"));
+    ASSERT_EQ(written.size(), 16384u);
+    EXPECT_NE(written.find("DIST16"), std::string::npos);
+    EXPECT_TRUE(written.substr(0x0100, 0xC0) == file.substr(0x0100, 0xC0)) << "enable and scan bits";
+    EXPECT_TRUE(written.substr(0x0C00, 0x2880) == file.substr(0x0C00, 0x2880)) << "channel names";
+
+    const CliResult verifyResult = verify.Wait();
+    EXPECT_EQ(verifyResult.ExitCode, 0) << verifyResult.Err;
+    EXPECT_NE(verifyResult.Err.find("The radio holds exactly this programming."), std::string::npos)
+        << verifyResult.Err;
+    EXPECT_EQ(verifyResult.Out, "");
+    EXPECT_TRUE(fs::exists(File("verify") / "Kelpie" / "backups"));
+
+    const CliResult clearResult = clear.Wait();
+    EXPECT_EQ(clearResult.ExitCode, 0) << clearResult.Err;
+    ASSERT_TRUE(clearRadio.Stop());
+    const std::string cleared = Contents(File("cleared.hex"));
+    ASSERT_EQ(cleared.size(), 16384u);
+    EXPECT_TRUE(cleared.substr(0x1E00, 0x1B0) == std::string(0x1B0, '\xFF')) << "the distress log";
+}
+
 TEST_F(Cli, VerifyTellsWhetherTheRadioHoldsTheDataAndNeverChangesIt)
 {
     ASSERT_EQ(Run({"new", "--model", "5", "-o", File("a.dat")}).ExitCode, 0);
     const std::string data = Contents(File("a.dat"));
     std::ofstream(File("b.dat"), std::ios::binary) << RenameUsa16(data, "DIST16");
-    RadioSimProcess radio({"--model", "5"});
-    ASSERT_FALSE(radio.Device().empty());
-    ASSERT_EQ(Run({"write", "--model", "5", "--port", radio.Device(), File("a.dat")}).ExitCode, 0);
+    InProcessRadio radio(5);
+    ASSERT_EQ(radio.Run({"write", "--model", "5", File("a.dat")}, m_folder).ExitCode, 0);
 
-    CliResult result = Run({"verify", "--model", "5", "--port", radio.Device(), File("a.dat")});
+    CliResult result = radio.Run({"verify", "--model", "5", File("a.dat")}, m_folder);
     EXPECT_EQ(result.ExitCode, 0) << result.Err;
     EXPECT_NE(result.Err.find("The radio holds exactly this programming."), std::string::npos) << result.Err;
     EXPECT_EQ(result.Out, "");
     EXPECT_EQ(Contents(File("a.dat")), data);
-    const fs::path backups = m_folder / "Kelpie" / "backups";
-    ASSERT_TRUE(fs::exists(backups));
-    EXPECT_EQ(fs::file_size(fs::directory_iterator(backups)->path()), 16384u);
 
-    result = Run({"verify", "--model", "5", "--port", radio.Device(), File("b.dat")});
+    result = radio.Run({"verify", "--model", "5", File("b.dat")}, m_folder);
     EXPECT_EQ(result.ExitCode, 1) << result.Err;
     EXPECT_EQ(result.Out, "USA 16: name DIST16 → DISTRESS\n");
     EXPECT_NE(result.Err.find("differs from this data: 1 difference."), std::string::npos) << result.Err;
 }
 
-TEST_F(Cli, VerifyRefusesARadioOfAnotherModel)
+TEST_F(Cli, ARadioOfAnotherModelIsRefusedByReadAndVerify)
 {
     ASSERT_EQ(Run({"new", "--model", "5", "-o", File("a.dat")}).ExitCode, 0);
-    RadioSimProcess radio({"--model", "4"});
-    ASSERT_FALSE(radio.Device().empty());
-    const CliResult result = Run({"verify", "--model", "5", "--port", radio.Device(), File("a.dat")});
+    InProcessRadio radio(4);
+    CliResult result = radio.Run({"read", "--model", "5", "-o", File("read.hex")}, m_folder);
+    EXPECT_EQ(result.ExitCode, 1);
+    EXPECT_NE(result.Err.find("ModelType Error !!"), std::string::npos) << result.Err;
+    EXPECT_FALSE(fs::exists(File("read.hex")));
+    result = radio.Run({"verify", "--model", "5", File("a.dat")}, m_folder);
     EXPECT_EQ(result.ExitCode, 2);
     EXPECT_NE(result.Err.find("ModelType Error !!"), std::string::npos) << result.Err;
     EXPECT_EQ(result.Out, "");
 }
 
 // A backup that cannot be written is a warning: the read itself succeeded.
-TEST_F(Cli, ReadFromTheRadioKeepsABackupOfWhatWasRead)
+TEST_F(Cli, AReadWhoseBackupCannotBeWrittenStillSavesWhatWasRead)
 {
-    RadioSimProcess radio({"--model", "5"});
-    ASSERT_FALSE(radio.Device().empty());
-    CliResult result = Run({"read", "--model", "5", "--port", radio.Device(), "-o", File("read.dat")});
-    ASSERT_EQ(result.ExitCode, 0) << result.Err;
-    EXPECT_NE(result.Err.find("read complete: 100%"), std::string::npos) << result.Err;
-    EXPECT_TRUE(fs::exists(File("read.dat")));
     const fs::path backups = m_folder / "Kelpie" / "backups";
-    ASSERT_TRUE(fs::exists(backups));
-    const auto backup = fs::directory_iterator(backups)->path();
-    EXPECT_TRUE(backup.filename().string().starts_with("MV230-00E6-")) << backup;
-    EXPECT_NE(result.Err.find(backup.string()), std::string::npos);
-    EXPECT_EQ(fs::file_size(backup), 16384u);
-
-    fs::remove_all(backups);
+    fs::create_directories(backups.parent_path());
     std::ofstream(backups) << "not a folder";
-    result = Run({"read", "--model", "5", "--port", radio.Device(), "-o", File("again.dat")});
+    InProcessRadio radio(5);
+    const CliResult result = radio.Run({"read", "--model", "5", "-o", File("read.dat")}, m_folder);
     EXPECT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_NE(result.Err.find("read complete: 100%"), std::string::npos) << result.Err;
     EXPECT_NE(result.Err.find("Read complete, but no backup could be kept in " + backups.string()),
               std::string::npos)
         << result.Err;
-    EXPECT_TRUE(fs::exists(File("again.dat")));
+    EXPECT_TRUE(fs::exists(File("read.dat")));
 }
 
 // Found before a byte goes to the radio: the device named does not even exist.
@@ -265,95 +322,44 @@ TEST_F(Cli, AReadWhoseOutputCannotBeWrittenIsRefusedBeforeTheRadioIsRead)
     EXPECT_EQ(result.Err, File("missing/x.dat").string() + ": FileSave Error!!\nNo such file or directory\n");
 }
 
-TEST_F(Cli, WriteProgramsTheRadioWithTheFile)
-{
-    ASSERT_EQ(Run({"new", "--model", "5", "--destination", "intl", "-o", File("intl.hex")}).ExitCode, 0);
-    RadioSimProcess radio({"--model", "5", "--save", File("radio.hex")});
-    ASSERT_FALSE(radio.Device().empty());
-    const CliResult result = Run({"write", "--model", "5", "--port", radio.Device(), File("intl.hex")});
-    ASSERT_EQ(result.ExitCode, 0) << result.Err;
-    ASSERT_TRUE(radio.Stop());
-    const std::string written = Contents(File("radio.hex"));
-    const std::string file = Contents(File("intl.hex"));
-    ASSERT_EQ(written.size(), 16384u);
-    EXPECT_EQ(written.substr(0x0100, 0xC0), file.substr(0x0100, 0xC0));      // enable and scan bits
-    EXPECT_EQ(written.substr(0x0C00, 0x2880), file.substr(0x0C00, 0x2880));  // channel names
-}
-
-TEST_F(Cli, ARadioOfAnotherModelIsRefused)
-{
-    RadioSimProcess radio({"--model", "4"});
-    ASSERT_FALSE(radio.Device().empty());
-    const CliResult result = Run({"read", "--model", "5", "--port", radio.Device(), "-o", File("read.hex")});
-    EXPECT_EQ(result.ExitCode, 1);
-    EXPECT_NE(result.Err.find("ModelType Error !!"), std::string::npos) << result.Err;
-    EXPECT_FALSE(fs::exists(File("read.hex")));
-}
-
 TEST_F(Cli, CtrlCCancelsARead)
 {
-    RadioSimProcess radio({"--model", "5", "--pace"});
-    ASSERT_FALSE(radio.Device().empty());
-    CliProcess cli({"read", "--model", "5", "--port", radio.Device(), "-o", File("read.hex")}, m_folder);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    cli.Interrupt();
-    const CliResult result = cli.Wait();
+    InProcessRadio radio(5);
+    radio.InterruptWhen([&](int) { return radio.Radio().Commands().size() >= 20; });
+    const CliResult result = radio.Run({"read", "--model", "5", "-o", File("read.hex")}, m_folder);
     EXPECT_EQ(result.ExitCode, 1);
     EXPECT_NE(result.Err.find("read cancelled"), std::string::npos) << result.Err;
+    EXPECT_LT(radio.Radio().Commands().size(), 25u);
     EXPECT_FALSE(fs::exists(File("read.hex")));
     EXPECT_FALSE(fs::exists(m_folder / "Kelpie" / "backups"));
 }
 
-TEST_F(Cli, ClearDistressErasesTheRadiosDistressLog)
-{
-    ASSERT_EQ(Run({"new", "--model", "0", "-o", File("mf7500s.hex")}).ExitCode, 0);
-    std::string image = Contents(File("mf7500s.hex"));
-    std::fill(image.begin() + 0x1E00, image.begin() + 0x1FB0, '\x12');
-    std::ofstream(File("radio-before.hex"), std::ios::binary) << image;
-    RadioSimProcess radio({"--model", "0", "--image", File("radio-before.hex"), "--save", File("radio.hex")});
-    ASSERT_FALSE(radio.Device().empty());
-    const CliResult result = Run({"clear-distress", "--model", "0", "--port", radio.Device()});
-    ASSERT_EQ(result.ExitCode, 0) << result.Err;
-    ASSERT_TRUE(radio.Stop());
-    const std::string after = Contents(File("radio.hex"));
-    ASSERT_EQ(after.size(), 16384u);
-    EXPECT_EQ(after.substr(0x1E00, 0x1B0), std::string(0x1B0, '\xFF'));
-}
-
+// Ctrl+C pressed before the run starts, or before any transmission up to the first block sent.
 TEST_F(Cli, CtrlCAtAnyMomentBeforeTheBlocksNeverProgramsTheRadio)
 {
-    ASSERT_EQ(Run({"new", "--model", "5", "--destination", "intl", "-o", File("radio-before.hex")}).ExitCode,
-              0);
     ASSERT_EQ(Run({"new", "--model", "5", "-o", File("usa.hex")}).ExitCode, 0);
-    // The radio's memory as the simulator keeps it when nothing talks to it.
-    RadioSimProcess idle({"--model", "5", "--image", File("radio-before.hex"), "--save", File("idle.hex")});
-    ASSERT_TRUE(idle.Stop());
-    const std::string untouched = Contents(File("idle.hex"));
-    ASSERT_EQ(untouched.size(), 16384u);
-    ASSERT_FALSE(untouched.substr(0x0042, 0x3090 - 0x0042) ==
-                 Contents(File("usa.hex")).substr(0x0042, 0x3090 - 0x0042));
-    for (int ms : {10, 500, 1000}) {
-        SCOPED_TRACE(ms);
-        RadioSimProcess radio(
-            {"--model", "5", "--image", File("radio-before.hex"), "--save", File("radio.hex")});
-        ASSERT_FALSE(radio.Device().empty());
-        CliProcess cli({"write", "--model", "5", "--port", radio.Device(), File("usa.hex")}, m_folder);
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-        cli.Interrupt();
-        const CliResult result = cli.Wait();
-        ASSERT_TRUE(radio.Stop());
+    int moment = 0;
+    for (;; ++moment) {
+        SCOPED_TRACE(moment);
+        InProcessRadio radio(5);
+        const RadioImage untouched = radio.Radio().Memory();
+        radio.InterruptWhen([moment](int sent) { return sent == moment; });
+        const CliResult result = radio.Run({"write", "--model", "5", File("usa.hex")}, m_folder);
         EXPECT_EQ(result.ExitCode, 1);
         EXPECT_NE(result.Err.find("write cancelled"), std::string::npos) << result.Err;
-        EXPECT_TRUE(Contents(File("radio.hex")) == untouched) << "the radio's memory was written";
+        const auto& commands = radio.Radio().Commands();
+        if (std::any_of(commands.begin(), commands.end(), [](auto& c) { return c.Word == "#CEPWR"; })) {
+            break;
+        }
+        EXPECT_TRUE(radio.Radio().Memory() == untouched) << "the radio's memory was written";
     }
+    EXPECT_GT(moment, 10);
 }
 
 TEST_F(Cli, YesRetriesABusyRadioAFewTimesThenItIsNotReady)
 {
-    RadioSimProcess radio({"--model", "5", "--fault", "busy=1000"});
-    ASSERT_FALSE(radio.Device().empty());
-    const CliResult result =
-        Run({"read", "--yes", "--model", "5", "--port", radio.Device(), "-o", File("read.hex")});
+    InProcessRadio radio(5, SimulatorFaults{.BusyReplies = 1000});
+    const CliResult result = radio.Run({"read", "--yes", "--model", "5", "-o", File("read.hex")}, m_folder);
     EXPECT_EQ(result.ExitCode, 1);
     std::size_t retries = 0;
     for (std::size_t at = result.Err.find("[Retry]"); at != std::string::npos;
@@ -367,9 +373,8 @@ TEST_F(Cli, YesRetriesABusyRadioAFewTimesThenItIsNotReady)
 
 TEST_F(Cli, UnacknowledgedSynchronisationSaysWhatToCheck)
 {
-    RadioSimProcess radio({"--model", "5", "--fault", "sync-refuse=100"});
-    ASSERT_FALSE(radio.Device().empty());
-    const CliResult result = Run({"read", "--model", "5", "--port", radio.Device(), "-o", File("read.hex")});
+    InProcessRadio radio(5, SimulatorFaults{.SyncRefusals = 100});
+    const CliResult result = radio.Run({"read", "--model", "5", "-o", File("read.hex")}, m_folder);
     EXPECT_EQ(result.ExitCode, 1);
     EXPECT_NE(result.Err.find("The radio did not acknowledge the synchronisation."), std::string::npos)
         << result.Err;

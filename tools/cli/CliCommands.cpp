@@ -168,12 +168,14 @@ private:
             m_ui.SetSubject(m_arguments.Port);
             TransferDialog dialog(*port, m_ui, *clock, m_shell, m_data);
             m_ui.OnInterrupt([&dialog] { dialog.CancelPressed(); });
+            m_ui.PauseOn(clock.get());
             dialog.Load();
             const bool completed = dialog.OkPressed();
             if (verified) {
                 *verified = dialog.Verified();
             }
             m_ui.OnInterrupt(nullptr);
+            m_ui.PauseOn(nullptr);
             m_ui.SetSubject({});
             return completed;
         };

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
-#include <thread>
 #include <utility>
 
 namespace kelpie {
@@ -102,11 +102,10 @@ void ConsoleUi::PumpEvents()
 void ConsoleUi::Pause(int milliseconds)
 {
     // In short steps, so that Ctrl+C during a long pause reaches the run at once.
-    constexpr auto kStep = std::chrono::milliseconds(10);
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!g_interrupted && std::chrono::steady_clock::now() < end) {
-        std::this_thread::sleep_for(
-            std::min<std::chrono::steady_clock::duration>(kStep, end - std::chrono::steady_clock::now()));
+    constexpr double kStepMs = 10;
+    const double end = m_clock->Now() + milliseconds / 1000.0;
+    for (double left = milliseconds; !g_interrupted && left > 0; left = (end - m_clock->Now()) * 1000) {
+        m_clock->Sleep(static_cast<int>(std::ceil(std::min(kStepMs, left))));
     }
 }
 

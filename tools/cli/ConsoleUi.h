@@ -7,6 +7,7 @@
 #include <string>
 
 #include "files/FileUi.h"
+#include "link/Clock.h"
 #include "link/LinkUi.h"
 
 namespace kelpie {
@@ -22,6 +23,8 @@ public:
     void SetSubject(std::string subject) { m_subject = std::move(subject); }
     // Called from PumpEvents once Ctrl+C was pressed, as the Cancel button would be.
     void OnInterrupt(std::function<void()> cancel) { m_cancel = std::move(cancel); }
+    // The clock of the run the pauses belong to: they take its time, as the run's waits do.
+    void PauseOn(Clock* clock) { m_clock = clock; }
     // The last line of a transfer: the bar's final state, or a plain line when not on a terminal.
     void FinishProgress(const std::string& what);
 
@@ -49,6 +52,7 @@ private:
     int m_automaticAnswers = 0;
     std::chrono::steady_clock::time_point m_started = std::chrono::steady_clock::now();
     std::function<void()> m_cancel;
+    Clock* m_clock = nullptr;
     std::string m_subject;
 };
 
