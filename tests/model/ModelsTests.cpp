@@ -31,11 +31,11 @@ TEST(Models, FeaturePredicatesFollowTheModelTable)
     };
     EXPECT_EQ(models(HasChannelNames), "0.23456");
     EXPECT_EQ(models(HasDsc), "0..3...");
-    EXPECT_EQ(models(DecodesAtisKillers), "0......");
+    EXPECT_EQ(models(DecodesAtisKillers), "0..3...");
     EXPECT_EQ(models(EncodesAtisKillers), "0..3...");
     EXPECT_EQ(models(HasAtisCallSigns), "0......");
     EXPECT_EQ(models(HasOffsetTime), "0..3...");
-    EXPECT_EQ(models(DecodesRotaryBeep), "0......");
+    EXPECT_EQ(models(DecodesRotaryBeep), "0..3...");
     EXPECT_EQ(models(EncodesRotaryBeep), "0..3...");
     EXPECT_EQ(models(HasLmrBank), "..2.456");
     EXPECT_EQ(models(ClearsUnusedGroups), "0..3...");
