@@ -144,6 +144,13 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     // holds the whole text.
     m_statusPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     sbStatusBar->addWidget(m_statusPanel, 1);
+    // What a write that stopped halfway left in the radio stays in sight until a complete write.
+    m_radioWarning = new QLabel(sbStatusBar);
+    m_radioWarning->setObjectName(QStringLiteral("sbStatusBar_2"));
+    m_radioWarning->setWordWrap(true);
+    m_radioWarning->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    m_radioWarning->hide();
+    sbStatusBar->addPermanentWidget(m_radioWarning, 2);
     setStatusBar(sbStatusBar);
 
     connect(m_editor, &PageEditor::StatusText, this, &frmMain::ShowStatus);
@@ -627,6 +634,8 @@ bool frmMain::RunTransfer(int mode, VerifyOutcome* verified)
     dialog.SetHelpOpener(
         [this, &dialog](int topic, QString& error) { return m_help.ShowHelpTopic(&dialog, topic, error); });
     const bool completed = dialog.exec() == QDialog::Accepted;
+    m_radioWarning->setText(QString::fromStdString(m_shell.PartlyProgrammed));
+    m_radioWarning->setVisible(!m_shell.PartlyProgrammed.empty());
     if (verified) {
         *verified = dialog.Verified();
     }
@@ -732,7 +741,11 @@ bool frmMain::LoadForCompare(RadioData& other, const QString& fileName)
 void frmMain::ShowCompare(const std::vector<Difference>& differences, const QString& otherSide, bool radio)
 {
     qDeleteAll(findChildren<frmCompare*>());
-    auto* window = new frmCompare(differences, {otherSide, radio}, this);
+    auto* window =
+        new frmCompare(differences,
+                       {otherSide, radio,
+                        radio ? QString::fromStdString(NotComparedWithRadio(m_data.ModelIndex)) : QString()},
+                       this);
     connect(window, &frmCompare::JumpRequested, m_editor, &PageEditor::SelectNodeByKey);
     window->show();
 }

@@ -147,6 +147,7 @@ private:
     QToolBar* tbToolBar = nullptr;
     QStatusBar* sbStatusBar = nullptr;
     QLabel* m_statusPanel = nullptr;
+    QLabel* m_radioWarning = nullptr;  // sbStatusBar_2: the radio is only partly programmed
 
     std::array<QAction*, 4> mnuEditModelEntries{};
     QMenu* mnuDestination = nullptr;

@@ -14,6 +14,7 @@
 #include "model/ImageFields.h"
 #include "model/Models.h"
 #include "model/SettingsCodec.h"
+#include "model/UnsentEntries.h"
 #include "model/ValueTables.h"
 
 namespace kelpie {
@@ -314,6 +315,7 @@ RejectedValues ReadDataFile(RadioData& data, ShellState& shell, FileUi& ui, std:
     ReadDirectories(data, table, rejected);
     ReadExpBank(data, table, rejected);
     ReadPresetBytes(data, table, rejected);
+    KeepEntriesAsLoaded(data);
 
     std::uint8_t& options = data.RadioImage[kOptionByte];
     options = SetBit(options, kSel2Bit, sel2 == "1");

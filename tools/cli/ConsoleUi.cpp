@@ -142,6 +142,17 @@ MessageAnswer ConsoleUi::Message(std::string_view text, std::string_view title, 
     return answer;
 }
 
+void ConsoleUi::ShowWaiting(std::string_view text)
+{
+    if (text.empty()) {
+        return;
+    }
+    if (m_terminal && m_percent >= 0) {
+        std::fprintf(stderr, "\n");
+    }
+    std::fprintf(stderr, "%s\n", ConsoleText(text).c_str());
+}
+
 void ConsoleUi::SetRunning(bool running)
 {
     // The dialog and the run inside it both report running; the run's time starts with the first.
