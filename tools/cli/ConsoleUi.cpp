@@ -150,7 +150,12 @@ void ConsoleUi::ShowWaiting(std::string_view text)
     if (m_terminal && m_percent >= 0) {
         std::fprintf(stderr, "\n");
     }
-    std::fprintf(stderr, "%s\n", ConsoleText(text).c_str());
+    // On a console Ctrl+C is the Cancel button.
+    std::string line = ConsoleText(text);
+    if (const std::size_t cancel = line.find("Cancel stops."); cancel != std::string::npos) {
+        line.replace(cancel, 6, "Ctrl+C");
+    }
+    std::fprintf(stderr, "%s\n", line.c_str());
 }
 
 void ConsoleUi::SetRunning(bool running)
