@@ -226,7 +226,6 @@ TEST_F(Cli, VerifyRefusesARadioOfAnotherModel)
     EXPECT_EQ(result.Out, "");
 }
 
-
 // A backup that cannot be written is a warning: the read itself succeeded.
 TEST_F(Cli, ReadFromTheRadioKeepsABackupOfWhatWasRead)
 {
@@ -300,15 +299,28 @@ TEST_F(Cli, CtrlCCancelsARead)
     EXPECT_FALSE(fs::exists(m_folder / "Kelpie" / "backups"));
 }
 
-TEST_F(Cli, ClearDistressErasesTheRadiosDistressLog)
+TEST_F(Cli, ClearDistressErasesTheRadiosDistressLogOnlyWhenConfirmedOnAModelWithDsc)
 {
+    RadioSimProcess idle({"--model", "5", "--save", File("mv230-idle.hex")});
+    ASSERT_TRUE(idle.Stop());
+    RadioSimProcess noDsc({"--model", "5", "--save", File("mv230.hex")});
+    ASSERT_FALSE(noDsc.Device().empty());
+    const CliResult refused = Run({"clear-distress", "--model", "5", "--yes", "--port", noDsc.Device()});
+    EXPECT_EQ(refused.ExitCode, 1);
+    EXPECT_NE(refused.Err.find("The MV230 has no DSC and no distress log to clear."), std::string::npos);
+    ASSERT_TRUE(noDsc.Stop());
+    EXPECT_EQ(Contents(File("mv230.hex")), Contents(File("mv230-idle.hex")));
+
     ASSERT_EQ(Run({"new", "--model", "0", "-o", File("mf7500s.hex")}).ExitCode, 0);
     std::string image = Contents(File("mf7500s.hex"));
     std::fill(image.begin() + 0x1E00, image.begin() + 0x1FB0, '\x12');
     std::ofstream(File("radio-before.hex"), std::ios::binary) << image;
     RadioSimProcess radio({"--model", "0", "--image", File("radio-before.hex"), "--save", File("radio.hex")});
     ASSERT_FALSE(radio.Device().empty());
-    const CliResult result = Run({"clear-distress", "--model", "0", "--port", radio.Device()});
+    const CliResult unconfirmed = Run({"clear-distress", "--model", "0", "--port", radio.Device()});
+    EXPECT_EQ(unconfirmed.ExitCode, 1);
+    EXPECT_NE(unconfirmed.Err.find("International channels 72 to 88"), std::string::npos);
+    const CliResult result = Run({"clear-distress", "--model", "0", "--yes", "--port", radio.Device()});
     ASSERT_EQ(result.ExitCode, 0) << result.Err;
     ASSERT_TRUE(radio.Stop());
     const std::string after = Contents(File("radio.hex"));
@@ -388,7 +400,8 @@ TEST_F(Cli, SimulatorAndBenchmarkOptionsAreCheckedBeforeTheyStart)
     if (!fs::exists(fs::path(KELPIE_BIN_DIR) / "kelpie-transfer-bench")) {
         GTEST_SKIP() << "the benchmarks are not built";
     }
-    const CliResult help = RunCli({"--help"}, m_folder, {fs::path(KELPIE_BIN_DIR) / "kelpie-transfer-bench", {}});
+    const CliResult help =
+        RunCli({"--help"}, m_folder, {fs::path(KELPIE_BIN_DIR) / "kelpie-transfer-bench", {}});
     EXPECT_EQ(help.ExitCode, 0);
     EXPECT_NE(help.Out.find("usage: kelpie-transfer-bench"), std::string::npos) << help.Out;
 }
