@@ -98,6 +98,7 @@ public:
 
     void ShowMonitor(std::string_view) override {}
     void ShowProgress(int) override {}
+    void ShowWaiting(std::string_view) override {}
     void PumpEvents() override
     {
         if (++m_pumps == m_cancelAt && m_shell.BusyFlag) {

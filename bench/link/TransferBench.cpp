@@ -67,6 +67,7 @@ class BenchUi : public LinkUi
 public:
     void ShowMonitor(std::string_view) override {}
     void ShowProgress(int) override {}
+    void ShowWaiting(std::string_view) override {}
     void PumpEvents() override { QCoreApplication::processEvents(); }
     void Pause(int milliseconds) override
     {

@@ -10,6 +10,7 @@
 #include "editor/Dialogs.h"
 #include "files/DataFileWriter.h"
 #include "files/HexFile.h"
+#include "link/Verify.h"
 #include "printing/PrintCommands.h"
 
 namespace kelpie {
@@ -143,7 +144,11 @@ void DocumentActions::ShowCompare(const std::vector<Difference>& differences, co
                                   bool radio)
 {
     qDeleteAll(m_window.findChildren<frmCompare*>());
-    auto* window = new frmCompare(differences, {otherSide, radio}, &m_window);
+    // What the radio is never compared with (the directories no transfer writes) is said with a
+    // radio's result.
+    const QString notCompared =
+        radio ? QString::fromStdString(NotComparedWithRadio(m_window.Data().ModelIndex)) : QString();
+    auto* window = new frmCompare(differences, {otherSide, radio, notCompared}, &m_window);
     connect(window, &frmCompare::JumpRequested, &m_window.Editor(), &PageEditor::SelectNodeByKey);
     window->show();
 }

@@ -94,6 +94,7 @@ bool RadioActions::RunTransfer(VerifyOutcome* verified)
         return m_window.Help().ShowHelpTopic(&dialog, topic, error);
     });
     const bool completed = dialog.exec() == QDialog::Accepted;
+    m_window.ShowRadioWarning();
     if (verified) {
         *verified = dialog.Verified();
     }

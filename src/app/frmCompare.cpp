@@ -31,7 +31,9 @@ std::pair<QString, QString> SplitDifference(const std::string& text)
 
 }  // namespace
 
-QString CompareSummary(const CompareSubject& subject, std::size_t differences)
+namespace {
+
+QString CountSummary(const CompareSubject& subject, std::size_t differences)
 {
     if (differences == 0) {
         return subject.Radio
@@ -42,6 +44,14 @@ QString CompareSummary(const CompareSubject& subject, std::size_t differences)
         differences == 1 ? frmCompare::tr("1 difference") : frmCompare::tr("%1 differences").arg(differences);
     return subject.Radio ? frmCompare::tr("The radio's programming differs from this data: %1.").arg(count)
                          : frmCompare::tr("%1 between this data and %2.").arg(count, subject.Name);
+}
+
+}  // namespace
+
+QString CompareSummary(const CompareSubject& subject, std::size_t differences)
+{
+    const QString summary = CountSummary(subject, differences);
+    return subject.NotCompared.isEmpty() ? summary : summary + QLatin1Char('\n') + subject.NotCompared;
 }
 
 frmCompare::frmCompare(const std::vector<Difference>& differences, const CompareSubject& subject,

@@ -18,12 +18,13 @@ namespace kelpie {
 // What the data being edited was compared with.
 struct CompareSubject
 {
-    QString Name;  // "the radio", or the file's name, as the window names the other side
-    bool Radio;    // a verify: what the radio holds after a program run
+    QString Name;              // "the radio", or the file's name, as the window names the other side
+    bool Radio;                // a verify: what the radio holds after a program run
+    QString NotCompared = {};  // what a verify leaves out, said under the summary
 };
 
 // The line above the list: the radio holds exactly this programming, the two are the same, or how
-// many differences there are.
+// many differences there are; then what was not compared.
 QString CompareSummary(const CompareSubject& subject, std::size_t differences);
 
 class frmCompare : public QDialog

@@ -117,6 +117,13 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     // holds the whole text.
     m_statusPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     sbStatusBar->addWidget(m_statusPanel, 1);
+    // What a write that stopped halfway left in the radio stays in sight until a complete write.
+    m_radioWarning = new QLabel(sbStatusBar);
+    m_radioWarning->setObjectName(QStringLiteral("sbStatusBar_2"));
+    m_radioWarning->setWordWrap(true);
+    m_radioWarning->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    m_radioWarning->hide();
+    sbStatusBar->addPermanentWidget(m_radioWarning, 2);
     setStatusBar(sbStatusBar);
 
     connect(m_editor, &PageEditor::StatusText, this, &frmMain::ShowStatus);
@@ -338,6 +345,12 @@ void frmMain::ShowOutcome(const Outcome& outcome, const QString& subject)
         Dialogs::Message(this, subject.isEmpty() ? text : subject + u": "_s + text, ProgramTitle(),
                          MessageIcon::Exclamation, MessageButtons::Ok);
     }
+}
+
+void frmMain::ShowRadioWarning()
+{
+    m_radioWarning->setText(QString::fromStdString(m_shell.PartlyProgrammed));
+    m_radioWarning->setVisible(!m_shell.PartlyProgrammed.empty());
 }
 
 void frmMain::ShowStatus(const QString& text)

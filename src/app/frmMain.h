@@ -91,6 +91,9 @@ public:
     // bar; a failure's or a cancel's message in a box; the values a load did not take in a box
     // naming the file (subject).
     void ShowOutcome(const Outcome& outcome, const QString& subject);
+    // The second status-bar panel: what a write that stopped halfway left in the radio, kept in
+    // sight until a complete write.
+    void ShowRadioWarning();
 
     // The destination checked in the Destination menu; empty when none is.
     std::string DestinationName() const;
@@ -129,6 +132,7 @@ private:
     QToolBar* tbToolBar = nullptr;
     QStatusBar* sbStatusBar = nullptr;
     QLabel* m_statusPanel = nullptr;
+    QLabel* m_radioWarning = nullptr;  // sbStatusBar_2: the radio is only partly programmed
 
     std::array<QAction*, 4> mnuEditModelEntries{};
     QMenu* mnuDestination = nullptr;

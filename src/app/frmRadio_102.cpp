@@ -56,6 +56,11 @@ frmRadio_102::frmRadio_102(SerialPort& port, Clock& clock, ShellState& shell, Ra
 
     lblmess = new QLabel(FromStd(TransferInstructions()), this);
     lblmess->setObjectName(QStringLiteral("lblmess"));
+    lblWaiting = new QLabel(this);
+    lblWaiting->setObjectName(QStringLiteral("lblWaiting"));
+    lblWaiting->setWordWrap(true);
+    lblWaiting->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    lblWaiting->hide();
     lblmon = new QLabel(this);
     lblmon->setObjectName(QStringLiteral("lblmon"));
     lblmon->setVisible(shell.DebugMode);
@@ -98,6 +103,7 @@ frmRadio_102::frmRadio_102(SerialPort& port, Clock& clock, ShellState& shell, Ra
     buttons->addWidget(cmdHelp);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblmess);
+    layout->addWidget(lblWaiting);
     layout->addStretch();
     layout->addWidget(lblmon);
     layout->addWidget(pictProgress);
@@ -172,6 +178,13 @@ void frmRadio_102::SetRunning(bool running)
     } else {
         unsetCursor();
     }
+}
+
+void frmRadio_102::ShowWaiting(std::string_view text)
+{
+    lblWaiting->setText(FromStd(text));
+    lblWaiting->setVisible(!text.empty());
+    lblmess->setVisible(text.empty());
 }
 
 void frmRadio_102::OnOk()

@@ -45,6 +45,7 @@ public:
     MessageAnswer Message(std::string_view text, std::string_view title, MessageIcon icon,
                           MessageButtons buttons) override;
     void SetRunning(bool running) override;
+    void ShowWaiting(std::string_view text) override;
 
     // Escape acts as the Cancel button.
     void reject() override;
@@ -66,6 +67,7 @@ private:
     int m_percent = 0;  // on the bar now; placed again once the bar has its real width
 
     QLabel* lblmess;
+    QLabel* lblWaiting;  // in place of the instructions while the radio does not answer
     QLabel* lblmon;
     TransferPicture* pictHandy;
     TransferPicture* pictB;

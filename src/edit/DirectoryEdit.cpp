@@ -60,6 +60,22 @@ bool DeleteEntry(EditContext& ctx, DirectoryKind kind, int n)
     return true;
 }
 
+std::string_view DirectoryTransferNote(DirectoryKind kind)
+{
+    // The read map reaches the individual directory but not the group directory; the write map
+    // reaches neither.
+    return kind == DirectoryKind::Individual
+               ? "Read from the radio; Kelpie does not write the directory to the radio \u2014 enter new "
+                 "entries on the radio."
+               : "Not read from the radio and not written to it: these entries stay on this PC.";
+}
+
+std::string_view CallSignTransferNote()
+{
+    return "Read from the radio; Kelpie does not write the call signs to the radio \u2014 enter new ones "
+           "on the radio.";
+}
+
 std::string EntryNodeCaption(std::string_view caption, bool enabled)
 {
     std::string text(caption.substr(0, caption.find('[')));

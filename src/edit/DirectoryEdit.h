@@ -36,6 +36,10 @@ bool TakeEntry(EditContext& ctx, DirectoryKind kind, int n);
 // last entry is cleared.
 bool DeleteEntry(EditContext& ctx, DirectoryKind kind, int n);
 
+// The line each directory page and the call-sign sheet show: what a transfer does with the entries.
+std::string_view DirectoryTransferNote(DirectoryKind kind);
+std::string_view CallSignTransferNote();
+
 // A directory node's caption cut at its first "[", with "[Enable]" for an entry in use.
 std::string EntryNodeCaption(std::string_view caption, bool enabled);
 

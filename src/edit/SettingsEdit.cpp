@@ -197,7 +197,8 @@ bool CommonRowShown(int modelIndex, CommonCombo combo)
         case CommonCombo::Mag:
             return HasOffsetTime(modelIndex);
         case CommonCombo::Rotary:
-            return DecodesRotaryBeep(modelIndex);
+            // The MB6000 keeps its rotary beep with the scanning rows it has no page row for.
+            return DecodesRotaryBeep(modelIndex) && OffersScanRows(modelIndex);
         case CommonCombo::Weater:
             return true;
         default:

@@ -11,6 +11,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "edit/DirectoryEdit.h"
 #include "edit/SettingsEdit.h"
 #include "editor/FieldBox.h"
 #include "editor/HelpTopic.h"
@@ -94,6 +95,10 @@ AtisPage::AtisPage(RadioData& data, ShellState& shell, QWidget* parent)
     }
     grid->setColumnStretch(6, 1);
     signs->addLayout(grid);
+    auto* note = new QLabel(Q(CallSignTransferNote()), signs->parentWidget());
+    note->setObjectName(u"lblCallSignNote"_s);
+    note->setWordWrap(true);
+    signs->addWidget(note);
     signs->addStretch(1);
 }
 

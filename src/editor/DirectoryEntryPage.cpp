@@ -79,6 +79,10 @@ DirectoryEntryPage::DirectoryEntryPage(RadioData& data, ShellState& shell, QWidg
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(checks);
     layout->addLayout(form);
+    lblTransferNote = new QLabel(this);
+    lblTransferNote->setObjectName(u"lblTransferNote"_s);
+    lblTransferNote->setWordWrap(true);
+    layout->addWidget(lblTransferNote);
     layout->addStretch(1);
 }
 
@@ -94,6 +98,7 @@ void DirectoryEntryPage::FillEntryPage(DirectoryKind kind, int n)
     m_entry = n;
     const EntryPage page = kelpie::FillEntryPage(m_data, kind, n);
     lblTag->setText(ShownText(page.tagCaption));
+    lblTransferNote->setText(ShownText(DirectoryTransferNote(kind)));
     txtGPosi->SetRecord(NameField(kind), 0, n - 1);
     txtGMMSI->SetRecord(MmsiField(kind), 0, n - 1);
     txtGPosi->Show(ShownText(page.name));

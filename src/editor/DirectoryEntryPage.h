@@ -44,6 +44,7 @@ private:
     FieldBox* txtGMMSI = nullptr;
     QCheckBox* chkGEnable = nullptr;
     QCheckBox* chkGDelete = nullptr;
+    QLabel* lblTransferNote = nullptr;  // what a transfer does with the directory
 };
 
 }  // namespace kelpie

@@ -15,6 +15,7 @@
 #include "model/Models.h"
 #include "model/SettingsCodec.h"
 #include "model/Text.h"
+#include "model/UnsentEntries.h"
 #include "model/ValueTables.h"
 
 namespace kelpie {
@@ -488,6 +489,7 @@ RejectedValues ReadDataFile(RadioData& data, ShellState& shell, FileUi& ui, std:
     ReadPresetBytes(data, table, notes);
     ReadDsc(data, table, notes);
     ReadCallSigns(data, table, notes);
+    KeepEntriesAsLoaded(data);
 
     // An option the file does not name keeps its bit.
     std::uint8_t& options = data.RadioImage[kOptionByte];

@@ -65,6 +65,43 @@ RadioStatus QueryStatus(LinkContext& link)
 
 }  // namespace
 
+std::string WaitingText(std::string_view device, int attempts)
+{
+    return "Nothing answers on " + std::string(device) + " yet (attempt " + std::to_string(attempts) +
+           " unanswered).\n"
+           "Check the cable, the port, and that the radio was switched on in programming mode "
+           "([PRESET]+[DOWN]+[SQL] held while turning on).\n"
+           "Kelpie keeps trying; Cancel stops.";
+}
+
+void NoteUnanswered(LinkContext& link)
+{
+    ++link.UnansweredAttempts;
+    link.Ui.ShowWaiting(WaitingText(link.Port.DeviceName(), link.UnansweredAttempts));
+}
+
+void ClearWaiting(LinkContext& link)
+{
+    if (link.UnansweredAttempts > 0) {
+        link.UnansweredAttempts = 0;
+        link.Ui.ShowWaiting({});
+    }
+}
+
+namespace {
+
+// A time-out is an attempt left unanswered; anything the radio said ends the wait for it.
+void NoteAnswer(LinkContext& link, int result)
+{
+    if (result == kWaitTimedOut) {
+        NoteUnanswered(link);
+    } else if (result != kWaitCancelled) {
+        ClearWaiting(link);
+    }
+}
+
+}  // namespace
+
 void ShowPortError(LinkContext& link)
 {
     ShowCritical(link,
@@ -89,8 +126,13 @@ bool StartSync(LinkContext& link)
         return false;
     }
     bool answered = false;
-    for (int attempt = 0; attempt < kProbeAttempts && !answered; ++attempt) {
+    for (int attempt = 0; attempt < kProbeAttempts && !answered && !link.Shell.CancelFlag; ++attempt) {
         answered = ProbeRadio(link);
+        if (answered) {
+            ClearWaiting(link);
+        } else if (!link.Shell.CancelFlag) {
+            NoteUnanswered(link);
+        }
     }
     if (!answered) {
         ShowMonitor(link, "sync failed!!");
@@ -143,6 +185,7 @@ bool SyncCmdSy(LinkContext& link)
             ShowMonitor(link, "sending '#CMDSY'...(" + std::to_string(pass) + ")");
             SendText(link, "#CMDSY");
             result = WaitCmdOk(link);
+            NoteAnswer(link, result);
         } while ((result == kWaitTimedOut || result == kWaitRefused) && --budget > 0);
         if (result == kWaitDone) {
             ++succeeded;
@@ -163,6 +206,7 @@ bool RunCommand(LinkContext& link, const std::function<void()>& transmit)
     for (;;) {
         transmit();
         const int result = WaitCmdOk(link);
+        NoteAnswer(link, result);
         if (result == kWaitDone) {
             return true;
         }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "link/LinkContext.h"
@@ -17,6 +18,14 @@ constexpr std::string_view kNotSynchronisedText =
     "The radio did not acknowledge the synchronisation.\n"
     "Check that the radio was switched on in programming mode "
     "([PRESET]+[DOWN]+[SQL] held while turning on), then try again.";
+
+// What the dialog shows while the radio leaves attempts unanswered: the link keeps the protocol's
+// waits, so the user learns early that nothing answers, what to check and that Cancel stops.
+std::string WaitingText(std::string_view device, int attempts);
+// An attempt the radio left unanswered: counted, and the waiting text shown with the count.
+void NoteUnanswered(LinkContext& link);
+// The radio answered, or the run ended: the waiting text goes and the count starts again.
+void ClearWaiting(LinkContext& link);
 
 // "P" answered by "P", then "0".
 bool ProbeRadio(LinkContext& link);

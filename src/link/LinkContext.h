@@ -18,7 +18,9 @@ struct LinkContext
     kelpie::Clock& Clock;
     ShellState& Shell;
     RadioData& Data;
-    std::string Caption;  // the transfer dialog's caption: the title of most of the link's messages
+    std::string Caption;         // the transfer dialog's caption: the title of most of the link's messages
+    int UnansweredAttempts = 0;  // attempts in a row that the radio left unanswered
+    int WrittenUpTo = -1;        // the last address a write run has sent to the radio; -1: nothing
 };
 
 }  // namespace kelpie

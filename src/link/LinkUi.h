@@ -27,6 +27,8 @@ public:
                                   MessageButtons buttons) = 0;
     // Running: OK and Help disabled and the wait cursor shown; idle: the reverse.
     virtual void SetRunning(bool running) = 0;
+    // What the run is waiting for while the radio does not answer; empty once it answers again.
+    virtual void ShowWaiting(std::string_view text) = 0;
 };
 
 }  // namespace kelpie

@@ -3,6 +3,7 @@
 #include "link/Port.h"
 #include "link/Transfer.h"
 #include "link/TransferMaps.h"
+#include "model/Models.h"
 
 namespace kelpie {
 
@@ -12,6 +13,24 @@ namespace {
 constexpr int kLastClearedBlock = 0x1FA0;
 
 }  // namespace
+
+bool ConfirmDistressClear(LinkContext& link)
+{
+    if (!HasDistressLog(link.Data.ModelIndex)) {
+        link.Shell.ErrorFlag = true;
+        ShowMessage(link,
+                    std::string("The ") + ModelOf(link.Data.ModelIndex).Model +
+                        " has no DSC and no distress log to clear. Nothing was sent to the radio.",
+                    link.Caption, MessageIcon::Exclamation);
+        return false;
+    }
+    if (link.Ui.Message(kDistressClearQuestion, link.Caption, MessageIcon::Question,
+                        MessageButtons::OkCancel) != MessageAnswer::Ok) {
+        link.Shell.CancelFlag = true;
+        return false;
+    }
+    return true;
+}
 
 void ClearDataDistress(LinkContext& link)
 {
@@ -43,16 +62,16 @@ void ClearDataDistress(LinkContext& link)
 
 bool RunClearDistress(LinkContext& link)
 {
-    return RunChecked(link, "radio clear Distress...", [&] {
-        const RadioImage before = link.Data.RadioImage;
-        link.Data.RadioImage.Fill(kDistressLogFirst, kDistressLogLast, 0xFF);
-        ClearDataDistress(link);
-        if (TransferFailed(link)) {
+    return RunChecked(
+        link, "radio clear Distress...",
+        [&] {
+            const RadioImage before = link.Data.RadioImage;
+            link.Data.RadioImage.Fill(kDistressLogFirst, kDistressLogLast, 0xFF);
+            ClearDataDistress(link);
             link.Data.RadioImage = before;
-            return false;
-        }
-        return true;
-    });
+            return !TransferFailed(link);
+        },
+        kDistressClearedText);
 }
 
 }  // namespace kelpie

@@ -32,16 +32,18 @@ bool ReopenPort(LinkContext& link, std::string_view place)
 
 // After the pause, a cancel asked meanwhile is taken before anything reaches the radio: a
 // cancelled run sends nothing more (the transmission fails as an echo that never came would).
-void Transmit(LinkContext& link, const Bytes& bytes)
+// True when the bytes went out.
+bool Transmit(LinkContext& link, const Bytes& bytes)
 {
     link.Ui.Pause(kSendPauseMs);
     link.Ui.PumpEvents();
     if (link.Shell.CancelFlag) {
         link.Shell.ErrorFlag = true;
-        return;
+        return false;
     }
     link.Port.Write(bytes);
     WaitEcho(link, bytes);
+    return true;
 }
 
 }  // namespace
@@ -76,9 +78,9 @@ void FlushInput(LinkContext& link)
     }
 }
 
-void SendFrame(LinkContext& link, const Bytes& frame)
+bool SendFrame(LinkContext& link, const Bytes& frame)
 {
-    Transmit(link, frame);
+    return Transmit(link, frame);
 }
 
 void SendText(LinkContext& link, std::string_view text)

@@ -25,7 +25,8 @@ void FlushInput(LinkContext& link);
 
 // Each transmission pauses, transmits and checks the echo (outcome in ErrorFlag). Once the run was
 // cancelled nothing is transmitted, and ErrorFlag is raised.
-void SendFrame(LinkContext& link, const Bytes& frame);
+// True when the frame went out.
+bool SendFrame(LinkContext& link, const Bytes& frame);
 // The text followed by CR LF.
 void SendText(LinkContext& link, std::string_view text);
 // The adapter command: sent only when the text is exactly eight characters long.

@@ -7,9 +7,11 @@
 #include "link/Port.h"
 #include "link/TransferMaps.h"
 #include "link/Waits.h"
+#include "model/DirectoryCodec.h"
 #include "model/FreshImage.h"
 #include "model/ImageLayout.h"
 #include "model/ImagePasses.h"
+#include "model/Models.h"
 
 namespace kelpie {
 
@@ -25,18 +27,31 @@ constexpr int kFirstReadCopied = 0x0002;
 
 }  // namespace
 
-void FinishWalk(LinkContext& link, std::string_view place, std::string_view title)
+namespace {
+
+// The port closed; true when the walk failed for another reason than a cancel, which is then
+// logged under place.
+bool EndWalk(LinkContext& link, std::string_view place)
 {
     PortClose(link);
     if (link.Shell.CancelFlag) {
-        return;
+        return false;
     }
     if (!link.Shell.ErrorFlag) {
         link.Ui.Pause(kCompletePauseMs);
-        return;
+        return false;
     }
     LogError(link.Shell, place, "Communication Error!!");
-    ShowMessage(link, "Communication Error!!", title);
+    return true;
+}
+
+}  // namespace
+
+void FinishWalk(LinkContext& link, std::string_view place, std::string_view title)
+{
+    if (EndWalk(link, place)) {
+        ShowMessage(link, "Communication Error!!", title);
+    }
 }
 
 std::string_view ReadTitle(const LinkContext& link)
@@ -119,18 +134,21 @@ void ReceiveBlockData(LinkContext& link, RadioImage& buffer, int address, int le
     SendText(link, "#CMDOK");
 }
 
-void WriteBlock(LinkContext& link, int address, int length)
+bool WriteBlock(LinkContext& link, int address, int length)
 {
+    bool sent = false;
     const bool acknowledged = RunCommand(link, [&] {
         link.Shell.ErrorFlag = true;
         FlushInput(link);
-        SendFrame(link, BuildFrame("#CEPWR", HexDigits(static_cast<unsigned>(address), 4),
-                                   HexDigits(static_cast<unsigned>(length), 2),
-                                   ImageHex(link.Data.RadioImage, address, length)));
+        sent = SendFrame(link, BuildFrame("#CEPWR", HexDigits(static_cast<unsigned>(address), 4),
+                                          HexDigits(static_cast<unsigned>(length), 2),
+                                          ImageHex(link.Data.RadioImage, address, length))) ||
+               sent;
     });
     if (!acknowledged) {
         link.Shell.ErrorFlag = true;
     }
+    return sent;
 }
 
 void AbortRead(LinkContext& link)
@@ -185,7 +203,10 @@ void WriteData(LinkContext& link)
         ReportProgress(link, entry.Start);
         // A failed single byte ends the walk there: the next byte's command would clear the flags.
         for (const BlockSend& send : entry.Sends) {
-            WriteBlock(link, send.Address, send.Length);
+            // A block that went out may have been written even when it was not acknowledged.
+            if (WriteBlock(link, send.Address, send.Length)) {
+                link.WrittenUpTo = send.Address + send.Length - 1;
+            }
             if (TransferFailed(link)) {
                 break;
             }
@@ -194,7 +215,36 @@ void WriteData(LinkContext& link)
             break;
         }
     }
-    FinishWalk(link, "frmRadio102.WriteData", "Program to Radio");
+    // The run reports the failure together with what the radio now holds.
+    EndWalk(link, "frmRadio102.WriteData");
+}
+
+std::string PartlyProgrammedText(int writtenUpTo, int lastAddress)
+{
+    const long percent = std::lround(100.0 * writtenUpTo / lastAddress);
+    return "The radio now holds a mix of its old and the new programming, up to 0x" +
+           HexDigits(static_cast<unsigned>(writtenUpTo), 4) + " (" + std::to_string(std::min(percent, 100L)) +
+           " %). Program it again before using it.";
+}
+
+void ReportUnfinishedWrite(LinkContext& link)
+{
+    constexpr std::string_view kTitle = "Program to Radio";
+    if (link.WrittenUpTo < 0) {
+        if (link.Shell.CancelFlag) {
+            ShowMessage(link,
+                        "Programming was cancelled before anything was sent: the radio was not changed.",
+                        kTitle, MessageIcon::Information);
+        }
+        return;
+    }
+    link.Shell.PartlyProgrammed = PartlyProgrammedText(link.WrittenUpTo, link.Data.ImageLastAddress);
+    if (link.Shell.CancelFlag) {
+        ShowMessage(link, "Programming was cancelled.\n" + link.Shell.PartlyProgrammed, kTitle,
+                    MessageIcon::Exclamation);
+    } else {
+        ShowMessage(link, "Communication Error!!\n" + link.Shell.PartlyProgrammed, kTitle);
+    }
 }
 
 void ReportProgress(LinkContext& link, int address)
@@ -207,7 +257,8 @@ void ShowProgress(LinkContext& link, double percent)
     link.Ui.ShowProgress(static_cast<int>(std::min(percent, 100.0)));
 }
 
-bool RunChecked(LinkContext& link, std::string_view monitorText, const std::function<bool()>& transfer)
+bool RunChecked(LinkContext& link, std::string_view monitorText, const std::function<bool()>& transfer,
+                std::string_view completeText)
 {
     link.Shell.BusyFlag = true;
     link.Ui.SetRunning(true);
@@ -227,7 +278,7 @@ bool RunChecked(LinkContext& link, std::string_view monitorText, const std::func
         if (completed) {
             link.Shell.TransferDone = true;
             ShowMonitor(link, "");
-            ShowMessage(link, "Complete!!", link.Caption, MessageIcon::Information);
+            ShowMessage(link, completeText, link.Caption, MessageIcon::Information);
         }
     }
     link.Ui.SetRunning(false);
@@ -245,6 +296,12 @@ bool ReadImageInto(LinkContext& link, RadioData& target)
     const int count = target.ImageLastAddress - kFirstReadCopied + 1;
     const auto read = buffer.Bytes(kFirstReadCopied, count);
     std::copy(read.begin(), read.end(), target.RadioImage.Bytes(kFirstReadCopied, count).begin());
+    // The group directory lies where the read map does not reach: the PC's old entries there must
+    // not pass for the radio's.
+    if (HasDsc(target.ModelIndex)) {
+        target.RadioImage.Fill(kGroupDirectoryStart,
+                               kGroupDirectoryStart + kDirectoryEntrySize * kGroupDirectorySize - 1, 0xFF);
+    }
     SetModelCodeWords(target);
     DecodeImage(target);
     return true;
@@ -257,10 +314,17 @@ bool RunRead(LinkContext& link)
 
 bool RunWrite(LinkContext& link)
 {
-    return RunChecked(link, "radio writing...", [&] {
+    link.WrittenUpTo = -1;
+    const bool completed = RunChecked(link, "radio writing...", [&] {
         WriteData(link);
         return !TransferFailed(link);
     });
+    if (completed) {
+        link.Shell.PartlyProgrammed.clear();
+    } else {
+        ReportUnfinishedWrite(link);
+    }
+    return completed;
 }
 
 }  // namespace kelpie

@@ -6,6 +6,7 @@
 #include "link/Maintenance.h"
 #include "link/Port.h"
 #include "link/Transfer.h"
+#include "model/UnsentEntries.h"
 
 namespace kelpie {
 
@@ -47,6 +48,40 @@ TransferPictures TransferPicturesFor(int transferMode)
     return {4800, 450, kPictureTop};
 }
 
+namespace {
+
+// Changed entries a program run cannot write: the user decides whether the rest goes.
+bool ConfirmUnsentEntries(LinkContext& link)
+{
+    const std::vector<std::string> changed = ChangedUnsentTables(link.Data);
+    if (changed.empty()) {
+        return true;
+    }
+    std::string tables = changed.front();
+    for (std::size_t i = 1; i < changed.size(); ++i) {
+        tables += (i + 1 == changed.size() ? " and " : ", ") + changed[i];
+    }
+    const std::string question = "Your changes to " + tables +
+                                 " will not reach the radio: Kelpie does not write them to it. Enter them on "
+                                 "the radio itself.\n\nProgram the rest of the radio?";
+    return link.Ui.Message(question, link.Caption, MessageIcon::Exclamation, MessageButtons::OkCancel) ==
+           MessageAnswer::Ok;
+}
+
+}  // namespace
+
+bool ConfirmBeforeSending(LinkContext& link)
+{
+    switch (link.Shell.TransferMode) {
+        case kTransferClearDistress:
+            return ConfirmDistressClear(link);
+        case kTransferProgram:
+            return ConfirmUnsentEntries(link);
+        default:
+            return true;
+    }
+}
+
 bool RunTransferMode(LinkContext& link, VerifyOutcome& verified)
 {
     switch (link.Shell.TransferMode) {
@@ -82,6 +117,10 @@ void TransferDialog::Load()
 
 bool TransferDialog::OkPressed()
 {
+    m_link.Shell.ErrorFlag = m_link.Shell.CancelFlag = false;
+    if (!ConfirmBeforeSending(m_link)) {
+        return false;
+    }
     if (m_link.Shell.DebugMode && !m_link.Shell.ErrorLogPath.empty()) {
         m_trace.Start(SerialTracePath(m_link.Shell.ErrorLogPath));
     }
@@ -95,7 +134,11 @@ bool TransferDialog::OkPressed()
         ShowProgress(m_link, 0);
     } else {
         ShowMonitor(m_link, "can not syncing!!");
+        if (m_link.Shell.TransferMode == kTransferProgram) {
+            ReportUnfinishedWrite(m_link);
+        }
     }
+    ClearWaiting(m_link);
     m_link.Ui.SetRunning(false);
     m_link.Shell.BusyFlag = false;
     m_trace.Flush();

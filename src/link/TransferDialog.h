@@ -31,6 +31,11 @@ struct TransferPictures
 };
 TransferPictures TransferPicturesFor(int transferMode);
 
+// What must be settled before anything is sent for a mode: the distress-log clear refused or
+// confirmed; a program run confirmed when directory or call-sign entries changed that it cannot
+// write. False when nothing is to be sent.
+bool ConfirmBeforeSending(LinkContext& link);
+
 // What the handshake leads to for a mode: a read, an encoded and checked write, the clear, or a
 // verify, whose findings go to verified.
 bool RunTransferMode(LinkContext& link, VerifyOutcome& verified);
@@ -48,7 +53,8 @@ public:
 
     // The dialog was loaded: the debug monitor greets, the bar is empty.
     void Load();
-    // The handshake, then the run of the mode. True when the run completed and the dialog closes.
+    // What the mode needs confirmed, the handshake, then the run of the mode. True when the run
+    // completed and the dialog closes.
     bool OkPressed();
     // True when the dialog closes: nothing was running. Otherwise the running wait is cancelled.
     bool CancelPressed();

@@ -6,6 +6,7 @@
 #include "model/ImageFields.h"
 #include "model/ImageLayout.h"
 #include "model/ImagePasses.h"
+#include "model/Models.h"
 #include "model/PreWriteCheck.h"
 
 namespace kelpie {
@@ -38,6 +39,16 @@ bool PrepareProgramRun(LinkContext& link, RadioData& data)
     return true;
 }
 
+std::string NotComparedWithRadio(int modelIndex)
+{
+    if (!HasDsc(modelIndex)) {
+        return {};
+    }
+    return std::string("The MMSI directories") +
+           (HasAtisCallSigns(modelIndex) ? " and the ATIS call signs" : "") +
+           " are not compared with the radio: Kelpie does not write them to it.";
+}
+
 bool RunVerify(LinkContext& link, VerifyOutcome& outcome)
 {
     RadioData sent = link.Data;
@@ -54,14 +65,16 @@ bool RunVerify(LinkContext& link, VerifyOutcome& outcome)
     }
     outcome.Differences =
         CompareBits(sent, outcome.Radio, ProgramRunBits(sent.RadioImage, sent.ImageLastAddress));
+    const std::string notCompared = NotComparedWithRadio(link.Data.ModelIndex);
+    const std::string note = notCompared.empty() ? "" : "\n" + notCompared;
     if (outcome.Differences.empty()) {
-        ShowMessage(link, "The radio holds exactly this programming.", link.Caption,
+        ShowMessage(link, "The radio holds exactly this programming." + note, link.Caption,
                     MessageIcon::Information);
     } else {
         const std::size_t count = outcome.Differences.size();
         ShowMessage(link,
                     "The radio's programming differs from this data: " + std::to_string(count) +
-                        (count == 1 ? " difference." : " differences."),
+                        (count == 1 ? " difference." : " differences.") + note,
                     link.Caption, MessageIcon::Exclamation);
     }
     return true;

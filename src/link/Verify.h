@@ -1,6 +1,7 @@
 // Verify.h — reading the radio back to check that it holds what a program run of the data sends.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "link/LinkContext.h"
@@ -24,9 +25,13 @@ ImageBits ProgramRunBits(const RadioImage& image, int lastAddress);
 // encode overflow is a "Data Error!!" and leaves the port closed; false then.
 bool PrepareProgramRun(LinkContext& link, RadioData& data);
 
+// What a verify leaves out on the models with directories: "" on the others.
+std::string NotComparedWithRadio(int modelIndex);
+
 // The radio checked against the data being edited: the status and model checks and the read map
 // into outcome.Radio (never into the data being edited), then the compare limited to what a
-// program run of the data writes. True when the read completed, equal or not.
+// program run of the data writes. True when the read completed, equal or not. The result says what
+// was not compared.
 bool RunVerify(LinkContext& link, VerifyOutcome& outcome);
 
 }  // namespace kelpie

@@ -10,7 +10,6 @@ namespace kelpie {
 namespace {
 
 constexpr int kDigitBytes = 5;
-constexpr int kEntrySize = 16;
 constexpr int kTagNameOffset = 5;
 constexpr int kTagNameLength = 11;
 
@@ -59,7 +58,7 @@ void EncodeDigits(RadioImage& image, int address, std::string_view text, bool is
 void DecodeDirectory(const RadioImage& image, std::span<DirectoryEntry> directory, int start)
 {
     for (std::size_t i = 0; i < directory.size(); ++i) {
-        const int entry = start + kEntrySize * static_cast<int>(i);
+        const int entry = start + kDirectoryEntrySize * static_cast<int>(i);
         directory[i].Mmsid = DecodeDigits(image, entry);
         directory[i].TagName = ReadText(image, entry + kTagNameOffset, kTagNameLength);
     }
@@ -78,7 +77,7 @@ void DecodeDirectory(const RadioImage& image, std::span<DirectoryEntry> director
 void EncodeDirectory(RadioImage& image, std::span<const DirectoryEntry> directory, int start)
 {
     for (std::size_t i = 0; i < directory.size(); ++i) {
-        const int entry = start + kEntrySize * static_cast<int>(i);
+        const int entry = start + kDirectoryEntrySize * static_cast<int>(i);
         EncodeDigits(image, entry, directory[i].Mmsid, true);
         WriteText(image, entry + kTagNameOffset, directory[i].TagName, kTagNameLength, false);
     }

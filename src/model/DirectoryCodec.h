@@ -11,6 +11,7 @@ namespace kelpie {
 
 constexpr int kIndividualDirectoryStart = 0x3200;
 constexpr int kGroupDirectoryStart = 0x3500;
+constexpr int kDirectoryEntrySize = 16;
 
 // Ten nibbles in five bytes, high nibble first; the first nibble that is no digit ends the number.
 std::string DecodeDigits(const RadioImage& image, int address);

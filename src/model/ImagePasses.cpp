@@ -9,6 +9,7 @@
 #include "model/FreshImage.h"
 #include "model/Models.h"
 #include "model/SettingsCodec.h"
+#include "model/UnsentEntries.h"
 
 namespace kelpie {
 
@@ -105,6 +106,7 @@ void DecodeImage(RadioData& data)
         DecodeDirectory(data.RadioImage, data.GroupDirectory, kGroupDirectoryStart);
     }
     DecodeExpBank(data);
+    KeepEntriesAsLoaded(data);
 }
 
 void EncodeImage(RadioData& data)
@@ -133,6 +135,7 @@ void ResetEditModel(RadioData& data)
     BuildFreshImage(data);
     DecodeExpBank(data);
     EncodeImage(data);
+    KeepEntriesAsLoaded(data);
 }
 
 }  // namespace kelpie

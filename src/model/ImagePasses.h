@@ -11,7 +11,8 @@ void BuildFreshImage(RadioData& data);
 // Usable groups, common setup, DSC (models with DSC) and ATIS records from the image.
 void DecodeSettings(RadioData& data);
 
-// Every record from the image, after the image was replaced (radio read, hex file, default image).
+// Every record from the image, after the image was replaced (radio read, hex file, default image);
+// the directories and call signs then count as loaded.
 void DecodeImage(RadioData& data);
 
 // Every record into the image, before the image leaves the program. A value that does not fit its

@@ -25,7 +25,7 @@ constexpr std::array<ModelFeatures, kModelCount> kFeatures{{
     /* 0 */ {true,  true,  true,  true,  true,  true,  true,  true,  false, true,  0,  false, 0x0F, false, true},
     /* 1 */ {false, false, false, false, false, false, false, false, false, false, 0,  false, -1,   true,  false},
     /* 2 */ {true,  false, false, false, false, false, false, false, true,  false, 10, false, -1,   true,  false},
-    /* 3 */ {true,  true,  false, true,  false, true,  false, true,  false, true,  0,  false, 0x0F, false, true},
+    /* 3 */ {true,  true,  true,  true,  false, true,  true,  true,  false, true,  0,  false, 0x0F, false, true},
     /* 4 */ {true,  false, false, false, false, false, false, false, true,  false, 11, true,  -1,   true,  false},
     /* 5 */ {true,  false, false, false, false, false, false, false, true,  false, 11, true,  -1,   true,  false},
     /* 6 */ {true,  false, false, false, false, false, false, false, true,  false, 11, true,  -1,   true,  false},

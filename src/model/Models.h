@@ -57,6 +57,11 @@ inline bool HasDsc(int m)
 {
     return FeaturesOf(m).dsc;
 }
+// The radios with DSC keep a log of distress calls that the program can clear.
+inline bool HasDistressLog(int m)
+{
+    return FeaturesOf(m).dsc;
+}
 inline bool DecodesAtisKillers(int m)
 {
     return FeaturesOf(m).atisKillerDecode;

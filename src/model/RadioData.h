@@ -161,6 +161,14 @@ struct DirectoryEntry
     bool operator==(const DirectoryEntry&) const = default;
 };
 
+// The entries no radio transfer writes, as one set.
+struct UnsentEntries
+{
+    std::array<DirectoryEntry, kIndividualDirectorySize> IndividualDirectory{};
+    std::array<DirectoryEntry, kGroupDirectorySize> GroupDirectory{};
+    std::array<AtisCallSign, kAtisCallSignCount> AtisCallSigns{};
+};
+
 // The image and every record of the edit model. Arrays the radio numbers from 1 (call signs,
 // directory entries) are held from index 0 here: entry i is element i - 1.
 struct RadioData
@@ -184,6 +192,8 @@ struct RadioData
     std::array<AtisCallSign, kAtisCallSignCount> AtisCallSigns{};
     std::array<DirectoryEntry, kIndividualDirectorySize> IndividualDirectory{};
     std::array<DirectoryEntry, kGroupDirectorySize> GroupDirectory{};
+    // The directories and call signs as last read from the radio or opened from a file.
+    UnsentEntries EntriesAsLoaded;
 
     explicit RadioData(int modelIndex = 5) : ModelIndex(static_cast<std::int16_t>(modelIndex)) {}
 

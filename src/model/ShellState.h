@@ -29,6 +29,8 @@ struct ShellState
     bool BusyFlag = false;
     int TransferMode = kTransferRead;
     bool TransferDone = false;
+    // What a write that stopped halfway left in the radio, kept until the next complete write.
+    std::string PartlyProgrammed;
 };
 
 }  // namespace kelpie

@@ -35,7 +35,7 @@ QTreeWidgetItem* Node(QTreeWidget* tree, const QString& key)
 // The printed listing's text as pdftotext reads it out of the exported PDF.
 QString PrintedText(const RadioData& data, const QString& pdf)
 {
-    ExportListingPdf(data, ShellState{}, "", pdf.toStdString());
+    EXPECT_TRUE(ExportListingPdf(data, ShellState{}, "", pdf.toStdString()).IsDone());
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(
         popen(("pdftotext '" + pdf.toStdString() + "' -").c_str(), "r"), pclose);
     QByteArray text;

@@ -173,7 +173,7 @@ TEST_F(AppTransfer, DscClearButtonErasesTheRadiosDistressLog)
     Pressing("cmdOK", [&] { window.findChild<QPushButton*>("cmdFClear")->click(); });
 
     EXPECT_EQ(radio.Memory()[0x1E10], 0xFF);
-    EXPECT_EQ(window.Data().RadioImage[0x1E10], 0xFF);
+    EXPECT_EQ(window.Data().RadioImage[0x1E10], ResetData(0).RadioImage[0x1E10]);  // the names stay
     EXPECT_EQ(window.findChild<QLineEdit*>("txtFCount")->text(), "3");
     EXPECT_EQ(window.Editor().CurrentKey(), "DSC");
 }

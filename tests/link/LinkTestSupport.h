@@ -71,6 +71,13 @@ struct RecordingUi : LinkUi
         return answer;
     }
     void SetRunning(bool running) override { Running.push_back(running); }
+    void ShowWaiting(std::string_view text) override
+    {
+        Waiting.emplace_back(text);
+        if (OnWaiting) {
+            OnWaiting();
+        }
+    }
 
     std::vector<std::string> MessageTexts() const
     {
@@ -86,7 +93,9 @@ struct RecordingUi : LinkUi
     std::vector<RecordedMessage> Messages;
     std::deque<MessageAnswer> Answers;  // for the boxes that ask; Cancel when the script has ended
     std::vector<bool> Running;
+    std::vector<std::string> Waiting;  // every waiting text, "" when it went
     std::function<void()> OnPump;
+    std::function<void()> OnWaiting;
     long Pumps = 0;
     long PausedMs = 0;
 };

@@ -17,7 +17,8 @@ namespace {
 // The dialog's radio and image, as the main window opens it after a reset.
 struct DialogRun : test::SimulatedLink
 {
-    explicit DialogRun(int mode, SimulatorFaults faults = {}) : SimulatedLink(5, std::move(faults))
+    explicit DialogRun(int mode, SimulatorFaults faults = {}, int model = 5)
+        : SimulatedLink(model, std::move(faults))
     {
         ResetEditModel(data);
         shell.TransferMode = mode;
@@ -39,7 +40,6 @@ TEST(TransferDialog, EachModeRunsItsTransferUnderItsCaptionAndClosesOnSuccess)
     const std::tuple<int, std::string, std::string, int> cases[] = {
         {kTransferRead, "Read from Radio", "#CEPRD", 2 + 849},
         {kTransferProgram, "Program to Radio", "#CEPWR", 778},  // the encoded image, every group usable
-        {kTransferClearDistress, "Clear Distress Log Data", "#CEPWR", 27},
     };
     for (const auto& [mode, caption, word, commands] : cases) {
         SCOPED_TRACE(caption);
@@ -106,7 +106,7 @@ TEST(TransferDialog, CancelWhileIdleClosesAndDuringARunCancelsItAndTheCloseIsRef
 // nothing but the CAN of a cancelled read.
 TEST(TransferDialog, CancelAtAnyStepEndsTheRunAndNothingButCanFollowsIt)
 {
-    for (int mode : {kTransferRead, kTransferProgram, kTransferClearDistress}) {
+    for (int mode : {kTransferRead, kTransferProgram}) {
         for (long pump : {1L, 2L, 4L, 8L, 16L, 40L, 100L, 300L, 1000L, 2000L}) {
             SCOPED_TRACE(testing::Message() << "mode " << mode << ", pump " << pump);
             DialogRun run(mode);
@@ -130,8 +130,11 @@ TEST(TransferDialog, CancelAtAnyStepEndsTheRunAndNothingButCanFollowsIt)
             EXPECT_EQ(run.radio.Commands().size(), commands);
             EXPECT_EQ(run.radio.ProbeCount(), probes);
             EXPECT_LE(run.radio.CanCount(), mode == kTransferRead ? 1 : 0);
+            // A write says what the radio now holds.
             for (const std::string& text : run.ui.MessageTexts()) {
-                EXPECT_EQ(text, "cancel!!");
+                EXPECT_TRUE(text == "cancel!!" ||
+                            (mode == kTransferProgram && text.starts_with("Programming was cancelled")))
+                    << text;
             }
             if (commands == 0) {
                 EXPECT_EQ(run.radio.Memory(), radioBefore);
@@ -160,7 +163,8 @@ TEST(TransferDialog, CancelEndsARunAgainstASilentPortWithinASecond)
 
 TEST(TransferDialog, DebugModeShowsMonitorTextsAtHalfASecondEachAndTracesEveryByteOfTheLastFiveRuns)
 {
-    DialogRun quiet(kTransferClearDistress);
+    DialogRun quiet(kTransferClearDistress, {}, 0);
+    quiet.ui.Answers = {MessageAnswer::Ok};
     quiet.dialog->Load();
     ASSERT_TRUE(quiet.dialog->OkPressed());
     EXPECT_TRUE(quiet.ui.Monitor.empty());
@@ -169,7 +173,8 @@ TEST(TransferDialog, DebugModeShowsMonitorTextsAtHalfASecondEachAndTracesEveryBy
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     for (int runNumber = 0; runNumber < 7; ++runNumber) {
-        DialogRun debug(kTransferClearDistress);
+        DialogRun debug(kTransferClearDistress, {}, 0);
+        debug.ui.Answers = {MessageAnswer::Ok};
         debug.shell.DebugMode = true;
         debug.shell.ErrorLogPath = (folder / "err.log").string();
         debug.dialog->Load();

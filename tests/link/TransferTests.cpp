@@ -139,11 +139,12 @@ TEST(Transfer, WriteTakesTheRadiosOwnBytesIntoTheImage)
     }
 }
 
-TEST(Transfer, ClearSends27BlocksOfErasedDistressLog)
+TEST(Transfer, ClearSends27BlocksOfErasedDistressLogAndTheImageKeepsItsBytes)
 {
-    OpenLink s;
+    OpenLink s(0);
     FillRadioMemory(s.radio);
     s.link.Caption = "Clear Distress Log Data";
+    const RadioImage before = s.data.RadioImage;
     EXPECT_TRUE(RunClearDistress(s.link));
     std::vector<int> expected;
     for (int a = 0x1E00; a <= 0x1FA0; a += 16) {
@@ -152,11 +153,13 @@ TEST(Transfer, ClearSends27BlocksOfErasedDistressLog)
     EXPECT_EQ(expected.size(), 27u);
     EXPECT_EQ(Addresses(s.radio, "#CEPWR"), expected);
     for (int a = 0x1E00; a <= 0x1FDF; ++a) {
-        ASSERT_EQ(s.data.RadioImage[a], 0xFF);
         ASSERT_EQ(s.radio.Memory()[a], a <= 0x1FAF ? 0xFF : static_cast<std::uint8_t>(a * 7 + 3));
     }
+    EXPECT_EQ(s.data.RadioImage, before);
     EXPECT_TRUE(s.shell.TransferDone);
-    EXPECT_EQ(s.ui.Messages, (Boxes{{"Complete!!", "Clear Distress Log Data", MessageIcon::Information}}));
+    EXPECT_EQ(
+        s.ui.Messages,
+        (Boxes{{std::string(kDistressClearedText), "Clear Distress Log Data", MessageIcon::Information}}));
 }
 
 TEST(Transfer, EveryFaultEndsTheReadWithItsMessageAndTheImageUntouched)
@@ -234,14 +237,23 @@ TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
 {
     using Run = bool (*)(LinkContext&);
     const Boxes failed = {{"Communication Error!!", "Program to Radio"}};
+    // A write tells what the radio now holds after the first line.
+    const auto partly = [](std::string_view first, int upTo, MessageIcon icon) {
+        return Boxes{{std::string(first) + PartlyProgrammedText(upTo, 0x3FFF), "Program to Radio", icon}};
+    };
+    const Boxes writeCancelled =
+        partly("Programming was cancelled.\n", 0x0100 + 16 * (50 - 38) + 15, MessageIcon::Exclamation);
     // The command at which Cancel is clicked, or else the one that is never acknowledged; the
     // commands the radio saw, the CANs and the messages.
     const std::tuple<const char*, Run, int, int, int, Boxes> cases[] = {
         {"read cancelled", RunRead, 100, 100, 1, {}},
-        {"write cancelled", RunWrite, 50, 50, 0, {}},
+        // Commands 5–18 and 24–37 are single bytes, 19 is the block at 0x0050, 38 at 0x0100, 54 at 0x0300.
+        {"write cancelled", RunWrite, 50, 50, 0, writeCancelled},
         // Commands: model check 1–2, own bytes 3–4, then 0x0042 is the fifth, in a single-byte block.
-        {"write fails in a single-byte block", RunWrite, 0, 5, 0, failed},
-        {"write fails", RunWrite, 0, 100, 0, failed},
+        {"write fails in a single-byte block", RunWrite, 0, 5, 0,
+         partly("Communication Error!!\n", 0x0042, MessageIcon::Critical)},
+        {"write fails", RunWrite, 0, 100, 0,
+         partly("Communication Error!!\n", 0x0300 + 16 * (100 - 54) + 15, MessageIcon::Critical)},
         {"clear cancelled", RunClearDistress, 2 + 5, 2 + 5, 0, {}},
         {"clear fails", RunClearDistress, 0, 2 + 5, 0, failed},
     };

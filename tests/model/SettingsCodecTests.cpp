@@ -149,22 +149,31 @@ TEST(SettingsCodec, CallSignsAreRightAlignedThroughTheCallSignSet)
     EXPECT_EQ(data.AtisCallSigns[1].DISP, "");
 }
 
-TEST(SettingsCodec, ModelThreeWritesKillerBitsAndRotaryBeepItNeverDecodes)
+TEST(SettingsCodec, KillerBitsAndRotaryBeepReadFromTheRadioGoBackUnchangedOnTheDscModels)
 {
-    RadioData data = FreshSettings(3);
-    data.RadioImage[0x005A] = 0xFF;
-    data.RadioImage[0x01F9] = 0x0F;
-    data.CommonSetup.RotaryBeep = true;
-    data.AtisCommonSetup.UsableAtisKiller = {true, true, true, true};
-    DecodeCommonSetup(data);
-    DecodeAtisCommon(data);
-    EXPECT_TRUE(data.CommonSetup.RotaryBeep);  // not decoded on this model
-    data.CommonSetup.RotaryBeep = false;
-    data.AtisCommonSetup.UsableAtisKiller = {false, true, false, false};
-    EncodeCommonSetup(data);
-    EncodeAtisCommon(data);
-    EXPECT_EQ(data.RadioImage[0x005A], 0xFE);
-    EXPECT_EQ(data.RadioImage[0x01F9] & 0x0F, 0x04);
+    for (int model : {0, 3}) {
+        SCOPED_TRACE(model);
+        RadioData data = FreshSettings(model);
+        data.RadioImage[0x005A] = 0xF3;
+        data.RadioImage[0x01F9] = 0xFF;
+        data.AtisCommonSetup.AtisCode = "1234567890";
+        EncodeAtisCommon(data);
+        data.RadioImage[0x01F9] = 0xFF;
+        DecodeCommonSetup(data);
+        DecodeAtisCommon(data);
+        EXPECT_TRUE(data.CommonSetup.RotaryBeep);
+        EXPECT_EQ(data.AtisCommonSetup.UsableAtisKiller, (std::array<bool, 4>{true, true, true, true}));
+        EncodeCommonSetup(data);
+        EncodeAtisCommon(data);
+        EXPECT_EQ(data.RadioImage[0x005A], 0xF3);
+        EXPECT_EQ(data.RadioImage[0x01F9], 0xFF);
+        data.CommonSetup.RotaryBeep = false;
+        data.AtisCommonSetup.UsableAtisKiller = {false, true, false, false};
+        EncodeCommonSetup(data);
+        EncodeAtisCommon(data);
+        EXPECT_EQ(data.RadioImage[0x005A], 0xF2);
+        EXPECT_EQ(data.RadioImage[0x01F9], 0xF4);
+    }
 }
 
 TEST(SettingsCodec, AtisCodeEmptyClearsTheUsableBits)

@@ -226,7 +226,7 @@ TEST_F(Cli, ReadWriteVerifyAndClearDistressRunThroughTheExecutables)
                      File("write"));
     CliProcess verify({"verify", "--model", "1", "--port", verifyRadio.Device(), File("mv240.hex")},
                       File("verify"));
-    CliProcess clear({"clear-distress", "--model", "0", "--port", clearRadio.Device()}, File("clear"));
+    CliProcess clear({"clear-distress", "--model", "0", "--yes", "--port", clearRadio.Device()}, File("clear"));
 
     const CliResult readResult = read.Wait();
     EXPECT_EQ(readResult.ExitCode, 0) << readResult.Err;
@@ -261,6 +261,28 @@ TEST_F(Cli, ReadWriteVerifyAndClearDistressRunThroughTheExecutables)
     const std::string cleared = Contents(File("cleared.hex"));
     ASSERT_EQ(cleared.size(), 16384u);
     EXPECT_TRUE(cleared.substr(0x1E00, 0x1B0) == std::string(0x1B0, '\xFF')) << "the distress log";
+}
+
+// The clear erases the International names that share its memory: refused without DSC, asked first
+// with DSC, and without --yes that question is answered Cancel before anything is sent.
+TEST_F(Cli, ClearDistressIsRefusedWithoutDscAndNeedsConfirmation)
+{
+    InProcessRadio noDsc(5);
+    const RadioImage mv230 = noDsc.Radio().Memory();
+    const CliResult refused = noDsc.Run({"clear-distress", "--model", "5", "--yes"}, m_folder);
+    EXPECT_EQ(refused.ExitCode, 1);
+    EXPECT_NE(refused.Err.find("The MV230 has no DSC and no distress log to clear."), std::string::npos)
+        << refused.Err;
+    EXPECT_TRUE(noDsc.Radio().Memory() == mv230);
+    EXPECT_TRUE(noDsc.Radio().Commands().empty()) << "nothing is sent";
+
+    InProcessRadio radio(0);
+    const RadioImage mf7500s = radio.Radio().Memory();
+    const CliResult unconfirmed = radio.Run({"clear-distress", "--model", "0"}, m_folder);
+    EXPECT_EQ(unconfirmed.ExitCode, 1);
+    EXPECT_NE(unconfirmed.Err.find("International channels 72 to 88"), std::string::npos) << unconfirmed.Err;
+    EXPECT_TRUE(radio.Radio().Memory() == mf7500s);
+    EXPECT_TRUE(radio.Radio().Commands().empty()) << "nothing is sent";
 }
 
 TEST_F(Cli, VerifyTellsWhetherTheRadioHoldsTheDataAndNeverChangesIt)

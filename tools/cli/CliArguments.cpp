@@ -34,7 +34,7 @@ constexpr std::array<CommandShape, 10> kCommands{{
     {"read", "read --model N --port DEVICE -o OUT.hex|OUT.dat", true, false, true, 0, true, false},
     {"write", "write --model N [--destination NAME] --port DEVICE IN", true, true, true, 1, false, false},
     {"verify", "verify --model N [--destination NAME] --port DEVICE IN", true, true, true, 1, false, false},
-    {"clear-distress", "clear-distress --model N --port DEVICE", true, false, true, 0, false, false},
+    {"clear-distress", "clear-distress --model N --port DEVICE --yes", true, false, true, 0, false, false},
     {"info", "info IN", false, false, false, 1, false, false},
 }};
 

@@ -141,6 +141,22 @@ MessageAnswer ConsoleUi::Message(std::string_view text, std::string_view title, 
     return answer;
 }
 
+void ConsoleUi::ShowWaiting(std::string_view text)
+{
+    if (text.empty()) {
+        return;
+    }
+    if (m_terminal && m_percent >= 0) {
+        std::fprintf(stderr, "\n");
+    }
+    // On a console Ctrl+C is the Cancel button.
+    std::string line = ConsoleText(text);
+    if (const std::size_t cancel = line.find("Cancel stops."); cancel != std::string::npos) {
+        line.replace(cancel, 6, "Ctrl+C");
+    }
+    std::fprintf(stderr, "%s\n", line.c_str());
+}
+
 void ConsoleUi::SetRunning(bool running)
 {
     // The dialog and the run inside it both report running; the run's time starts with the first.

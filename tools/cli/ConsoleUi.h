@@ -36,6 +36,7 @@ public:
     MessageAnswer Message(std::string_view text, std::string_view title, MessageIcon icon,
                           MessageButtons buttons) override;
     void SetRunning(bool running) override;
+    void ShowWaiting(std::string_view text) override;
 
 private:
     // The automatic answers one run gets; after them every question is answered Cancel.

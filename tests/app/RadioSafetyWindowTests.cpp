@@ -1,0 +1,153 @@
+// RadioSafetyWindowTests.cpp — the main window against a radio of the DSC model in the same process:
+// Program asks before it leaves changed directory entries behind, Verify says what it does not
+// compare, a port where nothing answers says so while the dialog waits, and a write that stopped
+// halfway stays in the status bar.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "AppTestSupport.h"
+#include "link/Handshake.h"
+#include "link/LinkTestSupport.h"
+#include "model/Models.h"
+#include "support/ResetData.h"
+
+namespace kelpie {
+namespace {
+
+class RadioSafetyWindow : public AppTest
+{
+protected:
+    explicit RadioSafetyWindow(SimulatorFaults faults = {}) : m_radio(0, std::move(faults))
+    {
+        m_radio.Memory() = ResetData(0).RadioImage;
+        m_radio.WriteModelCode(ModelOf(0).Code);
+    }
+
+    frmMain& StartOnModelZero()
+    {
+        Settings.Values.insert("ModelPath/ModelNum", "0");
+        return Start(false, {&m_port, &m_clock});
+    }
+
+    // Presses OK in the transfer dialog once it is up, and closes the dialog when the run left it
+    // open, as a user would.
+    static void RunWhenShown()
+    {
+        QTimer::singleShot(0, [] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            dialog->findChild<QPushButton*>("cmdOK")->click();
+            if (QApplication::activeModalWidget() == dialog)
+                dialog->findChild<QPushButton*>("cmdCancel")->click();
+        });
+    }
+
+    test::FakeClock m_clock;
+    RadioSimulator m_radio;
+    SimulatorPort m_port{m_radio, m_clock};
+};
+
+TEST_F(RadioSafetyWindow, ProgramSaysOnceBeforeSendingThatChangedDirectoryEntriesWillNotReachTheRadio)
+{
+    frmMain& window = StartOnModelZero();
+    window.Editor().SelectNodeByKey("SM 1");
+    window.findChild<QCheckBox*>("chkGEnable")->click();
+    ASSERT_TRUE(window.Data().IndividualDirectory[0].Enabled);
+
+    Dialogs::AnswerNext(MessageAnswer::Cancel);
+    RunWhenShown();
+    Action("mnuTransferProgram")->trigger();
+    ASSERT_EQ(Dialogs::Shown().size(), 1u);
+    EXPECT_EQ(Dialogs::Shown()[0].text,
+              "Your changes to the individual directory will not reach the radio: Kelpie does not write them "
+              "to it. Enter them on the radio itself.\n\nProgram the rest of the radio?");
+    EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::OkCancel);
+    EXPECT_TRUE(m_radio.Lines().empty());
+
+    Dialogs::ResetHooks();
+    Dialogs::AnswerNext(MessageAnswer::Ok);
+    RunWhenShown();
+    Action("mnuTransferProgram")->trigger();
+    ASSERT_EQ(Dialogs::Shown().size(), 2u);
+    EXPECT_TRUE(Dialogs::Shown()[1].text.startsWith("Complete!!"));
+    EXPECT_EQ(m_radio.CountLines("#CEPWR") > 0, true);
+}
+
+TEST_F(RadioSafetyWindow, VerifySaysThatTheDirectoriesAreNotComparedWithTheRadio)
+{
+    StartOnModelZero();
+    RunWhenShown();
+    Action("mnuTransferVerify")->trigger();
+    ASSERT_NE(CompareWindow(), nullptr);
+    EXPECT_EQ(
+        CompareSummaryShown(),
+        "The radio holds exactly this programming.\nThe MMSI directories and the ATIS call signs are not "
+        "compared with the radio: Kelpie does not write them to it.");
+}
+
+class SilentRadioWindow : public RadioSafetyWindow
+{
+protected:
+    SilentRadioWindow() : RadioSafetyWindow(SimulatorFaults{.Silent = true}) {}
+};
+
+TEST_F(SilentRadioWindow, AfterTheFirstUnansweredAttemptTheDialogSaysNothingAnswersAndCancelStops)
+{
+    StartOnModelZero();
+    QString seen;
+    double seenAfter = 0;
+    const double start = m_clock.Seconds;
+    // Watches the running dialog; the first waiting text is read and Cancel pressed.
+    QTimer watch;
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        auto* waiting = dialog ? dialog->findChild<QLabel*>("lblWaiting") : nullptr;
+        if (waiting && waiting->isVisible() && seen.isEmpty()) {
+            seen = waiting->text();
+            seenAfter = m_clock.Seconds - start;
+            EXPECT_FALSE(dialog->findChild<QLabel*>("lblmess")->isVisible());
+            dialog->findChild<QPushButton*>("cmdCancel")->click();
+        }
+    });
+    watch.start();
+    RunWhenShown();
+    Action("mnuTransferRead")->trigger();
+    watch.stop();
+    EXPECT_EQ(seen, QString::fromStdString(WaitingText("COM1", 1)));
+    EXPECT_LT(seenAfter, 150.0);
+    EXPECT_GT(seenAfter, 0.0);
+}
+
+class HangingRadioWindow : public RadioSafetyWindow
+{
+protected:
+    HangingRadioWindow() : RadioSafetyWindow(SimulatorFaults{.HangUpBlock = 400}) {}
+};
+
+TEST_F(HangingRadioWindow, AWriteCutHalfwayStaysInTheStatusBarUntilAProgramCompletes)
+{
+    frmMain& window = StartOnModelZero();
+    RunWhenShown();
+    Action("mnuTransferProgram")->trigger();
+    auto* warning = window.findChild<QLabel*>("sbStatusBar_2");
+    ASSERT_NE(warning, nullptr);
+    EXPECT_TRUE(warning->isVisible());
+    EXPECT_TRUE(
+        warning->text().startsWith("The radio now holds a mix of its old and the new programming, up to 0x"))
+        << warning->text().toStdString();
+    EXPECT_TRUE(Dialogs::Shown().back().text.startsWith("Communication Error!!\nThe radio now holds a mix"));
+
+    window.Editor().SelectNodeByKey("General");
+    EXPECT_TRUE(warning->isVisible());
+    m_radio.Faults() = {};
+    Dialogs::ResetHooks();
+    RunWhenShown();
+    Action("mnuTransferProgram")->trigger();
+    EXPECT_FALSE(warning->isVisible());
+}
+
+}  // namespace
+}  // namespace kelpie

@@ -1,0 +1,265 @@
+// What reaches the radio and what every run says the radio now holds: the distress-log clear and
+// the channel names it shares memory with, killer flags kept over a read and a write, writes that
+// stop halfway, entries no transfer writes, and a port where nothing answers.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "LinkTestSupport.h"
+#include "link/Handshake.h"
+#include "link/Maintenance.h"
+#include "link/Transfer.h"
+#include "link/TransferDialog.h"
+#include "model/DirectoryCodec.h"
+#include "model/ImagePasses.h"
+#include "model/Models.h"
+#include "model/UnsentEntries.h"
+
+namespace kelpie {
+namespace {
+
+using test::RecordedMessage;
+
+// The transfer dialog of a model, after a reset, as the main window opens it.
+struct DialogRun : test::SimulatedLink
+{
+    DialogRun(int model, int mode, SimulatorFaults faults = {}) : SimulatedLink(model, std::move(faults))
+    {
+        ResetEditModel(data);
+        shell.TransferMode = mode;
+        dialog.emplace(port, ui, clock, shell, data);
+        radio.Memory() = data.RadioImage;
+        radio.WriteModelCode(ModelOf(model).Code);
+    }
+
+    std::optional<TransferDialog> dialog;
+};
+
+bool Contains(const std::string& text, std::string_view part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+TEST(DistressClear, ARadioWithoutDscIsRefusedBeforeAnythingIsSent)
+{
+    DialogRun run(5, kTransferClearDistress);
+    const RadioImage radioBefore = run.radio.Memory();
+    EXPECT_FALSE(run.dialog->OkPressed());
+    ASSERT_EQ(run.ui.Messages.size(), 1u);
+    EXPECT_EQ(run.ui.Messages[0].Text,
+              "The MV230 has no DSC and no distress log to clear. Nothing was sent to the radio.");
+    EXPECT_EQ(run.port.OpenCount(), 0);
+    EXPECT_EQ(run.radio.ProbeCount(), 0);
+    EXPECT_EQ(run.radio.Memory(), radioBefore);
+    EXPECT_TRUE(run.shell.ErrorFlag);
+}
+
+TEST(DistressClear, OnTheDscModelsItAsksFirstAndTheDataKeepsTheChannelNamesItErases)
+{
+    for (int model : {0, 3}) {
+        SCOPED_TRACE(model);
+        const RecordedMessage question = {std::string(kDistressClearQuestion), "Clear Distress Log Data",
+                                          MessageIcon::Question, MessageButtons::OkCancel};
+        DialogRun cancelled(model, kTransferClearDistress);
+        cancelled.ui.Answers = {MessageAnswer::Cancel};
+        EXPECT_FALSE(cancelled.dialog->OkPressed());
+        EXPECT_EQ(cancelled.ui.Messages, std::vector{question});
+        EXPECT_EQ(cancelled.port.OpenCount(), 0);
+        EXPECT_TRUE(cancelled.radio.Lines().empty());
+
+        DialogRun run(model, kTransferClearDistress);
+        run.data.IntlChannels[150].ChTag = "HARBOUR";
+        EncodeImage(run.data);
+        run.radio.Memory() = run.data.RadioImage;
+        run.radio.WriteModelCode(ModelOf(model).Code);
+        const RadioImage before = run.data.RadioImage;
+        run.ui.Answers = {MessageAnswer::Ok};
+        EXPECT_TRUE(run.dialog->OkPressed());
+        EXPECT_EQ(run.ui.Messages,
+                  (std::vector<RecordedMessage>{question,
+                                                {std::string(kDistressClearedText), "Clear Distress Log Data",
+                                                 MessageIcon::Information}}));
+        for (int a = kDistressLogFirst; a <= 0x1FAF; ++a) {
+            ASSERT_EQ(run.radio.Memory()[a], 0xFF) << a;
+        }
+        EXPECT_EQ(run.data.RadioImage, before);
+        EXPECT_EQ(run.data.IntlChannels[150].ChTag, "HARBOUR");
+        EXPECT_TRUE(Contains(run.ui.Messages[0].Text, "International channels 72 to 88"));
+    }
+}
+
+TEST(ModelThree, KillerFlagsAndRotaryBeepReadFromTheRadioAreProgrammedBack)
+{
+    test::OpenLink s(3);
+    ResetEditModel(s.data);
+    s.radio.Memory() = s.data.RadioImage;
+    s.radio.WriteModelCode(ModelOf(3).Code);
+    s.radio.Memory()[0x005A] = 0xF3;
+    s.radio.Memory()[0x01F9] = 0xFF;
+    EncodeDigits(s.radio.Memory(), 0x01FB, "1234567890", false);
+    ASSERT_TRUE(RunRead(s.link));
+    EXPECT_TRUE(s.data.CommonSetup.RotaryBeep);
+    ASSERT_TRUE(PrepareProgramRun(s.link, s.data));
+    EXPECT_EQ(s.data.RadioImage[0x005A], 0xF3);
+    ASSERT_TRUE(PortOpen(s.link));
+    ASSERT_TRUE(RunWrite(s.link));
+    EXPECT_EQ(s.radio.Memory()[0x01F9], 0xFF);
+    EXPECT_EQ(s.radio.Memory()[0x005A], 0xF3);
+}
+
+TEST(UnfinishedWrite, AWriteThatStopsAfterItsFirstBlockSaysTheRadioIsPartlyProgrammedUntilAWriteCompletes)
+{
+    // Commands: model check 1–2, the radio's own bytes 3–4, then the walk.
+    const std::tuple<const char*, SimulatorFaults, int, std::string_view, MessageIcon> cases[] = {
+        {"cut at block 400", {.HangUpBlock = 400}, 0, "Communication Error!!\n", MessageIcon::Critical},
+        {"cancelled at 40 %", {}, 330, "Programming was cancelled.\n", MessageIcon::Exclamation},
+    };
+    for (const auto& [name, faults, cancelAt, first, icon] : cases) {
+        SCOPED_TRACE(name);
+        test::OpenLink s(5, faults);
+        if (cancelAt) {
+            s.CancelAtCommand(static_cast<std::size_t>(cancelAt));
+        }
+        EXPECT_FALSE(RunWrite(s.link));
+        ASSERT_EQ(s.ui.Messages.size(), 1u);
+        const RecordedMessage& message = s.ui.Messages[0];
+        EXPECT_EQ(message.Title, "Program to Radio");
+        EXPECT_EQ(message.Icon, icon);
+        EXPECT_TRUE(message.Text.starts_with(first)) << message.Text;
+        EXPECT_EQ(message.Text.substr(first.size()), s.shell.PartlyProgrammed);
+        const SimulatorCommand& last = s.radio.Commands().back();
+        EXPECT_EQ(s.link.WrittenUpTo, last.Address + last.Length - 1);
+        EXPECT_TRUE(Contains(s.shell.PartlyProgrammed, "mix of its old and the new programming, up to 0x" +
+                                                           HexDigits(unsigned(s.link.WrittenUpTo), 4)));
+        EXPECT_TRUE(Contains(s.shell.PartlyProgrammed, "Program it again before using it."));
+
+        s.radio.Faults() = {};
+        s.ui.OnPump = nullptr;
+        s.shell.CancelFlag = false;
+        ASSERT_TRUE(PortOpen(s.link));
+        EXPECT_TRUE(RunWrite(s.link));
+        EXPECT_EQ(s.shell.PartlyProgrammed, "");
+    }
+    EXPECT_EQ(PartlyProgrammedText(0x18FF, 0x3FFF),
+              "The radio now holds a mix of its old and the new programming, up to 0x18FF (39 %). Program it "
+              "again before using it.");
+}
+
+TEST(UnfinishedWrite, AWriteCancelledBeforeItsFirstBlockSaysNothingChanged)
+{
+    for (int cancelAt : {1, 4}) {  // at the model check, at the radio's own bytes
+        SCOPED_TRACE(cancelAt);
+        test::OpenLink s(5);
+        s.CancelAtCommand(static_cast<std::size_t>(cancelAt));
+        EXPECT_FALSE(RunWrite(s.link));
+        EXPECT_EQ(s.radio.CountLines("#CEPWR"), 0);
+        EXPECT_EQ(s.ui.Messages, (std::vector<RecordedMessage>{
+                                     {"Programming was cancelled before anything was sent: the radio was not "
+                                      "changed.",
+                                      "Program to Radio", MessageIcon::Information}}));
+        EXPECT_EQ(s.shell.PartlyProgrammed, "");
+    }
+}
+
+TEST(UnsentEntries, ProgramAsksOnceWhenEntriesItCannotWriteChangedSinceTheyWereLoaded)
+{
+    DialogRun unchanged(0, kTransferProgram);
+    EXPECT_TRUE(unchanged.dialog->OkPressed());
+    EXPECT_EQ(unchanged.ui.MessageTexts(), std::vector<std::string>{"Complete!!"});
+
+    DialogRun cancelled(0, kTransferProgram);
+    cancelled.data.GroupDirectory[0] = {true, "FLEET", "0123456780"};
+    cancelled.data.AtisCallSigns[3].MID = "DL";
+    cancelled.data.IndividualDirectory[0].TagName = "SEA BREEZE";
+    cancelled.ui.Answers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(cancelled.dialog->OkPressed());
+    EXPECT_EQ(cancelled.ui.Messages,
+              std::vector<RecordedMessage>(
+                  {{"Your changes to the individual directory, the group directory and "
+                    "the ATIS call signs will not reach the radio: Kelpie does not write "
+                    "them to it. Enter them on the radio itself.\n\nProgram the rest of "
+                    "the radio?",
+                    "Program to Radio", MessageIcon::Exclamation, MessageButtons::OkCancel}}));
+    EXPECT_EQ(cancelled.port.OpenCount(), 0);
+
+    DialogRun programmed(3, kTransferProgram);
+    programmed.data.GroupDirectory[0] = {true, "FLEET", "0123456780"};
+    programmed.ui.Answers = {MessageAnswer::Ok};
+    EXPECT_TRUE(programmed.dialog->OkPressed());
+    EXPECT_EQ(programmed.ui.Messages.size(), 2u);
+    EXPECT_TRUE(Contains(programmed.ui.Messages[0].Text, "Your changes to the group directory will not"));
+    EXPECT_EQ(programmed.radio.Memory()[0x3500], 0xFF);  // never written
+}
+
+TEST(UnsentEntries, AReadLeavesTheGroupDirectoryEmptyAndCountsWhatItReadAsLoaded)
+{
+    test::OpenLink s(0);
+    ResetEditModel(s.data);
+    s.radio.Memory() = s.data.RadioImage;
+    s.radio.WriteModelCode(ModelOf(0).Code);
+    EncodeDigits(s.radio.Memory(), 0x3200, "338123456", true);
+    s.data.GroupDirectory[0] = {true, "OLD GROUP", "0123456780"};
+    s.data.IndividualDirectory[0] = {true, "OLD", "1111111110"};
+    EncodeImage(s.data);
+    ASSERT_TRUE(RunRead(s.link));
+    EXPECT_EQ(s.data.IndividualDirectory[0].Mmsid, "3381234560");
+    EXPECT_EQ(s.data.GroupDirectory[0], DirectoryEntry{});
+    EXPECT_TRUE(ChangedUnsentTables(s.data).empty());
+    s.data.IndividualDirectory[1] = {true, "NEW", "2222222220"};
+    EXPECT_EQ(ChangedUnsentTables(s.data), std::vector<std::string>{"the individual directory"});
+}
+
+TEST(Verify, TheResultSaysThatDirectoriesAreNotComparedOnTheModelsThatHaveThem)
+{
+    for (int model : {0, 3, 5}) {
+        SCOPED_TRACE(model);
+        DialogRun run(model, kTransferVerify);
+        EXPECT_TRUE(run.dialog->OkPressed());
+        ASSERT_FALSE(run.ui.Messages.empty());
+        const std::string& result = run.ui.Messages.back().Text;
+        EXPECT_TRUE(result.starts_with("The radio holds exactly this programming.")) << result;
+        EXPECT_EQ(Contains(result, "The MMSI directories"), model != 5);
+        EXPECT_EQ(Contains(result, "ATIS call signs"), model == 0);
+        EXPECT_EQ(Contains(result, "are not compared with the radio"), model != 5);
+    }
+}
+
+TEST(SilentPort, AfterTheFirstUnansweredAttemptTheDialogSaysWhatToCheckAndCountsTheAttempts)
+{
+    DialogRun run(5, kTransferRead, SimulatorFaults{.Silent = true});
+    const double start = run.clock.Now();
+    double firstShownAfter = 0;
+    run.ui.OnWaiting = [&] {
+        if (run.ui.Waiting.size() == 1) {
+            firstShownAfter = run.clock.Now() - start;
+        }
+    };
+    EXPECT_FALSE(run.dialog->OkPressed());
+    ASSERT_GE(run.ui.Waiting.size(), 3u);
+    EXPECT_LT(firstShownAfter, 150.0);  // one probe's wait, not the whole handshake's
+    EXPECT_EQ(run.ui.Waiting[0], WaitingText("COM1", 1));
+    EXPECT_TRUE(Contains(run.ui.Waiting[0], "Nothing answers on COM1 yet (attempt 1 unanswered)"));
+    EXPECT_TRUE(Contains(run.ui.Waiting[0], "Check the cable, the port"));
+    EXPECT_TRUE(Contains(run.ui.Waiting[0], "Cancel stops."));
+    EXPECT_EQ(run.ui.Waiting[1], WaitingText("COM1", 2));
+    EXPECT_EQ(run.ui.Waiting.back(), "");  // gone when the run ended
+
+    DialogRun cancelled(5, kTransferRead, SimulatorFaults{.Silent = true});
+    cancelled.ui.OnWaiting = [&] { cancelled.shell.CancelFlag = true; };
+    const double cancelStart = cancelled.clock.Now();
+    EXPECT_FALSE(cancelled.dialog->OkPressed());
+    EXPECT_LT(cancelled.clock.Now() - cancelStart, 150.0);
+    EXPECT_EQ(cancelled.ui.Waiting, (std::vector<std::string>{WaitingText("COM1", 1), ""}));
+}
+
+TEST(SilentPort, AnAnswerTakesTheWaitingTextAway)
+{
+    test::OpenLink s(5, SimulatorFaults{.NoAckBlock = 1});
+    s.shell.RetryCount = 2;
+    RadioImage buffer;
+    ReadBlock(s.link, buffer, 0x0040, 16);  // the first attempt is not acknowledged, the second is
+    EXPECT_EQ(s.ui.Waiting, (std::vector<std::string>{WaitingText("COM1", 1), ""}));
+}
+
+}  // namespace
+}  // namespace kelpie
