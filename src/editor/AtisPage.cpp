@@ -95,7 +95,7 @@ AtisPage::AtisPage(RadioData& data, ShellState& shell, QWidget* parent)
     }
     grid->setColumnStretch(6, 1);
     signs->addLayout(grid);
-    auto* note = new QLabel(Q(CallSignTransferNote()), signs->parentWidget());
+    auto* note = new QLabel(QString::fromUtf8(CallSignTransferNote()), signs->parentWidget());
     note->setObjectName(u"lblCallSignNote"_s);
     note->setWordWrap(true);
     signs->addWidget(note);

@@ -98,7 +98,7 @@ void DirectoryEntryPage::FillEntryPage(DirectoryKind kind, int n)
     m_entry = n;
     const EntryPage page = kelpie::FillEntryPage(m_data, kind, n);
     lblTag->setText(ShownText(page.tagCaption));
-    lblTransferNote->setText(ShownText(DirectoryTransferNote(kind)));
+    lblTransferNote->setText(QString::fromUtf8(DirectoryTransferNote(kind)));
     txtGPosi->SetRecord(NameField(kind), 0, n - 1);
     txtGMMSI->SetRecord(MmsiField(kind), 0, n - 1);
     txtGPosi->Show(ShownText(page.name));

@@ -167,6 +167,8 @@ struct UnsentEntries
     std::array<DirectoryEntry, kIndividualDirectorySize> IndividualDirectory{};
     std::array<DirectoryEntry, kGroupDirectorySize> GroupDirectory{};
     std::array<AtisCallSign, kAtisCallSignCount> AtisCallSigns{};
+
+    bool operator==(const UnsentEntries&) const = default;
 };
 
 // The image and every record of the edit model. Arrays the radio numbers from 1 (call signs,

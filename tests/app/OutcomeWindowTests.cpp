@@ -1,12 +1,10 @@
 // How the main window shows a command's outcome: the values a load did not take, a print that
 // failed, and a failed verify under the verify's own title.
-#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTimer>
 
 #include "AppTestSupport.h"
-#include "files/FileAccess.h"
+#include "files/FileTestSupport.h"
 #include "link/LinkTestSupport.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
@@ -25,7 +23,7 @@ constexpr const char* kNotTaken =
 TEST_F(AppOutcome, OpenAndCompareWithNameTheValuesTheFileDidNotTake)
 {
     const std::filesystem::path odd = Files / "odd.dat";
-    WriteFileAtomically(odd, "[MAIN]\r\nMODELTYPE=5\r\n[Usable CH Group Setup]\r\nPriority CH 0=99999\r\n");
+    WriteFileText(odd, DataFileWith(5, {{"Priority CH 0", "99999"}}));
     frmMain& window = Start();
 
     Dialogs::GiveNextFileName(Name(odd));
@@ -83,16 +81,12 @@ protected:
 TEST_F(AppVerifyFails, TheCommunicationErrorIsTitledWithTheVerify)
 {
     frmMain& window = Start(false, {&m_port, &m_clock});
-    // OK starts the run, which fails and leaves the dialog open; then Cancel closes it.
-    QTimer::singleShot(0, [] {
-        QPointer<QWidget> dialog = QApplication::activeModalWidget();
-        ASSERT_TRUE(dialog && dialog->objectName() == "frmRadio_102");
-        dialog->findChild<QPushButton*>("cmdOK")->click();
-        if (dialog) {
-            dialog->findChild<QPushButton*>("cmdCancel")->click();
-        }
-    });
-    Action("mnuTransferVerify")->trigger();
+    // OK starts the run, which fails and leaves the dialog open; the driver then closes it.
+    {
+        const test::ModalDriver transfer(
+            "frmRadio_102", [](QWidget& dialog) { test::Child<QPushButton>(dialog, "cmdOK")->click(); });
+        Action("mnuTransferVerify")->trigger();
+    }
     ASSERT_FALSE(Dialogs::Shown().empty());
     EXPECT_EQ(Dialogs::Shown().back().text.toStdString(), "Communication Error!!");
     EXPECT_EQ(Dialogs::Shown().back().title.toStdString(), "Verify Radio");

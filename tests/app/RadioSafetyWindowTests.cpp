@@ -27,21 +27,17 @@ protected:
 
     frmMain& StartOnModelZero()
     {
-        Settings.Values.insert("ModelPath/ModelNum", "0");
+        Settings.Values["ModelPath/ModelNum"] = "0";
         return Start(false, {&m_port, &m_clock});
     }
 
-    // Presses OK in the transfer dialog once it is up, and closes the dialog when the run left it
-    // open, as a user would.
-    static void RunWhenShown()
+    // Runs the command and presses OK in its transfer dialog; a dialog the run leaves open is closed,
+    // as a user would close it.
+    void RunTransfer(const char* command)
     {
-        QTimer::singleShot(0, [] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            ASSERT_NE(dialog, nullptr);
-            dialog->findChild<QPushButton*>("cmdOK")->click();
-            if (QApplication::activeModalWidget() == dialog)
-                dialog->findChild<QPushButton*>("cmdCancel")->click();
-        });
+        const test::ModalDriver transfer(
+            "frmRadio_102", [](QWidget& dialog) { test::Child<QPushButton>(dialog, "cmdOK")->click(); });
+        Action(command)->trigger();
     }
 
     test::FakeClock m_clock;
@@ -57,8 +53,7 @@ TEST_F(RadioSafetyWindow, ProgramSaysOnceBeforeSendingThatChangedDirectoryEntrie
     ASSERT_TRUE(window.Data().IndividualDirectory[0].Enabled);
 
     Dialogs::AnswerNext(MessageAnswer::Cancel);
-    RunWhenShown();
-    Action("mnuTransferProgram")->trigger();
+    RunTransfer("mnuTransferProgram");
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
     EXPECT_EQ(Dialogs::Shown()[0].text,
               "Your changes to the individual directory will not reach the radio: Kelpie does not write them "
@@ -68,8 +63,7 @@ TEST_F(RadioSafetyWindow, ProgramSaysOnceBeforeSendingThatChangedDirectoryEntrie
 
     Dialogs::ResetHooks();
     Dialogs::AnswerNext(MessageAnswer::Ok);
-    RunWhenShown();
-    Action("mnuTransferProgram")->trigger();
+    RunTransfer("mnuTransferProgram");
     ASSERT_EQ(Dialogs::Shown().size(), 2u);
     EXPECT_TRUE(Dialogs::Shown()[1].text.startsWith("Complete!!"));
     EXPECT_EQ(m_radio.CountLines("#CEPWR") > 0, true);
@@ -78,8 +72,7 @@ TEST_F(RadioSafetyWindow, ProgramSaysOnceBeforeSendingThatChangedDirectoryEntrie
 TEST_F(RadioSafetyWindow, VerifySaysThatTheDirectoriesAreNotComparedWithTheRadio)
 {
     StartOnModelZero();
-    RunWhenShown();
-    Action("mnuTransferVerify")->trigger();
+    RunTransfer("mnuTransferVerify");
     ASSERT_NE(CompareWindow(), nullptr);
     EXPECT_EQ(
         CompareSummaryShown(),
@@ -113,8 +106,7 @@ TEST_F(SilentRadioWindow, AfterTheFirstUnansweredAttemptTheDialogSaysNothingAnsw
         }
     });
     watch.start();
-    RunWhenShown();
-    Action("mnuTransferRead")->trigger();
+    RunTransfer("mnuTransferRead");
     watch.stop();
     EXPECT_EQ(seen, QString::fromStdString(WaitingText("COM1", 1)));
     EXPECT_LT(seenAfter, 150.0);
@@ -130,8 +122,7 @@ protected:
 TEST_F(HangingRadioWindow, AWriteCutHalfwayStaysInTheStatusBarUntilAProgramCompletes)
 {
     frmMain& window = StartOnModelZero();
-    RunWhenShown();
-    Action("mnuTransferProgram")->trigger();
+    RunTransfer("mnuTransferProgram");
     auto* warning = window.findChild<QLabel*>("sbStatusBar_2");
     ASSERT_NE(warning, nullptr);
     EXPECT_TRUE(warning->isVisible());
@@ -144,8 +135,7 @@ TEST_F(HangingRadioWindow, AWriteCutHalfwayStaysInTheStatusBarUntilAProgramCompl
     EXPECT_TRUE(warning->isVisible());
     m_radio.Faults() = {};
     Dialogs::ResetHooks();
-    RunWhenShown();
-    Action("mnuTransferProgram")->trigger();
+    RunTransfer("mnuTransferProgram");
     EXPECT_FALSE(warning->isVisible());
 }
 

@@ -12,8 +12,7 @@ namespace {
 // A data file of the model holding one value its field cannot take.
 std::string OutOfRangeFile(int model)
 {
-    return "[MAIN]\r\nMODELTYPE=" + std::to_string(model) +
-           "\r\n[Usable CH Group Setup]\r\nPriority CH 0=99999\r\nPriority CH 1=3\r\n";
+    return DataFileWith(model, {{"Priority CH 0", "99999"}, {"Priority CH 1", "3"}});
 }
 
 TEST(DocumentCommands, OpenTakesTheFileAndNamesTheValuesItDidNotTake)

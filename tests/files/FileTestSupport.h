@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "files/DataFileWriter.h"
+#include "model/ImagePasses.h"
 #include "model/RadioData.h"
 #include "model/ShellState.h"
 #include "support/Fakes.h"
@@ -32,6 +34,20 @@ inline std::string ReadFileText(const std::filesystem::path& path)
 inline void WriteFileText(const std::filesystem::path& path, std::string_view text)
 {
     std::ofstream(path, std::ios::binary) << text;
+}
+
+// A whole data file of the model's reset data, with the given keys' values replaced (the first key of
+// each name): a file that lacks no section, holding the values a test wants.
+inline std::string DataFileWith(int model, const std::vector<std::pair<std::string, std::string>>& values)
+{
+    RadioData data(model);
+    ResetEditModel(data);
+    std::string text = DataFileText(data, ShellState());
+    for (const auto& [key, value] : values) {
+        const std::size_t at = text.find("\r\n" + key + "=") + 2;
+        text.replace(at, text.find("\r\n", at) - at, key + "=" + value);
+    }
+    return text;
 }
 
 }  // namespace kelpie
