@@ -64,7 +64,7 @@ void DocumentActions::RunNew()
 {
     m_newTimer.stop();
     BusyScope busy(m_window.Files());
-    m_window.Editor().SelectNodeByKey(QLatin1String(kGeneralKey));
+    m_window.Editor().SelectNodeByKey(QString::fromLatin1(kGeneralKey));
     m_window.Files().Pause(kAfterFileMs);
     m_window.NewImage(true);
 }
@@ -231,7 +231,7 @@ void DocumentActions::OnLoadHex()
     {
         BusyScope busy(m_window.Files());
         // The page's input is finished before the records are replaced, never onto the loaded data.
-        m_window.Editor().SelectNodeByKey(QLatin1String(kGeneralKey));
+        m_window.Editor().SelectNodeByKey(QString::fromLatin1(kGeneralKey));
         loaded = LoadHexFile(m_window.Data(), shell, m_window.Files(), name.toStdString());
         if (loaded.IsDone()) {
             m_window.RefreshAfterLoad();

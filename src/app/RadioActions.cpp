@@ -123,7 +123,7 @@ void RadioActions::OnRead()
     const Outcome read = ReadRadio(
         m_window.Data(), m_window.Shell(), [this](VerifyOutcome*) { return RunTransfer(nullptr); }, backup);
     if (read.IsDone()) {
-        m_window.Editor().SelectNodeByKey(QLatin1String(kGeneralKey));
+        m_window.Editor().SelectNodeByKey(QString::fromLatin1(kGeneralKey));
         m_window.RefreshAfterLoad();
         m_window.SetCaption();
         m_window.Shell().DataChanged = false;

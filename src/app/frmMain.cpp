@@ -86,7 +86,7 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
       m_fileUi(*this, environment.Pauses),
       m_help(DefaultImageFolders(environment.ProgramFolder))
 {
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(u"frmMain"_s);
     m_shell.DebugMode = m_env.Options.DebugMode;
     const std::filesystem::path logFolder = WritableOr(m_env.ProgramFolder, m_env.DataFolder);
     if (m_shell.DebugMode) {
@@ -110,18 +110,18 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     BuildMenus();
     BuildToolBar();
     sbStatusBar = new QStatusBar(this);
-    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    sbStatusBar->setObjectName(u"sbStatusBar"_s);
     m_statusPanel = new QLabel(sbStatusBar);
-    m_statusPanel->setObjectName(QStringLiteral("sbStatusBar_1"));  // the first panel
+    m_statusPanel->setObjectName(u"sbStatusBar_1"_s);  // the first panel
     // A long text (a backup's path) is cut at the window's edge, never widens the window; its tip
     // holds the whole text.
     m_statusPanel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     sbStatusBar->addWidget(m_statusPanel, 1);
     // What a write that stopped halfway left in the radio stays in sight until a complete write.
     m_radioWarning = new QLabel(sbStatusBar);
-    m_radioWarning->setObjectName(QStringLiteral("sbStatusBar_2"));
+    m_radioWarning->setObjectName(u"sbStatusBar_2"_s);
     m_radioWarning->setWordWrap(true);
-    m_radioWarning->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    m_radioWarning->setStyleSheet(u"color: #b00000; font-weight: bold;"_s);
     m_radioWarning->hide();
     sbStatusBar->addPermanentWidget(m_radioWarning, 2);
     setStatusBar(sbStatusBar);
@@ -133,9 +133,9 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
         connect(dsc, &DscPage::ClearDistressRequested, m_radio, &RadioActions::ClearDistressLog);
     }
     // The start page's read button follows the menu entry it stands for.
-    QAction* read = findChild<QAction*>(QStringLiteral("mnuTransferRead"));
+    QAction* read = findChild<QAction*>(u"mnuTransferRead"_s);
     connect(m_editor, &PageEditor::ReadRadioRequested, read, &QAction::trigger);
-    if (auto* readButton = m_editor->findChild<QPushButton*>(QStringLiteral("cmdGeneralRead"))) {
+    if (auto* readButton = m_editor->findChild<QPushButton*>(u"cmdGeneralRead"_s)) {
         readButton->setEnabled(read->isEnabled());
         connect(read, &QAction::enabledChanged, readButton, &QPushButton::setEnabled);
     }
@@ -156,7 +156,7 @@ void frmMain::Load()
     m_fileUi.SetBusy(true);
     m_shell.ProductName = "Kelpie";
     m_shell.ProgramTitle = "PC Program for MV230 Series";
-    mnuEditModelEntries[0]->setText(QStringLiteral("&MV230 Series"));
+    mnuEditModelEntries[0]->setText(u"&MV230 Series"_s);
     for (int i = 1; i < 4; ++i) {
         mnuEditModelEntries[i]->setVisible(false);
         mnuEditModelEntries[i]->setEnabled(false);
@@ -164,8 +164,8 @@ void frmMain::Load()
     ReadSettings(m_env.Settings, m_data, m_shell);
     mnuEditModelEntries[0]->setChecked(ChecksSeriesEntry(m_data.ModelIndex));
     // One program button and one read button show.
-    findChild<QAction*>(QStringLiteral("Program"))->setVisible(false);
-    findChild<QAction*>(QStringLiteral("Read2"))->setVisible(false);
+    findChild<QAction*>(u"Program"_s)->setVisible(false);
+    findChild<QAction*>(u"Read2"_s)->setVisible(false);
     m_shell.RetryCount = 1;
     m_radio->SelectCommPort(m_shell.CommPort - 1, false);
 
@@ -180,7 +180,7 @@ void frmMain::Load()
 QAction* frmMain::AddAction(QMenu* menu, const char* name, const QString& caption)
 {
     QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
+    action->setObjectName(QString::fromLatin1(name));
     return action;
 }
 
@@ -188,12 +188,12 @@ void frmMain::BuildMenus()
 {
     const auto addMenu = [this](QMenu* parent, const char* name, const QString& caption) {
         QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
-        menu->setObjectName(QLatin1String(name));
-        menu->menuAction()->setObjectName(QLatin1String(name));
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name));
         return menu;
     };
     const auto addSeparator = [](QMenu* menu, const char* name) {
-        menu->addSeparator()->setObjectName(QLatin1String(name));
+        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
     };
 
     QMenu* mnuFile = addMenu(nullptr, "mnuFile", tr("&File"));
@@ -274,7 +274,7 @@ void frmMain::BuildMenus()
 void frmMain::BuildToolBar()
 {
     tbToolBar = addToolBar(tr("Toolbar"));
-    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar->setObjectName(u"tbToolBar"_s);
     tbToolBar->setMovable(false);
     tbToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     for (const ToolButton& button : kToolButtons) {
@@ -282,11 +282,11 @@ void frmMain::BuildToolBar()
             tbToolBar->addSeparator();
             continue;
         }
-        QAction* command = findChild<QAction*>(QLatin1String(button.Command));
+        QAction* command = findChild<QAction*>(QString::fromLatin1(button.Command));
         QAction* action = tbToolBar->addAction(
-            QIcon::fromTheme(QLatin1String(button.Theme), style()->standardIcon(button.Fallback)),
+            QIcon::fromTheme(QString::fromLatin1(button.Theme), style()->standardIcon(button.Fallback)),
             tr(button.Label));
-        action->setObjectName(QLatin1String(button.Key));
+        action->setObjectName(QString::fromLatin1(button.Key));
         action->setToolTip(tr(button.Tip));
         // A button runs its command only while the menu entry is enabled, and looks it.
         action->setEnabled(command->isEnabled());
@@ -316,7 +316,7 @@ void frmMain::NewImage(bool reload)
         SyncDestinationMenu();
     }
     m_editor->BuildPageTree();
-    m_editor->SelectNodeByKey(QLatin1String(kGeneralKey));
+    m_editor->SelectNodeByKey(QString::fromLatin1(kGeneralKey));
     ShowStatus(QString());
     SetCaption();
     m_editor->RefreshGroupCaptions();
@@ -364,7 +364,7 @@ void frmMain::SetCaption()
     QString caption = QString::fromStdString(m_shell.ProductName + "  " + m_shell.ProgramTitle);
     if (!m_shell.CurrentFileName.empty()) {
         const QString name = QFileInfo(QString::fromStdString(m_shell.CurrentFileName)).fileName().toLower();
-        caption = name + QStringLiteral(" - ") + caption;
+        caption = name + u" - "_s + caption;
     }
     setWindowTitle(caption);
     m_editor->RefreshGeneralPage();
@@ -384,8 +384,8 @@ void frmMain::OnModelSwitch()
     // The page's input is checked before the model changes: a refused page would otherwise stop
     // the reset and leave the old model's records under the new model number.
     if (!IsSeriesModel(m_data.ModelIndex) && m_editor->CommitPage()) {
-        const QString text = QStringLiteral("Do yo want to program the %1 series?")
-                                 .arg(QString::fromStdString(ModelNameOf(kSeriesSwitchModel)));
+        const QString text = u"Do yo want to program the %1 series?"_s.arg(
+            QString::fromStdString(ModelNameOf(kSeriesSwitchModel)));
         if (Dialogs::Message(this, text, ProgramTitle(), MessageIcon::Exclamation,
                              MessageButtons::OkCancel) == MessageAnswer::Ok) {
             m_data.ModelIndex = kSeriesSwitchModel;
@@ -402,8 +402,8 @@ void frmMain::OnDestination(int entry)
 {
     const bool checked = m_destinations.Entries[entry].Checked;
     if (!checked) {
-        const QString text = QStringLiteral("Do yo want to change to %1?")
-                                 .arg(QString::fromStdString(m_destinations.Entries[entry].Caption));
+        const QString text = u"Do yo want to change to %1?"_s.arg(
+            QString::fromStdString(m_destinations.Entries[entry].Caption));
         if (Dialogs::Message(this, text, ProgramTitle(), MessageIcon::Exclamation,
                              MessageButtons::OkCancel) == MessageAnswer::Cancel) {
             SyncDestinationMenu();
@@ -411,7 +411,7 @@ void frmMain::OnDestination(int entry)
         }
     }
     BusyScope busy(m_fileUi);
-    m_editor->SelectNodeByKey(QLatin1String(kGeneralKey));
+    m_editor->SelectNodeByKey(QString::fromLatin1(kGeneralKey));
     m_fileUi.Pause(kAfterFileMs);
     NewImage(false);
     if (LoadDestination(m_destinations, entry, m_data, m_shell, m_env.Settings, m_fileUi)) {
@@ -478,7 +478,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         case Qt::Key_Enter: {
             // The list grids jump to the row's page on Enter; everywhere else Enter is swallowed.
             const QString name = watched->objectName();
-            return name != QLatin1String("MSFlexGrid1") && name != QLatin1String("MSFlexGrid2");
+            return name != u"MSFlexGrid1"_s && name != u"MSFlexGrid2"_s;
         }
         case Qt::Key_F1:
             if (key->modifiers() != Qt::NoModifier) {
@@ -513,8 +513,8 @@ void frmMain::closeEvent(QCloseEvent* event)
     }
     if (m_shell.DataChanged) {
         const MessageAnswer answer =
-            Dialogs::Message(this, QStringLiteral("JMB data has changed.\r\nDo you want to save changes?"),
-                             ProgramTitle(), MessageIcon::Exclamation, MessageButtons::YesNoCancel);
+            Dialogs::Message(this, u"JMB data has changed.\r\nDo you want to save changes?"_s, ProgramTitle(),
+                             MessageIcon::Exclamation, MessageButtons::YesNoCancel);
         if (answer == MessageAnswer::Cancel ||
             (answer == MessageAnswer::Yes && (!m_editor->CommitPage() || !m_documents->SaveData(true)))) {
             event->ignore();

@@ -15,6 +15,8 @@
 
 namespace kelpie {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int kDialogWidth = 465;
@@ -26,7 +28,7 @@ constexpr std::string_view kCompleteText = "Complete!!";
 
 QString FromStd(std::string_view text)
 {
-    return QString::fromStdString(std::string(text)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return QString::fromStdString(std::string(text)).replace(u"\r\n"_s, u"\n"_s);
 }
 
 QPushButton* MakeButton(const QString& name, const QString& caption, const QString& tip, QWidget* parent)
@@ -49,48 +51,48 @@ frmRadio_102::frmRadio_102(SerialPort& port, Clock& clock, ShellState& shell, Ra
                            QWidget* parent)
     : QDialog(parent), m_shell(shell), m_dialog(port, *this, clock, shell, data), m_pauses(pauses)
 {
-    setObjectName(QStringLiteral("frmRadio_102"));
+    setObjectName(u"frmRadio_102"_s);
     setWindowTitle(QString::fromStdString(m_dialog.Caption()));
     setFixedSize(kDialogWidth, kDialogHeight);
     setModal(true);
 
     lblmess = new QLabel(FromStd(TransferInstructions()), this);
-    lblmess->setObjectName(QStringLiteral("lblmess"));
+    lblmess->setObjectName(u"lblmess"_s);
     lblWaiting = new QLabel(this);
-    lblWaiting->setObjectName(QStringLiteral("lblWaiting"));
+    lblWaiting->setObjectName(u"lblWaiting"_s);
     lblWaiting->setWordWrap(true);
     lblWaiting->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     lblWaiting->hide();
     lblmon = new QLabel(this);
-    lblmon->setObjectName(QStringLiteral("lblmon"));
+    lblmon->setObjectName(u"lblmon"_s);
     lblmon->setVisible(shell.DebugMode);
-    lblmon->setStyleSheet(QStringLiteral("color: palette(dark);"));
+    lblmon->setStyleSheet(u"color: palette(dark);"_s);
 
     pictHandy = new TransferPicture(TransferPictureKind::Radio, this);
-    pictHandy->setObjectName(QStringLiteral("pictHandy"));
+    pictHandy->setObjectName(u"pictHandy"_s);
     pictB = new TransferPicture(TransferPictureKind::Computer, this);
-    pictB->setObjectName(QStringLiteral("pictB"));
+    pictB->setObjectName(u"pictB"_s);
     pictA = new TransferPicture(TransferPictureKind::Cable, this);
-    pictA->setObjectName(QStringLiteral("pictA"));
+    pictA->setObjectName(u"pictA"_s);
 
     pictProgress = new QFrame(this);
-    pictProgress->setObjectName(QStringLiteral("pictProgress"));
+    pictProgress->setObjectName(u"pictProgress"_s);
     pictProgress->setFrameShape(QFrame::Box);
     pictProgress->setFixedHeight(kProgressHeight);
     lblPercent = new QLabel(pictProgress);
-    lblPercent->setObjectName(QStringLiteral("lblPercent"));
+    lblPercent->setObjectName(u"lblPercent"_s);
     lblPercent->setAutoFillBackground(true);
     lblPercent->setBackgroundRole(QPalette::Highlight);
     lblPercent->setForegroundRole(QPalette::HighlightedText);
     lblPercent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    cmdOK = MakeButton(QStringLiteral("cmdOK"), tr("OK"),
+    cmdOK = MakeButton(u"cmdOK"_s, tr("OK"),
                        tr("Start, once the radio is connected and switched on in programming mode"), this);
     cmdOK->setDefault(true);
-    cmdCancel = MakeButton(QStringLiteral("cmdCancel"), tr("Cancel"),
+    cmdCancel = MakeButton(u"cmdCancel"_s, tr("Cancel"),
                            tr("Close this window, or stop the transfer that is running"), this);
     cmdCancel->setCursor(Qt::ArrowCursor);
-    cmdHelp = MakeButton(QStringLiteral("cmdHelp"), tr("Help"), tr("How to connect the radio (F1)"), this);
+    cmdHelp = MakeButton(u"cmdHelp"_s, tr("Help"), tr("How to connect the radio (F1)"), this);
     connect(cmdOK, &QPushButton::clicked, this, &frmRadio_102::OnOk);
     connect(cmdCancel, &QPushButton::clicked, this, &frmRadio_102::OnCancel);
     connect(cmdHelp, &QPushButton::clicked, this, &frmRadio_102::OnHelp);
@@ -139,7 +141,7 @@ void frmRadio_102::ShowProgress(int percent)
     m_percent = percent;
     const int width = pictProgress->width();
     lblPercent->setGeometry(ProgressBarLeft(width, percent), 0, width, pictProgress->height());
-    lblPercent->setText(percent > 0 ? QStringLiteral("%1 % ").arg(std::min(percent, 100)) : QString());
+    lblPercent->setText(percent > 0 ? u"%1 % "_s.arg(std::min(percent, 100)) : QString());
 }
 
 void frmRadio_102::PumpEvents()
@@ -164,7 +166,7 @@ MessageAnswer frmRadio_102::Message(std::string_view text, std::string_view titl
     QString shown = FromStd(text);
     // The box that ends a program run also says how to check what the radio now holds.
     if (m_shell.TransferMode == kTransferProgram && m_shell.TransferDone && text == kCompleteText) {
-        shown += QStringLiteral("\n\n") + VerifyAdvice();
+        shown += u"\n\n"_s + VerifyAdvice();
     }
     return Dialogs::Message(this, shown, FromStd(title), icon, buttons);
 }

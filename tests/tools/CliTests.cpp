@@ -226,7 +226,8 @@ TEST_F(Cli, ReadWriteVerifyAndClearDistressRunThroughTheExecutables)
                      File("write"));
     CliProcess verify({"verify", "--model", "1", "--port", verifyRadio.Device(), File("mv240.hex")},
                       File("verify"));
-    CliProcess clear({"clear-distress", "--model", "0", "--yes", "--port", clearRadio.Device()}, File("clear"));
+    CliProcess clear({"clear-distress", "--model", "0", "--yes", "--port", clearRadio.Device()},
+                     File("clear"));
 
     const CliResult readResult = read.Wait();
     EXPECT_EQ(readResult.ExitCode, 0) << readResult.Err;

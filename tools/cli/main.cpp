@@ -11,6 +11,8 @@
 #include "serial/QtSerialPort.h"
 #include "serial/SteadyClock.h"
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char* argv[])
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -30,7 +32,7 @@ int main(int argc, char* argv[])
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
-    QCoreApplication::setApplicationName(QStringLiteral("Kelpie"));
+    QCoreApplication::setApplicationName(u"Kelpie"_s);
 
     if (!parsed) {
         std::fprintf(stderr, "kelpie-cli: %s\n%s", error.c_str(), kelpie::CliUsage("").c_str());
