@@ -67,7 +67,7 @@ std::string_view DirectoryTransferNote(DirectoryKind kind)
     return kind == DirectoryKind::Individual
                ? "Read from the radio; Kelpie does not write the directory to the radio \u2014 enter new "
                  "entries on the radio."
-               : "Not read from the radio and not written to it: these entries stay on this PC.";
+               : "Not read from the radio and not written to it: kept in the data file only.";
 }
 
 std::string_view CallSignTransferNote()

@@ -31,7 +31,7 @@ TEST(TransferNotes, EachDirectoryPageAndTheCallSignSheetSayWhatATransferDoesWith
               "\u2014 enter new entries on the radio.");
     editor.SelectNodeByKey("SG 3");
     EXPECT_EQ(shown("lblTransferNote"),
-              "Not read from the radio and not written to it: these entries stay on this PC.");
+              "Not read from the radio and not written to it: kept in the data file only.");
 
     editor.SelectNodeByKey("ATIS");
     auto* sheets = editor.findChild<QTabBar*>("tbsATIS");
