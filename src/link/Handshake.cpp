@@ -206,7 +206,10 @@ bool RunCommand(LinkContext& link, const std::function<void()>& transmit)
     for (;;) {
         transmit();
         const int result = WaitCmdOk(link);
-        NoteAnswer(link, result);
+        // The waiting text tells of an attempt that is tried again; a last one fails the run at once.
+        if (result != kWaitTimedOut || budget > 1) {
+            NoteAnswer(link, result);
+        }
         if (result == kWaitDone) {
             return true;
         }

@@ -252,13 +252,19 @@ TEST(SilentPort, AfterTheFirstUnansweredAttemptTheDialogSaysWhatToCheckAndCounts
     EXPECT_EQ(cancelled.ui.Waiting, (std::vector<std::string>{WaitingText("COM1", 1), ""}));
 }
 
-TEST(SilentPort, AnAnswerTakesTheWaitingTextAway)
+TEST(SilentPort, AnAnswerTakesTheWaitingTextAwayAndALastBlockAttemptShowsNone)
 {
     test::OpenLink s(5, SimulatorFaults{.NoAckBlock = 1});
     s.shell.RetryCount = 2;
     RadioImage buffer;
     ReadBlock(s.link, buffer, 0x0040, 16);  // the first attempt is not acknowledged, the second is
     EXPECT_EQ(s.ui.Waiting, (std::vector<std::string>{WaitingText("COM1", 1), ""}));
+
+    // A block left unanswered with no attempt to follow fails the run: nothing says "keeps trying".
+    test::OpenLink last(5, SimulatorFaults{.NoAckBlock = 1});
+    last.shell.RetryCount = 1;
+    ReadBlock(last.link, buffer, 0x0040, 16);
+    EXPECT_TRUE(last.ui.Waiting.empty());
 }
 
 }  // namespace
