@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "Editing.h"
 #include "edit/DirectoryEdit.h"
 #include "edit/FieldInput.h"
-#include "support/ResetData.h"
 
 namespace kelpie {
 namespace {
 
 // A directory of model 0 with its first entries in use.
-struct Directory
+struct Directory : Editing
 {
-    explicit Directory(int inUse, DirectoryKind kind = DirectoryKind::Individual) : Kind(kind)
+    explicit Directory(int inUse, DirectoryKind kind = DirectoryKind::Individual) : Editing(0), Kind(kind)
     {
         for (int i = 0; i < inUse; ++i) {
             Entries()[static_cast<std::size_t>(i)] = {true, "SHIP" + std::to_string(i + 1),
@@ -19,9 +19,6 @@ struct Directory
     }
     std::span<DirectoryEntry> Entries() { return DirectoryOf(Data, Kind); }
 
-    RadioData Data = ResetData(0);
-    ShellState Shell;
-    EditContext Ctx{Data, Shell};
     FieldInput Input;
     DirectoryKind Kind;
 };
