@@ -4,7 +4,6 @@
 
 #include "files/FileTestSupport.h"
 #include "link/LinkTestSupport.h"
-#include "link/TransferDialog.h"
 #include "support/ResetData.h"
 
 namespace kelpie {
@@ -79,42 +78,26 @@ TEST(RadioCommands, ACompletedReadKeepsTheRadiosMemoryOrSaysWhyItCouldNot)
 }
 
 // Through the transfer dialog's run on a simulated radio, as kelpie-cli runs it.
-struct RadioRun : test::SimulatedLink
+TransferRunner Runner(test::DialogRun& run)
 {
-    explicit RadioRun(SimulatorFaults faults = {}) : SimulatedLink(5, std::move(faults))
-    {
-        ResetEditModel(data);
-    }
-
-    TransferRunner Runner()
-    {
-        return [this](VerifyOutcome* verified) {
-            ui.Messages.clear();
-            TransferDialog dialog(port, ui, clock, shell, data);
-            const bool completed = dialog.OkPressed();
-            if (verified) {
-                *verified = dialog.Verified();
-            }
-            return completed;
-        };
-    }
-};
+    return [&run](VerifyOutcome* verified) { return run.Run(run.shell.TransferMode, verified); };
+}
 
 TEST(RadioCommands, VerifyListsWhatTheRadioHoldsOtherwiseAndAFailedReadIsTitledWithTheVerify)
 {
     TempFolder folder;
-    RadioRun run;
-    ASSERT_TRUE(ProgramRadio(run.shell, run.Runner()).IsDone());
+    test::DialogRun run(kTransferProgram);
+    ASSERT_TRUE(ProgramRadio(run.shell, Runner(run)).IsDone());
     run.data.UsaChannels[32].ChTag = "DIST16";
     std::vector<Difference> differences;
-    const Outcome verified = VerifyRadio(run.shell, run.Runner(), {folder.Path, 0}, differences);
+    const Outcome verified = VerifyRadio(run.shell, Runner(run), {folder.Path, 0}, differences);
     EXPECT_TRUE(verified.IsDone());
     ASSERT_EQ(differences.size(), 1u);
     EXPECT_EQ(differences[0].Text, "USA 16: name DIST16 → DISTRESS");
     EXPECT_EQ(run.data.UsaChannels[32].ChTag, "DIST16");
 
-    RadioRun broken(SimulatorFaults{.HangUpBlock = 40});
-    const Outcome failed = VerifyRadio(broken.shell, broken.Runner(), {folder.Path, 0}, differences);
+    test::DialogRun broken(kTransferVerify, 5, {.HangUpBlock = 40});
+    const Outcome failed = VerifyRadio(broken.shell, Runner(broken), {folder.Path, 0}, differences);
     EXPECT_EQ(failed.Kind, OutcomeKind::Failed);
     EXPECT_TRUE(differences.empty());
     ASSERT_FALSE(broken.ui.Messages.empty());

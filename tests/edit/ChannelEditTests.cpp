@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "Editing.h"
 #include "edit/ChannelEdit.h"
 #include "model/ValueTables.h"
-#include "support/ResetData.h"
 
 namespace kelpie {
 namespace {
@@ -12,10 +12,8 @@ namespace {
 constexpr int kSlot16 = 32;
 constexpr int kSlot70 = 140;
 
-struct Editing
+struct ChannelEditing : Editing
 {
-    explicit Editing(int model = 5) : Data(ResetData(model)) {}
-
     // The channel of a label, enabled.
     ChannelRef Enabled(int group, const std::string& label)
     {
@@ -26,15 +24,11 @@ struct Editing
         RecordOf(Data, ref).Enable = true;
         return ref;
     }
-
-    RadioData Data;
-    ShellState Shell;
-    EditContext Ctx{Data, Shell};
 };
 
 TEST(SetChannelEnable, TheLastEnabledChannelOfABankStaysOn)
 {
-    Editing e;
+    ChannelEditing e;
     for (auto& ch : e.Data.UsaChannels) {
         ch.Enable = false;
     }
@@ -60,7 +54,7 @@ TEST(SetChannelEnable, TheLastEnabledChannelOfABankStaysOn)
 
 TEST(SetTxOnly, LowPowerOnlyWritesTheTransmitModeAndGatesThePowerUpBox)
 {
-    Editing e;
+    ChannelEditing e;
     const ChannelRef ch = e.Enabled(kGroupUsa, "06");
     ChannelRecord& record = RecordOf(e.Data, ch);
     record.LowPower = record.PowUp = record.TxEnable = true;
@@ -89,7 +83,7 @@ TEST(SetTxOnly, LowPowerOnlyWritesTheTransmitModeAndGatesThePowerUpBox)
 
 TEST(SetDuplex, TheShownReceiveFrequencyFollowsTheDuplexBox)
 {
-    Editing e;
+    ChannelEditing e;
     const ChannelRef ch = e.Enabled(kGroupUsa, "24");
     RecordOf(e.Data, ch).DuplexAllowed = true;
     RecordOf(e.Data, ch).Duplex = false;
@@ -104,7 +98,7 @@ TEST(SetDuplex, TheShownReceiveFrequencyFollowsTheDuplexBox)
 
 TEST(SetCtcss, ToneAndCodeExcludeEachOtherPerDirection)
 {
-    Editing e;
+    ChannelEditing e;
     const ChannelRef ch{kGroupBankE, 0};
     ChannelRecord& record = RecordOf(e.Data, ch);
     record.Enable = record.RxComp = true;
@@ -148,7 +142,7 @@ TEST(FillPage, PanelsByBankAndModel)
 
 TEST(FillPage, PlanLabelSplitAndScramblerEntries)
 {
-    Editing e;
+    ChannelEditing e;
     for (auto& ch : e.Data.UsaChannels) {
         ch.Enable = ch.ScramblerOption = true;
         ch.Scramble = 6;
@@ -179,7 +173,7 @@ TEST(FillPage, PlanLabelSplitAndScramblerEntries)
 
 TEST(ChannelPageMayBeLeft, EnabledExtraChannelNeedsAFrequencyAndTwoDisplayCharacters)
 {
-    Editing e;
+    ChannelEditing e;
     ChannelRecord& record = e.Data.ExpChannels[0];
     const ChannelRef ch{kGroupBankE, 0};
     record.Enable = true;
@@ -198,7 +192,7 @@ TEST(ChannelPageMayBeLeft, EnabledExtraChannelNeedsAFrequencyAndTwoDisplayCharac
 
 TEST(WeatherPage, RowsFollowTheirEnableBoxAndNamesAreHiddenOnTheMv240)
 {
-    Editing e;
+    ChannelEditing e;
     EXPECT_EQ(FillWeatherPage(e.Data).rows[0].caption, "WX01[162.550MHz]");
     EXPECT_TRUE(FillWeatherPage(e.Data).namesShown);
     EXPECT_FALSE(FillWeatherPage(ResetData(1)).namesShown);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "Editing.h"
 #include "edit/FieldInput.h"
-#include "support/ResetData.h"
 
 namespace kelpie {
 namespace {
@@ -140,11 +140,8 @@ TEST(FilterEdit, AnEditWithoutACharacterTheBoxTakesIsRefusedWhole)
     }
 }
 
-struct Form
+struct Form : Editing
 {
-    RadioData Data = ResetData(5);
-    ShellState Shell;
-    EditContext Ctx{Data, Shell};
     FieldInput Input;
 };
 

@@ -2,19 +2,12 @@
 
 #include <algorithm>
 
+#include "Editing.h"
 #include "edit/SettingsEdit.h"
 #include "model/ImagePasses.h"
-#include "support/ResetData.h"
 
 namespace kelpie {
 namespace {
-
-struct Settings
-{
-    RadioData Data = ResetData(5);
-    ShellState Shell;
-    EditContext Ctx{Data, Shell};
-};
 
 long EnabledCount(const ChannelBank& bank)
 {
@@ -23,7 +16,7 @@ long EnabledCount(const ChannelBank& bank)
 
 TEST(SetGroupUsable, AGroupSwitchedOnKeepsAnEnabledChannelAndOffChangesNone)
 {
-    Settings s;
+    Editing s;
     for (auto& ch : s.Data.CanadaChannels) {
         ch.Enable = false;
     }
@@ -43,7 +36,7 @@ TEST(SetGroupUsable, AGroupSwitchedOnKeepsAnEnabledChannelAndOffChangesNone)
 
 TEST(PriorityItems, BuiltFromTheEnabledChannelsOnEveryFill)
 {
-    Settings s;
+    Editing s;
     for (auto& ch : s.Data.IntlChannels) {
         ch.Enable = false;
     }
@@ -68,7 +61,7 @@ TEST(PriorityItems, BuiltFromTheEnabledChannelsOnEveryFill)
 
 TEST(CommonChoices, WeatherAlertOffsetsAndTheScanRule)
 {
-    Settings s;
+    Editing s;
     EXPECT_TRUE(SetCommonChoice(s.Ctx, CommonCombo::Weater, 1));
     EXPECT_EQ(s.Data.CommonSetup.Weater, 3);
     EXPECT_TRUE(SetCommonChoice(s.Ctx, CommonCombo::Weater, 0));

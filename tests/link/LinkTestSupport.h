@@ -8,6 +8,7 @@
 #include <deque>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,10 @@
 #include "link/Port.h"
 #include "link/RadioSimulator.h"
 #include "link/SimulatorPort.h"
+#include "link/TransferDialog.h"
 #include "model/FreshImage.h"
+#include "model/ImagePasses.h"
+#include "model/Models.h"
 
 namespace kelpie::test {
 
@@ -139,6 +143,39 @@ struct OpenLink : SimulatedLink
     {
         port.Open(1, kLineSettings);
     }
+};
+
+// The main window's data after a reset, a radio that holds it, and the transfer dialog in a mode as
+// the main window opens it. Run opens a fresh dialog in a mode, presses OK and keeps what a verify found.
+struct DialogRun : SimulatedLink
+{
+    explicit DialogRun(int mode, int model = 5, SimulatorFaults faults = {})
+        : SimulatedLink(model, std::move(faults))
+    {
+        ResetEditModel(data);
+        radio.Memory() = data.RadioImage;
+        radio.WriteModelCode(ModelOf(model).Code);
+        Open(mode);
+    }
+
+    TransferDialog& Open(int mode)
+    {
+        shell.TransferMode = mode;
+        shell.TransferDone = false;
+        ui.Messages.clear();
+        return dialog.emplace(port, ui, clock, shell, data);
+    }
+
+    bool Run(int mode, VerifyOutcome* verified = nullptr)
+    {
+        const bool done = Open(mode).OkPressed();
+        if (verified) {
+            *verified = dialog->Verified();
+        }
+        return done;
+    }
+
+    std::optional<TransferDialog> dialog;
 };
 
 // Debug mode with an error log in a fresh file of the test folder.

@@ -3,13 +3,10 @@
 // stop halfway, entries no transfer writes, and a port where nothing answers.
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "LinkTestSupport.h"
 #include "link/Handshake.h"
 #include "link/Maintenance.h"
 #include "link/Transfer.h"
-#include "link/TransferDialog.h"
 #include "model/DirectoryCodec.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
@@ -20,20 +17,7 @@ namespace {
 
 using test::RecordedMessage;
 
-// The transfer dialog of a model, after a reset, as the main window opens it.
-struct DialogRun : test::SimulatedLink
-{
-    DialogRun(int model, int mode, SimulatorFaults faults = {}) : SimulatedLink(model, std::move(faults))
-    {
-        ResetEditModel(data);
-        shell.TransferMode = mode;
-        dialog.emplace(port, ui, clock, shell, data);
-        radio.Memory() = data.RadioImage;
-        radio.WriteModelCode(ModelOf(model).Code);
-    }
-
-    std::optional<TransferDialog> dialog;
-};
+using test::DialogRun;
 
 bool Contains(const std::string& text, std::string_view part)
 {
@@ -42,7 +26,7 @@ bool Contains(const std::string& text, std::string_view part)
 
 TEST(DistressClear, ARadioWithoutDscIsRefusedBeforeAnythingIsSent)
 {
-    DialogRun run(5, kTransferClearDistress);
+    DialogRun run(kTransferClearDistress, 5);
     const RadioImage radioBefore = run.radio.Memory();
     EXPECT_FALSE(run.dialog->OkPressed());
     ASSERT_EQ(run.ui.Messages.size(), 1u);
@@ -60,14 +44,14 @@ TEST(DistressClear, OnTheDscModelsItAsksFirstAndTheDataKeepsTheChannelNamesItEra
         SCOPED_TRACE(model);
         const RecordedMessage question = {std::string(kDistressClearQuestion), "Clear Distress Log Data",
                                           MessageIcon::Question, MessageButtons::OkCancel};
-        DialogRun cancelled(model, kTransferClearDistress);
+        DialogRun cancelled(kTransferClearDistress, model);
         cancelled.ui.Answers = {MessageAnswer::Cancel};
         EXPECT_FALSE(cancelled.dialog->OkPressed());
         EXPECT_EQ(cancelled.ui.Messages, std::vector{question});
         EXPECT_EQ(cancelled.port.OpenCount(), 0);
         EXPECT_TRUE(cancelled.radio.Lines().empty());
 
-        DialogRun run(model, kTransferClearDistress);
+        DialogRun run(kTransferClearDistress, model);
         run.data.IntlChannels[150].ChTag = "HARBOUR";
         EncodeImage(run.data);
         run.radio.Memory() = run.data.RadioImage;
@@ -163,11 +147,11 @@ TEST(UnfinishedWrite, AWriteCancelledBeforeItsFirstBlockSaysNothingChanged)
 
 TEST(UnsentEntries, ProgramAsksOnceWhenEntriesItCannotWriteChangedSinceTheyWereLoaded)
 {
-    DialogRun unchanged(0, kTransferProgram);
+    DialogRun unchanged(kTransferProgram, 0);
     EXPECT_TRUE(unchanged.dialog->OkPressed());
     EXPECT_EQ(unchanged.ui.MessageTexts(), std::vector<std::string>{"Complete!!"});
 
-    DialogRun cancelled(0, kTransferProgram);
+    DialogRun cancelled(kTransferProgram, 0);
     cancelled.data.GroupDirectory[0] = {true, "FLEET", "0123456780"};
     cancelled.data.AtisCallSigns[3].MID = "DL";
     cancelled.data.IndividualDirectory[0].TagName = "SEA BREEZE";
@@ -182,7 +166,7 @@ TEST(UnsentEntries, ProgramAsksOnceWhenEntriesItCannotWriteChangedSinceTheyWereL
                     "Program to Radio", MessageIcon::Exclamation, MessageButtons::OkCancel}}));
     EXPECT_EQ(cancelled.port.OpenCount(), 0);
 
-    DialogRun programmed(3, kTransferProgram);
+    DialogRun programmed(kTransferProgram, 3);
     programmed.data.GroupDirectory[0] = {true, "FLEET", "0123456780"};
     programmed.ui.Answers = {MessageAnswer::Ok};
     EXPECT_TRUE(programmed.dialog->OkPressed());
@@ -213,7 +197,7 @@ TEST(Verify, TheResultSaysThatDirectoriesAreNotComparedOnTheModelsThatHaveThem)
 {
     for (int model : {0, 3, 5}) {
         SCOPED_TRACE(model);
-        DialogRun run(model, kTransferVerify);
+        DialogRun run(kTransferVerify, model);
         EXPECT_TRUE(run.dialog->OkPressed());
         ASSERT_FALSE(run.ui.Messages.empty());
         const std::string& result = run.ui.Messages.back().Text;
@@ -226,7 +210,7 @@ TEST(Verify, TheResultSaysThatDirectoriesAreNotComparedOnTheModelsThatHaveThem)
 
 TEST(SilentPort, AfterTheFirstUnansweredAttemptTheDialogSaysWhatToCheckAndCountsTheAttempts)
 {
-    DialogRun run(5, kTransferRead, SimulatorFaults{.Silent = true});
+    DialogRun run(kTransferRead, 5, {.Silent = true});
     const double start = run.clock.Now();
     double firstShownAfter = 0;
     run.ui.OnWaiting = [&] {
@@ -244,7 +228,7 @@ TEST(SilentPort, AfterTheFirstUnansweredAttemptTheDialogSaysWhatToCheckAndCounts
     EXPECT_EQ(run.ui.Waiting[1], WaitingText("COM1", 2));
     EXPECT_EQ(run.ui.Waiting.back(), "");  // gone when the run ended
 
-    DialogRun cancelled(5, kTransferRead, SimulatorFaults{.Silent = true});
+    DialogRun cancelled(kTransferRead, 5, {.Silent = true});
     cancelled.ui.OnWaiting = [&] { cancelled.shell.CancelFlag = true; };
     const double cancelStart = cancelled.clock.Now();
     EXPECT_FALSE(cancelled.dialog->OkPressed());

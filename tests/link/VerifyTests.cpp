@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "LinkTestSupport.h"
-#include "link/TransferDialog.h"
-#include "model/ImagePasses.h"
 #include "model/Models.h"
 #include "support/ResetData.h"
 
@@ -12,26 +10,6 @@ namespace kelpie {
 namespace {
 
 using test::RecordedMessage;
-
-// The main window's data after a reset, and a radio on the simulated port.
-struct VerifyRun : test::SimulatedLink
-{
-    explicit VerifyRun(int model = 5) : SimulatedLink(model) { ResetEditModel(data); }
-
-    // The transfer dialog in a mode, OK pressed; the verify's findings go to verified.
-    bool Run(int mode, VerifyOutcome* verified = nullptr)
-    {
-        shell.TransferMode = mode;
-        shell.TransferDone = false;
-        ui.Messages.clear();
-        TransferDialog dialog(port, ui, clock, shell, data);
-        const bool done = dialog.OkPressed();
-        if (verified) {
-            *verified = dialog.Verified();
-        }
-        return done;
-    }
-};
 
 TEST(Verify, AProgramRunWritesTheseBitsAndTheRadioKeepsItsOwn)
 {
@@ -57,7 +35,7 @@ TEST(Verify, AProgramRunWritesTheseBitsAndTheRadioKeepsItsOwn)
 
 TEST(Verify, ARadioProgrammedWithTheDataHoldsExactlyItAndTheDataIsNeverChanged)
 {
-    VerifyRun run;
+    test::DialogRun run(kTransferProgram);
     ASSERT_TRUE(run.Run(kTransferProgram));
     const RadioImage image = run.data.RadioImage;
     const ChannelBank usa = run.data.UsaChannels;
@@ -86,7 +64,7 @@ TEST(Verify, ARadioProgrammedWithTheDataHoldsExactlyItAndTheDataIsNeverChanged)
 
 TEST(Verify, DifferencesAreWhatAProgramRunWouldChange)
 {
-    VerifyRun run;
+    test::DialogRun run(kTransferProgram);
     ASSERT_TRUE(run.Run(kTransferProgram));
     run.data.UsaChannels[32].ChTag = "DIST16";
     run.data.UsableGroups[kGroupCanada].Enable = false;
@@ -107,7 +85,7 @@ TEST(Verify, DifferencesAreWhatAProgramRunWouldChange)
 
 TEST(Verify, ARadioOfAnotherModelIsRefusedWithoutAnyCompare)
 {
-    VerifyRun run;
+    test::DialogRun run(kTransferProgram);
     run.radio.WriteModelCode(ModelOf(4).Code);
     const RadioImage image = run.data.RadioImage;
     VerifyOutcome verified;

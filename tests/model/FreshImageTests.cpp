@@ -14,22 +14,31 @@ RadioData FreshBytes(int model)
     return data;
 }
 
+// What each radio reports of itself (its model code, the name it goes by, its memory size), and
+// its fresh image, which carries the code at 0x0040 and in its last word.
 TEST(FreshImage, SizeLastAddressAndModelCodeOfEveryModel)
 {
+    const std::uint16_t codes[] = {0x1D4C, 0x00F0, 0x00D2, 0x1770, 0x00DC, 0x00E6, 0x00E7};
+    const char* names[] = {"MV240", "MV240", "MV210", "MV240", "MV220", "MV230", "MV230E"};
     for (int m = 0; m < kModelCount; ++m) {
         SCOPED_TRACE(m);
         const RadioData data = FreshBytes(m);
-        const ModelInfo& model = ModelOf(m);
-        EXPECT_EQ(data.ImageLastAddress, model.LastAddress);
-        EXPECT_EQ(data.RadioImage.Word(0x0040), model.Code);
-        EXPECT_EQ(data.RadioImage.Word(model.LastAddress - 1), model.Code);
+        const int last = m == 1 ? 0x1FFF : 0x3FFF;
+        EXPECT_EQ(ModelNameOf(m), names[m]);
+        EXPECT_EQ(ExpectedImageFileLength(m), last + 1);
+        EXPECT_EQ(data.ImageLastAddress, last);
+        EXPECT_EQ(data.RadioImage.Word(0x0040), codes[m]);
+        EXPECT_EQ(data.RadioImage.Word(last - 1), codes[m]);
         EXPECT_EQ(data.RadioImage[0x004D], m == 0 || m == 3 ? 0x0F : 0xFF);
         EXPECT_EQ(data.RadioImage[0x00A8], m >= 4 ? 0xFB : 0xFF);
         EXPECT_EQ(data.RadioImage[0x00AE], m >= 4 ? 0x00 : 0x07);
         EXPECT_EQ(data.RadioImage[0x00AF], m >= 4 ? 0x00 : 0x07);
         EXPECT_EQ(data.RadioImage.Word(0x3FFE),
-                  m == 1 ? 0xFFFF : model.Code);  // the MV240's upper half stays erased
+                  m == 1 ? 0xFFFF : codes[m]);  // the MV240's upper half stays erased
     }
+    EXPECT_THROW(ModelOf(7), std::out_of_range);
+    EXPECT_THROW(FeaturesOf(-1), std::out_of_range);
+    EXPECT_FALSE(IsValidModelIndex(7));
 }
 
 TEST(FreshImage, CommonDefaultsLevelTablesAndClearedBankE)

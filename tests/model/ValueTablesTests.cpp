@@ -2,37 +2,32 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/Format.h"
 
 namespace kelpie {
 namespace {
 
-TEST(ChannelPlan, EverySlotHasTheLabelAndFrequenciesOfItsChannel)
+// Slots in pairs per channel, the plain channel then its A; channels from 60 start again at 156.025.
+TEST(ChannelPlan, LabelsAndFrequenciesOfTheChannels)
 {
     const auto& plan = ChannelPlan();
-    for (int slot = 0; slot < kChannelPlanSize; ++slot) {
+    const std::tuple<int, const char*, const char*, const char*> slots[] = {
+        {0, "00", "156.0000", "160.6000"},     {3, "01A", "156.0500", "000.0000"},
+        {32, "16", "156.8000", "161.4000"},    {118, "59", "158.9500", "163.5500"},
+        {120, "60", "156.0250", "160.6250"},   {176, "88", "157.4250", "162.0250"},
+        {239, "119A", "158.9750", "000.0000"},
+    };
+    for (const auto& [slot, label, tx, duplex] : slots) {
         const PlanEntry& e = plan[static_cast<std::size_t>(slot)];
-        const int n = slot / 2;
-        const bool plain = slot % 2 == 0;
-        const double f = n < 60 ? 156.000 + 0.05 * n : 156.025 + 0.05 * (n - 60);
-        SCOPED_TRACE(slot);
-        EXPECT_EQ(e.Label, (n < 10 ? "0" : "") + std::to_string(n) + (plain ? "" : "A"));
-        EXPECT_EQ(Format(e.TxFreq, "000.000"), Format(f, "000.000"));
-        EXPECT_EQ(Format(e.TxFreq, "000.0000"), Format(f, "000.0000"));
-        EXPECT_EQ(e.RxFreq, e.TxFreq);
-        EXPECT_EQ(e.IsPlain, plain);
-        EXPECT_FALSE(e.Present);
-        if (plain) {
-            EXPECT_EQ(Format(e.RxFreqDuplex, "000.0000"), Format(f + 4.6, "000.0000"));
-        } else {
-            EXPECT_EQ(e.RxFreqDuplex, 0.0);
-        }
+        EXPECT_EQ(e.Label, label);
+        EXPECT_EQ(Format(e.TxFreq, "000.0000"), tx) << label;
+        EXPECT_EQ(e.RxFreq, e.TxFreq) << label;
+        EXPECT_EQ(Format(e.RxFreqDuplex, "000.0000"), duplex) << label;
+        EXPECT_EQ(e.IsPlain, slot % 2 == 0) << label;
+        EXPECT_FALSE(e.Present) << label;
     }
-    EXPECT_EQ(plan[32].Label, "16");
-    EXPECT_EQ(Format(plan[32].TxFreq, "000.000"), "156.800");
-    EXPECT_EQ(plan[239].Label, "119A");
-    EXPECT_EQ(Format(plan[120].TxFreq, "000.000"), "156.025");
-    EXPECT_EQ(Format(plan[176].TxFreq, "000.000"), "157.425");  // channel 88
 }
 
 TEST(WxPlan, TenPresentEntriesWithLabelAndNameFromTheFrequency)

@@ -62,29 +62,6 @@ std::vector<std::string> Headings(const std::vector<std::string>& lines)
     return headings;
 }
 
-TEST(TextImage, StartsWithALineBreakAndSectionsInOrder)
-{
-    RadioData data = ResetData(0);
-    const std::string text = BuildTextImage(data);
-    EXPECT_EQ(text.substr(0, 4), "\r\n\r\n");
-    EXPECT_NE(text.substr(text.size() - 2), "\r\n");
-    const auto lines = Lines(text);
-    EXPECT_EQ(Headings(lines),
-              (std::vector<std::string>{
-                  "##### Available CH Group Setup #####", "##### Common Setup #####",
-                  "##### DSC Setup (Basic Setup) #####", "##### DSC Setup (Advanced Setup) #####",
-                  "##### DSC Setup (Display Setup) #####", "##### ATIS Setup (Common) #####",
-                  "##### ATIS Setup (Call Sign) #####", "##### Programable USA Channel #####",
-                  "##### Programable International Channel #####", "##### Programable Canada Channel #####",
-                  "##### Programable Wx Channel #####", "##### Memory ID Setting #####",
-                  "##### Group ID Setting #####", "##### Programable Exp Channel #####"}));
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].starts_with("#####")) {
-            EXPECT_EQ(lines[i - 1], "");
-        }
-    }
-}
-
 TEST(TextImage, GroupAndCommonRowsOfTheMf7500s)
 {
     RadioData data = ResetData(0);
@@ -120,7 +97,8 @@ TEST(TextImage, GroupAndCommonRowsOfTheMf7500s)
               P("10", 5) + P("------------", 14) + "---------");
 }
 
-// The sections each model lists, and the lines of its marine and weather banks.
+// The sections each model lists, in order and each after a blank line, and the lines of its marine
+// and weather banks. The text starts with a line break and ends without one.
 TEST(TextImage, SectionsAndChannelLinesOfEveryLayout)
 {
     struct Case
@@ -156,6 +134,10 @@ TEST(TextImage, SectionsAndChannelLinesOfEveryLayout)
     const std::string full20 = "20   161.600  157.000  TX  ---  --  DUP  ---  --  PORT OPR    ";
     const std::string full15 = "15   156.750  ---.---  --  ---  --  ---  ---  --  COMMERCIAL  ";
     const Case cases[] = {
+        {0,
+         sections({groups, common, dsc[0], dsc[1], dsc[2], atis, "##### ATIS Setup (Call Sign) #####"},
+                  {directories[0], directories[1], exp}),
+         full, full01A, full20, full15, "1   ENABLE  ---  162.550MHZ  "},
         {1, sections({groups, common, atis}, {exp}), "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM",
          f01A + "---  ", "20   161.600  157.000  TX  ---  --  DUP  ---  ",
          "15   156.750  ---.---  --  ---  --  ---  ---  ", "1   ENABLE  ---  "},
@@ -173,9 +155,13 @@ TEST(TextImage, SectionsAndChannelLinesOfEveryLayout)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.model);
-        RadioData data = ResetData(c.model);
-        const auto lines = Lines(BuildTextImage(data));
+        const std::string text = BuildTextImage(ResetData(c.model));
+        EXPECT_TRUE(text.starts_with("\r\n\r\n") && !text.ends_with("\r\n"));
+        const auto lines = Lines(text);
         EXPECT_EQ(Headings(lines), c.sections);
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_TRUE(!lines[i].starts_with("#####") || lines[i - 1].empty()) << lines[i];
+        }
         const std::string usa = "##### Programable USA Channel #####";
         EXPECT_EQ(After(lines, usa, 1), c.heading);
         EXPECT_EQ(After(lines, usa, 3), c.channel01A);
