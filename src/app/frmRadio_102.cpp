@@ -193,6 +193,9 @@ void frmRadio_102::OnOk()
 {
     if (m_dialog.OkPressed()) {
         accept();
+    } else if (m_shell.RadioModelIndex >= 0) {
+        // A radio of another model: the main window says which, and may switch to it.
+        QDialog::reject();
     }
 }
 

@@ -312,11 +312,11 @@ TEST_F(Cli, ARadioOfAnotherModelIsRefusedByReadAndVerify)
     InProcessRadio radio(4);
     CliResult result = radio.Run({"read", "--model", "5", "-o", File("read.hex")}, m_folder);
     EXPECT_EQ(result.ExitCode, 1);
-    EXPECT_NE(result.Err.find("ModelType Error !!"), std::string::npos) << result.Err;
+    EXPECT_NE(result.Err.find("This radio is an MV220"), std::string::npos) << result.Err;
     EXPECT_FALSE(fs::exists(File("read.hex")));
     result = radio.Run({"verify", "--model", "5", File("a.dat")}, m_folder);
     EXPECT_EQ(result.ExitCode, 2);
-    EXPECT_NE(result.Err.find("ModelType Error !!"), std::string::npos) << result.Err;
+    EXPECT_NE(result.Err.find("This radio is an MV220"), std::string::npos) << result.Err;
     EXPECT_EQ(result.Out, "");
 }
 
