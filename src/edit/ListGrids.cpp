@@ -2,6 +2,7 @@
 #include "edit/ListGrids.h"
 
 #include "model/Converters.h"
+#include "model/DirectoryCodec.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"
 
@@ -115,7 +116,7 @@ std::vector<GridColumn> DirectoryGridColumns(DirectoryKind kind)
 std::vector<std::string> DirectoryGridRow(const RadioData& data, DirectoryKind kind, int n)
 {
     const DirectoryEntry& entry = DirectoryOf(data, kind)[static_cast<std::size_t>(n - 1)];
-    return {std::to_string(n), entry.TagName, entry.Mmsid};
+    return {std::to_string(n), entry.TagName, MmsiShown(entry.Mmsid)};
 }
 
 }  // namespace kelpie

@@ -7,6 +7,7 @@
 
 #include "files/ImageFile.h"
 #include "model/Converters.h"
+#include "model/DirectoryCodec.h"
 #include "model/ImageFields.h"
 #include "model/ImageLayout.h"
 #include "model/ImagePasses.h"
@@ -388,7 +389,8 @@ private:
         const DscBasicSetup& lb = m_left.DscBasicSetup;
         const DscBasicSetup& rb = m_right.DscBasicSetup;
         Flags<3>("DSC", where, {"USA", "INTL", "Canada"}, lb.UsableDsc, rb.UsableDsc);
-        Add("DSC", where, "User MMSI", BlankDashText(lb.UserMmsi), BlankDashText(rb.UserMmsi));
+        Add("DSC", where, "User MMSI", BlankDashText(MmsiShown(lb.UserMmsi)),
+            BlankDashText(MmsiShown(rb.UserMmsi)));
         Flags<4>("DSC", where, {"Distress Cancel Call", "Stanby Mode", "POS Request", "POS Send"},
                  lb.PosRequest, rb.PosRequest);
         Flags<4>("DSC", where, {"", "", "POS Request TX", "POS Send TX"}, lb.PosRequestTX, rb.PosRequestTX,
@@ -451,8 +453,8 @@ private:
             const std::string number = std::to_string(i + 1);
             Add(key + number, title + number, "name", BlankDashText(left[i].TagName),
                 BlankDashText(right[i].TagName));
-            Add(key + number, title + number, "MMSI", BlankDashText(left[i].Mmsid),
-                BlankDashText(right[i].Mmsid));
+            Add(key + number, title + number, "MMSI", BlankDashText(MmsiShown(left[i].Mmsid)),
+                BlankDashText(MmsiShown(right[i].Mmsid)));
         }
     }
 

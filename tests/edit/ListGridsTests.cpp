@@ -103,7 +103,7 @@ TEST(ListGrids, DirectoryListsNumberNameAndMmsi)
     RadioData data = ResetData(0);
     data.GroupDirectory[9] = {true, "FLEET", "0123456780"};
     EXPECT_EQ(DirectoryGridRow(data, DirectoryKind::Group, 10),
-              (std::vector<std::string>{"10", "FLEET", "0123456780"}));
+              (std::vector<std::string>{"10", "FLEET", "012345678"}));
     EXPECT_EQ(DirectoryGridRow(data, DirectoryKind::Individual, 1), (std::vector<std::string>{"1", "", ""}));
 }
 
