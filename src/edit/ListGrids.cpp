@@ -35,7 +35,7 @@ std::vector<std::string> MarineRow(const ChannelRecord& ch, int slot, bool scram
 {
     const PlanEntry& plan = ChannelPlan().at(static_cast<std::size_t>(slot));
     std::vector<std::string> row = {plan.Label,
-                                    FreqText3(ch.Duplex ? plan.RxFreqDuplex : plan.RxFreq),
+                                    FreqText3(ReceiveFrequency(plan, ch.Duplex)),
                                     FreqText3Or(plan.TxFreq, ch.RxOnly),
                                     TxText(ch.TxEnable),
                                     LowText(ch.LowPower),

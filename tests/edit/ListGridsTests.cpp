@@ -58,8 +58,8 @@ TEST(ListGrids, FixedPlanCellsComeFromThePlanAndTheFlags)
     ChannelRecord& ch01a = data.CanadaChannels[3];
     ch01a = ChannelRecord{};
     ch01a.RxOnly = true;
-    ch01a.Duplex = true;  // an "A" channel has no duplex frequency
-    EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[1], "---.---");
+    ch01a.Duplex = true;  // an "A" channel has no duplex frequency: it receives on its own
+    EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[1], "156.050");
     EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[2], "---.---");
 
     data.ModelIndex = 1;
