@@ -1,6 +1,8 @@
 // ListGrids.cpp — column layouts and cell texts of the channel and directory lists.
 #include "edit/ListGrids.h"
 
+#include <algorithm>
+
 #include "model/Converters.h"
 #include "model/DirectoryCodec.h"
 #include "model/Models.h"
@@ -111,6 +113,25 @@ std::vector<GridColumn> DirectoryGridColumns(DirectoryKind kind)
     return {{"No.", 800},
             {kind == DirectoryKind::Individual ? "STATION NAME" : "GROUP NAME", 2500},
             {"MMSI", 2150}};
+}
+
+std::vector<GridColumn> BankGridColumns()
+{
+    return {{"BANK", 1500}, {"ENABLED", 1500}, {"AVAILABLE", 1300}};
+}
+
+std::vector<std::vector<std::string>> BankGridRows(const RadioData& data)
+{
+    const auto row = [](const std::string& name, const ChannelBank& bank, bool available) {
+        const auto enabled = std::ranges::count_if(bank, [](const ChannelRecord& ch) { return ch.Enable; });
+        return std::vector<std::string>{name, std::to_string(enabled) + " of " + std::to_string(bank.size()),
+                                        available ? "Yes" : "No"};
+    };
+    const auto usable = [&](int group) { return data.UsableGroups[static_cast<std::size_t>(group)].Enable; };
+    return {row("USA", data.UsaChannels, usable(kGroupUsa)),
+            row("INTL", data.IntlChannels, usable(kGroupIntl)),
+            row("CANADA", data.CanadaChannels, usable(kGroupCanada)), row("Weather", data.WxChannels, true),
+            row(BankEName(data.ModelIndex), data.ExpChannels, usable(kGroupBankE))};
 }
 
 std::vector<std::string> DirectoryGridRow(const RadioData& data, DirectoryKind kind, int n)
