@@ -122,12 +122,13 @@ void RadioActions::OnRead()
         return;
     }
     Outcome read = ReadOnce();
-    if (read.RadioModel >= 0 && OfferModelSwitch(read)) {
+    if (read.RadioModel >= 0) {
+        if (!OfferModelSwitch(read)) {
+            return;
+        }
         read = ReadOnce();
     }
-    if (read.RadioModel < 0) {
-        m_window.ShowOutcome(read, {});
-    }
+    m_window.ShowOutcome(read, {});
 }
 
 Outcome RadioActions::ReadOnce()
