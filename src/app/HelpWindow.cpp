@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include <QFileInfo>
+#include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -27,6 +28,10 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
+    // Closed from the keyboard as other viewers are.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    }
     resize(560, 600);
 }
 

@@ -10,7 +10,9 @@
 #include "app/frmPortDevice.h"
 #include "app/frmRadio_102.h"
 #include "command/RadioCommands.h"
+#include "editor/Dialogs.h"
 #include "files/ProgramSettings.h"
+#include "model/Models.h"
 #include "serial/QtSerialPort.h"
 #include "serial/SteadyClock.h"
 
@@ -119,6 +121,18 @@ void RadioActions::OnRead()
     if (!m_window.Editor().CommitPage()) {
         return;
     }
+    Outcome read = ReadOnce();
+    if (read.RadioModel >= 0) {
+        if (!OfferModelSwitch(read)) {
+            return;
+        }
+        read = ReadOnce();
+    }
+    m_window.ShowOutcome(read, {});
+}
+
+Outcome RadioActions::ReadOnce()
+{
     const BackupPlace backup{m_window.Environment().DataFolder / "backups", std::time(nullptr)};
     const Outcome read = ReadRadio(
         m_window.Data(), m_window.Shell(), [this](VerifyOutcome*) { return RunTransfer(nullptr); }, backup);
@@ -128,7 +142,23 @@ void RadioActions::OnRead()
         m_window.SetCaption();
         m_window.Shell().DataChanged = false;
     }
-    m_window.ShowOutcome(read, {});
+    return read;
+}
+
+bool RadioActions::OfferModelSwitch(const Outcome& read)
+{
+    const int model = read.RadioModel;
+    const QString text = QString::fromStdString(read.Message) + u"\n"_s +
+                         tr("Switch to the %1 and read it?").arg(QString::fromLatin1(ModelOf(model).Model));
+    if (Dialogs::Message(&m_window, text, QString::fromStdString(m_window.Shell().ProgramTitle),
+                         MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes) {
+        return false;
+    }
+    m_window.Data().ModelIndex = static_cast<std::int16_t>(model);
+    m_window.Shell().ModelName = ModelNameOf(model);
+    StoreModelIndex(m_window.Environment().Settings, m_window.Data());
+    m_window.NewImage(true);
+    return true;
 }
 
 void RadioActions::OnVerify()

@@ -7,6 +7,7 @@
 
 #include "link/PortDevices.h"
 #include "link/Verify.h"
+#include "model/Outcome.h"
 
 class QAction;
 class QMenu;
@@ -23,6 +24,7 @@ public:
     RadioActions(frmMain& window, QMenu& portMenu);
 
     void OnProgram();
+    // A radio of another model is named, with the offer to switch to its model and read it.
     void OnRead();
     // Reads the radio into a separate image and lists how it differs from what a program run of
     // the data sends; the data being edited never changes.
@@ -37,6 +39,11 @@ private:
     // Shows the transfer dialog for the shell's TransferMode; true when its run completed. A
     // verify's findings go to verified.
     bool RunTransfer(VerifyOutcome* verified);
+    // One read run, and the editor refreshed when it completed.
+    Outcome ReadOnce();
+    // Asks whether to switch to the model of the radio the read met; Yes switches (the model
+    // stored, a fresh image of it) and returns true.
+    bool OfferModelSwitch(const Outcome& read);
     void SyncPortMenu();
     void OnAssignPortDevice();
 

@@ -21,8 +21,9 @@ public:
 
     QSize sizeHint() const override;
 
-    // The cable's direction of travel: towards the right end when true (a read, radio on the left).
+    // The cable's direction of travel: towards the right end when true.
     void SetFlowRight(bool right);
+    bool FlowsRight() const { return m_flowRight; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -128,7 +128,9 @@ void frmRadio_102::PlacePictures()
     const QWidget* left = radioLeft ? static_cast<QWidget*>(pictHandy) : pictB;
     const QWidget* right = radioLeft ? static_cast<QWidget*>(pictB) : pictHandy;
     pictA->setGeometry(left->geometry().right() + 1, top + 30, right->x() - left->geometry().right() - 1, 40);
-    pictA->SetFlowRight(radioLeft);
+    // A read or a verify brings the radio's programming to the PC; the other runs send to the radio.
+    const bool fromRadio = m_shell.TransferMode == kTransferRead || m_shell.TransferMode == kTransferVerify;
+    pictA->SetFlowRight(radioLeft == fromRadio);
 }
 
 void frmRadio_102::ShowMonitor(std::string_view text)
@@ -193,6 +195,9 @@ void frmRadio_102::OnOk()
 {
     if (m_dialog.OkPressed()) {
         accept();
+    } else if (m_shell.RadioModelIndex >= 0) {
+        // A radio of another model: the main window says which, and may switch to it.
+        QDialog::reject();
     }
 }
 

@@ -13,10 +13,16 @@ Outcome RunTransfer(ShellState& shell, int mode, const TransferRunner& run, Veri
     shell.TransferMode = mode;
     shell.TransferDone = false;
     shell.ErrorFlag = shell.CancelFlag = false;
+    shell.RadioModelIndex = -1;
     const bool completed = run(verified) && shell.TransferDone;
     shell.TransferDone = false;
     if (completed) {
         return Outcome::Done();
+    }
+    if (shell.RadioModelIndex >= 0) {
+        Outcome other = Outcome::Failed(shell.RadioModelText);
+        other.RadioModel = shell.RadioModelIndex;
+        return other;
     }
     // A cancel stops the run wherever it is, and may leave ErrorFlag raised beside it.
     return shell.CancelFlag ? Outcome::Cancelled() : Outcome::Failed();

@@ -30,7 +30,8 @@ struct BackupPlace
 
 // Read from Radio: done when the whole image came in; the data then has no file behind it and no
 // changes, and the radio's memory as read is kept (the message names the backup, or says why
-// there is none). A cancel or a failure leaves the data as it was; the link told the user why.
+// there is none). A cancel or a failure leaves the data as it was; the link told the user why,
+// except of a radio of another model, which the outcome names (RadioModel and its message).
 Outcome ReadRadio(RadioData& data, ShellState& shell, const TransferRunner& run, const BackupPlace& backup);
 
 // Program to Radio: done when every block was written.

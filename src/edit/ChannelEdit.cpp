@@ -139,8 +139,7 @@ ChannelPage FillPage(const RadioData& data, ChannelRef ref)
     } else {
         const PlanEntry& plan = PlanOf(record);
         ShowPlanNumber(plan, page);
-        const bool duplex = record.Duplex && record.DuplexAllowed;
-        page.rxFrequency = FreqText3(duplex ? plan.RxFreqDuplex : plan.RxFreq);
+        page.rxFrequency = FreqText3(ReceiveFrequency(plan, record.Duplex));
         page.txFrequency = FreqText3Or(plan.TxFreq, record.RxOnly);
     }
 

@@ -7,6 +7,7 @@
 
 #include "edit/EditFeatures.h"
 #include "model/Converters.h"
+#include "model/DirectoryCodec.h"
 
 namespace kelpie {
 
@@ -209,10 +210,7 @@ CommitOutcome CommitFrequency(bool report, int modelIndex, std::string_view box,
 
 std::string MmsiBoxText(std::string_view stored, int digits)
 {
-    std::string text(stored);
-    if (text.size() == 10) {
-        text.pop_back();
-    }
+    std::string text = MmsiShown(stored);
     if (digits == 8 && text.size() == 9 && text.front() == '0') {
         text.erase(0, 1);
     }

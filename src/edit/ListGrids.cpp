@@ -1,7 +1,10 @@
 // ListGrids.cpp — column layouts and cell texts of the channel and directory lists.
 #include "edit/ListGrids.h"
 
+#include <algorithm>
+
 #include "model/Converters.h"
+#include "model/DirectoryCodec.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"
 
@@ -34,7 +37,7 @@ std::vector<std::string> MarineRow(const ChannelRecord& ch, int slot, bool scram
 {
     const PlanEntry& plan = ChannelPlan().at(static_cast<std::size_t>(slot));
     std::vector<std::string> row = {plan.Label,
-                                    FreqText3(ch.Duplex ? plan.RxFreqDuplex : plan.RxFreq),
+                                    FreqText3(ReceiveFrequency(plan, ch.Duplex)),
                                     FreqText3Or(plan.TxFreq, ch.RxOnly),
                                     TxText(ch.TxEnable),
                                     LowText(ch.LowPower),
@@ -112,10 +115,29 @@ std::vector<GridColumn> DirectoryGridColumns(DirectoryKind kind)
             {"MMSI", 2150}};
 }
 
+std::vector<GridColumn> BankGridColumns()
+{
+    return {{"BANK", 1500}, {"ENABLED", 1500}, {"AVAILABLE", 1300}};
+}
+
+std::vector<std::vector<std::string>> BankGridRows(const RadioData& data)
+{
+    const auto row = [](const std::string& name, const ChannelBank& bank, bool available) {
+        const auto enabled = std::ranges::count_if(bank, [](const ChannelRecord& ch) { return ch.Enable; });
+        return std::vector<std::string>{name, std::to_string(enabled) + " of " + std::to_string(bank.size()),
+                                        available ? "Yes" : "No"};
+    };
+    const auto usable = [&](int group) { return data.UsableGroups[static_cast<std::size_t>(group)].Enable; };
+    return {row("USA", data.UsaChannels, usable(kGroupUsa)),
+            row("INTL", data.IntlChannels, usable(kGroupIntl)),
+            row("CANADA", data.CanadaChannels, usable(kGroupCanada)), row("Weather", data.WxChannels, true),
+            row(BankEName(data.ModelIndex), data.ExpChannels, usable(kGroupBankE))};
+}
+
 std::vector<std::string> DirectoryGridRow(const RadioData& data, DirectoryKind kind, int n)
 {
     const DirectoryEntry& entry = DirectoryOf(data, kind)[static_cast<std::size_t>(n - 1)];
-    return {std::to_string(n), entry.TagName, entry.Mmsid};
+    return {std::to_string(n), entry.TagName, MmsiShown(entry.Mmsid)};
 }
 
 }  // namespace kelpie

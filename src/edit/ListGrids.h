@@ -11,7 +11,6 @@
 
 namespace kelpie {
 
-
 struct GridColumn
 {
     std::string Header;
@@ -28,5 +27,12 @@ std::vector<std::string> ChannelGridRow(const RadioData& data, int group, int in
 std::vector<GridColumn> DirectoryGridColumns(DirectoryKind kind);
 // The cells of directory entry n (from 1).
 std::vector<std::string> DirectoryGridRow(const RadioData& data, DirectoryKind kind, int n);
+
+// The Programmable Channel page's list of the channel banks: "BANK", "ENABLED" (channels enabled
+// of the bank's channels) and "AVAILABLE" (whether the bank's group is available, so that the tree
+// shows its channels).
+std::vector<GridColumn> BankGridColumns();
+// USA, INTL, CANADA, the weather channels and the extra bank (EXP or LMR), one row each.
+std::vector<std::vector<std::string>> BankGridRows(const RadioData& data);
 
 }  // namespace kelpie

@@ -162,7 +162,9 @@ std::optional<PageChoice> ChoosePage(std::string_view key, std::string_view pare
 {
     const std::string upperKey = ToUpper(key);
     if (parentKey.empty()) {
-        if (upperKey == "PROGRAM" || upperKey == "DSCSETTING")
+        if (upperKey == "PROGRAM")
+            return PageChoice{Page::Banks};
+        if (upperKey == "DSCSETTING")
             return PageChoice{Page::Grey};
         if (upperKey == "EXPCHANNEL")
             return PageChoice{Page::ChannelList, kGroupBankE};

@@ -66,7 +66,8 @@ enum class Page {
     Channel,
     Weather,
     DirectoryList,
-    DirectoryEntry
+    DirectoryEntry,
+    Banks  // the channel banks with their enabled channels
 };
 
 // A page and what it shows: the channel group (kGroupUsa … kGroupBankE) of a channel list or

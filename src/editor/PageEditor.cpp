@@ -116,11 +116,13 @@ PageEditor::PageEditor(RadioData& data, ShellState& shell, QWidget* parent)
                 AddPanel(u"pictC"_s, tr("Channel")),
                 AddPanel(u"pictD"_s, tr("Weather Channels")),
                 AddPanel(u"pictE"_s, QString()),
-                AddPanel(u"pictG"_s, tr("Directory Entry"))};
+                AddPanel(u"pictG"_s, tr("Directory Entry")),
+                AddPanel(u"pictBanks"_s, QString())};
     MSFlexGrid1 = AddGrid(PanelOf(Page::ChannelList), u"MSFlexGrid1"_s);
     SetHelpTopic(MSFlexGrid1, kChannelGridTopic);
     MSFlexGrid2 = AddGrid(PanelOf(Page::DirectoryList), u"MSFlexGrid2"_s);
     SetHelpTopic(MSFlexGrid2, kDirectoryTopic);
+    grdBanks = AddGrid(PanelOf(Page::Banks), u"grdBanks"_s);
     SetPageView(Page::Channel, new ChannelPageView(m_data, m_shell));
     SetPageView(Page::Weather, new WeatherPageView(m_data, m_shell));
     BringForward(PanelOf(Page::General));
@@ -322,6 +324,9 @@ void PageEditor::ShowPage(QTreeWidgetItem* node)
             case Page::DirectoryList:
                 FillDirectoryGrid(choice->directory);
                 break;
+            case Page::Banks:
+                FillBankGrid();
+                break;
             default:
                 if (PageView* view = m_views.at(static_cast<std::size_t>(choice->page)))
                     view->Fill(*choice);
@@ -347,6 +352,16 @@ void PageEditor::FillChannelGrid(int group)
         SetRow(MSFlexGrid1, r, ChannelGridRow(m_data, group, r));
     MSFlexGrid1->setCurrentCell(0, 0);
     MSFlexGrid1->show();
+}
+
+void PageEditor::FillBankGrid()
+{
+    grdBanks->clearContents();
+    SetColumns(grdBanks, BankGridColumns());
+    const std::vector<std::vector<std::string>> rows = BankGridRows(m_data);
+    grdBanks->setRowCount(static_cast<int>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        SetRow(grdBanks, static_cast<int>(r), rows[r]);
 }
 
 void PageEditor::FillDirectoryGrid(DirectoryKind kind)

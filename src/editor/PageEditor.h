@@ -54,7 +54,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    static constexpr int kPanelCount = 11;
+    static constexpr int kPanelCount = 12;
 
     QWidget* AddPanel(const QString& name, const QString& title);
     QWidget* BuildGeneralPage();
@@ -65,6 +65,7 @@ private:
     void OnNodeExpanded(QTreeWidgetItem* node);
     void FillChannelGrid(int group);
     void FillDirectoryGrid(DirectoryKind kind);
+    void FillBankGrid();
     void JumpFromGrid(QTableWidget* grid);
 
     RadioData& m_data;
@@ -75,10 +76,11 @@ private:
     bool m_splitterPlaced = false;
     QTreeWidget* tvTreeView = nullptr;
     QStackedWidget* m_pages = nullptr;
-    std::array<QWidget*, kPanelCount> m_panels{};  // pictGeneral … pictG, in the order of Page
+    std::array<QWidget*, kPanelCount> m_panels{};  // pictGeneral … pictBanks, in the order of Page
     std::array<PageView*, kPanelCount> m_views{};  // the setting page in each panel, if any
     QTableWidget* MSFlexGrid1 = nullptr;
     QTableWidget* MSFlexGrid2 = nullptr;
+    QTableWidget* grdBanks = nullptr;  // the channel banks on the Programmable Channel page
     QLabel* m_generalModel = nullptr;
     QLabel* m_generalDestination = nullptr;
     QLabel* m_generalFile = nullptr;

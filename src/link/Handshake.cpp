@@ -259,19 +259,54 @@ int ModelCheckHeadAddress(int modelIndex)
     return kModelCheckHead.at(static_cast<std::size_t>(modelIndex));
 }
 
+namespace {
+
+// The model whose code is word and whose head word lies at address; -1 when no model's is.
+int ModelWithHeadWord(int address, std::uint16_t word)
+{
+    for (int model = 0; model < kModelCount; ++model) {
+        if (ModelCheckHeadAddress(model) == address && ModelOf(model).Code == word) {
+            return model;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+std::string OtherModelText(int radioModel, int setModel)
+{
+    return std::string("This radio is an ") + ModelOf(radioModel).Model + "; Kelpie is set for the " +
+           ModelOf(setModel).Model + ".";
+}
+
 void ReadDataChkModel(LinkContext& link)
 {
     constexpr std::string_view kPlace = "frmRadio102.ReadDataChkModel";
+    link.Shell.RadioModelIndex = -1;
+    link.Shell.RadioModelText.clear();
     if (!OpenForTransfer(link)) {
         return;
     }
     ShowMonitor(link, "model check...");
     RadioImage buffer;
     buffer.Fill(0, kImageSize - 1, 0x00);
-    const int head = ModelCheckHeadAddress(link.Data.ModelIndex);
-    const int tail = link.Data.ImageLastAddress - 1;
+    // The head word comes first: the tail address of this model may not exist in a radio of another
+    // model, whose own head word then tells which model it is.
+    const int setModel = link.Data.ModelIndex;
+    int head = ModelCheckHeadAddress(setModel);
     ReadBlock(link, buffer, head, 2);
-    if (!link.Shell.ErrorFlag) {
+    int model = setModel;
+    if (!link.Shell.ErrorFlag && buffer.Word(head) != ModelOf(setModel).Code) {
+        model = ModelWithHeadWord(head, buffer.Word(head));
+        if (model < 0) {
+            head = head == kModelCheckHead.front() ? kModelCheckHead.back() : kModelCheckHead.front();
+            ReadBlock(link, buffer, head, 2);
+            model = ModelWithHeadWord(head, buffer.Word(head));
+        }
+    }
+    const int tail = (model < 0 ? link.Data.ImageLastAddress : ModelOf(model).LastAddress) - 1;
+    if (!link.Shell.ErrorFlag && model >= 0) {
         ReadBlock(link, buffer, tail, 2);
     }
     if (link.Shell.CancelFlag) {
@@ -282,11 +317,18 @@ void ReadDataChkModel(LinkContext& link)
         ShowMessage(link, "Communication Error!!", "Model Check");
         return;
     }
-    const std::uint16_t code = ModelOf(link.Data.ModelIndex).Code;
-    if (buffer.Word(head) == code && buffer.Word(tail) == code) {
+    const bool known = model >= 0 && buffer.Word(tail) == ModelOf(model).Code;
+    if (known && model == setModel) {
         return;
     }
     link.Shell.ErrorFlag = true;
+    if (known) {
+        // The front end says it, and may offer to switch to the radio's model.
+        link.Shell.RadioModelIndex = model;
+        link.Shell.RadioModelText = OtherModelText(model, setModel);
+        LogError(link.Shell, kPlace, link.Shell.RadioModelText);
+        return;
+    }
     LogError(link.Shell, kPlace, "ModelType Error !!");
     ShowMessage(link, "ModelType Error !!", ReadTitle(link));
 }

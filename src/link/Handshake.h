@@ -46,8 +46,13 @@ bool StatusCheck(LinkContext& link);
 // The address of the model-code word the model check reads first.
 int ModelCheckHeadAddress(int modelIndex);
 
+// "This radio is an MV240; Kelpie is set for the MV230.", with the radio's own model names.
+std::string OtherModelText(int radioModel, int setModel);
+
 // Reads the radio's two model-code words and compares them with the model of the image; leaves
-// ErrorFlag raised, after telling the user, when the radio does not fit.
+// ErrorFlag raised when the radio does not fit. A radio whose words are another model's is
+// recognised: RadioModelIndex and RadioModelText say which it is, for the front end to tell. Words
+// no model has are told at once as "ModelType Error !!".
 void ReadDataChkModel(LinkContext& link);
 
 // "port inicialize error!!" with the device and the system's reason.

@@ -20,6 +20,11 @@ std::uint8_t DigitNibble(char c)
 
 }  // namespace
 
+std::string MmsiShown(std::string_view stored)
+{
+    return std::string(stored.size() == 10 ? stored.substr(0, 9) : stored);
+}
+
 std::string DecodeDigits(const RadioImage& image, int address)
 {
     std::string digits;

@@ -17,6 +17,9 @@ constexpr int kDirectoryEntrySize = 16;
 std::string DecodeDigits(const RadioImage& image, int address);
 // An empty text writes five 0xFF; the MMSI form forces the last nibble to 0.
 void EncodeDigits(RadioImage& image, int address, std::string_view text, bool isMmsi);
+// An MMSI as the user typed it and reads it: the stored ten-digit form without its last digit,
+// which the MMSI form adds as 0. A shorter text is shown as it is.
+std::string MmsiShown(std::string_view stored);
 
 // Sixteen bytes an entry. Decoding makes the directory contiguous: every entry after the first
 // one without an MMSI is free.

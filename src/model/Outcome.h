@@ -23,6 +23,8 @@ struct [[nodiscard]] Outcome
     std::string Message;
     // Each value a load left out as "[SECTION] KEY=value"; its field kept the value it had.
     std::vector<std::string> NotTaken;
+    // A radio command that met a radio of another model: that model's index; -1 otherwise.
+    int RadioModel = -1;
 
     static Outcome Done(std::string message = {}) { return {OutcomeKind::Done, std::move(message), {}}; }
     static Outcome Cancelled(std::string message = {})

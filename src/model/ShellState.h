@@ -31,6 +31,10 @@ struct ShellState
     bool TransferDone = false;
     // What a write that stopped halfway left in the radio, kept until the next complete write.
     std::string PartlyProgrammed;
+    // A radio of another model that the last model check recognised: its model index (-1 when
+    // none) and the sentence that tells the user.
+    int RadioModelIndex = -1;
+    std::string RadioModelText;
 };
 
 }  // namespace kelpie

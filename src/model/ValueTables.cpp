@@ -245,6 +245,11 @@ std::array<PlanEntry, kWxPlanLast + 1> BuildWxPlan()
     return plan;
 }
 
+double ReceiveFrequency(const PlanEntry& plan, bool duplex)
+{
+    return duplex && plan.RxFreqDuplex > 0 ? plan.RxFreqDuplex : plan.RxFreq;
+}
+
 const std::array<PlanEntry, kChannelPlanSize>& ChannelPlan()
 {
     static const auto plan = BuildChannelPlan();

@@ -33,6 +33,10 @@ std::array<PlanEntry, kChannelPlanSize> BuildChannelPlan();
 // Entries 1..10; element 0 is not present.
 std::array<PlanEntry, kWxPlanLast + 1> BuildWxPlan();
 
+// The frequency a marine channel receives on: the slot's duplex frequency when duplex is set and
+// the slot has one, its simplex receive frequency otherwise.
+double ReceiveFrequency(const PlanEntry& plan, bool duplex);
+
 // The tables above, built once and read-only afterwards.
 const std::array<PlanEntry, kChannelPlanSize>& ChannelPlan();
 const std::array<PlanEntry, kWxPlanLast + 1>& WxPlan();

@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <span>
 
+#include "files/ImageFile.h"
 #include "model/Converters.h"
+#include "model/DirectoryCodec.h"
 #include "model/ImageFields.h"
 #include "model/ImageLayout.h"
 #include "model/ImagePasses.h"
@@ -215,11 +217,18 @@ std::vector<const ChannelField*> FieldsOf(unsigned bank, int model)
     return fields;
 }
 
+// What a compare makes of the hex file's check byte, which a hex file carries and a data file
+// does not: it is no programming.
+enum class CheckByte {
+    LeftOut,  // two files: a data file and the hex file saved from it do not differ
+    Named     // verify: named as the check byte when it is the only difference
+};
+
 class Comparer
 {
 public:
-    Comparer(const RadioData& left, const RadioData& right)
-        : m_left(left), m_right(right), m_model(left.ModelIndex)
+    Comparer(const RadioData& left, const RadioData& right, CheckByte checkByte)
+        : m_left(left), m_right(right), m_model(left.ModelIndex), m_checkByte(checkByte)
     {}
 
     std::vector<Difference> Run()
@@ -261,6 +270,7 @@ public:
                     m_right.ExpChannels[i], bankE);
         }
         RawBytes();
+        CheckByteDifference();
         return std::move(m_out);
     }
 
@@ -379,7 +389,8 @@ private:
         const DscBasicSetup& lb = m_left.DscBasicSetup;
         const DscBasicSetup& rb = m_right.DscBasicSetup;
         Flags<3>("DSC", where, {"USA", "INTL", "Canada"}, lb.UsableDsc, rb.UsableDsc);
-        Add("DSC", where, "User MMSI", BlankDashText(lb.UserMmsi), BlankDashText(rb.UserMmsi));
+        Add("DSC", where, "User MMSI", BlankDashText(MmsiShown(lb.UserMmsi)),
+            BlankDashText(MmsiShown(rb.UserMmsi)));
         Flags<4>("DSC", where, {"Distress Cancel Call", "Stanby Mode", "POS Request", "POS Send"},
                  lb.PosRequest, rb.PosRequest);
         Flags<4>("DSC", where, {"", "", "POS Request TX", "POS Send TX"}, lb.PosRequestTX, rb.PosRequestTX,
@@ -442,8 +453,8 @@ private:
             const std::string number = std::to_string(i + 1);
             Add(key + number, title + number, "name", BlankDashText(left[i].TagName),
                 BlankDashText(right[i].TagName));
-            Add(key + number, title + number, "MMSI", BlankDashText(left[i].Mmsid),
-                BlankDashText(right[i].Mmsid));
+            Add(key + number, title + number, "MMSI", BlankDashText(MmsiShown(left[i].Mmsid)),
+                BlankDashText(MmsiShown(right[i].Mmsid)));
         }
     }
 
@@ -452,7 +463,8 @@ private:
     {
         const ImageBits held = RecordBits(m_model);
         const auto differs = [&](int address) {
-            return ((m_left.RadioImage[address] ^ m_right.RadioImage[address]) &
+            return address != kHeaderChecksumAddress &&
+                   ((m_left.RadioImage[address] ^ m_right.RadioImage[address]) &
                     ~held[static_cast<std::size_t>(address)]) != 0;
         };
         const int last = std::min(m_left.ImageLastAddress, m_right.ImageLastAddress);
@@ -481,9 +493,23 @@ private:
         }
     }
 
+    // The check byte, on its own line; said to be the check byte when nothing else differs.
+    void CheckByteDifference()
+    {
+        const std::uint8_t left = m_left.RadioImage[kHeaderChecksumAddress];
+        const std::uint8_t right = m_right.RadioImage[kHeaderChecksumAddress];
+        if (m_checkByte == CheckByte::LeftOut || left == right) {
+            return;
+        }
+        const std::string what = m_out.empty() ? " (the hex file's check byte, not programming)" : "";
+        m_out.push_back({"", "Image " + Address(kHeaderChecksumAddress) + what + ": " + HexByte(left) +
+                                 " → " + HexByte(right)});
+    }
+
     const RadioData& m_left;
     const RadioData& m_right;
     int m_model;
+    CheckByte m_checkByte;
     std::vector<Difference> m_out;
 };
 
@@ -503,7 +529,7 @@ std::vector<Difference> CompareData(const RadioData& left, const RadioData& righ
     if (left.ModelIndex != right.ModelIndex) {
         throw DifferentModelError();
     }
-    return Comparer(AsTheRadioHoldsIt(left), AsTheRadioHoldsIt(right)).Run();
+    return Comparer(AsTheRadioHoldsIt(left), AsTheRadioHoldsIt(right), CheckByte::LeftOut).Run();
 }
 
 std::vector<Difference> CompareBits(const RadioData& left, const RadioData& right, const ImageBits& bits)
@@ -520,7 +546,7 @@ std::vector<Difference> CompareBits(const RadioData& left, const RadioData& righ
     }
     DecodeImage(expected);
     DecodeImage(held);
-    return Comparer(expected, held).Run();
+    return Comparer(expected, held, CheckByte::Named).Run();
 }
 
 }  // namespace kelpie

@@ -35,7 +35,8 @@ using ImageBits = std::array<std::uint8_t, kImageSize>;
 
 // Every difference between left and right as the radio would hold them (each side's records
 // encoded into its image and decoded back, on copies), field by field in the listing's words
-// ("left → right"), then the image bytes that no record of the model holds, as address ranges.
+// ("left → right"), then the image bytes that no record of the model holds, as address ranges. The
+// hex file's check byte at 0x005F is left out: a data file and the hex file saved from it are equal.
 // Fields the image does not keep (the "A" suffix, status names) are compared as the records hold
 // them. Throws DifferentModelError when the models differ, and the encode's EncodeOverflowError
 // when a side holds a value its image field cannot (the file readers and the editor never keep one).
@@ -43,7 +44,8 @@ std::vector<Difference> CompareData(const RadioData& left, const RadioData& righ
 
 // The compare of two images limited to the image bits in `bits`: both images are decoded, as they
 // stand, after right's bits outside `bits` were taken from left, so that only what those bits hold
-// can differ. Fields that live nowhere in the image keep left's values on both sides.
+// can differ. Fields that live nowhere in the image keep left's values on both sides. A differing
+// hex file's check byte is listed on its own line, named as that byte when nothing else differs.
 std::vector<Difference> CompareBits(const RadioData& left, const RadioData& right, const ImageBits& bits);
 
 }  // namespace kelpie

@@ -81,7 +81,7 @@ std::vector<std::string> MarineRow(const ChannelRecord& ch, int m)
             case ListColumn::Ch:
                 return slot.Label;
             case ListColumn::Rx:
-                return FreqText3(ch.Duplex ? slot.RxFreqDuplex : slot.RxFreq);
+                return FreqText3(ReceiveFrequency(slot, ch.Duplex));
             case ListColumn::Tx:
                 return FreqText3Or(slot.TxFreq, ch.RxOnly);
             case ListColumn::TxFlag:

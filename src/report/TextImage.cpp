@@ -7,6 +7,7 @@
 
 #include "files/FileAccess.h"
 #include "model/Converters.h"
+#include "model/DirectoryCodec.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"
 #include "report/ListingRows.h"
@@ -122,8 +123,8 @@ private:
         Row("USA:", {OnOffText(dsc.UsableDsc[0])}, 20);
         Row("INTL:", {OnOffText(dsc.UsableDsc[1])}, 20);
         Row("Canada:", {OnOffText(dsc.UsableDsc[2])}, 20);
-        Line(PadText("User MMSI:", kLabelWidth) + PadText(dsc.UserMmsi, 12) + "----- " + PadText("Count", 6) +
-             ": " + std::to_string(m_data.RadioImage[0x01F5]));
+        Line(PadText("User MMSI:", kLabelWidth) + PadText(MmsiShown(dsc.UserMmsi), 12) + "----- " +
+             PadText("Count", 6) + ": " + std::to_string(m_data.RadioImage[0x01F5]));
         Row("Distress Cancel Call:", {OnOffText(dsc.PosRequest[0])});
         Row("Stanby Mode:", {OnOffText(dsc.PosRequest[1])});
         Row("POS Request:", {OnOffText(dsc.PosRequest[2]), HiLowText(dsc.PosRequestTX[2])});
@@ -292,7 +293,7 @@ private:
         int number = 1;
         for (const DirectoryEntry& entry : entries) {
             Line(PadText(std::to_string(number++), 5) + PadText(FixedOrDashes(entry.TagName, 12), 14) +
-                 FixedOrDashes(entry.Mmsid, 9));
+                 FixedOrDashes(MmsiShown(entry.Mmsid), 9));
         }
     }
 

@@ -58,8 +58,8 @@ TEST(ListGrids, FixedPlanCellsComeFromThePlanAndTheFlags)
     ChannelRecord& ch01a = data.CanadaChannels[3];
     ch01a = ChannelRecord{};
     ch01a.RxOnly = true;
-    ch01a.Duplex = true;  // an "A" channel has no duplex frequency
-    EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[1], "---.---");
+    ch01a.Duplex = true;  // an "A" channel has no duplex frequency: it receives on its own
+    EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[1], "156.050");
     EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[2], "---.---");
 
     data.ModelIndex = 1;
@@ -103,7 +103,7 @@ TEST(ListGrids, DirectoryListsNumberNameAndMmsi)
     RadioData data = ResetData(0);
     data.GroupDirectory[9] = {true, "FLEET", "0123456780"};
     EXPECT_EQ(DirectoryGridRow(data, DirectoryKind::Group, 10),
-              (std::vector<std::string>{"10", "FLEET", "0123456780"}));
+              (std::vector<std::string>{"10", "FLEET", "012345678"}));
     EXPECT_EQ(DirectoryGridRow(data, DirectoryKind::Individual, 1), (std::vector<std::string>{"1", "", ""}));
 }
 

@@ -121,7 +121,7 @@ TEST(PageTree, EachNodeKeyChoosesItsPage)
         std::optional<PageChoice> page;
     } rows[] = {
         {"General", "", P{Page::General}},
-        {"Program", "", P{Page::Grey}},
+        {"Program", "", P{Page::Banks}},
         {"DSCSETTING", "", P{Page::Grey}},
         {"ExpChannel", "", P{Page::ChannelList, kGroupBankE}},
         {"Other", "", P{Page::General}},

@@ -185,7 +185,7 @@ TEST(Transfer, EveryFaultEndsTheReadWithItsMessageAndTheImageUntouched)
         {"no echo", {.NoEcho = true}, {notReady}, true},
         {"silence", {.Silent = true}, {notReady}, true},
         {"busy", {.BusyReplies = 1}, {"Radio is busy!!", notReady}, false},
-        {"model code", {.ModelCode = 0x00E7}, {"ModelType Error !!"}, true},
+        {"model code", {.ModelCode = 0x1234}, {"ModelType Error !!"}, true},
         {"status refused", {.StatusRefusals = 1}, {question, notReady}, false},
         {"model check fails", {.NoAckBlock = 1}, {failed}, true},
     };

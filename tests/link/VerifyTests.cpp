@@ -91,7 +91,7 @@ TEST(Verify, ARadioOfAnotherModelIsRefusedWithoutAnyCompare)
     VerifyOutcome verified;
     EXPECT_FALSE(run.Run(kTransferVerify, &verified));
     EXPECT_FALSE(run.shell.TransferDone);
-    EXPECT_EQ(run.ui.MessageTexts(), std::vector<std::string>{"ModelType Error !!"});
+    EXPECT_EQ(run.shell.RadioModelIndex, 4);
     EXPECT_TRUE(verified.Differences.empty());
     EXPECT_TRUE(run.data.RadioImage == image);
 }

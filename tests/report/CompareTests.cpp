@@ -88,7 +88,7 @@ TEST(Compare, OneEditOfEachRecordKindIsOneDifferenceInTheRadiosWords)
         {0,
          nothing,
          [](RadioData& d) { d.DscBasicSetup.UserMmsi = "3661234560"; },
-         {"DSC", "DSC Setup: User MMSI ---- → 3661234560"}},
+         {"DSC", "DSC Setup: User MMSI ---- → 366123456"}},
         {0,
          nothing,
          [](RadioData& d) { d.DscAdvancedSetup.GroupCallTX[1] = !d.DscAdvancedSetup.GroupCallTX[1]; },
@@ -100,13 +100,13 @@ TEST(Compare, OneEditOfEachRecordKindIsOneDifferenceInTheRadiosWords)
         {0,
          directory,
          [](RadioData& d) { d.IndividualDirectory[2].Mmsid = "3661234570"; },
-         {"SM 3", "Individual Directory 3: MMSI 3661234520 → 3661234570"}},
+         {"SM 3", "Individual Directory 3: MMSI 366123452 → 366123457"}},
         {0,
          nothing,
          [](RadioData& d) {
              d.GroupDirectory[0] = {true, "", "0366123450"};
          },
-         {"SG 1", "Group Directory 1: MMSI ---- → 0366123450"}},
+         {"SG 1", "Group Directory 1: MMSI ---- → 036612345"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected.Text);

@@ -16,26 +16,32 @@ struct CommandShape
 {
     const char* name;
     const char* usage;
-    bool model;        // --model required
-    bool destination;  // --destination allowed
-    bool port;         // --port required
-    int inputs;        // input files required: IN, or A and B
-    bool output;       // -o OUT required
+    bool model;          // --model required
+    bool modelOptional;  // --model allowed; without it the model is found on the radio
+    bool destination;    // --destination allowed
+    bool port;           // --port required
+    int inputs;          // input files required: IN, or A and B
+    bool output;         // -o OUT required
     bool outputOptional;
 };
 
 constexpr std::array<CommandShape, 10> kCommands{{
-    {"new", "new --model N [--destination NAME] -o OUT.dat|OUT.hex", true, true, false, 0, true, false},
-    {"convert", "convert --model N [--destination NAME] IN -o OUT.dat|OUT.hex|OUT.txt", true, true, false, 1,
-     true, false},
-    {"listing", "listing --model N [--destination NAME] IN [-o OUT.txt]", true, true, false, 1, false, true},
-    {"print", "print --model N [--destination NAME] IN -o OUT.pdf", true, true, false, 1, true, false},
-    {"diff", "diff --model N [--destination NAME] A B", true, true, false, 2, false, false},
-    {"read", "read --model N --port DEVICE -o OUT.hex|OUT.dat", true, false, true, 0, true, false},
-    {"write", "write --model N [--destination NAME] --port DEVICE IN", true, true, true, 1, false, false},
-    {"verify", "verify --model N [--destination NAME] --port DEVICE IN", true, true, true, 1, false, false},
-    {"clear-distress", "clear-distress --model N --port DEVICE --yes", true, false, true, 0, false, false},
-    {"info", "info IN", false, false, false, 1, false, false},
+    {"new", "new --model N [--destination NAME] -o OUT.dat|OUT.hex", true, false, true, false, 0, true,
+     false},
+    {"convert", "convert --model N [--destination NAME] IN -o OUT.dat|OUT.hex|OUT.txt", true, false, true,
+     false, 1, true, false},
+    {"listing", "listing --model N [--destination NAME] IN [-o OUT.txt]", true, false, true, false, 1, false,
+     true},
+    {"print", "print --model N [--destination NAME] IN -o OUT.pdf", true, false, true, false, 1, true, false},
+    {"diff", "diff --model N [--destination NAME] A B", true, false, true, false, 2, false, false},
+    {"read", "read [--model N] --port DEVICE -o OUT.hex|OUT.dat", false, true, false, true, 0, true, false},
+    {"write", "write --model N [--destination NAME] --port DEVICE IN", true, false, true, true, 1, false,
+     false},
+    {"verify", "verify --model N [--destination NAME] --port DEVICE IN", true, false, true, true, 1, false,
+     false},
+    {"clear-distress", "clear-distress --model N --port DEVICE --yes", true, false, false, true, 0, false,
+     false},
+    {"info", "info IN", false, false, false, false, 1, false, false},
 }};
 
 const CommandShape* FindCommand(const std::string& name)
@@ -131,7 +137,7 @@ std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& ar
     const std::string command = parsed.Command;
     if (shape->model && parsed.Model < 0) {
         error = command + " needs --model N";
-    } else if (!shape->model && modelText) {
+    } else if (!shape->model && !shape->modelOptional && modelText) {
         error = command + " takes no --model";
     } else if (!shape->destination && !parsed.Destination.empty()) {
         error = command + " takes no --destination";

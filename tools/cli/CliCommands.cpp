@@ -15,6 +15,7 @@
 #include "files/DefaultImages.h"
 #include "files/FileAccess.h"
 #include "files/ImageFile.h"
+#include "files/ProgramSettings.h"
 #include "link/TransferDialog.h"
 #include "model/Models.h"
 #include "printing/PrintCommands.h"
@@ -128,7 +129,17 @@ public:
         return Shown(CompareWithFile(m_data, other.m_data, m_shell, m_files, file, differences));
     }
 
-    Outcome Read() { return Transferred("read", ReadRadio(m_data, m_shell, Runner(), Backups())); }
+    // A read that meets a radio of another model ends quietly when detecting: the caller reads
+    // again as the radio's model.
+    Outcome Read(bool detecting = false)
+    {
+        Outcome outcome = ReadRadio(m_data, m_shell, Runner(), Backups());
+        if (detecting && outcome.RadioModel >= 0) {
+            m_ui.FinishProgress("model check");
+            return outcome;
+        }
+        return Transferred("read", std::move(outcome));
+    }
     Outcome Write() { return Transferred("write", ProgramRadio(m_shell, Runner())); }
     Outcome Verify(std::vector<Difference>& differences)
     {
@@ -274,6 +285,33 @@ int Info(const std::string& file)
     return models.empty() ? kFailed : kDone;
 }
 
+// A read without --model that completed names the model it read, then saves what it read.
+int SaveModelRead(Session& session, const Outcome& read, const CliArguments& arguments)
+{
+    if (!read.IsDone()) {
+        return kFailed;
+    }
+    std::fprintf(stderr, "the radio is an %s (--model %d)\n", ModelOf(arguments.Model).Model,
+                 arguments.Model);
+    return session.Save(arguments.Output) ? kDone : kFailed;
+}
+
+// read without --model: a radio of another model than the one started with is read again as its own.
+int ReadAnyModel(Session& session, const CliArguments& started, const CliEnvironment& environment)
+{
+    const Outcome first = session.Read(true);
+    if (first.RadioModel < 0) {
+        return SaveModelRead(session, first, started);
+    }
+    CliArguments radioModel = started;
+    radioModel.Model = first.RadioModel;
+    Session other(radioModel, environment);
+    if (!other.NewImage()) {
+        return kFailed;
+    }
+    return SaveModelRead(other, other.Read(), radioModel);
+}
+
 }  // namespace
 
 int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
@@ -298,7 +336,14 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
         return kUsage;
     }
 
-    Session session(a, environment);
+    // read without --model starts as the desktop program's first start does and finds the
+    // radio's model on the radio.
+    const bool detecting = a.Command == "read" && a.Model < 0;
+    CliArguments started = a;
+    if (detecting) {
+        started.Model = kDefaultModelIndex;
+    }
+    Session session(started, environment);
     if (!session.NewImage() || (!a.Input.empty() && !session.Load(a.Input))) {
         return compares ? kNotCompared : kFailed;
     }
@@ -327,7 +372,10 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
             std::fprintf(stderr, "%s: FileSave Error!!\n%s\n", a.Output.c_str(), e.what());
             return kFailed;
         }
-        return session.Read().IsDone() && session.Save(a.Output) ? kDone : kFailed;
+        if (!detecting) {
+            return session.Read().IsDone() && session.Save(a.Output) ? kDone : kFailed;
+        }
+        return ReadAnyModel(session, started, environment);
     }
     if (a.Command == "write") {
         return session.Write().IsDone() ? kDone : kFailed;

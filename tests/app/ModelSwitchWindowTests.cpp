@@ -1,0 +1,79 @@
+// Read from Radio against a radio of another model: the window names the radio's model and offers
+// to switch to it and read it.
+#include <QPushButton>
+
+#include <optional>
+
+#include "AppTestSupport.h"
+#include "link/LinkTestSupport.h"
+#include "model/Models.h"
+
+namespace kelpie {
+namespace {
+
+class AppModelSwitch : public AppTest
+{
+protected:
+    frmMain& StartWithRadio() { return Start(false, {&m_port, &m_clock}); }
+
+    // Read from Radio with OK pressed in the transfer dialog, and with again in the second one
+    // the window is to show.
+    void ReadPressingOk(bool again)
+    {
+        std::optional<test::ModalDriver> second;
+        const test::ModalDriver first("frmRadio_102", [&](QWidget& dialog) {
+            test::Child<QPushButton>(dialog, "cmdOK")->click();
+            if (!again) {
+                return;
+            }
+            second.emplace("frmRadio_102",
+                           [](QWidget& again) { test::Child<QPushButton>(again, "cmdOK")->click(); });
+        });
+        Action("mnuTransferRead")->trigger();
+    }
+
+    static constexpr const char* kQuestion =
+        "This radio is an MV240; Kelpie is set for the MV230.\nSwitch to the MV240 and read it?";
+
+    test::FakeClock m_clock;
+    RadioSimulator m_radio{1};
+    SimulatorPort m_port{m_radio, m_clock};
+};
+
+TEST_F(AppModelSwitch, YesSwitchesToTheRadiosModelStoresItAndReadsTheRadio)
+{
+    frmMain& window = StartWithRadio();
+    ASSERT_EQ(window.Data().ModelIndex, 5);
+    m_radio.Memory()[0x0100] = 0x5A;
+    Dialogs::AnswerNext(MessageAnswer::Yes);
+    ReadPressingOk(true);
+
+    ASSERT_GE(Dialogs::Shown().size(), 2u);
+    EXPECT_EQ(Dialogs::Shown()[0].text, kQuestion);
+    EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Question);
+    EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(Dialogs::Shown().back().text, "Complete!!");
+    EXPECT_EQ(window.Data().ModelIndex, 1);
+    EXPECT_EQ(window.Data().ImageLastAddress, 0x1FFF);
+    EXPECT_EQ(window.Shell().ModelName, "MV240");
+    EXPECT_EQ(Settings.GetSetting("ModelPath", "ModelNum"), "1");
+    EXPECT_EQ(window.Data().RadioImage[0x0100], 0x5A);
+    EXPECT_FALSE(window.Shell().DataChanged);
+}
+
+TEST_F(AppModelSwitch, NoEndsTheReadWithTheModelAndTheDataAsTheyWere)
+{
+    frmMain& window = StartWithRadio();
+    const RadioImage before = window.Data().RadioImage;
+    Dialogs::AnswerNext(MessageAnswer::No);
+    ReadPressingOk(false);
+
+    ASSERT_EQ(Dialogs::Shown().size(), 1u);
+    EXPECT_EQ(Dialogs::Shown()[0].text, kQuestion);
+    EXPECT_EQ(window.Data().ModelIndex, 5);
+    EXPECT_TRUE(window.Data().RadioImage == before);
+    EXPECT_EQ(Settings.GetSetting("ModelPath", "ModelNum"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace kelpie
