@@ -32,7 +32,6 @@ struct UsableRow
     int priorityIndex = 0;           // the entry of the stored priority channel; "Off" when absent
     int statusIcon = 0;              // cmbUsableSts(i): 0 "Off", 1 "On"
     std::string statusName;          // txtUsable(i)
-    bool statusNameEnabled = false;  // the name is shown only while the status icon is off
 
     bool operator==(const UsableRow&) const = default;
 };
