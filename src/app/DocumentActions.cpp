@@ -101,14 +101,20 @@ bool DocumentActions::SaveData(bool current)
         return false;
     }
     ShellState& shell = m_window.Shell();
-    const QString name = !current || shell.CurrentFileName.empty()
-                             ? Dialogs::SaveFileName(&m_window, tr("Save As"), FileFolder(), kSaveFilter, u"dat"_s)
-                             : QString::fromStdString(shell.CurrentFileName);
+    const bool choose = !current || shell.CurrentFileName.empty();
+    const QString name =
+        choose ? Dialogs::SaveFileName(&m_window, tr("Save As"), FileFolder(), kSaveFilter, u"dat"_s)
+               : QString::fromStdString(shell.CurrentFileName);
     if (name.isEmpty() || !MayOverwrite(name)) {
         shell.CancelFlag = true;
         return false;
     }
-    const Outcome saved = SaveDocument(m_window.Data(), shell, m_window.Files(), name.toStdString());
+    // A file opened under any name is saved again as the data file it was read as; a hex image
+    // loaded in debug mode as the image.
+    const bool dataFile = !choose && QFileInfo(name).suffix().compare(u"hex"_s, Qt::CaseInsensitive) != 0;
+    const Outcome saved = dataFile
+                              ? SaveDataFile(m_window.Data(), shell, m_window.Files(), name.toStdString())
+                              : SaveDocument(m_window.Data(), shell, m_window.Files(), name.toStdString());
     if (saved.IsDone()) {
         m_window.SetCaption();
     }

@@ -92,8 +92,9 @@ Outcome SaveDocument(RadioData& data, ShellState& shell, FileUi& ui, const std::
     if (extension != ".HEX") {
         shell.ErrorFlag = true;
         return Outcome::Failed(MessageWithReason(
-            "FileSave Error!!", file.filename().string() +
-                                    " is neither a data file (.dat) nor a hex image (.hex), the two kinds a save writes"));
+            "FileSave Error!!",
+            file.filename().string() +
+                " is neither a data file (.dat) nor a hex image (.hex), the two kinds a save writes"));
     }
     Outcome saved = SaveHexFile(data, shell, ui, file);
     if (saved.IsDone()) {

@@ -146,8 +146,8 @@ bool FieldBox::Check()
         Apply(commit);
         return true;
     }
-    Dialogs::Message(this, ShownText(kDataErrorText), ShownText(commit.failureTitle), MessageIcon::Exclamation,
-                     MessageButtons::Ok);
+    Dialogs::Message(this, ShownText(kDataErrorText), ShownText(commit.failureTitle),
+                     MessageIcon::Exclamation, MessageButtons::Ok);
     g_returningFocus = this;
     QTimer::singleShot(0, this, [this] {
         setFocus(Qt::OtherFocusReason);

@@ -124,7 +124,8 @@ Outcome ExportListingPdf(const RadioData& data, const ShellState& shell, const s
         }
     }
     try {
-        WriteFileAtomically(file, std::string_view(pdf.data().constData(), static_cast<std::size_t>(pdf.size())));
+        WriteFileAtomically(file,
+                            std::string_view(pdf.data().constData(), static_cast<std::size_t>(pdf.size())));
     } catch (const FileError& error) {
         return failed(QString::fromStdString(error.what()));
     }

@@ -41,6 +41,7 @@ protected:
         Settings.SaveSetting("ModelPath", "ModelNum", std::to_string(model));
         Settings.SaveSetting("IniFilePath", "IniFileName_5", "USA");
         frmMain& window = Start(false, {&m_port, &m_clock});
+        Dialogs::ResetHooks();
         Dialogs::GiveNextFileName(Name(Work));
         Action("mnuFileSave")->trigger();
         window.Data().UsaChannels[7].ChTag = "EDITED";
@@ -84,7 +85,8 @@ TEST_F(KeepWork, EveryCommandThatReplacesTheDataAsksToSaveItFirst)
         {"mnuEditModel1", 2, [&] { Action("mnuEditModel1")->trigger(); }},
     };
     for (const Command& command : commands) {
-        for (const MessageAnswer answer : {MessageAnswer::Save, MessageAnswer::Discard, MessageAnswer::Cancel}) {
+        for (const MessageAnswer answer :
+             {MessageAnswer::Save, MessageAnswer::Discard, MessageAnswer::Cancel}) {
             SCOPED_TRACE(std::string(command.name) + " answered " + std::to_string(static_cast<int>(answer)));
             std::filesystem::remove(Work);
             frmMain& window = StartEdited(command.model);
@@ -202,7 +204,8 @@ TEST(SafeSaves, ThePdfExportWritesAsTheDataFileSaveDoes)
              RecordingUi ui;
              return SaveDataFile(data, shell, ui, file);
          }},
-        {"PDF", [&](const std::filesystem::path& file) { return ExportListingPdf(data, ShellState{}, "", file); }},
+        {"PDF",
+         [&](const std::filesystem::path& file) { return ExportListingPdf(data, ShellState{}, "", file); }},
     };
     for (const auto& [kind, save] : savers) {
         SCOPED_TRACE(kind);

@@ -2,6 +2,7 @@
 // however its box is left.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 
 #include "EditorTest.h"
 
@@ -22,6 +23,12 @@ protected:
         EXPECT_TRUE(box->hasSelectedText()) << name.toStdString();
         return box;
     }
+    // A key whose text is `text`, as a keyboard layout delivers any character.
+    static void Press(QLineEdit* box, const QString& text)
+    {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QApplication::sendEvent(box, &key);
+    }
 };
 
 TEST_F(Keystrokes, ARefusedKeyOrPasteOverTheSelectionKeepsTextSelectionAndValue)
@@ -34,7 +41,8 @@ TEST_F(Keystrokes, ARefusedKeyOrPasteOverTheSelectionKeepsTextSelectionAndValue)
         std::function<std::string(const RadioData&)> value;
     };
     const std::vector<Row> rows{
-        {5, u"E 3"_s, u"txtCTF"_s, [](RadioData& d) {
+        {5, u"E 3"_s, u"txtCTF"_s,
+         [](RadioData& d) {
              ChannelRecord& lmr = d.ExpChannels[2];
              lmr.Enable = true;
              lmr.CHDisplayL = "03";
@@ -45,7 +53,10 @@ TEST_F(Keystrokes, ARefusedKeyOrPasteOverTheSelectionKeepsTextSelectionAndValue)
          [](const RadioData& d) { return d.DscBasicSetup.UserMmsi; }},
         {0, u"ATIS"_s, u"txtATIScode"_s, [](RadioData& d) { d.AtisCommonSetup.AtisCode = "9123456789"; },
          [](const RadioData& d) { return d.AtisCommonSetup.AtisCode; }},
-        {0, u"SM 1"_s, u"txtGMMSI"_s, [](RadioData& d) { d.IndividualDirectory[0] = {true, "BOAT", "3661234510"}; },
+        {0, u"SM 1"_s, u"txtGMMSI"_s,
+         [](RadioData& d) {
+             d.IndividualDirectory[0] = {true, "BOAT", "3661234510"};
+         },
          [](const RadioData& d) { return d.IndividualDirectory[0].Mmsid; }},
     };
     for (const Row& row : rows) {
@@ -57,7 +68,7 @@ TEST_F(Keystrokes, ARefusedKeyOrPasteOverTheSelectionKeepsTextSelectionAndValue)
         QLineEdit* box = Focus(row.box);
         const QString shown = box->text();
         for (const QString& stray : {u"q"_s, u","_s, u"Ж"_s, u"😀"_s}) {
-            QTest::keyClicks(box, stray);
+            Press(box, stray);
             QGuiApplication::clipboard()->setText(u"x,y"_s + stray);
             box->paste();
             EXPECT_EQ(box->text(), shown) << stray.toStdString();
@@ -74,7 +85,8 @@ TEST_F(Keystrokes, AWeatherNameTakesTheChannelNamesSetTypedOrPasted)
     Start(5, u"PW"_s);
     QLineEdit* name = Focus(u"txtDTagName_0"_s);
     const QString shown = name->text();
-    QTest::keyClicks(name, u"ÄÖé"_s);
+    for (const QString& key : {u"Ä"_s, u"Ö"_s, u"é"_s})
+        Press(name, key);
     EXPECT_EQ(name->text(), shown);
     QGuiApplication::clipboard()->setText(u"a=b[c]~x"_s);
     name->paste();
@@ -85,7 +97,7 @@ TEST_F(Keystrokes, AWeatherNameTakesTheChannelNamesSetTypedOrPasted)
 
 TEST_F(Keystrokes, AWrongLengthDirectoryMmsiIsRefusedLeftByTabOrByTheTree)
 {
-    for (const QString node : {u"SM 1"_s, u"SG 1"_s}) {
+    for (const QString& node : {u"SM 1"_s, u"SG 1"_s}) {
         for (const bool byTree : {false, true}) {
             SCOPED_TRACE(node.toStdString() + (byTree ? " by the tree" : " by Tab"));
             m_data = ResetData(0);
