@@ -9,6 +9,7 @@
 #include "command/DocumentCommands.h"
 #include "editor/Dialogs.h"
 #include "files/DataFileWriter.h"
+#include "files/FileAccess.h"
 #include "files/HexFile.h"
 #include "link/Verify.h"
 #include "printing/PrintCommands.h"
@@ -20,6 +21,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kNewDelayMs = 100;
+constexpr auto kSaveFilter = "dat files(*.dat);;hex files(*.hex)"_L1;
 constexpr auto kCompareFilter =
     "Programming files (*.dat *.hex *.ini);;dat files(*.dat);;hex files(*.hex);;Default images(*.ini)"_L1;
 
@@ -54,7 +56,7 @@ QString DocumentActions::FileFolder() const
 
 void DocumentActions::OnNew()
 {
-    if (!m_window.Editor().CommitPage()) {
+    if (!m_window.Editor().CommitPage() || !m_window.MayReplaceData()) {
         return;
     }
     m_newTimer.start();
@@ -71,7 +73,7 @@ void DocumentActions::RunNew()
 
 void DocumentActions::OnOpen()
 {
-    if (!m_window.Editor().CommitPage()) {
+    if (!m_window.Editor().CommitPage() || !m_window.MayReplaceData()) {
         return;
     }
     // The wait cursor would cover the file dialog too: the window turns busy once a name is chosen.
@@ -99,20 +101,41 @@ bool DocumentActions::SaveData(bool current)
         return false;
     }
     ShellState& shell = m_window.Shell();
-    const QString name = !current || shell.CurrentFileName.empty()
-                             ? Dialogs::SaveFileName(&m_window, tr("Save As"), FileFolder(),
-                                                     DialogFilter(kDataFileFilter), QString())
-                             : QString::fromStdString(shell.CurrentFileName);
-    if (name.isEmpty()) {
+    const bool choose = !current || shell.CurrentFileName.empty();
+    const QString name =
+        choose ? Dialogs::SaveFileName(&m_window, tr("Save As"), FileFolder(), kSaveFilter, u"dat"_s)
+               : QString::fromStdString(shell.CurrentFileName);
+    if (name.isEmpty() || !MayOverwrite(name)) {
         shell.CancelFlag = true;
         return false;
     }
-    const Outcome saved = SaveDataFile(m_window.Data(), shell, m_window.Files(), name.toStdString());
+    // A file opened under any name is saved again as the data file it was read as; a hex image
+    // loaded in debug mode as the image.
+    const bool dataFile = !choose && QFileInfo(name).suffix().compare(u"hex"_s, Qt::CaseInsensitive) != 0;
+    const Outcome saved = dataFile
+                              ? SaveDataFile(m_window.Data(), shell, m_window.Files(), name.toStdString())
+                              : SaveDocument(m_window.Data(), shell, m_window.Files(), name.toStdString());
     if (saved.IsDone()) {
         m_window.SetCaption();
     }
     m_window.ShowOutcome(saved, QFileInfo(name).fileName());
     return saved.IsDone();
+}
+
+bool DocumentActions::MayOverwrite(const QString& name)
+{
+    const ShellState& shell = m_window.Shell();
+    // A file gone from the disk is not overwritten.
+    const std::string stamp = FileStamp(name.toStdString());
+    if (shell.CurrentFileStamp.empty() || name.toStdString() != shell.CurrentFileName || stamp.empty() ||
+        stamp == shell.CurrentFileStamp) {
+        return true;
+    }
+    const QString text = tr("%1 has changed on disk since it was opened or last saved.\r\n"
+                            "Do you want to replace it with this data?")
+                             .arg(QFileInfo(name).fileName());
+    return Dialogs::Message(&m_window, text, tr("Save"), MessageIcon::Exclamation, MessageButtons::YesNo) ==
+           MessageAnswer::Yes;
 }
 
 void DocumentActions::OnCompareWith()

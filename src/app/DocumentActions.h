@@ -23,8 +23,8 @@ public:
     // New checks the page input, then resets after a short timer.
     void OnNew();
     void OnOpen();
-    // Save (current: under CurrentFileName when there is one) and Save As. True when the file was
-    // written.
+    // Save (current: under CurrentFileName when there is one) and Save As, in the format the name's
+    // extension says. True when the file was written.
     bool SaveData(bool current);
     // Loads a file into a copy of the data, never into the data itself, and lists the differences.
     void OnCompareWith();
@@ -40,6 +40,9 @@ public:
 
 private:
     void RunNew();
+    // Saving over the file in use: when it changed on disk since it was opened or last saved, the
+    // user is asked whether to replace it.
+    bool MayOverwrite(const QString& name);
     // The file folder offered by the file dialogs.
     QString FileFolder() const;
 

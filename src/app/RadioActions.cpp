@@ -118,7 +118,7 @@ void RadioActions::OnProgram()
 
 void RadioActions::OnRead()
 {
-    if (!m_window.Editor().CommitPage()) {
+    if (!m_window.Editor().CommitPage() || !m_window.MayReplaceData()) {
         return;
     }
     Outcome read = ReadOnce();
@@ -137,6 +137,9 @@ Outcome RadioActions::ReadOnce()
     const Outcome read = ReadRadio(
         m_window.Data(), m_window.Shell(), [this](VerifyOutcome*) { return RunTransfer(nullptr); }, backup);
     if (read.IsDone()) {
+        // The page in view was checked before the read; the radio's data is not checked against
+        // it again on the way to General.
+        m_window.Editor().PrepareForNewData();
         m_window.Editor().SelectNodeByKey(QString::fromLatin1(kGeneralKey));
         m_window.RefreshAfterLoad();
         m_window.SetCaption();

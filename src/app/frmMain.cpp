@@ -322,10 +322,12 @@ void frmMain::NewImage(bool reload)
     m_editor->RefreshGroupCaptions();
     m_shell.BusyFlag = false;
     m_shell.DataChanged = false;
+    ShowModified();
 }
 
 void frmMain::ShowOutcome(const Outcome& outcome, const QString& subject)
 {
+    ShowModified();
     if (outcome.IsPlainSuccess()) {
         return;
     }
@@ -366,8 +368,34 @@ void frmMain::SetCaption()
         const QString name = QFileInfo(QString::fromStdString(m_shell.CurrentFileName)).fileName().toLower();
         caption = name + u" - "_s + caption;
     }
-    setWindowTitle(caption);
+    setWindowTitle(caption + u"[*]"_s);
+    ShowModified();
     m_editor->RefreshGeneralPage();
+}
+
+void frmMain::ShowModified()
+{
+    m_modifiedCheckDue = false;
+    setWindowModified(m_shell.DataChanged);
+}
+
+bool frmMain::MayReplaceData()
+{
+    if (!m_shell.DataChanged) {
+        return true;
+    }
+    const QString file = m_shell.CurrentFileName.empty()
+                             ? tr("the new data")
+                             : QFileInfo(QString::fromStdString(m_shell.CurrentFileName)).fileName();
+    switch (Dialogs::Message(this, tr("Save the changes to %1?").arg(file), ProgramTitle(),
+                             MessageIcon::Question, MessageButtons::SaveDiscardCancel)) {
+        case MessageAnswer::Save:
+            return m_documents->SaveData(true);
+        case MessageAnswer::Discard:
+            return true;
+        default:
+            return false;
+    }
 }
 
 // The editor after the records were replaced by a loaded image.
@@ -387,7 +415,10 @@ void frmMain::OnModelSwitch()
         const QString text = u"Do yo want to program the %1 series?"_s.arg(
             QString::fromStdString(ModelNameOf(kSeriesSwitchModel)));
         if (Dialogs::Message(this, text, ProgramTitle(), MessageIcon::Exclamation,
-                             MessageButtons::OkCancel) == MessageAnswer::Ok) {
+                             MessageButtons::OkCancel) == MessageAnswer::Ok &&
+            MayReplaceData()) {
+            // Saved or given up: the reset that follows asks nothing more.
+            m_shell.DataChanged = false;
             m_data.ModelIndex = kSeriesSwitchModel;
             m_shell.ModelName = ModelNameOf(kSeriesSwitchModel);
             StoreModelIndex(m_env.Settings, m_data);
@@ -400,15 +431,15 @@ void frmMain::OnModelSwitch()
 
 void frmMain::OnDestination(int entry)
 {
+    const QString text =
+        tr("Do yo want to change to %1?\r\nAll programming is replaced by that destination's defaults.")
+            .arg(QString::fromStdString(m_destinations.Entries[entry].Caption));
     const bool checked = m_destinations.Entries[entry].Checked;
-    if (!checked) {
-        const QString text = u"Do yo want to change to %1?"_s.arg(
-            QString::fromStdString(m_destinations.Entries[entry].Caption));
-        if (Dialogs::Message(this, text, ProgramTitle(), MessageIcon::Exclamation,
-                             MessageButtons::OkCancel) == MessageAnswer::Cancel) {
-            SyncDestinationMenu();
-            return;
-        }
+    if ((!checked && Dialogs::Message(this, text, ProgramTitle(), MessageIcon::Exclamation,
+                                      MessageButtons::OkCancel) == MessageAnswer::Cancel) ||
+        !MayReplaceData()) {
+        SyncDestinationMenu();
+        return;
     }
     BusyScope busy(m_fileUi);
     m_editor->SelectNodeByKey(QString::fromLatin1(kGeneralKey));
@@ -419,6 +450,7 @@ void frmMain::OnDestination(int entry)
     }
     SyncDestinationMenu();
     m_shell.DataChanged = false;
+    ShowModified();
 }
 
 void frmMain::SyncDestinationMenu()
@@ -446,7 +478,8 @@ void frmMain::OpenHelpFor(QWidget* control)
 {
     QString error;
     if (!m_help.ShowHelpTopic(this, HelpTopicOf(control), error)) {
-        Dialogs::Message(this, error, windowTitle(), MessageIcon::Information, MessageButtons::Ok);
+        Dialogs::Message(this, error, windowTitle().remove(u"[*]"_s), MessageIcon::Information,
+                         MessageButtons::Ok);
     }
 }
 
@@ -467,6 +500,14 @@ std::string frmMain::DestinationName() const
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    // Every edit follows a key, a click or a drop: the mark is brought up to date once the input
+    // has been handled.
+    const QEvent::Type type = event->type();
+    if (!m_modifiedCheckDue && (type == QEvent::KeyPress || type == QEvent::MouseButtonRelease ||
+                                type == QEvent::Drop || type == QEvent::Wheel)) {
+        m_modifiedCheckDue = true;
+        QMetaObject::invokeMethod(this, &frmMain::ShowModified, Qt::QueuedConnection);
+    }
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
         static_cast<QWidget*>(watched)->window() != this) {
         return QMainWindow::eventFilter(watched, event);

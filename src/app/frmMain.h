@@ -83,8 +83,14 @@ public:
     // The editor after the records were replaced by a loaded image.
     void RefreshAfterLoad();
 
-    // The caption: ProductName, two blanks, ProgramTitle, with the data file's name in front.
+    // The caption: ProductName, two blanks, ProgramTitle, with the data file's name in front, and
+    // the unsaved-changes mark while DataChanged is set.
     void SetCaption();
+    // The title bar's unsaved-changes mark brought in line with DataChanged.
+    void ShowModified();
+    // Before the data is replaced: while DataChanged is set, "Save the changes to ...?" with Save,
+    // Discard and Cancel. True when the work may go: saved, discarded, or nothing to save.
+    bool MayReplaceData();
     // The first status-bar panel.
     void ShowStatus(const QString& text);
     // How a command ended, unless it was a plain success: a done command's message in the status
@@ -127,6 +133,7 @@ private:
     QIcon m_icon;
     DocumentActions* m_documents = nullptr;
     RadioActions* m_radio = nullptr;
+    bool m_modifiedCheckDue = false;
 
     PageEditor* m_editor = nullptr;
     QToolBar* tbToolBar = nullptr;

@@ -24,6 +24,7 @@ Outcome NewData(RadioData& data, ShellState& shell)
 {
     ResetEditModel(data);
     shell.CurrentFileName.clear();
+    shell.CurrentFileStamp.clear();
     shell.DataChanged = false;
     return Outcome::Done();
 }
@@ -38,6 +39,7 @@ Outcome OpenDataFile(RadioData& data, ShellState& shell, FileUi& ui, const std::
         return Outcome::Failed();
     }
     shell.CurrentFileName = file.string();
+    shell.CurrentFileStamp = FileStamp(file);
     return outcome;
 }
 
@@ -76,7 +78,31 @@ Outcome SaveDataFile(const RadioData& data, ShellState& shell, FileUi& ui, const
         return Outcome::Failed();
     }
     shell.CurrentFileName = file.string();
+    shell.CurrentFileStamp = FileStamp(file);
+    shell.DataChanged = false;
     return Outcome::Done();
+}
+
+Outcome SaveDocument(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file)
+{
+    const std::string extension = Extension(file);
+    if (extension == ".DAT") {
+        return SaveDataFile(data, shell, ui, file);
+    }
+    if (extension != ".HEX") {
+        shell.ErrorFlag = true;
+        return Outcome::Failed(MessageWithReason(
+            "FileSave Error!!",
+            file.filename().string() +
+                " is neither a data file (.dat) nor a hex image (.hex), the two kinds a save writes"));
+    }
+    Outcome saved = SaveHexFile(data, shell, ui, file);
+    if (saved.IsDone()) {
+        shell.CurrentFileName = file.string();
+        shell.CurrentFileStamp = FileStamp(file);
+        shell.DataChanged = false;
+    }
+    return saved;
 }
 
 Outcome SaveProgrammingFile(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file)

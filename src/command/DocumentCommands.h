@@ -34,8 +34,14 @@ Outcome LoadHexFile(RadioData& data, ShellState& shell, FileUi& ui, const std::f
 Outcome LoadProgrammingFile(RadioData& data, ShellState& shell, FileUi& ui,
                             const std::filesystem::path& file);
 
-// Save: the records written as a data file. Done: the file is CurrentFileName.
+// Save: the records written as a data file. Done: the file is CurrentFileName and DataChanged is
+// clear.
 Outcome SaveDataFile(const RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file);
+
+// Save and Save As: the format the name's extension says, ".dat" a data file as Save writes it,
+// ".hex" the image (brought up to date first); any other name is refused, saying why. Done: the
+// file is CurrentFileName and DataChanged is clear.
+Outcome SaveDocument(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file);
 
 // The records saved by the file name's extension: ".hex" the image (brought up to date first),
 // ".txt" the text listing, anything else a data file as Save writes it.

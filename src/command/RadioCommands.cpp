@@ -50,6 +50,7 @@ Outcome ReadRadio(RadioData& data, ShellState& shell, const TransferRunner& run,
         return outcome;
     }
     shell.CurrentFileName.clear();
+    shell.CurrentFileStamp.clear();
     shell.DataChanged = false;
     return KeepReadBackup(data, backup, "Read");
 }

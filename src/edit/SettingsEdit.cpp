@@ -101,7 +101,6 @@ std::array<UsableRow, kGroupCount> FillUsablePage(const RadioData& data)
             chosen == row.priorityItems.end() ? 0 : static_cast<int>(chosen - row.priorityItems.begin());
         row.statusIcon = group.StatusIcon ? 1 : 0;
         row.statusName = group.StatusName;
-        row.statusNameEnabled = group.Enable && !group.StatusIcon;
     }
     return rows;
 }

@@ -29,10 +29,9 @@ struct UsableRow
     bool combosEnabled = false;  // the TX time-out, priority and status combos and labels
     int tot = 0;                 // cmbUsableTot(i): 0 "Off", 1 "On"
     std::vector<PriorityItem> priorityItems;
-    int priorityIndex = 0;           // the entry of the stored priority channel; "Off" when absent
-    int statusIcon = 0;              // cmbUsableSts(i): 0 "Off", 1 "On"
-    std::string statusName;          // txtUsable(i)
-    bool statusNameEnabled = false;  // the name is shown only while the status icon is off
+    int priorityIndex = 0;   // the entry of the stored priority channel; "Off" when absent
+    int statusIcon = 0;      // cmbUsableSts(i): 0 "Off", 1 "On"
+    std::string statusName;  // txtUsable(i)
 
     bool operator==(const UsableRow&) const = default;
 };

@@ -71,6 +71,10 @@ std::vector<ButtonAnswer> BoxButtons(MessageButtons buttons)
             return {{QMessageBox::Retry, MessageAnswer::Retry}, {QMessageBox::Cancel, MessageAnswer::Cancel}};
         case MessageButtons::YesNo:
             return {{QMessageBox::Yes, MessageAnswer::Yes}, {QMessageBox::No, MessageAnswer::No}};
+        case MessageButtons::SaveDiscardCancel:
+            return {{QMessageBox::Save, MessageAnswer::Save},
+                    {QMessageBox::Discard, MessageAnswer::Discard},
+                    {QMessageBox::Cancel, MessageAnswer::Cancel}};
         case MessageButtons::YesNoCancel:
             break;
     }
@@ -89,6 +93,8 @@ MessageAnswer DefaultAnswer(MessageButtons buttons)
             return MessageAnswer::No;  // a question that destroys data defaults to keeping it
         case MessageButtons::YesNoCancel:
             return MessageAnswer::Yes;
+        case MessageButtons::SaveDiscardCancel:
+            return MessageAnswer::Save;
         case MessageButtons::Ok:
         case MessageButtons::OkCancel:
             break;

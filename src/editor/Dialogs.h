@@ -22,7 +22,8 @@ class Dialogs
 {
 public:
     // A modal message box (model/MessageBox.h kinds). OK is the default of Ok/OkCancel, Cancel of
-    // RetryCancel, No of YesNo, Yes of YesNoCancel. With a scripted answer queued, no box is shown.
+    // RetryCancel, No of YesNo, Yes of YesNoCancel, Save of SaveDiscardCancel. With a scripted answer
+    // queued, no box is shown.
     static MessageAnswer Message(QWidget* parent, const QString& text, const QString& title, MessageIcon icon,
                                  MessageButtons buttons);
     // Empty result = cancelled. `filter` in Qt's form ("JMB Data (*.dat)"). SaveFileName asks the

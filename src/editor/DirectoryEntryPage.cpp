@@ -153,8 +153,7 @@ void DirectoryEntryPage::ShowEdit()
 bool DirectoryEntryPage::Commit()
 {
     txtGPosi->FinishInput();
-    txtGMMSI->FinishInput();
-    return true;
+    return txtGMMSI->FinishCheckedInput();
 }
 
 }  // namespace kelpie

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QValidator>
 #include <algorithm>
+#include <optional>
 
 #include "edit/FieldRules.h"
 #include "editor/Dialogs.h"
@@ -15,18 +16,27 @@
 namespace kelpie {
 namespace {
 
-// Asks the box's rule which characters stay: a refused key leaves the text as it was, a pasted text
-// keeps what the rule allows, and letters come out in the rule's case.
+// Asks the box's rule which characters stay: a keystroke or paste holding no character the box
+// takes is refused whole, so the text and its selection stay; a pasted text keeps what the rule
+// allows, and letters come out in the rule's case.
 class FieldValidator : public QValidator
 {
 public:
-    explicit FieldValidator(const FieldBox* box) : QValidator(const_cast<FieldBox*>(box)), m_box(box) {}
+    explicit FieldValidator(FieldBox* box) : QValidator(box), m_box(box)
+    {
+        // The text as it stood before an edit: the line edit hands over only the edited text.
+        connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { m_before = text; });
+    }
 
     State validate(QString& input, int& pos) const override
     {
         if (!m_box->Typing())
             return Acceptable;
-        const QString accepted = ShownText(FilterText(m_box->Field(), RecordText(input)));
+        const std::optional<std::string> taken =
+            FilterEdit(m_box->Field(), RecordText(m_before), RecordText(input));
+        if (!taken)
+            return Invalid;
+        const QString accepted = ShownText(*taken);
         if (accepted != input) {
             // Characters removed before the caret move it back by as many.
             const int removedBefore =
@@ -40,6 +50,7 @@ public:
 
 private:
     const FieldBox* m_box;
+    QString m_before;
 };
 
 // The box that takes the focus back after a refused check; the boxes the focus passed through on
@@ -115,22 +126,49 @@ void FieldBox::focusOutEvent(QFocusEvent* event)
         event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
     if (!Active() || !leaving || (g_returningFocus && g_returningFocus != this))
         return;
-    // A control of the page asks for validation first; a refused check keeps the focus here.
-    if (FocusStaysOnPage()) {
-        const FieldCommit commit = m_input.Validate(m_ctx, m_ref, RecordText(text()));
-        if (!commit.ok) {
-            Dialogs::Message(this, ShownText(kDataErrorText), ShownText(commit.failureTitle),
-                             MessageIcon::Exclamation, MessageButtons::Ok);
-            g_returningFocus = this;
-            QTimer::singleShot(0, this, [this] {
-                setFocus(Qt::OtherFocusReason);
-                g_returningFocus = nullptr;
-            });
-            return;
-        }
-        Apply(commit);
+    // A control of the page asks for validation first, and a directory entry's MMSI is checked
+    // however the box is left; a refused check keeps the focus here.
+    if ((FocusStaysOnPage() || ChecksEveryLeave()) && !Check()) {
+        return;
     }
     Apply(m_input.LostFocus(m_ctx, m_ref, RecordText(text())));
+}
+
+bool FieldBox::ChecksEveryLeave() const
+{
+    return m_ref.field == FieldId::IndividualMmsi || m_ref.field == FieldId::GroupMmsi;
+}
+
+bool FieldBox::Check()
+{
+    const FieldCommit commit = m_input.Validate(m_ctx, m_ref, RecordText(text()));
+    if (commit.ok) {
+        Apply(commit);
+        return true;
+    }
+    Dialogs::Message(this, ShownText(kDataErrorText), ShownText(commit.failureTitle),
+                     MessageIcon::Exclamation, MessageButtons::Ok);
+    g_returningFocus = this;
+    QTimer::singleShot(0, this, [this] {
+        setFocus(Qt::OtherFocusReason);
+        g_returningFocus = nullptr;
+    });
+    return false;
+}
+
+bool FieldBox::FinishCheckedInput()
+{
+    if (g_returningFocus == this) {
+        return false;  // refused on leaving; the focus is on its way back
+    }
+    if (!Active() || !hasFocus()) {
+        return true;
+    }
+    if (!Check()) {
+        return false;
+    }
+    Apply(m_input.LostFocus(m_ctx, m_ref, RecordText(text())));
+    return true;
 }
 
 bool FieldBox::FocusStaysOnPage() const

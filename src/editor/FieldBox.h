@@ -33,6 +33,9 @@ public:
     void FitTo(const QString& longest);
     // The page is being left with the focus in this box: commit quietly, as on leaving it.
     void FinishInput();
+    // The same for a box checked however it is left: false, with "Data Error!!" shown and the
+    // focus kept, when its text is refused (or was refused as the focus left it).
+    bool FinishCheckedInput();
 
 signals:
     void StatusText(const QString& text);
@@ -51,6 +54,10 @@ private:
     bool Active() const { return isEnabled() && !isReadOnly(); }
     // True when the focus moved to a control of the same page, which asks for validation.
     bool FocusStaysOnPage() const;
+    // The directory entry's MMSI: checked on every leave, not only towards the page's controls.
+    bool ChecksEveryLeave() const;
+    // Validates the text; refused, says so and takes the focus back.
+    bool Check();
     void Apply(const FieldCommit& commit);
 
     FieldInput& m_input;

@@ -100,12 +100,12 @@ void UsablePage::FillUsablePage()
     chkUsable[1]->setText(tr("INTL"));
     chkUsable[2]->setText(tr("Canada"));
     chkUsable[kGroupBankE]->setText(HasLmrBank(model) ? tr("LMR CH") : tr("EXP CH"));
-    // The models without channel names keep no status names either.
-    const bool names = HasChannelNames(model);
-    lblUsable->setVisible(names);
+    // No transfer sends a status name to the radio: the names a file holds name the groups in the
+    // tree, but no box offers them for editing.
+    lblUsable->setVisible(false);
     const std::array<UsableRow, kGroupCount> rows = kelpie::FillUsablePage(m_data);
     for (int g = 0; g < kGroupCount; ++g) {
-        txtUsable[static_cast<std::size_t>(g)]->setVisible(names);
+        txtUsable[static_cast<std::size_t>(g)]->setVisible(false);
         ShowRow(g, rows[static_cast<std::size_t>(g)]);
     }
 }
@@ -124,7 +124,7 @@ void UsablePage::ShowRow(int group, const UsableRow& row)
     for (QWidget* control :
          std::initializer_list<QWidget*>{cmbUsableTot[at], cmbUsablePri[at], cmbUsableSts[at]})
         control->setEnabled(row.combosEnabled);
-    txtUsable[at]->setEnabled(row.statusNameEnabled);
+    txtUsable[at]->setEnabled(false);
 }
 
 void UsablePage::RefreshRow(int group)

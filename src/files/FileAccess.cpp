@@ -302,6 +302,20 @@ fs::path WriteNewFile(const fs::path& folder, std::string_view stem, std::string
     ThrowNumber(EEXIST);
 }
 
+std::string FileStamp(const std::filesystem::path& fileName)
+{
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(fileName, error);
+    if (error) {
+        return {};
+    }
+    const auto time = std::filesystem::last_write_time(fileName, error);
+    if (error) {
+        return {};
+    }
+    return std::to_string(size) + "@" + std::to_string(time.time_since_epoch().count());
+}
+
 std::string MessageWithReason(std::string_view message, std::string_view reason)
 {
     return std::string(message) + "\r\n" + std::string(reason);

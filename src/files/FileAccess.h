@@ -53,6 +53,10 @@ void WriteFileAtomically(const std::filesystem::path& fileName, std::string_view
 std::filesystem::path WriteNewFile(const std::filesystem::path& folder, std::string_view stem,
                                    std::string_view extension, std::string_view bytes);
 
+// The file's size and modification time as one text that changes when another program writes the
+// file; empty when there is no such file.
+std::string FileStamp(const std::filesystem::path& fileName);
+
 // A message box text naming the failure's reason on a second line: "FileSave Error!!\r\n...".
 std::string MessageWithReason(std::string_view message, std::string_view reason);
 

@@ -149,6 +149,7 @@ bool LoadHexCommand(RadioData& data, ShellState& shell, FileUi& ui, const std::f
         loaded = !shell.ErrorFlag;
         if (loaded) {
             shell.CurrentFileName = fileName.string();
+            shell.CurrentFileStamp = FileStamp(fileName);
             shell.DataChanged = false;
         }
     }

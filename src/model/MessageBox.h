@@ -15,14 +15,17 @@ enum class MessageButtons {
     OkCancel,
     RetryCancel,
     YesNo,
-    YesNoCancel
+    YesNoCancel,
+    SaveDiscardCancel  // the question before work is replaced
 };
 enum class MessageAnswer {
     Ok,
     Cancel,
     Retry,
     Yes,
-    No
+    No,
+    Save,
+    Discard
 };
 
 }  // namespace kelpie

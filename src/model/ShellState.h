@@ -21,6 +21,9 @@ struct ShellState
     int CommPort = 1;    // serial port 1..4
     int RetryCount = 1;  // attempts for each radio block command
     std::string CurrentFileName;
+    // The size and time of CurrentFileName when it was opened or last saved, so that a save
+    // notices another program's (or another window's) change; empty with no file.
+    std::string CurrentFileStamp;
     bool DebugMode = false;    // the "/D" switch: error log, debug displays, hex file keys
     std::string ErrorLogPath;  // where err.log goes, chosen at start-up; the serial trace sits beside it
     bool DataChanged = false;

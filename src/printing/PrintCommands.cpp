@@ -1,6 +1,7 @@
 // PrintCommands.cpp — the printer, preview and PDF destinations of the one page painter.
 #include "printing/PrintCommands.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -8,7 +9,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include "files/FileAccess.h"
 #include "printing/ListingPainter.h"
@@ -108,26 +108,29 @@ Outcome ExportListingPdf(const RadioData& data, const ShellState& shell, const s
     const auto failed = [](const QString& reason) {
         return Outcome::Failed(MessageWithReason("FileSave Error!!", reason.toStdString()));
     };
-    QSaveFile out(QString::fromStdString(file.string()));
-    if (!out.open(QIODevice::WriteOnly)) {
-        return failed(out.errorString());
-    }
+    // The whole document is made in memory and then saved as the data file is: a symbolic link
+    // keeps its target, which receives the PDF; a read-only file is refused; a hard link sees it.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&out);
+        QPdfWriter writer(&pdf);
         writer.setTitle(QString::fromStdString(ListingTitle(shell, destination)));
         writer.setCreator(u"Kelpie"_s);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(kPdfEdgeMm, kPdfEdgeMm, kPdfEdgeMm, kPdfEdgeMm),
                                          QPageLayout::Millimeter));
         if (!PaintListing(writer, BuildPrintedListing(data, shell.ModelName))) {
-            out.cancelWriting();
             return failed(QObject::tr("the PDF could not be written"));
         }
     }
-    if (!out.commit()) {
-        return failed(out.errorString());
+    try {
+        WriteFileAtomically(file,
+                            std::string_view(pdf.data().constData(), static_cast<std::size_t>(pdf.size())));
+    } catch (const FileError& error) {
+        return failed(QString::fromStdString(error.what()));
     }
-    return Outcome::Done(QObject::tr("The listing was saved as %1").arg(out.fileName()).toStdString());
+    return Outcome::Done(
+        QObject::tr("The listing was saved as %1").arg(QString::fromStdString(file.string())).toStdString());
 }
 
 }  // namespace kelpie

@@ -32,10 +32,11 @@ inline QString Name(const std::filesystem::path& file)
     return QString::fromStdString(file.string());
 }
 
-// The caption without a file, or with the file name part in front.
+// The caption without a file, or with the file name part in front; the title bar puts its
+// unsaved-changes mark in place of the "[*]".
 inline QString Caption(const QString& fileName = {})
 {
-    const QString program = QStringLiteral("Kelpie  PC Program for MV230 Series");
+    const QString program = QStringLiteral("Kelpie  PC Program for MV230 Series[*]");
     return fileName.isEmpty() ? program : fileName + QStringLiteral(" - ") + program;
 }
 

@@ -77,16 +77,17 @@ TEST_F(AppStart, ToolbarHasTwelveButtonsWithOneProgramAndOneReadShown)
     EXPECT_FALSE(buttons[10]->isEnabled());  // a button follows its menu entry
 }
 
-TEST_F(AppStart, NewDiscardsEditsWithoutAQuestionAfterItsTimer)
+TEST_F(AppStart, NewDiscardsEditsAfterTheSaveQuestionAndItsTimer)
 {
     frmMain& window = Start();
     window.Data().RadioImage[0x0100] ^= 0xFF;
     window.Shell().DataChanged = true;
+    Dialogs::AnswerNext(MessageAnswer::Discard);
     Action("New")->trigger();
     EXPECT_TRUE(window.Shell().DataChanged);  // the timer carries the command out
     EXPECT_TRUE(test::WaitUntil([&] { return !window.Shell().DataChanged; }, "New clears DataChanged"));
     EXPECT_TRUE(ImageIs(Program / "USA_00E6.ini"));
-    EXPECT_TRUE(Dialogs::Shown().empty());
+    EXPECT_EQ(Dialogs::Shown().size(), 1u);
 }
 
 TEST_F(AppStart, ModelEntrySwitchesAStoredModel2ToTheMv220)
@@ -117,12 +118,15 @@ TEST_F(AppStart, DestinationSwitchAsksCancelsAndReloadsTheCheckedEntryAtOnce)
     Dialogs::AnswerNext(MessageAnswer::Cancel);
     intl->trigger();
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(Dialogs::Shown()[0].text, "Do yo want to change to INTL?");
+    EXPECT_EQ(Dialogs::Shown()[0].text,
+              "Do yo want to change to INTL?\r\nAll programming is replaced by that destination's defaults.");
     EXPECT_FALSE(intl->isChecked());
     EXPECT_TRUE(Action("mnuDestinationChild_2")->isChecked());
     EXPECT_TRUE(ImageIs(Program / "USA_00E6.ini"));
 
     window.Shell().DataChanged = true;
+    Dialogs::AnswerNext(MessageAnswer::Ok);
+    Dialogs::AnswerNext(MessageAnswer::Discard);
     intl->trigger();
     EXPECT_TRUE(intl->isChecked());
     EXPECT_FALSE(Action("mnuDestinationChild_2")->isChecked());
@@ -130,11 +134,12 @@ TEST_F(AppStart, DestinationSwitchAsksCancelsAndReloadsTheCheckedEntryAtOnce)
     EXPECT_EQ(Settings.Value("IniFilePath/IniFileName_5"), "INTL");
     EXPECT_FALSE(window.Shell().DataChanged);
 
-    // The checked entry: no question, its image again at once.
+    // The checked entry: only the save question, its image again at once.
     window.Data().RadioImage[0x0100] ^= 0xFF;
     window.Shell().DataChanged = true;
+    Dialogs::AnswerNext(MessageAnswer::Discard);
     intl->trigger();
-    EXPECT_EQ(Dialogs::Shown().size(), 2u);
+    EXPECT_EQ(Dialogs::Shown().size(), 4u);
     EXPECT_TRUE(intl->isChecked());
     EXPECT_TRUE(ImageIs(Program / "INTL_00E6.ini"));
     EXPECT_FALSE(window.Shell().DataChanged);

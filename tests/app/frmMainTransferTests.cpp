@@ -69,6 +69,7 @@ TEST_F(AppTransfer, ReadFromRadioRefreshesTheWindowClearsDataChangedAndKeepsABac
     window.Shell().CurrentFileName = (Files / "old.dat").string();
     window.SetCaption();
 
+    Dialogs::AnswerNext(MessageAnswer::Discard);
     Pressing("cmdOK", [&] { Action("mnuTransferRead")->trigger(); });
 
     EXPECT_EQ(window.Data().UsaChannels[7].ChTag, "RADIO7");
@@ -76,8 +77,8 @@ TEST_F(AppTransfer, ReadFromRadioRefreshesTheWindowClearsDataChangedAndKeepsABac
     EXPECT_FALSE(window.Shell().TransferDone);
     EXPECT_EQ(window.windowTitle(), Caption());
     EXPECT_EQ(window.Editor().CurrentKey(), "General");
-    ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(Dialogs::Shown()[0].text, "Complete!!");
+    ASSERT_EQ(Dialogs::Shown().size(), 2u);
+    EXPECT_EQ(Dialogs::Shown()[1].text, "Complete!!");
 
     const std::filesystem::path backups = Program / "data" / "backups";
     ASSERT_TRUE(std::filesystem::is_directory(backups));

@@ -56,7 +56,7 @@ TEST(PriorityItems, BuiltFromTheEnabledChannelsOnEveryFill)
     EXPECT_NE(std::find(extra.begin(), extra.end(), PriorityItem{"bd05", 244}), extra.end());
 
     EXPECT_TRUE(SetGroupStatusIcon(s.Ctx, kGroupUsa, true));
-    EXPECT_FALSE(FillUsablePage(s.Data)[kGroupUsa].statusNameEnabled);
+    EXPECT_EQ(FillUsablePage(s.Data)[kGroupUsa].statusIcon, 1);
 }
 
 TEST(CommonChoices, WeatherAlertOffsetsAndTheScanRule)

@@ -44,12 +44,11 @@ TEST_F(SettingsPagesTest, SwitchingAGroupOnAddsItsBankToTheTreeAndOffRemovesIt)
     EXPECT_EQ(Node("ExpChannel"), nullptr);
     EXPECT_EQ(Child<QCheckBox>("chkUsable_3")->text(), "LMR CH");
 
-    // The status icon hides the status name from the group's caption and disables its box.
-    Enter("txtUsable_0", "SHIP");
-    EXPECT_EQ(Node("PU")->text(0), "USA(SHIP)");
+    // No status name is offered for editing; the status icon hides a stored one from the caption.
+    EXPECT_FALSE(Child("txtUsable_0")->isVisible() || Child("txtUsable_0")->isEnabled());
+    m_data.UsableGroups[0].StatusName = "SHIP";
     Choose("cmbUsableSts_0", 1);
     EXPECT_EQ(Node("PU")->text(0), "USA");
-    EXPECT_FALSE(Child("txtUsable_0")->isEnabled());
 }
 
 TEST_F(SettingsPagesTest, DeleteQuestionAnsweredNoKeepsTheEntryAndYesClosesTheGap)
@@ -214,7 +213,6 @@ TEST_F(SettingsPagesTest, EverySettingEditedOnAPageReachesItsRecord)
         {"Usable", "cmbUsablePri_0", 2, "", priority,
          [](D d) { return std::to_string(d.UsableGroups[0].PriorityCh); }},
         {"Usable", "cmbUsableSts_1", 1, "", "1", [](D d) { return Flag(d.UsableGroups[1].StatusIcon); }},
-        {"Usable", "txtUsable_2", kType, "HOME", "HOME", [](D d) { return d.UsableGroups[2].StatusName; }},
         {"Common", "cmbCommonTXPo", 2, "", "2",
          [](D d) { return std::to_string(d.CommonSetup.TxPoDisplay); }},
         {"Common", "cmbCommonScan", 1, "", "1", [](D d) { return Flag(d.CommonSetup.Scan); }},
