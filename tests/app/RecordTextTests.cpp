@@ -1,8 +1,6 @@
 // RecordTextTests.cpp — a record's Windows-1252 byte shows as its letter in every view of the records.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableWidget>
@@ -16,21 +14,13 @@
 #include "editor/PageEditor.h"
 #include "printing/PrintCommands.h"
 #include "report/Compare.h"
+#include "support/QtSupport.h"
 #include "support/ResetData.h"
 
 using namespace Qt::StringLiterals;
 
 namespace kelpie {
 namespace {
-
-QTreeWidgetItem* Node(QTreeWidget* tree, const QString& key)
-{
-    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-        if ((*it)->data(0, Qt::UserRole).toString() == key)
-            return *it;
-    }
-    return nullptr;
-}
 
 // The printed listing's text as pdftotext reads it out of the exported PDF.
 QString PrintedText(const RadioData& data, const QString& pdf)
@@ -57,7 +47,7 @@ TEST(RecordText, ANameHoldingByteE9ShowsEAcuteInTheGridTheTreeThePageTheListings
     editor.BuildPageTree();
     editor.RefreshGroupCaptions();
     auto* tree = editor.findChild<QTreeWidget*>("tvTreeView");
-    EXPECT_EQ(Node(tree, "PU")->text(0).toStdString(), "USA(\u00E9T\u00E9)");
+    EXPECT_EQ(test::TreeNode(*tree, "PU")->text(0).toStdString(), "USA(\u00E9T\u00E9)");
 
     editor.SelectNodeByKey("PU");
     const QList<QTableWidgetItem*> cells =
@@ -69,10 +59,8 @@ TEST(RecordText, ANameHoldingByteE9ShowsEAcuteInTheGridTheTreeThePageTheListings
 
     frmPrn listing(data, shell, false, nullptr);
     auto* text = listing.findChild<QPlainTextEdit*>("txtPrn");
-    QElapsedTimer waited;
-    waited.start();
-    while (text->toPlainText().startsWith("Now, making") && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    test::WaitUntil([text] { return !text->toPlainText().startsWith("Now, making"); },
+                    "the listing replaces the wait text");
     EXPECT_TRUE(text->toPlainText().contains(u"CAF\u00E9"_s));
     EXPECT_TRUE(text->toPlainText().contains(u"\u00E9T\u00E9"_s));
 

@@ -54,23 +54,11 @@ TEST_F(AppStart, ToolbarHasTwelveButtonsWithOneProgramAndOneReadShown)
     ASSERT_EQ(buttons.size(), 12);
     const char* const keys[] = {"New",   "Open",  "Save",    nullptr,    "SaveAsDefault", nullptr,
                                 "Print", nullptr, "Program", "Program2", "Read",          "Read2"};
-    const char* const tips[] = {"New",
-                                "Open...",
-                                "Save",
-                                "",
-                                "Save As Default",
-                                "",
-                                "Print",
-                                "",
-                                "Program to Radio",
-                                "Program to Radio",
-                                "Read from Radio",
-                                "Read from Radio"};
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(buttons[i]->isSeparator(), keys[i] == nullptr) << i;
         EXPECT_EQ(buttons[i]->objectName(), keys[i] ? keys[i] : "") << i;
-        EXPECT_EQ(buttons[i]->toolTip(), tips[i]) << i;
     }
+    EXPECT_EQ(buttons[8]->toolTip(), "Program to Radio");  // a button's tip is its menu entry's text
     EXPECT_FALSE(buttons[8]->isVisible() || buttons[11]->isVisible());
     EXPECT_TRUE(buttons[9]->isVisible() && buttons[10]->isVisible());
     Action("mnuTransferRead")->setEnabled(false);

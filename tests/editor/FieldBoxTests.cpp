@@ -122,18 +122,5 @@ TEST_F(FieldBoxTest, LeavingThePageQuietlyRefusesAnInvalidFrequency)
     EXPECT_EQ(m_tx->text(), u"---.----"_qs);  // the frequency the channel holds
 }
 
-TEST_F(FieldBoxTest, CallSignMidIsZeroFilledWhenLeftForAControlOfThePage)
-{
-    FieldBox mid(FieldId::AtisMid, m_input, m_ctx, m_rx->parentWidget());
-    mid.SetRecord(0, 4);
-    mid.show();
-    mid.setFocus();
-    QTest::keyClicks(&mid, u"7"_qs);
-    EXPECT_EQ(m_data.AtisCallSigns[4].MID, "7");
-    m_rx->setFocus();
-    EXPECT_EQ(mid.text(), u"007"_qs);
-    EXPECT_EQ(m_data.AtisCallSigns[4].MID, "007");
-}
-
 }  // namespace
 }  // namespace kelpie

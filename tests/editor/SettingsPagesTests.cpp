@@ -194,7 +194,8 @@ TEST_F(SettingsPagesTest, EverySettingEditedOnAPageReachesItsRecord)
     for (UsableGroup& g : m_data.UsableGroups)
         g.Enable = true;
     m_editor->BuildPageTree();
-    // One edit of a page and the record field it reaches; the edit layer's tests pin the rest.
+    // One edit of each control and the record field it reaches (the status icon combo is driven by the
+    // first test); the edit layer's tests pin the rules.
     struct Row
     {
         const char* node;
@@ -254,6 +255,7 @@ TEST_F(SettingsPagesTest, EverySettingEditedOnAPageReachesItsRecord)
         {"SM 1", "txtGPosi", kType, "ALBA", "ALBA", [](D d) { return d.IndividualDirectory[0].TagName; }},
         {"SM 1", "txtGMMSI", kType, "232001234", "2320012340",
          [](D d) { return d.IndividualDirectory[0].Mmsid; }},
+
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.control.toStdString());

@@ -82,6 +82,7 @@ protected:
     }
 };
 
+// The only check of the printed rows' text: the report pins their columns and pages, not their words.
 TEST_F(CliPrint, SixPagesEachWithTheHeaderAndTheHeadingsAndRowsOfTheModel)
 {
     struct Case

@@ -10,8 +10,6 @@
 
 namespace kelpie::test {
 
-namespace {
-
 std::string Contents(const std::filesystem::path& file)
 {
     std::ifstream in(file, std::ios::binary);
@@ -19,8 +17,6 @@ std::string Contents(const std::filesystem::path& file)
     text << in.rdbuf();
     return text.str();
 }
-
-}  // namespace
 
 std::filesystem::path CliProgram()
 {

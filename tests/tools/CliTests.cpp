@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <tuple>
 
 #include "CliInProcess.h"
@@ -16,14 +15,6 @@ namespace kelpie::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Contents(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 using Cli = CliTestFolder;
 
@@ -47,27 +38,21 @@ TEST_F(Cli, NewWritesADataFileAndAHexImageOfTheModel)
 
 TEST_F(Cli, ConvertBetweenDataAndHexFilesKeepsEverything)
 {
-    for (const char* model : {"0", "4", "5"}) {
-        SCOPED_TRACE(model);
-        ASSERT_EQ(Run({"new", "--model", model, "--destination", "intl", "-o", File("a.dat")}).ExitCode, 0);
-        CliResult result = Run({"convert", "--model", model, File("a.dat"), "-o", File("b.hex")});
-        ASSERT_EQ(result.ExitCode, 0) << result.Err;
-        result = Run({"convert", "--model", model, File("b.hex"), "-o", File("c.dat")});
-        ASSERT_EQ(result.ExitCode, 0) << result.Err;
-        EXPECT_EQ(Contents(File("c.dat")), Contents(File("a.dat")));
-    }
+    ASSERT_EQ(Run({"new", "--model", "0", "--destination", "intl", "-o", File("a.dat")}).ExitCode, 0);
+    CliResult result = Run({"convert", "--model", "0", File("a.dat"), "-o", File("b.hex")});
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    result = Run({"convert", "--model", "0", File("b.hex"), "-o", File("c.dat")});
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_EQ(Contents(File("c.dat")), Contents(File("a.dat")));
 }
 
+// Which files a model refuses is pinned with the readers; here the refusal reaches the user.
 TEST_F(Cli, AFileOfAnotherModelIsRefused)
 {
     ASSERT_EQ(Run({"new", "--model", "5", "-o", File("mv230.dat")}).ExitCode, 0);
-    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("mv230.hex")}).ExitCode, 0);
     CliResult result = Run({"convert", "--model", "4", File("mv230.dat"), "-o", File("x.hex")});
     EXPECT_EQ(result.ExitCode, 1);
     EXPECT_NE(result.Err.find("different model!!"), std::string::npos) << result.Err;
-    result = Run({"listing", "--model", "6", File("mv230.hex")});
-    EXPECT_EQ(result.ExitCode, 1);
-    EXPECT_NE(result.Err.find("ModelType Error !!"), std::string::npos) << result.Err;
     EXPECT_FALSE(fs::exists(File("x.hex")));
     result = Run({"new", "--model", "5", "--destination", "atlantis", "-o", File("y.dat")});
     EXPECT_EQ(result.ExitCode, 1);
@@ -129,15 +114,12 @@ TEST_F(Cli, ADamagedDefaultImageIsAMissingOneAndValuesNotTakenAreNamed)
     CliResult result = RunCli({"convert", "--model", "5", File("odd.dat"), "-o", File("odd.hex")}, m_folder,
                               CliPlace{program, {}});
     EXPECT_EQ(result.ExitCode, 0) << result.Err;
-    EXPECT_EQ(result.Err,
-              "warning: " + (File("bin") / "USA_00E6.ini").string() +
-                  " is not a default image of this model; the reset image is used\n" +
-                  File("odd.dat").string() +
-                  ": values not taken (their fields keep the values they had):\n"
-                  "  sections not in the file: [Usable CH Group Setup], [ATIS Setup (Common)], "
-                  "[CHUSA0]..[CHUSA239], [CHINT0]..[CHINT239], [CHCAN0]..[CHCAN239], [CHWX0]..[CHWX9], "
-                  "[CHEXP2]..[CHEXP40], [PRISETCH]\n"
-                  "  [Common Setup] SQL=300\n  [CHEXP1] Rxfreq=50\n");
+    // Which values the reader refused is pinned with the reader; here the list reaches the user.
+    EXPECT_TRUE(result.Err.starts_with("warning: " + (File("bin") / "USA_00E6.ini").string() +
+                                       " is not a default image of this model; the reset image is used\n" +
+                                       File("odd.dat").string() + ": values not taken"))
+        << result.Err;
+    EXPECT_TRUE(result.Err.ends_with("  [Common Setup] SQL=300\n  [CHEXP1] Rxfreq=50\n")) << result.Err;
     result = RunCli({"new", "--model", "5", "--destination", "usa", "-o", File("usa.dat")}, m_folder,
                     CliPlace{program, {}});
     EXPECT_EQ(result.ExitCode, 1);
@@ -162,7 +144,7 @@ std::string RenameUsa16(std::string data, const std::string& name)
     return data.replace(at, tag.size(), "ChTag=#" + name);
 }
 
-TEST_F(Cli, DiffPrintsEachDifferenceOnALineAndExitsOneWhenTheyDiffer)
+TEST_F(Cli, DiffPrintsEachDifferenceOnALine)
 {
     ASSERT_EQ(Run({"new", "--model", "5", "-o", File("a.dat")}).ExitCode, 0);
     ASSERT_EQ(Run({"convert", "--model", "5", File("a.dat"), "-o", File("a.hex")}).ExitCode, 0);
@@ -182,17 +164,11 @@ TEST_F(Cli, DiffPrintsEachDifferenceOnALineAndExitsOneWhenTheyDiffer)
     result = Run({"diff", "--model", "5", File("a.hex"), File("a.dat")});
     EXPECT_EQ(result.ExitCode, 0) << result.Err;
     EXPECT_EQ(result.Out, "");
+    EXPECT_EQ(Run({"diff", "--model", "5", File("a.dat"), File("a.txt")}).ExitCode, 2);
     result = Run({"diff", "--model", "5", fs::path(KELPIE_BIN_DIR) / "INTL_00E6.ini", File("a.hex")});
     EXPECT_EQ(result.ExitCode, 1) << result.Err;
     EXPECT_NE(result.Out.find("Usable CH Group Setup: USA Enable Off → On\n"), std::string::npos)
         << result.Out;
-
-    EXPECT_EQ(Run({"diff", "--model", "5", File("a.dat")}).ExitCode, 2);
-    EXPECT_EQ(Run({"diff", "--model", "5", File("a.dat"), File("a.txt")}).ExitCode, 2);
-    ASSERT_EQ(Run({"new", "--model", "4", "-o", File("mv220.dat")}).ExitCode, 0);
-    result = Run({"diff", "--model", "5", File("a.dat"), File("mv220.dat")});
-    EXPECT_EQ(result.ExitCode, 2);
-    EXPECT_NE(result.Err.find("different model!!"), std::string::npos) << result.Err;
 }
 
 // The radio commands through the executables: kelpie-cli against kelpie-radiosim on a
@@ -306,20 +282,6 @@ TEST_F(Cli, VerifyTellsWhetherTheRadioHoldsTheDataAndNeverChangesIt)
     EXPECT_NE(result.Err.find("differs from this data: 1 difference."), std::string::npos) << result.Err;
 }
 
-TEST_F(Cli, ARadioOfAnotherModelIsRefusedByReadAndVerify)
-{
-    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("a.dat")}).ExitCode, 0);
-    InProcessRadio radio(4);
-    CliResult result = radio.Run({"read", "--model", "5", "-o", File("read.hex")}, m_folder);
-    EXPECT_EQ(result.ExitCode, 1);
-    EXPECT_NE(result.Err.find("This radio is an MV220"), std::string::npos) << result.Err;
-    EXPECT_FALSE(fs::exists(File("read.hex")));
-    result = radio.Run({"verify", "--model", "5", File("a.dat")}, m_folder);
-    EXPECT_EQ(result.ExitCode, 2);
-    EXPECT_NE(result.Err.find("This radio is an MV220"), std::string::npos) << result.Err;
-    EXPECT_EQ(result.Out, "");
-}
-
 // A backup that cannot be written is a warning: the read itself succeeded.
 TEST_F(Cli, AReadWhoseBackupCannotBeWrittenStillSavesWhatWasRead)
 {
@@ -392,16 +354,7 @@ TEST_F(Cli, YesRetriesABusyRadioAFewTimesThenItIsNotReady)
     EXPECT_EQ(retries, 3u) << result.Err;
     EXPECT_NE(result.Err.find("Radio is busy!! [Cancel]"), std::string::npos) << result.Err;
     EXPECT_NE(result.Err.find("Radio not ready!!"), std::string::npos) << result.Err;
-}
-
-TEST_F(Cli, UnacknowledgedSynchronisationSaysWhatToCheck)
-{
-    InProcessRadio radio(5, SimulatorFaults{.SyncRefusals = 100});
-    const CliResult result = radio.Run({"read", "--model", "5", "-o", File("read.hex")}, m_folder);
-    EXPECT_EQ(result.ExitCode, 1);
-    EXPECT_NE(result.Err.find("The radio did not acknowledge the synchronisation."), std::string::npos)
-        << result.Err;
-    EXPECT_NE(result.Err.find("programming mode"), std::string::npos) << result.Err;
+    EXPECT_FALSE(fs::exists(File("read.hex"))) << "a failed read saves nothing";
 }
 
 TEST_F(Cli, SimulatorAndBenchmarkOptionsAreCheckedBeforeTheyStart)
