@@ -79,10 +79,11 @@ protected:
         auto* combo = Child<QComboBox>(name);
         ASSERT_TRUE(combo->isEnabled() && combo->isVisibleTo(m_editor.get())) << name.toStdString();
         combo->setFocus();
-        while (combo->currentIndex() < index)
-            QTest::keyClick(combo, Qt::Key_Down);
-        while (combo->currentIndex() > index)
-            QTest::keyClick(combo, Qt::Key_Up);
+        // As a user presses the arrow keys, at most once per entry: a combo that does not follow
+        // them fails here instead of holding the test in this loop.
+        for (int presses = 0; combo->currentIndex() != index && presses < combo->count(); ++presses)
+            QTest::keyClick(combo, combo->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+        EXPECT_EQ(combo->currentIndex(), index) << name.toStdString() << " does not follow the arrow keys";
     }
     void Toggle(const QString& name) { QTest::keyClick(Child<QCheckBox>(name), Qt::Key_Space); }
 
