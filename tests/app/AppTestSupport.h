@@ -10,11 +10,17 @@
 #include <QLabel>
 #include <QTest>
 
+#include <QPushButton>
+
+#include <functional>
 #include <memory>
 
 #include "app/frmCompare.h"
 #include "app/frmMain.h"
 #include "editor/Dialogs.h"
+#include "link/LinkTestSupport.h"
+#include "model/ImagePasses.h"
+#include "model/Models.h"
 #include "support/Fakes.h"
 #include "support/QtSupport.h"
 #include "support/TempFolder.h"
@@ -96,6 +102,37 @@ protected:
 
 private:
     std::unique_ptr<frmMain> m_window;
+};
+
+// The main window with a simulated radio of the model on its port, in this process, on a clock that
+// costs no real time.
+class AppWithRadio : public AppTest
+{
+protected:
+    explicit AppWithRadio(int model = 5, SimulatorFaults faults = {}) : m_radio(model, std::move(faults)) {}
+
+    frmMain& StartWithRadio() { return Start(false, {&m_port, &m_clock}); }
+
+    // The radio's memory holds the data as a program run leaves it, with its model's code.
+    void RadioHolds(RadioData data)
+    {
+        EncodeImage(data);
+        m_radio.Memory() = data.RadioImage;
+        m_radio.WriteModelCode(ModelOf(data.ModelIndex).Code);
+    }
+
+    // Runs the command and presses a button of the transfer dialog it shows; a dialog the run
+    // leaves open is closed, as a user would close it.
+    static void Pressing(const char* button, const std::function<void()>& command)
+    {
+        const test::ModalDriver transfer(
+            "frmRadio_102", [button](QWidget& dialog) { test::Child<QPushButton>(dialog, button)->click(); });
+        command();
+    }
+
+    test::FakeClock m_clock;
+    RadioSimulator m_radio;
+    SimulatorPort m_port{m_radio, m_clock};
 };
 
 }  // namespace kelpie

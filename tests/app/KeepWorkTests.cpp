@@ -19,7 +19,7 @@ using namespace Qt::StringLiterals;
 namespace kelpie {
 namespace {
 
-class KeepWork : public AppTest
+class KeepWork : public AppWithRadio
 {
 protected:
     KeepWork()
@@ -30,9 +30,7 @@ protected:
         radioData.ExpChannels[0].Enable = true;
         radioData.ExpChannels[0].CHDisplayL.clear();
         radioData.ExpChannels[0].CHDisplayR.clear();
-        EncodeImage(radioData);
-        m_radio.Memory() = radioData.RadioImage;
-        m_radio.WriteModelCode(ModelOf(5).Code);
+        RadioHolds(radioData);
     }
 
     // The window with its data saved as work.dat, then edited.
@@ -50,17 +48,7 @@ protected:
         return window;
     }
 
-    static void PressingOk(const std::function<void()>& command)
-    {
-        const test::ModalDriver transfer(
-            "frmRadio_102", [](QWidget& dialog) { test::Child<QPushButton>(dialog, "cmdOK")->click(); });
-        command();
-    }
-
     const std::filesystem::path Work = Files / "work.dat";
-    test::FakeClock m_clock;
-    RadioSimulator m_radio{5};
-    SimulatorPort m_port{m_radio, m_clock};
 };
 
 TEST_F(KeepWork, EveryCommandThatReplacesTheDataAsksToSaveItFirst)
@@ -96,7 +84,7 @@ TEST_F(KeepWork, EveryCommandThatReplacesTheDataAsksToSaveItFirst)
             }
             Dialogs::AnswerNext(answer);
             if (answer != MessageAnswer::Cancel && std::string(command.name) == "mnuTransferRead") {
-                PressingOk(command.run);
+                Pressing("cmdOK", command.run);
             } else {
                 command.run();
             }
@@ -183,7 +171,7 @@ TEST_F(KeepWork, AReadStartedOnAnLmrPageEndsOnGeneralWithoutAnError)
     window.Shell().DataChanged = false;
     window.Editor().SelectNodeByKey(u"E 1"_s);
     ASSERT_EQ(window.Editor().CurrentKey(), u"E 1"_s);
-    PressingOk([&] { Action("mnuTransferRead")->trigger(); });
+    Pressing("cmdOK", [&] { Action("mnuTransferRead")->trigger(); });
     EXPECT_EQ(window.Editor().CurrentKey(), u"General"_s);
     EXPECT_TRUE(window.Data().ExpChannels[0].Enable);
     ASSERT_EQ(Dialogs::Shown().size(), 1u);

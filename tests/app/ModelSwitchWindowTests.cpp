@@ -11,10 +11,10 @@
 namespace kelpie {
 namespace {
 
-class AppModelSwitch : public AppTest
+class AppModelSwitch : public AppWithRadio
 {
 protected:
-    frmMain& StartWithRadio() { return Start(false, {&m_port, &m_clock}); }
+    AppModelSwitch() : AppWithRadio(1) {}
 
     // Read from Radio with OK pressed in the transfer dialog, and with again in the second one
     // the window is to show.
@@ -34,10 +34,6 @@ protected:
 
     static constexpr const char* kQuestion =
         "This radio is an MV240; Kelpie is set for the MV230.\nSwitch to the MV240 and read it?";
-
-    test::FakeClock m_clock;
-    RadioSimulator m_radio{1};
-    SimulatorPort m_port{m_radio, m_clock};
 };
 
 TEST_F(AppModelSwitch, YesSwitchesToTheRadiosModelStoresItAndReadsTheRadio)

@@ -63,19 +63,10 @@ TEST_F(AppOutcome, PrintWithoutAPrinterSaysSoAndACancelledPrintSaysNothing)
 }
 
 // A radio that stops answering part-way through the verify's read.
-class AppVerifyFails : public AppTest
+class AppVerifyFails : public AppWithRadio
 {
 protected:
-    AppVerifyFails()
-    {
-        m_radio.Memory() = ResetData(5).RadioImage;
-        m_radio.WriteModelCode(ModelOf(5).Code);
-        m_radio.Faults().HangUpBlock = 40;
-    }
-
-    test::FakeClock m_clock;
-    RadioSimulator m_radio{5};
-    SimulatorPort m_port{m_radio, m_clock};
+    AppVerifyFails() : AppWithRadio(5, SimulatorFaults{.HangUpBlock = 40}) { RadioHolds(ResetData(5)); }
 };
 
 TEST_F(AppVerifyFails, TheCommunicationErrorIsTitledWithTheVerify)

@@ -16,33 +16,24 @@
 namespace kelpie {
 namespace {
 
-class RadioSafetyWindow : public AppTest
+class RadioSafetyWindow : public AppWithRadio
 {
 protected:
-    explicit RadioSafetyWindow(SimulatorFaults faults = {}) : m_radio(0, std::move(faults))
+    explicit RadioSafetyWindow(SimulatorFaults faults = {}) : AppWithRadio(0, std::move(faults))
     {
-        m_radio.Memory() = ResetData(0).RadioImage;
-        m_radio.WriteModelCode(ModelOf(0).Code);
+        RadioHolds(ResetData(0));
     }
 
     frmMain& StartOnModelZero()
     {
         Settings.Values["ModelPath/ModelNum"] = "0";
-        return Start(false, {&m_port, &m_clock});
+        return StartWithRadio();
     }
 
-    // Runs the command and presses OK in its transfer dialog; a dialog the run leaves open is closed,
-    // as a user would close it.
     void RunTransfer(const char* command)
     {
-        const test::ModalDriver transfer(
-            "frmRadio_102", [](QWidget& dialog) { test::Child<QPushButton>(dialog, "cmdOK")->click(); });
-        Action(command)->trigger();
+        Pressing("cmdOK", [&] { Action(command)->trigger(); });
     }
-
-    test::FakeClock m_clock;
-    RadioSimulator m_radio;
-    SimulatorPort m_port{m_radio, m_clock};
 };
 
 TEST_F(RadioSafetyWindow, ProgramSaysOnceBeforeSendingThatChangedDirectoryEntriesWillNotReachTheRadio)

@@ -15,28 +15,16 @@
 namespace kelpie {
 namespace {
 
-class AppTransfer : public AppTest
+class AppTransfer : public AppWithRadio
 {
 protected:
-    AppTransfer()
-    {
-        RadioData radioData = ResetData(5);
-        radioData.UsaChannels[7].ChTag = "RADIO7";
-        EncodeImage(radioData);
-        m_radio.Memory() = radioData.RadioImage;
-        m_radio.WriteModelCode(ModelOf(5).Code);
-    }
+    AppTransfer() { RadioHolds(Named(ResetData(5), 7, "RADIO7")); }
 
-    frmMain& StartWithRadio() { return Start(false, {&m_port, &m_clock}); }
-
-    // The radio holds the data as a program run would leave it, with one channel's name changed.
-    void RadioHolds(const RadioData& data, int usaChannel, const std::string& name)
+    // The data with one USA channel's name changed.
+    static RadioData Named(RadioData data, int usaChannel, const std::string& name)
     {
-        RadioData held = data;
-        held.UsaChannels[static_cast<std::size_t>(usaChannel)].ChTag = name;
-        EncodeImage(held);
-        m_radio.Memory() = held.RadioImage;
-        m_radio.WriteModelCode(ModelOf(5).Code);
+        data.UsaChannels[static_cast<std::size_t>(usaChannel)].ChTag = name;
+        return data;
     }
 
     // Runs Verify Radio with OK pressed; the records of the data being edited must not change.
@@ -48,18 +36,6 @@ protected:
         EXPECT_EQ(DataFileText(window.Data(), window.Shell()), before);
         EXPECT_TRUE(window.findChild<QLabel*>("sbStatusBar_1")->text().startsWith("Verify complete."));
     }
-
-    // Runs the command and presses a button of the transfer dialog it shows.
-    static void Pressing(const char* button, const std::function<void()>& command)
-    {
-        const test::ModalDriver transfer(
-            "frmRadio_102", [button](QWidget& dialog) { test::Child<QPushButton>(dialog, button)->click(); });
-        command();
-    }
-
-    test::FakeClock m_clock;
-    RadioSimulator m_radio{5};
-    SimulatorPort m_port{m_radio, m_clock};
 };
 
 TEST_F(AppTransfer, ReadFromRadioRefreshesTheWindowClearsDataChangedAndKeepsABackup)
@@ -121,7 +97,7 @@ TEST_F(AppTransfer, VerifyListsTheChangedChannelAndItsRowShowsTheChannel)
     frmMain& window = StartWithRadio();
     ASSERT_EQ(window.Data().ModelIndex, 5);
     window.Data().UsaChannels[20].ChTag = "HARBOR";
-    RadioHolds(window.Data(), 20, "RADIO20");
+    RadioHolds(Named(window.Data(), 20, "RADIO20"));
 
     Verify(window);
     ASSERT_NE(CompareWindow(), nullptr);
