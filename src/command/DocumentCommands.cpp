@@ -18,6 +18,14 @@ std::string Extension(const std::filesystem::path& file)
     return ToUpper(file.extension().string());
 }
 
+// The file just written is the one the data now lives in, unchanged since.
+void SavedAs(ShellState& shell, const std::filesystem::path& file)
+{
+    shell.CurrentFileName = file.string();
+    shell.CurrentFileStamp = FileStamp(file);
+    shell.DataChanged = false;
+}
+
 }  // namespace
 
 Outcome NewData(RadioData& data, ShellState& shell)
@@ -77,32 +85,21 @@ Outcome SaveDataFile(const RadioData& data, ShellState& shell, FileUi& ui, const
     if (shell.ErrorFlag) {
         return Outcome::Failed();
     }
-    shell.CurrentFileName = file.string();
-    shell.CurrentFileStamp = FileStamp(file);
-    shell.DataChanged = false;
+    SavedAs(shell, file);
     return Outcome::Done();
 }
 
 Outcome SaveDocument(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file)
 {
     const std::string extension = Extension(file);
-    if (extension == ".DAT") {
-        return SaveDataFile(data, shell, ui, file);
-    }
-    if (extension != ".HEX") {
+    if (extension != ".DAT" && extension != ".HEX") {
         shell.ErrorFlag = true;
         return Outcome::Failed(MessageWithReason(
             "FileSave Error!!",
             file.filename().string() +
                 " is neither a data file (.dat) nor a hex image (.hex), the two kinds a save writes"));
     }
-    Outcome saved = SaveHexFile(data, shell, ui, file);
-    if (saved.IsDone()) {
-        shell.CurrentFileName = file.string();
-        shell.CurrentFileStamp = FileStamp(file);
-        shell.DataChanged = false;
-    }
-    return saved;
+    return SaveProgrammingFile(data, shell, ui, file);
 }
 
 Outcome SaveProgrammingFile(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file)
@@ -110,7 +107,11 @@ Outcome SaveProgrammingFile(RadioData& data, ShellState& shell, FileUi& ui, cons
     const std::string extension = Extension(file);
     shell.ErrorFlag = shell.CancelFlag = false;
     if (extension == ".HEX") {
-        return SaveHexFile(data, shell, ui, file);
+        Outcome saved = SaveHexFile(data, shell, ui, file);
+        if (saved.IsDone()) {
+            SavedAs(shell, file);
+        }
+        return saved;
     }
     if (extension == ".TXT") {
         try {

@@ -44,7 +44,8 @@ Outcome SaveDataFile(const RadioData& data, ShellState& shell, FileUi& ui, const
 Outcome SaveDocument(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file);
 
 // The records saved by the file name's extension: ".hex" the image (brought up to date first),
-// ".txt" the text listing, anything else a data file as Save writes it.
+// ".txt" the text listing, anything else a data file as Save writes it. A data file or image
+// written becomes CurrentFileName with DataChanged clear.
 Outcome SaveProgrammingFile(RadioData& data, ShellState& shell, FileUi& ui,
                             const std::filesystem::path& file);
 
