@@ -27,7 +27,7 @@ const char* const kLegalNotice = QT_TRANSLATE_NOOP(
 frmAbout::frmAbout(const ShellState& shell, const QIcon& icon, QWidget* parent) : QDialog(parent)
 {
     setObjectName(u"frmAbout"_s);
-    setWindowTitle(tr("Version Infomation"));
+    setWindowTitle(tr("Version Information"));
     setFixedSize(375, 251);
 
     Frame1 = new QFrame(this);

@@ -412,7 +412,7 @@ void frmMain::OnModelSwitch()
     // The page's input is checked before the model changes: a refused page would otherwise stop
     // the reset and leave the old model's records under the new model number.
     if (!IsSeriesModel(m_data.ModelIndex) && m_editor->CommitPage()) {
-        const QString text = u"Do yo want to program the %1 series?"_s.arg(
+        const QString text = u"Do you want to program the %1 series?"_s.arg(
             QString::fromStdString(ModelNameOf(kSeriesSwitchModel)));
         if (Dialogs::Message(this, text, ProgramTitle(), MessageIcon::Exclamation,
                              MessageButtons::OkCancel) == MessageAnswer::Ok &&
@@ -432,7 +432,7 @@ void frmMain::OnModelSwitch()
 void frmMain::OnDestination(int entry)
 {
     const QString text =
-        tr("Do yo want to change to %1?\r\nAll programming is replaced by that destination's defaults.")
+        tr("Do you want to change to %1?\r\nAll programming is replaced by that destination's defaults.")
             .arg(QString::fromStdString(m_destinations.Entries[entry].Caption));
     const bool checked = m_destinations.Entries[entry].Checked;
     if ((!checked && Dialogs::Message(this, text, ProgramTitle(), MessageIcon::Exclamation,

@@ -49,7 +49,7 @@ constexpr std::array<FieldRule, 15> kRules{{
     {FieldId::AtisCode,       10, "Numeric Only. Indispensable 10 figures.", "ATISNo", kDigits, false, true},
     {FieldId::AtisMid,        0,  "Numeric Only. Indispensable 3 figures.", "", kDigits, false, false},
     {FieldId::AtisDisp,       0,  "Indispensable 3 figures.", "", kAlphanumeric, false, false},
-    {FieldId::StatusName,     4,  "max 4 charactors.", "", kStatusNameSet, false, true},
+    {FieldId::StatusName,     4,  "max 4 characters.", "", kStatusNameSet, false, true},
     {FieldId::ChannelLeft,    2,  "Indispensable 2 figures.", "", kDisplaySet, false, false},
     {FieldId::ChannelRight,   2,  "Indispensable 2 figures.", "", kDisplaySet, false, false},
     {FieldId::RxFreq,         8,  "Rx frequency", "Rx frequency", kFrequencySet, false, true},

@@ -217,7 +217,7 @@ bool PosRequestRowEnabled(int modelIndex, int row)
 
 bool BeepOutRowEnabled(int modelIndex, int row)
 {
-    constexpr int kFirstPositionRow = 4;  // "Received Geografic", "Received POS Request", "Received POS Send"
+    constexpr int kFirstPositionRow = 4;  // "Received Geographic", "Received POS Request", "Received POS Send"
     return row >= 0 && row < static_cast<int>(kBeepOutRows.size()) &&
            (row < kFirstPositionRow || OffersPositionReports(modelIndex));
 }

@@ -85,7 +85,7 @@ inline constexpr std::array<BeepOutRow, 7> kBeepOutRows{{{"Send Distress Alert",
                                                          {"Received All Ships", 1},
                                                          {"Received Individual", 3},
                                                          {"Received Group", 2},
-                                                         {"Received Geografic", 6},
+                                                         {"Received Geographic", 6},
                                                          {"Received POS Request", 4},
                                                          {"Received POS Send", 5}}};
 // The position request rows, and the beep rows about positions, are offered where the radio

@@ -27,7 +27,7 @@ namespace {
 constexpr int kDscTopic = 1106;
 QString ClearHint()
 {
-    return DscPage::tr("A Click Inicializes the number of User MMSI setting permission");
+    return DscPage::tr("A click resets the count of User MMSI settings the radio still allows");
 }
 
 QStringList OffOn()
@@ -134,7 +134,7 @@ void DscPage::BuildBasicSheet()
 
     auto* calls = new QGroupBox(tr("DSC Call"), content);
     auto* callGrid = new QGridLayout(calls);
-    const QStringList posRequestLabels{tr("Distress Cancel Call"), tr("Stanby Mode"), tr("POS Request"),
+    const QStringList posRequestLabels{tr("Distress Cancel Call"), tr("Standby Mode"), tr("POS Request"),
                                        tr("POS Send")};
     for (int row = 0; row < posRequestLabels.size(); ++row) {
         auto& widgets = m_posRequestRows[static_cast<std::size_t>(row)];
@@ -175,7 +175,7 @@ void DscPage::BuildAdvancedSheet()
     QVBoxLayout* layout = AddSheet(m_sheets, ArrayName(u"pictDSCChild"_s, 1));
     auto* box = new QGroupBox(tr("Call Categories"), layout->parentWidget());
     auto* grid = new QGridLayout(box);
-    const QStringList categoryLabels{tr("Distress"), tr("Urgency"), tr("Safty"), tr("Routine")};
+    const QStringList categoryLabels{tr("Distress"), tr("Urgency"), tr("Safety"), tr("Routine")};
     for (int c = 0; c < categoryLabels.size(); ++c)
         grid->addWidget(new QLabel(categoryLabels[c], box), c + 1, 0);
     for (int t = 0; t < static_cast<int>(kCallTypes.size()); ++t) {

@@ -36,7 +36,7 @@ QString HintText(HintFamily family)
 {
     switch (family) {
         case HintFamily::CheckBox:
-            return PageView::tr("[Space]:An effective and invalid change.");
+            return PageView::tr("[Space]: switches it on or off.");
         case HintFamily::ComboBox:
             return PageView::tr("[Up]/[Down]:Change of a Selection item.");
         case HintFamily::OptionButton:

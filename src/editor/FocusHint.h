@@ -11,7 +11,7 @@ namespace kelpie {
 class PageView;
 
 enum class HintFamily {
-    CheckBox,      // "[Space]:An effective and invalid change."
+    CheckBox,      // "[Space]: switches it on or off."
     ComboBox,      // "[Up]/[Down]:Change of a Selection item."
     OptionButton,  // "[Up]/[Down]/[Left]/[Right]:Change of a Selection item."
 };

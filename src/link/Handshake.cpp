@@ -105,7 +105,7 @@ void NoteAnswer(LinkContext& link, int result)
 void ShowPortError(LinkContext& link)
 {
     ShowCritical(link,
-                 "port inicialize error!!\n" + link.Port.DeviceName() + ": " + link.Port.LastErrorText());
+                 "Port initialization error!!\n" + link.Port.DeviceName() + ": " + link.Port.LastErrorText());
 }
 
 bool ProbeRadio(LinkContext& link)

@@ -55,7 +55,7 @@ std::string OtherModelText(int radioModel, int setModel);
 // no model has are told at once as "ModelType Error !!".
 void ReadDataChkModel(LinkContext& link);
 
-// "port inicialize error!!" with the device and the system's reason.
+// "Port initialization error!!" with the device and the system's reason.
 void ShowPortError(LinkContext& link);
 
 }  // namespace kelpie

@@ -105,14 +105,14 @@ struct DscBasicSetup
 {
     std::array<bool, 3> UsableDsc{};     // USA, INTL, Canada
     std::string UserMmsi;                // "User MMSI", up to 10 digits
-    std::array<bool, 4> PosRequest{};    // Distress Cancel Call, Stanby Mode, POS Request, POS Send
+    std::array<bool, 4> PosRequest{};    // Distress Cancel Call, Standby Mode, POS Request, POS Send
     std::array<bool, 4> PosRequestTX{};  // only elements 2 and 3 are stored
     std::array<bool, 8> BeepOut{};
 
     bool operator==(const DscBasicSetup&) const = default;
 };
 
-// Each array by call category: 0 Distress, 1 Urgency, 2 Safty, 3 Routine.
+// Each array by call category: 0 Distress, 1 Urgency, 2 Safety, 3 Routine.
 struct DscAdvancedSetup
 {
     std::array<bool, 4> AllShipsCall{};

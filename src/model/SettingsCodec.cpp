@@ -57,7 +57,7 @@ constexpr BitField UsableDscBit(int g)
     return {0x00A0, 7 - g, 1};
 }
 constexpr int kUserMmsiAddress = 0x01F0;
-constexpr int kPosRequestBits[4] = {2, 3, 7, 5};  // Distress Cancel Call, Stanby Mode, POS Request, POS Send
+constexpr int kPosRequestBits[4] = {2, 3, 7, 5};  // Distress Cancel Call, Standby Mode, POS Request, POS Send
 constexpr int kPosRequestTxBit2 = 6;
 constexpr int kPosRequestTxBit3 = 4;
 constexpr int kPosRequestByte = 0x00A4;

@@ -391,13 +391,13 @@ private:
         Flags<3>("DSC", where, {"USA", "INTL", "Canada"}, lb.UsableDsc, rb.UsableDsc);
         Add("DSC", where, "User MMSI", BlankDashText(MmsiShown(lb.UserMmsi)),
             BlankDashText(MmsiShown(rb.UserMmsi)));
-        Flags<4>("DSC", where, {"Distress Cancel Call", "Stanby Mode", "POS Request", "POS Send"},
+        Flags<4>("DSC", where, {"Distress Cancel Call", "Standby Mode", "POS Request", "POS Send"},
                  lb.PosRequest, rb.PosRequest);
         Flags<4>("DSC", where, {"", "", "POS Request TX", "POS Send TX"}, lb.PosRequestTX, rb.PosRequestTX,
                  &HiLowText);
         Flags<8>("DSC", where,
                  {"Send Distress Alert", "Received All Ships", "Received Group", "Received Individual",
-                  "Received POS Request", "Received POS Send", "Received Geografic", "Beep Output 8"},
+                  "Received POS Request", "Received POS Send", "Received Geographic", "Beep Output 8"},
                  lb.BeepOut, rb.BeepOut);
         const DscAdvancedSetup& la = m_left.DscAdvancedSetup;
         const DscAdvancedSetup& ra = m_right.DscAdvancedSetup;
@@ -405,9 +405,9 @@ private:
                                const std::array<bool, 4>& r, const std::array<bool, 4>& ltx,
                                const std::array<bool, 4>& rtx) {
             Flags<4>("DSC", where,
-                     {call + " Distress", call + " Urgency", call + " Safty", call + " Routine"}, l, r);
+                     {call + " Distress", call + " Urgency", call + " Safety", call + " Routine"}, l, r);
             Flags<4>("DSC", where,
-                     {call + " Distress TX", call + " Urgency TX", call + " Safty TX", call + " Routine TX"},
+                     {call + " Distress TX", call + " Urgency TX", call + " Safety TX", call + " Routine TX"},
                      ltx, rtx, &HiLowText);
         };
         calls("All Ships Call", la.AllShipsCall, ra.AllShipsCall, la.AllShipsCallTX, ra.AllShipsCallTX);

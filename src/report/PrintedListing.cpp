@@ -104,9 +104,9 @@ public:
     std::vector<PrintPage> Build()
     {
         SettingsPage();
-        MarinePage("##### Programable USA Channel #####", m_data.UsaChannels);
-        MarinePage("##### Programable International Channel #####", m_data.IntlChannels);
-        MarinePage("##### Programable Canada Channel #####", m_data.CanadaChannels);
+        MarinePage("##### Programmable USA Channel #####", m_data.UsaChannels);
+        MarinePage("##### Programmable International Channel #####", m_data.IntlChannels);
+        MarinePage("##### Programmable Canada Channel #####", m_data.CanadaChannels);
         WeatherPage();
         BankEPage();
         return std::move(m_pages);
@@ -211,7 +211,7 @@ private:
 
     void WeatherPage()
     {
-        NewPage("##### Programable WX Channel #####");
+        NewPage("##### Programmable WX Channel #####");
         const std::vector<PrintColumn> columns = Printed(kWeatherColumns, WeatherColumns(m_model));
         Titles(columns);
         int number = 1;
@@ -222,8 +222,8 @@ private:
 
     void BankEPage()
     {
-        NewPage(HasLmrBank(m_model) ? "##### Programable LMR Channel #####"
-                                    : "##### Programable EXP Channel #####");
+        NewPage(HasLmrBank(m_model) ? "##### Programmable LMR Channel #####"
+                                    : "##### Programmable EXP Channel #####");
         const std::vector<PrintColumn> columns = Printed(kBankEColumns, BankEColumns(m_model));
         Titles(columns);
         int number = 1;

@@ -49,9 +49,9 @@ public:
                 CallSigns();
             }
         }
-        MarineBank("Programable USA Channel", m_data.UsaChannels);
-        MarineBank("Programable International Channel", m_data.IntlChannels);
-        MarineBank("Programable Canada Channel", m_data.CanadaChannels);
+        MarineBank("Programmable USA Channel", m_data.UsaChannels);
+        MarineBank("Programmable International Channel", m_data.IntlChannels);
+        MarineBank("Programmable Canada Channel", m_data.CanadaChannels);
         Weather();
         if (HasDsc(m_model)) {
             Directory("Memory ID Setting", "No.  Station Name  MMSI", m_data.IndividualDirectory);
@@ -126,13 +126,13 @@ private:
         Line(PadText("User MMSI:", kLabelWidth) + PadText(MmsiShown(dsc.UserMmsi), 12) + "----- " +
              PadText("Count", 6) + ": " + std::to_string(m_data.RadioImage[0x01F5]));
         Row("Distress Cancel Call:", {OnOffText(dsc.PosRequest[0])});
-        Row("Stanby Mode:", {OnOffText(dsc.PosRequest[1])});
+        Row("Standby Mode:", {OnOffText(dsc.PosRequest[1])});
         Row("POS Request:", {OnOffText(dsc.PosRequest[2]), HiLowText(dsc.PosRequestTX[2])});
         Row("POS Send:", {OnOffText(dsc.PosRequest[3]), HiLowText(dsc.PosRequestTX[3])});
         Line("[DSC Beep Output]");
         constexpr std::pair<const char*, int> kBeeps[] = {
             {"Send Distress Alert:", 0}, {"Received All Ships:", 1}, {"Received Individual:", 3},
-            {"Received Group:", 2},      {"Received Geografic:", 6}, {"Received POS Request:", 4},
+            {"Received Group:", 2},      {"Received Geographic:", 6}, {"Received POS Request:", 4},
             {"Received POS Send:", 5},
         };
         for (const auto& [label, element] : kBeeps) {
@@ -144,7 +144,7 @@ private:
                         const std::array<bool, 4>& tx)
     {
         Line(title);
-        constexpr const char* kCategories[] = {"Distress:", "Urgency:", "Safty:", "Routine:"};
+        constexpr const char* kCategories[] = {"Distress:", "Urgency:", "Safety:", "Routine:"};
         for (std::size_t c = 0; c < 4; ++c) {
             Row(kCategories[c], {OnOffText(call[c]), HiLowText(tx[c])});
         }
@@ -219,7 +219,7 @@ private:
 
     void Weather()
     {
-        Heading("Programable Wx Channel");
+        Heading("Programmable Wx Channel");
         if (m_model == 1) {
             Line("CH  ENABLE  MEM");
             Line("--  ------  ---");
@@ -242,17 +242,17 @@ private:
         switch (m_model) {
             case 0:
             case 3:
-                Heading("Programable Exp Channel");
+                Heading("Programmable Exp Channel");
                 Line("CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM  VS  CH Name");
                 Line("--  ---  ------  --------  --------  ---  --  ---  --  ------------");
                 break;
             case 1:
-                Heading("Programable Exp Channel");
+                Heading("Programmable Exp Channel");
                 Line("CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM");
                 Line("--  ---  ------  --------  --------  ---  --  ---");
                 break;
             case 2:
-                Heading("Programable LMR Channel");
+                Heading("Programmable LMR Channel");
                 Line(
                     "CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM  VS  CH Name      W/N  RXT      CMP  "
                     "TXT");
@@ -261,7 +261,7 @@ private:
                     "-------");
                 break;
             case 4:
-                Heading("Programable LMR Channel");
+                Heading("Programmable LMR Channel");
                 Line(
                     "CH  CHD   ENABLE  RX(MHz)   TX(MHz)   LOW  UP  VS  CH Name      W/N  RXT      CMP  TXT");
                 Line(
@@ -269,7 +269,7 @@ private:
                     "-------");
                 break;
             default:
-                Heading("Programable LMR Channel");
+                Heading("Programmable LMR Channel");
                 Line(
                     "CH  CHD   ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM  VS  CH Name      W/N  RXT      CMP  "
                     "TXT");

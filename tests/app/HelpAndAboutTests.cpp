@@ -72,7 +72,7 @@ TEST_F(AppHelp, AboutCommandShowsCaptionSizeTitleVersionAndLegalNoticeUntilOk)
     bool closedByOk = false;
     {
         const test::ModalDriver aboutBox("frmAbout", [&closedByOk](QWidget& about) {
-            EXPECT_EQ(about.windowTitle(), "Version Infomation");
+            EXPECT_EQ(about.windowTitle(), "Version Information");
             EXPECT_EQ(about.size(), QSize(375, 251));
             EXPECT_EQ(test::Child<QLabel>(about, "lblTitle")->text(), Caption().remove("[*]"));
             EXPECT_EQ(test::Child<QLabel>(about, "lblVersion")->text(), "Version " KELPIE_VERSION);

@@ -90,7 +90,7 @@ TEST_F(AppStart, ModelEntrySwitchesAStoredModel2ToTheMv220)
 
     Action("mnuEditModel1")->trigger();
     ASSERT_EQ(Dialogs::Shown().size(), 2u);
-    EXPECT_EQ(Dialogs::Shown()[1].text, "Do yo want to program the MV220 series?");
+    EXPECT_EQ(Dialogs::Shown()[1].text, "Do you want to program the MV220 series?");
     EXPECT_EQ(Dialogs::Shown()[1].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(window.Data().ModelIndex, 4);
     EXPECT_EQ(Settings.Value("ModelPath/ModelNum"), "4");
@@ -107,7 +107,7 @@ TEST_F(AppStart, DestinationSwitchAsksCancelsAndReloadsTheCheckedEntryAtOnce)
     intl->trigger();
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
     EXPECT_EQ(Dialogs::Shown()[0].text,
-              "Do yo want to change to INTL?\r\nAll programming is replaced by that destination's defaults.");
+              "Do you want to change to INTL?\r\nAll programming is replaced by that destination's defaults.");
     EXPECT_FALSE(intl->isChecked());
     EXPECT_TRUE(Action("mnuDestinationChild_2")->isChecked());
     EXPECT_TRUE(ImageIs(Program / "USA_00E6.ini"));

@@ -85,7 +85,7 @@ TEST(Handshake, PortThatCannotBeOpenedNamesTheDeviceAndTheReason)
     s.shell.CommPort = 3;
     s.port.FailOpens(2, "No such file or directory");
     EXPECT_FALSE(StartSync(s.link));
-    EXPECT_EQ(s.ui.MessageTexts(), Texts({"port inicialize error!!\nCOM3: No such file or directory"}));
+    EXPECT_EQ(s.ui.MessageTexts(), Texts({"Port initialization error!!\nCOM3: No such file or directory"}));
     EXPECT_TRUE(s.radio.Lines().empty());
     EXPECT_NE(log.FirstLine().find(":frmRadio102.PortInit -> 2No such file or directory"), std::string::npos)
         << log.FirstLine();
@@ -181,7 +181,7 @@ TEST(Handshake, ModelCheckThatCannotReadOrIsCancelledStops)
     closed.port.FailOpens(13, "Permission denied");
     ReadDataChkModel(closed.link);
     EXPECT_TRUE(closed.shell.ErrorFlag);
-    EXPECT_EQ(closed.ui.MessageTexts(), Texts{"port inicialize error!!\nCOM1: Permission denied"});
+    EXPECT_EQ(closed.ui.MessageTexts(), Texts{"Port initialization error!!\nCOM1: Permission denied"});
 }
 
 }  // namespace

@@ -49,7 +49,7 @@ TEST(SettingsCodec, FreshDscSetupOfTheDscModels)
     EXPECT_FALSE(common.RotaryBeep);  // 0xF2: bit 0 clear
     EXPECT_EQ(data.DscBasicSetup.UserMmsi, "");
     EXPECT_EQ(data.DscBasicSetup.UsableDsc, (std::array<bool, 3>{true, true, true}));
-    // 0xAC = 1010 1100: POS Request, POS Send, Stanby Mode and Distress Cancel Call on
+    // 0xAC = 1010 1100: POS Request, POS Send, Standby Mode and Distress Cancel Call on
     EXPECT_EQ(data.DscBasicSetup.PosRequest, (std::array<bool, 4>{true, true, true, true}));
     EXPECT_FALSE(data.DscBasicSetup.PosRequestTX[2] || data.DscBasicSetup.PosRequestTX[3]);
     EXPECT_EQ(data.DscBasicSetup.BeepOut,

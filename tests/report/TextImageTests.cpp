@@ -118,11 +118,11 @@ TEST(TextImage, SectionsAndChannelLinesOfEveryLayout)
                                           "##### DSC Setup (Advanced Setup) #####",
                                           "##### DSC Setup (Display Setup) #####"};
     const std::vector<std::string> banks = {
-        "##### Programable USA Channel #####", "##### Programable International Channel #####",
-        "##### Programable Canada Channel #####", "##### Programable Wx Channel #####"};
+        "##### Programmable USA Channel #####", "##### Programmable International Channel #####",
+        "##### Programmable Canada Channel #####", "##### Programmable Wx Channel #####"};
     const std::string directories[] = {"##### Memory ID Setting #####", "##### Group ID Setting #####"};
-    const std::string exp = "##### Programable Exp Channel #####";
-    const std::string lmr = "##### Programable LMR Channel #####";
+    const std::string exp = "##### Programmable Exp Channel #####";
+    const std::string lmr = "##### Programmable LMR Channel #####";
     const auto sections = [&](std::vector<std::string> head, std::vector<std::string> tail) {
         head.insert(head.end(), banks.begin(), banks.end());
         head.insert(head.end(), tail.begin(), tail.end());
@@ -162,12 +162,12 @@ TEST(TextImage, SectionsAndChannelLinesOfEveryLayout)
         for (std::size_t i = 0; i < lines.size(); ++i) {
             EXPECT_TRUE(!lines[i].starts_with("#####") || lines[i - 1].empty()) << lines[i];
         }
-        const std::string usa = "##### Programable USA Channel #####";
+        const std::string usa = "##### Programmable USA Channel #####";
         EXPECT_EQ(After(lines, usa, 1), c.heading);
         EXPECT_EQ(After(lines, usa, 3), c.channel01A);
         EXPECT_TRUE(Has(lines, c.channel20));
         EXPECT_TRUE(Has(lines, c.channel15));
-        EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 3), c.weather1);
+        EXPECT_EQ(After(lines, "##### Programmable Wx Channel #####", 3), c.weather1);
     }
 }
 
@@ -178,9 +178,9 @@ TEST(TextImage, AnEmptyBankListsOnlyItsHeadings)
         ch.Enable = false;
     }
     const auto lines = Lines(BuildTextImage(data));
-    const std::string usa = "##### Programable USA Channel #####";
+    const std::string usa = "##### Programmable USA Channel #####";
     EXPECT_EQ(After(lines, usa, 3), "");
-    EXPECT_EQ(After(lines, usa, 4), "##### Programable International Channel #####");
+    EXPECT_EQ(After(lines, usa, 4), "##### Programmable International Channel #####");
 }
 
 TEST(TextImage, WeatherHeadingAndBankELinesByModel)
@@ -188,8 +188,8 @@ TEST(TextImage, WeatherHeadingAndBankELinesByModel)
     RadioData mv230 = ResetData(5);
     SetWorkChannel(mv230);
     auto lines = Lines(BuildTextImage(mv230));
-    EXPECT_EQ(After(lines, "##### Programable Wx Channel #####", 1), "CH  ENABLE  MEM  CH Name");
-    const std::string lmr = "##### Programable LMR Channel #####";
+    EXPECT_EQ(After(lines, "##### Programmable Wx Channel #####", 1), "CH  ENABLE  MEM  CH Name");
+    const std::string lmr = "##### Programmable LMR Channel #####";
     EXPECT_EQ(
         After(lines, lmr, 3),
         "1   AbCd  ENABLE  156.0500  156.0125  ---  --  ---  --  WORK          N   77.0Hz   ---  I036   ");
@@ -197,9 +197,9 @@ TEST(TextImage, WeatherHeadingAndBankELinesByModel)
 
     RadioData mv240 = ResetData(1);
     lines = Lines(BuildTextImage(mv240));
-    EXPECT_EQ(After(lines, "##### Programable Exp Channel #####", 1),
+    EXPECT_EQ(After(lines, "##### Programmable Exp Channel #####", 1),
               "CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM");
-    EXPECT_EQ(After(lines, "##### Programable Exp Channel #####", 42),
+    EXPECT_EQ(After(lines, "##### Programmable Exp Channel #####", 42),
               "40  ----  ------  ---.----  ---.----  ---  --  ---  ");
 
     RadioData mv220 = ResetData(4);

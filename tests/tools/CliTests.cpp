@@ -65,7 +65,7 @@ TEST_F(Cli, ListingGoesToStandardOutputOrAFile)
     CliResult result = Run({"listing", "--model", "1", File("mv240.hex")});
     ASSERT_EQ(result.ExitCode, 0) << result.Err;
     EXPECT_EQ(result.Out.substr(0, 4), "\r\n\r\n");
-    EXPECT_NE(result.Out.find("\r\n##### Programable Exp Channel #####\r\n"), std::string::npos);
+    EXPECT_NE(result.Out.find("\r\n##### Programmable Exp Channel #####\r\n"), std::string::npos);
     const CliResult saved = Run({"listing", "--model", "1", File("mv240.hex"), "-o", File("mv240.txt")});
     ASSERT_EQ(saved.ExitCode, 0) << saved.Err;
     EXPECT_EQ(saved.Out, "");
