@@ -580,11 +580,13 @@ public:
     ChirpRow(const std::vector<std::string>& header, const CsvRecord& record)
     {
         for (std::size_t c = 0; c < header.size() && c < record.Fields.size(); ++c) {
-            m_values[ToUpper(Trimmed(header[c]))] = Trimmed(record.Fields[c]);
+            m_values[ToUpper(Trimmed(header[c]))] = record.Fields[c];
         }
     }
     bool Has(std::string_view column) const { return m_values.contains(ToUpper(column)); }
-    std::string operator[](std::string_view column) const
+    // The value without the blanks around it; Raw keeps them, as a name's are kept.
+    std::string operator[](std::string_view column) const { return Trimmed(Raw(column)); }
+    std::string Raw(std::string_view column) const
     {
         const auto at = m_values.find(ToUpper(column));
         return at == m_values.end() ? std::string() : at->second;
@@ -747,7 +749,7 @@ Cells ChirpCells(const ChirpRow& row, int position, double highWatts, std::strin
         cells.emplace_back("LOW", low ? "LOW" : "");
     }
     if (row.Has("Name")) {
-        cells.emplace_back(std::string(kNameColumn), row["Name"]);
+        cells.emplace_back(std::string(kNameColumn), row.Raw("Name"));
     }
     return cells;
 }
