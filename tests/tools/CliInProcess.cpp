@@ -121,4 +121,24 @@ CliResult InProcessRadio::Run(std::vector<std::string> arguments, const std::fil
     return result;
 }
 
+CliResult RunInProcess(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome)
+{
+    std::string error;
+    const auto parsed = ParseCliArguments(arguments, error);
+    EXPECT_TRUE(parsed) << error;
+    if (!parsed) {
+        return {};
+    }
+    CliEnvironment environment;
+    environment.ProgramFolder = KELPIE_BIN_DIR;
+    environment.DataFolder = dataHome / "Kelpie";
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    CliResult result;
+    result.ExitCode = RunCliCommand(*parsed, environment);
+    result.Out = testing::internal::GetCapturedStdout();
+    result.Err = testing::internal::GetCapturedStderr();
+    return result;
+}
+
 }  // namespace kelpie::test

@@ -31,4 +31,7 @@ private:
     std::function<bool(int sent)> m_interruptWhen;
 };
 
+// Runs a command that needs no radio (files only) in this process, to its end.
+CliResult RunInProcess(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome);
+
 }  // namespace kelpie::test

@@ -23,9 +23,10 @@ struct CommandShape
     int inputs;          // input files required: IN, or A and B
     bool output;         // -o OUT required
     bool outputOptional;
+    bool bank = false;  // --bank required, --format allowed
 };
 
-constexpr std::array<CommandShape, 10> kCommands{{
+constexpr std::array<CommandShape, 12> kCommands{{
     {"new", "new --model N [--destination NAME] -o OUT.dat|OUT.hex", true, false, true, false, 0, true,
      false},
     {"convert", "convert --model N [--destination NAME] IN -o OUT.dat|OUT.hex|OUT.txt", true, false, true,
@@ -42,6 +43,11 @@ constexpr std::array<CommandShape, 10> kCommands{{
     {"clear-distress", "clear-distress --model N --port DEVICE --yes", true, false, false, true, 0, false,
      false},
     {"info", "info IN", false, false, false, false, 1, false, false},
+    {"export-csv",
+     "export-csv --model N [--destination NAME] IN --bank usa|intl|canada|e [--format kelpie|chirp] -o OUT.csv",
+     true, false, true, false, 1, true, false, true},
+    {"import-csv", "import-csv --model N [--destination NAME] IN --bank usa|intl|canada|e [--yes] CSV -o OUT",
+     true, false, true, false, 2, true, false, true},
 }};
 
 const CommandShape* FindCommand(const std::string& name)
@@ -68,7 +74,7 @@ std::string CliUsage(const std::string& command)
         "  kelpie-cli --help | --version | COMMAND --help\n"
         "models: 0 MF7500S, 1 MV240, 2 MV210, 3 MB6000, 4 MV220, 5 MV230, 6 MV230E\n"
         "options: --yes answers the radio's questions OK or Retry a few times a run (Cancel otherwise,\n"
-        "so that a radio that stays busy ends the run); --debug shows the monitor texts and writes the\n"
+        "so that a radio that stays busy ends the run), and lets import-csv skip the rows it refuses; --debug shows the monitor texts and writes the\n"
         "error log and the serial trace\n";
     return text;
 }
@@ -81,7 +87,8 @@ std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& ar
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const bool takesValue =
-            argument == "--model" || argument == "--destination" || argument == "--port" || argument == "-o";
+            argument == "--model" || argument == "--destination" || argument == "--port" || argument == "-o" ||
+                                argument == "--bank" || argument == "--format";
         if (takesValue && i + 1 >= arguments.size()) {
             error = argument + " needs a value";
             return std::nullopt;
@@ -100,6 +107,10 @@ std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& ar
             parsed.Destination = arguments[++i];
         } else if (argument == "--port") {
             parsed.Port = arguments[++i];
+        } else if (argument == "--bank") {
+            parsed.Bank = arguments[++i];
+        } else if (argument == "--format") {
+            parsed.Format = arguments[++i];
         } else if (argument == "-o") {
             parsed.Output = arguments[++i];
         } else if (argument.starts_with("-") && argument != "-") {
@@ -151,6 +162,16 @@ std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& ar
         error = command + " takes no -o";
     } else if (shape->inputs == 0 && !positional.empty()) {
         error = command + " takes no input file";
+    } else if (shape->bank && parsed.Bank != "usa" && parsed.Bank != "intl" && parsed.Bank != "canada" &&
+               parsed.Bank != "e") {
+        error = command + " needs --bank usa, intl, canada or e";
+    } else if (!shape->bank && (!parsed.Bank.empty() || !parsed.Format.empty())) {
+        error = command + " takes no --bank or --format";
+    } else if (!parsed.Format.empty() && (command != "export-csv" || (parsed.Format != "kelpie" &&
+                                                                        parsed.Format != "chirp"))) {
+        error = command == "export-csv" ? "--format takes kelpie or chirp" : command + " takes no --format";
+    } else if (parsed.Format == "chirp" && parsed.Bank != "e") {
+        error = "CHIRP CSV holds bank E only: --bank e";
     } else if (positional.size() != static_cast<std::size_t>(shape->inputs)) {
         error = command + (shape->inputs == 1 ? " needs one input file" : " needs two input files");
     }

@@ -12,6 +12,7 @@
 #include "ConsoleUi.h"
 #include "command/DocumentCommands.h"
 #include "command/RadioCommands.h"
+#include "edit/ChannelCsv.h"
 #include "files/DefaultImages.h"
 #include "files/FileAccess.h"
 #include "files/ImageFile.h"
@@ -39,6 +40,7 @@ enum class FileKind {
     DefaultImage,
     Text,
     Pdf,
+    Csv,
     Unknown
 };
 
@@ -50,6 +52,7 @@ FileKind KindOf(const fs::path& file)
            : extension == ".INI" ? FileKind::DefaultImage
            : extension == ".TXT" ? FileKind::Text
            : extension == ".PDF" ? FileKind::Pdf
+           : extension == ".CSV" ? FileKind::Csv
                                  : FileKind::Unknown;
 }
 
@@ -110,6 +113,45 @@ public:
     }
 
     std::string Listing() { return BuildTextImage(m_data); }
+
+    // export-csv: the bank as Kelpie or CHIRP CSV.
+    bool ExportCsv(int group, bool chirp, const fs::path& file)
+    {
+        try {
+            WriteFileAtomically(file, chirp ? ExportChirpCsv(m_data) : ExportKelpieCsv(m_data, group));
+        } catch (const FileError& e) {
+            Error(file.string() + ": FileSave Error!!\n" + e.what());
+            return false;
+        }
+        return true;
+    }
+
+    // import-csv: the rows checked and reported on standard output, then written as one edit when
+    // every row was taken, or when refused rows may be skipped. A CHIRP header is taken into bank E
+    // at its locations.
+    bool ImportCsv(int group, const fs::path& csv, bool skipRefused)
+    {
+        std::string text;
+        try {
+            const std::vector<std::uint8_t> bytes = ReadWholeFile(csv);
+            text.assign(bytes.begin(), bytes.end());
+        } catch (const FileError& e) {
+            Error(csv.string() + ": " + e.what());
+            return false;
+        }
+        const bool chirp = group == kGroupBankE && text.substr(0, text.find('\n')).find("Location") != std::string::npos;
+        const ChannelImport checked = chirp ? CheckChirpCsv(m_data, text, ChirpPlacing::AtLocation)
+                                            : CheckKelpieCsv(m_data, group, text);
+        std::cout << ImportReport(checked);
+        if (!checked.Error.empty() || (checked.HasRefusedRows() && !skipRefused)) {
+            Error(csv.string() + ": nothing imported" +
+                  (checked.Error.empty() ? " (--yes skips the refused rows)" : ""));
+            return false;
+        }
+        EditContext ctx{m_data, m_shell};
+        ApplyChannelImport(ctx, checked, skipRefused);
+        return true;
+    }
 
     // The printed listing's pages as a PDF.
     bool Print(const fs::path& file)
@@ -325,6 +367,7 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
         (a.Command == "listing"   ? CheckKind(a.Output, {FileKind::Text})
          : a.Command == "print"   ? CheckKind(a.Output, {FileKind::Pdf})
          : a.Command == "convert" ? CheckKind(a.Output, {FileKind::Data, FileKind::Hex, FileKind::Text})
+         : a.Command == "export-csv" ? CheckKind(a.Output, {FileKind::Csv})
                                   : CheckKind(a.Output, {FileKind::Data, FileKind::Hex}));
     const bool sendsInput = a.Command == "write" || a.Command == "verify";
     const auto inputKindOk = [&](const std::string& file) {
@@ -332,7 +375,8 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
                (sendsInput ? CheckKind(file, {FileKind::Data, FileKind::Hex})
                            : CheckKind(file, {FileKind::Data, FileKind::Hex, FileKind::DefaultImage}));
     };
-    if (!outputOk || !inputKindOk(a.Input) || !inputKindOk(a.Other)) {
+    const bool importsCsv = a.Command == "import-csv";
+    if (!outputOk || !inputKindOk(a.Input) || (!importsCsv && !inputKindOk(a.Other))) {
         return kUsage;
     }
 
@@ -350,6 +394,13 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
     if (a.Command == "diff") {
         std::vector<Difference> differences;
         return CheckedOutput(ComparedStatus(session.CompareWith(a.Other, differences), differences));
+    }
+    const int group = a.Bank == "usa" ? kGroupUsa : a.Bank == "intl" ? kGroupIntl : a.Bank == "canada" ? kGroupCanada : kGroupBankE;
+    if (a.Command == "export-csv") {
+        return session.ExportCsv(group, a.Format == "chirp", a.Output) ? kDone : kFailed;
+    }
+    if (importsCsv) {
+        return CheckedOutput(session.ImportCsv(group, a.Other, a.Yes) && session.Save(a.Output) ? kDone : kFailed);
     }
     if (a.Command == "new" || a.Command == "convert") {
         return session.Save(a.Output) ? kDone : kFailed;
