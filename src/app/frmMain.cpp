@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "app/ChannelRowActions.h"
 #include "app/DocumentActions.h"
 #include "app/RadioActions.h"
 #include "app/frmAbout.h"
@@ -218,10 +219,28 @@ void frmMain::BuildMenus()
     QAction* mnuFileExportPdf = AddAction(mnuFile, "mnuFileExportPdf", tr("&Export PDF..."));
     mnuFileExportPdf->setStatusTip(tr("Save the printed listing's pages as a PDF file"));
     QAction* mnuFilePrintToFile = AddAction(mnuFile, "mnuFilePrintToFile", tr("P&rint to File"));
+    addSeparator(mnuFile, "mnuFileBarChannels");
+    QAction* mnuFileImportChannels = AddAction(mnuFile, "mnuFileImportChannels", tr("&Import Channels..."));
+    mnuFileImportChannels->setStatusTip(tr("Read the channel list in view from a CSV file"));
+    QAction* mnuFileExportChannels = AddAction(mnuFile, "mnuFileExportChannels", tr("E&xport Channels..."));
+    mnuFileExportChannels->setStatusTip(tr("Write the channel list in view to a CSV file"));
     addSeparator(mnuFile, "mnuFileBar3");
     QAction* mnuFileExit = AddAction(mnuFile, "mnuFileExit", tr("E&xit"));
 
     QMenu* mnuEdit = addMenu(nullptr, "mnuEdit", tr("&Edit"));
+    auto* rows = new ChannelRowActions(*this);
+    const std::array<std::tuple<const char*, QString, QKeySequence::StandardKey, void (ChannelRowActions::*)()>, 3>
+        rowCommands{{{"mnuEditCopy", tr("&Copy"), QKeySequence::Copy, &ChannelRowActions::OnCopy},
+                     {"mnuEditCut", tr("Cu&t"), QKeySequence::Cut, &ChannelRowActions::OnCut},
+                     {"mnuEditPaste", tr("&Paste"), QKeySequence::Paste, &ChannelRowActions::OnPaste}}};
+    for (const auto& [name, caption, keys, command] : rowCommands) {
+        QAction* action = AddAction(mnuEdit, name, caption);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, rows, command);
+    }
+    connect(mnuFileImportChannels, &QAction::triggered, rows, &ChannelRowActions::OnImport);
+    connect(mnuFileExportChannels, &QAction::triggered, rows, &ChannelRowActions::OnExport);
+    addSeparator(mnuEdit, "mnuEditBar1");
     QMenu* mnuEditModel = addMenu(mnuEdit, "mnuEditModel", tr("&Model"));
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = "mnuEditModel" + QByteArray::number(i + 1);
@@ -514,6 +533,18 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     }
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool control = key->modifiers() == Qt::ControlModifier;
+    // The channel list's own copy key would copy one cell's text: its rows are copied, cut and
+    // pasted by the Edit menu's commands.
+    if (watched->objectName() == u"MSFlexGrid1"_s) {
+        for (const auto& [keys, command] : {std::pair{QKeySequence::Copy, u"mnuEditCopy"_s},
+                                            {QKeySequence::Cut, u"mnuEditCut"_s},
+                                            {QKeySequence::Paste, u"mnuEditPaste"_s}}) {
+            if (key->matches(keys)) {
+                findChild<QAction*>(command)->trigger();
+                return true;
+            }
+        }
+    }
     switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter: {

@@ -842,6 +842,14 @@ std::string ExportChirpCsv(const RadioData& data)
     return text;
 }
 
+bool IsChirpCsv(std::string_view text)
+{
+    const std::vector<CsvRecord> header = ParseCsv(text.substr(0, text.find('\n')));
+    return !header.empty() && std::ranges::any_of(header.front().Fields, [](const std::string& field) {
+        return EqualsIgnoringCase(Trimmed(field), "Location");
+    });
+}
+
 ChannelImport CheckKelpieCsv(const RadioData& data, int group, std::string_view text)
 {
     return CheckKelpieRows(data, group, ParseCsv(text), nullptr);

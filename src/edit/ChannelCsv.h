@@ -54,6 +54,9 @@ std::string ExportChannelRows(const RadioData& data, int group, const std::vecto
 // CHIRP CSV of bank E's enabled channels.
 std::string ExportChirpCsv(const RadioData& data);
 
+// A header with CHIRP's Location column: a CHIRP channel list rather than a Kelpie one.
+bool IsChirpCsv(std::string_view text);
+
 // Kelpie CSV rows onto the bank: a marine row on the channel of its label, a bank E row on its
 // position. A column absent from the text leaves its field as it is, and so does a cell that shows
 // what the channel holds.

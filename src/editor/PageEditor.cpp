@@ -119,6 +119,7 @@ PageEditor::PageEditor(RadioData& data, ShellState& shell, QWidget* parent)
                 AddPanel(u"pictG"_s, tr("Directory Entry")),
                 AddPanel(u"pictBanks"_s, QString())};
     MSFlexGrid1 = AddGrid(PanelOf(Page::ChannelList), u"MSFlexGrid1"_s);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);  // rows to copy and paste
     SetHelpTopic(MSFlexGrid1, kChannelGridTopic);
     MSFlexGrid2 = AddGrid(PanelOf(Page::DirectoryList), u"MSFlexGrid2"_s);
     SetHelpTopic(MSFlexGrid2, kDirectoryTopic);
@@ -343,6 +344,7 @@ void PageEditor::ShowPage(QTreeWidgetItem* node)
 
 void PageEditor::FillChannelGrid(int group)
 {
+    m_gridGroup = group;
     MSFlexGrid1->hide();
     MSFlexGrid1->clearContents();
     SetColumns(MSFlexGrid1, ChannelGridColumns(group, m_data.ModelIndex));
@@ -487,6 +489,29 @@ void PageEditor::PrepareForNewData()
     MSFlexGrid2->setRowCount(0);
     BringForward(PanelOf(Page::General));
     RefreshGeneralPage();
+}
+
+int PageEditor::ChannelGridGroup() const
+{
+    return m_pages->currentWidget() == PanelOf(Page::ChannelList) ? m_gridGroup : -1;
+}
+
+std::vector<int> PageEditor::SelectedChannelRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : MSFlexGrid1->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::ranges::sort(rows);
+    return rows;
+}
+
+void PageEditor::ShowChannelRowsChanged(const std::vector<int>& rows)
+{
+    ShowCurrentPageAgain();
+    RefreshNodeTexts();
+    for (const int row : rows)
+        MSFlexGrid1->selectionModel()->select(MSFlexGrid1->model()->index(row, 0),
+                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 void PageEditor::ShowCurrentPageAgain()

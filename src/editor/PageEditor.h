@@ -41,6 +41,12 @@ public:
     void SetPageView(Page page, PageView* view);
     // Captions of every node again from the records, the tree's structure kept.
     void RefreshNodeTexts();
+    // The bank whose channel list is in view (kGroupUsa … kGroupBankE), or -1; and the list indexes
+    // of its selected rows, in order.
+    int ChannelGridGroup() const;
+    std::vector<int> SelectedChannelRows() const;
+    // The channel list and the tree captions again after rows were written, the rows selected.
+    void ShowChannelRowsChanged(const std::vector<int>& rows);
 
 signals:
     void StatusText(const QString& text);  // the first status-bar panel
@@ -89,6 +95,7 @@ private:
     std::vector<QTreeWidgetItem*> m_nodes;                     // in the order they were added
     std::array<QTreeWidgetItem*, kGroupCount> m_groupNodes{};  // USA, INTL, CANADA, extra bank
     QTreeWidgetItem* m_current = nullptr;                      // the current node
+    int m_gridGroup = -1;                                      // the bank MSFlexGrid1 lists
 };
 
 }  // namespace kelpie

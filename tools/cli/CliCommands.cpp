@@ -139,7 +139,7 @@ public:
             Error(csv.string() + ": " + e.what());
             return false;
         }
-        const bool chirp = group == kGroupBankE && text.substr(0, text.find('\n')).find("Location") != std::string::npos;
+        const bool chirp = group == kGroupBankE && IsChirpCsv(text);
         const ChannelImport checked = chirp ? CheckChirpCsv(m_data, text, ChirpPlacing::AtLocation)
                                             : CheckKelpieCsv(m_data, group, text);
         std::cout << ImportReport(checked);
