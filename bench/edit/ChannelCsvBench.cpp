@@ -15,7 +15,8 @@ std::string FortyRows()
         "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,"
         "CrossMode,Mode,TStep,Skip,Power\r\n";
     for (int n = 1; n <= 40; ++n) {
-        text += std::to_string(n) + ",WORK " + std::to_string(n) + "," + Format(150.0 + 0.025 * n, "0.000000") +
+        text += std::to_string(n) + ",WORK " + std::to_string(n) + "," +
+                Format(150.0 + 0.025 * n, "0.000000") +
                 (n % 2 ? ",+,0.600000,TSQL,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,5.0W\r\n"
                        : ",,0.000000,DTCS,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,S,1.0W\r\n");
     }

@@ -59,10 +59,10 @@ bool ChannelRowActions::Apply(const ChannelImport& checked, bool mayAskToSkip, c
     bool skip = false;
     if (checked.HasRefusedRows()) {
         const QString refused = QString::fromStdString(RefusedRowsText(checked));
-        skip = mayAskToSkip &&
-               Dialogs::Message(&m_window, refused + tr("Skip these rows and take the others?"),
-                                ProgramTitle(m_window), MessageIcon::Question,
-                                MessageButtons::YesNo) == MessageAnswer::Yes;
+        skip =
+            mayAskToSkip && Dialogs::Message(&m_window, refused + tr("Skip these rows and take the others?"),
+                                             ProgramTitle(m_window), MessageIcon::Question,
+                                             MessageButtons::YesNo) == MessageAnswer::Yes;
         if (!skip) {
             Tell(tr("%1: nothing changed.").arg(what) + u"\r\n"_s + (mayAskToSkip ? report : refused), true);
             return false;
@@ -99,15 +99,17 @@ void ChannelRowActions::OnImport()
     const std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     ChannelImport checked;
     if (group == kGroupBankE && IsChirpCsv(text)) {
-        const MessageAnswer place = Dialogs::Message(
-            &m_window, tr("A CHIRP channel list. Put each channel at its Location (Yes) or on the next "
-                          "channels not enabled (No)?"),
-            ProgramTitle(m_window), MessageIcon::Question, MessageButtons::YesNoCancel);
+        const MessageAnswer place =
+            Dialogs::Message(&m_window,
+                             tr("A CHIRP channel list. Put each channel at its Location (Yes) or on the next "
+                                "channels not enabled (No)?"),
+                             ProgramTitle(m_window), MessageIcon::Question, MessageButtons::YesNoCancel);
         if (place == MessageAnswer::Cancel) {
             return;
         }
-        checked = CheckChirpCsv(m_window.Data(), text,
-                                place == MessageAnswer::Yes ? ChirpPlacing::AtLocation : ChirpPlacing::NextFree);
+        checked =
+            CheckChirpCsv(m_window.Data(), text,
+                          place == MessageAnswer::Yes ? ChirpPlacing::AtLocation : ChirpPlacing::NextFree);
     } else {
         checked = CheckKelpieCsv(m_window.Data(), group, text);
     }
@@ -132,7 +134,8 @@ void ChannelRowActions::OnExport()
         }
         chirp = format == MessageAnswer::Yes;
     }
-    const QString name = Dialogs::SaveFileName(&m_window, tr("Export Channels"), QString(), CsvFilter(), u"csv"_s);
+    const QString name =
+        Dialogs::SaveFileName(&m_window, tr("Export Channels"), QString(), CsvFilter(), u"csv"_s);
     if (name.isEmpty()) {
         return;
     }
@@ -180,9 +183,9 @@ void ChannelRowActions::OnPaste()
         return;
     }
     const QString kelpie = QString::fromLatin1(kChannelRowsMime);
-    const QByteArray text = mime->hasFormat(kelpie)        ? mime->data(kelpie)
+    const QByteArray text = mime->hasFormat(kelpie)          ? mime->data(kelpie)
                             : mime->hasFormat(u"text/csv"_s) ? mime->data(u"text/csv"_s)
-                                                            : mime->text().toUtf8();
+                                                             : mime->text().toUtf8();
     if (text.isEmpty()) {
         return;
     }

@@ -229,7 +229,8 @@ void frmMain::BuildMenus()
 
     QMenu* mnuEdit = addMenu(nullptr, "mnuEdit", tr("&Edit"));
     auto* rows = new ChannelRowActions(*this);
-    const std::array<std::tuple<const char*, QString, QKeySequence::StandardKey, void (ChannelRowActions::*)()>, 3>
+    const std::array<
+        std::tuple<const char*, QString, QKeySequence::StandardKey, void (ChannelRowActions::*)()>, 3>
         rowCommands{{{"mnuEditCopy", tr("&Copy"), QKeySequence::Copy, &ChannelRowActions::OnCopy},
                      {"mnuEditCut", tr("Cu&t"), QKeySequence::Cut, &ChannelRowActions::OnCut},
                      {"mnuEditPaste", tr("&Paste"), QKeySequence::Paste, &ChannelRowActions::OnPaste}}};

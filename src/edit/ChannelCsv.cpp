@@ -289,7 +289,8 @@ private:
         text.resize(4, ' ');
         const std::string left = Trimmed(text.substr(0, 2));
         const std::string right = Trimmed(text.substr(2));
-        for (const auto& [half, field] : {std::pair{left, FieldId::ChannelLeft}, {right, FieldId::ChannelRight}}) {
+        for (const auto& [half, field] :
+             {std::pair{left, FieldId::ChannelLeft}, {right, FieldId::ChannelRight}}) {
             if (FilterText(field, DisplayCaseText(ToUpper(half))) != DisplayCaseText(ToUpper(half))) {
                 return "DISP " + Quoted(*cell) + " holds characters the channel display cannot show";
             }
@@ -359,10 +360,11 @@ private:
             }
             const auto tone = ToneOf(*cell);
             if (!tone) {
-                return std::string(column) + ": " + Quoted(*cell) + " is neither a CTCSS tone, a DCS code nor empty";
+                return std::string(column) + ": " + Quoted(*cell) +
+                       " is neither a CTCSS tone, a DCS code nor empty";
             }
-            const bool done = tone->value == 0 ? SetCtcss(m_ctx, m_ref, direction, 0) &&
-                                                     SetDcs(m_ctx, m_ref, direction, 0)
+            const bool done = tone->value == 0
+                                  ? SetCtcss(m_ctx, m_ref, direction, 0) && SetDcs(m_ctx, m_ref, direction, 0)
                               : tone->ctcss ? SetCtcss(m_ctx, m_ref, direction, tone->value)
                                             : SetDcs(m_ctx, m_ref, direction, tone->value);
             return done ? std::nullopt : std::optional(NotOffered(column));
@@ -486,7 +488,8 @@ std::optional<std::string> MatchHeader(std::vector<std::string>& header, int gro
 {
     const std::vector<std::string> known = KelpieColumns(group, modelIndex);
     for (std::string& name : header) {
-        const auto at = std::ranges::find_if(known, [&](const std::string& k) { return EqualsIgnoringCase(k, Trimmed(name)); });
+        const auto at = std::ranges::find_if(
+            known, [&](const std::string& k) { return EqualsIgnoringCase(k, Trimmed(name)); });
         if (at == known.end()) {
             return "column " + Quoted(name) + " is not a column of this channel list";
         }
@@ -510,7 +513,8 @@ std::optional<ChannelRef> ChannelByLabel(int group, std::string_view label)
         return ChannelRef{group, static_cast<int>(*n) - 1};
     }
     const auto& plan = ChannelPlan();
-    const auto at = std::ranges::find_if(plan, [&](const PlanEntry& e) { return EqualsIgnoringCase(e.Label, text); });
+    const auto at =
+        std::ranges::find_if(plan, [&](const PlanEntry& e) { return EqualsIgnoringCase(e.Label, text); });
     if (at == plan.end()) {
         return std::nullopt;
     }
@@ -568,10 +572,10 @@ ChannelImport CheckKelpieRows(const RadioData& data, int group, const std::vecto
 }
 
 // CHIRP's columns.
-const std::vector<std::string> kChirpHeader{"Location", "Name", "Frequency", "Duplex", "Offset", "Tone",
-                                            "rToneFreq", "cToneFreq", "DtcsCode", "DtcsPolarity",
-                                            "RxDtcsCode", "CrossMode", "Mode", "TStep", "Skip", "Power",
-                                            "Comment", "URCALL", "RPT1CALL", "RPT2CALL", "DVCODE"};
+const std::vector<std::string> kChirpHeader{
+    "Location",  "Name",     "Frequency",    "Duplex",     "Offset",    "Tone",     "rToneFreq",
+    "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode",     "TStep",
+    "Skip",      "Power",    "Comment",      "URCALL",     "RPT1CALL",  "RPT2CALL", "DVCODE"};
 
 // One CHIRP row's values by column name.
 class ChirpRow
@@ -776,7 +780,8 @@ bool ChannelImport::HasRefusedRows() const
     return std::ranges::any_of(Rows, &RowReport::Refused);
 }
 
-std::string ExportChannelRows(const RadioData& data, int group, const std::vector<int>& indexes, char separator)
+std::string ExportChannelRows(const RadioData& data, int group, const std::vector<int>& indexes,
+                              char separator)
 {
     std::string text = CsvLine(KelpieColumns(group, data.ModelIndex), separator);
     for (const int index : indexes) {
@@ -831,13 +836,29 @@ std::string ExportChirpCsv(const RadioData& data)
             tone = "Cross";
             cross = tx + "->" + rx;
         }
-        const std::string polarity = std::string(record.TxDCS > kDcsLast ? "R" : "N") +
-                                     (record.RxDCS > kDcsLast ? "R" : "N");
-        text += CsvLine({std::to_string(i + 1), Utf8FromWindows1252(record.ChTag), Format(record.Rxfreq, "0.000000"),
-                         duplex, Format(duplex == "off" ? 0.0 : offset, "0.000000"), tone, rTone, cTone, txDcs,
-                         polarity, rxDcs, cross, record.Narrow && HasLmrBank(data.ModelIndex) ? "NFM" : "FM",
-                         "12.50", record.ScanMemory ? "" : "S", record.LowPower ? "Low" : "High", "", "", "",
-                         "", ""});
+        const std::string polarity =
+            std::string(record.TxDCS > kDcsLast ? "R" : "N") + (record.RxDCS > kDcsLast ? "R" : "N");
+        text += CsvLine({std::to_string(i + 1),
+                         Utf8FromWindows1252(record.ChTag),
+                         Format(record.Rxfreq, "0.000000"),
+                         duplex,
+                         Format(duplex == "off" ? 0.0 : offset, "0.000000"),
+                         tone,
+                         rTone,
+                         cTone,
+                         txDcs,
+                         polarity,
+                         rxDcs,
+                         cross,
+                         record.Narrow && HasLmrBank(data.ModelIndex) ? "NFM" : "FM",
+                         "12.50",
+                         record.ScanMemory ? "" : "S",
+                         record.LowPower ? "Low" : "High",
+                         "",
+                         "",
+                         "",
+                         "",
+                         ""});
     }
     return text;
 }
@@ -888,8 +909,10 @@ ChannelImport CheckChirpCsv(const RadioData& data, std::string_view text, ChirpP
     }
     const std::vector<std::string>& header = records.front().Fields;
     for (const char* required : {"Location", "Frequency"}) {
-        if (std::ranges::none_of(header, [&](const std::string& h) { return EqualsIgnoringCase(Trimmed(h), required); })) {
-            return checker.Failed(std::string("the header has no ") + required + " column: not a CHIRP channel list");
+        if (std::ranges::none_of(
+                header, [&](const std::string& h) { return EqualsIgnoringCase(Trimmed(h), required); })) {
+            return checker.Failed(std::string("the header has no ") + required +
+                                  " column: not a CHIRP channel list");
         }
     }
     std::vector<ChirpRow> rows;
@@ -917,7 +940,8 @@ ChannelImport CheckChirpCsv(const RadioData& data, std::string_view text, ChirpP
             index = free[nextFree++];
         } else {
             const auto location = Number(row["Location"]);
-            if (!location || *location != std::floor(*location) || *location < 1 || *location > kExpChannelCount) {
+            if (!location || *location != std::floor(*location) || *location < 1 ||
+                *location > kExpChannelCount) {
                 checker.Refuse(line, "", "Location " + Quoted(row["Location"]) + " is not a channel 1..40");
                 continue;
             }

@@ -50,7 +50,8 @@ enum class ChirpPlacing {
 // then one row per channel in the grid's texts; a column the grid shows as dashes is empty there.
 std::string ExportKelpieCsv(const RadioData& data, int group);
 // The rows of a bank's channels (list indexes) in the same columns, with `separator` between fields.
-std::string ExportChannelRows(const RadioData& data, int group, const std::vector<int>& indexes, char separator);
+std::string ExportChannelRows(const RadioData& data, int group, const std::vector<int>& indexes,
+                              char separator);
 // CHIRP CSV of bank E's enabled channels.
 std::string ExportChirpCsv(const RadioData& data);
 

@@ -83,15 +83,16 @@ TEST(ChannelCsv, KelpieCsvWritesTheGridsTextsWithNoneEmpty)
 {
     const RadioData data = Varied(5);
     const std::string text = ExportKelpieCsv(data, kGroupBankE);
-    EXPECT_TRUE(text.starts_with(
-        "CH,ENABLE,DISP,RX[MHz],TX[MHz],LOW,UP,MEM,VS,CH Name,W/N,RxTone,Comp,TxTone\r\n"
-        "1,[Enable],01  ,156.0500,160.6000,LOW,,MEM,2,\"WORK, 0\",,N032,CMP,91.5Hz\r\n"
-        "2,[Enable],02A ,157.0500,160.6000,,,,2,\"WORK, 1\",N,N032,,94.8Hz\r\n"
-        "3,[Enable],03  ,158.0500,,,,MEM,2,\"WORK, 2\",,I036,,97.4Hz\r\n"
-        "4,,    ,,,,,,,,,,,\r\n"))
+    EXPECT_TRUE(
+        text.starts_with("CH,ENABLE,DISP,RX[MHz],TX[MHz],LOW,UP,MEM,VS,CH Name,W/N,RxTone,Comp,TxTone\r\n"
+                         "1,[Enable],01  ,156.0500,160.6000,LOW,,MEM,2,\"WORK, 0\",,N032,CMP,91.5Hz\r\n"
+                         "2,[Enable],02A ,157.0500,160.6000,,,,2,\"WORK, 1\",N,N032,,94.8Hz\r\n"
+                         "3,[Enable],03  ,158.0500,,,,MEM,2,\"WORK, 2\",,I036,,97.4Hz\r\n"
+                         "4,,    ,,,,,,,,,,,\r\n"))
         << text;
-    EXPECT_NE(ExportKelpieCsv(data, kGroupUsa).find("\r\n16,[Enable],156.800,156.800,TX,,,,MEM,,NAMED 32\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        ExportKelpieCsv(data, kGroupUsa).find("\r\n16,[Enable],156.800,156.800,TX,,,,MEM,,NAMED 32\r\n"),
+        std::string::npos);
 }
 
 TEST(ChannelCsv, ChirpRowsLandInBankEByDuplexAndToneMode)
@@ -140,7 +141,8 @@ TEST(ChannelCsv, ChirpRowsLandInBankEByDuplexAndToneMode)
     EXPECT_EQ(DcsText(bank[7].TxDCS), "N125");
     EXPECT_EQ(bank[7].RxDCS + bank[7].RxCTCSS, 0);
     EXPECT_EQ(bank[7].ChTag, "A VERY LONG ");
-    EXPECT_NE(ImportReport(checked).find("Line 9: LMR8 written; name cut to 12 characters"), std::string::npos)
+    EXPECT_NE(ImportReport(checked).find("Line 9: LMR8 written; name cut to 12 characters"),
+              std::string::npos)
         << ImportReport(checked);
 
     // Exported again, the same channels come back onto a fresh bank at their locations.
@@ -186,12 +188,16 @@ TEST(ChannelCsv, EachKindOfBadRowIsRefusedWithItsLineAndNothingChanges)
         "CrossMode,Mode\r\n"
         "1,GOOD,156.05,,0,,88.5,88.5,023,NN,023,,FM\r\n";
     const std::vector<BadRow> bad{
-        {"2,OUT,180.0,,0,,88.5,88.5,023,NN,023,,FM", "LMR2 refused: RX[MHz]: \"180.0\" is outside 134.0000–174.0000 MHz"},
+        {"2,OUT,180.0,,0,,88.5,88.5,023,NN,023,,FM",
+         "LMR2 refused: RX[MHz]: \"180.0\" is outside 134.0000–174.0000 MHz"},
         {"2,TXOUT,156.0,+,30,,88.5,88.5,023,NN,023,,FM", "LMR2 refused: TX[MHz]"},
-        {"2,TONE,156.0,,0,Tone,88.6,88.5,023,NN,023,,FM", "LMR2 refused: CTCSS tone \"88.6\" is not in the radio's tone table"},
-        {"2,DCS,156.0,,0,DTCS,88.5,88.5,024,NN,023,,FM", "LMR2 refused: DCS code \"024\" is not in the radio's DCS table"},
+        {"2,TONE,156.0,,0,Tone,88.6,88.5,023,NN,023,,FM",
+         "LMR2 refused: CTCSS tone \"88.6\" is not in the radio's tone table"},
+        {"2,DCS,156.0,,0,DTCS,88.5,88.5,024,NN,023,,FM",
+         "LMR2 refused: DCS code \"024\" is not in the radio's DCS table"},
         {"2,POL,156.0,,0,DTCS,88.5,88.5,023,RN,023,,FM", "LMR2 refused: DCS polarity \"RN\" is not normal"},
-        {"2,BAD#NAME,156.0,,0,,88.5,88.5,023,NN,023,,FM", "LMR2 refused: CH Name \"BAD#NAME\" holds characters outside"},
+        {"2,BAD#NAME,156.0,,0,,88.5,88.5,023,NN,023,,FM",
+         "LMR2 refused: CH Name \"BAD#NAME\" holds characters outside"},
         {"41,WHERE,156.0,,0,,88.5,88.5,023,NN,023,,FM", "refused: Location \"41\" is not a channel 1..40"},
         {"2,AM,156.0,,0,,88.5,88.5,023,NN,023,,AM", "LMR2 refused: Mode \"AM\" is neither FM nor NFM"},
         {"2,DUP,156.0,x,0,,88.5,88.5,023,NN,023,,FM", "LMR2 refused: Duplex \"x\" is not"},
@@ -203,7 +209,8 @@ TEST(ChannelCsv, EachKindOfBadRowIsRefusedWithItsLineAndNothingChanges)
         const ChannelImport checked =
             CheckChirpCsv(e.Data, header + row.row + "\r\n", ChirpPlacing::AtLocation);
         EXPECT_TRUE(checked.HasRefusedRows());
-        EXPECT_NE(ImportReport(checked).find("Line 2: LMR1 written."), std::string::npos) << ImportReport(checked);
+        EXPECT_NE(ImportReport(checked).find("Line 2: LMR1 written."), std::string::npos)
+            << ImportReport(checked);
         EXPECT_NE(RefusedRowsText(checked).find(std::string("Line 3: ") + row.refusal), std::string::npos)
             << RefusedRowsText(checked);
         EXPECT_FALSE(ApplyChannelImport(e.Ctx, checked, false));
@@ -246,7 +253,8 @@ TEST(ChannelCsv, KelpieRowsAreRefusedByThePagesRules)
         }
     }
     const ChannelImport allOff = CheckKelpieCsv(usa.Data, kGroupUsa, off);
-    EXPECT_NE(RefusedRowsText(allOff).find("refused: the bank would keep no enabled channel"), std::string::npos);
+    EXPECT_NE(RefusedRowsText(allOff).find("refused: the bank would keep no enabled channel"),
+              std::string::npos);
 }
 
 TEST(ChannelCsv, PastedRowsGoOntoTheSelectedChannelsAndCutClearsThem)

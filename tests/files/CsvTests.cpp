@@ -11,7 +11,10 @@ TEST(Csv, QuotedFieldsKeepSeparatorsQuotesAndLineBreaksAndRecordsKeepTheirLines)
     const std::vector<std::string> fields{"plain", "a,b", "say \"hi\"", "two\r\nlines", ""};
     const std::string line = CsvLine(fields);
     EXPECT_EQ(line, "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\r\nlines\",\r\n");
-    const std::vector<CsvRecord> records = ParseCsv("\xEF\xBB\xBF" "h1,h2\n" + line + "\n" + "x,y");
+    const std::vector<CsvRecord> records = ParseCsv(
+        "\xEF\xBB\xBF"
+        "h1,h2\n" +
+        line + "\n" + "x,y");
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[0].Fields, (std::vector<std::string>{"h1", "h2"}));
     EXPECT_EQ(records[1].Fields, fields);

@@ -35,10 +35,11 @@ TEST_F(CliCsv, ExportCsvWritesTheBankAsKelpieOrChirpCsv)
     const CliResult usa = RunInProcess(
         {"export-csv", "--model", "5", data, "--bank", "usa", "-o", File("usa.csv").string()}, m_folder);
     EXPECT_EQ(usa.ExitCode, 0) << usa.Err;
-    EXPECT_TRUE(Contents(File("usa.csv")).starts_with("CH,ENABLE,RX[MHz],TX[MHz],TX,LOW,UP,DUP,MEM,VS,CH Name\r\n"));
-    const CliResult chirp = RunInProcess(
-        {"export-csv", "--model", "5", data, "--bank", "e", "--format", "chirp", "-o", File("e.csv").string()},
-        m_folder);
+    EXPECT_TRUE(
+        Contents(File("usa.csv")).starts_with("CH,ENABLE,RX[MHz],TX[MHz],TX,LOW,UP,DUP,MEM,VS,CH Name\r\n"));
+    const CliResult chirp = RunInProcess({"export-csv", "--model", "5", data, "--bank", "e", "--format",
+                                          "chirp", "-o", File("e.csv").string()},
+                                         m_folder);
     EXPECT_EQ(chirp.ExitCode, 0) << chirp.Err;
     EXPECT_TRUE(Contents(File("e.csv")).starts_with("Location,Name,Frequency,Duplex,Offset,Tone,"));
 }
@@ -48,8 +49,9 @@ TEST_F(CliCsv, ImportCsvWritesEveryRowOrNothingUnlessRefusedRowsMaySkip)
     const std::string data = File("a.dat").string();
     ASSERT_EQ(RunInProcess({"new", "--model", "5", "-o", data}, m_folder).ExitCode, 0);
     Write(File("in.csv"), "Location,Name,Frequency,Duplex,Offset\r\n1,HARBOUR,156.05,,0\r\n2,FAR,190,,0\r\n");
-    const std::vector<std::string> import{"import-csv", "--model", "5",    data, "--bank", "e",
-                                          File("in.csv").string(), "-o", File("b.dat").string()};
+    const std::vector<std::string> import{
+        "import-csv",          "--model", "5", data, "--bank", "e", File("in.csv").string(), "-o",
+        File("b.dat").string()};
     const CliResult refused = RunInProcess(import, m_folder);
     EXPECT_EQ(refused.ExitCode, 1);
     EXPECT_NE(refused.Out.find("Line 3: LMR2 refused: RX[MHz]: \"190\" is outside"), std::string::npos)
@@ -77,7 +79,8 @@ TEST(CliCsvArguments, TheBankIsRequiredAndChirpIsBankEOnly)
     EXPECT_FALSE(ParseCliArguments(
         {"export-csv", "--model", "5", "a.dat", "--bank", "usa", "--format", "chirp", "-o", "x.csv"}, error));
     EXPECT_EQ(error, "CHIRP CSV holds bank E only: --bank e");
-    EXPECT_FALSE(ParseCliArguments({"convert", "--model", "5", "a.dat", "--bank", "e", "-o", "x.dat"}, error));
+    EXPECT_FALSE(
+        ParseCliArguments({"convert", "--model", "5", "a.dat", "--bank", "e", "-o", "x.dat"}, error));
     EXPECT_EQ(error, "convert takes no --bank or --format");
 }
 

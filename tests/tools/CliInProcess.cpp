@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <memory>
+#include <optional>
 
 #include "CliCommands.h"
 #include "ConsoleUi.h"
@@ -72,6 +73,35 @@ private:
     sigset_t m_mask = {};
 };
 
+std::optional<CliArguments> Parsed(const std::vector<std::string>& arguments)
+{
+    std::string error;
+    auto parsed = ParseCliArguments(arguments, error);
+    EXPECT_TRUE(parsed) << error;
+    return parsed;
+}
+
+// The program folder of the build and the per-user data under dataHome.
+CliEnvironment FilesEnvironment(const std::filesystem::path& dataHome)
+{
+    CliEnvironment environment;
+    environment.ProgramFolder = KELPIE_BIN_DIR;
+    environment.DataFolder = dataHome / "Kelpie";
+    return environment;
+}
+
+// The command's run with what it prints.
+CliResult Captured(const CliArguments& parsed, const CliEnvironment& environment)
+{
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    CliResult result;
+    result.ExitCode = RunCliCommand(parsed, environment);
+    result.Out = testing::internal::GetCapturedStdout();
+    result.Err = testing::internal::GetCapturedStderr();
+    return result;
+}
+
 }  // namespace
 
 InProcessRadio::InProcessRadio(int model, SimulatorFaults faults) : m_radio(model, std::move(faults))
@@ -85,9 +115,7 @@ InProcessRadio::InProcessRadio(int model, SimulatorFaults faults) : m_radio(mode
 CliResult InProcessRadio::Run(std::vector<std::string> arguments, const std::filesystem::path& dataHome)
 {
     arguments.insert(arguments.end(), {"--port", "simulated-radio"});
-    std::string error;
-    const auto parsed = ParseCliArguments(arguments, error);
-    EXPECT_TRUE(parsed) << error;
+    const auto parsed = Parsed(arguments);
     if (!parsed) {
         return {};
     }
@@ -100,9 +128,7 @@ CliResult InProcessRadio::Run(std::vector<std::string> arguments, const std::fil
             std::raise(SIGINT);
         }
     };
-    CliEnvironment environment;
-    environment.ProgramFolder = KELPIE_BIN_DIR;
-    environment.DataFolder = dataHome / "Kelpie";
+    CliEnvironment environment = FilesEnvironment(dataHome);
     environment.OpenPort = [&](const std::string&) {
         return std::make_unique<WatchedPort>(m_radio, clock, [&] {
             interruptWhenAsked();
@@ -112,33 +138,13 @@ CliResult InProcessRadio::Run(std::vector<std::string> arguments, const std::fil
     environment.MakeClock = [&] { return std::make_unique<SharedClock>(clock); };
 
     const InterruptHandler handler(interruptWhenAsked);
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    CliResult result;
-    result.ExitCode = RunCliCommand(*parsed, environment);
-    result.Out = testing::internal::GetCapturedStdout();
-    result.Err = testing::internal::GetCapturedStderr();
-    return result;
+    return Captured(*parsed, environment);
 }
 
 CliResult RunInProcess(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome)
 {
-    std::string error;
-    const auto parsed = ParseCliArguments(arguments, error);
-    EXPECT_TRUE(parsed) << error;
-    if (!parsed) {
-        return {};
-    }
-    CliEnvironment environment;
-    environment.ProgramFolder = KELPIE_BIN_DIR;
-    environment.DataFolder = dataHome / "Kelpie";
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    CliResult result;
-    result.ExitCode = RunCliCommand(*parsed, environment);
-    result.Out = testing::internal::GetCapturedStdout();
-    result.Err = testing::internal::GetCapturedStderr();
-    return result;
+    const auto parsed = Parsed(arguments);
+    return parsed ? Captured(*parsed, FilesEnvironment(dataHome)) : CliResult{};
 }
 
 }  // namespace kelpie::test

@@ -44,7 +44,8 @@ constexpr std::array<CommandShape, 12> kCommands{{
      false},
     {"info", "info IN", false, false, false, false, 1, false, false},
     {"export-csv",
-     "export-csv --model N [--destination NAME] IN --bank usa|intl|canada|e [--format kelpie|chirp] -o OUT.csv",
+     "export-csv --model N [--destination NAME] IN --bank usa|intl|canada|e [--format kelpie|chirp] -o "
+     "OUT.csv",
      true, false, true, false, 1, true, false, true},
     {"import-csv", "import-csv --model N [--destination NAME] IN --bank usa|intl|canada|e [--yes] CSV -o OUT",
      true, false, true, false, 2, true, false, true},
@@ -74,8 +75,8 @@ std::string CliUsage(const std::string& command)
         "  kelpie-cli --help | --version | COMMAND --help\n"
         "models: 0 MF7500S, 1 MV240, 2 MV210, 3 MB6000, 4 MV220, 5 MV230, 6 MV230E\n"
         "options: --yes answers the radio's questions OK or Retry a few times a run (Cancel otherwise,\n"
-        "so that a radio that stays busy ends the run), and lets import-csv skip the rows it refuses; --debug shows the monitor texts and writes the\n"
-        "error log and the serial trace\n";
+        "so that a radio that stays busy ends the run), and lets import-csv skip the rows it refuses;\n"
+        "--debug shows the monitor texts and writes the error log and the serial trace\n";
     return text;
 }
 
@@ -86,9 +87,9 @@ std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& ar
     std::optional<std::string> modelText;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        const bool takesValue =
-            argument == "--model" || argument == "--destination" || argument == "--port" || argument == "-o" ||
-                                argument == "--bank" || argument == "--format";
+        const bool takesValue = argument == "--model" || argument == "--destination" ||
+                                argument == "--port" || argument == "-o" || argument == "--bank" ||
+                                argument == "--format";
         if (takesValue && i + 1 >= arguments.size()) {
             error = argument + " needs a value";
             return std::nullopt;
@@ -167,8 +168,8 @@ std::optional<CliArguments> ParseCliArguments(const std::vector<std::string>& ar
         error = command + " needs --bank usa, intl, canada or e";
     } else if (!shape->bank && (!parsed.Bank.empty() || !parsed.Format.empty())) {
         error = command + " takes no --bank or --format";
-    } else if (!parsed.Format.empty() && (command != "export-csv" || (parsed.Format != "kelpie" &&
-                                                                        parsed.Format != "chirp"))) {
+    } else if (!parsed.Format.empty() &&
+               (command != "export-csv" || (parsed.Format != "kelpie" && parsed.Format != "chirp"))) {
         error = command == "export-csv" ? "--format takes kelpie or chirp" : command + " takes no --format";
     } else if (parsed.Format == "chirp" && parsed.Bank != "e") {
         error = "CHIRP CSV holds bank E only: --bank e";

@@ -20,8 +20,8 @@ struct CliArguments
     std::string Bank;         // --bank usa|intl|canada|e: the channel bank of export-csv and import-csv
     std::string Format;       // --format kelpie|chirp: export-csv's kind of CSV
     std::string Output;       // -o OUT
-    bool Yes = false;  // --yes: answer the radio link's questions OK / Retry; import-csv: skip refused rows
-    bool Debug = false;       // --debug: monitor texts to standard error and the error log
+    bool Yes = false;    // --yes: answer the radio link's questions OK / Retry; import-csv: skip refused rows
+    bool Debug = false;  // --debug: monitor texts to standard error and the error log
     bool Help = false;
     bool Version = false;
 };

@@ -364,11 +364,11 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
     }
     const bool outputOk =
         a.Output.empty() ||
-        (a.Command == "listing"   ? CheckKind(a.Output, {FileKind::Text})
-         : a.Command == "print"   ? CheckKind(a.Output, {FileKind::Pdf})
-         : a.Command == "convert" ? CheckKind(a.Output, {FileKind::Data, FileKind::Hex, FileKind::Text})
+        (a.Command == "listing"      ? CheckKind(a.Output, {FileKind::Text})
+         : a.Command == "print"      ? CheckKind(a.Output, {FileKind::Pdf})
+         : a.Command == "convert"    ? CheckKind(a.Output, {FileKind::Data, FileKind::Hex, FileKind::Text})
          : a.Command == "export-csv" ? CheckKind(a.Output, {FileKind::Csv})
-                                  : CheckKind(a.Output, {FileKind::Data, FileKind::Hex}));
+                                     : CheckKind(a.Output, {FileKind::Data, FileKind::Hex}));
     const bool sendsInput = a.Command == "write" || a.Command == "verify";
     const auto inputKindOk = [&](const std::string& file) {
         return file.empty() ||
@@ -395,12 +395,16 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
         std::vector<Difference> differences;
         return CheckedOutput(ComparedStatus(session.CompareWith(a.Other, differences), differences));
     }
-    const int group = a.Bank == "usa" ? kGroupUsa : a.Bank == "intl" ? kGroupIntl : a.Bank == "canada" ? kGroupCanada : kGroupBankE;
+    const int group = a.Bank == "usa"      ? kGroupUsa
+                      : a.Bank == "intl"   ? kGroupIntl
+                      : a.Bank == "canada" ? kGroupCanada
+                                           : kGroupBankE;
     if (a.Command == "export-csv") {
         return session.ExportCsv(group, a.Format == "chirp", a.Output) ? kDone : kFailed;
     }
     if (importsCsv) {
-        return CheckedOutput(session.ImportCsv(group, a.Other, a.Yes) && session.Save(a.Output) ? kDone : kFailed);
+        return CheckedOutput(session.ImportCsv(group, a.Other, a.Yes) && session.Save(a.Output) ? kDone
+                                                                                                : kFailed);
     }
     if (a.Command == "new" || a.Command == "convert") {
         return session.Save(a.Output) ? kDone : kFailed;
