@@ -463,8 +463,6 @@ public:
         return std::move(m_result);
     }
 
-    const RadioData& Data() const { return m_scratch; }
-
 private:
     const RadioData& m_original;
     RadioData m_scratch;
@@ -691,7 +689,7 @@ std::optional<std::string> ChirpTx(const ChirpRow& row, double rx, std::string& 
     if (EqualsIgnoringCase(duplex, "off")) {
         return std::string();
     }
-    if (!offset && duplex != "off") {
+    if (!offset) {
         error = "Offset " + Quoted(row["Offset"]) + " is not a frequency";
         return std::nullopt;
     }
