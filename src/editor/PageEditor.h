@@ -41,6 +41,9 @@ public:
     void SetPageView(Page page, PageView* view);
     // Captions of every node again from the records, the tree's structure kept.
     void RefreshNodeTexts();
+    // After the records changed under the pages (an undo): the tree and its captions rebuilt, and
+    // the page of the key shown filled from the records (the page in view when the key has none).
+    void ShowRecordsAgain(const QString& key);
 
 signals:
     void StatusText(const QString& text);  // the first status-bar panel
