@@ -91,7 +91,7 @@ TEST(DocumentCommands, DataReplacedAsAWholeEmptiesTheEditHistoryAndARefusedLoadK
     EXPECT_EQ(history.UndoCount(), 0u);
 
     MakeStep(data, shell);
-    NewData(data, shell);
+    EXPECT_TRUE(NewData(data, shell).IsDone());
     EXPECT_EQ(history.UndoCount(), 0u);
 }
 

@@ -154,9 +154,9 @@ TEST(EditHistory, TypingIsOneStepPerBoxUntilItIsLeft)
     EXPECT_EQ(h.Steps.UndoCount(), 3u);
 
     // Typed and erased again before leaving: no step.
-    const std::string name = h.Data.WxChannels[1].ChTag;
-    h.Input.Change(h.Ctx, {FieldId::WeatherName, 0, 1}, name + "X");
-    h.Input.Change(h.Ctx, {FieldId::WeatherName, 0, 1}, name);
+    const std::string weather = h.Data.WxChannels[1].ChTag;
+    h.Input.Change(h.Ctx, {FieldId::WeatherName, 0, 1}, weather + "X");
+    h.Input.Change(h.Ctx, {FieldId::WeatherName, 0, 1}, weather);
     EXPECT_EQ(h.Steps.UndoCount(), 3u);
 
     h.Steps.Undo(h.Ctx);
