@@ -9,14 +9,27 @@
 namespace kelpie {
 namespace {
 
-void BM_UndoRedoFortyChannelStep(benchmark::State& state)
+// A model 5 radio edited with a history.
+struct Edited
 {
-    RadioData data(5);
-    ResetEditModel(data);
+    Edited()
+    {
+        ResetEditModel(data);
+        shell.History = &history;
+    }
+
+    RadioData data{5};
     ShellState shell;
     EditHistory history;
-    shell.History = &history;
     EditContext ctx{data, shell};
+};
+
+void BM_UndoRedoFortyChannelStep(benchmark::State& state)
+{
+    Edited edited;
+    RadioData& data = edited.data;
+    EditHistory& history = edited.history;
+    EditContext& ctx = edited.ctx;
     {
         EditStep step(ctx, {"Paste 40 channels", "ExpChannel"});
         for (ChannelRecord& record : data.ExpChannels) {
@@ -36,16 +49,11 @@ void BM_UndoRedoFortyChannelStep(benchmark::State& state)
 // The cost every edit pays: the step around one field change.
 void BM_OneFieldStep(benchmark::State& state)
 {
-    RadioData data(5);
-    ResetEditModel(data);
-    ShellState shell;
-    EditHistory history;
-    shell.History = &history;
-    EditContext ctx{data, shell};
+    Edited edited;
     bool on = false;
     for (auto _ : state) {
         on = !on;
-        EditField(ctx, data.CommonSetup.DualWatch, on);
+        EditField(edited.ctx, edited.data.CommonSetup.DualWatch, on);
     }
 }
 

@@ -20,31 +20,31 @@ TEST_F(UndoWindow, AnEditOnAPageIsUndoneByCtrlZOnItsPageAndRedoneByEitherRedoKey
     EXPECT_EQ(undo->text(), "&Undo");
 
     auto* tree = test::Child<QTreeWidget>(window, "tvTreeView");
-    auto* enable = test::Child<QCheckBox>(window, "chkCEnable");
-    window.Editor().SelectNodeByKey("E 7");
-    const bool was = window.Data().ExpChannels[6].Enable;
-    enable->click();
-    EXPECT_EQ(window.Data().ExpChannels[6].Enable, !was);
+    auto* scan = test::Child<QCheckBox>(window, "chkCScan");
+    window.Editor().SelectNodeByKey("PU 32");
+    const bool was = window.Data().UsaChannels[32].ScanMemory;
+    scan->click();
+    EXPECT_EQ(window.Data().UsaChannels[32].ScanMemory, !was);
     EXPECT_TRUE(undo->isEnabled());
-    EXPECT_EQ(undo->text(), "&Undo LMR 7 enable");
+    EXPECT_EQ(undo->text(), "&Undo USA CH16 scan memory");
     EXPECT_TRUE(window.isWindowModified());
 
     window.Editor().SelectNodeByKey("General");
     QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(window.Data().ExpChannels[6].Enable, was);
-    EXPECT_EQ(window.Editor().CurrentKey(), "E 7");  // the page of the step undone
-    EXPECT_EQ(tree->currentItem()->text(0), was ? "LMR7[Enable]" : "LMR7");
-    EXPECT_EQ(enable->isChecked(), was);
+    EXPECT_EQ(window.Data().UsaChannels[32].ScanMemory, was);
+    EXPECT_EQ(window.Editor().CurrentKey(), "PU 32");  // the page of the step undone
+    EXPECT_EQ(tree->currentItem()->text(0), "CH16[Enable]");
+    EXPECT_EQ(scan->isChecked(), was);
     EXPECT_FALSE(window.isWindowModified());  // back to the records as loaded
     EXPECT_FALSE(undo->isEnabled());
-    EXPECT_EQ(redo->text(), "&Redo LMR 7 enable");
+    EXPECT_EQ(redo->text(), "&Redo USA CH16 scan memory");
 
     QTest::keyClick(tree, Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(window.Data().ExpChannels[6].Enable, !was);
+    EXPECT_EQ(window.Data().UsaChannels[32].ScanMemory, !was);
     QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(tree, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(window.Data().ExpChannels[6].Enable, !was);
-    EXPECT_EQ(enable->isChecked(), !was);
+    EXPECT_EQ(window.Data().UsaChannels[32].ScanMemory, !was);
+    EXPECT_EQ(scan->isChecked(), !was);
     EXPECT_TRUE(window.isWindowModified());
 
     // New replaces the data as a whole: nothing is left to undo.
