@@ -73,7 +73,7 @@ bool ChannelRowActions::Apply(const ChannelImport& checked, bool mayAskToSkip, c
     for (const ChannelImport::Change& change : checked.Changes) {
         rows.push_back(change.Ref.index);
     }
-    if (ApplyChannelImport(ctx, checked, skip)) {
+    if (ApplyChannelImport(ctx, checked, skip, what.toStdString())) {
         m_window.Editor().ShowChannelRowsChanged(rows);
         m_window.ShowModified();
     }

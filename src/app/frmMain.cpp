@@ -13,6 +13,7 @@
 #include "app/RadioActions.h"
 #include "app/frmAbout.h"
 #include "command/DocumentCommands.h"
+#include "edit/EditContext.h"
 #include "edit/Twips.h"
 #include "editor/Dialogs.h"
 #include "editor/DscPage.h"
@@ -89,6 +90,8 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
 {
     setObjectName(u"frmMain"_s);
     m_shell.DebugMode = m_env.Options.DebugMode;
+    m_shell.History = &m_history;
+
     const std::filesystem::path logFolder = WritableOr(m_env.ProgramFolder, m_env.DataFolder);
     if (m_shell.DebugMode) {
         std::error_code ignored;  // a log that cannot be written is ignored, as every log failure is
@@ -109,6 +112,7 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     setCentralWidget(m_editor);
     m_documents = new DocumentActions(*this);
     BuildMenus();
+    m_history.OnChange([this] { ShowModified(); });
     BuildToolBar();
     sbStatusBar = new QStatusBar(this);
     sbStatusBar->setObjectName(u"sbStatusBar"_s);
@@ -228,6 +232,13 @@ void frmMain::BuildMenus()
     QAction* mnuFileExit = AddAction(mnuFile, "mnuFileExit", tr("E&xit"));
 
     QMenu* mnuEdit = addMenu(nullptr, "mnuEdit", tr("&Edit"));
+    mnuEditUndo = AddAction(mnuEdit, "mnuEditUndo", tr("&Undo"));
+    mnuEditUndo->setShortcut(QKeySequence::Undo);
+    mnuEditRedo = AddAction(mnuEdit, "mnuEditRedo", tr("&Redo"));
+    mnuEditRedo->setShortcuts({QKeySequence(u"Ctrl+Shift+Z"_s), QKeySequence(u"Ctrl+Y"_s)});
+    connect(mnuEditUndo, &QAction::triggered, this, [this] { OnUndoRedo(false); });
+    connect(mnuEditRedo, &QAction::triggered, this, [this] { OnUndoRedo(true); });
+    addSeparator(mnuEdit, "mnuEditBar0");
     auto* rows = new ChannelRowActions(*this);
     const std::array<
         std::tuple<const char*, QString, QKeySequence::StandardKey, void (ChannelRowActions::*)()>, 3>
@@ -397,6 +408,29 @@ void frmMain::ShowModified()
 {
     m_modifiedCheckDue = false;
     setWindowModified(m_shell.DataChanged);
+    SyncUndoActions();
+}
+
+void frmMain::SyncUndoActions()
+{
+    const std::optional<StepLabel> undo = m_history.NextUndo();
+    const std::optional<StepLabel> redo = m_history.NextRedo();
+    mnuEditUndo->setText(undo ? tr("&Undo %1").arg(QString::fromStdString(undo->caption)) : tr("&Undo"));
+    mnuEditRedo->setText(redo ? tr("&Redo %1").arg(QString::fromStdString(redo->caption)) : tr("&Redo"));
+    mnuEditUndo->setEnabled(undo.has_value());
+    mnuEditRedo->setEnabled(redo.has_value());
+}
+
+void frmMain::OnUndoRedo(bool redo)
+{
+    if (!m_editor->CommitPage()) {
+        return;
+    }
+    EditContext ctx{m_data, m_shell};
+    if (const std::optional<StepLabel> step = redo ? m_history.Redo(ctx) : m_history.Undo(ctx)) {
+        m_editor->ShowRecordsAgain(QString::fromStdString(step->pageKey));
+    }
+    ShowModified();
 }
 
 bool frmMain::MayReplaceData()

@@ -17,6 +17,7 @@
 #include "app/HelpWindow.h"
 #include "app/StartOptions.h"
 #include "app/WindowFileUi.h"
+#include "edit/EditHistory.h"
 #include "editor/PageEditor.h"
 #include "files/DefaultImages.h"
 #include "files/SettingsStore.h"
@@ -114,6 +115,11 @@ private:
     void BuildToolBar();
     QAction* AddAction(QMenu* menu, const char* name, const QString& caption);
 
+    // Edit › Undo and Redo: the page's input finished first, then the step taken back or applied
+    // again and its page shown with the records as they now are.
+    void OnUndoRedo(bool redo);
+    // The entries' captions name the next step; disabled when there is none.
+    void SyncUndoActions();
     void OnModelSwitch();
     void OnDestination(int entry);
     // The help topic of the control (its "helpTopic", or its nearest parent's); none: the overview.
@@ -127,6 +133,7 @@ private:
     AppEnvironment m_env;
     RadioData m_data;
     ShellState m_shell;
+    EditHistory m_history;
     WindowFileUi m_fileUi;
     HelpSystem m_help;
     DestinationMenu m_destinations;
@@ -141,6 +148,8 @@ private:
     QLabel* m_statusPanel = nullptr;
     QLabel* m_radioWarning = nullptr;  // sbStatusBar_2: the radio is only partly programmed
 
+    QAction* mnuEditUndo = nullptr;
+    QAction* mnuEditRedo = nullptr;
     std::array<QAction*, 4> mnuEditModelEntries{};
     QMenu* mnuDestination = nullptr;
     std::array<QAction*, kDestinationEntryCount> mnuDestinationChild{};

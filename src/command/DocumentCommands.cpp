@@ -1,5 +1,6 @@
 #include "command/DocumentCommands.h"
 
+#include "edit/EditHistory.h"
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
 #include "files/DefaultImages.h"
@@ -31,6 +32,7 @@ void SavedAs(ShellState& shell, const std::filesystem::path& file)
 Outcome NewData(RadioData& data, ShellState& shell)
 {
     ResetEditModel(data);
+    DataReplaced(shell);
     shell.CurrentFileName.clear();
     shell.CurrentFileStamp.clear();
     shell.DataChanged = false;
@@ -46,6 +48,7 @@ Outcome OpenDataFile(RadioData& data, ShellState& shell, FileUi& ui, const std::
         shell.CancelFlag = true;
         return Outcome::Failed();
     }
+    DataReplaced(shell);
     shell.CurrentFileName = file.string();
     shell.CurrentFileStamp = FileStamp(file);
     return outcome;
@@ -61,7 +64,11 @@ Outcome SaveHexFile(RadioData& data, ShellState& shell, FileUi& ui, const std::f
 Outcome LoadHexFile(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file)
 {
     shell.ErrorFlag = shell.CancelFlag = false;
-    return LoadHexCommand(data, shell, ui, file) ? Outcome::Done() : Outcome::Failed();
+    if (!LoadHexCommand(data, shell, ui, file)) {
+        return Outcome::Failed();
+    }
+    DataReplaced(shell);
+    return Outcome::Done();
 }
 
 Outcome LoadProgrammingFile(RadioData& data, ShellState& shell, FileUi& ui, const std::filesystem::path& file)
@@ -72,8 +79,11 @@ Outcome LoadProgrammingFile(RadioData& data, ShellState& shell, FileUi& ui, cons
         return LoadHexFile(data, shell, ui, file);
     }
     if (extension == ".INI") {
-        return LoadDefaultImage(data, shell, ui, file) ? Outcome::Done()
-                                                       : Outcome::Failed("IniFileRead Error!!");
+        if (!LoadDefaultImage(data, shell, ui, file)) {
+            return Outcome::Failed("IniFileRead Error!!");
+        }
+        DataReplaced(shell);
+        return Outcome::Done();
     }
     return OpenDataFile(data, shell, ui, file);
 }

@@ -1,5 +1,6 @@
 #include "command/RadioCommands.h"
 
+#include "edit/EditHistory.h"
 #include "files/FileAccess.h"
 #include "files/HexFile.h"
 
@@ -49,6 +50,7 @@ Outcome ReadRadio(RadioData& data, ShellState& shell, const TransferRunner& run,
     if (!outcome.IsDone()) {
         return outcome;
     }
+    DataReplaced(shell);
     shell.CurrentFileName.clear();
     shell.CurrentFileStamp.clear();
     shell.DataChanged = false;

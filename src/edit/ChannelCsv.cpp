@@ -10,8 +10,10 @@
 #include <optional>
 
 #include "edit/EditFeatures.h"
+#include "edit/EditHistory.h"
 #include "edit/FieldRules.h"
 #include "edit/ListGrids.h"
+#include "edit/PageTree.h"
 #include "files/Csv.h"
 #include "model/Converters.h"
 #include "model/Format.h"
@@ -956,12 +958,15 @@ ChannelImport CheckChirpCsv(const RadioData& data, std::string_view text, ChirpP
     return checker.Finish();
 }
 
-bool ApplyChannelImport(EditContext& ctx, const ChannelImport& checked, bool skipRefused)
+bool ApplyChannelImport(EditContext& ctx, const ChannelImport& checked, bool skipRefused,
+                        const std::string& caption)
 {
     if (!checked.Error.empty() || (checked.HasRefusedRows() && !skipRefused) || checked.Changes.empty() ||
         ctx.shell.BusyFlag) {
         return false;
     }
+    // Every row written is part of one step: one undo puts the whole list back.
+    EditStep step(ctx, {caption, GroupNodeKey(checked.Changes.front().Ref.group)});
     for (const ChannelImport::Change& change : checked.Changes) {
         EditField(ctx, RecordOf(ctx.data, change.Ref), change.Record);
     }

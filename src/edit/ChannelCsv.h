@@ -74,7 +74,8 @@ ChannelImport CheckClearedRows(const RadioData& data, const std::vector<int>& in
 
 // Writes the checked records as one edit. Nothing when the text was refused, or when a row was
 // refused and skipping refused rows was not accepted. True when records were written.
-bool ApplyChannelImport(EditContext& ctx, const ChannelImport& checked, bool skipRefused);
+bool ApplyChannelImport(EditContext& ctx, const ChannelImport& checked, bool skipRefused,
+                        const std::string& caption);
 // One line per row: "Line 3: LMR2 written." or "Line 4: LMR3 refused: ...".
 std::string ImportReport(const ChannelImport& checked);
 // The refused rows, one a line, for the question whether to skip them.

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "edit/EditFeatures.h"
+#include "edit/PageTree.h"
 #include "model/Converters.h"
 #include "model/Format.h"
 #include "model/Models.h"
@@ -180,8 +181,17 @@ std::string ChannelNodeText(const RadioData& data, ChannelRef ref)
     return record.Enable ? text + "[Enable]" : text;
 }
 
+StepLabel ChannelStep(const RadioData& data, ChannelRef ref, std::string_view what)
+{
+    const std::string number =
+        IsExtraBank(ref) ? std::to_string(ref.index + 1) : "CH" + PlanOf(RecordOf(data, ref)).Label;
+    return {GroupName(data, ref.group) + " " + number + " " + std::string(what),
+            ChannelPageKey(ref.group, ref.index)};
+}
+
 bool SetChannelEnable(EditContext& ctx, ChannelRef ref, bool on)
 {
+    const EditStep step(ctx, ChannelStep(ctx.data, ref, "enable"));
     const ChannelBank& bank = BankOf(ctx.data, ref.group);
     const ChannelRecord& record = RecordOf(ctx.data, ref);
     const bool anotherEnabled = std::any_of(
@@ -191,6 +201,7 @@ bool SetChannelEnable(EditContext& ctx, ChannelRef ref, bool on)
 
 bool SetTxEnable(EditContext& ctx, ChannelRef ref, bool on)
 {
+    const EditStep step(ctx, ChannelStep(ctx.data, ref, "TX enable"));
     ChannelRecord& record = RecordOf(ctx.data, ref);
     if (!EditOffered(ctx, TransmitOffered(record, ref) && record.Enable, record.TxEnable, on)) {
         return false;
@@ -201,6 +212,7 @@ bool SetTxEnable(EditContext& ctx, ChannelRef ref, bool on)
 
 bool SetTxOnly(EditContext& ctx, ChannelRef ref, bool on)
 {
+    const EditStep step(ctx, ChannelStep(ctx.data, ref, "low power only"));
     ChannelRecord& record = RecordOf(ctx.data, ref);
     if (!EditOffered(ctx, FillPage(ctx.data, ref).txOnly.enabled, record.LowPower, on)) {
         return false;
@@ -211,24 +223,28 @@ bool SetTxOnly(EditContext& ctx, ChannelRef ref, bool on)
 
 bool SetPowUp(EditContext& ctx, ChannelRef ref, bool on)
 {
+    const EditStep step(ctx, ChannelStep(ctx.data, ref, "power up"));
     ChannelRecord& record = RecordOf(ctx.data, ref);
     return EditOffered(ctx, FillPage(ctx.data, ref).txPower.enabled, record.PowUp, on);
 }
 
 bool SetDuplex(EditContext& ctx, ChannelRef ref, bool on)
 {
+    const EditStep step(ctx, ChannelStep(ctx.data, ref, "duplex"));
     ChannelRecord& record = RecordOf(ctx.data, ref);
     return EditOffered(ctx, record.Enable && DuplexOffered(record, ref), record.Duplex, on);
 }
 
 bool SetScanMemory(EditContext& ctx, ChannelRef ref, bool on)
 {
+    const EditStep step(ctx, ChannelStep(ctx.data, ref, "scan memory"));
     ChannelRecord& record = RecordOf(ctx.data, ref);
     return EditOffered(ctx, record.Enable, record.ScanMemory, on);
 }
 
 bool SetScramble(EditContext& ctx, ChannelRef ref, int itemData)
 {
+    const EditStep step(ctx, ChannelStep(ctx.data, ref, "scrambler"));
     ChannelRecord& record = RecordOf(ctx.data, ref);
     const bool known =
         std::any_of(kScrambleItems.begin(), kScrambleItems.end(),
@@ -240,22 +256,26 @@ bool SetScramble(EditContext& ctx, ChannelRef ref, int itemData)
 
 bool SetNarrow(EditContext& ctx, ChannelRef ref, int option)
 {
+    const EditStep step(ctx, ChannelStep(ctx.data, ref, "width"));
     ChannelRecord& record = RecordOf(ctx.data, ref);
     return EditOffered(ctx, TonesOffered(ctx.data, ref) && record.Enable, record.Narrow, option == 1);
 }
 
 bool SetCtcss(EditContext& ctx, ChannelRef ref, int direction, int tone)
 {
+    const EditStep step(ctx, ChannelStep(ctx.data, ref, direction == 0 ? "TX CTCSS" : "RX CTCSS"));
     return SetTone(ctx, ref, direction, tone, kCtcssLast, kCtcssFields, kDcsFields);
 }
 
 bool SetDcs(EditContext& ctx, ChannelRef ref, int direction, int code)
 {
+    const EditStep step(ctx, ChannelStep(ctx.data, ref, direction == 0 ? "TX DCS" : "RX DCS"));
     return SetTone(ctx, ref, direction, code, 2 * kDcsLast, kDcsFields, kCtcssFields);
 }
 
 bool SetRxComp(EditContext& ctx, ChannelRef ref, bool on)
 {
+    const EditStep step(ctx, ChannelStep(ctx.data, ref, "compander"));
     ChannelRecord& record = RecordOf(ctx.data, ref);
     const bool offered = TonesOffered(ctx.data, ref) && record.Enable && CompanderOffered(record);
     return EditOffered(ctx, offered, record.RxComp, on);
@@ -286,13 +306,23 @@ WeatherPage FillWeatherPage(const RadioData& data)
     return page;
 }
 
+StepLabel WeatherStep(const RadioData& data, int row, std::string_view what)
+{
+    const ChannelRecord& record = data.WxChannels.at(static_cast<std::size_t>(row));
+    return {
+        "Weather " + WxPlan().at(static_cast<std::size_t>(record.Position)).Label + " " + std::string(what),
+        "PW"};
+}
+
 bool SetWeatherEnable(EditContext& ctx, int row, bool on)
 {
+    const EditStep step(ctx, WeatherStep(ctx.data, row, "enable"));
     return EditField(ctx, ctx.data.WxChannels.at(static_cast<std::size_t>(row)).Enable, on);
 }
 
 bool SetWeatherScan(EditContext& ctx, int row, bool on)
 {
+    const EditStep step(ctx, WeatherStep(ctx.data, row, "scan memory"));
     ChannelRecord& record = ctx.data.WxChannels.at(static_cast<std::size_t>(row));
     return EditOffered(ctx, record.Enable, record.ScanMemory, on);
 }

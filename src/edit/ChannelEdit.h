@@ -9,6 +9,7 @@
 
 #include "edit/Banks.h"
 #include "edit/EditContext.h"
+#include "edit/EditHistory.h"
 
 namespace kelpie {
 
@@ -76,6 +77,9 @@ ChannelPage FillChannelPage(const RadioData& data, int group, int slot);
 ChannelPage FillExtraChannelPage(const RadioData& data, int n);
 ChannelPage FillPage(const RadioData& data, ChannelRef ref);
 
+// A step on the channel's page: "LMR 7 RX frequency", "USA CH16 scan memory".
+StepLabel ChannelStep(const RadioData& data, ChannelRef ref, std::string_view what);
+
 // The channel's tree node text: "CH16[Enable]", "LMR7".
 std::string ChannelNodeText(const RadioData& data, ChannelRef ref);
 
@@ -130,6 +134,8 @@ struct WeatherPage
 };
 
 WeatherPage FillWeatherPage(const RadioData& data);
+// A step on the weather page: "Weather WX1 scan memory".
+StepLabel WeatherStep(const RadioData& data, int row, std::string_view what);
 // chkDEnable(row), chkDScan(row); any number of weather channels may be off.
 bool SetWeatherEnable(EditContext& ctx, int row, bool on);
 bool SetWeatherScan(EditContext& ctx, int row, bool on);

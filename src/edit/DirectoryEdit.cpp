@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "edit/FieldRules.h"
+#include "edit/PageTree.h"
 
 namespace kelpie {
 
@@ -41,8 +42,14 @@ EntryPage FillEntryPage(const RadioData& data, DirectoryKind kind, int n)
     return page;
 }
 
+StepLabel EntryStep(DirectoryKind kind, int n, std::string_view what)
+{
+    return {DirectoryEntryText(kind, n) + " " + std::string(what), EntryPageKey(kind, n)};
+}
+
 bool TakeEntry(EditContext& ctx, DirectoryKind kind, int n)
 {
+    const EditStep step(ctx, EntryStep(kind, n, "in use"));
     const std::span<DirectoryEntry> directory = DirectoryOf(ctx.data, kind);
     return IsEntryNumber(directory, n) && FillEntryPage(ctx.data, kind, n).use.enabled &&
            EditField(ctx, directory[static_cast<std::size_t>(n - 1)].Enabled, true);
@@ -54,6 +61,7 @@ bool DeleteEntry(EditContext& ctx, DirectoryKind kind, int n)
     if (!IsEntryNumber(directory, n) || ctx.shell.BusyFlag) {
         return false;
     }
+    const EditStep step(ctx, EntryStep(kind, n, "deleted"));
     std::shift_left(directory.begin() + (n - 1), directory.end(), 1);
     directory.back() = DirectoryEntry{};
     ctx.shell.DataChanged = true;

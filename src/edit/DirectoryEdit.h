@@ -30,6 +30,9 @@ struct EntryPage
 // first one after an entry with an MMSI can be taken.
 EntryPage FillEntryPage(const RadioData& data, DirectoryKind kind, int n);
 
+// A step on entry n's page: "Station 3 deleted".
+StepLabel EntryStep(DirectoryKind kind, int n, std::string_view what);
+
 // chkGEnable: takes entry n into use when the page offers it.
 bool TakeEntry(EditContext& ctx, DirectoryKind kind, int n);
 // The confirmed delete (and an MMSI committed empty): every later entry moves one place up and the

@@ -1,6 +1,7 @@
 // EditContext.h — what every edit works on: the radio's records and the shell's flags.
 #pragma once
 
+#include "edit/EditHistory.h"
 #include "model/RadioData.h"
 #include "model/ShellState.h"
 
@@ -28,13 +29,15 @@ struct CheckControl
 namespace kelpie {
 
 // Writes one field as an edit: nothing while the shell is busy; otherwise the field takes the value
-// and DataChanged is set. True when the edit was made.
+// and DataChanged is set. True when the edit was made. An edit outside a step of its caller's is a
+// step of its own, named after the page in view.
 template <typename Field, typename Value>
 bool EditField(EditContext& ctx, Field& field, const Value& value)
 {
     if (ctx.shell.BusyFlag) {
         return false;
     }
+    const EditStep step(ctx, {});
     field = value;
     ctx.shell.DataChanged = true;
     return true;

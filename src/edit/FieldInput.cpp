@@ -3,6 +3,7 @@
 
 #include "edit/ChannelEdit.h"
 #include "edit/DirectoryEdit.h"
+#include "edit/SettingsEdit.h"
 #include "model/Text.h"
 
 namespace kelpie {
@@ -60,6 +61,50 @@ std::string* ChangeTarget(RadioData& data, const FieldRef& ref)
     }
 }
 
+// The step a box's edit makes, named after the box and its record.
+StepLabel FieldStep(const RadioData& data, const FieldRef& ref)
+{
+    const ChannelRef channel{ref.group, ref.index};
+    const std::string callSign = "ATIS call sign " + std::to_string(ref.index + 1);
+    switch (ref.field) {
+        case FieldId::UserMmsi:
+            return {"User MMSI", "DSC"};
+        case FieldId::IndividualMmsi:
+        case FieldId::GroupMmsi:
+            return EntryStep(KindOf(ref.field), ref.index + 1, "MMSI");
+        case FieldId::IndividualName:
+        case FieldId::GroupName:
+            return EntryStep(KindOf(ref.field), ref.index + 1, "name");
+        case FieldId::AtisCode:
+            return {"ATIS code", "ATIS"};
+        case FieldId::AtisMid:
+            return {callSign + " MID", "ATIS"};
+        case FieldId::AtisDisp:
+            return {callSign + " display", "ATIS"};
+        case FieldId::StatusName:
+            return GroupStep(data, ref.index, "status name");
+        case FieldId::ChannelLeft:
+        case FieldId::ChannelRight:
+            return ChannelStep(data, channel, "channel number");
+        case FieldId::RxFreq:
+            return ChannelStep(data, channel, "RX frequency");
+        case FieldId::TxFreq:
+            return ChannelStep(data, channel, "TX frequency");
+        case FieldId::ChannelName:
+            return ChannelStep(data, channel, "name");
+        case FieldId::WeatherName:
+            return WeatherStep(data, ref.index, "name");
+    }
+    return {};
+}
+
+// Typing in one box is one step, from its first change to its commit.
+std::string MergeKey(const FieldRef& ref)
+{
+    return std::to_string(static_cast<int>(ref.field)) + ":" + std::to_string(ref.group) + ":" +
+           std::to_string(ref.index);
+}
+
 }  // namespace
 
 FieldChange FieldInput::Change(EditContext& ctx, const FieldRef& ref, std::string_view text)
@@ -69,6 +114,7 @@ FieldChange FieldInput::Change(EditContext& ctx, const FieldRef& ref, std::strin
         (IsExtraBankBox(ref.field) && ref.group != kGroupBankE)) {
         return change;
     }
+    const EditStep step(ctx, FieldStep(ctx.data, ref), MergeKey(ref));
     const std::string accepted = FilterText(ref.field, text);
     if (accepted != text) {
         change.rewrite = accepted;
@@ -86,6 +132,29 @@ FieldChange FieldInput::Change(EditContext& ctx, const FieldRef& ref, std::strin
 
 FieldCommit FieldInput::Validate(EditContext& ctx, const FieldRef& ref, std::string_view text)
 {
+    return Committed(ctx, ref, text, &FieldInput::ValidateBox);
+}
+
+FieldCommit FieldInput::LostFocus(EditContext& ctx, const FieldRef& ref, std::string_view text)
+{
+    return Committed(ctx, ref, text, &FieldInput::LeaveBox);
+}
+
+FieldCommit FieldInput::Committed(EditContext& ctx, const FieldRef& ref, std::string_view text, Finish finish)
+{
+    FieldCommit done;
+    {
+        const EditStep step(ctx, FieldStep(ctx.data, ref), MergeKey(ref));
+        done = (this->*finish)(ctx, ref, text);
+    }
+    if (done.ok) {
+        EditStep::EndMerge(ctx.shell);
+    }
+    return done;
+}
+
+FieldCommit FieldInput::ValidateBox(EditContext& ctx, const FieldRef& ref, std::string_view text)
+{
     if (!m_fieldChanged && !IsEntryName(ref.field)) {
         return {};
     }
@@ -98,7 +167,7 @@ FieldCommit FieldInput::Validate(EditContext& ctx, const FieldRef& ref, std::str
     return commit;
 }
 
-FieldCommit FieldInput::LostFocus(EditContext& ctx, const FieldRef& ref, std::string_view text)
+FieldCommit FieldInput::LeaveBox(EditContext& ctx, const FieldRef& ref, std::string_view text)
 {
     if (ref.field == FieldId::AtisMid) {
         // The MID is shown and stored zero-filled; leaving the box unchanged is no edit.

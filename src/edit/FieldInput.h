@@ -50,6 +50,11 @@ public:
     bool FieldChanged() const { return m_fieldChanged; }
 
 private:
+    using Finish = FieldCommit (FieldInput::*)(EditContext&, const FieldRef&, std::string_view);
+    // The commit as one step with the box's typing, which then ends.
+    FieldCommit Committed(EditContext& ctx, const FieldRef& ref, std::string_view text, Finish finish);
+    FieldCommit ValidateBox(EditContext& ctx, const FieldRef& ref, std::string_view text);
+    FieldCommit LeaveBox(EditContext& ctx, const FieldRef& ref, std::string_view text);
     FieldCommit Commit(EditContext& ctx, const FieldRef& ref, bool report, std::string_view text);
 
     bool m_fieldChanged = false;

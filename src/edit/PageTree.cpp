@@ -72,6 +72,22 @@ std::string GroupNodeKey(int group)
                                 : std::string(kMarineKinds.at(static_cast<std::size_t>(group)));
 }
 
+std::string GroupName(const RadioData& data, int group)
+{
+    return group == kGroupBankE ? BankEName(data.ModelIndex)
+                                : std::string(kMarineNames.at(static_cast<std::size_t>(group)));
+}
+
+std::string ChannelPageKey(int group, int index)
+{
+    return group == kGroupBankE ? NumberedKey("E", index + 1) : NumberedKey(GroupNodeKey(group), index);
+}
+
+std::string EntryPageKey(DirectoryKind kind, int n)
+{
+    return NumberedKey(DirectoryNodeKey(kind), n);
+}
+
 std::string DirectoryNodeKey(DirectoryKind kind)
 {
     return kind == DirectoryKind::Individual ? "SM" : "SG";
@@ -108,8 +124,8 @@ std::vector<PageNode> BuildPageNodes(const RadioData& data)
         const ChannelBank& bank = BankOf(data, group);
         for (int n = 0; n < static_cast<int>(bank.size()); ++n) {
             const std::string text = "CH" + ChannelPlan().at(static_cast<std::size_t>(n)).Label;
-            nodes.push_back(
-                {NumberedKey(kind, n), EnableCaption(text, bank[static_cast<std::size_t>(n)].Enable), kind});
+            nodes.push_back({ChannelPageKey(group, n),
+                             EnableCaption(text, bank[static_cast<std::size_t>(n)].Enable), kind});
         }
     }
     nodes.push_back({"PW", "Weather", "Program"});
@@ -118,7 +134,7 @@ std::vector<PageNode> BuildPageNodes(const RadioData& data)
         const std::string bankName = BankEName(model);
         nodes.push_back({"ExpChannel", bankName + " Channel", ""});
         for (int n = 1; n <= static_cast<int>(data.ExpChannels.size()); ++n) {
-            nodes.push_back({NumberedKey("E", n),
+            nodes.push_back({ChannelPageKey(kGroupBankE, n - 1),
                              EnableCaption(bankName + std::to_string(n),
                                            data.ExpChannels[static_cast<std::size_t>(n - 1)].Enable),
                              "ExpChannel"});
@@ -132,7 +148,7 @@ std::vector<PageNode> BuildPageNodes(const RadioData& data)
             nodes.push_back({key, DirectoryNodeText(kind), "DSCSETTING"});
             const std::span<const DirectoryEntry> entries = DirectoryOf(data, kind);
             for (int n = 1; n <= static_cast<int>(entries.size()); ++n) {
-                nodes.push_back({NumberedKey(key, n),
+                nodes.push_back({EntryPageKey(kind, n),
                                  EnableCaption(DirectoryEntryText(kind, n),
                                                entries[static_cast<std::size_t>(n - 1)].Enabled),
                                  key});

@@ -48,6 +48,13 @@ std::string EnableCaption(std::string_view caption, bool enabled);
 
 // The tree key of each channel group's node: "PU", "PI", "PC", "ExpChannel".
 std::string GroupNodeKey(int group);
+// A channel group's name: "USA", "INTL", "CANADA", or the model's name of the extra bank ("LMR").
+std::string GroupName(const RadioData& data, int group);
+// The tree key of a channel's page: its group's kind and plan slot ("PU 32"), or "E" and the extra
+// bank's channel number from 1 ("E 7") for record index 0..39.
+std::string ChannelPageKey(int group, int index);
+// The tree key of directory entry n's page ("SM 3").
+std::string EntryPageKey(DirectoryKind kind, int n);
 // The tree key of a directory's node: "SM", "SG".
 std::string DirectoryNodeKey(DirectoryKind kind);
 // The caption of a directory's node and of its entry n before the enable mark.

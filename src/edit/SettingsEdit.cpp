@@ -5,6 +5,7 @@
 
 #include "edit/ChannelEdit.h"
 #include "edit/EditFeatures.h"
+#include "edit/PageTree.h"
 #include "model/Converters.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"
@@ -48,17 +49,18 @@ struct CommonField
     CommonCombo combo;
     bool CommonSetup::*flag;
     std::int16_t CommonSetup::*position;
+    std::string_view stepName;
 };
 constexpr std::array<CommonField, 9> kCommonFields{{
-    {CommonCombo::TxPo, nullptr, &CommonSetup::TxPoDisplay},
-    {CommonCombo::Scan, &CommonSetup::Scan, nullptr},
-    {CommonCombo::Resume, nullptr, &CommonSetup::ResumeTime},
-    {CommonCombo::PttScan, &CommonSetup::PttScanClear, nullptr},
-    {CommonCombo::Dual, &CommonSetup::DualWatch, nullptr},
-    {CommonCombo::Offset, nullptr, &CommonSetup::OffsetTime},
-    {CommonCombo::Mag, nullptr, &CommonSetup::MagneticVariation},
-    {CommonCombo::Weater, nullptr, &CommonSetup::Weater},
-    {CommonCombo::Rotary, &CommonSetup::RotaryBeep, nullptr},
+    {CommonCombo::TxPo, nullptr, &CommonSetup::TxPoDisplay, "TX power display"},
+    {CommonCombo::Scan, &CommonSetup::Scan, nullptr, "scan"},
+    {CommonCombo::Resume, nullptr, &CommonSetup::ResumeTime, "resume time"},
+    {CommonCombo::PttScan, &CommonSetup::PttScanClear, nullptr, "PTT scan clear"},
+    {CommonCombo::Dual, &CommonSetup::DualWatch, nullptr, "dual watch"},
+    {CommonCombo::Offset, nullptr, &CommonSetup::OffsetTime, "offset time"},
+    {CommonCombo::Mag, nullptr, &CommonSetup::MagneticVariation, "magnetic variation"},
+    {CommonCombo::Weater, nullptr, &CommonSetup::Weater, "weather alert"},
+    {CommonCombo::Rotary, &CommonSetup::RotaryBeep, nullptr, "rotary beep"},
 }};
 
 const CommonField& FieldOf(CommonCombo combo)
@@ -70,6 +72,11 @@ const CommonField& FieldOf(CommonCombo combo)
 constexpr std::int16_t kWeatherAlertOn = 3;
 
 }  // namespace
+
+StepLabel GroupStep(const RadioData& data, int group, std::string_view what)
+{
+    return {GroupName(data, group) + " " + std::string(what), "Usable"};
+}
 
 std::vector<PriorityItem> PriorityItems(const RadioData& data, int group)
 {
@@ -107,6 +114,7 @@ std::array<UsableRow, kGroupCount> FillUsablePage(const RadioData& data)
 
 bool SetGroupUsable(EditContext& ctx, int group, bool on)
 {
+    const EditStep step(ctx, GroupStep(ctx.data, group, "usable"));
     if (!EditField(ctx, GroupOf(ctx.data, group).Enable, on)) {
         return false;
     }
@@ -119,12 +127,14 @@ bool SetGroupUsable(EditContext& ctx, int group, bool on)
 
 bool SetGroupTot(EditContext& ctx, int group, bool on)
 {
+    const EditStep step(ctx, GroupStep(ctx.data, group, "TX time-out"));
     UsableGroup& g = GroupOf(ctx.data, group);
     return g.Enable && EditField(ctx, g.TxTot, on);
 }
 
 bool SetGroupPriority(EditContext& ctx, int group, int itemData)
 {
+    const EditStep step(ctx, GroupStep(ctx.data, group, "priority channel"));
     UsableGroup& g = GroupOf(ctx.data, group);
     const auto items = PriorityItems(ctx.data, group);
     const bool listed = std::any_of(items.begin(), items.end(), [itemData](const PriorityItem& item) {
@@ -135,6 +145,7 @@ bool SetGroupPriority(EditContext& ctx, int group, int itemData)
 
 bool SetGroupStatusIcon(EditContext& ctx, int group, bool on)
 {
+    const EditStep step(ctx, GroupStep(ctx.data, group, "status icon"));
     UsableGroup& g = GroupOf(ctx.data, group);
     return g.Enable && EditField(ctx, g.StatusIcon, on);
 }
@@ -177,6 +188,7 @@ bool SetCommonChoice(EditContext& ctx, CommonCombo combo, int position)
         return false;
     }
     const CommonField& field = FieldOf(combo);
+    const EditStep step(ctx, {"Common " + std::string(field.stepName), "Common"});
     if (field.flag != nullptr) {
         return EditField(ctx, setup.*field.flag, position == 1);
     }
@@ -217,7 +229,8 @@ bool PosRequestRowEnabled(int modelIndex, int row)
 
 bool BeepOutRowEnabled(int modelIndex, int row)
 {
-    constexpr int kFirstPositionRow = 4;  // "Received Geographic", "Received POS Request", "Received POS Send"
+    constexpr int kFirstPositionRow =
+        4;  // "Received Geographic", "Received POS Request", "Received POS Send"
     return row >= 0 && row < static_cast<int>(kBeepOutRows.size()) &&
            (row < kFirstPositionRow || OffersPositionReports(modelIndex));
 }

@@ -37,6 +37,9 @@ struct UsableRow
 };
 std::array<UsableRow, kGroupCount> FillUsablePage(const RadioData& data);
 
+// A step on the usable groups page: "USA priority channel".
+StepLabel GroupStep(const RadioData& data, int group, std::string_view what);
+
 // chkUsable(i). A group switched on keeps an enabled channel: when none of its channels is
 // enabled, its first channel is. Switching a group off changes no channel.
 bool SetGroupUsable(EditContext& ctx, int group, bool on);

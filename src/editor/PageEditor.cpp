@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "edit/EditHistory.h"
 #include "edit/ListGrids.h"
 #include "editor/AtisPage.h"
 #include "editor/ChannelPageView.h"
@@ -339,6 +340,8 @@ void PageEditor::ShowPage(QTreeWidgetItem* node)
     emit StatusText(TreeHint());
     m_shell.CancelFlag = false;
     m_shell.DataChanged = dataChanged;
+    if (m_shell.History)
+        m_shell.History->SetPageInView({EnableCaption(RecordText(node->text(0)), false), RecordText(key)});
     emit PageShown(key);
 }
 
@@ -411,6 +414,16 @@ void PageEditor::RefreshNodeTexts()
     for (std::size_t i = 0; i < nodes.size() && i < m_nodes.size(); ++i)
         m_nodes[i]->setText(0, ShownText(nodes[i].Text));
     RefreshGroupCaptions();
+}
+
+void PageEditor::ShowRecordsAgain(const QString& key)
+{
+    BuildPageTree();
+    RefreshGroupCaptions();
+    SelectNodeByKey(key);
+    if (!m_current)
+        SelectNodeByKey(u"General"_s);
+    ShowCurrentPageAgain();
 }
 
 void PageEditor::OnNodeSelected(QTreeWidgetItem* node)

@@ -47,6 +47,9 @@ public:
     std::vector<int> SelectedChannelRows() const;
     // The channel list and the tree captions again after rows were written, the rows selected.
     void ShowChannelRowsChanged(const std::vector<int>& rows);
+    // After the records changed under the pages (an undo): the tree and its captions rebuilt, and
+    // the page of the key shown filled from the records (the page in view when the key has none).
+    void ShowRecordsAgain(const QString& key);
 
 signals:
     void StatusText(const QString& text);  // the first status-bar panel

@@ -5,6 +5,8 @@
 
 namespace kelpie {
 
+class EditHistory;
+
 // What the running program is doing with the radio link.
 enum TransferModeKind : int {
     kTransferRead = 0,
@@ -27,6 +29,8 @@ struct ShellState
     bool DebugMode = false;    // the "/D" switch: error log, debug displays, hex file keys
     std::string ErrorLogPath;  // where err.log goes, chosen at start-up; the serial trace sits beside it
     bool DataChanged = false;
+    // The undo history of the records, kept by the edit layer for the window; none when headless.
+    EditHistory* History = nullptr;
     bool ErrorFlag = false;   // the last file or radio operation failed
     bool CancelFlag = false;  // the last file or radio operation was cancelled or did not complete
     bool BusyFlag = false;

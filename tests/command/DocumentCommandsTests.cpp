@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "edit/EditContext.h"
 #include "files/FileTestSupport.h"
 #include "model/Models.h"
 #include "support/ResetData.h"
@@ -63,6 +64,35 @@ TEST(DocumentCommands, AFileThatDoesNotLoadFailsAndLeavesDataAndNameAsTheyWere)
     EXPECT_EQ(data.RadioImage, before.RadioImage);
     EXPECT_EQ(data.UsableGroups[1].PriorityCh, before.UsableGroups[1].PriorityCh);
     EXPECT_EQ(shell.CurrentFileName, "kept.dat");
+}
+
+// One step in the shell's history.
+void MakeStep(RadioData& data, ShellState& shell)
+{
+    EditContext ctx{data, shell};
+    EditField(ctx, data.CommonSetup.DualWatch, !data.CommonSetup.DualWatch);
+}
+
+TEST(DocumentCommands, DataReplacedAsAWholeEmptiesTheEditHistoryAndARefusedLoadKeepsIt)
+{
+    TempFolder folder;
+    WriteFileText(folder / "mv230.dat", DataFileWith(5, {}));
+    WriteFileText(folder / "mv220.dat", OutOfRangeFile(4));
+    RadioData data = ResetData(5);
+    ShellState shell;
+    EditHistory history;
+    shell.History = &history;
+    RecordingUi ui;
+
+    MakeStep(data, shell);
+    EXPECT_EQ(OpenDataFile(data, shell, ui, folder / "mv220.dat").Kind, OutcomeKind::Failed);
+    EXPECT_EQ(history.UndoCount(), 1u);
+    EXPECT_TRUE(OpenDataFile(data, shell, ui, folder / "mv230.dat").IsDone());
+    EXPECT_EQ(history.UndoCount(), 0u);
+
+    MakeStep(data, shell);
+    EXPECT_TRUE(NewData(data, shell).IsDone());
+    EXPECT_EQ(history.UndoCount(), 0u);
 }
 
 TEST(DocumentCommands, SaveNamesTheFileOnlyWhenItWasWrittenAndSaysWhyAListingWasNot)

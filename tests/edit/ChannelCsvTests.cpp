@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "edit/ChannelCsv.h"
+#include "edit/EditHistory.h"
+#include "edit/PageTree.h"
 #include "edit/Editing.h"
 #include "model/Converters.h"
 #include "model/Models.h"
@@ -65,14 +67,14 @@ TEST(ChannelCsv, EveryBankOfEveryModelComesBackUnchangedAndCarriesItsChannelsToO
             EXPECT_TRUE(back.Error.empty()) << back.Error;
             EXPECT_FALSE(back.HasRefusedRows()) << RefusedRowsText(back);
             EXPECT_EQ(back.Rows.size(), BankOf(varied, group).size());
-            EXPECT_FALSE(ApplyChannelImport(same.Ctx, back, false));
+            EXPECT_FALSE(ApplyChannelImport(same.Ctx, back, false, "Import"));
             EXPECT_TRUE(same.Data == varied);
             EXPECT_FALSE(same.Shell.DataChanged);
 
             Editing fresh(model);
             const ChannelImport onto = CheckKelpieCsv(fresh.Data, group, text);
             EXPECT_FALSE(onto.HasRefusedRows()) << RefusedRowsText(onto);
-            ApplyChannelImport(fresh.Ctx, onto, false);
+            ApplyChannelImport(fresh.Ctx, onto, false, "Import");
             // What the grid shows of every channel arrives.
             EXPECT_EQ(ExportKelpieCsv(fresh.Data, group), text);
         }
@@ -111,7 +113,7 @@ TEST(ChannelCsv, ChirpRowsLandInBankEByDuplexAndToneMode)
         "8,a very long name,155.600000,,0.000000,Cross,88.5,88.5,125,NN,023,DTCS->,FM,12.50,,5.0W,\r\n";
     const ChannelImport checked = CheckChirpCsv(e.Data, text, ChirpPlacing::AtLocation);
     ASSERT_FALSE(checked.HasRefusedRows()) << ImportReport(checked);
-    EXPECT_TRUE(ApplyChannelImport(e.Ctx, checked, false));
+    EXPECT_TRUE(ApplyChannelImport(e.Ctx, checked, false, "Import"));
     EXPECT_TRUE(e.Shell.DataChanged);
     const auto& bank = e.Data.ExpChannels;
     for (int n = 0; n < 8; ++n) {
@@ -149,7 +151,7 @@ TEST(ChannelCsv, ChirpRowsLandInBankEByDuplexAndToneMode)
     Editing other(5);
     const ChannelImport again = CheckChirpCsv(other.Data, ExportChirpCsv(e.Data), ChirpPlacing::AtLocation);
     EXPECT_FALSE(again.HasRefusedRows()) << ImportReport(again);
-    ApplyChannelImport(other.Ctx, again, false);
+    ApplyChannelImport(other.Ctx, again, false, "Import");
     for (std::size_t n = 0; n < 8; ++n) {
         EXPECT_EQ(ExportChannelRows(other.Data, kGroupBankE, {static_cast<int>(n)}, ','),
                   ExportChannelRows(e.Data, kGroupBankE, {static_cast<int>(n)}, ','));
@@ -164,7 +166,7 @@ TEST(ChannelCsv, ChirpRowsTakeTheNextFreeChannelsWhenAsked)
         "7,A,156.05\r\n"
         "7,B,156.10\r\n";
     const ChannelImport checked = CheckChirpCsv(e.Data, text, ChirpPlacing::NextFree);
-    ASSERT_TRUE(ApplyChannelImport(e.Ctx, checked, false)) << ImportReport(checked);
+    ASSERT_TRUE(ApplyChannelImport(e.Ctx, checked, false, "Import")) << ImportReport(checked);
     std::vector<std::string> names;
     for (const ChannelRecord& record : e.Data.ExpChannels) {
         if (record.ChTag == "A" || record.ChTag == "B") {
@@ -213,11 +215,11 @@ TEST(ChannelCsv, EachKindOfBadRowIsRefusedWithItsLineAndNothingChanges)
             << ImportReport(checked);
         EXPECT_NE(RefusedRowsText(checked).find(std::string("Line 3: ") + row.refusal), std::string::npos)
             << RefusedRowsText(checked);
-        EXPECT_FALSE(ApplyChannelImport(e.Ctx, checked, false));
+        EXPECT_FALSE(ApplyChannelImport(e.Ctx, checked, false, "Import"));
         EXPECT_TRUE(e.Data == before);
         EXPECT_FALSE(e.Shell.DataChanged);
         // Skipping the named row writes the good one only.
-        EXPECT_TRUE(ApplyChannelImport(e.Ctx, checked, true));
+        EXPECT_TRUE(ApplyChannelImport(e.Ctx, checked, true, "Import"));
         EXPECT_EQ(e.Data.ExpChannels[0].ChTag, "GOOD");
         EXPECT_TRUE(e.Data.ExpChannels[1] == before.ExpChannels[1]);
     }
@@ -241,7 +243,7 @@ TEST(ChannelCsv, KelpieRowsAreRefusedByThePagesRules)
               "characters.\n"
               "Line 4: EXP3 refused: LOW: \"maybe\" is neither LOW nor empty.\n"
               "Line 5: refused: no channel \"50\" in EXP.\n");
-    EXPECT_FALSE(ApplyChannelImport(e.Ctx, rows, true));
+    EXPECT_FALSE(ApplyChannelImport(e.Ctx, rows, true, "Import"));
     EXPECT_TRUE(e.Data == before);
 
     // A marine list may not switch off every channel of its bank.
@@ -257,14 +259,18 @@ TEST(ChannelCsv, KelpieRowsAreRefusedByThePagesRules)
               std::string::npos);
 }
 
-TEST(ChannelCsv, PastedRowsGoOntoTheSelectedChannelsAndCutClearsThem)
+TEST(ChannelCsv, PastedRowsGoOntoTheSelectedChannelsAndCutClearsThemEachAsOneUndoStep)
 {
     Editing e(5);
     e.Data = Varied(5);
+    const RadioData varied = e.Data;
+    EditHistory steps;
+    e.Shell.History = &steps;
     const std::string copied = ExportChannelRows(e.Data, kGroupBankE, {0, 1, 2}, '\t');
     EXPECT_TRUE(copied.starts_with("CH\tENABLE\tDISP\t")) << copied;
     const ChannelImport pasted = CheckPastedRows(e.Data, kGroupBankE, copied, {9});
-    ASSERT_TRUE(ApplyChannelImport(e.Ctx, pasted, false)) << ImportReport(pasted);
+    ASSERT_TRUE(ApplyChannelImport(e.Ctx, pasted, false, "Paste")) << ImportReport(pasted);
+    EXPECT_EQ(steps.NextUndo(), (StepLabel{"Paste", GroupNodeKey(kGroupBankE)}));
     // The rows without their CH column read alike.
     const auto fields = [&](const std::vector<int>& indexes) {
         std::string text = ExportChannelRows(e.Data, kGroupBankE, indexes, ';');
@@ -275,11 +281,15 @@ TEST(ChannelCsv, PastedRowsGoOntoTheSelectedChannelsAndCutClearsThem)
     };
     EXPECT_EQ(fields({9, 10, 11}), fields({0, 1, 2}));
     const ChannelImport cut = CheckClearedRows(e.Data, {9, 10});
-    ASSERT_TRUE(ApplyChannelImport(e.Ctx, cut, false)) << ImportReport(cut);
+    ASSERT_TRUE(ApplyChannelImport(e.Ctx, cut, false, "Cut")) << ImportReport(cut);
     EXPECT_FALSE(e.Data.ExpChannels[9].Enable);
     EXPECT_EQ(e.Data.ExpChannels[10].Rxfreq, 0.0);
     EXPECT_EQ(e.Data.ExpChannels[10].ChTag, "");
     EXPECT_EQ(e.Data.ExpChannels[10].RxDCS, 0);
+    EXPECT_EQ(steps.UndoCount(), 2u);
+    steps.Undo(e.Ctx);
+    steps.Undo(e.Ctx);
+    EXPECT_EQ(e.Data, varied);
 }
 
 }  // namespace

@@ -149,7 +149,7 @@ public:
             return false;
         }
         EditContext ctx{m_data, m_shell};
-        ApplyChannelImport(ctx, checked, skipRefused);
+        ApplyChannelImport(ctx, checked, skipRefused, "Import Channels");
         return true;
     }
 
