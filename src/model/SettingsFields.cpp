@@ -555,6 +555,18 @@ std::uint8_t FieldMask(const SettingsField& field)
     return field.Kind == Storage::Bits ? SetField(0, field.Top, field.Width, 0xFF) : 0xFF;
 }
 
+void AddSettingsBits(std::span<std::uint8_t, kImageSize> bits, int modelIndex)
+{
+    for (const SettingsField& f : SettingsFields()) {
+        if (f.Kind == Storage::None || !IsOn(f.Decoded, modelIndex)) {
+            continue;
+        }
+        for (int address = f.Address; address < f.Address + f.Length; ++address) {
+            bits[static_cast<std::size_t>(address)] |= FieldMask(f);
+        }
+    }
+}
+
 void DecodeFields(RadioData& data, SettingsRecord record)
 {
     const int model = data.ModelIndex;

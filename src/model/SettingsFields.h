@@ -94,6 +94,9 @@ std::string FieldLabel(const SettingsField& field, int modelIndex);
 // The bits of field's bytes that it holds (0xFF for a whole byte).
 std::uint8_t FieldMask(const SettingsField& field);
 
+// Marks in bits, one byte per image address, the bits of every row the model decodes.
+void AddSettingsBits(std::span<std::uint8_t, kImageSize> bits, int modelIndex);
+
 // Reads or writes every row of the record that the model decodes or encodes. Encoding a value
 // that does not fit its field throws EncodeOverflowError.
 void DecodeFields(RadioData& data, SettingsRecord record);
