@@ -25,7 +25,7 @@ struct CommandShape
     bool outputOptional;
 };
 
-constexpr std::array<CommandShape, 10> kCommands{{
+constexpr std::array<CommandShape, 11> kCommands{{
     {"new", "new --model N [--destination NAME] -o OUT.dat|OUT.hex", true, false, true, false, 0, true,
      false},
     {"convert", "convert --model N [--destination NAME] IN -o OUT.dat|OUT.hex|OUT.txt", true, false, true,
@@ -42,6 +42,7 @@ constexpr std::array<CommandShape, 10> kCommands{{
     {"clear-distress", "clear-distress --model N --port DEVICE --yes", true, false, false, true, 0, false,
      false},
     {"info", "info IN", false, false, false, false, 1, false, false},
+    {"fields", "fields --model N", true, false, false, false, 0, false, false},
 }};
 
 const CommandShape* FindCommand(const std::string& name)

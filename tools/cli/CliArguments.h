@@ -9,7 +9,8 @@ namespace kelpie {
 
 struct CliArguments
 {
-    // new, convert, listing, print, diff, read, write, verify, clear-distress, info; empty with --help/--version
+    // new, convert, listing, print, diff, read, write, verify, clear-distress, info, fields; empty with
+    // --help/--version
     std::string Command;
     int Model = -1;           // --model N
     std::string Destination;  // --destination NAME; the desktop program's default is USA
