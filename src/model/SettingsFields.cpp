@@ -596,37 +596,40 @@ void DecodeFields(RadioData& data, SettingsRecord record)
     }
 }
 
+void EncodeField(RadioData& data, const SettingsField& f)
+{
+    RadioImage& image = data.RadioImage;
+    if (f.Encode != nullptr) {
+        f.Encode(data, f);
+        return;
+    }
+    switch (f.Kind) {
+        case Storage::Bits: {
+            const std::int64_t value = Value(data, f);
+            WriteField(image, {f.Address, f.Top, f.Width},
+                       f.Width == 1 ? (value == 1 ? 1u : 0u) : static_cast<unsigned>(value));
+            break;
+        }
+        case Storage::Byte:
+            image[f.Address] = ByteValue(Value(data, f), f.Label);
+            break;
+        case Storage::Word: {
+            const auto bytes = EncodeWord(static_cast<std::int32_t>(Value(data, f)));
+            image[f.Address] = bytes[0];
+            image[f.Address + 1] = bytes[1];
+            break;
+        }
+        case Storage::Routine:
+        case Storage::None:
+            break;
+    }
+}
+
 void EncodeFields(RadioData& data, SettingsRecord record)
 {
-    const int model = data.ModelIndex;
-    RadioImage& image = data.RadioImage;
     for (const SettingsField& f : SettingsFieldsOf(record)) {
-        if (!IsOn(f.Encoded, model)) {
-            continue;
-        }
-        if (f.Encode != nullptr) {
-            f.Encode(data, f);
-            continue;
-        }
-        switch (f.Kind) {
-            case Storage::Bits: {
-                const std::int64_t value = Value(data, f);
-                WriteField(image, {f.Address, f.Top, f.Width},
-                           f.Width == 1 ? (value == 1 ? 1u : 0u) : static_cast<unsigned>(value));
-                break;
-            }
-            case Storage::Byte:
-                image[f.Address] = ByteValue(Value(data, f), f.Label);
-                break;
-            case Storage::Word: {
-                const auto bytes = EncodeWord(static_cast<std::int32_t>(Value(data, f)));
-                image[f.Address] = bytes[0];
-                image[f.Address + 1] = bytes[1];
-                break;
-            }
-            case Storage::Routine:
-            case Storage::None:
-                break;
+        if (IsOn(f.Encoded, data.ModelIndex)) {
+            EncodeField(data, f);
         }
     }
 }

@@ -101,5 +101,7 @@ void AddSettingsBits(std::span<std::uint8_t, kImageSize> bits, int modelIndex);
 // that does not fit its field throws EncodeOverflowError.
 void DecodeFields(RadioData& data, SettingsRecord record);
 void EncodeFields(RadioData& data, SettingsRecord record);
+// Writes one row, whatever the model.
+void EncodeField(RadioData& data, const SettingsField& field);
 
 }  // namespace kelpie
