@@ -12,13 +12,11 @@
 
 #include "model/ImageLayout.h"
 #include "model/RadioData.h"
+#include "model/SettingsFields.h"
 
 namespace kelpie {
 
 constexpr std::string_view kMainSection = "MAIN";
-constexpr std::string_view kUsableSection = "Usable CH Group Setup";
-constexpr std::string_view kCommonSection = "Common Setup";
-constexpr std::string_view kAtisSection = "ATIS Setup (Common)";
 constexpr std::string_view kWxSection = "CHWX";
 constexpr std::string_view kExpSection = "CHEXP";
 constexpr std::string_view kIndividualDirectorySection = "CHMMSID";
@@ -26,9 +24,7 @@ constexpr std::string_view kGroupDirectorySection = "CHGRPID";
 constexpr std::string_view kPresetSection = "PRISETCH";
 // Sections the models with DSC and ATIS call signs add after PRISETCH, so that every edit reaches
 // the file: the User MMSI, and the call-sign table with a "MID n" and a "Display n" key per row.
-constexpr std::string_view kDscSection = "DSC Setup";
 constexpr std::string_view kUserMmsiKey = "User MMSI";
-constexpr std::string_view kCallSignSection = "ATIS Setup (Call Sign)";
 
 constexpr std::string_view kFileType = "JMB";
 constexpr std::string_view kFileVersion = "2.00";
@@ -56,9 +52,6 @@ std::string BackupKey(int group);
 
 // An MMSI as the records hold it: ten digits (nine and a closing digit), or empty for none.
 constexpr std::size_t kMmsiDigits = 10;
-
-// Which models' files carry a key; a key without one is carried by every model's file.
-using ModelPredicate = bool (*)(int modelIndex);
 
 // The marine banks in file order.
 struct MarineBankSection

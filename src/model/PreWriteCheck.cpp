@@ -6,6 +6,7 @@
 #include "model/ImageLayout.h"
 #include "model/Models.h"
 #include "model/SettingsCodec.h"
+#include "model/SettingsFields.h"
 
 namespace kelpie {
 
@@ -144,10 +145,10 @@ void PreWriteCheck(RadioData& data)
     }
     ClearInvalidPresets(data.RadioImage);
     if (RewritesPriorityBeforeWrite(data.ModelIndex)) {
-        for (int g = 0; g < kMarineGroups; ++g) {
-            const auto word = EncodeWord(data.UsableGroups[static_cast<std::size_t>(g)].PriorityCh);
-            data.RadioImage[0x0054 + 2 * g] = word[0];
-            data.RadioImage[0x0055 + 2 * g] = word[1];
+        for (const SettingsField& field : SettingsFieldsOf(SettingsRecord::UsableGroups)) {
+            if (std::string_view(field.Member) == "UsableGroups[g].PriorityCh") {
+                EncodeField(data, field);
+            }
         }
     }
     if (RewritesCallSignsBeforeWrite(data.ModelIndex)) {

@@ -30,7 +30,7 @@ void EncodeAtisCallSigns(RadioData& data);
 // A combined channel index as two big-endian bytes; a negative value is 0xFF 0xFF.
 std::array<std::uint8_t, 2> EncodeWord(std::int32_t value);
 
-// Offset Time index 0..24 and bits 4–0 of 0x004C.
+// Offset Time index 0..24 and the five bits the image keeps it in.
 std::uint8_t OffsetToByte(int index);
 int ByteToOffset(std::uint8_t byte);
 

@@ -12,6 +12,7 @@
 #include "model/ImageLayout.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
+#include "model/SettingsFields.h"
 #include "model/Text.h"
 #include "model/ValueTables.h"
 
@@ -33,13 +34,7 @@ struct BitsRow
 };
 
 constexpr BitsRow kEveryModel[] = {
-    {0x0044, 0x0046, 0xFF},            // TX Po Display, Last TX Power, Last CH Group
-    {0x004A, 0x004A, 0xF0},            // SQL
-    {0x0050, 0x0059, 0xFF},            // Last Display CH, Marine_LMR CH, Priority CH of groups 0–2
-    {0x005B, 0x005B, 0x8E},            // SCAN, PTT SCAN Clear, Resume Time
-    {0x005D, 0x005D, 0xBF},            // Dual Watch, weather alert, group usable flags
-    {0x005E, 0x005E, 0xFF},            // status icons, TX TOT
-    {0x0060, 0x009B, 0xFF},            // preset channel lists
+    {kPresetLists, kPresetLists + 2 * kPresetsPerGroup* kMarineGroups - 1, 0xFF},
     {kOptionByte, kOptionByte, 0x30},  // SEL1, SEL2
     {0x0100, 0x011D, 0xFF},            // USA enable bits
     {0x0120, 0x013D, 0xFF},            // USA scan memory bits
@@ -53,8 +48,6 @@ constexpr BitsRow kEveryModel[] = {
     {0x01D0, 0x01D0, 0xFF},            // weather scan memory bits, channels 1–8
     {0x01D1, 0x01D1, 0xC0},            // weather scan memory bits, channels 9–10
     {0x01D2, 0x01D6, 0xFF},            // bank E scan memory bits
-    {0x01F9, 0x01F9, 0xF0},            // usable ATIS groups
-    {0x01FB, 0x01FF, 0xFF},            // ATIS code
     {0x0300, 0x08DF, 0xFF},            // marine channel entries
 };
 // A bank E record: mode byte, display, receive and transmit frequencies, then the tone block of
@@ -64,21 +57,11 @@ constexpr int kBankERecordSize = 16;
 constexpr int kBankEFrequenciesEnd = 11;
 constexpr int kToneBlockSize = 4;
 constexpr BitsRow kNames[] = {{0x0C00, 0x2E37, 0xFF}, {0x2E40, 0x301F, 0xFF}};
-constexpr BitsRow kDsc[] = {
-    {0x00A0, 0x00A0, 0xE0},  // usable DSC groups
-    {0x00A1, 0x00A3, 0xFF},  // all-ships, group and individual calls
-    {0x00A4, 0x00A4, 0xFC},  // position request options
-    {0x00A5, 0x00A5, 0xFF},  // beep outputs
-    {0x00A6, 0x00A6, 0xC2},  // display options
-    {0x01F0, 0x01F4, 0xFF},  // User MMSI
-    {0x3200, 0x347F, 0xFF},  // individual directory
-    {0x3500, 0x359F, 0xFF},  // group directory
+constexpr BitsRow kDirectories[] = {
+    {kIndividualDirectoryStart, kIndividualDirectoryStart + kDirectoryEntrySize* kIndividualDirectorySize - 1,
+     0xFF},
+    {kGroupDirectoryStart, kGroupDirectoryStart + kDirectoryEntrySize* kGroupDirectorySize - 1, 0xFF},
 };
-constexpr BitsRow kBackups[] = {{0x01F1, 0x01F3, 0xFF}};  // where the User MMSI is not decoded
-constexpr BitsRow kOffsetTime[] = {{0x004C, 0x004C, 0x5F}};
-constexpr BitsRow kRotaryBeep[] = {{kRadioOwnedByte, kRadioOwnedByte, 0x01}};
-constexpr BitsRow kAtisKillers[] = {{0x01F9, 0x01F9, 0x0F}};
-constexpr BitsRow kCallSigns[] = {{0x3100, 0x319F, 0xFF}};
 
 void AddBits(ImageBits& bits, std::span<const BitsRow> rows)
 {
@@ -104,26 +87,11 @@ ImageBits RecordBits(int model)
     if (HasChannelNames(model)) {
         AddBits(bits, kNames);
     }
-    AddBits(bits, HasDsc(model) ? std::span<const BitsRow>(kDsc) : std::span<const BitsRow>(kBackups));
-    if (HasOffsetTime(model)) {
-        AddBits(bits, kOffsetTime);
+    if (HasDsc(model)) {
+        AddBits(bits, kDirectories);
     }
-    if (DecodesRotaryBeep(model)) {
-        AddBits(bits, kRotaryBeep);
-    }
-    if (DecodesAtisKillers(model)) {
-        AddBits(bits, kAtisKillers);
-    }
-    if (HasAtisCallSigns(model)) {
-        AddBits(bits, kCallSigns);
-    }
+    AddSettingsBits(bits, model);
     return bits;
-}
-
-// A converter's text, or the number where the converter has no word for the value.
-std::string Named(const std::string& text, int value)
-{
-    return text.empty() ? std::to_string(value) : text;
 }
 
 std::string HexByte(std::uint8_t value)
@@ -304,26 +272,27 @@ private:
         return ChannelLabel(value, m_model);
     }
 
+    // The rows of a settings record the model's compare shows, in the table's order.
+    void Fields(const std::string& key, const std::string& where, SettingsRecord record, int group = -1)
+    {
+        for (const SettingsField& field : SettingsFieldsOf(record)) {
+            if (field.Shown != nullptr && IsOn(field.Compared, m_model) &&
+                (group < 0 || field.Group == group)) {
+                Add(key, where, FieldLabel(field, m_model), field.Shown(m_left, field),
+                    field.Shown(m_right, field));
+            }
+        }
+    }
+
     void UsableGroups()
     {
         const std::string where = "Usable CH Group Setup";
         for (int g = 0; g < kGroupCount; ++g) {
-            const UsableGroup& l = m_left.UsableGroups[static_cast<std::size_t>(g)];
-            const UsableGroup& r = m_right.UsableGroups[static_cast<std::size_t>(g)];
-            const std::string name = g < kMarineGroups ? kMarineGroupNames[g] : BankEName(m_model);
-            Add("Usable", where, name + " Enable", OnOffText(l.Enable), OnOffText(r.Enable));
-            Add("Usable", where, name + " TX TOT", OnOffText(l.TxTot), OnOffText(r.TxTot));
-            Add("Usable", where, name + " Status Icon", OnOffText(l.StatusIcon), OnOffText(r.StatusIcon));
-            Add("Usable", where, name + " Status Name", BlankDashText(l.StatusName),
-                BlankDashText(r.StatusName));
+            Fields("Usable", where, SettingsRecord::UsableGroups, g);
             if (g >= kMarineGroups) {
                 continue;
             }
-            Add("Usable", where, name + " Priority CH", ChannelLabel(l.PriorityCh, m_model),
-                ChannelLabel(r.PriorityCh, m_model));
-            if (!HasDsc(m_model)) {
-                Add("Usable", where, name + " Backup", std::to_string(l.Backup), std::to_string(r.Backup));
-            }
+            const std::string name = kMarineGroupNames[g];
             for (int slot = 0; slot < kPresetsPerGroup; ++slot) {
                 Add("Usable", where, name + " preset " + std::to_string(slot + 1),
                     PresetText(m_left, g, slot), PresetText(m_right, g, slot));
@@ -333,107 +302,26 @@ private:
 
     void Common()
     {
-        const CommonSetup& l = m_left.CommonSetup;
-        const CommonSetup& r = m_right.CommonSetup;
-        const auto add = [&](const char* field, const std::string& left, const std::string& right) {
-            Add("Common", "Common Setup", field, left, right);
-        };
-        const auto offset = [](int value) {
-            return value >= 0 && value <= kOffsetLast ? OffsetNames()[static_cast<std::size_t>(value)]
-                                                      : std::to_string(value);
-        };
+        Fields("Common", "Common Setup", SettingsRecord::CommonSetup);
         const auto option = [](const RadioData& data, int bit) {
             return OnOffText(GetBit(data.RadioImage[kOptionByte], bit));
         };
-        add("TX Po Display", Named(TxPoDisplayText(l.TxPoDisplay), l.TxPoDisplay),
-            Named(TxPoDisplayText(r.TxPoDisplay), r.TxPoDisplay));
-        add("Last TX Power", std::to_string(l.LastTxPower), std::to_string(r.LastTxPower));
-        add("Last CH Group", std::to_string(l.LastChGroup), std::to_string(r.LastChGroup));
-        add("SQL", std::to_string(l.Sql), std::to_string(r.Sql));
-        add("Last Display CH", ChannelLabel(l.LastDisplayCh, m_model),
-            ChannelLabel(r.LastDisplayCh, m_model));
-        add("Marine_LMR CH", ChannelLabel(l.MarineLmrCh, m_model), ChannelLabel(r.MarineLmrCh, m_model));
-        add("SCAN", OnOffText(l.Scan), OnOffText(r.Scan));
-        add("Resume Time", Named(ResumeTimeText(l.ResumeTime), l.ResumeTime),
-            Named(ResumeTimeText(r.ResumeTime), r.ResumeTime));
-        add("PTT SCAN Clear", OnOffText(l.PttScanClear), OnOffText(r.PttScanClear));
-        add("Dual Watch", OnOffText(l.DualWatch), OnOffText(r.DualWatch));
-        add("Offset Time", offset(l.OffsetTime), offset(r.OffsetTime));
-        add("Magnetic Variation", Named(MagVarText(l.MagneticVariation), l.MagneticVariation),
-            Named(MagVarText(r.MagneticVariation), r.MagneticVariation));
-        add("Weather Alert", Named(WeatherAlertText(l.Weater), l.Weater),
-            Named(WeatherAlertText(r.Weater), r.Weater));
-        if (DecodesRotaryBeep(m_model)) {
-            add("Rotary Beep", OnOffText(l.RotaryBeep), OnOffText(r.RotaryBeep));
-        }
-        add("SEL1", option(m_left, kScramblerOptionBit), option(m_right, kScramblerOptionBit));
-        add("SEL2", option(m_left, kSel2Bit), option(m_right, kSel2Bit));
-    }
-
-    // Flags of a four- or eight-element array, each under its own label.
-    template <std::size_t N>
-    void Flags(const std::string& key, const std::string& where, const std::array<std::string, N>& labels,
-               const std::array<bool, N>& left, const std::array<bool, N>& right,
-               std::string (*text)(bool) = &OnOffText)
-    {
-        for (std::size_t i = 0; i < N; ++i) {
-            if (!labels[i].empty()) {
-                Add(key, where, labels[i], text(left[i]), text(right[i]));
-            }
-        }
+        Add("Common", "Common Setup", "SEL1", option(m_left, kScramblerOptionBit),
+            option(m_right, kScramblerOptionBit));
+        Add("Common", "Common Setup", "SEL2", option(m_left, kSel2Bit), option(m_right, kSel2Bit));
     }
 
     void Dsc()
     {
         const std::string where = "DSC Setup";
-        const DscBasicSetup& lb = m_left.DscBasicSetup;
-        const DscBasicSetup& rb = m_right.DscBasicSetup;
-        Flags<3>("DSC", where, {"USA", "INTL", "Canada"}, lb.UsableDsc, rb.UsableDsc);
-        Add("DSC", where, "User MMSI", BlankDashText(MmsiShown(lb.UserMmsi)),
-            BlankDashText(MmsiShown(rb.UserMmsi)));
-        Flags<4>("DSC", where, {"Distress Cancel Call", "Standby Mode", "POS Request", "POS Send"},
-                 lb.PosRequest, rb.PosRequest);
-        Flags<4>("DSC", where, {"", "", "POS Request TX", "POS Send TX"}, lb.PosRequestTX, rb.PosRequestTX,
-                 &HiLowText);
-        Flags<8>("DSC", where,
-                 {"Send Distress Alert", "Received All Ships", "Received Group", "Received Individual",
-                  "Received POS Request", "Received POS Send", "Received Geographic", "Beep Output 8"},
-                 lb.BeepOut, rb.BeepOut);
-        const DscAdvancedSetup& la = m_left.DscAdvancedSetup;
-        const DscAdvancedSetup& ra = m_right.DscAdvancedSetup;
-        const auto calls = [&](const std::string& call, const std::array<bool, 4>& l,
-                               const std::array<bool, 4>& r, const std::array<bool, 4>& ltx,
-                               const std::array<bool, 4>& rtx) {
-            Flags<4>("DSC", where,
-                     {call + " Distress", call + " Urgency", call + " Safety", call + " Routine"}, l, r);
-            Flags<4>("DSC", where,
-                     {call + " Distress TX", call + " Urgency TX", call + " Safety TX", call + " Routine TX"},
-                     ltx, rtx, &HiLowText);
-        };
-        calls("All Ships Call", la.AllShipsCall, ra.AllShipsCall, la.AllShipsCallTX, ra.AllShipsCallTX);
-        calls("Group Call", la.GroupCall, ra.GroupCall, la.GroupCallTX, ra.GroupCallTX);
-        calls("Individual Call", la.IndividualCall, ra.IndividualCall, la.IndividualCallTX,
-              ra.IndividualCallTX);
-        const DscDisplaySetup& ld = m_left.DscDisplaySetup;
-        const DscDisplaySetup& rd = m_right.DscDisplaySetup;
-        Flags<3>("DSC", where, {"Individual ACK Menu", "Individual ACK Message Menu", "POS Request ACK Menu"},
-                 {ld.IndividualAckMenu, ld.IndividualAckMessageMenu, ld.PosRequestAckMenu},
-                 {rd.IndividualAckMenu, rd.IndividualAckMessageMenu, rd.PosRequestAckMenu});
+        Fields("DSC", where, SettingsRecord::DscBasic);
+        Fields("DSC", where, SettingsRecord::DscAdvanced);
+        Fields("DSC", where, SettingsRecord::DscDisplay);
     }
 
     void Atis()
     {
-        const std::string where = "ATIS Setup";
-        const AtisCommonSetup& l = m_left.AtisCommonSetup;
-        const AtisCommonSetup& r = m_right.AtisCommonSetup;
-        const std::string bankE = BankEName(m_model);
-        Flags<4>("ATIS", where, {"USA usable", "INTL usable", "Canada usable", bankE + " usable"},
-                 l.UsableAtis, r.UsableAtis);
-        Add("ATIS", where, "ATIS Code", BlankDashText(l.AtisCode), BlankDashText(r.AtisCode));
-        if (DecodesAtisKillers(m_model)) {
-            Flags<4>("ATIS", where, {"USA killer", "INTL killer", "Canada killer", bankE + " killer"},
-                     l.UsableAtisKiller, r.UsableAtisKiller);
-        }
+        Fields("ATIS", "ATIS Setup", SettingsRecord::AtisCommon);
         if (!HasAtisCallSigns(m_model)) {
             return;
         }

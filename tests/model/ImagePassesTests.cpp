@@ -8,11 +8,13 @@
 
 #include "model/ImageFields.h"
 #include "model/Models.h"
+#include "model/SettingsFields.h"
 
 namespace kelpie {
 namespace {
 
-// The bits of every byte that some codec reads and writes for the model, from the address map.
+// The bits of every byte that some codec reads and writes for the model: the settings from their
+// table, the channels and directories from the address map.
 std::array<std::uint8_t, kImageSize> OwnedBits(int model)
 {
     std::array<std::uint8_t, kImageSize> mask{};
@@ -21,27 +23,8 @@ std::array<std::uint8_t, kImageSize> OwnedBits(int model)
             mask[static_cast<std::size_t>(a)] = 0xFF;
         }
     };
-    auto bits = [&](int a, std::uint8_t m) { mask[static_cast<std::size_t>(a)] |= m; };
-    const bool dsc = model == 0 || model == 3;
-    all(0x0044, 0x0046);
-    bits(0x004A, 0xF0);
-    all(0x0050, 0x0059);
-    bits(0x005B, 0x8E);
-    bits(0x005D, 0xBF);
-    all(0x005E, 0x005E);
-    all(0x01F1, 0x01F3);  // Backup
-    bits(0x01F9, 0xF0);
-    all(0x01FB, 0x01FF);
-    if (dsc) {
-        bits(0x004C, 0x5F);
-        bits(0x005A, 0x01);
-        bits(0x00A0, 0xE0);
-        all(0x00A1, 0x00A3);
-        bits(0x00A4, 0xFC);
-        all(0x00A5, 0x00A5);
-        bits(0x00A6, 0xC2);
-        all(0x01F0, 0x01F4);
-        bits(0x01F9, 0x0F);
+    AddSettingsBits(mask, model);
+    if (HasDsc(model)) {
         all(0x3200, 0x347F);
         all(0x3500, 0x359F);
     }
@@ -68,11 +51,6 @@ std::array<std::uint8_t, kImageSize> OwnedBits(int model)
     if (model != 1) {
         all(0x0C00, 0x2E37);
         all(0x2E40, 0x301F);
-    }
-    if (model == 0) {
-        for (int i = 0; i < 20; ++i) {
-            all(0x3100 + 8 * i, 0x3100 + 8 * i + 5);
-        }
     }
     return mask;
 }

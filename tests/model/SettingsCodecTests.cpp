@@ -114,20 +114,6 @@ TEST(SettingsCodec, WordsFieldsAndOverflow)
     EXPECT_THROW(EncodeCommonSetup(data), EncodeOverflowError);
 }
 
-TEST(SettingsCodec, SharedBytesKeepTheOtherEncodersBits)
-{
-    RadioData data = FreshSettings(5);
-    data.UsableGroups[2].Enable = false;
-    data.UsableGroups[0].TxTot = true;
-    data.UsableGroups[3].StatusIcon = true;
-    data.CommonSetup.DualWatch = false;
-    data.CommonSetup.Weater = 1;
-    EncodeUsableGroups(data);
-    EncodeCommonSetup(data);
-    EXPECT_EQ(data.RadioImage[0x005D], 0x1D);  // 0 0 01 1101: bit 6 is no field and keeps its 0
-    EXPECT_EQ(data.RadioImage[0x005E], 0x18);
-}
-
 TEST(SettingsCodec, CallSignsAreRightAlignedThroughTheCallSignSet)
 {
     RadioData data = FreshSettings(0);

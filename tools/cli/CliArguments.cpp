@@ -26,7 +26,7 @@ struct CommandShape
     bool bank = false;  // --bank required, --format allowed
 };
 
-constexpr std::array<CommandShape, 12> kCommands{{
+constexpr std::array<CommandShape, 13> kCommands{{
     {"new", "new --model N [--destination NAME] -o OUT.dat|OUT.hex", true, false, true, false, 0, true,
      false},
     {"convert", "convert --model N [--destination NAME] IN -o OUT.dat|OUT.hex|OUT.txt", true, false, true,
@@ -49,6 +49,7 @@ constexpr std::array<CommandShape, 12> kCommands{{
      true, false, true, false, 1, true, false, true},
     {"import-csv", "import-csv --model N [--destination NAME] IN --bank usa|intl|canada|e [--yes] CSV -o OUT",
      true, false, true, false, 2, true, false, true},
+    {"fields", "fields --model N", true, false, false, false, 0, false, false},
 }};
 
 const CommandShape* FindCommand(const std::string& name)

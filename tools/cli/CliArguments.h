@@ -10,7 +10,7 @@ namespace kelpie {
 struct CliArguments
 {
     // new, convert, listing, print, diff, read, write, verify, clear-distress, info, export-csv,
-    // import-csv; empty with --help/--version
+    // import-csv, fields; empty with --help/--version
     std::string Command;
     int Model = -1;           // --model N
     std::string Destination;  // --destination NAME; the desktop program's default is USA

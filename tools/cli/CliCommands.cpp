@@ -21,6 +21,7 @@
 #include "model/Models.h"
 #include "printing/PrintCommands.h"
 #include "report/Compare.h"
+#include "report/MemoryMap.h"
 #include "report/TextImage.h"
 
 namespace kelpie {
@@ -361,6 +362,10 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
     const bool compares = a.Command == "diff" || a.Command == "verify";
     if (a.Command == "info") {
         return CheckedOutput(Info(a.Input));
+    }
+    if (a.Command == "fields") {
+        std::fputs(MemoryMapText(a.Model).c_str(), stdout);
+        return CheckedOutput(kDone);
     }
     const bool outputOk =
         a.Output.empty() ||
