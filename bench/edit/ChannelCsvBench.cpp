@@ -35,7 +35,7 @@ void BM_ImportFortyChirpRows(benchmark::State& state)
         EditContext ctx{data, shell};
         state.ResumeTiming();
         const ChannelImport checked = CheckChirpCsv(data, text, ChirpPlacing::AtLocation);
-        if (!ApplyChannelImport(ctx, checked, false) || checked.Changes.size() != 40) {
+        if (!ApplyChannelImport(ctx, checked, false, "Import Channels") || checked.Changes.size() != 40) {
             state.SkipWithError("the forty rows were not all written");
             break;
         }
