@@ -205,7 +205,11 @@ TEST_F(ChannelGridTest, MarineGridsShowEnableAndTheExpBankOnlyTheColumnsItsRadio
     Show("ExpChannel");
     const int tone = Column("TxTone");
     ASSERT_EQ(Cell(0, "TxTone"), "100.0Hz");
-    EXPECT_GE(Grid()->columnWidth(tone), Grid()->fontMetrics().horizontalAdvance("100.0Hz"));
+    // The column is as wide as its widest cell needs with its margins, so no tone is cut short.
+    QStyleOptionViewItem option;
+    option.initFrom(Grid());
+    EXPECT_GE(Grid()->columnWidth(tone),
+              Grid()->itemDelegate()->sizeHint(option, Grid()->model()->index(0, tone)).width());
 }
 
 }  // namespace
