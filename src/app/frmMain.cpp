@@ -583,9 +583,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter: {
-            // The list grids jump to the row's page on Enter; everywhere else Enter is swallowed.
-            const QString name = watched->objectName();
-            return name != u"MSFlexGrid1"_s && name != u"MSFlexGrid2"_s;
+            // The list grids jump to the row's page on Enter and their cell editors commit with it;
+            // everywhere else Enter is swallowed.
+            for (const QObject* each = watched; each; each = each->parent()) {
+                if (each->objectName() == u"MSFlexGrid1"_s || each->objectName() == u"MSFlexGrid2"_s)
+                    return false;
+            }
+            return true;
         }
         case Qt::Key_F1:
             if (key->modifiers() != Qt::NoModifier) {

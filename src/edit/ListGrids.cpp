@@ -33,10 +33,16 @@ std::string ScrambleCell(int scramble)
     return (scramble & 4) != 0 ? SignedNumberText(scramble & 3) : "--";
 }
 
+std::string EnableCell(bool enable)
+{
+    return enable ? "[Enable]" : "";
+}
+
 std::vector<std::string> MarineRow(const ChannelRecord& ch, int slot, bool scramblerAndNames)
 {
     const PlanEntry& plan = ChannelPlan().at(static_cast<std::size_t>(slot));
     std::vector<std::string> row = {plan.Label,
+                                    EnableCell(ch.Enable),
                                     FreqText3(ReceiveFrequency(plan, ch.Duplex)),
                                     FreqText3Or(plan.TxFreq, ch.RxOnly),
                                     TxText(ch.TxEnable),
@@ -51,11 +57,11 @@ std::vector<std::string> MarineRow(const ChannelRecord& ch, int slot, bool scram
     return row;
 }
 
-std::vector<std::string> ExtraRow(const ChannelRecord& ch, int n, bool full)
+std::vector<std::string> ExtraRow(const ChannelRecord& ch, int n, bool full, bool tones)
 {
     std::vector<std::string> row = {
         std::to_string(n),
-        ch.Enable ? "[Enable]" : "",
+        EnableCell(ch.Enable),
         DisplayCaseText(PaddedLeft(ch.CHDisplayL, 2)) + DisplayCaseText(PaddedRight(ch.CHDisplayR, 2)),
         FreqText4(ch.Rxfreq),
         FreqText4(ch.Txfreq),
@@ -65,6 +71,8 @@ std::vector<std::string> ExtraRow(const ChannelRecord& ch, int n, bool full)
     if (full) {
         row.push_back(ScrambleCell(ch.Scramble));
         row.push_back(ch.ChTag);
+    }
+    if (full && tones) {
         row.push_back(NarrowText(ch.Narrow));
         row.push_back(ToneText(ch, 1));
         row.push_back(CmpText(ch.RxComp));
@@ -77,25 +85,29 @@ std::vector<std::string> ExtraRow(const ChannelRecord& ch, int n, bool full)
 
 std::vector<GridColumn> ChannelGridColumns(int group, int modelIndex)
 {
+    using enum GridField;
     const bool full = ListsScramblerAndNames(modelIndex);
     std::vector<GridColumn> columns;
     if (group == kGroupBankE) {
-        columns = {{"CH", 800},       {"ENABLE", 1000}, {"DISP", 800}, {"RX[MHz]", 1000},
-                   {"TX[MHz]", 1000}, {"LOW", 600},     {"UP", 600},   {"MEM", 600}};
-        if (full) {
-            columns.insert(columns.end(), {{"VS", 600},
-                                           {"CH Name", 2000},
-                                           {"W/N", 600},
-                                           {"RxTone", 800},
-                                           {"Comp", 600},
-                                           {"TxTone", 800}});
+        columns = {{"CH", 800, Label},        {"ENABLE", 1000, Enable},  {"DISP", 800, Display},
+                   {"RX[MHz]", 1000, RxFreq}, {"TX[MHz]", 1000, TxFreq}, {"LOW", 600, LowPower},
+                   {"UP", 600, PowUp},        {"MEM", 600, ScanMemory}};
+        if (full)
+            columns.insert(columns.end(), {{"VS", 600, Scramble}, {"CH Name", 2000, Name}});
+        // The EXP bank of the MF7500S has no width and no tones.
+        if (full && HasLmrBank(modelIndex)) {
+            columns.insert(columns.end(), {{"W/N", 600, Width},
+                                           {"RxTone", 800, RxTone},
+                                           {"Comp", 600, Compander},
+                                           {"TxTone", 800, TxTone}});
         }
         return columns;
     }
-    columns = {{"CH", 800},  {"RX[MHz]", 1000}, {"TX[MHz]", 1000}, {"TX", 600},
-               {"LOW", 600}, {"UP", 600},       {"DUP", 600},      {"MEM", 600}};
+    columns = {{"CH", 800, Label},        {"ENABLE", 1000, Enable}, {"RX[MHz]", 1000, RxFreq},
+               {"TX[MHz]", 1000, TxFreq}, {"TX", 600, TxEnable},    {"LOW", 600, LowPower},
+               {"UP", 600, PowUp},        {"DUP", 600, Duplex},     {"MEM", 600, ScanMemory}};
     if (full)
-        columns.insert(columns.end(), {{"VS", 600}, {"CH Name", 2000}});
+        columns.insert(columns.end(), {{"VS", 600, Scramble}, {"CH Name", 2000, Name}});
     return columns;
 }
 
@@ -104,7 +116,7 @@ std::vector<std::string> ChannelGridRow(const RadioData& data, int group, int in
     const ChannelRecord& ch = BankOf(data, group).at(static_cast<std::size_t>(index));
     const bool full = ListsScramblerAndNames(data.ModelIndex);
     if (group == kGroupBankE)
-        return ExtraRow(ch, index + 1, full);
+        return ExtraRow(ch, index + 1, full, HasLmrBank(data.ModelIndex));
     return MarineRow(ch, index, full);
 }
 

@@ -11,14 +11,36 @@
 
 namespace kelpie {
 
+// What a channel-grid column shows of the record; the directory and bank lists show no field.
+enum class GridField {
+    None,
+    Label,
+    Enable,
+    Display,
+    RxFreq,
+    TxFreq,
+    TxEnable,
+    LowPower,
+    PowUp,
+    Duplex,
+    ScanMemory,
+    Scramble,
+    Name,
+    Width,
+    RxTone,
+    Compander,
+    TxTone,
+};
+
 struct GridColumn
 {
     std::string Header;
     int WidthTwips;
+    GridField Field = GridField::None;
 };
 
-// Columns of the channel list: the fixed-plan banks have 8 columns on the MV240 and 10 on the
-// others; the extra bank 8 on the MV240 and 14 on the others.
+// Columns of the channel list: the fixed-plan banks have 9 columns on the MV240 and 11 on the
+// others; the extra bank 8 on the MV240, 10 on the models without tones and 14 on the others.
 std::vector<GridColumn> ChannelGridColumns(int group, int modelIndex);
 // The cells of channel `index` (list index from 0) of a group, one per column above.
 std::vector<std::string> ChannelGridRow(const RadioData& data, int group, int index);

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QValidator>
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 #include "edit/FieldRules.h"
@@ -22,7 +23,9 @@ namespace {
 class FieldValidator : public QValidator
 {
 public:
-    explicit FieldValidator(FieldBox* box) : QValidator(box), m_box(box)
+    // `field` and `typing` tell the rule of the moment and whether the user is typing.
+    FieldValidator(QLineEdit* box, std::function<FieldId()> field, std::function<bool()> typing)
+        : QValidator(box), m_field(std::move(field)), m_typing(std::move(typing))
     {
         // The text as it stood before an edit: the line edit hands over only the edited text.
         connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { m_before = text; });
@@ -30,10 +33,10 @@ public:
 
     State validate(QString& input, int& pos) const override
     {
-        if (!m_box->Typing())
+        if (!m_typing())
             return Acceptable;
-        const std::optional<std::string> taken =
-            FilterEdit(m_box->Field(), RecordText(m_before), RecordText(input));
+        const FieldId field = m_field();
+        const std::optional<std::string> taken = FilterEdit(field, RecordText(m_before), RecordText(input));
         if (!taken)
             return Invalid;
         const QString accepted = ShownText(*taken);
@@ -41,7 +44,7 @@ public:
             // Characters removed before the caret move it back by as many.
             const int removedBefore =
                 static_cast<int>(input.left(pos).size()) -
-                static_cast<int>(ShownText(FilterText(m_box->Field(), RecordText(input.left(pos)))).size());
+                static_cast<int>(ShownText(FilterText(field, RecordText(input.left(pos)))).size());
             pos = std::clamp(pos - std::max(0, removedBefore), 0, static_cast<int>(accepted.size()));
             input = accepted;
         }
@@ -49,7 +52,8 @@ public:
     }
 
 private:
-    const FieldBox* m_box;
+    std::function<FieldId()> m_field;
+    std::function<bool()> m_typing;
     QString m_before;
 };
 
@@ -62,9 +66,18 @@ QPointer<FieldBox> g_returningFocus;
 FieldBox::FieldBox(FieldId field, FieldInput& input, EditContext ctx, QWidget* parent)
     : QLineEdit(parent), m_input(input), m_ctx(ctx), m_ref{field}
 {
-    setValidator(new FieldValidator(this));
+    setValidator(new FieldValidator(
+        this, [this] { return Field(); }, [this] { return Typing(); }));
     SetRecord(field, 0, 0);
     connect(this, &QLineEdit::textEdited, this, &FieldBox::OnTextEdited);
+}
+
+void TakeTextByRule(QLineEdit* box, FieldId field)
+{
+    box->setValidator(new FieldValidator(
+        box, [field] { return field; }, [] { return true; }));
+    const int limit = MaxLength(field);
+    box->setMaxLength(limit > 0 ? limit : 32767);
 }
 
 void FieldBox::SetRecord(FieldId field, int group, int index)

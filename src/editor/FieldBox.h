@@ -13,6 +13,10 @@
 
 namespace kelpie {
 
+// A plain box that takes typed and pasted text by the field's rule as a FieldBox does, without
+// writing any record while it is typed in (a grid cell's editor commits it as a whole).
+void TakeTextByRule(QLineEdit* box, FieldId field);
+
 class FieldBox : public QLineEdit
 {
     Q_OBJECT

@@ -28,6 +28,7 @@
 #include "editor/Dialogs.h"
 #include "editor/DirectoryEntryPage.h"
 #include "editor/DscPage.h"
+#include "editor/GridCells.h"
 #include "editor/HelpTopic.h"
 #include "editor/RecordText.h"
 #include "editor/UsablePage.h"
@@ -76,10 +77,26 @@ void SetColumns(QTableWidget* grid, const std::vector<GridColumn>& columns)
         grid->setColumnWidth(c, columns[static_cast<std::size_t>(c)].WidthTwips / kTwipsPerPixel);
 }
 
-void SetRow(QTableWidget* grid, int row, const std::vector<std::string>& cells)
+// Every column as wide as its widest text, and never narrower than its twips width.
+void FitColumns(QTableWidget* grid, const std::vector<GridColumn>& columns)
 {
-    for (int c = 0; c < static_cast<int>(cells.size()); ++c)
-        grid->setItem(row, c, new QTableWidgetItem(ShownText(cells[static_cast<std::size_t>(c)])));
+    grid->resizeColumnsToContents();
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+        grid->setColumnWidth(c, std::max(grid->columnWidth(c),
+                                         columns[static_cast<std::size_t>(c)].WidthTwips / kTwipsPerPixel));
+    }
+}
+
+// The row of record `row`; a cell that opens no editor is not editable, so that Tab passes it.
+void SetRow(QTableWidget* grid, int row, const std::vector<std::string>& cells,
+            const std::vector<bool>& editable = {})
+{
+    for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+        auto* item = new GridItem(ShownText(cells[static_cast<std::size_t>(c)]), row);
+        if (static_cast<std::size_t>(c) >= editable.size() || !editable[static_cast<std::size_t>(c)])
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+        grid->setItem(row, c, item);
+    }
 }
 
 }  // namespace
@@ -122,6 +139,7 @@ PageEditor::PageEditor(RadioData& data, ShellState& shell, QWidget* parent)
     MSFlexGrid1 = AddGrid(PanelOf(Page::ChannelList), u"MSFlexGrid1"_s);
     MSFlexGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);  // rows to copy and paste
     SetHelpTopic(MSFlexGrid1, kChannelGridTopic);
+    SetUpChannelGridEditing();
     MSFlexGrid2 = AddGrid(PanelOf(Page::DirectoryList), u"MSFlexGrid2"_s);
     SetHelpTopic(MSFlexGrid2, kDirectoryTopic);
     grdBanks = AddGrid(PanelOf(Page::Banks), u"grdBanks"_s);
@@ -171,7 +189,11 @@ QTableWidget* PageEditor::AddGrid(QWidget* panel, const QString& name)
     grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->horizontalHeader()->setHighlightSections(false);
     grid->installEventFilter(this);
-    connect(grid, &QTableWidget::cellDoubleClicked, this, [this, grid] { JumpFromGrid(grid); });
+    connect(grid, &QTableWidget::cellDoubleClicked, this, [this, grid](int row, int column) {
+        // A cell of the channel grid that takes an edit opens its editor instead.
+        if (grid != MSFlexGrid1 || !CellEditable(m_data, GridRef(row), GridFieldAt(column)))
+            JumpFromGrid(grid);
+    });
     panel->layout()->setContentsMargins(0, 0, 0, 0);
     panel->layout()->addWidget(grid);
     return grid;
@@ -350,13 +372,22 @@ void PageEditor::FillChannelGrid(int group)
     m_gridGroup = group;
     MSFlexGrid1->hide();
     MSFlexGrid1->clearContents();
-    SetColumns(MSFlexGrid1, ChannelGridColumns(group, m_data.ModelIndex));
+    m_gridGroup = group;
+    m_gridColumns = ChannelGridColumns(group, m_data.ModelIndex);
+    SetColumns(MSFlexGrid1, m_gridColumns);
+    std::vector<bool> editable;
+    for (const GridColumn& column : m_gridColumns)
+        editable.push_back(CellEditorOf(column.Field, group) != CellEditor::None);
+    // The rows come in the records' order; a sort is the user's, one click at a time.
+    MSFlexGrid1->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     const int rows = static_cast<int>(BankOf(m_data, group).size());
     MSFlexGrid1->setRowCount(rows);
     for (int r = 0; r < rows; ++r)
-        SetRow(MSFlexGrid1, r, ChannelGridRow(m_data, group, r));
+        SetRow(MSFlexGrid1, r, ChannelGridRow(m_data, group, r), editable);
     MSFlexGrid1->setCurrentCell(0, 0);
     MSFlexGrid1->show();
+    FitColumns(MSFlexGrid1, m_gridColumns);
+    FilterChannelGrid();
 }
 
 void PageEditor::FillBankGrid()
@@ -367,6 +398,7 @@ void PageEditor::FillBankGrid()
     grdBanks->setRowCount(static_cast<int>(rows.size()));
     for (std::size_t r = 0; r < rows.size(); ++r)
         SetRow(grdBanks, static_cast<int>(r), rows[r]);
+    FitColumns(grdBanks, BankGridColumns());
 }
 
 void PageEditor::FillDirectoryGrid(DirectoryKind kind)
@@ -380,6 +412,7 @@ void PageEditor::FillDirectoryGrid(DirectoryKind kind)
         SetRow(MSFlexGrid2, n - 1, DirectoryGridRow(m_data, kind, n));
     MSFlexGrid2->setCurrentCell(0, 0);
     MSFlexGrid2->show();
+    FitColumns(MSFlexGrid2, DirectoryGridColumns(kind));
 }
 
 bool PageEditor::CommitPage()
@@ -464,8 +497,9 @@ void PageEditor::JumpFromGrid(QTableWidget* grid)
     if (row < 0)
         return;
     const QTableWidgetItem* chCell = grid->item(row, 0);
-    const std::string key =
-        GridJumpKey(RecordText(CurrentKey()), row + 1, chCell ? RecordText(chCell->text()) : std::string());
+    const int record = chCell ? GridItem::RecordOf(chCell) : row;
+    const std::string key = GridJumpKey(RecordText(CurrentKey()), record + 1,
+                                        chCell ? RecordText(chCell->text()) : std::string());
     if (!key.empty())
         SelectNodeByKey(ShownText(key));
 }
@@ -486,6 +520,8 @@ bool PageEditor::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn)
         emit StatusText(watched == tvTreeView ? TreeHint() : GridHint());
+    if (event->type() == QEvent::KeyPress && watched == MSFlexGrid1)
+        return ChannelGridKey(static_cast<QKeyEvent*>(event)) || QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress && watched != tvTreeView) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -494,6 +530,156 @@ bool PageEditor::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void PageEditor::SetUpChannelGridEditing()
+{
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
+                                 QAbstractItemView::DoubleClicked);
+    auto* delegate = new GridDelegate(
+        m_data,
+        {[this](int column) { return GridFieldAt(column); }, [this](int row) { return GridRef(row); },
+         [this](int row, GridField field, int value) { CommitGridValue(row, field, value); },
+         [this](int row, GridField field, const QString& text) { CommitGridText(row, field, text); }},
+        MSFlexGrid1);
+    MSFlexGrid1->setItemDelegate(delegate);
+    // Enter commits and moves down a row, as in a spreadsheet; Tab moves on along the row.
+    connect(delegate, &QAbstractItemDelegate::closeEditor, this,
+            [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+                if (hint != QAbstractItemDelegate::SubmitModelCache)
+                    return;
+                const QModelIndex at = MSFlexGrid1->currentIndex();
+                for (int row = at.row() + 1; row < MSFlexGrid1->rowCount(); ++row) {
+                    if (!MSFlexGrid1->isRowHidden(row)) {
+                        MSFlexGrid1->setCurrentCell(row, at.column());
+                        return;
+                    }
+                }
+            });
+
+    QHeaderView* header = MSFlexGrid1->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    connect(header, &QHeaderView::sortIndicatorChanged, this, [this](int column, Qt::SortOrder order) {
+        if (column >= 0)
+            MSFlexGrid1->sortItems(column, order);
+    });
+
+    txtGridFilter = new QLineEdit(PanelOf(Page::ChannelList));
+    txtGridFilter->setObjectName(u"txtGridFilter"_s);
+    txtGridFilter->setPlaceholderText(tr("Find: channel, name or frequency"));
+    txtGridFilter->setClearButtonEnabled(true);
+    connect(txtGridFilter, &QLineEdit::textChanged, this, &PageEditor::FilterChannelGrid);
+    static_cast<QVBoxLayout*>(PanelOf(Page::ChannelList)->layout())->insertWidget(0, txtGridFilter);
+}
+
+ChannelRef PageEditor::GridRef(int row) const
+{
+    const QTableWidgetItem* item = MSFlexGrid1->item(row, 0);
+    return {m_gridGroup, item ? GridItem::RecordOf(item) : row};
+}
+
+GridField PageEditor::GridFieldAt(int column) const
+{
+    return column >= 0 && column < static_cast<int>(m_gridColumns.size())
+               ? m_gridColumns[static_cast<std::size_t>(column)].Field
+               : GridField::None;
+}
+
+std::vector<int> PageEditor::RecordsToEdit(int row) const
+{
+    std::vector<int> records;
+    const QModelIndexList selected = MSFlexGrid1->selectionModel()->selectedRows();
+    const bool inSelection =
+        std::any_of(selected.begin(), selected.end(), [row](const QModelIndex& i) { return i.row() == row; });
+    if (!inSelection)
+        return {GridRef(row).index};
+    for (const QModelIndex& index : selected)
+        records.push_back(GridRef(index.row()).index);
+    std::sort(records.begin(), records.end());
+    return records;
+}
+
+void PageEditor::CommitGridValue(int row, GridField field, int value)
+{
+    const std::vector<int> records = RecordsToEdit(row);
+    EditContext ctx{m_data, m_shell};
+    AfterGridEdit(records, SetRowsValue(ctx, m_gridGroup, records, field, value), field);
+}
+
+void PageEditor::CommitGridText(int row, GridField field, const QString& text)
+{
+    const ChannelRef ref = GridRef(row);
+    EditContext ctx{m_data, m_shell};
+    AfterGridEdit({ref.index}, SetCellText(ctx, ref, field, RecordText(text)), field);
+}
+
+void PageEditor::AfterGridEdit(const std::vector<int>& records, const CellOutcome& outcome, GridField field)
+{
+    RefreshGridRows(records);
+    if (field == GridField::Enable)
+        RefreshNodeTexts();
+    if (!outcome.ok) {
+        Dialogs::Message(this, ShownText(outcome.message), QString::fromStdString(m_shell.ProgramTitle),
+                         MessageIcon::Exclamation, MessageButtons::Ok);
+    }
+}
+
+void PageEditor::RefreshGridRows(const std::vector<int>& records)
+{
+    for (int row = 0; row < MSFlexGrid1->rowCount(); ++row) {
+        const int record = GridRef(row).index;
+        if (!std::binary_search(records.begin(), records.end(), record))
+            continue;
+        const std::vector<std::string> cells = ChannelGridRow(m_data, m_gridGroup, record);
+        for (int c = 0; c < static_cast<int>(cells.size()); ++c)
+            MSFlexGrid1->item(row, c)->setText(ShownText(cells[static_cast<std::size_t>(c)]));
+    }
+}
+
+bool PageEditor::ChannelGridKey(QKeyEvent* event)
+{
+    const QModelIndex at = MSFlexGrid1->currentIndex();
+    if (!at.isValid())
+        return false;
+    const GridField field = GridFieldAt(at.column());
+    const bool editable = CellEditable(m_data, GridRef(at.row()), field);
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Enter on the channel number, or on a cell that takes no edit now, opens the page.
+            if (editable)
+                MSFlexGrid1->edit(at);
+            else
+                JumpFromGrid(MSFlexGrid1);
+            return true;
+        case Qt::Key_Space:
+            // The space bar toggles a flag on every selected row at once.
+            if (!editable || CellEditorOf(field, m_gridGroup) != CellEditor::Check)
+                return false;
+            CommitGridValue(at.row(), field, CellValue(m_data, GridRef(at.row()), field) == 0 ? 1 : 0);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void PageEditor::FilterChannelGrid()
+{
+    const QString text = txtGridFilter->text().trimmed();
+    for (int row = 0; row < MSFlexGrid1->rowCount(); ++row) {
+        bool shown = text.isEmpty();
+        for (std::size_t c = 0; c < m_gridColumns.size() && !shown; ++c) {
+            const GridField field = m_gridColumns[c].Field;
+            if (field == GridField::Label || field == GridField::Name || field == GridField::RxFreq ||
+                field == GridField::TxFreq) {
+                shown =
+                    MSFlexGrid1->item(row, static_cast<int>(c))->text().contains(text, Qt::CaseInsensitive);
+            }
+        }
+        MSFlexGrid1->setRowHidden(row, !shown);
+    }
 }
 
 void PageEditor::PrepareForNewData()

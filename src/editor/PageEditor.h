@@ -6,12 +6,14 @@
 #include <QWidget>
 #include <array>
 
+#include "edit/GridEdit.h"
 #include "edit/PageTree.h"
 #include "editor/PageView.h"
 #include "model/RadioData.h"
 #include "model/ShellState.h"
 
 class QLabel;
+class QLineEdit;
 class QSplitter;
 class QStackedWidget;
 class QTableWidget;
@@ -77,6 +79,20 @@ private:
     void FillBankGrid();
     void JumpFromGrid(QTableWidget* grid);
 
+    // The channel grid edited in place: each change goes through the edit layer, a flag or a
+    // choice to every selected row when the edited row is one of them, and the rows show the
+    // records again.
+    void SetUpChannelGridEditing();
+    ChannelRef GridRef(int row) const;
+    GridField GridFieldAt(int column) const;
+    std::vector<int> RecordsToEdit(int row) const;
+    void CommitGridValue(int row, GridField field, int value);
+    void CommitGridText(int row, GridField field, const QString& text);
+    void AfterGridEdit(const std::vector<int>& records, const CellOutcome& outcome, GridField field);
+    void RefreshGridRows(const std::vector<int>& records);
+    bool ChannelGridKey(QKeyEvent* event);
+    void FilterChannelGrid();
+
     RadioData& m_data;
     ShellState& m_shell;
     QString m_destinationName;
@@ -89,7 +105,11 @@ private:
     std::array<PageView*, kPanelCount> m_views{};  // the setting page in each panel, if any
     QTableWidget* MSFlexGrid1 = nullptr;
     QTableWidget* MSFlexGrid2 = nullptr;
-    QTableWidget* grdBanks = nullptr;  // the channel banks on the Programmable Channel page
+    QTableWidget* grdBanks = nullptr;
+    QLineEdit* txtGridFilter = nullptr;     // finds rows of the channel grid by text
+    std::vector<GridColumn> m_gridColumns;  // the channel grid's columns as filled
+    int m_gridGroup =
+        kGroupUsa;  // the bank the channel grid shows  // the channel banks on the Programmable Channel page
     QLabel* m_generalModel = nullptr;
     QLabel* m_generalDestination = nullptr;
     QLabel* m_generalFile = nullptr;

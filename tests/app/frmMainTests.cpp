@@ -106,8 +106,9 @@ TEST_F(AppStart, DestinationSwitchAsksCancelsAndReloadsTheCheckedEntryAtOnce)
     Dialogs::AnswerNext(MessageAnswer::Cancel);
     intl->trigger();
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(Dialogs::Shown()[0].text,
-              "Do you want to change to INTL?\r\nAll programming is replaced by that destination's defaults.");
+    EXPECT_EQ(
+        Dialogs::Shown()[0].text,
+        "Do you want to change to INTL?\r\nAll programming is replaced by that destination's defaults.");
     EXPECT_FALSE(intl->isChecked());
     EXPECT_TRUE(Action("mnuDestinationChild_2")->isChecked());
     EXPECT_TRUE(ImageIs(Program / "USA_00E6.ini"));
@@ -179,6 +180,13 @@ TEST_F(AppStart, EnterIsSwallowedOnTheFormButReachesTheGrids)
     grid->installEventFilter(&counter);
     QTest::keyClick(grid, Qt::Key_Return);
     EXPECT_EQ(counter.Count, 1);
+
+    // A cell's editor inside the grid commits with Enter: the key reaches it.
+    auto* cellEditor = new QLineEdit(grid->viewport());
+    EnterCounter atEditor;
+    cellEditor->installEventFilter(&atEditor);
+    QTest::keyClick(cellEditor, Qt::Key_Return);
+    EXPECT_EQ(atEditor.Count, 1);
 }
 
 struct UnloadCase

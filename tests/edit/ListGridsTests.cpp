@@ -21,19 +21,21 @@ TEST(ListGrids, ColumnCountsByBankAndModel)
     {
         int model;
         std::size_t marine, extra;
-    } rows[] = {{0, 10, 14}, {1, 8, 8}, {2, 10, 14}, {3, 10, 14}, {4, 10, 14}, {5, 10, 14}, {6, 10, 14}};
+    } rows[] = {{0, 11, 10}, {1, 9, 8}, {2, 11, 14}, {3, 11, 10}, {4, 11, 14}, {5, 11, 14}, {6, 11, 14}};
     for (const auto& row : rows) {
         for (const int group : {kGroupUsa, kGroupIntl, kGroupCanada})
             EXPECT_EQ(ChannelGridColumns(group, row.model).size(), row.marine) << row.model;
         EXPECT_EQ(ChannelGridColumns(kGroupBankE, row.model).size(), row.extra) << row.model;
     }
     EXPECT_EQ(Headers(ChannelGridColumns(kGroupUsa, 5)),
-              (std::vector<std::string>{"CH", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP", "DUP", "MEM", "VS",
-                                        "CH Name"}));
+              (std::vector<std::string>{"CH", "ENABLE", "RX[MHz]", "TX[MHz]", "TX", "LOW", "UP", "DUP", "MEM",
+                                        "VS", "CH Name"}));
     EXPECT_EQ(Headers(ChannelGridColumns(kGroupBankE, 5)),
               (std::vector<std::string>{"CH", "ENABLE", "DISP", "RX[MHz]", "TX[MHz]", "LOW", "UP", "MEM",
                                         "VS", "CH Name", "W/N", "RxTone", "Comp", "TxTone"}));
     EXPECT_EQ(ChannelGridColumns(kGroupBankE, 5)[9].WidthTwips, 2000);
+    // The MF7500S's EXP bank has neither width nor tones.
+    EXPECT_EQ(Headers(ChannelGridColumns(kGroupBankE, 0)).back(), "CH Name");
 }
 
 TEST(ListGrids, FixedPlanCellsComeFromThePlanAndTheFlags)
@@ -45,25 +47,26 @@ TEST(ListGrids, FixedPlanCellsComeFromThePlanAndTheFlags)
     ch16.Scramble = 6;
     ch16.ChTag = "DISTRESS";
     EXPECT_EQ(ChannelGridRow(data, kGroupUsa, 32),
-              (std::vector<std::string>{"16", "156.800", "156.800", "TX", "LOW", "--", "---", "MEM", " 2",
+              (std::vector<std::string>{"16", "", "156.800", "156.800", "TX", "LOW", "--", "---", "MEM", " 2",
                                         "DISTRESS"}));
 
     ChannelRecord& ch01 = data.IntlChannels[2];
     ch01 = ChannelRecord{};
     ch01.Duplex = ch01.PowUp = true;
-    EXPECT_EQ(
-        ChannelGridRow(data, kGroupIntl, 2),
-        (std::vector<std::string>{"01", "160.650", "156.050", "--", "---", "UP", "DUP", "---", "--", ""}));
+    EXPECT_EQ(ChannelGridRow(data, kGroupIntl, 2),
+              (std::vector<std::string>{"01", "", "160.650", "156.050", "--", "---", "UP", "DUP", "---", "--",
+                                        ""}));
 
     ChannelRecord& ch01a = data.CanadaChannels[3];
     ch01a = ChannelRecord{};
-    ch01a.RxOnly = true;
+    ch01a.RxOnly = ch01a.Enable = true;
     ch01a.Duplex = true;  // an "A" channel has no duplex frequency: it receives on its own
-    EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[1], "156.050");
-    EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[2], "---.---");
+    EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[1], "[Enable]");
+    EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[2], "156.050");
+    EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[3], "---.---");
 
     data.ModelIndex = 1;
-    EXPECT_EQ(ChannelGridRow(data, kGroupUsa, 32).size(), 8u);
+    EXPECT_EQ(ChannelGridRow(data, kGroupUsa, 32).size(), 9u);
 }
 
 TEST(ListGrids, ExtraBankCellsShowTheRecordWithoutChangingIt)

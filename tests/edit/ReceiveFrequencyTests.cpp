@@ -20,7 +20,7 @@ TEST(ReceiveFrequency, GridAndPageAgreeOnEveryDuplexSlot)
             SCOPED_TRACE(testing::Message() << "group " << group << " slot " << slot);
             bank[slot].Duplex = true;
             const int index = static_cast<int>(slot);
-            const std::string grid = ChannelGridRow(data, group, index)[1];
+            const std::string grid = ChannelGridRow(data, group, index)[2];
             EXPECT_EQ(grid, FillChannelPage(data, group, index).rxFrequency);
             const PlanEntry& plan = ChannelPlan()[slot];
             if (plan.RxFreq > 0 && plan.RxFreqDuplex <= 0) {
