@@ -94,6 +94,7 @@ FieldCommit FieldInput::Validate(EditContext& ctx, const FieldRef& ref, std::str
         m_fieldChanged = false;
     } else {
         commit.failureTitle = FailureTitle(ref.field);
+        commit.failureText = RefusalText(ref.field, ctx.data.ModelIndex);
     }
     return commit;
 }

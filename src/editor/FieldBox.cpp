@@ -34,8 +34,10 @@ public:
             return Acceptable;
         const std::optional<std::string> taken =
             FilterEdit(m_box->Field(), RecordText(m_before), RecordText(input));
-        if (!taken)
+        if (!taken) {
+            m_box->Refused();
             return Invalid;
+        }
         const QString accepted = ShownText(*taken);
         if (accepted != input) {
             // Characters removed before the caret move it back by as many.
@@ -49,7 +51,7 @@ public:
     }
 
 private:
-    const FieldBox* m_box;
+    FieldBox* m_box;
     QString m_before;
 };
 
@@ -86,6 +88,11 @@ void FieldBox::FitTo(const QString& longest)
     // The text's width plus the frame and the text margins on both sides.
     constexpr int kFrameAndMargins = 14;
     setFixedWidth(fontMetrics().horizontalAdvance(longest) + kFrameAndMargins);
+}
+
+void FieldBox::Refused()
+{
+    emit StatusText(QString::fromStdString(RuleText(m_ref.field, m_ctx.data.ModelIndex)));
 }
 
 void FieldBox::FinishInput()
@@ -146,7 +153,7 @@ bool FieldBox::Check()
         Apply(commit);
         return true;
     }
-    Dialogs::Message(this, ShownText(kDataErrorText), ShownText(commit.failureTitle),
+    Dialogs::Message(this, QString::fromStdString(commit.failureText), ShownText(commit.failureTitle),
                      MessageIcon::Exclamation, MessageButtons::Ok);
     g_returningFocus = this;
     QTimer::singleShot(0, this, [this] {

@@ -8,8 +8,6 @@ class QWidget;
 
 namespace kelpie {
 
-class PageView;
-
 enum class HintFamily {
     CheckBox,      // "[Space]: switches it on or off."
     ComboBox,      // "[Up]/[Down]:Change of a Selection item."
@@ -17,8 +15,8 @@ enum class HintFamily {
 };
 
 QString HintText(HintFamily family);
-// When the control gets the focus, the page puts `hint` into the status bar.
-void SetFocusHint(PageView* page, QWidget* control, const QString& hint);
-void SetFocusHint(PageView* page, QWidget* control, HintFamily family);
+// When the control gets the focus, the page it stands on puts `hint` into the status bar.
+void SetFocusHint(QWidget* control, const QString& hint);
+void SetFocusHint(QWidget* control, HintFamily family);
 
 }  // namespace kelpie

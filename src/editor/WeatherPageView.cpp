@@ -52,7 +52,7 @@ WeatherPageView::WeatherPageView(RadioData& data, ShellState& shell, QWidget* pa
         row.chkDScan = new QCheckBox(this);
         row.chkDScan->setObjectName(u"chkDScan_%1"_s.arg(i));
         SetHelpTopic(row.chkDScan, 1033);
-        SetFocusHint(this, row.chkDScan, HintFamily::CheckBox);
+        SetFocusHint(row.chkDScan, HintFamily::CheckBox);
         row.txtDTagName = new FieldBox(FieldId::WeatherName, m_input, m_ctx, this);
         row.txtDTagName->setObjectName(u"txtDTagName_%1"_s.arg(i));
         SetHelpTopic(row.txtDTagName, 1034);

@@ -98,7 +98,8 @@ TEST_F(FieldBoxTest, RefusedFrequencyOnThePageKeepsTheFocusAndTheRecord)
     m_tx->setFocus();
     QApplication::processEvents();
     ASSERT_EQ(Dialogs::Shown().size(), 1U);
-    EXPECT_EQ(Dialogs::Shown()[0].text, u"Data Error!!"_qs);
+    // The band and raster of the model, from the edit layer's rule.
+    EXPECT_EQ(Dialogs::Shown()[0].text, QString::fromStdString(RefusalText(FieldId::RxFreq, 5)));
     EXPECT_EQ(Dialogs::Shown()[0].title, u"Rx frequency"_qs);
     EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(m_rx->hasFocus());
