@@ -131,6 +131,8 @@ void FieldBox::focusOutEvent(QFocusEvent* event)
     // Another window or a popup taking the focus is no leaving of the box.
     const bool leaving =
         event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+    if (leaving && !isReadOnly())
+        emit StatusText(QString());  // the box's hint goes with it
     if (!Active() || !leaving || (g_returningFocus && g_returningFocus != this))
         return;
     // A control of the page asks for validation first, and a directory entry's MMSI is checked

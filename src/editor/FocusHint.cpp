@@ -2,6 +2,7 @@
 #include "editor/FocusHint.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QWidget>
 
 #include "editor/PageView.h"
@@ -19,10 +20,13 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusIn) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
             for (QWidget* w = m_control->parentWidget(); w; w = w->parentWidget()) {
                 if (auto* page = qobject_cast<PageView*>(w)) {
-                    emit page->StatusText(m_hint);
+                    if (event->type() == QEvent::FocusIn)
+                        emit page->StatusText(m_hint);
+                    else
+                        ClearFocusHint(page, static_cast<QFocusEvent*>(event));
                     break;
                 }
             }
@@ -36,6 +40,13 @@ private:
 };
 
 }  // namespace
+
+void ClearFocusHint(PageView* page, const QFocusEvent* event)
+{
+    // Another window or a popup taking the focus for a while is no leaving of the control.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit page->StatusText(QString());
+}
 
 QString HintText(HintFamily family)
 {

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -112,6 +113,7 @@ bool WeatherPageView::eventFilter(QObject* watched, QEvent* event)
             emit StatusText(tr("Select[x]Enable/[]Disable."));
         } else if (event->type() == QEvent::FocusOut) {
             box->setText(kEnableCaption);
+            ClearFocusHint(this, static_cast<QFocusEvent*>(event));
         }
     }
     return PageView::eventFilter(watched, event);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
@@ -9,6 +10,7 @@
 
 #include "editor/Dialogs.h"
 #include "editor/FieldBox.h"
+#include "editor/FocusHint.h"
 #include "editor/PageView.h"
 #include "support/ResetData.h"
 
@@ -64,6 +66,32 @@ protected:
     FieldBox* m_tx = nullptr;
     QLineEdit* m_outside = nullptr;
 };
+
+TEST_F(FieldBoxTest, AHintGoesWhenItsControlIsLeftAndARefusedKeySaysTheRule)
+{
+    auto* page = static_cast<PageView*>(m_rx->parentWidget());
+    auto* check = new QCheckBox(page);
+    page->layout()->addWidget(check);
+    check->show();
+    SetFocusHint(check, HintFamily::CheckBox);
+    QSignalSpy pageStatus(page, &PageView::StatusText);
+    QSignalSpy boxStatus(m_rx, &FieldBox::StatusText);
+    check->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(pageStatus.count(), 1);
+    EXPECT_EQ(pageStatus.last()[0].toString(), HintText(HintFamily::CheckBox));
+    m_outside->setFocus();
+    ASSERT_EQ(pageStatus.count(), 2);
+    EXPECT_EQ(pageStatus.last()[0].toString(), QString()) << "the hint goes with its control";
+
+    m_rx->setFocus();
+    QTest::keyClick(m_rx, Qt::Key_X);
+    ASSERT_FALSE(boxStatus.isEmpty());
+    EXPECT_EQ(boxStatus.last()[0].toString(), QString::fromStdString(RuleText(FieldId::RxFreq, 5)));
+    EXPECT_EQ(m_rx->text(), QString());
+    m_outside->setFocus();
+    EXPECT_EQ(boxStatus.last()[0].toString(), QString());
+}
 
 // Typed keys pass the edit layer's filter, whose rules it pins.
 TEST_F(FieldBoxTest, TypedKeysFollowTheBoxRule)
