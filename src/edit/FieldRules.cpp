@@ -92,7 +92,9 @@ double LeadingNumber(std::string_view text)
 std::string CharacterList(std::string_view set)
 {
     std::string text;
-    const auto add = [&text](std::string_view part) { text += (text.empty() ? "" : ", ") + std::string(part); };
+    const auto add = [&text](std::string_view part) {
+        text += (text.empty() ? "" : ", ") + std::string(part);
+    };
     const std::array<std::pair<std::string_view, std::string_view>, 3> ranges{
         {{"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "A–Z"}, {"abcdefghijklmnopqrstuvwxyz", "a–z"}, {kDigits, "0–9"}}};
     std::string rest(set);
@@ -124,8 +126,9 @@ std::string NameRule(std::string_view what, FieldId field)
 std::string FrequencyRule(std::string_view what, int modelIndex)
 {
     const EditFeatures& band = EditFeaturesOf(modelIndex);
-    return std::string(what) + ": " + Format(band.lowestMhz, "000.0000") + "–" + Format(band.highestMhz, "000.0000") +
-           " MHz in steps of " + (band.raster25kHz ? "25 kHz" : "5 or 6.25 kHz");
+    return std::string(what) + ": " + Format(band.lowestMhz, "000.0000") + "–" +
+           Format(band.highestMhz, "000.0000") + " MHz in steps of " +
+           (band.raster25kHz ? "25 kHz" : "5 or 6.25 kHz");
 }
 
 }  // namespace
@@ -138,7 +141,8 @@ std::string RuleText(FieldId field, int modelIndex)
         case FieldId::IndividualMmsi:
             return "Individual Directory MMSI: 9 digits; empty deletes the entry";
         case FieldId::GroupMmsi:
-            return "Group Directory MMSI: 8 digits, Kelpie puts the leading 0 in front; empty deletes the entry";
+            return "Group Directory MMSI: 8 digits, Kelpie puts the leading 0 in front; empty deletes the "
+                   "entry";
         case FieldId::AtisCode:
             return "ATIS code: 10 digits, or empty";
         case FieldId::AtisMid:

@@ -16,7 +16,9 @@ namespace {
 class FocusHintFilter : public QObject
 {
 public:
-    FocusHintFilter(const QString& hint, QWidget* control) : QObject(control), m_control(control), m_hint(hint) {}
+    FocusHintFilter(const QString& hint, QWidget* control)
+        : QObject(control), m_control(control), m_hint(hint)
+    {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {

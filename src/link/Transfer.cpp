@@ -243,7 +243,8 @@ void ReportUnfinishedWrite(LinkContext& link)
         ShowMessage(link, "Programming was cancelled.\n" + link.Shell.PartlyProgrammed, kTitle,
                     MessageIcon::Exclamation);
     } else {
-        ShowMessage(link, CommunicationErrorText(link.Port.DeviceName(), link.Shell.PartlyProgrammed), kTitle);
+        ShowMessage(link, CommunicationErrorText(link.Port.DeviceName(), link.Shell.PartlyProgrammed),
+                    kTitle);
     }
 }
 

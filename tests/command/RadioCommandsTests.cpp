@@ -101,7 +101,8 @@ TEST(RadioCommands, VerifyListsWhatTheRadioHoldsOtherwiseAndAFailedReadIsTitledW
     EXPECT_EQ(failed.Kind, OutcomeKind::Failed);
     EXPECT_TRUE(differences.empty());
     ASSERT_FALSE(broken.ui.Messages.empty());
-    EXPECT_EQ(broken.ui.Messages.back(), (test::RecordedMessage{CommunicationErrorText("COM1"), "Verify Radio"}));
+    EXPECT_EQ(broken.ui.Messages.back(),
+              (test::RecordedMessage{CommunicationErrorText("COM1"), "Verify Radio"}));
 }
 
 }  // namespace

@@ -201,12 +201,12 @@ TEST(ChannelLeaveText, SaysWhichOfFrequencyAndNumberIsMissing)
     record.Enable = true;
     record.CHDisplayL = "07";
     record.Rxfreq = 0.0;
-    EXPECT_EQ(ChannelLeaveText(e.Data, ch), "Data Error!!\nLMR7 is switched on but has no RX frequency.\n" + rx +
-                                                "\nEnter it, or switch the channel off.");
+    EXPECT_EQ(ChannelLeaveText(e.Data, ch), "Data Error!!\nLMR7 is switched on but has no RX frequency.\n" +
+                                                rx + "\nEnter it, or switch the channel off.");
     record.CHDisplayL = "7";
     EXPECT_EQ(ChannelLeaveText(e.Data, ch),
-              "Data Error!!\nLMR7 is switched on but has no RX frequency and no channel number.\n" + rx + "\n" +
-                  number + "\nEnter them, or switch the channel off.");
+              "Data Error!!\nLMR7 is switched on but has no RX frequency and no channel number.\n" + rx +
+                  "\n" + number + "\nEnter them, or switch the channel off.");
     record.Rxfreq = 150.0;
     EXPECT_EQ(ChannelLeaveText(e.Data, ch), "Data Error!!\nLMR7 is switched on but has no channel number.\n" +
                                                 number + "\nEnter it, or switch the channel off.");

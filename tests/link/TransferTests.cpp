@@ -254,10 +254,8 @@ TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
         // Commands 5–18 and 24–37 are single bytes, 19 is the block at 0x0050, 38 at 0x0100, 54 at 0x0300.
         {"write cancelled", RunWrite, 50, 50, 0, writeCancelled},
         // Commands: model check 1–2, own bytes 3–4, then 0x0042 is the fifth, in a single-byte block.
-        {"write fails in a single-byte block", RunWrite, 0, 5, 0,
-         broken(0x0042)},
-        {"write fails", RunWrite, 0, 100, 0,
-         broken(0x0300 + 16 * (100 - 54) + 15)},
+        {"write fails in a single-byte block", RunWrite, 0, 5, 0, broken(0x0042)},
+        {"write fails", RunWrite, 0, 100, 0, broken(0x0300 + 16 * (100 - 54) + 15)},
         {"clear cancelled", RunClearDistress, 2 + 5, 2 + 5, 0, {}},
         {"clear fails", RunClearDistress, 0, 2 + 5, 0, failed},
     };

@@ -385,8 +385,8 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
         const Outcome verified = session.Verify(differences);
         if (verified.IsDone()) {
             const std::string notCompared = NotComparedWithRadio(a.Model);
-            std::fprintf(stderr, "%s\n%s%s", VerifyResultText(differences.size()).c_str(), notCompared.c_str(),
-                         notCompared.empty() ? "" : "\n");
+            std::fprintf(stderr, "%s\n%s%s", VerifyResultText(differences.size()).c_str(),
+                         notCompared.c_str(), notCompared.empty() ? "" : "\n");
         }
         return CheckedOutput(ComparedStatus(verified, differences));
     }
