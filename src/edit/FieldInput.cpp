@@ -94,7 +94,6 @@ FieldCommit FieldInput::Validate(EditContext& ctx, const FieldRef& ref, std::str
         m_fieldChanged = false;
     } else {
         commit.failureTitle = FailureTitle(ref.field);
-        commit.failureText = RefusalText(ref.field, ctx.data.ModelIndex);
     }
     return commit;
 }
@@ -172,6 +171,9 @@ FieldCommit FieldInput::Commit(EditContext& ctx, const FieldRef& ref, bool repor
     }
     commit.ok = outcome.ok;
     commit.shown = outcome.shown;
+    if (!commit.ok) {
+        commit.failureText = RefusalText(ref.field, ctx.data.ModelIndex);
+    }
     return commit;
 }
 

@@ -140,7 +140,11 @@ void FieldBox::focusOutEvent(QFocusEvent* event)
     if ((FocusStaysOnPage() || ChecksEveryLeave()) && !Check()) {
         return;
     }
-    Apply(m_input.LostFocus(m_ctx, m_ref, RecordText(text())));
+    const FieldCommit commit = m_input.LostFocus(m_ctx, m_ref, RecordText(text()));
+    Apply(commit);
+    // Refused quietly, the box shows the stored value again; the status bar says why.
+    if (!commit.ok)
+        emit StatusText(QString::fromStdString(commit.failureText).replace(u'\n', u' '));
 }
 
 bool FieldBox::ChecksEveryLeave() const

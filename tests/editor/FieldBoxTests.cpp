@@ -91,6 +91,15 @@ TEST_F(FieldBoxTest, AHintGoesWhenItsControlIsLeftAndARefusedKeySaysTheRule)
     EXPECT_EQ(m_rx->text(), QString());
     m_outside->setFocus();
     EXPECT_EQ(boxStatus.last()[0].toString(), QString());
+
+    // Left for a control that does not validate, a refused value is put back and the status bar
+    // says why.
+    m_rx->setFocus();
+    QTest::keyClicks(m_rx, u"180"_qs);
+    m_outside->setFocus();
+    EXPECT_EQ(m_rx->text(), u"---.----"_qs);
+    EXPECT_EQ(boxStatus.last()[0].toString(),
+              QString::fromStdString(RefusalText(FieldId::RxFreq, 5)).replace(u'\n', u' '));
 }
 
 // Typed keys pass the edit layer's filter, whose rules it pins.
