@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "files/FileTestSupport.h"
+#include "link/Handshake.h"
 #include "link/LinkTestSupport.h"
 #include "support/ResetData.h"
 
