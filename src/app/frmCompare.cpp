@@ -7,6 +7,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "link/Verify.h"
+
 using namespace Qt::StringLiterals;
 
 namespace kelpie {
@@ -35,15 +37,16 @@ namespace {
 
 QString CountSummary(const CompareSubject& subject, std::size_t differences)
 {
+    // A verify's result reads as kelpie-cli prints it.
+    if (subject.Radio) {
+        return QString::fromStdString(VerifyResultText(differences));
+    }
     if (differences == 0) {
-        return subject.Radio
-                   ? frmCompare::tr("The radio holds exactly this programming.")
-                   : frmCompare::tr("This data and %1 hold the same programming.").arg(subject.Name);
+        return frmCompare::tr("This data and %1 hold the same programming.").arg(subject.Name);
     }
     const QString count =
         differences == 1 ? frmCompare::tr("1 difference") : frmCompare::tr("%1 differences").arg(differences);
-    return subject.Radio ? frmCompare::tr("The radio's programming differs from this data: %1.").arg(count)
-                         : frmCompare::tr("%1 between this data and %2.").arg(count, subject.Name);
+    return frmCompare::tr("%1 between this data and %2.").arg(count, subject.Name);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "edit/EditFeatures.h"
 #include "edit/PageTree.h"
+#include "edit/FieldRules.h"
 #include "model/Converters.h"
 #include "model/Format.h"
 #include "model/Models.h"
@@ -288,6 +289,28 @@ bool ChannelPageMayBeLeft(const RadioData& data, ChannelRef ref)
     }
     const ChannelRecord& record = RecordOf(data, ref);
     return !record.Enable || (record.Rxfreq > 0 && record.CHDisplayL.size() >= 2);
+}
+
+std::string ChannelLeaveText(const RadioData& data, ChannelRef ref)
+{
+    if (ChannelPageMayBeLeft(data, ref)) {
+        return {};
+    }
+    const ChannelRecord& record = RecordOf(data, ref);
+    const bool noFrequency = !(record.Rxfreq > 0);
+    const bool noNumber = record.CHDisplayL.size() < 2;
+    const std::string missing = noFrequency && noNumber ? "no RX frequency and no channel number"
+                                : noFrequency           ? "no RX frequency"
+                                                        : "no channel number";
+    std::string text = std::string(kDataErrorText) + "\n" + BankEName(data.ModelIndex) +
+                       std::to_string(ref.index + 1) + " is switched on but has " + missing + ".";
+    if (noFrequency) {
+        text += "\n" + RuleText(FieldId::RxFreq, data.ModelIndex);
+    }
+    if (noNumber) {
+        text += "\n" + RuleText(FieldId::ChannelLeft, data.ModelIndex);
+    }
+    return text + "\nEnter " + (noFrequency && noNumber ? "them" : "it") + ", or switch the channel off.";
 }
 
 WeatherPage FillWeatherPage(const RadioData& data)

@@ -112,8 +112,10 @@ bool SetRxComp(EditContext& ctx, ChannelRef ref, bool on);
 
 // The channel page's part of the page check: an enabled extra-bank channel without a receive
 // frequency or with a channel number shorter than two characters cannot be left.
-inline constexpr std::string_view kChannelLeaveText = "Data Error!!\r\nPlease input correct data.";
 bool ChannelPageMayBeLeft(const RadioData& data, ChannelRef ref);
+// Why such a channel cannot be left: "Data Error!!", which of the two it lacks and the rule of each,
+// and that switching the channel off also lets it go. Empty when it may be left.
+std::string ChannelLeaveText(const RadioData& data, ChannelRef ref);
 
 // The weather page: ten rows of caption, enable, scan and name.
 struct WeatherRow

@@ -68,6 +68,17 @@ bool DeleteEntry(EditContext& ctx, DirectoryKind kind, int n)
     return true;
 }
 
+std::string DeleteQuestion(const RadioData& data, DirectoryKind kind, int n)
+{
+    const auto entries = DirectoryOf(data, kind);
+    const std::string name = n >= 1 && n <= static_cast<int>(entries.size())
+                                 ? entries[static_cast<std::size_t>(n - 1)].TagName
+                                 : "";
+    const std::size_t end = name.find_last_not_of(' ');
+    const std::string shown = end == std::string::npos ? "" : ", " + name.substr(0, end + 1);
+    return "Delete " + DirectoryNodeText(kind) + " " + std::to_string(n) + shown + "?";
+}
+
 std::string_view DirectoryTransferNote(DirectoryKind kind)
 {
     // The read map reaches the individual directory but not the group directory; the write map

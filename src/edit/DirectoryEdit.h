@@ -39,6 +39,10 @@ bool TakeEntry(EditContext& ctx, DirectoryKind kind, int n);
 // last entry is cleared.
 bool DeleteEntry(EditContext& ctx, DirectoryKind kind, int n);
 
+// The question before entry n is deleted, naming it: "Delete Memory ID 3, Sea Breeze?", or
+// "Delete Group ID 2?" for an entry without a name.
+std::string DeleteQuestion(const RadioData& data, DirectoryKind kind, int n);
+
 // The line each directory page and the call-sign sheet show: what a transfer does with the entries.
 std::string_view DirectoryTransferNote(DirectoryKind kind);
 std::string_view CallSignTransferNote();

@@ -240,6 +240,9 @@ FieldCommit FieldInput::Commit(EditContext& ctx, const FieldRef& ref, bool repor
     }
     commit.ok = outcome.ok;
     commit.shown = outcome.shown;
+    if (!commit.ok) {
+        commit.failureText = RefusalText(ref.field, ctx.data.ModelIndex);
+    }
     return commit;
 }
 

@@ -31,8 +31,10 @@ struct FieldCommit
 {
     bool ok = true;
     std::optional<std::string> shown;  // the text the box shows after the commit
-    // A refused check on Validate: the "Data Error!!" box with this title, the focus stays.
+    // A refused check: "Data Error!!" and the rule the value breaks. On Validate the box shows it
+    // titled failureTitle and the focus stays.
     std::string_view failureTitle;
+    std::string failureText;
     bool entryCleared = false;     // the directory entry lost its MMSI and was deleted: refill
     bool captionsChanged = false;  // a status name was committed: refresh the group captions
 };

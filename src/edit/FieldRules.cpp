@@ -8,6 +8,7 @@
 #include "edit/EditFeatures.h"
 #include "model/Converters.h"
 #include "model/DirectoryCodec.h"
+#include "model/Format.h"
 
 namespace kelpie {
 
@@ -87,7 +88,91 @@ double LeadingNumber(std::string_view text)
     return value;
 }
 
+// The characters of a set as a reader takes them in: ranges of digits and letters, then the rest.
+std::string CharacterList(std::string_view set)
+{
+    std::string text;
+    const auto add = [&text](std::string_view part) {
+        text += (text.empty() ? "" : ", ") + std::string(part);
+    };
+    const std::array<std::pair<std::string_view, std::string_view>, 3> ranges{
+        {{"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "A–Z"}, {"abcdefghijklmnopqrstuvwxyz", "a–z"}, {kDigits, "0–9"}}};
+    std::string rest(set);
+    for (const auto& [letters, name] : ranges) {
+        if (set.find(letters) != std::string_view::npos) {
+            add(name);
+            for (char c : letters) {
+                rest.erase(std::remove(rest.begin(), rest.end(), c), rest.end());
+            }
+        }
+    }
+    if (rest.find(' ') != std::string::npos) {
+        rest.erase(std::remove(rest.begin(), rest.end(), ' '), rest.end());
+        add("blank");
+    }
+    for (char c : rest) {
+        add(std::string(1, c));
+    }
+    return text;
+}
+
+std::string NameRule(std::string_view what, FieldId field)
+{
+    const FieldRule& rule = RuleOf(field);
+    return std::string(what) + ": up to " + std::to_string(rule.maxLength) + " characters (" +
+           CharacterList(rule.characters) + ")";
+}
+
+std::string FrequencyRule(std::string_view what, int modelIndex)
+{
+    const EditFeatures& band = EditFeaturesOf(modelIndex);
+    return std::string(what) + ": " + Format(band.lowestMhz, "000.0000") + "–" +
+           Format(band.highestMhz, "000.0000") + " MHz in steps of " +
+           (band.raster25kHz ? "25 kHz" : "5 or 6.25 kHz");
+}
+
 }  // namespace
+
+std::string RuleText(FieldId field, int modelIndex)
+{
+    switch (field) {
+        case FieldId::UserMmsi:
+            return "User MMSI: 9 digits, or empty";
+        case FieldId::IndividualMmsi:
+            return "Individual Directory MMSI: 9 digits; empty deletes the entry";
+        case FieldId::GroupMmsi:
+            return "Group Directory MMSI: 8 digits, Kelpie puts the leading 0 in front; empty deletes the "
+                   "entry";
+        case FieldId::AtisCode:
+            return "ATIS code: 10 digits, or empty";
+        case FieldId::AtisMid:
+            return "MID: 3 digits";
+        case FieldId::AtisDisp:
+            return "Display: 3 characters (" + CharacterList(kAlphanumeric) + ")";
+        case FieldId::ChannelLeft:
+        case FieldId::ChannelRight:
+            return "Channel number: 2 characters (" + CharacterList(kDisplaySet) + "; M or K only first)";
+        case FieldId::RxFreq:
+            return FrequencyRule("RX frequency", modelIndex);
+        case FieldId::TxFreq:
+            return FrequencyRule("TX frequency", modelIndex);
+        case FieldId::StatusName:
+            return NameRule("Status name", field);
+        case FieldId::IndividualName:
+            return NameRule("Station name", field);
+        case FieldId::GroupName:
+            return NameRule("Group name", field);
+        case FieldId::ChannelName:
+        case FieldId::WeatherName:
+            return NameRule("Channel name", field);
+    }
+    return {};
+}
+
+std::string RefusalText(FieldId field, int modelIndex)
+{
+    return std::string(kDataErrorText) + "\n" + RuleText(field, modelIndex);
+}
 
 int MaxLength(FieldId field)
 {

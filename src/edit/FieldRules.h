@@ -40,6 +40,13 @@ bool IsVerifiedField(FieldId field);
 
 inline constexpr std::string_view kDataErrorText = "Data Error!!";
 
+// The rule a box's value must follow, in the model's own figures: "RX frequency: 134.0000–174.0000
+// MHz in steps of 5 or 6.25 kHz", "User MMSI: 9 digits, or empty", the characters and length of a
+// name. UTF-8 text for messages and the status bar.
+std::string RuleText(FieldId field, int modelIndex);
+// What a refused value shows: "Data Error!!", then the rule on the next line.
+std::string RefusalText(FieldId field, int modelIndex);
+
 // The text as the box takes it, whether typed or pasted: characters outside the box's set are
 // dropped, lower-case letters are folded where the box folds them, "M" and "K" survive only as
 // the first character of txtCN(0), control characters never reach a box, and the text is cut to

@@ -66,7 +66,7 @@ QCheckBox* ChannelPageView::AddCheck(const QString& caption, const QString& name
     box->setObjectName(name);
     if (helpTopic != 0)
         SetHelpTopic(box, helpTopic);
-    SetFocusHint(this, box, HintFamily::CheckBox);
+    SetFocusHint(box, HintFamily::CheckBox);
     return box;
 }
 
@@ -179,7 +179,7 @@ QWidget* ChannelPageView::BuildTonePanel()
         QRadioButton*& option = optCWide[static_cast<std::size_t>(i)];
         option = new QRadioButton(widths[static_cast<std::size_t>(i)], m_tonePanel);
         option->setObjectName(u"optCWide_%1"_s.arg(i));
-        SetFocusHint(this, option, HintFamily::OptionButton);
+        SetFocusHint(option, HintFamily::OptionButton);
         connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 Edit([&] { return SetNarrow(m_ctx, m_ref, i); });
@@ -199,7 +199,7 @@ QWidget* ChannelPageView::BuildTonePanel()
         FillCombo(dcs, DcsNames());
         for (QComboBox* combo : {ctcss, dcs}) {
             combo->setMaxVisibleItems(12);
-            SetFocusHint(this, combo, HintFamily::ComboBox);
+            SetFocusHint(combo, HintFamily::ComboBox);
         }
         connect(ctcss, &QComboBox::activated, this, [this, d](int item) {
             Edit([&] {
@@ -243,7 +243,7 @@ QWidget* ChannelPageView::BuildScramblerPanel()
     SetHelpTopic(cmbScramble, 1064);
     for (const ScrambleItem& item : kScrambleItems)
         cmbScramble->addItem(ShownText(item.text), item.itemData);
-    SetFocusHint(this, cmbScramble, HintFamily::ComboBox);
+    SetFocusHint(cmbScramble, HintFamily::ComboBox);
     connect(cmbScramble, &QComboBox::activated, this, [this](int item) {
         Edit([&] { return SetScramble(m_ctx, m_ref, cmbScramble->itemData(item).toInt()); });
     });
@@ -356,9 +356,10 @@ bool ChannelPageView::Commit()
 {
     txtCRF->FinishInput();
     txtCTF->FinishInput();
-    if (ChannelPageMayBeLeft(m_data, m_ref))
+    const std::string refusal = ChannelLeaveText(m_data, m_ref);
+    if (refusal.empty())
         return true;
-    Dialogs::Message(this, ShownText(kChannelLeaveText), QString::fromStdString(m_shell.ProgramTitle),
+    Dialogs::Message(this, QString::fromStdString(refusal), QString::fromStdString(m_shell.ProgramTitle),
                      MessageIcon::Exclamation, MessageButtons::Ok);
     return false;
 }

@@ -11,6 +11,7 @@
 #include "edit/DirectoryEdit.h"
 #include "editor/Dialogs.h"
 #include "editor/FieldBox.h"
+#include "editor/FocusHint.h"
 #include "editor/HelpTopic.h"
 #include "editor/PageControls.h"
 
@@ -43,8 +44,10 @@ DirectoryEntryPage::DirectoryEntryPage(RadioData& data, ShellState& shell, QWidg
     chkGEnable->setObjectName(u"chkGEnable"_s);
     chkGDelete = new QCheckBox(tr("Delete"), this);
     chkGDelete->setObjectName(u"chkGDelete"_s);
-    for (QCheckBox* check : {chkGEnable, chkGDelete})
+    for (QCheckBox* check : {chkGEnable, chkGDelete}) {
         SetHelpTopic(check, kEntryCheckTopic);
+        SetFocusHint(check, HintFamily::CheckBox);
+    }
     connect(chkGEnable, &QCheckBox::clicked, this, &DirectoryEntryPage::OnEnableClicked);
     connect(chkGDelete, &QCheckBox::clicked, this, &DirectoryEntryPage::OnDeleteClicked);
 
@@ -126,8 +129,9 @@ void DirectoryEntryPage::OnDeleteClicked(bool ticked)
     if (InputOpen(chkGDelete))
         return;
     const bool confirmed =
-        ticked && Dialogs::Message(this, tr("Are you sure ?"), QString::fromStdString(m_shell.ProgramTitle),
-                                   MessageIcon::Critical, MessageButtons::YesNo) == MessageAnswer::Yes;
+        ticked && Dialogs::Message(this, ShownText(DeleteQuestion(m_data, m_kind, m_entry)),
+                                   QString::fromStdString(m_shell.ProgramTitle), MessageIcon::Question,
+                                   MessageButtons::YesNo) == MessageAnswer::Yes;
     if (confirmed && DeleteEntry(m_ctx, m_kind, m_entry))
         ShowEdit();
     else

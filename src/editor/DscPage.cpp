@@ -2,7 +2,6 @@
 // page and on paper; the rows the MB6000 does not keep are disabled for it.
 #include "editor/DscPage.h"
 
-#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,6 +15,7 @@
 
 #include "edit/SettingsEdit.h"
 #include "editor/FieldBox.h"
+#include "editor/FocusHint.h"
 #include "editor/HelpTopic.h"
 #include "editor/PageControls.h"
 
@@ -119,7 +119,7 @@ void DscPage::BuildBasicSheet()
     txtFCount->setMaximumWidth(txtFCount->fontMetrics().horizontalAdvance(u"0000"_s) + 12);
     cmdFClear = new QPushButton(tr("Clear"), mmsi);
     cmdFClear->setObjectName(u"cmdFClear"_s);
-    cmdFClear->installEventFilter(this);
+    SetFocusHint(cmdFClear, ClearHint());
     connect(cmdFClear, &QPushButton::clicked, this, [this] {
         // A user MMSI refused on leaving its box keeps the page's input open: no clear runs.
         if (Commit() && !m_input.FieldChanged())
@@ -249,13 +249,6 @@ bool DscPage::Commit()
 {
     txtUserMMSI->FinishInput();
     return true;
-}
-
-bool DscPage::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == cmdFClear && event->type() == QEvent::FocusIn)
-        emit StatusText(ClearHint());
-    return PageView::eventFilter(watched, event);
 }
 
 }  // namespace kelpie

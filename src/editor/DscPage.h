@@ -37,9 +37,6 @@ signals:
     // dialog and then refreshes the count.
     void ClearDistressRequested();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void BuildBasicSheet();
     void BuildAdvancedSheet();

@@ -23,9 +23,11 @@ namespace {
 class FieldValidator : public QValidator
 {
 public:
-    // `field` and `typing` tell the rule of the moment and whether the user is typing.
-    FieldValidator(QLineEdit* box, std::function<FieldId()> field, std::function<bool()> typing)
-        : QValidator(box), m_field(std::move(field)), m_typing(std::move(typing))
+    // `field` and `typing` tell the rule of the moment and whether the user is typing; `refused`,
+    // when given, hears of each keystroke the rule refuses whole.
+    FieldValidator(QLineEdit* box, std::function<FieldId()> field, std::function<bool()> typing,
+                   std::function<void()> refused = {})
+        : QValidator(box), m_field(std::move(field)), m_typing(std::move(typing)), m_refused(std::move(refused))
     {
         // The text as it stood before an edit: the line edit hands over only the edited text.
         connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { m_before = text; });
@@ -37,8 +39,11 @@ public:
             return Acceptable;
         const FieldId field = m_field();
         const std::optional<std::string> taken = FilterEdit(field, RecordText(m_before), RecordText(input));
-        if (!taken)
+        if (!taken) {
+            if (m_refused)
+                m_refused();
             return Invalid;
+        }
         const QString accepted = ShownText(*taken);
         if (accepted != input) {
             // Characters removed before the caret move it back by as many.
@@ -54,6 +59,7 @@ public:
 private:
     std::function<FieldId()> m_field;
     std::function<bool()> m_typing;
+    std::function<void()> m_refused;
     QString m_before;
 };
 
@@ -67,7 +73,7 @@ FieldBox::FieldBox(FieldId field, FieldInput& input, EditContext ctx, QWidget* p
     : QLineEdit(parent), m_input(input), m_ctx(ctx), m_ref{field}
 {
     setValidator(new FieldValidator(
-        this, [this] { return Field(); }, [this] { return Typing(); }));
+        this, [this] { return Field(); }, [this] { return Typing(); }, [this] { Refused(); }));
     SetRecord(field, 0, 0);
     connect(this, &QLineEdit::textEdited, this, &FieldBox::OnTextEdited);
 }
@@ -99,6 +105,11 @@ void FieldBox::FitTo(const QString& longest)
     // The text's width plus the frame and the text margins on both sides.
     constexpr int kFrameAndMargins = 14;
     setFixedWidth(fontMetrics().horizontalAdvance(longest) + kFrameAndMargins);
+}
+
+void FieldBox::Refused()
+{
+    emit StatusText(QString::fromStdString(RuleText(m_ref.field, m_ctx.data.ModelIndex)));
 }
 
 void FieldBox::FinishInput()
@@ -137,6 +148,8 @@ void FieldBox::focusOutEvent(QFocusEvent* event)
     // Another window or a popup taking the focus is no leaving of the box.
     const bool leaving =
         event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+    if (leaving && !isReadOnly())
+        emit StatusText(QString());  // the box's hint goes with it
     if (!Active() || !leaving || (g_returningFocus && g_returningFocus != this))
         return;
     // A control of the page asks for validation first, and a directory entry's MMSI is checked
@@ -144,7 +157,11 @@ void FieldBox::focusOutEvent(QFocusEvent* event)
     if ((FocusStaysOnPage() || ChecksEveryLeave()) && !Check()) {
         return;
     }
-    Apply(m_input.LostFocus(m_ctx, m_ref, RecordText(text())));
+    const FieldCommit commit = m_input.LostFocus(m_ctx, m_ref, RecordText(text()));
+    Apply(commit);
+    // Refused quietly, the box shows the stored value again; the status bar says why.
+    if (!commit.ok)
+        emit StatusText(QString::fromStdString(commit.failureText).replace(u'\n', u' '));
 }
 
 bool FieldBox::ChecksEveryLeave() const
@@ -159,7 +176,7 @@ bool FieldBox::Check()
         Apply(commit);
         return true;
     }
-    Dialogs::Message(this, ShownText(kDataErrorText), ShownText(commit.failureTitle),
+    Dialogs::Message(this, QString::fromStdString(commit.failureText), ShownText(commit.failureTitle),
                      MessageIcon::Exclamation, MessageButtons::Ok);
     g_returningFocus = this;
     QTimer::singleShot(0, this, [this] {

@@ -33,6 +33,8 @@ public:
     void Show(const QString& text);
     // The user is typing or pasting: the text passes the box's rule.
     bool Typing() const { return !m_showing && !isReadOnly(); }
+    // A keystroke or paste the box does not take: the status bar says what the box takes.
+    void Refused();
     // The box as wide as the longest text it holds.
     void FitTo(const QString& longest);
     // The page is being left with the focus in this box: commit quietly, as on leaving it.

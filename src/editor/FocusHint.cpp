@@ -2,6 +2,7 @@
 #include "editor/FocusHint.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QWidget>
 
 #include "editor/PageView.h"
@@ -11,26 +12,43 @@ using namespace Qt::StringLiterals;
 namespace kelpie {
 namespace {
 
+// The page is looked up when the focus arrives: a control may be built before its page takes it.
 class FocusHintFilter : public QObject
 {
 public:
-    FocusHintFilter(PageView* page, const QString& hint, QObject* owner)
-        : QObject(owner), m_page(page), m_hint(hint)
+    FocusHintFilter(const QString& hint, QWidget* control)
+        : QObject(control), m_control(control), m_hint(hint)
     {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusIn)
-            emit m_page->StatusText(m_hint);
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            for (QWidget* w = m_control->parentWidget(); w; w = w->parentWidget()) {
+                if (auto* page = qobject_cast<PageView*>(w)) {
+                    if (event->type() == QEvent::FocusIn)
+                        emit page->StatusText(m_hint);
+                    else
+                        ClearFocusHint(page, static_cast<QFocusEvent*>(event));
+                    break;
+                }
+            }
+        }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    PageView* m_page;
+    QWidget* m_control;
     QString m_hint;
 };
 
 }  // namespace
+
+void ClearFocusHint(PageView* page, const QFocusEvent* event)
+{
+    // Another window or a popup taking the focus for a while is no leaving of the control.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        emit page->StatusText(QString());
+}
 
 QString HintText(HintFamily family)
 {
@@ -45,14 +63,14 @@ QString HintText(HintFamily family)
     return PageView::tr("[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
 }
 
-void SetFocusHint(PageView* page, QWidget* control, const QString& hint)
+void SetFocusHint(QWidget* control, const QString& hint)
 {
-    control->installEventFilter(new FocusHintFilter(page, hint, control));
+    control->installEventFilter(new FocusHintFilter(hint, control));
 }
 
-void SetFocusHint(PageView* page, QWidget* control, HintFamily family)
+void SetFocusHint(QWidget* control, HintFamily family)
 {
-    SetFocusHint(page, control, HintText(family));
+    SetFocusHint(control, HintText(family));
 }
 
 }  // namespace kelpie

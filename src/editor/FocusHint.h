@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QFocusEvent;
 class QWidget;
 
 namespace kelpie {
@@ -17,8 +18,12 @@ enum class HintFamily {
 };
 
 QString HintText(HintFamily family);
-// When the control gets the focus, the page puts `hint` into the status bar.
-void SetFocusHint(PageView* page, QWidget* control, const QString& hint);
-void SetFocusHint(PageView* page, QWidget* control, HintFamily family);
+// When the control gets the focus, the page it stands on puts `hint` into the status bar; when the
+// control is left (the focus moves on, the page is left), the hint goes again.
+void SetFocusHint(QWidget* control, const QString& hint);
+void SetFocusHint(QWidget* control, HintFamily family);
+// A hinted control lost the focus: the page's hint is cleared, unless the focus only went to
+// another window or a popup for a while.
+void ClearFocusHint(PageView* page, const QFocusEvent* event);
 
 }  // namespace kelpie

@@ -7,6 +7,8 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "editor/FocusHint.h"
+
 namespace kelpie {
 
 QStringList ChoiceList(const std::vector<std::string>& choices)
@@ -24,6 +26,7 @@ QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& ch
     combo->addItems(choices);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     combo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    SetFocusHint(combo, HintFamily::ComboBox);
     return combo;
 }
 
@@ -40,6 +43,7 @@ QCheckBox* FlagControls::AddCheck(QWidget* parent, const QString& name, Flag fla
 {
     auto* check = new QCheckBox(parent);
     check->setObjectName(name);
+    SetFocusHint(check, HintFamily::CheckBox);
     connect(check, &QCheckBox::clicked, this,
             [this, flag](bool on) { EditField(m_ctx, flag(m_ctx.data), on); });
     m_controls.push_back({nullptr, check, std::move(flag)});

@@ -28,7 +28,8 @@ inline QString ArrayName(const QString& name, int i)
 
 QStringList ChoiceList(const std::vector<std::string>& choices);
 
-// A combo box with its fixed choices, kept narrow: it is as wide as its longest choice.
+// A combo box with its fixed choices, kept narrow: it is as wide as its longest choice. Its focus
+// hint names the arrow keys.
 QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& choices);
 
 // A page that is taller than the panel scrolls: the content widget sits in a frameless scroll

@@ -9,6 +9,7 @@
 
 #include "edit/SettingsEdit.h"
 #include "editor/FieldBox.h"
+#include "editor/FocusHint.h"
 #include "editor/HelpTopic.h"
 #include "editor/PageControls.h"
 #include "model/Models.h"
@@ -45,6 +46,7 @@ UsablePage::UsablePage(RadioData& data, ShellState& shell, QWidget* parent)
         const auto at = static_cast<std::size_t>(g);
         chkUsable[at] = new QCheckBox(this);
         chkUsable[at]->setObjectName(ArrayName(u"chkUsable"_s, g));
+        SetFocusHint(chkUsable[at], HintFamily::CheckBox);
         connect(chkUsable[at], &QCheckBox::clicked, this, [this, g](bool on) { OnUsableClicked(g, on); });
 
         cmbUsableTot[at] = MakeCombo(this, ArrayName(u"cmbUsableTot"_s, g), offOn);

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -52,7 +53,7 @@ WeatherPageView::WeatherPageView(RadioData& data, ShellState& shell, QWidget* pa
         row.chkDScan = new QCheckBox(this);
         row.chkDScan->setObjectName(u"chkDScan_%1"_s.arg(i));
         SetHelpTopic(row.chkDScan, 1033);
-        SetFocusHint(this, row.chkDScan, HintFamily::CheckBox);
+        SetFocusHint(row.chkDScan, HintFamily::CheckBox);
         row.txtDTagName = new FieldBox(FieldId::WeatherName, m_input, m_ctx, this);
         row.txtDTagName->setObjectName(u"txtDTagName_%1"_s.arg(i));
         SetHelpTopic(row.txtDTagName, 1034);
@@ -112,6 +113,7 @@ bool WeatherPageView::eventFilter(QObject* watched, QEvent* event)
             emit StatusText(tr("Select[x]Enable/[]Disable."));
         } else if (event->type() == QEvent::FocusOut) {
             box->setText(kEnableCaption);
+            ClearFocusHint(this, static_cast<QFocusEvent*>(event));
         }
     }
     return PageView::eventFilter(watched, event);

@@ -65,13 +65,27 @@ RadioStatus QueryStatus(LinkContext& link)
 
 }  // namespace
 
+namespace {
+
+std::string WhatToCheck(std::string_view device)
+{
+    return "Check the cable, the port (" + std::string(device) +
+           "), and that the radio was switched on in programming mode "
+           "([PRESET]+[DOWN]+[SQL] held while turning on).";
+}
+
+}  // namespace
+
 std::string WaitingText(std::string_view device, int attempts)
 {
     return "Nothing answers on " + std::string(device) + " yet (attempt " + std::to_string(attempts) +
-           " unanswered).\n"
-           "Check the cable, the port, and that the radio was switched on in programming mode "
-           "([PRESET]+[DOWN]+[SQL] held while turning on).\n"
-           "Kelpie keeps trying; Cancel stops.";
+           " unanswered).\n" + WhatToCheck(device) + "\nKelpie keeps trying; Cancel stops.";
+}
+
+std::string CommunicationErrorText(std::string_view device, std::string_view radioState)
+{
+    const std::string state = radioState.empty() ? "" : std::string(radioState) + "\n";
+    return "Communication Error!!\n" + state + WhatToCheck(device);
 }
 
 void NoteUnanswered(LinkContext& link)
@@ -314,7 +328,7 @@ void ReadDataChkModel(LinkContext& link)
     }
     if (link.Shell.ErrorFlag) {
         LogError(link.Shell, kPlace, "Communication Error!!");
-        ShowMessage(link, "Communication Error!!", "Model Check");
+        ShowMessage(link, CommunicationErrorText(link.Port.DeviceName()), "Model Check");
         return;
     }
     const bool known = model >= 0 && buffer.Word(tail) == ModelOf(model).Code;

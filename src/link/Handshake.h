@@ -22,6 +22,10 @@ constexpr std::string_view kNotSynchronisedText =
 // What the dialog shows while the radio leaves attempts unanswered: the link keeps the protocol's
 // waits, so the user learns early that nothing answers, what to check and that Cancel stops.
 std::string WaitingText(std::string_view device, int attempts);
+// A conversation that broke off (the radio stopped answering, or answered wrongly): "Communication
+// Error!!", what the radio now holds when that matters, and what to check: the cable, the port and
+// the radio's programming mode.
+std::string CommunicationErrorText(std::string_view device, std::string_view radioState = {});
 // An attempt the radio left unanswered: counted, and the waiting text shown with the count.
 void NoteUnanswered(LinkContext& link);
 // The radio answered, or the run ended: the waiting text goes and the count starts again.

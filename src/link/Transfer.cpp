@@ -50,7 +50,7 @@ bool EndWalk(LinkContext& link, std::string_view place)
 void FinishWalk(LinkContext& link, std::string_view place, std::string_view title)
 {
     if (EndWalk(link, place)) {
-        ShowMessage(link, "Communication Error!!", title);
+        ShowMessage(link, CommunicationErrorText(link.Port.DeviceName()), title);
     }
 }
 
@@ -243,7 +243,8 @@ void ReportUnfinishedWrite(LinkContext& link)
         ShowMessage(link, "Programming was cancelled.\n" + link.Shell.PartlyProgrammed, kTitle,
                     MessageIcon::Exclamation);
     } else {
-        ShowMessage(link, "Communication Error!!\n" + link.Shell.PartlyProgrammed, kTitle);
+        ShowMessage(link, CommunicationErrorText(link.Port.DeviceName(), link.Shell.PartlyProgrammed),
+                    kTitle);
     }
 }
 
@@ -278,7 +279,9 @@ bool RunChecked(LinkContext& link, std::string_view monitorText, const std::func
         if (completed) {
             link.Shell.TransferDone = true;
             ShowMonitor(link, "");
-            ShowMessage(link, completeText, link.Caption, MessageIcon::Information);
+            if (!completeText.empty()) {
+                ShowMessage(link, completeText, link.Caption, MessageIcon::Information);
+            }
         }
     }
     link.Ui.SetRunning(false);

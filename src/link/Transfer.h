@@ -52,7 +52,7 @@ void ReportProgress(LinkContext& link, int address);
 void ShowProgress(LinkContext& link, double percent);
 
 // Status check, model check and the data procedure, in the frame every run shares; true when the
-// run completed, and then TransferDone is raised and completeText shown.
+// run completed, and then TransferDone is raised and completeText shown (no box when it is empty).
 bool RunChecked(LinkContext& link, std::string_view monitorText, const std::function<bool()>& transfer,
                 std::string_view completeText = "Complete!!");
 

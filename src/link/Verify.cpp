@@ -49,6 +49,15 @@ std::string NotComparedWithRadio(int modelIndex)
            " are not compared with the radio: Kelpie does not write them to it.";
 }
 
+std::string VerifyResultText(std::size_t differences)
+{
+    if (differences == 0) {
+        return "The radio holds exactly this programming.";
+    }
+    return "The radio's programming differs from this data: " + std::to_string(differences) +
+           (differences == 1 ? " difference." : " differences.");
+}
+
 bool RunVerify(LinkContext& link, VerifyOutcome& outcome)
 {
     RadioData sent = link.Data;
@@ -59,24 +68,12 @@ bool RunVerify(LinkContext& link, VerifyOutcome& outcome)
     outcome.Radio = link.Data;
     outcome.Differences.clear();
     const bool completed =
-        RunChecked(link, "radio reading...", [&] { return ReadImageInto(link, outcome.Radio); });
+        RunChecked(link, "radio reading...", [&] { return ReadImageInto(link, outcome.Radio); }, {});
     if (!completed) {
         return false;
     }
     outcome.Differences =
         CompareBits(sent, outcome.Radio, ProgramRunBits(sent.RadioImage, sent.ImageLastAddress));
-    const std::string notCompared = NotComparedWithRadio(link.Data.ModelIndex);
-    const std::string note = notCompared.empty() ? "" : "\n" + notCompared;
-    if (outcome.Differences.empty()) {
-        ShowMessage(link, "The radio holds exactly this programming." + note, link.Caption,
-                    MessageIcon::Information);
-    } else {
-        const std::size_t count = outcome.Differences.size();
-        ShowMessage(link,
-                    "The radio's programming differs from this data: " + std::to_string(count) +
-                        (count == 1 ? " difference." : " differences.") + note,
-                    link.Caption, MessageIcon::Exclamation);
-    }
     return true;
 }
 

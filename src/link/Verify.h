@@ -28,10 +28,13 @@ bool PrepareProgramRun(LinkContext& link, RadioData& data);
 // What a verify leaves out on the models with directories: "" on the others.
 std::string NotComparedWithRadio(int modelIndex);
 
+// The result of a verify: the radio holds exactly this programming, or how many differences.
+std::string VerifyResultText(std::size_t differences);
+
 // The radio checked against the data being edited: the status and model checks and the read map
 // into outcome.Radio (never into the data being edited), then the compare limited to what a
-// program run of the data writes. True when the read completed, equal or not. The result says what
-// was not compared.
+// program run of the data writes. True when the read completed, equal or not. The run shows no
+// box of its own when it completes: the front end shows the result with the differences.
 bool RunVerify(LinkContext& link, VerifyOutcome& outcome);
 
 }  // namespace kelpie

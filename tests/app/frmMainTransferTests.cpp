@@ -33,6 +33,8 @@ protected:
         const std::string before = DataFileText(window.Data(), window.Shell());
         Dialogs::ResetHooks();
         Pressing("cmdOK", [&] { Action("mnuTransferVerify")->trigger(); });
+        // The compare window is the verify's one window: no box before it says the same.
+        EXPECT_TRUE(Dialogs::Shown().empty()) << Dialogs::Shown().front().text.toStdString();
         EXPECT_EQ(DataFileText(window.Data(), window.Shell()), before);
         EXPECT_TRUE(window.findChild<QLabel*>("sbStatusBar_1")->text().startsWith("Verify complete."));
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "files/FileTestSupport.h"
+#include "link/Handshake.h"
 #include "link/LinkTestSupport.h"
 #include "support/ResetData.h"
 
@@ -101,7 +102,8 @@ TEST(RadioCommands, VerifyListsWhatTheRadioHoldsOtherwiseAndAFailedReadIsTitledW
     EXPECT_EQ(failed.Kind, OutcomeKind::Failed);
     EXPECT_TRUE(differences.empty());
     ASSERT_FALSE(broken.ui.Messages.empty());
-    EXPECT_EQ(broken.ui.Messages.back(), (test::RecordedMessage{"Communication Error!!", "Verify Radio"}));
+    EXPECT_EQ(broken.ui.Messages.back(),
+              (test::RecordedMessage{CommunicationErrorText("COM1"), "Verify Radio"}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "Editing.h"
 #include "edit/ChannelEdit.h"
+#include "edit/FieldRules.h"
 #include "model/ValueTables.h"
 
 namespace kelpie {
@@ -188,6 +189,29 @@ TEST(ChannelPageMayBeLeft, EnabledExtraChannelNeedsAFrequencyAndTwoDisplayCharac
     record.Enable = false;
     EXPECT_TRUE(ChannelPageMayBeLeft(e.Data, ch));
     EXPECT_FALSE(e.Shell.DataChanged);  // filling is no edit
+}
+
+TEST(ChannelLeaveText, SaysWhichOfFrequencyAndNumberIsMissing)
+{
+    ChannelEditing e;
+    ChannelRecord& record = e.Data.ExpChannels[6];
+    const ChannelRef ch{kGroupBankE, 6};
+    const std::string rx = "RX frequency: 134.0000–174.0000 MHz in steps of 5 or 6.25 kHz";
+    const std::string number = RuleText(FieldId::ChannelLeft, 5);
+    record.Enable = true;
+    record.CHDisplayL = "07";
+    record.Rxfreq = 0.0;
+    EXPECT_EQ(ChannelLeaveText(e.Data, ch), "Data Error!!\nLMR7 is switched on but has no RX frequency.\n" +
+                                                rx + "\nEnter it, or switch the channel off.");
+    record.CHDisplayL = "7";
+    EXPECT_EQ(ChannelLeaveText(e.Data, ch),
+              "Data Error!!\nLMR7 is switched on but has no RX frequency and no channel number.\n" + rx +
+                  "\n" + number + "\nEnter them, or switch the channel off.");
+    record.Rxfreq = 150.0;
+    EXPECT_EQ(ChannelLeaveText(e.Data, ch), "Data Error!!\nLMR7 is switched on but has no channel number.\n" +
+                                                number + "\nEnter it, or switch the channel off.");
+    record.CHDisplayL = "07";
+    EXPECT_EQ(ChannelLeaveText(e.Data, ch), "");
 }
 
 TEST(WeatherPage, RowsFollowTheirEnableBoxAndNamesAreHiddenOnTheMv240)

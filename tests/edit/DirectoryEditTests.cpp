@@ -23,6 +23,17 @@ struct Directory : Editing
     DirectoryKind Kind;
 };
 
+TEST(DeleteQuestion, NamesTheEntryByNumberAndName)
+{
+    Directory d(3);
+    d.Entries()[2].TagName = "Sea Breeze ";
+    EXPECT_EQ(DeleteQuestion(d.Data, d.Kind, 3), "Delete Memory ID 3, Sea Breeze?");
+    d.Entries()[1].TagName.clear();
+    EXPECT_EQ(DeleteQuestion(d.Data, d.Kind, 2), "Delete Memory ID 2?");
+    Directory groups(1, DirectoryKind::Group);
+    EXPECT_EQ(DeleteQuestion(groups.Data, groups.Kind, 1), "Delete Group ID 1, SHIP1?");
+}
+
 TEST(FillEntryPage, OnlyTheFirstFreeEntryCanBeTaken)
 {
     Directory d(3);

@@ -140,6 +140,26 @@ TEST(FilterEdit, AnEditWithoutACharacterTheBoxTakesIsRefusedWhole)
     }
 }
 
+TEST(RuleText, EachKindOfBoxNamesItsRuleInTheModelsOwnFigures)
+{
+    EXPECT_EQ(RuleText(FieldId::RxFreq, 5), "RX frequency: 134.0000–174.0000 MHz in steps of 5 or 6.25 kHz");
+    EXPECT_EQ(RuleText(FieldId::TxFreq, 2), "TX frequency: 137.0000–174.0000 MHz in steps of 5 or 6.25 kHz");
+    EXPECT_EQ(RuleText(FieldId::RxFreq, 0), "RX frequency: 137.0000–174.0000 MHz in steps of 25 kHz");
+    EXPECT_EQ(RuleText(FieldId::UserMmsi, 0), "User MMSI: 9 digits, or empty");
+    EXPECT_EQ(RuleText(FieldId::GroupMmsi, 0),
+              "Group Directory MMSI: 8 digits, Kelpie puts the leading 0 in front; empty deletes the entry");
+    EXPECT_EQ(RuleText(FieldId::AtisCode, 0), "ATIS code: 10 digits, or empty");
+    EXPECT_EQ(
+        RuleText(FieldId::ChannelLeft, 5),
+        "Channel number: 2 characters (0–9, A, b, C, d, E, F, G, H, I, J, L, n, o, P, q, r, t, S, U, y; "
+        "M or K only first)");
+    EXPECT_EQ(RuleText(FieldId::ChannelName, 5),
+              "Channel name: up to 12 characters (A–Z, a–z, 0–9, blank, -, /, ,, _, .)");
+    EXPECT_EQ(RuleText(FieldId::IndividualName, 0),
+              "Station name: up to 11 characters (A–Z, a–z, 0–9, blank, -, /, *, (, ), +, ., ,)");
+    EXPECT_EQ(RefusalText(FieldId::AtisCode, 0), "Data Error!!\nATIS code: 10 digits, or empty");
+}
+
 struct Form : Editing
 {
     FieldInput Input;
@@ -156,6 +176,7 @@ TEST(FieldInput, CheckedBoxIsCommittedOnLeavingAndRefusalKeepsTheStoredValue)
     const FieldCommit refused = f.Input.Validate(f.Ctx, box, "12345678");
     EXPECT_FALSE(refused.ok);
     EXPECT_EQ(refused.failureTitle, "User MMSI");
+    EXPECT_EQ(refused.failureText, RefusalText(FieldId::UserMmsi, f.Data.ModelIndex));
     EXPECT_TRUE(f.Input.FieldChanged());
     const FieldCommit quiet = f.Input.LostFocus(f.Ctx, box, "12345678");
     EXPECT_EQ(quiet.shown, "111111111");
@@ -204,6 +225,8 @@ TEST(FieldInput, ChannelBoxesEditOnlyTheExtraBank)
     f.Input.Change(f.Ctx, rx, "175");
     const FieldCommit refused = f.Input.Validate(f.Ctx, rx, "175");
     EXPECT_EQ(refused.failureTitle, "Rx frequency");
+    EXPECT_EQ(refused.failureText,
+              "Data Error!!\nRX frequency: 134.0000–174.0000 MHz in steps of 5 or 6.25 kHz");
     EXPECT_TRUE(f.Input.Validate(f.Ctx, rx, "134").ok);
     EXPECT_DOUBLE_EQ(f.Data.ExpChannels[0].Rxfreq, 134.0);
 

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "EditorTest.h"
+#include "edit/ChannelEdit.h"
 
 namespace kelpie {
 namespace {
@@ -24,7 +25,8 @@ TEST_F(ChannelPagesTest, EnabledBankEChannelWithoutReceiveFrequencyCannotBeLeft)
 
     Select(u"PU 32"_qs);
     ASSERT_EQ(Dialogs::Shown().size(), 1U);
-    EXPECT_EQ(Dialogs::Shown()[0].text, u"Data Error!!\r\nPlease input correct data."_qs);
+    EXPECT_EQ(Dialogs::Shown()[0].text, QString::fromStdString(ChannelLeaveText(m_data, {kGroupBankE, 0})));
+    EXPECT_TRUE(Dialogs::Shown()[0].text.contains(u"LMR1 is switched on but has no RX frequency."_qs));
     EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(test::WaitUntil([this] { return Tree()->currentItem() == Node(u"E 1"_qs); },
                                 "the tree goes back to the channel that may not be left"));

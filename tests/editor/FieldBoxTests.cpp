@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
@@ -9,6 +10,7 @@
 
 #include "editor/Dialogs.h"
 #include "editor/FieldBox.h"
+#include "editor/FocusHint.h"
 #include "editor/PageView.h"
 #include "support/ResetData.h"
 
@@ -65,6 +67,41 @@ protected:
     QLineEdit* m_outside = nullptr;
 };
 
+TEST_F(FieldBoxTest, AHintGoesWhenItsControlIsLeftAndARefusedKeySaysTheRule)
+{
+    auto* page = static_cast<PageView*>(m_rx->parentWidget());
+    auto* check = new QCheckBox(page);
+    page->layout()->addWidget(check);
+    check->show();
+    SetFocusHint(check, HintFamily::CheckBox);
+    QSignalSpy pageStatus(page, &PageView::StatusText);
+    QSignalSpy boxStatus(m_rx, &FieldBox::StatusText);
+    check->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(pageStatus.count(), 1);
+    EXPECT_EQ(pageStatus.last()[0].toString(), HintText(HintFamily::CheckBox));
+    m_outside->setFocus();
+    ASSERT_EQ(pageStatus.count(), 2);
+    EXPECT_EQ(pageStatus.last()[0].toString(), QString()) << "the hint goes with its control";
+
+    m_rx->setFocus();
+    QTest::keyClick(m_rx, Qt::Key_X);
+    ASSERT_FALSE(boxStatus.isEmpty());
+    EXPECT_EQ(boxStatus.last()[0].toString(), QString::fromStdString(RuleText(FieldId::RxFreq, 5)));
+    EXPECT_EQ(m_rx->text(), QString());
+    m_outside->setFocus();
+    EXPECT_EQ(boxStatus.last()[0].toString(), QString());
+
+    // Left for a control that does not validate, a refused value is put back and the status bar
+    // says why.
+    m_rx->setFocus();
+    QTest::keyClicks(m_rx, u"180"_qs);
+    m_outside->setFocus();
+    EXPECT_EQ(m_rx->text(), u"---.----"_qs);
+    EXPECT_EQ(boxStatus.last()[0].toString(),
+              QString::fromStdString(RefusalText(FieldId::RxFreq, 5)).replace(u'\n', u' '));
+}
+
 // Typed keys pass the edit layer's filter, whose rules it pins.
 TEST_F(FieldBoxTest, TypedKeysFollowTheBoxRule)
 {
@@ -98,7 +135,8 @@ TEST_F(FieldBoxTest, RefusedFrequencyOnThePageKeepsTheFocusAndTheRecord)
     m_tx->setFocus();
     QApplication::processEvents();
     ASSERT_EQ(Dialogs::Shown().size(), 1U);
-    EXPECT_EQ(Dialogs::Shown()[0].text, u"Data Error!!"_qs);
+    // The band and raster of the model, from the edit layer's rule.
+    EXPECT_EQ(Dialogs::Shown()[0].text, QString::fromStdString(RefusalText(FieldId::RxFreq, 5)));
     EXPECT_EQ(Dialogs::Shown()[0].title, u"Rx frequency"_qs);
     EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(m_rx->hasFocus());

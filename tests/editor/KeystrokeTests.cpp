@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 
 #include "EditorTest.h"
+#include "edit/FieldRules.h"
 
 using namespace Qt::StringLiterals;
 
@@ -113,7 +114,8 @@ TEST_F(Keystrokes, AWrongLengthDirectoryMmsiIsRefusedLeftByTabOrByTheTree)
             }
             ASSERT_TRUE(test::WaitUntil([&] { return mmsi->hasFocus(); }, "the focus comes back"));
             ASSERT_EQ(Dialogs::Shown().size(), 1u);
-            EXPECT_EQ(Dialogs::Shown()[0].text, "Data Error!!");
+            const FieldId field = node == u"SM 1"_s ? FieldId::IndividualMmsi : FieldId::GroupMmsi;
+            EXPECT_EQ(Dialogs::Shown()[0].text, QString::fromStdString(RefusalText(field, 0)));
             EXPECT_EQ(Dialogs::Shown()[0].title,
                       node == u"SM 1"_s ? "Individual Directory MMSI" : "Group Directory MMSI");
             EXPECT_EQ(m_editor->CurrentKey(), node);

@@ -9,8 +9,10 @@
 #include <functional>
 
 #include "EditorTest.h"
+#include "edit/FieldRules.h"
 #include "edit/SettingsEdit.h"
 #include "editor/DscPage.h"
+#include "editor/FocusHint.h"
 
 namespace kelpie {
 namespace {
@@ -51,6 +53,45 @@ TEST_F(SettingsPagesTest, SwitchingAGroupOnAddsItsBankToTheTreeAndOffRemovesIt)
     EXPECT_EQ(Node("PU")->text(0), "USA");
 }
 
+TEST_F(SettingsPagesTest, ARefusedAtisCodeSaysItTakesTenDigits)
+{
+    Start(0, "ATIS");
+    auto* code = Child<QLineEdit>("txtATIScode");
+    code->setFocus();
+    QTest::keyClicks(code, "12345");
+    QTest::keyClick(code, Qt::Key_Tab);
+    ASSERT_EQ(Dialogs::Shown().size(), 1u);
+    EXPECT_EQ(Dialogs::Shown()[0].text, QString::fromStdString(RefusalText(FieldId::AtisCode, 0)));
+    EXPECT_EQ(Dialogs::Shown()[0].title, "ATISNo");
+    EXPECT_EQ(m_data.AtisCommonSetup.AtisCode, "");
+}
+
+TEST_F(SettingsPagesTest, TheSettingsAndEntryPagesHintTheirControlsInTheStatusBar)
+{
+    Start(0);
+    QSignalSpy status(m_editor.get(), &PageEditor::StatusText);
+    const QString check = HintText(HintFamily::CheckBox);
+    const QString combo = HintText(HintFamily::ComboBox);
+    const std::pair<const char*, std::vector<std::pair<QString, QString>>> pages[] = {
+        {"Usable", {{"chkUsable_1", check}, {"cmbUsableTot_0", combo}, {"cmbUsableSts_2", combo}}},
+        {"Common", {{"cmbCommonScan", combo}, {"cmbCommonWeater", combo}}},
+        {"DSC", {{"cmbUsableDsc_0", combo}, {"cmbUsableDscBeepOut_1", combo}}},
+        {"ATIS", {{"chkATISChGroup_3", check}, {"chkATISKiller_0", check}}},
+        {"SM 1", {{"chkGEnable", check}}},
+    };
+    for (const auto& [node, controls] : pages) {
+        m_editor->SelectNodeByKey(node);
+        for (const auto& [name, hint] : controls) {
+            SCOPED_TRACE(name.toStdString());
+            Child(name)->setFocus();
+            QCoreApplication::processEvents();
+            ASSERT_FALSE(status.isEmpty());
+            EXPECT_EQ(status.last()[0].toString(), hint);
+            status.clear();
+        }
+    }
+}
+
 TEST_F(SettingsPagesTest, DeleteQuestionAnsweredNoKeepsTheEntryAndYesClosesTheGap)
 {
     Start(0);
@@ -73,7 +114,7 @@ TEST_F(SettingsPagesTest, DeleteQuestionAnsweredNoKeepsTheEntryAndYesClosesTheGa
     QTest::keyClicks(mmsi, "12");
     QTest::mouseClick(Child<QCheckBox>("chkGDelete"), Qt::LeftButton, {}, QPoint(8, 8));
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(Dialogs::Shown()[0].text, "Data Error!!");
+    EXPECT_EQ(Dialogs::Shown()[0].text, QString::fromStdString(RefusalText(FieldId::IndividualMmsi, 0)));
     EXPECT_FALSE(Child<QCheckBox>("chkGDelete")->isChecked());
     EXPECT_EQ(m_data.IndividualDirectory[1].TagName, "BOAT2");
     QCoreApplication::processEvents();
@@ -84,9 +125,9 @@ TEST_F(SettingsPagesTest, DeleteQuestionAnsweredNoKeepsTheEntryAndYesClosesTheGa
     Dialogs::AnswerNext(MessageAnswer::No);
     Toggle("chkGDelete");
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(Dialogs::Shown()[0].text, "Are you sure ?");
+    EXPECT_EQ(Dialogs::Shown()[0].text, "Delete Memory ID 2, BOAT2?");
     EXPECT_EQ(Dialogs::Shown()[0].title, QString::fromStdString(m_shell.ProgramTitle));
-    EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Question);
     EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::YesNo);
     EXPECT_FALSE(Child<QCheckBox>("chkGDelete")->isChecked());
     EXPECT_EQ(m_data.IndividualDirectory[1].TagName, "BOAT2");
@@ -156,7 +197,7 @@ TEST_F(SettingsPagesTest, SheetsAndTheClearButton)
     QTest::mouseClick(Child<QPushButton>("cmdFClear"), Qt::LeftButton);
     EXPECT_EQ(clear.count(), 0) << "a refused MMSI keeps the input open";
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(Dialogs::Shown()[0].text, "Data Error!!");
+    EXPECT_EQ(Dialogs::Shown()[0].text, QString::fromStdString(RefusalText(FieldId::UserMmsi, 0)));
     QCoreApplication::processEvents();
     QTest::keyClicks(mmsi, "366123456");
     QTest::mouseClick(Child<QPushButton>("cmdFClear"), Qt::LeftButton);

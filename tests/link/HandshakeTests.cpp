@@ -167,7 +167,7 @@ TEST(Handshake, ModelCheckThatCannotReadOrIsCancelledStops)
     OpenLink failed(5, SimulatorFaults{.NoAckBlock = 2});
     ReadDataChkModel(failed.link);
     EXPECT_TRUE(failed.shell.ErrorFlag);
-    EXPECT_EQ(failed.ui.Messages, (Boxes{{"Communication Error!!", "Model Check"}}));
+    EXPECT_EQ(failed.ui.Messages, (Boxes{{CommunicationErrorText("COM1"), "Model Check"}}));
     EXPECT_EQ(failed.radio.Commands().back().Address, 0x3FFE);
 
     OpenLink cancelled;

@@ -164,7 +164,7 @@ TEST(Transfer, ClearSends27BlocksOfErasedDistressLogAndTheImageKeepsItsBytes)
 
 TEST(Transfer, EveryFaultEndsTheReadWithItsMessageAndTheImageUntouched)
 {
-    const std::string failed = "Communication Error!!";
+    const std::string failed = CommunicationErrorText("COM1");
     const std::string notReady = "Radio not ready!!";
     const std::string question = "confirm the synchronization of the communication";
     // What a run that went wrong shows and leaves in ErrorFlag. A radio that is not ready leaves
@@ -214,7 +214,7 @@ TEST(Transfer, ReadFailureIsReportedUnderTheReadTitleAndLogged)
     const test::ErrorLog log(s.shell, "transfer-err.log");
     s.link.Caption = "Program to Radio";
     EXPECT_FALSE(RunRead(s.link));
-    EXPECT_EQ(s.ui.Messages, Boxes{{"Communication Error!!"}});
+    EXPECT_EQ(s.ui.Messages, Boxes{{CommunicationErrorText("COM1")}});
     EXPECT_NE(log.FirstLine().find(":frmRadio102.ReadData -> Communication Error!!"), std::string::npos)
         << log.FirstLine();
     EXPECT_EQ(Addresses(s.radio, "#CEPRD").size(), 20u);  // the walk stopped at the failing block
@@ -236,10 +236,14 @@ TEST(Transfer, SlowButTimelyOrRefusedRepliesStillComplete)
 TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
 {
     using Run = bool (*)(LinkContext&);
-    const Boxes failed = {{"Communication Error!!", "Program to Radio"}};
+    const Boxes failed = {{CommunicationErrorText("COM1"), "Program to Radio"}};
     // A write tells what the radio now holds after the first line.
     const auto partly = [](std::string_view first, int upTo, MessageIcon icon) {
         return Boxes{{std::string(first) + PartlyProgrammedText(upTo, 0x3FFF), "Program to Radio", icon}};
+    };
+    const auto broken = [](int upTo) {
+        return Boxes{{CommunicationErrorText("COM1", PartlyProgrammedText(upTo, 0x3FFF)), "Program to Radio",
+                      MessageIcon::Critical}};
     };
     const Boxes writeCancelled =
         partly("Programming was cancelled.\n", 0x0100 + 16 * (50 - 38) + 15, MessageIcon::Exclamation);
@@ -250,10 +254,8 @@ TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
         // Commands 5–18 and 24–37 are single bytes, 19 is the block at 0x0050, 38 at 0x0100, 54 at 0x0300.
         {"write cancelled", RunWrite, 50, 50, 0, writeCancelled},
         // Commands: model check 1–2, own bytes 3–4, then 0x0042 is the fifth, in a single-byte block.
-        {"write fails in a single-byte block", RunWrite, 0, 5, 0,
-         partly("Communication Error!!\n", 0x0042, MessageIcon::Critical)},
-        {"write fails", RunWrite, 0, 100, 0,
-         partly("Communication Error!!\n", 0x0300 + 16 * (100 - 54) + 15, MessageIcon::Critical)},
+        {"write fails in a single-byte block", RunWrite, 0, 5, 0, broken(0x0042)},
+        {"write fails", RunWrite, 0, 100, 0, broken(0x0300 + 16 * (100 - 54) + 15)},
         {"clear cancelled", RunClearDistress, 2 + 5, 2 + 5, 0, {}},
         {"clear fails", RunClearDistress, 0, 2 + 5, 0, failed},
     };

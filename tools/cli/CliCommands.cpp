@@ -442,7 +442,13 @@ int RunCliCommand(const CliArguments& a, const CliEnvironment& environment)
     }
     if (a.Command == "verify") {
         std::vector<Difference> differences;
-        return CheckedOutput(ComparedStatus(session.Verify(differences), differences));
+        const Outcome verified = session.Verify(differences);
+        if (verified.IsDone()) {
+            const std::string notCompared = NotComparedWithRadio(a.Model);
+            std::fprintf(stderr, "%s\n%s%s", VerifyResultText(differences.size()).c_str(),
+                         notCompared.c_str(), notCompared.empty() ? "" : "\n");
+        }
+        return CheckedOutput(ComparedStatus(verified, differences));
     }
     return session.Clear().IsDone() ? kDone : kFailed;
 }
