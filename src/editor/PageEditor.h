@@ -42,6 +42,11 @@ public:
     // Captions of every node again from the records, the tree's structure kept.
     void RefreshNodeTexts();
 
+    // The split between the tree and the pages, as the window keeps it between runs. A state that
+    // does not restore leaves the split the editor puts when it first shows.
+    QByteArray SplitterState() const;
+    void RestoreSplitterState(const QByteArray& state);
+
 signals:
     void StatusText(const QString& text);  // the first status-bar panel
     void ReadRadioRequested();             // start-page buttons
