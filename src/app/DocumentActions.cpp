@@ -1,7 +1,7 @@
 #include "app/DocumentActions.h"
 
 #include <QFileInfo>
-#include <QStandardPaths>
+#include <QMenu>
 
 #include "app/frmCompare.h"
 #include "app/frmMain.h"
@@ -11,6 +11,7 @@
 #include "files/DataFileWriter.h"
 #include "files/FileAccess.h"
 #include "files/HexFile.h"
+#include "files/ProgramSettings.h"
 #include "link/Verify.h"
 #include "printing/PrintCommands.h"
 
@@ -40,18 +41,12 @@ QString DialogFilter(std::string_view filter)
 
 }  // namespace
 
-DocumentActions::DocumentActions(frmMain& window) : QObject(&window), m_window(window)
+DocumentActions::DocumentActions(frmMain& window)
+    : QObject(&window), m_window(window), m_folders(window.Environment().Settings)
 {
     m_newTimer.setSingleShot(true);
     m_newTimer.setInterval(kNewDelayMs);
     connect(&m_newTimer, &QTimer::timeout, this, &DocumentActions::RunNew);
-}
-
-QString DocumentActions::FileFolder() const
-{
-    const std::filesystem::path documents =
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
-    return ToQString(WritableOr(m_window.Environment().ProgramFolder, documents));
 }
 
 void DocumentActions::OnNew()
@@ -79,10 +74,32 @@ void DocumentActions::OnOpen()
     // The wait cursor would cover the file dialog too: the window turns busy once a name is chosen.
     m_window.Shell().CancelFlag = true;
     const QString name =
-        Dialogs::OpenFileName(&m_window, tr("Open"), FileFolder(), DialogFilter(kDataFileFilter));
+        Dialogs::OpenFileName(&m_window, tr("Open"), m_folders.Start(), DialogFilter(kDataFileFilter));
     if (name.isEmpty()) {
         return;
     }
+    m_folders.Used(name);
+    OpenFile(name);
+}
+
+void DocumentActions::OnOpenRecent(const QString& name)
+{
+    if (!QFileInfo(name).isFile()) {
+        RemoveRecentFile(m_window.Environment().Settings, name.toStdString());
+        FillRecentMenu();
+        Dialogs::Message(&m_window, tr("%1 is no longer there; it was removed from Recent Files.").arg(name),
+                         tr("Recent Files"), MessageIcon::Exclamation, MessageButtons::Ok);
+        return;
+    }
+    if (!m_window.Editor().CommitPage() || !m_window.MayReplaceData()) {
+        return;
+    }
+    m_window.Shell().CancelFlag = true;
+    OpenFile(name);
+}
+
+void DocumentActions::OpenFile(const QString& name)
+{
     Outcome opened;
     {
         BusyScope busy(m_window.Files());
@@ -90,9 +107,44 @@ void DocumentActions::OnOpen()
         if (opened.IsDone()) {
             m_window.SetCaption();
             m_window.RefreshAfterLoad();
+            RememberFile(name);
         }
     }
     m_window.ShowOutcome(opened, QFileInfo(name).fileName());
+}
+
+void DocumentActions::RememberFile(const QString& name)
+{
+    if (QFileInfo(name).suffix().compare(u"hex"_s, Qt::CaseInsensitive) != 0) {
+        AddRecentFile(m_window.Environment().Settings, QFileInfo(name).absoluteFilePath().toStdString());
+        FillRecentMenu();
+    }
+}
+
+void DocumentActions::SetRecentMenu(QMenu* menu)
+{
+    m_recentMenu = menu;
+    FillRecentMenu();
+}
+
+void DocumentActions::FillRecentMenu()
+{
+    m_recentMenu->clear();
+    const std::vector<std::string> files = RecentFiles(m_window.Environment().Settings);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const QString file = QString::fromStdString(files[i]);
+        QAction* entry = m_recentMenu->addAction(u"&%1 %2"_s.arg(i + 1).arg(file));
+        entry->setObjectName(u"mnuFileRecent%1"_s.arg(i + 1));
+        connect(entry, &QAction::triggered, this, [this, file] { OnOpenRecent(file); });
+    }
+    m_recentMenu->addSeparator();
+    QAction* clear = m_recentMenu->addAction(tr("&Clear List"));
+    clear->setObjectName(u"mnuFileRecentClear"_s);
+    clear->setEnabled(!files.empty());
+    connect(clear, &QAction::triggered, this, [this] {
+        ClearRecentFiles(m_window.Environment().Settings);
+        FillRecentMenu();
+    });
 }
 
 bool DocumentActions::SaveData(bool current)
@@ -102,9 +154,16 @@ bool DocumentActions::SaveData(bool current)
     }
     ShellState& shell = m_window.Shell();
     const bool choose = !current || shell.CurrentFileName.empty();
-    const QString name =
-        choose ? Dialogs::SaveFileName(&m_window, tr("Save As"), FileFolder(), kSaveFilter, u"dat"_s)
+    QString name =
+        choose ? Dialogs::SaveFileName(&m_window, tr("Save As"), m_folders.Start(), kSaveFilter, u"dat"_s)
                : QString::fromStdString(shell.CurrentFileName);
+    if (choose && !name.isEmpty()) {
+        m_folders.Used(name);
+        // A name without an extension is a data file.
+        if (QFileInfo(name).suffix().isEmpty()) {
+            name += u".dat"_s;
+        }
+    }
     if (name.isEmpty() || !MayOverwrite(name)) {
         shell.CancelFlag = true;
         return false;
@@ -117,6 +176,7 @@ bool DocumentActions::SaveData(bool current)
                               : SaveDocument(m_window.Data(), shell, m_window.Files(), name.toStdString());
     if (saved.IsDone()) {
         m_window.SetCaption();
+        RememberFile(name);
     }
     m_window.ShowOutcome(saved, QFileInfo(name).fileName());
     return saved.IsDone();
@@ -143,10 +203,14 @@ void DocumentActions::OnCompareWith()
     if (!m_window.Editor().CommitPage()) {
         return;
     }
-    const QString name = Dialogs::OpenFileName(&m_window, tr("Compare With"), FileFolder(), kCompareFilter);
+    // The backups of every read are a place to compare with.
+    const QUrl backups = QUrl::fromLocalFile(ToQString(m_window.Environment().DataFolder / "backups"));
+    const QString name =
+        Dialogs::OpenFileName(&m_window, tr("Compare With"), m_folders.Start(), kCompareFilter, {backups});
     if (name.isEmpty()) {
         return;
     }
+    m_folders.Used(name);
     std::vector<Difference> differences;
     Outcome compared;
     {
@@ -196,11 +260,12 @@ void DocumentActions::OnExportPdf()
     if (!m_window.Editor().CommitPage()) {
         return;
     }
-    const QString name =
-        Dialogs::SaveFileName(&m_window, tr("Export PDF"), FileFolder(), tr("PDF files(*.pdf)"), u"pdf"_s);
+    const QString name = Dialogs::SaveFileName(&m_window, tr("Export PDF"), m_folders.Start(),
+                                               tr("PDF files(*.pdf)"), u"pdf"_s);
     if (name.isEmpty()) {
         return;
     }
+    m_folders.Used(name);
     Outcome exported;
     {
         const BusyScope busy(m_window.Files());
@@ -212,7 +277,7 @@ void DocumentActions::OnExportPdf()
 
 void DocumentActions::OnPrintToFile()
 {
-    frmPrn listing(m_window.Data(), m_window.Shell(), m_window.Environment().Pauses, &m_window);
+    frmPrn listing(m_window.Data(), m_window.Shell(), m_folders, m_window.Environment().Pauses, &m_window);
     listing.exec();
 }
 
@@ -222,13 +287,13 @@ void DocumentActions::OnSaveHex()
     if (!shell.DebugMode || !m_window.Editor().CommitPage()) {
         return;
     }
-    const QString name =
-        Dialogs::SaveFileName(&m_window, tr("Save Hex File"), ToQString(m_window.Environment().ProgramFolder),
-                              DialogFilter(kHexFileFilter), QString());
+    const QString name = Dialogs::SaveFileName(&m_window, tr("Save Hex File"), m_folders.Start(),
+                                               DialogFilter(kHexFileFilter), QString());
     if (name.isEmpty()) {
         shell.CancelFlag = true;
         return;
     }
+    m_folders.Used(name);
     Outcome saved;
     {
         BusyScope busy(m_window.Files());
@@ -243,13 +308,13 @@ void DocumentActions::OnLoadHex()
     if (!shell.DebugMode) {
         return;
     }
-    const QString name =
-        Dialogs::OpenFileName(&m_window, tr("Open Hex File"), ToQString(m_window.Environment().ProgramFolder),
-                              DialogFilter(kHexFileFilter));
+    const QString name = Dialogs::OpenFileName(&m_window, tr("Open Hex File"), m_folders.Start(),
+                                               DialogFilter(kHexFileFilter));
     if (name.isEmpty()) {
         shell.CancelFlag = true;
         return;
     }
+    m_folders.Used(name);
     Outcome loaded;
     {
         BusyScope busy(m_window.Files());

@@ -1,6 +1,6 @@
 // DocumentActions.h — the main window's document half: New, Open, Save, Save As, Compare With,
-// Print, Print Preview, Export PDF, Print to File and the debug hex keys. Each asks what the user
-// wants, runs the command's headless half and shows its outcome.
+// Print, Print Preview, Export PDF, Print to File, Recent Files and the debug hex keys. Each asks
+// what the user wants, runs the command's headless half and shows its outcome.
 #pragma once
 
 #include <QObject>
@@ -8,7 +8,10 @@
 
 #include <vector>
 
+#include "app/FileFolders.h"
 #include "report/Compare.h"
+
+class QMenu;
 
 namespace kelpie {
 
@@ -23,6 +26,10 @@ public:
     // New checks the page input, then resets after a short timer.
     void OnNew();
     void OnOpen();
+    // File › Recent Files: the data files last opened or saved, newest first, and Clear List.
+    void SetRecentMenu(QMenu* menu);
+    // Opens a recent file as Open does; a file no longer there leaves the list with a message.
+    void OnOpenRecent(const QString& name);
     // Save (current: under CurrentFileName when there is one) and Save As, in the format the name's
     // extension says. True when the file was written.
     bool SaveData(bool current);
@@ -40,13 +47,16 @@ public:
 
 private:
     void RunNew();
+    void OpenFile(const QString& name);
+    // The file joins the front of Recent Files (a hex image does not: Open does not take it).
+    void RememberFile(const QString& name);
+    void FillRecentMenu();
     // Saving over the file in use: when it changed on disk since it was opened or last saved, the
     // user is asked whether to replace it.
     bool MayOverwrite(const QString& name);
-    // The file folder offered by the file dialogs.
-    QString FileFolder() const;
-
     frmMain& m_window;
+    FileFolders m_folders;
+    QMenu* m_recentMenu = nullptr;
     QTimer m_newTimer;
 };
 

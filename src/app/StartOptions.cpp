@@ -19,6 +19,10 @@ std::optional<StartOptions> ParseStartOptions(const QStringList& arguments, QStr
             options.PortDevice = arguments[++i];
             continue;
         }
+        if (arguments[i] == u"--debug"_s) {
+            options.DebugMode = true;
+            continue;
+        }
         for (const QString& piece : arguments[i].split(u' ')) {
             if (piece.compare(u"/D"_s, Qt::CaseInsensitive) == 0) {
                 options.DebugMode = true;

@@ -1,5 +1,5 @@
-// StartOptions.h — what the command line of the desktop program asks for: debug mode ("/D") and
-// the serial device of this run (--port DEVICE).
+// StartOptions.h — what the command line of the desktop program asks for: debug mode ("/D" or
+// "--debug") and the serial device of this run (--port DEVICE).
 #pragma once
 
 #include <QStringList>
@@ -15,8 +15,8 @@ struct StartOptions
 };
 
 // The arguments after the program name. Each is split at blanks; a piece that is "/D" in any
-// letter case turns on debug mode ("/DX" does not). "--port" takes the next argument as the
-// device. Nothing with an error message when "--port" has no device.
+// letter case turns on debug mode ("/DX" does not), as "--debug" does. "--port" takes the next argument as
+// the device. Nothing with an error message when "--port" has no device.
 std::optional<StartOptions> ParseStartOptions(const QStringList& arguments, QString& error);
 
 }  // namespace kelpie

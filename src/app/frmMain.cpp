@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
+
+#include <cstdio>
 
 #include "app/ChannelRowActions.h"
 #include "app/DocumentActions.h"
@@ -28,8 +32,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kMainWidth = 607;
-constexpr int kMainHeight = 444;
+// The first start's size: the tree's captions and every column of a channel grid in sight.
+constexpr QSize kFirstSize(1000, 700);
 
 // The one model entry stands for the MV230 series. It is checked for the models of that series
 // and for the MV210; choosing it switches every other model to the MV220.
@@ -76,12 +80,6 @@ QString ToQString(const std::filesystem::path& path)
     return QString::fromStdString(path.string());
 }
 
-std::filesystem::path WritableOr(const std::filesystem::path& folder, const std::filesystem::path& fallback)
-{
-    const QFileInfo info(ToQString(folder));
-    return info.isDir() && info.isWritable() ? folder : fallback;
-}
-
 frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     : QMainWindow(parent),
       m_env(environment),
@@ -92,12 +90,12 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     m_shell.DebugMode = m_env.Options.DebugMode;
     m_shell.History = &m_history;
 
-    const std::filesystem::path logFolder = WritableOr(m_env.ProgramFolder, m_env.DataFolder);
+    // The logs go to the user's data folder beside the backups, never where the program is installed.
     if (m_shell.DebugMode) {
         std::error_code ignored;  // a log that cannot be written is ignored, as every log failure is
-        std::filesystem::create_directories(logFolder, ignored);
+        std::filesystem::create_directories(m_env.DataFolder, ignored);
     }
-    m_shell.ErrorLogPath = (logFolder / "err.log").string();
+    m_shell.ErrorLogPath = (m_env.DataFolder / "err.log").string();
 
     for (const std::filesystem::path& folder : DefaultImageFolders(m_env.ProgramFolder)) {
         const QString iconFile = ToQString(folder / "kelpie.svg");
@@ -148,6 +146,12 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     qApp->installEventFilter(this);
 
     Load();
+    if (m_shell.DebugMode) {
+        const QString where = tr("Debug mode: err.log and serial-trace.log are written to %1")
+                                  .arg(QDir::toNativeSeparators(ToQString(m_env.DataFolder)));
+        ShowStatus(where);
+        std::fprintf(stderr, "kelpie: %s\n", qPrintable(where));
+    }
 }
 
 frmMain::~frmMain()
@@ -174,12 +178,24 @@ void frmMain::Load()
     m_shell.RetryCount = 1;
     m_radio->SelectCommPort(m_shell.CommPort - 1, false);
 
-    resize(kMainWidth, kMainHeight);  // the editor puts its splitter when it first shows
-    ChannelPlan();                    // the marine channel plan and the weather table, built once for the run
+    RestoreLayout();
+    ChannelPlan();  // the marine channel plan and the weather table, built once for the run
     WxPlan();
     NewImage(true);
     m_shell.DataChanged = false;
     m_fileUi.SetBusy(false);
+}
+
+void frmMain::RestoreLayout()
+{
+    const WindowLayout layout = StoredWindowLayout(m_env.Settings);
+    // Qt's restore moves a window that would lie off every screen back onto one.
+    if (!restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(layout.Geometry)))) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        resize(screen ? kFirstSize.boundedTo(screen->availableSize()) : kFirstSize);
+    }
+    // Without a stored split the editor puts its own when it first shows.
+    m_editor->RestoreSplitterState(QByteArray::fromBase64(QByteArray::fromStdString(layout.Splitter)));
 }
 
 QAction* frmMain::AddAction(QMenu* menu, const char* name, const QString& caption)
@@ -208,6 +224,7 @@ void frmMain::BuildMenus()
     mnuFileOpen->setShortcut(QKeySequence::Open);
     QAction* mnuFileCompare = AddAction(mnuFile, "mnuFileCompare", tr("&Compare With..."));
     mnuFileCompare->setStatusTip(tr("List what differs between this data and a file"));
+    m_documents->SetRecentMenu(addMenu(mnuFile, "mnuFileRecent", tr("Recent &Files")));
     addSeparator(mnuFile, "mnuFileBar1");
     QAction* mnuFileSave = AddAction(mnuFile, "mnuFileSave", tr("&Save"));
     mnuFileSave->setShortcut(QKeySequence::Save);
@@ -638,6 +655,8 @@ void frmMain::closeEvent(QCloseEvent* event)
             (*window)->close();
         }
     }
+    StoreWindowLayout(m_env.Settings, {saveGeometry().toBase64().toStdString(),
+                                       m_editor->SplitterState().toBase64().toStdString()});
     if (!isMinimized()) {
         StoreWindowGeometry(m_env.Settings, {x() * kTwipsPerPixel, y() * kTwipsPerPixel,
                                              width() * kTwipsPerPixel, height() * kTwipsPerPixel});

@@ -38,8 +38,6 @@ constexpr const char* kGeneralKey = "General";
 constexpr int kAfterFileMs = 500;
 
 QString ToQString(const std::filesystem::path& path);
-// The folder itself when the program may write there, else the fallback.
-std::filesystem::path WritableOr(const std::filesystem::path& folder, const std::filesystem::path& fallback);
 
 // The radio end of a transfer: the port and the clock its waits run on. Tests give a simulated
 // radio; when empty, the serial port of CommPort (or --port) on the real clock.
@@ -54,7 +52,7 @@ struct AppEnvironment
 {
     SettingsStore& Settings;              // the per-user settings
     std::filesystem::path ProgramFolder;  // default images, help file, icon (then ../share/kelpie)
-    std::filesystem::path DataFolder;     // per-user data: err.log when the program folder is read-only
+    std::filesystem::path DataFolder;     // per-user data: backups, and in debug mode the logs
     StartOptions Options;
     bool Pauses = true;  // the waits after file operations; tests run without them
     RadioConnection Radio{};
@@ -111,6 +109,9 @@ protected:
 
 private:
     void Load();
+    // The place, size and split the window was closed with; the first time a size that shows the
+    // tree's captions and a channel grid whole, within the screen.
+    void RestoreLayout();
     void BuildMenus();
     void BuildToolBar();
     QAction* AddAction(QMenu* menu, const char* name, const QString& caption);

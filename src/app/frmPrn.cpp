@@ -1,6 +1,5 @@
 #include "app/frmPrn.h"
 
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -27,8 +26,8 @@ constexpr int kAfterFileMs = 500;
 
 }  // namespace
 
-frmPrn::frmPrn(RadioData& data, ShellState& shell, bool pauses, QWidget* parent)
-    : QDialog(parent), m_data(data), m_shell(shell), m_ui(*this, pauses)
+frmPrn::frmPrn(RadioData& data, ShellState& shell, FileFolders& folders, bool pauses, QWidget* parent)
+    : QDialog(parent), m_data(data), m_shell(shell), m_folders(folders), m_ui(*this, pauses)
 {
     setObjectName(u"frmPrn"_s);
     setWindowTitle(tr("Print to File"));
@@ -84,15 +83,13 @@ void frmPrn::BuildListing()
 
 bool frmPrn::SaveListing()
 {
-    const QString folder = m_shell.CurrentFileName.empty()
-                               ? QString()
-                               : QFileInfo(QString::fromStdString(m_shell.CurrentFileName)).path();
-    const QString fileName = Dialogs::SaveFileName(this, tr("Save Listing"), folder,
+    const QString fileName = Dialogs::SaveFileName(this, tr("Save Listing"), m_folders.Start(),
                                                    tr("Text files(*.txt);;All files(*.*)"), u"txt"_s);
     if (fileName.isEmpty()) {
         m_shell.CancelFlag = true;
         return false;
     }
+    m_folders.Used(fileName);
     m_shell.ErrorFlag = false;
     try {
         const BusyScope busy(m_ui);

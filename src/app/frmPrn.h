@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "app/FileFolders.h"
 #include "app/WindowFileUi.h"
 #include "model/RadioData.h"
 #include "model/ShellState.h"
@@ -19,9 +20,9 @@ class frmPrn : public QDialog
 {
 public:
     // The listing is built from data once the window shows; ShellState gives the names its
-    // messages carry and the folder its save dialog opens in. Without pauses (tests) the window
-    // does not wait after building or saving.
-    frmPrn(RadioData& data, ShellState& shell, bool pauses, QWidget* parent);
+    // messages carry, folders where its save dialog starts. Without pauses (tests) the window does
+    // not wait after building or saving.
+    frmPrn(RadioData& data, ShellState& shell, FileFolders& folders, bool pauses, QWidget* parent);
 
     // File › Save: false when cancelled or the file could not be written.
     bool SaveListing();
@@ -31,6 +32,7 @@ private:
 
     RadioData& m_data;
     ShellState& m_shell;
+    FileFolders& m_folders;
     WindowFileUi m_ui;  // this window busy while it builds or saves
 
     QPlainTextEdit* txtPrn;

@@ -16,6 +16,7 @@ struct Hooks
     std::deque<MessageAnswer> answers;
     std::deque<QString> fileNames;
     std::vector<ShownMessage> shown;
+    std::vector<FileRequest> requests;
     bool testMode = false;
 };
 
@@ -25,10 +26,12 @@ Hooks& TheHooks()
     return hooks;
 }
 
-// A scripted file name, or in test mode a cancelled dialog; nothing when the real dialog runs.
-std::optional<QString> ScriptedFileName()
+// The request recorded, then a scripted file name, or in test mode a cancelled dialog; nothing when
+// the real dialog runs.
+std::optional<QString> ScriptedFileName(const FileRequest& request)
 {
     Hooks& hooks = TheHooks();
+    hooks.requests.push_back(request);
     if (!hooks.fileNames.empty()) {
         QString name = hooks.fileNames.front();
         hooks.fileNames.pop_front();
@@ -136,17 +139,26 @@ MessageAnswer Dialogs::Message(QWidget* parent, const QString& text, const QStri
 }
 
 QString Dialogs::OpenFileName(QWidget* parent, const QString& caption, const QString& folder,
-                              const QString& filter)
+                              const QString& filter, const QList<QUrl>& places)
 {
-    if (std::optional<QString> scripted = ScriptedFileName())
+    if (std::optional<QString> scripted = ScriptedFileName({caption, folder, places}))
         return *scripted;
-    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    QFileDialog dialog(parent, caption, folder, filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (!places.isEmpty()) {
+        // Qt's own dialog shows a sidebar; the places join the ones it offers already.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setSidebarUrls(dialog.sidebarUrls() + places);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 QString Dialogs::SaveFileName(QWidget* parent, const QString& caption, const QString& folder,
                               const QString& filter, const QString& defaultSuffix)
 {
-    if (std::optional<QString> scripted = ScriptedFileName())
+    if (std::optional<QString> scripted = ScriptedFileName({caption, folder, {}}))
         return *scripted;
     // The dialog itself asks before replacing an existing file and stays open when told No.
     QFileDialog dialog(parent, caption, folder, filter);
@@ -173,12 +185,18 @@ const std::vector<ShownMessage>& Dialogs::Shown()
     return TheHooks().shown;
 }
 
+const std::vector<FileRequest>& Dialogs::FileRequests()
+{
+    return TheHooks().requests;
+}
+
 void Dialogs::ResetHooks()
 {
     Hooks& hooks = TheHooks();
     hooks.answers.clear();
     hooks.fileNames.clear();
     hooks.shown.clear();
+    hooks.requests.clear();
 }
 
 void Dialogs::SetTestMode(bool on)

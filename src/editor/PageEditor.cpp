@@ -504,6 +504,17 @@ void PageEditor::JumpFromGrid(QTableWidget* grid)
         SelectNodeByKey(ShownText(key));
 }
 
+QByteArray PageEditor::SplitterState() const
+{
+    return m_splitter->saveState();
+}
+
+void PageEditor::RestoreSplitterState(const QByteArray& state)
+{
+    if (m_splitter->restoreState(state))
+        m_splitterPlaced = true;
+}
+
 void PageEditor::showEvent(QShowEvent* event)
 {
     // The tree starts 2500 twips wide; the pages take the rest, and later the user's own split.

@@ -53,6 +53,11 @@ public:
     // the page of the key shown filled from the records (the page in view when the key has none).
     void ShowRecordsAgain(const QString& key);
 
+    // The split between the tree and the pages, as the window keeps it between runs. A state that
+    // does not restore leaves the split the editor puts when it first shows.
+    QByteArray SplitterState() const;
+    void RestoreSplitterState(const QByteArray& state);
+
 signals:
     void StatusText(const QString& text);  // the first status-bar panel
     void ReadRadioRequested();             // start-page buttons

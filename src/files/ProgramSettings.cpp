@@ -1,5 +1,6 @@
 #include "files/ProgramSettings.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "files/IniFile.h"
@@ -32,6 +33,14 @@ int StoredNumber(const SettingsStore& store, std::string_view section, std::stri
 std::string DestinationKey(int modelIndex)
 {
     return "IniFileName_" + std::to_string(modelIndex);
+}
+
+// The store has no removal: an entry beyond the list is kept empty.
+void StoreRecentFiles(SettingsStore& store, const std::vector<std::string>& files)
+{
+    for (std::size_t i = 0; i < kRecentFileCount; ++i) {
+        store.SaveSetting("RecentFiles", "File" + std::to_string(i + 1), i < files.size() ? files[i] : "");
+    }
 }
 
 }  // namespace
@@ -70,6 +79,61 @@ void StoreWindowGeometry(SettingsStore& store, const WindowGeometry& geometry)
     store.SaveSetting("Settings", "MainTop", std::to_string(geometry.Top));
     store.SaveSetting("Settings", "MainWidth", std::to_string(geometry.Width));
     store.SaveSetting("Settings", "MainHeight", std::to_string(geometry.Height));
+}
+
+WindowLayout StoredWindowLayout(const SettingsStore& store)
+{
+    return {store.GetSetting("Settings", "MainGeometry").value_or(""),
+            store.GetSetting("Settings", "MainSplitter").value_or("")};
+}
+
+void StoreWindowLayout(SettingsStore& store, const WindowLayout& layout)
+{
+    store.SaveSetting("Settings", "MainGeometry", layout.Geometry);
+    store.SaveSetting("Settings", "MainSplitter", layout.Splitter);
+}
+
+std::string LastFileFolder(const SettingsStore& store)
+{
+    return store.GetSetting("Settings", "LastFolder").value_or("");
+}
+
+void StoreLastFileFolder(SettingsStore& store, const std::string& folder)
+{
+    store.SaveSetting("Settings", "LastFolder", folder);
+}
+
+std::vector<std::string> RecentFiles(const SettingsStore& store)
+{
+    std::vector<std::string> files;
+    for (std::size_t i = 0; i < kRecentFileCount; ++i) {
+        std::string file = store.GetSetting("RecentFiles", "File" + std::to_string(i + 1)).value_or("");
+        if (!file.empty() && std::find(files.begin(), files.end(), file) == files.end()) {
+            files.push_back(std::move(file));
+        }
+    }
+    return files;
+}
+
+void AddRecentFile(SettingsStore& store, const std::string& file)
+{
+    std::vector<std::string> files = RecentFiles(store);
+    std::erase(files, file);
+    files.insert(files.begin(), file);
+    files.resize(std::min(files.size(), kRecentFileCount));
+    StoreRecentFiles(store, files);
+}
+
+void RemoveRecentFile(SettingsStore& store, const std::string& file)
+{
+    std::vector<std::string> files = RecentFiles(store);
+    std::erase(files, file);
+    StoreRecentFiles(store, files);
+}
+
+void ClearRecentFiles(SettingsStore& store)
+{
+    StoreRecentFiles(store, {});
 }
 
 }  // namespace kelpie

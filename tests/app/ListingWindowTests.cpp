@@ -10,6 +10,7 @@
 #include "app/frmPrn.h"
 #include "editor/Dialogs.h"
 #include "report/TextImage.h"
+#include "support/Fakes.h"
 #include "support/QtSupport.h"
 #include "support/ResetData.h"
 
@@ -29,7 +30,9 @@ struct ListingWindow : ::testing::Test
 
     RadioData data = ResetData(5);
     ShellState shell;
-    frmPrn window{data, shell, false, nullptr};
+    MemorySettingsStore settings;
+    FileFolders folders{settings};
+    frmPrn window{data, shell, folders, false, nullptr};
     QTemporaryDir folder;
 };
 
@@ -63,6 +66,9 @@ TEST_F(ListingWindow, SaveWritesTheChosenFileAndACancelledOrFailedSaveReportsThr
     Dialogs::GiveNextFileName(QString());
     EXPECT_FALSE(window.SaveListing());
     EXPECT_TRUE(shell.CancelFlag);
+    // The second save starts in the folder of the first.
+    ASSERT_EQ(Dialogs::FileRequests().size(), 2u);
+    EXPECT_EQ(Dialogs::FileRequests()[1].folder, folder.path());
     EXPECT_TRUE(Dialogs::Shown().empty());
 
     shell.CancelFlag = false;

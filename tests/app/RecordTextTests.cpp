@@ -14,6 +14,7 @@
 #include "editor/PageEditor.h"
 #include "printing/PrintCommands.h"
 #include "report/Compare.h"
+#include "support/Fakes.h"
 #include "support/QtSupport.h"
 #include "support/ResetData.h"
 
@@ -57,7 +58,9 @@ TEST(RecordText, ANameHoldingByteE9ShowsEAcuteInTheGridTheTreeThePageTheListings
     editor.SelectNodeByKey("PU 32");
     EXPECT_EQ(editor.findChild<QLineEdit*>("txtCTag")->text().toStdString(), "CAF\u00E9");
 
-    frmPrn listing(data, shell, false, nullptr);
+    MemorySettingsStore settings;
+    FileFolders folders(settings);
+    frmPrn listing(data, shell, folders, false, nullptr);
     auto* text = listing.findChild<QPlainTextEdit*>("txtPrn");
     test::WaitUntil([text] { return !text->toPlainText().startsWith("Now, making"); },
                     "the listing replaces the wait text");

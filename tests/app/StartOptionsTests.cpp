@@ -9,7 +9,7 @@ TEST(StartOptions, DebugSwitchIsAWholePieceInAnyCaseAndPortTakesTheNextArgument)
 {
     const std::pair<QStringList, bool> debugCases[] = {
         {{}, false},      {{"/D"}, true},   {{"/d"}, true}, {{"file.dat", "/D"}, true}, {{"a /d b"}, true},
-        {{"/DX"}, false}, {{"x/D"}, false}, {{"D"}, false}, {{"--port", "/D"}, false},
+        {{"/DX"}, false}, {{"x/D"}, false}, {{"D"}, false}, {{"--port", "/D"}, false},  {{"--debug"}, true},
     };
     QString error;
     for (const auto& [arguments, debugMode] : debugCases) {

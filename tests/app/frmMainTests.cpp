@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QToolBar>
 
@@ -14,12 +15,18 @@ namespace {
 
 using AppStart = AppTest;
 
+// The first start's size, within the screen.
+QSize FirstSize()
+{
+    return QSize(1000, 700).boundedTo(QGuiApplication::primaryScreen()->availableSize());
+}
+
 TEST_F(AppStart, FirstStartWithEmptySettingsGivesModel5Com1FixedSizeAndUsaChecked)
 {
     frmMain& window = Start();
     EXPECT_EQ(window.Data().ModelIndex, 5);
     EXPECT_EQ(window.Shell().CommPort, 1);
-    EXPECT_EQ(window.size(), QSize(607, 444));
+    EXPECT_EQ(window.size(), FirstSize());
     EXPECT_EQ(window.windowTitle(), Caption());
     EXPECT_TRUE(window.isEnabled());
     EXPECT_FALSE(window.Shell().DataChanged);
@@ -214,7 +221,7 @@ TEST_F(AppStart, UnloadAsksAboutChangedDataAndStoresTheGeometryWhenItClosesUnmin
         Settings.Values = {{"Settings/MainWidth", "1"}};  // never read back
         Dialogs::ResetHooks();
         frmMain& window = Start();
-        EXPECT_EQ(window.size(), QSize(607, 444));
+        EXPECT_EQ(window.size(), FirstSize());
         window.Shell().DataChanged = c.Changed;
         if (c.Minimised) {
             window.showMinimized();
@@ -232,8 +239,10 @@ TEST_F(AppStart, UnloadAsksAboutChangedDataAndStoresTheGeometryWhenItClosesUnmin
         }
         EXPECT_EQ(std::filesystem::exists(file), c.GiveFileName);
         const bool stored = c.Closes && !c.Minimised;
-        EXPECT_EQ(Settings.Value("Settings/MainWidth"), stored ? std::to_string(607 * 15) : "1");
-        EXPECT_EQ(Settings.Value("Settings/MainHeight"), stored ? std::to_string(444 * 15) : "");
+        EXPECT_EQ(Settings.Value("Settings/MainWidth"),
+                  stored ? std::to_string(FirstSize().width() * 15) : "1");
+        EXPECT_EQ(Settings.Value("Settings/MainHeight"),
+                  stored ? std::to_string(FirstSize().height() * 15) : "");
     }
 }
 

@@ -49,5 +49,26 @@ TEST(ProgramSettings, StoresWriteTheirSectionsAndKeysAsDecimalText)
                             }));
 }
 
+TEST(ProgramSettings, RecentFilesKeepTheLastEightNewestFirstEachOnce)
+{
+    MemorySettingsStore store;
+    EXPECT_TRUE(RecentFiles(store).empty());
+    for (int i = 1; i <= 9; ++i) {
+        AddRecentFile(store, "/boat/" + std::to_string(i) + ".dat");
+    }
+    AddRecentFile(store, "/boat/5.dat");  // used again: moves to the front, not listed twice
+    EXPECT_EQ(RecentFiles(store),
+              (std::vector<std::string>{"/boat/5.dat", "/boat/9.dat", "/boat/8.dat", "/boat/7.dat",
+                                        "/boat/6.dat", "/boat/4.dat", "/boat/3.dat", "/boat/2.dat"}));
+
+    RemoveRecentFile(store, "/boat/9.dat");
+    EXPECT_EQ(RecentFiles(store).size(), 7u);
+    EXPECT_EQ(RecentFiles(store)[1], "/boat/8.dat");
+    EXPECT_EQ(store.Value("RecentFiles/File8"), "");
+
+    ClearRecentFiles(store);
+    EXPECT_TRUE(RecentFiles(store).empty());
+}
+
 }  // namespace
 }  // namespace kelpie

@@ -36,6 +36,19 @@ TEST_F(Cli, NewWritesADataFileAndAHexImageOfTheModel)
     EXPECT_NE(result.Out.find("model: 1 MV240"), std::string::npos) << result.Out;
 }
 
+TEST_F(Cli, DebugModeNamesTheUsersDataFolderForItsLogs)
+{
+    const CliResult result = Run({"new", "--debug", "--model", "5", "-o", File("x.dat")});
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    const std::string said = "err.log and serial-trace.log are written to ";
+    const std::size_t at = result.Err.find(said);
+    ASSERT_NE(at, std::string::npos) << result.Err;
+    const std::string folder =
+        result.Err.substr(at + said.size(), result.Err.find('\n', at) - at - said.size());
+    EXPECT_EQ(folder.rfind(m_folder.string(), 0), 0u) << folder;
+    EXPECT_TRUE(fs::is_directory(folder)) << folder;
+}
+
 TEST_F(Cli, ConvertBetweenDataAndHexFilesKeepsEverything)
 {
     ASSERT_EQ(Run({"new", "--model", "0", "--destination", "intl", "-o", File("a.dat")}).ExitCode, 0);

@@ -1,8 +1,6 @@
 // CliCommands.cpp — new, convert, listing, print, diff, read, write, verify, clear-distress and info.
 #include "CliCommands.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -70,7 +68,14 @@ public:
     {
         m_shell.ModelName = ModelNameOf(arguments.Model);
         m_shell.DebugMode = arguments.Debug;
-        m_shell.ErrorLogPath = ErrorLogPath().string();
+        // The logs go to the user's data folder beside the backups, never where the program is installed.
+        m_shell.ErrorLogPath = (m_environment.DataFolder / "err.log").string();
+        if (arguments.Debug) {
+            std::error_code ignored;
+            fs::create_directories(m_environment.DataFolder, ignored);
+            Error("kelpie-cli: debug mode: err.log and serial-trace.log are written to " +
+                  m_environment.DataFolder.string());
+        }
     }
 
     // The reset of the desktop program's New, then the destination's default image.
@@ -245,17 +250,6 @@ private:
     }
 
     BackupPlace Backups() const { return {m_environment.DataFolder / "backups", std::time(nullptr)}; }
-
-    // err.log goes to the program folder when it can be written, else to the per-user data folder.
-    fs::path ErrorLogPath() const
-    {
-        if (access(m_environment.ProgramFolder.c_str(), W_OK) == 0) {
-            return m_environment.ProgramFolder / "err.log";
-        }
-        std::error_code ignored;
-        fs::create_directories(m_environment.DataFolder, ignored);
-        return m_environment.DataFolder / "err.log";
-    }
 
     static void Error(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
 
