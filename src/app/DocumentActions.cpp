@@ -8,10 +8,12 @@
 #include "app/frmPrn.h"
 #include "command/DocumentCommands.h"
 #include "editor/Dialogs.h"
+#include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
 #include "files/FileAccess.h"
 #include "files/HexFile.h"
 #include "link/Verify.h"
+#include "model/Models.h"
 #include "printing/PrintCommands.h"
 
 namespace kelpie {
@@ -80,7 +82,7 @@ void DocumentActions::OnOpen()
     m_window.Shell().CancelFlag = true;
     const QString name =
         Dialogs::OpenFileName(&m_window, tr("Open"), FileFolder(), DialogFilter(kDataFileFilter));
-    if (name.isEmpty()) {
+    if (name.isEmpty() || !MayOpenForItsModel(name)) {
         return;
     }
     Outcome opened;
@@ -93,6 +95,25 @@ void DocumentActions::OnOpen()
         }
     }
     m_window.ShowOutcome(opened, QFileInfo(name).fileName());
+}
+
+bool DocumentActions::MayOpenForItsModel(const QString& name)
+{
+    const std::optional<int> model = DataFileModel(name.toStdString());
+    const int current = m_window.Data().ModelIndex;
+    if (!model || *model == current) {
+        return true;
+    }
+    const QString radio = QString::fromStdString(RadioNameOf(*model));
+    const QString text = tr("This file is for the %1; Kelpie is set for the %2. Switch to the %1 and open it?")
+                             .arg(radio, QString::fromStdString(RadioNameOf(current)));
+    if (Dialogs::Message(&m_window, text, QString::fromStdString(m_window.Shell().ProgramTitle),
+                         MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes) {
+        return false;
+    }
+    // The save question came before the file dialog.
+    m_window.SwitchToModel(*model);
+    return true;
 }
 
 bool DocumentActions::SaveData(bool current)

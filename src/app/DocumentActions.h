@@ -39,6 +39,9 @@ public:
     void ShowCompare(const std::vector<Difference>& differences, const QString& otherSide, bool radio);
 
 private:
+    // A data file written for another model: names that model and, on Yes, switches to it. False
+    // when the file stays unopened.
+    bool MayOpenForItsModel(const QString& name);
     void RunNew();
     // Saving over the file in use: when it changed on disk since it was opened or last saved, the
     // user is asked whether to replace it.

@@ -22,6 +22,7 @@
 #include "files/SettingsStore.h"
 #include "link/Clock.h"
 #include "link/SerialPort.h"
+#include "model/Models.h"
 #include "model/Outcome.h"
 #include "model/RadioData.h"
 #include "model/ShellState.h"
@@ -91,6 +92,12 @@ public:
     // Before the data is replaced: while DataChanged is set, "Save the changes to ...?" with Save,
     // Discard and Cancel. True when the work may go: saved, discarded, or nothing to save.
     bool MayReplaceData();
+    // Edit › Model and the start page's question: another model after the page's check and the
+    // save question, then SwitchToModel. False when the page or the question kept the data.
+    bool ChooseModel(int model);
+    // The model stored in the settings, a fresh image of it with its destinations, caption, menu
+    // and tree rebuilt; asks nothing.
+    void SwitchToModel(int model);
     // The first status-bar panel.
     void ShowStatus(const QString& text);
     // How a command ended, unless it was a plain success: a done command's message in the status
@@ -114,7 +121,8 @@ private:
     void BuildToolBar();
     QAction* AddAction(QMenu* menu, const char* name, const QString& caption);
 
-    void OnModelSwitch();
+    // The caption's title and the checked Edit › Model entry follow ModelIndex.
+    void ShowModel();
     void OnDestination(int entry);
     // The help topic of the control (its "helpTopic", or its nearest parent's); none: the overview.
     void OpenHelpFor(QWidget* control);
@@ -141,7 +149,7 @@ private:
     QLabel* m_statusPanel = nullptr;
     QLabel* m_radioWarning = nullptr;  // sbStatusBar_2: the radio is only partly programmed
 
-    std::array<QAction*, 4> mnuEditModelEntries{};
+    std::array<QAction*, kModelCount> mnuEditModelEntries{};
     QMenu* mnuDestination = nullptr;
     std::array<QAction*, kDestinationEntryCount> mnuDestinationChild{};
 };
