@@ -105,8 +105,9 @@ bool DocumentActions::MayOpenForItsModel(const QString& name)
         return true;
     }
     const QString radio = QString::fromStdString(RadioNameOf(*model));
-    const QString text = tr("This file is for the %1; Kelpie is set for the %2. Switch to the %1 and open it?")
-                             .arg(radio, QString::fromStdString(RadioNameOf(current)));
+    const QString text =
+        tr("This file is for the %1; Kelpie is set for the %2. Switch to the %1 and open it?")
+            .arg(radio, QString::fromStdString(RadioNameOf(current)));
     if (Dialogs::Message(&m_window, text, QString::fromStdString(m_window.Shell().ProgramTitle),
                          MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes) {
         return false;

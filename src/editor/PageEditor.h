@@ -49,7 +49,7 @@ signals:
     void ReadRadioRequested();             // start-page buttons
     void OpenFileRequested();
     void NewImageRequested();
-    void ModelChosen(int model);  // a radio chosen in the start page's question
+    void ModelChosen(int model);         // a radio chosen in the start page's question
     void PageShown(const QString& key);  // a node's page was shown (filled) by ShowPage
 
 protected:

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
