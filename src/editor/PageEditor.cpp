@@ -5,8 +5,8 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -241,14 +241,15 @@ QWidget* PageEditor::BuildModelQuestion(QWidget* page)
     auto* question = new QGroupBox(tr("Which radio do you program?"), page);
     question->setObjectName(u"fraGeneralModel"_s);
     auto* layout = new QVBoxLayout(question);
-    auto* buttons = new QHBoxLayout;
+    // Four buttons a row, so that the question fits the window's first width.
+    constexpr int kPerRow = 4;
+    auto* buttons = new QGridLayout;
     for (int model = 0; model < kModelCount; ++model) {
         auto* button = new QPushButton(QString::fromStdString(RadioNameOf(model)), question);
         button->setObjectName(u"cmdGeneralModel%1"_s.arg(model));
         connect(button, &QPushButton::clicked, this, [this, model] { emit ModelChosen(model); });
-        buttons->addWidget(button);
+        buttons->addWidget(button, model / kPerRow, model % kPerRow);
     }
-    buttons->addStretch(1);
     layout->addLayout(buttons);
     auto* note = new QLabel(tr("Not sure? Read from Radio recognises the radio on the cable and offers to "
                                "switch to it. Edit › Model changes the radio later."),

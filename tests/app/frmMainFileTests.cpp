@@ -56,7 +56,7 @@ TEST_F(AppFiles, OpenLoadsTheFileAndAnotherRadiosFileIsNamedAndLeftOnNo)
     data.UsaChannels[16].ChTag = "HARBOUR";
     const std::filesystem::path good = Files / "Good.dat";
     WriteFileAtomically(good, DataFileText(data, ShellState()));
-    const std::filesystem::path wrong = Mf7500sFile(Files);
+    const std::filesystem::path wrong = Mf7500sFile(Files.Path);
     const std::filesystem::path unnamed = Files / "unnamed.dat";
     WriteFileAtomically(unnamed, "[JMB]\r\nSEL1=1\r\n");
 
@@ -90,7 +90,7 @@ TEST_F(AppFiles, OpenLoadsTheFileAndAnotherRadiosFileIsNamedAndLeftOnNo)
 
 TEST_F(AppFiles, YesSwitchesToTheFilesRadioAfterTheSaveQuestionAndOpensIt)
 {
-    const std::filesystem::path file = Mf7500sFile(Files);
+    const std::filesystem::path file = Mf7500sFile(Files.Path);
     frmMain& window = Start();
     window.Shell().DataChanged = true;
     Dialogs::AnswerNext(MessageAnswer::Discard);

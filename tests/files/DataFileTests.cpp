@@ -11,6 +11,7 @@
 #include "edit/FieldRules.h"
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
+#include "files/FileAccess.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
 #include "model/SettingsCodec.h"
