@@ -8,11 +8,13 @@
 #include "app/frmPrn.h"
 #include "command/DocumentCommands.h"
 #include "editor/Dialogs.h"
+#include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
 #include "files/FileAccess.h"
 #include "files/HexFile.h"
 #include "files/ProgramSettings.h"
 #include "link/Verify.h"
+#include "model/Models.h"
 #include "printing/PrintCommands.h"
 
 namespace kelpie {
@@ -75,7 +77,7 @@ void DocumentActions::OnOpen()
     m_window.Shell().CancelFlag = true;
     const QString name =
         Dialogs::OpenFileName(&m_window, tr("Open"), m_folders.Start(), DialogFilter(kDataFileFilter));
-    if (name.isEmpty()) {
+    if (name.isEmpty() || !MayOpenForItsModel(name)) {
         return;
     }
     m_folders.Used(name);
@@ -91,7 +93,7 @@ void DocumentActions::OnOpenRecent(const QString& name)
                          tr("Recent Files"), MessageIcon::Exclamation, MessageButtons::Ok);
         return;
     }
-    if (!m_window.Editor().CommitPage() || !m_window.MayReplaceData()) {
+    if (!m_window.Editor().CommitPage() || !m_window.MayReplaceData() || !MayOpenForItsModel(name)) {
         return;
     }
     m_window.Shell().CancelFlag = true;
@@ -145,6 +147,26 @@ void DocumentActions::FillRecentMenu()
         ClearRecentFiles(m_window.Environment().Settings);
         FillRecentMenu();
     });
+}
+
+bool DocumentActions::MayOpenForItsModel(const QString& name)
+{
+    const std::optional<int> model = DataFileModel(name.toStdString());
+    const int current = m_window.Data().ModelIndex;
+    if (!model || *model == current) {
+        return true;
+    }
+    const QString radio = QString::fromStdString(RadioNameOf(*model));
+    const QString text =
+        tr("This file is for the %1; Kelpie is set for the %2. Switch to the %1 and open it?")
+            .arg(radio, QString::fromStdString(RadioNameOf(current)));
+    if (Dialogs::Message(&m_window, text, QString::fromStdString(m_window.Shell().ProgramTitle),
+                         MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes) {
+        return false;
+    }
+    // The save question came before the file dialog.
+    m_window.SwitchToModel(*model);
+    return true;
 }
 
 bool DocumentActions::SaveData(bool current)

@@ -46,6 +46,9 @@ public:
     void ShowCompare(const std::vector<Difference>& differences, const QString& otherSide, bool radio);
 
 private:
+    // A data file written for another model: names that model and, on Yes, switches to it. False
+    // when the file stays unopened.
+    bool MayOpenForItsModel(const QString& name);
     void RunNew();
     void OpenFile(const QString& name);
     // The file joins the front of Recent Files (a hex image does not: Open does not take it).

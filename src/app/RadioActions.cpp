@@ -152,16 +152,12 @@ bool RadioActions::OfferModelSwitch(const Outcome& read)
 {
     const int model = read.RadioModel;
     const QString text = QString::fromStdString(read.Message) + u"\n"_s +
-                         tr("Switch to the %1 and read it?").arg(QString::fromLatin1(ModelOf(model).Model));
+                         tr("Switch to the %1 and read it?").arg(QString::fromStdString(RadioNameOf(model)));
     if (Dialogs::Message(&m_window, text, QString::fromStdString(m_window.Shell().ProgramTitle),
                          MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes) {
         return false;
     }
-    m_window.Data().ModelIndex = static_cast<std::int16_t>(model);
-    m_window.Shell().ModelName = ModelNameOf(model);
-    StoreModelIndex(m_window.Environment().Settings, m_window.Data());
-    m_window.NewImage(true);
-    return true;
+    return m_window.ChooseModel(model);
 }
 
 void RadioActions::OnVerify()

@@ -41,8 +41,8 @@ private:
     bool RunTransfer(VerifyOutcome* verified);
     // One read run, and the editor refreshed when it completed.
     Outcome ReadOnce();
-    // Asks whether to switch to the model of the radio the read met; Yes switches (the model
-    // stored, a fresh image of it) and returns true.
+    // Asks whether to switch to the model of the radio the read met; Yes switches after the save
+    // question (the model stored, a fresh image of it) and returns true.
     bool OfferModelSwitch(const Outcome& read);
     void SyncPortMenu();
     void OnAssignPortDevice();

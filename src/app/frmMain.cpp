@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -34,18 +35,6 @@ namespace {
 
 // The first start's size: the tree's captions and every column of a channel grid in sight.
 constexpr QSize kFirstSize(1000, 700);
-
-// The one model entry stands for the MV230 series. It is checked for the models of that series
-// and for the MV210; choosing it switches every other model to the MV220.
-constexpr int kSeriesSwitchModel = 4;
-bool IsSeriesModel(int model)
-{
-    return model == 4 || model == 5 || model == 6;
-}
-bool ChecksSeriesEntry(int model)
-{
-    return model == 2 || IsSeriesModel(model);
-}
 
 // The toolbar's twelve buttons in order, separators included: key, tool tip, short label, icon.
 struct ToolButton
@@ -132,6 +121,7 @@ frmMain::frmMain(const AppEnvironment& environment, QWidget* parent)
     connect(m_editor, &PageEditor::StatusText, this, &frmMain::ShowStatus);
     connect(m_editor, &PageEditor::OpenFileRequested, m_documents, &DocumentActions::OnOpen);
     connect(m_editor, &PageEditor::NewImageRequested, m_documents, &DocumentActions::OnNew);
+    connect(m_editor, &PageEditor::ModelChosen, this, &frmMain::ChooseModel);
     if (auto* dsc = m_editor->findChild<DscPage*>()) {
         connect(dsc, &DscPage::ClearDistressRequested, m_radio, &RadioActions::ClearDistressLog);
     }
@@ -164,14 +154,10 @@ void frmMain::Load()
 {
     m_fileUi.SetBusy(true);
     m_shell.ProductName = "Kelpie";
-    m_shell.ProgramTitle = "PC Program for MV230 Series";
-    mnuEditModelEntries[0]->setText(u"&MV230 Series"_s);
-    for (int i = 1; i < 4; ++i) {
-        mnuEditModelEntries[i]->setVisible(false);
-        mnuEditModelEntries[i]->setEnabled(false);
-    }
     ReadSettings(m_env.Settings, m_data, m_shell);
-    mnuEditModelEntries[0]->setChecked(ChecksSeriesEntry(m_data.ModelIndex));
+    ShowModel();
+    // On the very first start the start page asks which radio is to be programmed.
+    m_editor->SetModelQuestionVisible(!HasStoredModel(m_env.Settings));
     // One program button and one read button show.
     findChild<QAction*>(u"Program"_s)->setVisible(false);
     findChild<QAction*>(u"Read2"_s)->setVisible(false);
@@ -271,10 +257,14 @@ void frmMain::BuildMenus()
     connect(mnuFileExportChannels, &QAction::triggered, rows, &ChannelRowActions::OnExport);
     addSeparator(mnuEdit, "mnuEditBar1");
     QMenu* mnuEditModel = addMenu(mnuEdit, "mnuEditModel", tr("&Model"));
-    for (int i = 0; i < 4; ++i) {
-        const QByteArray name = "mnuEditModel" + QByteArray::number(i + 1);
-        mnuEditModelEntries[i] = AddAction(mnuEditModel, name.constData(), QString());
-        mnuEditModelEntries[i]->setCheckable(true);
+    auto* models = new QActionGroup(mnuEditModel);
+    for (int model = 0; model < kModelCount; ++model) {
+        const QByteArray name = "mnuEditModel" + QByteArray::number(model);
+        mnuEditModelEntries[model] =
+            AddAction(mnuEditModel, name.constData(), QString::fromLatin1(RadioNameOf(model)));
+        mnuEditModelEntries[model]->setCheckable(true);
+        models->addAction(mnuEditModelEntries[model]);
+        connect(mnuEditModelEntries[model], &QAction::triggered, this, [this, model] { ChooseModel(model); });
     }
 
     QMenu* mnuTransfer = addMenu(nullptr, "mnuTransfer", tr("&Transfer"));
@@ -314,7 +304,6 @@ void frmMain::BuildMenus()
     connect(mnuTransferProgram, &QAction::triggered, m_radio, &RadioActions::OnProgram);
     connect(mnuTransferRead, &QAction::triggered, m_radio, &RadioActions::OnRead);
     connect(mnuTransferVerify, &QAction::triggered, m_radio, &RadioActions::OnVerify);
-    connect(mnuEditModelEntries[0], &QAction::triggered, this, &frmMain::OnModelSwitch);
     connect(mnuHelpContents, &QAction::triggered, this, &frmMain::OpenHelpForFocus);
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::OnAbout);
 }
@@ -478,26 +467,35 @@ void frmMain::RefreshAfterLoad()
     m_editor->RefreshGroupCaptions();
 }
 
-void frmMain::OnModelSwitch()
+bool frmMain::ChooseModel(int model)
 {
     // The page's input is checked before the model changes: a refused page would otherwise stop
     // the reset and leave the old model's records under the new model number.
-    if (!IsSeriesModel(m_data.ModelIndex) && m_editor->CommitPage()) {
-        const QString text = u"Do you want to program the %1 series?"_s.arg(
-            QString::fromStdString(ModelNameOf(kSeriesSwitchModel)));
-        if (Dialogs::Message(this, text, ProgramTitle(), MessageIcon::Exclamation,
-                             MessageButtons::OkCancel) == MessageAnswer::Ok &&
-            MayReplaceData()) {
-            // Saved or given up: the reset that follows asks nothing more.
-            m_shell.DataChanged = false;
-            m_data.ModelIndex = kSeriesSwitchModel;
-            m_shell.ModelName = ModelNameOf(kSeriesSwitchModel);
-            StoreModelIndex(m_env.Settings, m_data);
-            m_documents->OnNew();
-            update();
-        }
+    const bool chosen = model == m_data.ModelIndex || (m_editor->CommitPage() && MayReplaceData());
+    if (chosen && model != m_data.ModelIndex) {
+        SwitchToModel(model);
     }
-    mnuEditModelEntries[0]->setChecked(ChecksSeriesEntry(m_data.ModelIndex));
+    ShowModel();
+    return chosen;
+}
+
+void frmMain::SwitchToModel(int model)
+{
+    // Saved or given up: the reset that follows asks nothing more.
+    m_shell.DataChanged = false;
+    m_data.ModelIndex = static_cast<std::int16_t>(model);
+    m_shell.ModelName = ModelNameOf(model);
+    StoreModelIndex(m_env.Settings, m_data);
+    m_editor->SetModelQuestionVisible(false);
+    ShowModel();
+    m_editor->SelectNodeByKey(QString::fromLatin1(kGeneralKey));
+    NewImage(true);
+}
+
+void frmMain::ShowModel()
+{
+    m_shell.ProgramTitle = "PC Program for " + RadioNameOf(m_data.ModelIndex);
+    mnuEditModelEntries.at(static_cast<std::size_t>(m_data.ModelIndex))->setChecked(true);
 }
 
 void frmMain::OnDestination(int entry)

@@ -23,6 +23,7 @@
 #include "files/SettingsStore.h"
 #include "link/Clock.h"
 #include "link/SerialPort.h"
+#include "model/Models.h"
 #include "model/Outcome.h"
 #include "model/RadioData.h"
 #include "model/ShellState.h"
@@ -90,6 +91,12 @@ public:
     // Before the data is replaced: while DataChanged is set, "Save the changes to ...?" with Save,
     // Discard and Cancel. True when the work may go: saved, discarded, or nothing to save.
     bool MayReplaceData();
+    // Edit › Model and the start page's question: another model after the page's check and the
+    // save question, then SwitchToModel. False when the page or the question kept the data.
+    bool ChooseModel(int model);
+    // The model stored in the settings, a fresh image of it with its destinations, caption, menu
+    // and tree rebuilt; asks nothing.
+    void SwitchToModel(int model);
     // The first status-bar panel.
     void ShowStatus(const QString& text);
     // How a command ended, unless it was a plain success: a done command's message in the status
@@ -121,7 +128,8 @@ private:
     void OnUndoRedo(bool redo);
     // The entries' captions name the next step; disabled when there is none.
     void SyncUndoActions();
-    void OnModelSwitch();
+    // The caption's title and the checked Edit › Model entry follow ModelIndex.
+    void ShowModel();
     void OnDestination(int entry);
     // The help topic of the control (its "helpTopic", or its nearest parent's); none: the overview.
     void OpenHelpFor(QWidget* control);
@@ -151,7 +159,7 @@ private:
 
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditRedo = nullptr;
-    std::array<QAction*, 4> mnuEditModelEntries{};
+    std::array<QAction*, kModelCount> mnuEditModelEntries{};
     QMenu* mnuDestination = nullptr;
     std::array<QAction*, kDestinationEntryCount> mnuDestinationChild{};
 };

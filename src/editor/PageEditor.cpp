@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHash>
 #include <QHeaderView>
@@ -226,6 +227,7 @@ QWidget* PageEditor::BuildGeneralPage()
     m_generalDestination = addFact(tr("Destination:"), u"lblGeneralDestination"_s);
     m_generalFile = addFact(tr("Data file:"), u"lblGeneralFile"_s);
     layout->addLayout(facts);
+    layout->addWidget(BuildModelQuestion(page));
 
     auto* steps = new QGroupBox(tr("First steps"), page);
     steps->setObjectName(u"fraGeneralSteps"_s);
@@ -256,6 +258,37 @@ QWidget* PageEditor::BuildGeneralPage()
     m_pages->addWidget(page);
     RefreshGeneralPage();
     return page;
+}
+
+QWidget* PageEditor::BuildModelQuestion(QWidget* page)
+{
+    auto* question = new QGroupBox(tr("Which radio do you program?"), page);
+    question->setObjectName(u"fraGeneralModel"_s);
+    auto* layout = new QVBoxLayout(question);
+    // Four buttons a row, so that the question fits the window's first width.
+    constexpr int kPerRow = 4;
+    auto* buttons = new QGridLayout;
+    for (int model = 0; model < kModelCount; ++model) {
+        auto* button = new QPushButton(QString::fromStdString(RadioNameOf(model)), question);
+        button->setObjectName(u"cmdGeneralModel%1"_s.arg(model));
+        connect(button, &QPushButton::clicked, this, [this, model] { emit ModelChosen(model); });
+        buttons->addWidget(button, model / kPerRow, model % kPerRow);
+    }
+    layout->addLayout(buttons);
+    auto* note = new QLabel(tr("Not sure? Read from Radio recognises the radio on the cable and offers to "
+                               "switch to it. Edit › Model changes the radio later."),
+                            question);
+    note->setObjectName(u"lblGeneralModelNote"_s);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    question->hide();
+    m_modelQuestion = question;
+    return question;
+}
+
+void PageEditor::SetModelQuestionVisible(bool visible)
+{
+    m_modelQuestion->setVisible(visible);
 }
 
 QWidget* PageEditor::PanelOf(Page page) const
@@ -743,10 +776,7 @@ void PageEditor::SetDestinationName(const QString& name)
 
 void PageEditor::RefreshGeneralPage()
 {
-    const ModelInfo& model = ModelOf(m_data.ModelIndex);
-    m_generalModel->setText(
-        tr("%1 series, for the %2 radio")
-            .arg(QString::fromStdString(m_shell.ModelName), QString::fromLatin1(model.Model)));
+    m_generalModel->setText(QString::fromStdString(RadioNameOf(m_data.ModelIndex)));
     m_generalDestination->setText(m_destinationName.isEmpty() ? tr("none loaded (built-in defaults)")
                                                               : m_destinationName);
     const QString file = QString::fromStdString(m_shell.CurrentFileName);

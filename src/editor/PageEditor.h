@@ -38,6 +38,8 @@ public:
     QString CurrentKey() const;                    // key of the current node, empty when none
     void SetDestinationName(const QString& name);  // shown on the general page
     void RefreshGeneralPage();  // model, destination, data file (or unsaved) on the start page
+    // The start page's question which radio is to be programmed, shown on the very first start.
+    void SetModelQuestionVisible(bool visible);
     // Puts a setting page into the panel of its page kind; the editor fills it when one of its
     // nodes is shown and asks it before the page is left.
     void SetPageView(Page page, PageView* view);
@@ -63,6 +65,7 @@ signals:
     void ReadRadioRequested();             // start-page buttons
     void OpenFileRequested();
     void NewImageRequested();
+    void ModelChosen(int model);         // a radio chosen in the start page's question
     void PageShown(const QString& key);  // a node's page was shown (filled) by ShowPage
 
 protected:
@@ -74,6 +77,7 @@ private:
 
     QWidget* AddPanel(const QString& name, const QString& title);
     QWidget* BuildGeneralPage();
+    QWidget* BuildModelQuestion(QWidget* page);
     QTableWidget* AddGrid(QWidget* panel, const QString& name);
     QWidget* PanelOf(Page page) const;
     void BringForward(QWidget* panel);
@@ -119,6 +123,7 @@ private:
     QLabel* m_generalDestination = nullptr;
     QLabel* m_generalFile = nullptr;
     QLabel* m_generalCable = nullptr;
+    QWidget* m_modelQuestion = nullptr;  // fraGeneralModel
 
     std::vector<QTreeWidgetItem*> m_nodes;                     // in the order they were added
     std::array<QTreeWidgetItem*, kGroupCount> m_groupNodes{};  // USA, INTL, CANADA, extra bank

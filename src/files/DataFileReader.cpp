@@ -460,15 +460,40 @@ void ReadCallSigns(RadioData& data, const SectionTable& table, LoadNotes& notes)
 // A UTF-8 byte-order mark that an editor put before the first section.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-}  // namespace
-
-RejectedValues ReadDataFile(RadioData& data, ShellState& shell, FileUi& ui, std::string_view text)
+std::string_view WithoutByteOrderMark(std::string_view text)
 {
     if (text.starts_with(kByteOrderMark)) {
         text.remove_prefix(kByteOrderMark.size());
     }
-    const std::optional<std::int64_t> model =
-        ParseInteger(ReadIniValue(text, kMainSection, "MODELTYPE"), kInt16First, kInt16Last);
+    return text;
+}
+
+std::optional<std::int64_t> ModelType(std::string_view text)
+{
+    return ParseInteger(ReadIniValue(text, kMainSection, "MODELTYPE"), kInt16First, kInt16Last);
+}
+
+}  // namespace
+
+std::optional<int> DataFileModel(const std::filesystem::path& fileName)
+{
+    try {
+        const std::vector<std::uint8_t> bytes = ReadWholeFile(fileName);
+        const std::optional<std::int64_t> model = ModelType(WithoutByteOrderMark(
+            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())));
+        if (model && IsValidModelIndex(static_cast<int>(*model))) {
+            return static_cast<int>(*model);
+        }
+    } catch (const FileError&) {
+        // A file that cannot be read is reported by the open that follows.
+    }
+    return std::nullopt;
+}
+
+RejectedValues ReadDataFile(RadioData& data, ShellState& shell, FileUi& ui, std::string_view text)
+{
+    text = WithoutByteOrderMark(text);
+    const std::optional<std::int64_t> model = ModelType(text);
     if (!model || *model != data.ModelIndex) {
         ui.ShowMessage("different model!!", shell.ProgramTitle, MessageIcon::Critical, MessageButtons::Ok);
         shell.ErrorFlag = true;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,10 @@ RejectedValues ReadDataFile(RadioData& data, ShellState& shell, FileUi& ui, std:
 // Reads the file and loads it as above, with the busy state around it. A file that cannot be
 // read (or is not a file, or is far too large) sets ErrorFlag and CancelFlag, logs and shows
 // "FileRead Error!!" with the reason.
+// The model index a data file was written for (its MODELTYPE); nothing when the file cannot be read
+// or names no model.
+std::optional<int> DataFileModel(const std::filesystem::path& fileName);
+
 RejectedValues FileRead2(RadioData& data, ShellState& shell, FileUi& ui,
                          const std::filesystem::path& fileName);
 

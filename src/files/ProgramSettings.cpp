@@ -63,6 +63,11 @@ void StoreModelIndex(SettingsStore& store, const RadioData& data)
     store.SaveSetting("ModelPath", "ModelNum", std::to_string(data.ModelIndex));
 }
 
+bool HasStoredModel(const SettingsStore& store)
+{
+    return store.GetSetting("ModelPath", "ModelNum").has_value();
+}
+
 std::string RememberedDestination(const SettingsStore& store, int modelIndex)
 {
     return store.GetSetting("IniFilePath", DestinationKey(modelIndex)).value_or(kDefaultDestination);

@@ -21,6 +21,8 @@ constexpr const char* kDefaultDestination = "usa";
 void ReadSettings(const SettingsStore& store, RadioData& data, ShellState& shell);
 void StoreCommPort(SettingsStore& store, const ShellState& shell);
 void StoreModelIndex(SettingsStore& store, const RadioData& data);
+// Whether a model was ever stored: not on the very first start.
+bool HasStoredModel(const SettingsStore& store);
 
 // The destination whose default image was last loaded for the model, "usa" when none was.
 std::string RememberedDestination(const SettingsStore& store, int modelIndex);

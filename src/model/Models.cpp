@@ -58,6 +58,11 @@ std::string ModelNameOf(int modelIndex)
     return ModelOf(modelIndex).Name;
 }
 
+std::string RadioNameOf(int modelIndex)
+{
+    return ModelOf(modelIndex).Model;
+}
+
 int ExpectedImageFileLength(int modelIndex)
 {
     return ModelOf(modelIndex).ImageSize;

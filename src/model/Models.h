@@ -47,6 +47,9 @@ const ModelInfo& ModelOf(int modelIndex);
 const ModelFeatures& FeaturesOf(int modelIndex);
 
 std::string ModelNameOf(int modelIndex);
+// The radio's own name (MF7500S … MV230E), the one the window and its start page show; ModelNameOf
+// gives the name a data file writes, shared by models 0, 1 and 3.
+std::string RadioNameOf(int modelIndex);
 int ExpectedImageFileLength(int modelIndex);
 
 inline bool HasChannelNames(int m)

@@ -18,7 +18,7 @@ enum TransferModeKind : int {
 struct ShellState
 {
     std::string ProductName = "Kelpie";
-    std::string ProgramTitle = "PC Program for MV230 Series";
+    std::string ProgramTitle = "PC Program for MV230";
     std::string ModelName = "MV230";
     int CommPort = 1;    // serial port 1..4
     int RetryCount = 1;  // attempts for each radio block command

@@ -42,7 +42,7 @@ inline QString Name(const std::filesystem::path& file)
 // unsaved-changes mark in place of the "[*]".
 inline QString Caption(const QString& fileName = {})
 {
-    const QString program = QStringLiteral("Kelpie  PC Program for MV230 Series[*]");
+    const QString program = QStringLiteral("Kelpie  PC Program for MV230[*]");
     return fileName.isEmpty() ? program : fileName + QStringLiteral(" - ") + program;
 }
 

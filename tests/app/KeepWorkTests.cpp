@@ -70,7 +70,7 @@ TEST_F(KeepWork, EveryCommandThatReplacesTheDataAsksToSaveItFirst)
          }},
         {"mnuTransferRead", 5, [&] { Action("mnuTransferRead")->trigger(); }},
         {"mnuDestinationChild_1", 5, [&] { Action("mnuDestinationChild_1")->trigger(); }},
-        {"mnuEditModel1", 2, [&] { Action("mnuEditModel1")->trigger(); }},
+        {"mnuEditModel4", 5, [&] { Action("mnuEditModel4")->trigger(); }},
     };
     for (const Command& command : commands) {
         for (const MessageAnswer answer :
@@ -78,9 +78,9 @@ TEST_F(KeepWork, EveryCommandThatReplacesTheDataAsksToSaveItFirst)
             SCOPED_TRACE(std::string(command.name) + " answered " + std::to_string(static_cast<int>(answer)));
             std::filesystem::remove(Work);
             frmMain& window = StartEdited(command.model);
-            const bool confirmed = command.model != 5 || std::string(command.name).starts_with("mnuDest");
+            const bool confirmed = std::string(command.name).starts_with("mnuDest");
             if (confirmed) {
-                Dialogs::AnswerNext(MessageAnswer::Ok);  // the switch's own question comes first
+                Dialogs::AnswerNext(MessageAnswer::Ok);  // the destination's own question comes first
             }
             Dialogs::AnswerNext(answer);
             if (answer != MessageAnswer::Cancel && std::string(command.name) == "mnuTransferRead") {

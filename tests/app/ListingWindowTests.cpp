@@ -76,7 +76,7 @@ TEST_F(ListingWindow, SaveWritesTheChosenFileAndACancelledOrFailedSaveReportsThr
     EXPECT_FALSE(window.SaveListing());
     EXPECT_TRUE(shell.ErrorFlag && shell.CancelFlag);
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(Dialogs::Shown()[0].title, "MV230 PC Program for MV230 Series");
+    EXPECT_EQ(Dialogs::Shown()[0].title, "MV230 PC Program for MV230");
     EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(window.isEnabled());
 }

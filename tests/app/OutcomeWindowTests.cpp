@@ -32,7 +32,7 @@ TEST_F(AppOutcome, OpenAndCompareWithNameTheValuesTheFileDidNotTake)
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
     EXPECT_EQ(Dialogs::Shown()[0].text.toStdString(), kNotTaken);
     EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(Dialogs::Shown()[0].title.toStdString(), "PC Program for MV230 Series");
+    EXPECT_EQ(Dialogs::Shown()[0].title.toStdString(), "PC Program for MV230");
 
     Dialogs::GiveNextFileName(Name(odd));
     Action("mnuFileCompare")->trigger();

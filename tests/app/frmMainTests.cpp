@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTableWidget>
 #include <QToolBar>
+#include <QTreeWidget>
 
 #include "AppTestSupport.h"
 #include "link/PortDevices.h"
@@ -40,15 +41,19 @@ TEST_F(AppStart, FirstStartWithEmptySettingsGivesModel5Com1FixedSizeAndUsaChecke
     }
     EXPECT_TRUE(Action("mnuOptionsSerialPort1_0")->isChecked());
     EXPECT_EQ(Action("mnuOptionsSerialPort1_0")->text(), "COM&1  (/dev/ttyS0)");
-    EXPECT_EQ(Action("mnuEditModel1")->text(), "&MV230 Series");
-    EXPECT_TRUE(Action("mnuEditModel1")->isChecked());
-    EXPECT_FALSE(Action("mnuEditModel2")->isVisible() || Action("mnuEditModel4")->isEnabled());
+    const char* const radios[] = {"MF7500S", "MV240", "MV210", "MB6000", "MV220", "MV230", "MV230E"};
+    for (int model = 0; model < kModelCount; ++model) {
+        QAction* entry = Action(QStringLiteral("mnuEditModel%1").arg(model));
+        EXPECT_EQ(entry->text(), radios[model]);
+        EXPECT_TRUE(entry->isVisible() && entry->isEnabled());
+        EXPECT_EQ(entry->isChecked(), model == 5) << model;
+    }
     for (const char* command : {"mnuFilePrint", "mnuFilePrintPreview", "mnuFileExportPdf",
                                 "mnuFilePrintToFile", "mnuTransferProgram", "mnuTransferRead"}) {
         EXPECT_TRUE(Action(command)->isEnabled()) << command;
     }
-    // On model 5 the model entry asks nothing; and nothing was written to the settings.
-    Action("mnuEditModel1")->trigger();
+    // The current model's entry asks nothing; and nothing was written to the settings.
+    Action("mnuEditModel5")->trigger();
     EXPECT_TRUE(Dialogs::Shown().empty());
     EXPECT_EQ(window.Data().ModelIndex, 5);
     EXPECT_TRUE(Settings.Values.empty());
@@ -85,25 +90,52 @@ TEST_F(AppStart, NewDiscardsEditsAfterTheSaveQuestionAndItsTimer)
     EXPECT_EQ(Dialogs::Shown().size(), 1u);
 }
 
-TEST_F(AppStart, ModelEntrySwitchesAStoredModel2ToTheMv220)
+TEST_F(AppStart, ModelMenuSwitchesToTheMf7500sAfterTheSaveQuestion)
 {
-    Settings.SaveSetting("ModelPath", "ModelNum", "2");
     frmMain& window = Start();
-    EXPECT_TRUE(Action("mnuEditModel1")->isChecked());
+    window.Shell().DataChanged = true;
     Dialogs::AnswerNext(MessageAnswer::Cancel);
-    Action("mnuEditModel1")->trigger();
-    EXPECT_EQ(window.Data().ModelIndex, 2);
-    EXPECT_TRUE(Action("mnuEditModel1")->isChecked());
+    Action("mnuEditModel0")->trigger();
+    EXPECT_EQ(window.Data().ModelIndex, 5);
+    EXPECT_TRUE(Action("mnuEditModel5")->isChecked() && !Action("mnuEditModel0")->isChecked());
 
-    Action("mnuEditModel1")->trigger();
+    Dialogs::AnswerNext(MessageAnswer::Discard);
+    Action("mnuEditModel0")->trigger();
     ASSERT_EQ(Dialogs::Shown().size(), 2u);
-    EXPECT_EQ(Dialogs::Shown()[1].text, "Do you want to program the MV220 series?");
-    EXPECT_EQ(Dialogs::Shown()[1].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(window.Data().ModelIndex, 4);
-    EXPECT_EQ(Settings.Value("ModelPath/ModelNum"), "4");
+    EXPECT_EQ(Dialogs::Shown()[1].text, "Save the changes to the new data?");
+    EXPECT_EQ(window.Data().ModelIndex, 0);
+    EXPECT_EQ(Settings.Value("ModelPath/ModelNum"), "0");
+    EXPECT_TRUE(Action("mnuEditModel0")->isChecked() && !Action("mnuEditModel5")->isChecked());
+    EXPECT_TRUE(ImageIs(Program / "USA_1D4C.ini"));
+    EXPECT_FALSE(window.Shell().DataChanged);
+    EXPECT_EQ(window.windowTitle(), "Kelpie  PC Program for MF7500S[*]");
+    EXPECT_EQ(test::Child<QLabel>(window, "lblGeneralModel")->text(), "MF7500S");
+    // The tree is the MF7500S's: the DSC setup and the DSC directories, which the MV230 lacks.
+    const QTreeWidget* tree = window.findChild<QTreeWidget*>();
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(tree->findItems("DSC Setup", Qt::MatchRecursive).size(), 1);
+    EXPECT_EQ(tree->findItems("DSC Setting", Qt::MatchRecursive).size(), 1);
+}
+
+TEST_F(AppStart, FirstStartAsksWhichRadioAndAStoredModelDoesNot)
+{
+    frmMain& window = Start();
+    const QWidget* question = test::Child<QWidget>(window, "fraGeneralModel");
+    EXPECT_TRUE(question->isVisible());
     EXPECT_TRUE(
-        test::WaitUntil([&] { return ImageIs(Program / "USA_00DC.ini"); }, "the MV220 image is loaded"));
-    EXPECT_EQ(window.Shell().ModelName, "MV220");
+        test::Child<QLabel>(window, "lblGeneralModelNote")->text().contains("Read from Radio recognises"));
+    QPushButton* mb6000 = test::Child<QPushButton>(window, "cmdGeneralModel3");
+    EXPECT_EQ(mb6000->text(), "MB6000");
+    mb6000->click();
+    EXPECT_EQ(window.Data().ModelIndex, 3);
+    EXPECT_EQ(Settings.Value("ModelPath/ModelNum"), "3");
+    EXPECT_TRUE(Action("mnuEditModel3")->isChecked());
+    EXPECT_FALSE(question->isVisible());
+    EXPECT_TRUE(Dialogs::Shown().empty());
+
+    frmMain& again = Start();
+    EXPECT_EQ(again.Data().ModelIndex, 3);
+    EXPECT_FALSE(test::Child<QWidget>(again, "fraGeneralModel")->isVisible());
 }
 
 TEST_F(AppStart, DestinationSwitchAsksCancelsAndReloadsTheCheckedEntryAtOnce)
@@ -234,7 +266,7 @@ TEST_F(AppStart, UnloadAsksAboutChangedDataAndStoresTheGeometryWhenItClosesUnmin
         EXPECT_EQ(Dialogs::Shown().size(), c.Changed ? 1u : 0u);
         if (c.Changed) {
             EXPECT_EQ(Dialogs::Shown()[0].text, "JMB data has changed.\r\nDo you want to save changes?");
-            EXPECT_EQ(Dialogs::Shown()[0].title, "PC Program for MV230 Series");
+            EXPECT_EQ(Dialogs::Shown()[0].title, "PC Program for MV230");
             EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::YesNoCancel);
         }
         EXPECT_EQ(std::filesystem::exists(file), c.GiveFileName);

@@ -195,7 +195,7 @@ TEST_F(PageEditorTest, GeneralPageNamesModelDestinationAndFileAndOffersTheFirstS
 {
     m_shell.ModelName = "MV240";
     Start(0);
-    EXPECT_EQ(Child<QLabel>("lblGeneralModel")->text(), "MV240 series, for the MF7500S radio");
+    EXPECT_EQ(Child<QLabel>("lblGeneralModel")->text(), "MF7500S");
     EXPECT_TRUE(Child<QLabel>("lblGeneralFile")->text().startsWith("not saved"));
     m_editor->SetDestinationName("CANADA");
     m_shell.CurrentFileName = "/home/skipper/Radio1.dat";

@@ -11,6 +11,7 @@
 #include "edit/FieldRules.h"
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
+#include "files/FileAccess.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
 #include "model/SettingsCodec.h"
@@ -566,6 +567,27 @@ TEST(DataFileRoundTrip, AFileOfAnotherModelOrWithoutAModelNumberIsRefused)
             EXPECT_TRUE(refused(model, std::string(text).replace(at, 13, line))) << model << line;
         }
     }
+}
+
+// Before a file is opened: the model it names, when it names one of the seven and can be read.
+TEST(DataFileModel, TheModelNumberTheFileNamesOrNothing)
+{
+    TempFolder folder;
+    for (int model = 0; model < kModelCount; ++model) {
+        WriteFileAtomically(folder / "radio.dat", DataFileText(ResetData(model), ShellState()));
+        EXPECT_EQ(DataFileModel(folder / "radio.dat"), model);
+    }
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"\xEF\xBB\xBF[MAIN]\r\nMODELTYPE= 3\t\r\n", 3}, {"[MAIN]\r\nMODELTYPE=7\r\n", std::nullopt},
+        {"[MAIN]\r\nMODELTYPE=-1\r\n", std::nullopt},    {"[MAIN]\r\nMODELTYPE=abc\r\n", std::nullopt},
+        {"[OTHER]\r\nMODELTYPE=2\r\n", std::nullopt},
+    };
+    for (const auto& [text, expected] : cases) {
+        WriteFileAtomically(folder / "odd.dat", text);
+        EXPECT_EQ(DataFileModel(folder / "odd.dat"), expected) << text;
+    }
+    EXPECT_EQ(DataFileModel(folder / "missing.dat"), std::nullopt);
+    EXPECT_EQ(DataFileModel(folder.Path), std::nullopt);
 }
 
 // A file with nothing but its model number: the records and the image stay, and the load names

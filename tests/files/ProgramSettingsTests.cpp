@@ -26,6 +26,8 @@ TEST(ProgramSettings, MissingOrUnusableValuesGiveTheDefaults)
         EXPECT_EQ(data.ModelIndex, expectedModel) << (model ? model : "missing");
         EXPECT_EQ(shell.CommPort, expectedPort) << (port ? port : "missing");
         EXPECT_EQ(shell.ModelName, ModelNameOf(expectedModel));
+        // Any stored value, even one not taken, means the radio was chosen before.
+        EXPECT_EQ(HasStoredModel(store), model != nullptr) << (model ? model : "missing");
     }
 }
 

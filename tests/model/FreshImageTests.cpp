@@ -20,11 +20,13 @@ TEST(FreshImage, SizeLastAddressAndModelCodeOfEveryModel)
 {
     const std::uint16_t codes[] = {0x1D4C, 0x00F0, 0x00D2, 0x1770, 0x00DC, 0x00E6, 0x00E7};
     const char* names[] = {"MV240", "MV240", "MV210", "MV240", "MV220", "MV230", "MV230E"};
+    const char* radios[] = {"MF7500S", "MV240", "MV210", "MB6000", "MV220", "MV230", "MV230E"};
     for (int m = 0; m < kModelCount; ++m) {
         SCOPED_TRACE(m);
         const RadioData data = FreshBytes(m);
         const int last = m == 1 ? 0x1FFF : 0x3FFF;
         EXPECT_EQ(ModelNameOf(m), names[m]);
+        EXPECT_EQ(RadioNameOf(m), radios[m]);
         EXPECT_EQ(ExpectedImageFileLength(m), last + 1);
         EXPECT_EQ(data.ImageLastAddress, last);
         EXPECT_EQ(data.RadioImage.Word(0x0040), codes[m]);
