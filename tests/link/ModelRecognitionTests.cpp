@@ -42,12 +42,6 @@ TEST(ModelRecognition, EveryRadioOfAnotherModelIsNamedAndNothingBeyondItsMemoryI
     }
 }
 
-TEST(ModelRecognition, TheSentenceUsesTheRadiosOwnModelNames)
-{
-    EXPECT_EQ(OtherModelText(1, 5), "This radio is an MV240; Kelpie is set for the MV230.");
-    EXPECT_EQ(OtherModelText(0, 3), "This radio is an MF7500S; Kelpie is set for the MB6000.");
-}
-
 TEST(ModelRecognition, WordsOfNoModelOrAHalfRecognisedRadioKeepTheModelTypeError)
 {
     // {set model, radio model, head word written at the radio model's head, tail word}

@@ -11,35 +11,14 @@ std::optional<CliArguments> Parse(std::vector<std::string> arguments, std::strin
     return ParseCliArguments(arguments, error);
 }
 
-TEST(CliArguments, CommandsWithTheirOptionsAndInput)
+// The fields every command reads are checked by the command runs; these two no run sets.
+TEST(CliArguments, DebugAndACommandsHelp)
 {
     std::string error;
-    auto parsed =
-        Parse({"convert", "--model", "4", "--destination", "intl", "in.dat", "-o", "out.hex"}, error);
+    const auto parsed = Parse({"read", "--debug", "--model", "0", "--port", "p", "-o", "r.hex"}, error);
     ASSERT_TRUE(parsed) << error;
-    EXPECT_EQ(parsed->Command, "convert");
-    EXPECT_EQ(parsed->Model, 4);
-    EXPECT_EQ(parsed->Destination, "intl");
-    EXPECT_EQ(parsed->Input, "in.dat");
-    EXPECT_EQ(parsed->Output, "out.hex");
-
-    parsed =
-        Parse({"read", "--yes", "--debug", "--model", "0", "--port", "/dev/pts/3", "-o", "r.hex"}, error);
-    ASSERT_TRUE(parsed) << error;
-    EXPECT_TRUE(parsed->Yes && parsed->Debug);
-    EXPECT_EQ(parsed->Port, "/dev/pts/3");
-
-    parsed = Parse({"diff", "--model", "5", "a.dat", "b.hex"}, error);
-    ASSERT_TRUE(parsed) << error;
-    EXPECT_EQ(parsed->Input, "a.dat");
-    EXPECT_EQ(parsed->Other, "b.hex");
-
-    parsed = Parse({"info", "x.hex"}, error);
-    ASSERT_TRUE(parsed) << error;
-    EXPECT_EQ(parsed->Model, -1);
-    EXPECT_TRUE(Parse({"listing", "--model", "1", "x.hex"}, error));
+    EXPECT_TRUE(parsed->Debug);
     EXPECT_TRUE(Parse({"write", "--help"}, error)->Help);
-    EXPECT_TRUE(Parse({"--version"}, error)->Version);
 }
 
 TEST(CliArguments, UsageErrorsSayWhatIsWrong)
@@ -48,6 +27,8 @@ TEST(CliArguments, UsageErrorsSayWhatIsWrong)
         {{}, "no command given"},
         {{"frobnicate"}, "unknown command frobnicate"},
         {{"new", "-o", "x.dat"}, "new needs --model N"},
+        {{"write", "--port", "p", "x.dat"}, "write needs --model N"},
+        {{"verify", "--port", "p", "x.dat"}, "verify needs --model N"},
         {{"new", "--model", "7", "-o", "x.dat"}, "--model takes a model index 0..6, not 7"},
         {{"new", "--model", "5x", "-o", "x.dat"}, "--model takes a model index 0..6, not 5x"},
         {{"new", "--model", "5"}, "new needs -o OUT"},

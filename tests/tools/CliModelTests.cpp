@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "CliArguments.h"
 #include "CliInProcess.h"
 #include "CliTestFolder.h"
 #include "files/FileAccess.h"
@@ -49,18 +48,6 @@ TEST_F(CliModel, ReadWithTheModelOfAnotherRadioNamesTheRadiosModel)
     // The MV240 has no memory at the MV230's tail: nothing asked to synchronise again.
     EXPECT_EQ(result.Err.find("confirm the synchronization"), std::string::npos) << result.Err;
     EXPECT_FALSE(fs::exists(File("read.hex")));
-}
-
-TEST(CliModelArguments, OnlyReadFindsTheModelOnTheRadio)
-{
-    std::string error;
-    const auto read = ParseCliArguments({"read", "--port", "p", "-o", "x.dat"}, error);
-    ASSERT_TRUE(read) << error;
-    EXPECT_EQ(read->Model, -1);
-    for (const char* command : {"write", "verify"}) {
-        EXPECT_FALSE(ParseCliArguments({command, "--port", "p", "x.dat"}, error));
-        EXPECT_EQ(error, std::string(command) + " needs --model N");
-    }
 }
 
 }  // namespace

@@ -35,13 +35,17 @@ TEST_F(CliOutcome, DiffAndVerifyExitZeroWhenEqualOneWhenDifferentTwoWhenTheyCoul
     EXPECT_NE(unreachable.Err.find("verify failed"), std::string::npos) << unreachable.Err;
 }
 
-TEST_F(CliOutcome, HelpAndVersionIntoAFullOutputFail)
+// Each place that writes to standard output: the listing, --help and --version.
+TEST_F(CliOutcome, StandardOutputThatCannotBeWrittenFailsTheCommand)
 {
-    for (const char* option : {"--help", "--version"}) {
-        EXPECT_EQ(Run({option}).ExitCode, 0) << option;
-        const CliResult full = RunCli({option}, m_folder, {{}, "/dev/full"});
-        EXPECT_EQ(full.ExitCode, 1) << option;
-        EXPECT_EQ(full.Err, "kelpie-cli: standard output: No space left on device\n") << option;
+    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("mv230.hex")}).ExitCode, 0);
+    const std::vector<std::string> commands[] = {
+        {"listing", "--model", "5", File("mv230.hex")}, {"--help"}, {"--version"}};
+    for (const auto& arguments : commands) {
+        EXPECT_EQ(Run(arguments).ExitCode, 0) << arguments[0];
+        const CliResult full = RunCli(arguments, m_folder, {{}, "/dev/full"});
+        EXPECT_EQ(full.ExitCode, 1) << arguments[0];
+        EXPECT_EQ(full.Err, "kelpie-cli: standard output: No space left on device\n") << arguments[0];
     }
 }
 
