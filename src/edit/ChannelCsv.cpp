@@ -70,15 +70,12 @@ std::string ChannelName(const RadioData& data, ChannelRef ref)
            ChannelPlan().at(static_cast<std::size_t>(RecordOf(data, ref).Position)).Label;
 }
 
-// The grid's columns, with the marine banks' enable after CH.
+// The grid's columns.
 std::vector<std::string> KelpieColumns(int group, int modelIndex)
 {
     std::vector<std::string> names;
     for (const GridColumn& column : ChannelGridColumns(group, modelIndex)) {
         names.push_back(column.Header);
-    }
-    if (group != kGroupBankE) {
-        names.insert(names.begin() + 1, std::string(kEnableColumn));
     }
     return names;
 }
@@ -90,9 +87,6 @@ std::vector<std::string> KelpieCells(const RadioData& data, int group, int index
 {
     std::vector<std::string> cells = ChannelGridRow(data, group, index);
     const ChannelRecord& record = BankOf(data, group).at(static_cast<std::size_t>(index));
-    if (group != kGroupBankE) {
-        cells.insert(cells.begin() + 1, record.Enable ? std::string(kEnableText) : std::string());
-    }
     const std::vector<std::string> columns = KelpieColumns(group, data.ModelIndex);
     for (std::size_t c = 0; c < cells.size(); ++c) {
         std::string& cell = cells[c];

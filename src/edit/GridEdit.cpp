@@ -1,6 +1,10 @@
 // GridEdit.cpp — the grid's cells over the channel page's edits.
 #include "edit/GridEdit.h"
 
+#include <optional>
+
+#include "edit/EditHistory.h"
+#include "edit/PageTree.h"
 #include "model/Converters.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"
@@ -211,13 +215,24 @@ CellOutcome SetCellText(EditContext& ctx, ChannelRef ref, GridField field, const
     }
     double mhz = field == GridField::RxFreq ? record.Rxfreq : record.Txfreq;
     if (!CommitFrequency(true, ctx.data.ModelIndex, FilterText(box, text), mhz).ok)
-        return Refused(std::string(FailureTitle(box)) + ": " + std::string(kDataErrorText));
+        return Refused(RefusalText(box, ctx.data.ModelIndex));
     return {EditField(ctx, field == GridField::RxFreq ? record.Rxfreq : record.Txfreq, mhz), {}};
 }
 
 CellOutcome SetRowsValue(EditContext& ctx, int group, const std::vector<int>& indexes, GridField field,
                          int value)
 {
+    // Several rows changed at once are one undo step; one row is named by its own edit.
+    std::optional<EditStep> step;
+    if (indexes.size() > 1) {
+        std::string column;
+        for (const GridColumn& shown : ChannelGridColumns(group, ctx.data.ModelIndex)) {
+            if (shown.Field == field)
+                column = shown.Header;
+        }
+        step.emplace(ctx, StepLabel{column + " of " + std::to_string(indexes.size()) + " channels",
+                                    GroupNodeKey(group)});
+    }
     std::string refused;
     for (const int index : indexes) {
         const ChannelRef ref{group, index};

@@ -402,7 +402,6 @@ void PageEditor::ShowPage(QTreeWidgetItem* node)
 
 void PageEditor::FillChannelGrid(int group)
 {
-    m_gridGroup = group;
     MSFlexGrid1->hide();
     MSFlexGrid1->clearContents();
     m_gridGroup = group;
@@ -665,7 +664,7 @@ void PageEditor::AfterGridEdit(const std::vector<int>& records, const CellOutcom
     if (field == GridField::Enable)
         RefreshNodeTexts();
     if (!outcome.ok) {
-        Dialogs::Message(this, ShownText(outcome.message), QString::fromStdString(m_shell.ProgramTitle),
+        Dialogs::Message(this, QString::fromStdString(outcome.message), QString::fromStdString(m_shell.ProgramTitle),
                          MessageIcon::Exclamation, MessageButtons::Ok);
     }
 }
@@ -743,7 +742,7 @@ std::vector<int> PageEditor::SelectedChannelRows() const
 {
     std::vector<int> rows;
     for (const QModelIndex& index : MSFlexGrid1->selectionModel()->selectedRows())
-        rows.push_back(index.row());
+        rows.push_back(GridRef(index.row()).index);
     std::ranges::sort(rows);
     return rows;
 }
@@ -752,9 +751,12 @@ void PageEditor::ShowChannelRowsChanged(const std::vector<int>& rows)
 {
     ShowCurrentPageAgain();
     RefreshNodeTexts();
-    for (const int row : rows)
-        MSFlexGrid1->selectionModel()->select(MSFlexGrid1->model()->index(row, 0),
-                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    // The grid may be sorted: the rows written are found by their records.
+    for (int row = 0; row < MSFlexGrid1->rowCount(); ++row) {
+        if (std::ranges::find(rows, GridRef(row).index) != rows.end())
+            MSFlexGrid1->selectionModel()->select(MSFlexGrid1->model()->index(row, 0),
+                                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
 }
 
 void PageEditor::ShowCurrentPageAgain()

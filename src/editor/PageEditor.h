@@ -114,11 +114,10 @@ private:
     std::array<PageView*, kPanelCount> m_views{};  // the setting page in each panel, if any
     QTableWidget* MSFlexGrid1 = nullptr;
     QTableWidget* MSFlexGrid2 = nullptr;
-    QTableWidget* grdBanks = nullptr;
+    QTableWidget* grdBanks = nullptr;  // the channel banks on the Programmable Channel page
     QLineEdit* txtGridFilter = nullptr;     // finds rows of the channel grid by text
     std::vector<GridColumn> m_gridColumns;  // the channel grid's columns as filled
-    int m_gridGroup =
-        kGroupUsa;  // the bank the channel grid shows  // the channel banks on the Programmable Channel page
+    int m_gridGroup = kGroupUsa;            // the bank the channel grid (MSFlexGrid1) shows
     QLabel* m_generalModel = nullptr;
     QLabel* m_generalDestination = nullptr;
     QLabel* m_generalFile = nullptr;
@@ -128,7 +127,6 @@ private:
     std::vector<QTreeWidgetItem*> m_nodes;                     // in the order they were added
     std::array<QTreeWidgetItem*, kGroupCount> m_groupNodes{};  // USA, INTL, CANADA, extra bank
     QTreeWidgetItem* m_current = nullptr;                      // the current node
-    int m_gridGroup = -1;                                      // the bank MSFlexGrid1 lists
 };
 
 }  // namespace kelpie

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "Editing.h"
+#include "edit/EditHistory.h"
 #include "edit/GridEdit.h"
+#include "edit/PageTree.h"
 
 namespace kelpie {
 namespace {
@@ -15,6 +17,9 @@ TEST(GridEdit, SeveralRowsTakeAFlagEachByTheRulesAndTheRefusedAreNamed)
         ch.Enable = false;
     usa[32].Enable = usa[34].Enable = true;  // 16 and 17
     usa[2].Enable = false;                   // 01: its controls are off
+    const RadioData before = e.Data;
+    EditHistory steps;
+    e.Shell.History = &steps;
 
     const CellOutcome scan = SetRowsValue(e.Ctx, kGroupUsa, {32, 2, 34}, GridField::ScanMemory, 1);
     EXPECT_FALSE(scan.ok);
@@ -22,6 +27,11 @@ TEST(GridEdit, SeveralRowsTakeAFlagEachByTheRulesAndTheRefusedAreNamed)
     EXPECT_TRUE(usa[32].ScanMemory && usa[34].ScanMemory);
     EXPECT_FALSE(usa[2].ScanMemory);
     EXPECT_TRUE(e.Shell.DataChanged);
+    // The rows changed together are one step, undone together.
+    EXPECT_EQ(steps.NextUndo(), (StepLabel{"MEM of 3 channels", GroupNodeKey(kGroupUsa)}));
+    steps.Undo(e.Ctx);
+    EXPECT_EQ(e.Data, before);
+    steps.Redo(e.Ctx);
 
     // A bank keeps one enabled channel: switching off every enabled row refuses the last one only.
     const CellOutcome off = SetRowsValue(e.Ctx, kGroupUsa, {32, 34}, GridField::Enable, 0);
@@ -61,7 +71,7 @@ TEST(GridEdit, ChoicesAndTextsGoThroughThePageRules)
     EXPECT_DOUBLE_EQ(lmr7.Rxfreq, 151.82);
     const CellOutcome far = SetCellText(e.Ctx, ref, GridField::RxFreq, "450.0");
     EXPECT_FALSE(far.ok);
-    EXPECT_EQ(far.message, "Rx frequency: Data Error!!");
+    EXPECT_EQ(far.message, RefusalText(FieldId::RxFreq, e.Data.ModelIndex));
     EXPECT_DOUBLE_EQ(lmr7.Rxfreq, 151.82);
 
     // The plan's frequencies and the display digits are shown only; a disabled channel takes no text.
