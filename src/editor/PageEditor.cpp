@@ -2,6 +2,7 @@
 // which page it shows and what a grid cell says come from the edit layer; this file draws it.
 #include "editor/PageEditor.h"
 
+#include <QStyle>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -549,9 +550,13 @@ void PageEditor::RestoreSplitterState(const QByteArray& state)
 
 void PageEditor::showEvent(QShowEvent* event)
 {
-    // The tree starts 2500 twips wide; the pages take the rest, and later the user's own split.
+    // The tree starts 2500 twips wide, or as wide as its longest caption with room for the scroll
+    // bar an opened bank brings; the pages take the rest, and later the user's own split.
     if (!m_splitterPlaced) {
-        const int treeWidth = kTreeWidthTwips / kTwipsPerPixel;
+        tvTreeView->resizeColumnToContents(0);
+        const int treeWidth = std::max(kTreeWidthTwips / kTwipsPerPixel,
+                                       tvTreeView->columnWidth(0) + 2 * tvTreeView->frameWidth() +
+                                           style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4);
         m_splitter->setSizes(
             {treeWidth, std::max(1, m_splitter->width() - treeWidth - m_splitter->handleWidth())});
         m_splitterPlaced = true;
