@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include "AppTestSupport.h"
 #include "link/PortDevices.h"
@@ -28,6 +29,15 @@ TEST_F(AppStart, FirstStartWithEmptySettingsGivesModel5Com1FixedSizeAndUsaChecke
     EXPECT_EQ(window.Data().ModelIndex, 5);
     EXPECT_EQ(window.Shell().CommPort, 1);
     EXPECT_EQ(window.size(), FirstSize());
+    // Every caption of the opened tree fits in its view.
+    auto* tree = test::Child<QTreeWidget>(window, QStringLiteral("tvTreeView"));
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        if (!tree->visualItemRect(*it).isValid())
+            continue;
+        EXPECT_LE(tree->visualItemRect(*it).x() + tree->fontMetrics().horizontalAdvance((*it)->text(0)),
+                  tree->viewport()->width())
+            << (*it)->text(0).toStdString();
+    }
     EXPECT_EQ(window.windowTitle(), Caption());
     EXPECT_TRUE(window.isEnabled());
     EXPECT_FALSE(window.Shell().DataChanged);
