@@ -1,5 +1,7 @@
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QMenu>
+#include <QTableWidget>
 #include <QTreeWidget>
 
 #include "AppTestSupport.h"
@@ -52,6 +54,40 @@ TEST_F(UndoWindow, AnEditOnAPageIsUndoneByCtrlZOnItsPageAndRedoneByEitherRedoKey
     Action("mnuFileNew")->trigger();
     EXPECT_TRUE(test::WaitUntil([&] { return !window.Shell().DataChanged; }, "New clears DataChanged"));
     EXPECT_FALSE(undo->isEnabled() || redo->isEnabled());
+}
+
+TEST_F(UndoWindow, AGridCellAndASeveralRowToggleAreEachUndoneByOneCtrlZ)
+{
+    frmMain& window = Start();
+    QApplication::setActiveWindow(&window);
+    const RadioData before = window.Data();
+    window.Editor().SelectNodeByKey("ExpChannel");
+    auto* grid = test::Child<QTableWidget>(window, "MSFlexGrid1");
+    int enable = 0;
+    while (enable < grid->columnCount() && grid->horizontalHeaderItem(enable)->text() != "ENABLE")
+        ++enable;
+    ASSERT_LT(enable, grid->columnCount());
+
+    grid->setFocus();
+    grid->setCurrentCell(6, enable);
+    QTest::keyClick(grid, Qt::Key_Space);
+    ASSERT_TRUE(window.Data().ExpChannels[6].Enable);
+    grid->setCurrentCell(10, enable);
+    grid->selectionModel()->select(QItemSelection(grid->model()->index(10, 0), grid->model()->index(12, 0)),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    QTest::keyClick(grid, Qt::Key_Space);
+    for (int row = 10; row <= 12; ++row)
+        EXPECT_TRUE(window.Data().ExpChannels[static_cast<std::size_t>(row)].Enable) << row;
+    EXPECT_EQ(Action("mnuEditUndo")->text(), "&Undo ENABLE of 3 channels");
+
+    QTest::keyClick(grid, Qt::Key_Z, Qt::ControlModifier);
+    for (int row = 10; row <= 12; ++row)
+        EXPECT_FALSE(window.Data().ExpChannels[static_cast<std::size_t>(row)].Enable) << row;
+    EXPECT_TRUE(window.Data().ExpChannels[6].Enable);
+    EXPECT_EQ(grid->item(10, enable)->text(), "");
+    QTest::keyClick(test::Child<QTreeWidget>(window, "tvTreeView"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window.Data(), before);
+    EXPECT_FALSE(window.isWindowModified());
 }
 
 }  // namespace
