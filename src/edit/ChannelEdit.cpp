@@ -5,8 +5,8 @@
 #include <charconv>
 
 #include "edit/EditFeatures.h"
-#include "edit/PageTree.h"
 #include "edit/FieldRules.h"
+#include "edit/PageTree.h"
 #include "model/Converters.h"
 #include "model/Format.h"
 #include "model/Models.h"

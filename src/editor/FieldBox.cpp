@@ -27,7 +27,10 @@ public:
     // when given, hears of each keystroke the rule refuses whole.
     FieldValidator(QLineEdit* box, std::function<FieldId()> field, std::function<bool()> typing,
                    std::function<void()> refused = {})
-        : QValidator(box), m_field(std::move(field)), m_typing(std::move(typing)), m_refused(std::move(refused))
+        : QValidator(box),
+          m_field(std::move(field)),
+          m_typing(std::move(typing)),
+          m_refused(std::move(refused))
     {
         // The text as it stood before an edit: the line edit hands over only the edited text.
         connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { m_before = text; });

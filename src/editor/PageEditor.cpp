@@ -2,7 +2,6 @@
 // which page it shows and what a grid cell says come from the edit layer; this file draws it.
 #include "editor/PageEditor.h"
 
-#include <QStyle>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -17,6 +16,7 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -669,8 +669,9 @@ void PageEditor::AfterGridEdit(const std::vector<int>& records, const CellOutcom
     if (field == GridField::Enable)
         RefreshNodeTexts();
     if (!outcome.ok) {
-        Dialogs::Message(this, QString::fromStdString(outcome.message), QString::fromStdString(m_shell.ProgramTitle),
-                         MessageIcon::Exclamation, MessageButtons::Ok);
+        Dialogs::Message(this, QString::fromStdString(outcome.message),
+                         QString::fromStdString(m_shell.ProgramTitle), MessageIcon::Exclamation,
+                         MessageButtons::Ok);
     }
 }
 

@@ -114,7 +114,7 @@ private:
     std::array<PageView*, kPanelCount> m_views{};  // the setting page in each panel, if any
     QTableWidget* MSFlexGrid1 = nullptr;
     QTableWidget* MSFlexGrid2 = nullptr;
-    QTableWidget* grdBanks = nullptr;  // the channel banks on the Programmable Channel page
+    QTableWidget* grdBanks = nullptr;       // the channel banks on the Programmable Channel page
     QLineEdit* txtGridFilter = nullptr;     // finds rows of the channel grid by text
     std::vector<GridColumn> m_gridColumns;  // the channel grid's columns as filled
     int m_gridGroup = kGroupUsa;            // the bank the channel grid (MSFlexGrid1) shows

@@ -4,8 +4,8 @@
 
 #include "edit/ChannelCsv.h"
 #include "edit/EditHistory.h"
-#include "edit/PageTree.h"
 #include "edit/Editing.h"
+#include "edit/PageTree.h"
 #include "model/Converters.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"

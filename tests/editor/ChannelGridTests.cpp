@@ -106,7 +106,8 @@ TEST_F(ChannelGridTest, ARefusedValueShowsTheRuleAndTheCellKeepsItsValue)
     Key(Qt::Key_F2);
     Keys("450");
     Key(Qt::Key_Return);
-    EXPECT_EQ(LastMessage(), "Data Error!!\nRX frequency: 134.0000\u2013174.0000 MHz in steps of 5 or 6.25 kHz");
+    EXPECT_EQ(LastMessage(),
+              "Data Error!!\nRX frequency: 134.0000\u2013174.0000 MHz in steps of 5 or 6.25 kHz");
     EXPECT_DOUBLE_EQ(m_data.ExpChannels[2].Rxfreq, 151.82);
     EXPECT_EQ(Cell(2, "RX[MHz]"), "151.8200");
 }
