@@ -144,6 +144,9 @@ Outcome RadioActions::ReadOnce()
         m_window.RefreshAfterLoad();
         m_window.SetCaption();
         m_window.Shell().DataChanged = false;
+        // The radio on the cable answers the first start's question: its model is kept.
+        StoreModelIndex(m_window.Environment().Settings, m_window.Data());
+        m_window.Editor().SetModelQuestionVisible(false);
     }
     return read;
 }

@@ -71,5 +71,22 @@ TEST_F(AppModelSwitch, NoEndsTheReadWithTheModelAndTheDataAsTheyWere)
     EXPECT_EQ(Settings.GetSetting("ModelPath", "ModelNum"), std::nullopt);
 }
 
+// A first start with an MV230 on the cable: the read answers which radio it is.
+using AppFirstRead = AppWithRadio;
+
+TEST_F(AppFirstRead, AReadKeepsTheRadiosModelAndEndsTheQuestion)
+{
+    frmMain& window = StartWithRadio();
+    const QWidget* question = test::Child<QWidget>(window, "fraGeneralModel");
+    ASSERT_TRUE(question->isVisible());
+    const test::ModalDriver ok("frmRadio_102",
+                               [](QWidget& dialog) { test::Child<QPushButton>(dialog, "cmdOK")->click(); });
+    Action("mnuTransferRead")->trigger();
+    ASSERT_FALSE(Dialogs::Shown().empty());
+    EXPECT_EQ(Dialogs::Shown().back().text, "Complete!!");
+    EXPECT_EQ(Settings.GetSetting("ModelPath", "ModelNum"), "5");
+    EXPECT_FALSE(question->isVisible());
+}
+
 }  // namespace
 }  // namespace kelpie
