@@ -210,6 +210,10 @@ CellOutcome SetCellText(EditContext& ctx, ChannelRef ref, GridField field, const
         return Refused(std::string(kNotOfferedText) + RowName(ctx.data, ref));
     ChannelRecord& record = RecordOf(ctx.data, ref);
     const FieldId box = CellFieldId(field);
+    const EditStep step(ctx, ChannelStep(ctx.data, ref,
+                                         field == GridField::Name     ? "name"
+                                         : field == GridField::RxFreq ? "RX frequency"
+                                                                      : "TX frequency"));
     if (field == GridField::Name) {
         return {EditField(ctx, record.ChTag, FilterText(box, text)), {}};
     }

@@ -72,6 +72,7 @@ TEST_F(UndoWindow, AGridCellAndASeveralRowToggleAreEachUndoneByOneCtrlZ)
     grid->setCurrentCell(6, enable);
     QTest::keyClick(grid, Qt::Key_Space);
     ASSERT_TRUE(window.Data().ExpChannels[6].Enable);
+    EXPECT_EQ(Action("mnuEditUndo")->text(), "&Undo LMR 7 enable");
     grid->setCurrentCell(10, enable);
     grid->selectionModel()->select(QItemSelection(grid->model()->index(10, 0), grid->model()->index(12, 0)),
                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);

@@ -65,7 +65,10 @@ TEST(GridEdit, ChoicesAndTextsGoThroughThePageRules)
     EXPECT_EQ(tones.size(), 1u + 50u + 208u);
     EXPECT_EQ(tones[9].text, "88.5Hz");
 
+    EditHistory steps;
+    e.Shell.History = &steps;
     EXPECT_TRUE(SetCellText(e.Ctx, ref, GridField::Name, "yard 2!").ok);
+    EXPECT_EQ(steps.NextUndo(), ChannelStep(e.Data, ref, "name"));  // named as the page names it
     EXPECT_EQ(lmr7.ChTag, "YARD 2");
     EXPECT_TRUE(SetCellText(e.Ctx, ref, GridField::RxFreq, "151.82").ok);
     EXPECT_DOUBLE_EQ(lmr7.Rxfreq, 151.82);
