@@ -1,12 +1,16 @@
 // Every numeric row of the settings table walked through the whole program: the one field changed
 // is written to its own bits only, read back, carried by the data file and told by the compare
-// under its label — and nothing else is.
+// under its label — and nothing else is. Every channel field likewise, on one channel of each bank.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
+#include <string_view>
+#include <variant>
 
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
+#include "model/ChannelFields.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
 #include "model/SettingsFields.h"
@@ -117,6 +121,136 @@ TEST(FieldWalk, EachFieldShowsAloneInTheImageTheRecordsTheDataFileAndTheCompare)
                 EXPECT_EQ(differences[0].Key, f.Page);
                 EXPECT_NE(differences[0].Text.find(": " + label + " "), std::string::npos)
                     << differences[0].Text;
+            }
+        }
+    }
+    EXPECT_GT(walked, 7 * 20);
+}
+
+// Sets the channel field to a value that differs from its present one and that the encode keeps:
+// a transmit mode the TX and low-power rules leave alone, a tone and an inverted DCS code the tone
+// block holds, texts of the field's whole length in the name set, frequencies whose last two
+// digits are 0 (the MV210's tone block lies over them).
+void ChangeField(ChannelRecord& ch, const ChannelField& f)
+{
+    const std::string_view name = f.Name;
+    std::visit(
+        [&](auto member) {
+            auto& value = ch.*member;
+            using Value = std::remove_reference_t<decltype(value)>;
+            if constexpr (std::is_same_v<Value, bool>) {
+                value = !value;
+            } else if constexpr (std::is_same_v<Value, std::uint8_t>) {
+                value = value == 3 ? 2 : 3;
+            } else if constexpr (std::is_same_v<Value, std::int16_t>) {
+                const std::int16_t wanted = name == "Scramble"        ? static_cast<std::int16_t>(value ^ 7)
+                                            : name.ends_with("CTCSS") ? std::int16_t{50}
+                                                                      : std::int16_t{110};
+                value = value == wanted ? std::int16_t{13} : wanted;
+            } else if constexpr (std::is_same_v<Value, double>) {
+                value = value == 156.05 ? 161.6 : 156.05;
+            } else {
+                const int length = f.Place == ChannelPlace::Names ? kNameLength : f.Parts[0].Length;
+                const std::string text =
+                    std::string("ZYXWVUTSRQPO").substr(0, static_cast<std::size_t>(length));
+                value = value == text ? std::string(text.rbegin(), text.rend()) : text;
+            }
+        },
+        f.Member);
+}
+
+bool SameValue(const ChannelRecord& left, const ChannelRecord& right, const ChannelField& f)
+{
+    return std::visit([&](auto member) { return left.*member == right.*member; }, f.Member);
+}
+
+ImageBits BitsOf(const ChannelField& f, const BankLayout& layout, int channel, int model)
+{
+    ImageBits bits{};
+    ForEachFieldBit(f, layout, channel, model,
+                    [&](int address, std::uint8_t mask) { bits[static_cast<std::size_t>(address)] |= mask; });
+    return bits;
+}
+
+// The channel walked in each bank: a marine channel that transmits in mode 3 and may be duplex,
+// the first weather channel, and bank E channel 2 (channel 1 keeps the group in use).
+int WalkedChannel(const RadioData& data, const BankLayout& layout)
+{
+    if (layout.Kind != kMarineBank) {
+        return layout.Kind == kBankE ? 1 : 0;
+    }
+    const ChannelBank& bank = data.*layout.Records;
+    for (std::size_t k = 0; k < bank.size(); ++k) {
+        if (bank[k].DuplexAllowed && bank[k].TXPower == 3) {
+            return static_cast<int>(k);
+        }
+    }
+    return -1;
+}
+
+TEST(FieldWalk, EachChannelFieldShowsAloneInTheImageTheRecordAndTheCompare)
+{
+    int walked = 0;
+    for (int model = 0; model < kModelCount; ++model) {
+        const RadioData base = Settled(model);
+        for (const BankLayout* layout : kBankLayouts) {
+            const int k = WalkedChannel(base, *layout);
+            ASSERT_GE(k, 0) << layout->Member;
+            const auto at = static_cast<std::size_t>(k);
+            for (const ChannelField& f : ChannelFields()) {
+                if (f.Label == nullptr || f.View || !IsStored(f, layout->Kind, model)) {
+                    continue;
+                }
+                SCOPED_TRACE(testing::Message()
+                             << "model " << model << ", " << layout->Member << "[" << k << "]." << f.Name);
+                ++walked;
+                RadioData changed = base;
+                ChangeField((changed.*layout->Records)[at], f);
+                EncodeImage(changed);
+
+                // Only the field's bits changed, and some of them did.
+                const ImageBits own = BitsOf(f, *layout, k, model);
+                ImageBits differing{};
+                int stray = -1;  // the first address with a changed bit outside the field
+                for (int address = 0; address < kImageSize; ++address) {
+                    const auto a = static_cast<std::size_t>(address);
+                    differing[a] = base.RadioImage[address] ^ changed.RadioImage[address];
+                    if ((differing[a] & ~own[a]) != 0 && stray < 0) {
+                        stray = address;
+                    }
+                }
+                ASSERT_EQ(stray, -1) << "a bit outside the field changed";
+                ASSERT_NE(differing, ImageBits{}) << "the field's bits did not change";
+                RadioData decoded = changed;
+                DecodeImage(decoded);
+                EXPECT_TRUE(SameValue((decoded.*layout->Records)[at], (changed.*layout->Records)[at], f));
+
+                // The compare tells the field, once; any other line is a field whose bits changed
+                // too (the MV210's tone block and last frequency byte are one byte).
+                const auto shares = [&](const ChannelField& other) {
+                    const ImageBits bits = BitsOf(other, *layout, k, model);
+                    for (std::size_t a = 0; a < bits.size(); ++a) {
+                        if ((bits[a] & differing[a]) != 0) {
+                            return true;
+                        }
+                    }
+                    return false;
+                };
+                int named = 0;
+                for (const Difference& d : CompareData(base, changed)) {
+                    if (d.Text.find(std::string(": ") + f.Label + " ") != std::string::npos) {
+                        ++named;
+                        continue;
+                    }
+                    const bool explained =
+                        std::ranges::any_of(ChannelFields(), [&](const ChannelField& other) {
+                            return other.Label != nullptr && &other != &f &&
+                                   d.Text.find(std::string(": ") + other.Label + " ") != std::string::npos &&
+                                   shares(other);
+                        });
+                    EXPECT_TRUE(explained) << d.Text;
+                }
+                EXPECT_EQ(named, IsOn(f.Compared, model) ? 1 : 0);
             }
         }
     }
