@@ -13,136 +13,78 @@ using R = ChannelRecord;
 constexpr unsigned kEveryBank = kMarineBank | kWeatherBank | kBankE;
 constexpr unsigned kChannelBanks = kMarineBank | kBankE;
 
-// A field in one or two parts of the entry or record.
+// A field in one or two parts of the entry or record, or in none.
+constexpr std::array<RecordPart, 2> kNoParts{};
 constexpr std::array<RecordPart, 2> Parts(RecordPart first, RecordPart second = {})
 {
     return {first, second};
 }
 
-template <auto Member>
-std::string OnOff(const R& ch, int)
+// The record member's value in the words of the listing.
+template <auto Member, auto Text>
+std::string Shown(const R& ch, int)
 {
-    return OnOffText(ch.*Member);
-}
-template <auto Member>
-std::string BlankDash(const R& ch, int)
-{
-    return BlankDashText(ch.*Member);
-}
-template <auto Member>
-std::string Frequency(const R& ch, int)
-{
-    return FreqText4(ch.*Member);
+    return Text(ch.*Member);
 }
 std::string Slot(const R& ch, int model)
 {
     return ChannelLabel(ch.Position, model);
 }
-std::string Mode(const R& ch, int)
+std::string Number(int value)
 {
-    return std::to_string(ch.TXPower);
-}
-std::string Scrambler(const R& ch, int)
-{
-    return ScrambleText(ch.Scramble);
-}
-template <auto Member>
-std::string Ctcss(const R& ch, int)
-{
-    return CtcssName(ch.*Member);
-}
-template <auto Member>
-std::string Dcs(const R& ch, int)
-{
-    return DcsName(ch.*Member);
+    return std::to_string(value);
 }
 
 using P = ChannelPlace;
 
 // In the compare's order; the runs of bits no field holds last.
 constexpr ChannelField kFields[] = {
-    {"Position", &R::Position, P::None, {}, 0, kMarineBank, nullptr, nullptr, false, "channel", &Slot},
-    {"Enable",
-     &R::Enable,
-     P::EnableBits,
-     {},
-     0,
-     kEveryBank,
-     nullptr,
-     nullptr,
-     false,
-     "enabled",
-     &OnOff<&R::Enable>},
+    {"Position", &R::Position, P::None, kNoParts, 0, kMarineBank, nullptr, nullptr, false, "channel", &Slot},
+    {"Enable", &R::Enable, P::EnableBits, kNoParts, 0, kEveryBank, nullptr, nullptr, false, "enabled",
+     &Shown<&R::Enable, OnOffText>},
     {"CHDisplayL", &R::CHDisplayL, P::Record, Parts(kDisplayLeftPart), 1, kBankE, nullptr, nullptr, false,
-     "display left", &BlankDash<&R::CHDisplayL>},
+     "display left", &Shown<&R::CHDisplayL, BlankDashText>},
     {"CHDisplayR", &R::CHDisplayR, P::Record, Parts(kDisplayRightPart), 1, kBankE, nullptr, nullptr, false,
-     "display right", &BlankDash<&R::CHDisplayR>},
+     "display right", &Shown<&R::CHDisplayR, BlankDashText>},
     {"Rxfreq", &R::Rxfreq, P::Record, Parts(kRxFreqPart), 1, kBankE, nullptr, nullptr, false, "RX",
-     &Frequency<&R::Rxfreq>},
+     &Shown<&R::Rxfreq, FreqText4>},
     {"Txfreq", &R::Txfreq, P::Record, Parts(kTxFreqPart), 1, kBankE, nullptr, nullptr, false, "TX",
-     &Frequency<&R::Txfreq>},
+     &Shown<&R::Txfreq, FreqText4>},
     {"TxEnable", &R::TxEnable, P::Record, Parts(kModePart), 1, kMarineBank, nullptr, nullptr, true, "TX",
-     &OnOff<&R::TxEnable>},
+     &Shown<&R::TxEnable, OnOffText>},
     {"LowPower", &R::LowPower, P::Record, Parts(kModePart), 1, kChannelBanks, nullptr, nullptr, true,
-     "low power", &OnOff<&R::LowPower>},
+     "low power", &Shown<&R::LowPower, OnOffText>},
     {"TXPower", &R::TXPower, P::Record, Parts(kModePart), 1, kChannelBanks, nullptr, nullptr, false,
-     "TX power", &Mode},
+     "TX power", &Shown<&R::TXPower, Number>},
     {"PowUp", &R::PowUp, P::Record, Parts(kPowUpPart), 1, kChannelBanks, nullptr, nullptr, false, "power up",
-     &OnOff<&R::PowUp>},
+     &Shown<&R::PowUp, OnOffText>},
     {"Duplex", &R::Duplex, P::Record, Parts(kDuplexPart), 1, kMarineBank, nullptr, nullptr, false, "duplex",
-     &OnOff<&R::Duplex>},
-    {"DispayA",
-     &R::DispayA,
-     P::None,
-     {},
-     0,
-     kMarineBank,
-     nullptr,
-     nullptr,
-     false,
-     "A suffix",
-     &OnOff<&R::DispayA>},
+     &Shown<&R::Duplex, OnOffText>},
+    {"DispayA", &R::DispayA, P::None, kNoParts, 0, kMarineBank, nullptr, nullptr, false, "A suffix",
+     &Shown<&R::DispayA, OnOffText>},
     {"ClockShift", &R::ClockShift, P::Record, Parts(kDuplexPart), 1, kBankE, nullptr, nullptr, false,
-     "clock shift", &OnOff<&R::ClockShift>},
-    {"ScanMemory",
-     &R::ScanMemory,
-     P::ScanBits,
-     {},
-     0,
-     kEveryBank,
-     nullptr,
-     nullptr,
-     false,
-     "scan memory",
-     &OnOff<&R::ScanMemory>},
+     "clock shift", &Shown<&R::ClockShift, OnOffText>},
+    {"ScanMemory", &R::ScanMemory, P::ScanBits, kNoParts, 0, kEveryBank, nullptr, nullptr, false,
+     "scan memory", &Shown<&R::ScanMemory, OnOffText>},
     // Every image keeps a scrambler code; the compare shows it where the pages offer it.
     {"Scramble", &R::Scramble, P::Record, Parts(kScramblePart), 1, kMarineBank, nullptr, &HasChannelNames,
-     false, "scrambler", &Scrambler},
+     false, "scrambler", &Shown<&R::Scramble, ScrambleText>},
     {"Scramble", &R::Scramble, P::Record, Parts(kScramblePart), 1, kBankE, nullptr, &HasLmrBank, false,
-     "scrambler", &Scrambler},
-    {"ChTag",
-     &R::ChTag,
-     P::Names,
-     {},
-     0,
-     kEveryBank,
-     &HasChannelNames,
-     &HasChannelNames,
-     false,
-     "name",
-     &BlankDash<&R::ChTag>},
+     "scrambler", &Shown<&R::Scramble, ScrambleText>},
+    {"ChTag", &R::ChTag, P::Names, kNoParts, 0, kEveryBank, &HasChannelNames, &HasChannelNames, false, "name",
+     &Shown<&R::ChTag, BlankDashText>},
     {"Narrow", &R::Narrow, P::Record, Parts(kNarrowPart), 1, kBankE, nullptr, &HasLmrBank, false, "narrow",
-     &OnOff<&R::Narrow>},
+     &Shown<&R::Narrow, OnOffText>},
     {"RxCTCSS", &R::RxCTCSS, P::Record, Parts(kRxCtcssHighPart, kRxCtcssLowPart), 2, kBankE, &HasToneBlock,
-     &HasLmrBank, false, "RX CTCSS", &Ctcss<&R::RxCTCSS>},
+     &HasLmrBank, false, "RX CTCSS", &Shown<&R::RxCTCSS, CtcssName>},
     {"TxCTCSS", &R::TxCTCSS, P::Record, Parts(kTxCtcssPart), 1, kBankE, &HasToneBlock, &HasLmrBank, false,
-     "TX CTCSS", &Ctcss<&R::TxCTCSS>},
+     "TX CTCSS", &Shown<&R::TxCTCSS, CtcssName>},
     {"RxDCS", &R::RxDCS, P::Record, Parts(kRxDcsCodePart, kRxModePart), 2, kBankE, &HasToneBlock, &HasLmrBank,
-     false, "RX DCS", &Dcs<&R::RxDCS>},
+     false, "RX DCS", &Shown<&R::RxDCS, DcsName>},
     {"TxDCS", &R::TxDCS, P::Record, Parts(kTxDcsCodePart, kTxDcsInvertedPart), 2, kBankE, &HasToneBlock,
-     &HasLmrBank, false, "TX DCS", &Dcs<&R::TxDCS>},
+     &HasLmrBank, false, "TX DCS", &Shown<&R::TxDCS, DcsName>},
     {"RxComp", &R::RxComp, P::Record, Parts(kRxModePart), 1, kBankE, &HasToneBlock, &HasLmrBank, false,
-     "compander", &OnOff<&R::RxComp>},
+     "compander", &Shown<&R::RxComp, OnOffText>},
     // Bits no record member holds; a compare counts them with their channel all the same. The
     // second byte of a marine entry is the radio's: the codec never writes it.
     {"written 0",

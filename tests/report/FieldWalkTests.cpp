@@ -269,5 +269,32 @@ TEST(FieldWalk, MemoryMapNamesAddressBitsMemberKeyAndLabelOfTheModelsFields)
     EXPECT_NE(plain.find("LMR usable"), std::string::npos);
 }
 
+TEST(FieldWalk, MemoryMapNamesTheChannelBanksAndDirectoriesOfTheModel)
+{
+    const std::string mv230 = MemoryMapText(5);
+    for (const char* line : {
+             "0x0100-0x011D 1/ch UsaChannels[n].Enable                   [CHUSAn] Enable ",
+             "0x0300-0x04DF all  UsaChannels[n]: 240 x 2 bytes           [CHUSAn] ",
+             "+0            5    UsaChannels[n].Duplex                   [CHUSAn] Duplex ",
+             "0x01C0-0x01C1 1/ch WxChannels[n].Enable ",
+             "0x2E40-0x301F all  ExpChannels[n].ChTag ",
+             "[CHEXPn] ChTag                                      LMR n: name",
+             "+8-+10        all  ExpChannels[n].Txfreq ",
+             "+11           3-0  ExpChannels[n].RxCTCSS ",
+             "+12           7-6  ExpChannels[n].RxCTCSS ",
+         }) {
+        EXPECT_NE(mv230.find(line), std::string::npos) << line;
+    }
+    EXPECT_EQ(mv230.find("IndividualDirectory"), std::string::npos);
+    // The MV210's tone block starts on the last byte of the transmit frequency.
+    EXPECT_NE(MemoryMapText(2).find("+10           3-0  ExpChannels[n].RxCTCSS "), std::string::npos);
+    const std::string mv240 = MemoryMapText(1);
+    EXPECT_EQ(mv240.find(".ChTag"), std::string::npos);
+    EXPECT_EQ(mv240.find(".RxCTCSS"), std::string::npos);
+    EXPECT_NE(mv240.find("[CHEXPn] Rxfreq                                     EXP n: RX"), std::string::npos);
+    EXPECT_NE(MemoryMapText(0).find("0x3500-0x359F all  GroupDirectory[n]: 10 x 16 bytes        [CHGRPIDn] "),
+              std::string::npos);
+}
+
 }  // namespace
 }  // namespace kelpie
