@@ -11,6 +11,7 @@
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
 #include "model/ChannelFields.h"
+#include "model/ImageFields.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
 #include "model/SettingsFields.h"
@@ -125,6 +126,73 @@ TEST(FieldWalk, EachFieldShowsAloneInTheImageTheRecordsTheDataFileAndTheCompare)
         }
     }
     EXPECT_GT(walked, 7 * 20);
+}
+
+// The data file with one settings key's value replaced.
+std::string WithValue(std::string text, const SettingsField& f, std::int64_t value)
+{
+    const std::size_t section = text.find("[" + std::string(f.Section) + "]\r\n");
+    const std::size_t at = text.find("\r\n" + f.Key + "=", section) + 2;
+    const std::size_t end = text.find("\r\n", at);
+    return text.replace(at, end - at, f.Key + "=" + std::to_string(value));
+}
+
+// Whether the image keeps the value: encoded without overflow and decoded, it comes back.
+bool ImageKeeps(const RadioData& base, const SettingsField& f, std::int64_t value)
+{
+    RadioData data = base;
+    f.Set(data, f.Index, value);
+    try {
+        EncodeImage(data);
+    } catch (const EncodeOverflowError&) {
+        return false;
+    }
+    DecodeImage(data);
+    return f.Get(data, f.Index) == value;
+}
+
+// The reader takes every number the image field holds, its ends included, and names a value one
+// past either end, keeping the field as it was. Where the model's image keeps the field, its ends
+// are what the image keeps (a negative channel index, no channel, aside).
+TEST(FieldWalk, EachNumberIsReadFromTheDataFileOnlyWithinWhatItsFieldHolds)
+{
+    int walked = 0;
+    for (int model = 0; model < kModelCount; ++model) {
+        const RadioData base = Settled(model);
+        ShellState shell;
+        const std::string file = DataFileText(base, shell);
+        for (const SettingsField& f : SettingsFields()) {
+            if (f.Key.empty() || !IsOn(f.Filed, model) || f.Form == FileForm::Flag || f.Get == nullptr) {
+                continue;
+            }
+            SCOPED_TRACE(testing::Message() << "model " << model << ", " << f.Key);
+            ++walked;
+            if (IsOn(f.Decoded, model) && IsOn(f.Encoded, model) && IsOn(f.Compared, model)) {
+                EXPECT_TRUE(ImageKeeps(base, f, f.Last));
+                EXPECT_FALSE(ImageKeeps(base, f, f.Last + 1));
+                if (f.First >= 0) {
+                    EXPECT_TRUE(ImageKeeps(base, f, f.First));
+                    EXPECT_FALSE(ImageKeeps(base, f, f.First - 1));
+                }
+            }
+            for (const std::int64_t value : {f.First - 1, f.First, f.Last, f.Last + 1}) {
+                RadioData loaded = base;
+                RecordingUi ui;
+                ShellState loadShell;
+                const RejectedValues rejected =
+                    ReadDataFile(loaded, loadShell, ui, WithValue(file, f, value));
+                if (value >= f.First && value <= f.Last) {
+                    EXPECT_TRUE(rejected.empty()) << value;
+                    EXPECT_EQ(f.Get(loaded, f.Index), value);
+                } else {
+                    EXPECT_EQ(rejected, RejectedValues{"[" + std::string(f.Section) + "] " + f.Key + "=" +
+                                                       std::to_string(value)});
+                    EXPECT_EQ(f.Get(loaded, f.Index), f.Get(base, f.Index));
+                }
+            }
+        }
+    }
+    EXPECT_GT(walked, 7 * 10);
 }
 
 // Sets the channel field to a value that differs from its present one and that the encode keeps:
