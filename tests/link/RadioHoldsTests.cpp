@@ -9,7 +9,6 @@
 #include "link/Transfer.h"
 #include "model/DirectoryCodec.h"
 #include "model/ImagePasses.h"
-#include "model/Models.h"
 #include "model/UnsentEntries.h"
 
 namespace kelpie {
@@ -54,8 +53,7 @@ TEST(DistressClear, OnTheDscModelsItAsksFirstAndTheDataKeepsTheChannelNamesItEra
         DialogRun run(kTransferClearDistress, model);
         run.data.IntlChannels[150].ChTag = "HARBOUR";
         EncodeImage(run.data);
-        run.radio.Memory() = run.data.RadioImage;
-        run.radio.WriteModelCode(ModelOf(model).Code);
+        test::Holds(run.radio, run.data.RadioImage);
         const RadioImage before = run.data.RadioImage;
         run.ui.Answers = {MessageAnswer::Ok};
         EXPECT_TRUE(run.dialog->OkPressed());
@@ -76,8 +74,7 @@ TEST(ModelThree, KillerFlagsAndRotaryBeepReadFromTheRadioAreProgrammedBack)
 {
     test::OpenLink s(3);
     ResetEditModel(s.data);
-    s.radio.Memory() = s.data.RadioImage;
-    s.radio.WriteModelCode(ModelOf(3).Code);
+    test::Holds(s.radio, s.data.RadioImage);
     s.radio.Memory()[0x005A] = 0xF3;
     s.radio.Memory()[0x01F9] = 0xFF;
     EncodeDigits(s.radio.Memory(), 0x01FB, "1234567890", false);
@@ -160,8 +157,7 @@ TEST(UnsentEntries, AReadLeavesTheGroupDirectoryEmptyAndCountsWhatItReadAsLoaded
 {
     test::OpenLink s(0);
     ResetEditModel(s.data);
-    s.radio.Memory() = s.data.RadioImage;
-    s.radio.WriteModelCode(ModelOf(0).Code);
+    test::Holds(s.radio, s.data.RadioImage);
     EncodeDigits(s.radio.Memory(), 0x3200, "338123456", true);
     s.data.GroupDirectory[0] = {true, "OLD GROUP", "0123456780"};
     s.data.IndividualDirectory[0] = {true, "OLD", "1111111110"};
