@@ -51,6 +51,7 @@ TEST_F(RadioSafetyWindow, ProgramAsksBeforeItLeavesChangedDirectoryEntriesBehind
         RunTransfer("mnuTransferProgram");
         ASSERT_FALSE(Dialogs::Shown().empty());
         EXPECT_TRUE(Dialogs::Shown()[0].text.startsWith("Your changes to the individual directory"));
+        EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::OkCancel);
         EXPECT_EQ(m_radio.CountLines("#CEPWR") > 0, answer == MessageAnswer::Ok);
     }
     EXPECT_TRUE(Dialogs::Shown().back().text.startsWith("Complete!!"));
