@@ -107,22 +107,6 @@ TEST(UnfinishedWrite, AWriteThatStopsAfterItsFirstBlockSaysTheRadioIsPartlyProgr
               "again before using it.");
 }
 
-TEST(UnfinishedWrite, AWriteCancelledBeforeItsFirstBlockSaysNothingChanged)
-{
-    for (int cancelAt : {1, 4}) {  // at the model check, at the radio's own bytes
-        SCOPED_TRACE(cancelAt);
-        test::OpenLink s(5);
-        s.CancelAtCommand(static_cast<std::size_t>(cancelAt));
-        EXPECT_FALSE(RunWrite(s.link));
-        EXPECT_EQ(s.radio.CountLines("#CEPWR"), 0);
-        EXPECT_EQ(s.ui.Messages, (std::vector<RecordedMessage>{
-                                     {"Programming was cancelled before anything was sent: the radio was not "
-                                      "changed.",
-                                      "Program to Radio", MessageIcon::Information}}));
-        EXPECT_EQ(s.shell.PartlyProgrammed, "");
-    }
-}
-
 TEST(UnsentEntries, ProgramAsksOnceWhenEntriesItCannotWriteChangedSinceTheyWereLoaded)
 {
     DialogRun unchanged(kTransferProgram, 0);
