@@ -36,7 +36,8 @@ TEST_F(CliCsv, ImportCsvWritesEveryRowOrNothingUnlessRefusedRowsMaySkip)
 {
     const std::string data = File("a.dat").string();
     ASSERT_EQ(RunInProcess({"new", "--model", "5", "-o", data}, m_folder).ExitCode, 0);
-    std::ofstream(File("in.csv"), std::ios::binary) << "Location,Name,Frequency,Duplex,Offset\r\n1,HARBOUR,156.05,,0\r\n2,FAR,190,,0\r\n";
+    std::ofstream(File("in.csv"), std::ios::binary)
+        << "Location,Name,Frequency,Duplex,Offset\r\n1,HARBOUR,156.05,,0\r\n2,FAR,190,,0\r\n";
     const std::vector<std::string> import{
         "import-csv",          "--model", "5", data, "--bank", "e", File("in.csv").string(), "-o",
         File("b.dat").string()};
