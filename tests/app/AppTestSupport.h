@@ -79,6 +79,8 @@ protected:
         return test::Child<QAction>(*m_window, name, where);
     }
 
+    QString StatusShown() const { return test::Child<QLabel>(*m_window, "sbStatusBar_1")->text(); }
+
     // The compare window the main window shows now, if any.
     frmCompare* CompareWindow() const { return m_window->findChild<frmCompare*>(); }
     QString CompareSummaryShown() const
@@ -117,8 +119,7 @@ protected:
     void RadioHolds(RadioData data)
     {
         EncodeImage(data);
-        m_radio.Memory() = data.RadioImage;
-        m_radio.WriteModelCode(ModelOf(data.ModelIndex).Code);
+        test::Holds(m_radio, data.RadioImage);
     }
 
     // Runs the command and presses a button of the transfer dialog it shows; a dialog the run

@@ -158,7 +158,7 @@ TEST_F(FilePlaces, DebugModeWritesItsLogsBesideTheBackupsAndSaysWhere)
     const std::filesystem::path data = Program / "data";
     EXPECT_EQ(window.Shell().ErrorLogPath, (data / "err.log").string());
     EXPECT_TRUE(std::filesystem::is_directory(data));
-    EXPECT_TRUE(test::Child<QLabel>(window, "sbStatusBar_1")->text().contains(Name(data)));
+    EXPECT_TRUE(StatusShown().contains(Name(data)));
 }
 
 }  // namespace

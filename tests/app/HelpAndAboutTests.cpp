@@ -1,10 +1,12 @@
-// F1 and Help Contents, the help window at unload, and the About box.
+// F1 and Help Contents, the help window at unload and from the keyboard, and the About box.
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTreeWidget>
 
 #include "AppTestSupport.h"
+#include "app/HelpWindow.h"
 
 namespace kelpie {
 namespace {
@@ -53,6 +55,22 @@ TEST_F(AppHelp, F1OnTheTreeOpensItsTopicAndUnloadClosesHelpEvenWhenCancelled)
     Dialogs::AnswerNext(MessageAnswer::Cancel);
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(test::WaitUntil([&] { return OpenHelp(window) == nullptr; }, "the help window closes"));
+}
+
+TEST(HelpWindowKeys, EscapeAndCtrlWCloseTheHelpWindow)
+{
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Escape, Qt::NoModifier},
+                                                              {Qt::Key_W, Qt::ControlModifier}};
+    for (const auto& [key, modifiers] : keys) {
+        SCOPED_TRACE(key);
+        QPointer<HelpWindow> help = new HelpWindow(nullptr);
+        help->show();
+        QApplication::setActiveWindow(help);
+        ASSERT_TRUE(test::WaitUntil([&] { return help->isActiveWindow(); }, "the help window is active"));
+        QTest::keyClick(test::Child<QTextBrowser>(*help, "txtHelp"), key, modifiers);
+        EXPECT_TRUE(test::WaitUntil([&] { return help.isNull(); }, "the help window closes"));
+        delete help.data();
+    }
 }
 
 TEST_F(AppHelp, HelpContentsWithoutAHelpFileShowsTheErrorTitledWithTheCaption)

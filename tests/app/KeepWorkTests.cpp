@@ -34,9 +34,9 @@ protected:
     }
 
     // The window with its data saved as work.dat, then edited.
-    frmMain& StartEdited(int model = 5)
+    frmMain& StartEdited()
     {
-        Settings.SaveSetting("ModelPath", "ModelNum", std::to_string(model));
+        Settings.SaveSetting("ModelPath", "ModelNum", "5");
         Settings.SaveSetting("IniFilePath", "IniFileName_5", "USA");
         frmMain& window = Start(false, {&m_port, &m_clock});
         Dialogs::ResetHooks();
@@ -58,26 +58,28 @@ TEST_F(KeepWork, EveryCommandThatReplacesTheDataAsksToSaveItFirst)
     struct Command
     {
         const char* name;
-        int model;
         std::function<void()> run;
     };
     const std::vector<Command> commands{
-        {"New", 5, [&] { Action("New")->trigger(); }},
-        {"Open", 5,
+        {"New", [&] { Action("New")->trigger(); }},
+        {"Open",
          [&] {
              Dialogs::GiveNextFileName(Name(other));
              Action("mnuFileOpen")->trigger();
          }},
-        {"mnuTransferRead", 5, [&] { Action("mnuTransferRead")->trigger(); }},
-        {"mnuDestinationChild_1", 5, [&] { Action("mnuDestinationChild_1")->trigger(); }},
-        {"mnuEditModel4", 5, [&] { Action("mnuEditModel4")->trigger(); }},
+        {"mnuTransferRead", [&] { Action("mnuTransferRead")->trigger(); }},
+        {"mnuDestinationChild_1", [&] { Action("mnuDestinationChild_1")->trigger(); }},
+        {"mnuEditModel4", [&] { Action("mnuEditModel4")->trigger(); }},
     };
+    // Every command must stop on Cancel and go on otherwise; what Save and Discard do is the one
+    // question's own, so each command takes one of them in turn.
     for (const Command& command : commands) {
+        const bool saving = (&command - commands.data()) % 2 == 1;
         for (const MessageAnswer answer :
-             {MessageAnswer::Save, MessageAnswer::Discard, MessageAnswer::Cancel}) {
+             {MessageAnswer::Cancel, saving ? MessageAnswer::Save : MessageAnswer::Discard}) {
             SCOPED_TRACE(std::string(command.name) + " answered " + std::to_string(static_cast<int>(answer)));
             std::filesystem::remove(Work);
-            frmMain& window = StartEdited(command.model);
+            frmMain& window = StartEdited();
             const bool confirmed = std::string(command.name).starts_with("mnuDest");
             if (confirmed) {
                 Dialogs::AnswerNext(MessageAnswer::Ok);  // the destination's own question comes first

@@ -79,9 +79,7 @@ TEST_F(AppFirstRead, AReadKeepsTheRadiosModelAndEndsTheQuestion)
     frmMain& window = StartWithRadio();
     const QWidget* question = test::Child<QWidget>(window, "fraGeneralModel");
     ASSERT_TRUE(question->isVisible());
-    const test::ModalDriver ok("frmRadio_102",
-                               [](QWidget& dialog) { test::Child<QPushButton>(dialog, "cmdOK")->click(); });
-    Action("mnuTransferRead")->trigger();
+    Pressing("cmdOK", [&] { Action("mnuTransferRead")->trigger(); });
     ASSERT_FALSE(Dialogs::Shown().empty());
     EXPECT_EQ(Dialogs::Shown().back().text, "Complete!!");
     EXPECT_EQ(Settings.GetSetting("ModelPath", "ModelNum"), "5");

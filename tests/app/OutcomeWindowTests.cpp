@@ -1,7 +1,6 @@
 // How the main window shows a command's outcome: the values a load did not take, a print that
 // failed, and a failed verify under the verify's own title.
 #include <QPrinter>
-#include <QPushButton>
 
 #include "AppTestSupport.h"
 #include "files/FileTestSupport.h"
@@ -73,11 +72,7 @@ TEST_F(AppVerifyFails, TheCommunicationErrorIsTitledWithTheVerify)
 {
     frmMain& window = Start(false, {&m_port, &m_clock});
     // OK starts the run, which fails and leaves the dialog open; the driver then closes it.
-    {
-        const test::ModalDriver transfer(
-            "frmRadio_102", [](QWidget& dialog) { test::Child<QPushButton>(dialog, "cmdOK")->click(); });
-        Action("mnuTransferVerify")->trigger();
-    }
+    Pressing("cmdOK", [&] { Action("mnuTransferVerify")->trigger(); });
     ASSERT_FALSE(Dialogs::Shown().empty());
     // What to check comes with the error.
     EXPECT_TRUE(Dialogs::Shown().back().text.startsWith("Communication Error!!\nCheck the cable, the port ("))

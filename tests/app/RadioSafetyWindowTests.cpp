@@ -36,28 +36,25 @@ protected:
     }
 };
 
-TEST_F(RadioSafetyWindow, ProgramSaysOnceBeforeSendingThatChangedDirectoryEntriesWillNotReachTheRadio)
+// The question's text and when it is asked are pinned with the link; here it reaches the window
+// and its answer decides.
+TEST_F(RadioSafetyWindow, ProgramAsksBeforeItLeavesChangedDirectoryEntriesBehindAndCancelSendsNothing)
 {
     frmMain& window = StartOnModelZero();
     window.Editor().SelectNodeByKey("SM 1");
-    window.findChild<QCheckBox*>("chkGEnable")->click();
+    test::Child<QCheckBox>(window, "chkGEnable")->click();
     ASSERT_TRUE(window.Data().IndividualDirectory[0].Enabled);
 
-    Dialogs::AnswerNext(MessageAnswer::Cancel);
-    RunTransfer("mnuTransferProgram");
-    ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(Dialogs::Shown()[0].text,
-              "Your changes to the individual directory will not reach the radio: Kelpie does not write them "
-              "to it. Enter them on the radio itself.\n\nProgram the rest of the radio?");
-    EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::OkCancel);
-    EXPECT_TRUE(m_radio.Lines().empty());
-
-    Dialogs::ResetHooks();
-    Dialogs::AnswerNext(MessageAnswer::Ok);
-    RunTransfer("mnuTransferProgram");
-    ASSERT_EQ(Dialogs::Shown().size(), 2u);
-    EXPECT_TRUE(Dialogs::Shown()[1].text.startsWith("Complete!!"));
-    EXPECT_EQ(m_radio.CountLines("#CEPWR") > 0, true);
+    for (const MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::Ok}) {
+        Dialogs::ResetHooks();
+        Dialogs::AnswerNext(answer);
+        RunTransfer("mnuTransferProgram");
+        ASSERT_FALSE(Dialogs::Shown().empty());
+        EXPECT_TRUE(Dialogs::Shown()[0].text.startsWith("Your changes to the individual directory"));
+        EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::OkCancel);
+        EXPECT_EQ(m_radio.CountLines("#CEPWR") > 0, answer == MessageAnswer::Ok);
+    }
+    EXPECT_TRUE(Dialogs::Shown().back().text.startsWith("Complete!!"));
 }
 
 TEST_F(RadioSafetyWindow, VerifySaysThatTheDirectoriesAreNotComparedWithTheRadio)
@@ -81,8 +78,6 @@ TEST_F(SilentRadioWindow, AfterTheFirstUnansweredAttemptTheDialogSaysNothingAnsw
 {
     StartOnModelZero();
     QString seen;
-    double seenAfter = 0;
-    const double start = m_clock.Seconds;
     // Watches the running dialog; the first waiting text is read and Cancel pressed.
     QTimer watch;
     watch.setInterval(0);
@@ -91,7 +86,6 @@ TEST_F(SilentRadioWindow, AfterTheFirstUnansweredAttemptTheDialogSaysNothingAnsw
         auto* waiting = dialog ? dialog->findChild<QLabel*>("lblWaiting") : nullptr;
         if (waiting && waiting->isVisible() && seen.isEmpty()) {
             seen = waiting->text();
-            seenAfter = m_clock.Seconds - start;
             EXPECT_FALSE(dialog->findChild<QLabel*>("lblmess")->isVisible());
             dialog->findChild<QPushButton*>("cmdCancel")->click();
         }
@@ -99,9 +93,8 @@ TEST_F(SilentRadioWindow, AfterTheFirstUnansweredAttemptTheDialogSaysNothingAnsw
     watch.start();
     RunTransfer("mnuTransferRead");
     watch.stop();
+    // When it shows is pinned with the link.
     EXPECT_EQ(seen, QString::fromStdString(WaitingText("COM1", 1)));
-    EXPECT_LT(seenAfter, 150.0);
-    EXPECT_GT(seenAfter, 0.0);
 }
 
 class HangingRadioWindow : public RadioSafetyWindow

@@ -7,12 +7,13 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
+#include <tuple>
+
+#include "app/RadioPictures.h"
 #include "app/frmRadio_102.h"
 #include "editor/Dialogs.h"
 #include "link/Handshake.h"
 #include "link/LinkTestSupport.h"
-#include "model/ImagePasses.h"
-#include "model/Models.h"
 #include "support/QtSupport.h"
 #include "support/ResetData.h"
 
@@ -24,9 +25,7 @@ struct TransferWindow : ::testing::Test
     explicit TransferWindow(SimulatorFaults faults = {}) : radio(5, std::move(faults)), port(radio, clock)
     {
         Dialogs::ResetHooks();
-        RadioData reset = ResetData(5);
-        radio.Memory() = reset.RadioImage;
-        radio.WriteModelCode(ModelOf(5).Code);
+        test::Holds(radio, ResetData(5).RadioImage);
     }
 
     frmRadio_102& Open(int mode)
@@ -79,25 +78,21 @@ struct SilentRadio : TransferWindow
     SilentRadio() : TransferWindow(SimulatorFaults{.Silent = true}) {}
 };
 
-TEST_F(SilentRadio, FailedHandshakeKeepsTheDialogOpenAndOkTriesAgain)
+// That OK then starts again from the port is the dialog's own rule, pinned with the link.
+TEST_F(SilentRadio, FailedHandshakeSaysWhatToCheckAndKeepsTheDialogOpenForAnotherTry)
 {
     Open(kTransferRead);
     QTest::mouseClick(Button("cmdOK"), Qt::LeftButton);
 
+    EXPECT_GT(port.OpenCount(), 0);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(Button("cmdOK")->isEnabled());
     EXPECT_TRUE(Button("cmdHelp")->isEnabled());
     EXPECT_FALSE(shell.BusyFlag);
-    // The user is told what to check, under the dialog's caption.
+    EXPECT_FALSE(shell.TransferDone);
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
     EXPECT_EQ(Dialogs::Shown()[0].text, QString::fromStdString(std::string(kNothingAnsweredText)));
     EXPECT_EQ(Dialogs::Shown()[0].title, "Read from Radio");
-    const int opensOfOneHandshake = port.OpenCount();
-    EXPECT_GT(opensOfOneHandshake, 0);
-
-    QTest::mouseClick(Button("cmdOK"), Qt::LeftButton);
-    EXPECT_EQ(port.OpenCount(), 2 * opensOfOneHandshake);
-    EXPECT_FALSE(shell.TransferDone);
 }
 
 TEST_F(TransferWindow, CancelWhileIdleClosesWithoutTalkingToTheRadio)
@@ -110,19 +105,23 @@ TEST_F(TransferWindow, CancelWhileIdleClosesWithoutTalkingToTheRadio)
     EXPECT_TRUE(radio.Lines().empty());
 }
 
-TEST_F(TransferWindow, RadioStandsLeftWhenReadingAndRightWhenSending)
+// The radio stands left when the programming comes from it and right when it goes to it; the cable's
+// arrow points the way the programming travels.
+TEST_F(TransferWindow, TheRadioStandsWhereTheProgrammingComesFromAndTheArrowPointsWhereItGoes)
 {
-    Open(kTransferRead);
-    const int readRadio = dialog->findChild<QWidget*>("pictHandy")->x();
-    const int readPc = dialog->findChild<QWidget*>("pictB")->x();
-    EXPECT_FALSE(dialog->findChild<QLabel*>("lblmon")->isVisible());
-
-    Open(kTransferClearDistress);
+    const std::tuple<int, bool, int, int> modes[] = {{kTransferRead, true, 70, 280},
+                                                     {kTransferVerify, true, 70, 280},
+                                                     {kTransferProgram, false, 320, 30},
+                                                     {kTransferClearDistress, false, 320, 30}};
+    for (const auto& [mode, toPc, radioLeft, pcLeft] : modes) {
+        SCOPED_TRACE(mode);
+        Open(mode);
+        EXPECT_EQ(test::Child<QWidget>(*dialog, "pictHandy")->x(), radioLeft);
+        EXPECT_EQ(test::Child<QWidget>(*dialog, "pictB")->x(), pcLeft);
+        EXPECT_EQ(test::Child<TransferPicture>(*dialog, "pictA")->FlowsRight(), toPc == (pcLeft > radioLeft));
+        EXPECT_FALSE(test::Child<QLabel>(*dialog, "lblmon")->isVisible());
+    }
     EXPECT_EQ(dialog->windowTitle(), "Clear Distress Log Data");
-    EXPECT_EQ(std::pair(readRadio, readPc), std::pair(70, 280));
-    EXPECT_EQ(
-        std::pair(dialog->findChild<QWidget*>("pictHandy")->x(), dialog->findChild<QWidget*>("pictB")->x()),
-        std::pair(320, 30));
 }
 
 TEST_F(TransferWindow, ProgressBarFillsWithTheRunAndEmptiesAtTheEnd)

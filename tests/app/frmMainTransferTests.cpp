@@ -36,7 +36,7 @@ protected:
         // The compare window is the verify's one window: no box before it says the same.
         EXPECT_TRUE(Dialogs::Shown().empty()) << Dialogs::Shown().front().text.toStdString();
         EXPECT_EQ(DataFileText(window.Data(), window.Shell()), before);
-        EXPECT_TRUE(window.findChild<QLabel*>("sbStatusBar_1")->text().startsWith("Verify complete."));
+        EXPECT_TRUE(StatusShown().startsWith("Verify complete."));
     }
 };
 
@@ -62,7 +62,7 @@ TEST_F(AppTransfer, ReadFromRadioRefreshesTheWindowClearsDataChangedAndKeepsABac
     ASSERT_TRUE(std::filesystem::is_directory(backups));
     const auto backup = std::filesystem::directory_iterator(backups)->path();
     EXPECT_TRUE(ImageIs(backup));
-    EXPECT_TRUE(window.findChild<QLabel*>("sbStatusBar_1")->text().contains(Name(backup)));
+    EXPECT_TRUE(StatusShown().contains(Name(backup)));
 }
 
 TEST_F(AppTransfer, ProgramCarriesAnEditIntoTheRadioOffersTheVerifyAndTheVerifyFindsItEqual)
@@ -78,7 +78,7 @@ TEST_F(AppTransfer, ProgramCarriesAnEditIntoTheRadioOffersTheVerifyAndTheVerifyF
     EXPECT_EQ(inRadio.UsaChannels[9].ChTag, "HARBOUR");
     ASSERT_FALSE(Dialogs::Shown().empty());
     EXPECT_EQ(Dialogs::Shown().back().text, "Complete!!\n\n" + advice);
-    EXPECT_EQ(window.findChild<QLabel*>("sbStatusBar_1")->text(), "The radio was programmed. " + advice);
+    EXPECT_EQ(StatusShown(), "The radio was programmed. " + advice);
 
     Verify(window);
     ASSERT_NE(CompareWindow(), nullptr);
@@ -91,7 +91,7 @@ TEST_F(AppTransfer, ProgramCarriesAnEditIntoTheRadioOffersTheVerifyAndTheVerifyF
     // The read the verify made is kept, as every read is.
     const auto backup = std::filesystem::directory_iterator(Program / "data" / "backups")->path();
     EXPECT_EQ(FileBytes(backup).size(), ExpectedImageFileLength(5));
-    EXPECT_TRUE(window.findChild<QLabel*>("sbStatusBar_1")->text().contains(Name(backup)));
+    EXPECT_TRUE(StatusShown().contains(Name(backup)));
 }
 
 TEST_F(AppTransfer, VerifyListsTheChangedChannelAndItsRowShowsTheChannel)
@@ -140,8 +140,7 @@ TEST_F(AppTransfer, ReadCancelledBeforeItStartsChangesNothingAndKeepsNoBackup)
 TEST_F(AppTransfer, DscClearButtonErasesTheRadiosDistressLog)
 {
     RadioSimulator radio(0);
-    radio.Memory() = ResetData(0).RadioImage;
-    radio.WriteModelCode(ModelOf(0).Code);
+    test::Holds(radio, ResetData(0).RadioImage);
     radio.Memory()[0x1E10] = 0x42;  // a logged distress call
     SimulatorPort port(radio, m_clock);
     Settings.SaveSetting("ModelPath", "ModelNum", "0");

@@ -104,6 +104,13 @@ struct RecordingUi : LinkUi
     long PausedMs = 0;
 };
 
+// The radio holds the image with its model's code, as a reset or a program run leaves it.
+inline void Holds(RadioSimulator& radio, const RadioImage& image)
+{
+    radio.Memory() = image;
+    radio.WriteModelCode(ModelOf(radio.ModelIndex()).Code);
+}
+
 // A program image and a radio of the same model, connected through the simulated port.
 struct SimulatedLink
 {
@@ -153,8 +160,7 @@ struct DialogRun : SimulatedLink
         : SimulatedLink(model, std::move(faults))
     {
         ResetEditModel(data);
-        radio.Memory() = data.RadioImage;
-        radio.WriteModelCode(ModelOf(model).Code);
+        Holds(radio, data.RadioImage);
         Open(mode);
     }
 

@@ -9,7 +9,6 @@
 #include "link/Transfer.h"
 #include "model/DirectoryCodec.h"
 #include "model/ImagePasses.h"
-#include "model/Models.h"
 #include "model/UnsentEntries.h"
 
 namespace kelpie {
@@ -54,8 +53,7 @@ TEST(DistressClear, OnTheDscModelsItAsksFirstAndTheDataKeepsTheChannelNamesItEra
         DialogRun run(kTransferClearDistress, model);
         run.data.IntlChannels[150].ChTag = "HARBOUR";
         EncodeImage(run.data);
-        run.radio.Memory() = run.data.RadioImage;
-        run.radio.WriteModelCode(ModelOf(model).Code);
+        test::Holds(run.radio, run.data.RadioImage);
         const RadioImage before = run.data.RadioImage;
         run.ui.Answers = {MessageAnswer::Ok};
         EXPECT_TRUE(run.dialog->OkPressed());
@@ -76,8 +74,7 @@ TEST(ModelThree, KillerFlagsAndRotaryBeepReadFromTheRadioAreProgrammedBack)
 {
     test::OpenLink s(3);
     ResetEditModel(s.data);
-    s.radio.Memory() = s.data.RadioImage;
-    s.radio.WriteModelCode(ModelOf(3).Code);
+    test::Holds(s.radio, s.data.RadioImage);
     s.radio.Memory()[0x005A] = 0xF3;
     s.radio.Memory()[0x01F9] = 0xFF;
     EncodeDigits(s.radio.Memory(), 0x01FB, "1234567890", false);
@@ -108,22 +105,6 @@ TEST(UnfinishedWrite, AWriteThatStopsAfterItsFirstBlockSaysTheRadioIsPartlyProgr
     EXPECT_EQ(PartlyProgrammedText(0x18FF, 0x3FFF),
               "The radio now holds a mix of its old and the new programming, up to 0x18FF (39 %). Program it "
               "again before using it.");
-}
-
-TEST(UnfinishedWrite, AWriteCancelledBeforeItsFirstBlockSaysNothingChanged)
-{
-    for (int cancelAt : {1, 4}) {  // at the model check, at the radio's own bytes
-        SCOPED_TRACE(cancelAt);
-        test::OpenLink s(5);
-        s.CancelAtCommand(static_cast<std::size_t>(cancelAt));
-        EXPECT_FALSE(RunWrite(s.link));
-        EXPECT_EQ(s.radio.CountLines("#CEPWR"), 0);
-        EXPECT_EQ(s.ui.Messages, (std::vector<RecordedMessage>{
-                                     {"Programming was cancelled before anything was sent: the radio was not "
-                                      "changed.",
-                                      "Program to Radio", MessageIcon::Information}}));
-        EXPECT_EQ(s.shell.PartlyProgrammed, "");
-    }
 }
 
 TEST(UnsentEntries, ProgramAsksOnceWhenEntriesItCannotWriteChangedSinceTheyWereLoaded)
@@ -160,8 +141,7 @@ TEST(UnsentEntries, AReadLeavesTheGroupDirectoryEmptyAndCountsWhatItReadAsLoaded
 {
     test::OpenLink s(0);
     ResetEditModel(s.data);
-    s.radio.Memory() = s.data.RadioImage;
-    s.radio.WriteModelCode(ModelOf(0).Code);
+    test::Holds(s.radio, s.data.RadioImage);
     EncodeDigits(s.radio.Memory(), 0x3200, "338123456", true);
     s.data.GroupDirectory[0] = {true, "OLD GROUP", "0123456780"};
     s.data.IndividualDirectory[0] = {true, "OLD", "1111111110"};

@@ -245,6 +245,9 @@ TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
         return Boxes{{CommunicationErrorText("COM1", PartlyProgrammedText(upTo, 0x3FFF)), "Program to Radio",
                       MessageIcon::Critical}};
     };
+    const Boxes unchanged = {
+        {"Programming was cancelled before anything was sent: the radio was not changed.", "Program to Radio",
+         MessageIcon::Information}};
     const Boxes writeCancelled =
         partly("Programming was cancelled.\n", 0x0100 + 16 * (50 - 38) + 15, MessageIcon::Exclamation);
     // The command at which Cancel is clicked, or else the one that is never acknowledged; the
@@ -253,6 +256,9 @@ TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
         {"read cancelled", RunRead, 100, 100, 1, {}},
         // Commands 5–18 and 24–37 are single bytes, 19 is the block at 0x0050, 38 at 0x0100, 54 at 0x0300.
         {"write cancelled", RunWrite, 50, 50, 0, writeCancelled},
+        // Cancelled at the model check or at the radio's own bytes, before any block was sent.
+        {"write cancelled at the model check", RunWrite, 1, 1, 0, unchanged},
+        {"write cancelled at the radio's own bytes", RunWrite, 4, 4, 0, unchanged},
         // Commands: model check 1–2, own bytes 3–4, then 0x0042 is the fifth, in a single-byte block.
         {"write fails in a single-byte block", RunWrite, 0, 5, 0, broken(0x0042)},
         {"write fails", RunWrite, 0, 100, 0, broken(0x0300 + 16 * (100 - 54) + 15)},
@@ -274,6 +280,8 @@ TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
         EXPECT_EQ(s.ui.Messages, messages);
         EXPECT_EQ(s.shell.CancelFlag, cancelAt != 0);
         EXPECT_FALSE(s.shell.TransferDone);
+        // Until a write completes, the shell keeps saying that the radio holds a mix.
+        EXPECT_EQ(s.shell.PartlyProgrammed.empty(), run != RunWrite || commands <= 4);
         if (run != RunWrite) {  // a write has taken the radio's own bytes
             EXPECT_EQ(s.data.RadioImage, before);
         }

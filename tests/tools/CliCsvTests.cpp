@@ -8,7 +8,6 @@
 #include "CliArguments.h"
 #include "CliInProcess.h"
 #include "CliTestFolder.h"
-#include "files/FileAccess.h"
 
 namespace kelpie::test {
 namespace {
@@ -16,17 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 
 using CliCsv = CliTestFolder;
-
-std::string Contents(const fs::path& file)
-{
-    const std::vector<std::uint8_t> bytes = ReadWholeFile(file);
-    return {bytes.begin(), bytes.end()};
-}
-
-void Write(const fs::path& file, const std::string& text)
-{
-    std::ofstream(file, std::ios::binary) << text;
-}
 
 TEST_F(CliCsv, ExportCsvWritesTheBankAsKelpieOrChirpCsv)
 {
@@ -48,7 +36,8 @@ TEST_F(CliCsv, ImportCsvWritesEveryRowOrNothingUnlessRefusedRowsMaySkip)
 {
     const std::string data = File("a.dat").string();
     ASSERT_EQ(RunInProcess({"new", "--model", "5", "-o", data}, m_folder).ExitCode, 0);
-    Write(File("in.csv"), "Location,Name,Frequency,Duplex,Offset\r\n1,HARBOUR,156.05,,0\r\n2,FAR,190,,0\r\n");
+    std::ofstream(File("in.csv"), std::ios::binary)
+        << "Location,Name,Frequency,Duplex,Offset\r\n1,HARBOUR,156.05,,0\r\n2,FAR,190,,0\r\n";
     const std::vector<std::string> import{
         "import-csv",          "--model", "5", data, "--bank", "e", File("in.csv").string(), "-o",
         File("b.dat").string()};

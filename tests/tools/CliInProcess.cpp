@@ -9,8 +9,7 @@
 #include "CliCommands.h"
 #include "ConsoleUi.h"
 #include "link/LinkTestSupport.h"
-#include "model/ImagePasses.h"
-#include "model/Models.h"
+#include "support/ResetData.h"
 
 namespace kelpie::test {
 
@@ -106,10 +105,7 @@ CliResult Captured(const CliArguments& parsed, const CliEnvironment& environment
 
 InProcessRadio::InProcessRadio(int model, SimulatorFaults faults) : m_radio(model, std::move(faults))
 {
-    RadioData data(model);
-    ResetEditModel(data);
-    m_radio.Memory() = data.RadioImage;
-    m_radio.WriteModelCode(ModelOf(model).Code);
+    Holds(m_radio, ResetData(model).RadioImage);
 }
 
 CliResult InProcessRadio::Run(std::vector<std::string> arguments, const std::filesystem::path& dataHome)

@@ -10,16 +10,11 @@ namespace {
 
 using CliOutcome = CliTestFolder;
 
-TEST_F(CliOutcome, DiffAndVerifyExitZeroWhenEqualOneWhenDifferentTwoWhenTheyCouldNotCompare)
+TEST_F(CliOutcome, DiffAndVerifyExitTwoWhenTheyCouldNotCompare)
 {
     ASSERT_EQ(Run({"new", "--model", "5", "-o", File("a.dat")}).ExitCode, 0);
-    ASSERT_EQ(Run({"new", "--model", "5", "--destination", "intl", "-o", File("intl.dat")}).ExitCode, 0);
     ASSERT_EQ(Run({"new", "--model", "4", "-o", File("mv220.dat")}).ExitCode, 0);
-
-    EXPECT_EQ(Run({"diff", "--model", "5", File("a.dat"), File("a.dat")}).ExitCode, 0);
-    const CliResult different = Run({"diff", "--model", "5", File("a.dat"), File("intl.dat")});
-    EXPECT_EQ(different.ExitCode, 1) << different.Err;
-    EXPECT_NE(different.Out, "");
+    // Equal and different files are the diff's own test; here what it could not compare.
     for (const auto& [a, b] : {std::pair{File("a.dat"), File("missing.dat")},
                                {File("missing.dat"), File("a.dat")},
                                {File("a.dat"), File("mv220.dat")}}) {
