@@ -1,6 +1,6 @@
 // Every numeric row of the settings table walked through the whole program: the one field changed
-// is written to its own bits only, read back, carried by the data file and told by the compare
-// under its label — and nothing else is.
+// is written to its own bits only, read back, carried by the data file, told by the compare under
+// its label and listed on its own line — and nothing else is.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -11,7 +11,10 @@
 #include "model/Models.h"
 #include "model/SettingsFields.h"
 #include "report/Compare.h"
+#include "report/ListingRows.h"
 #include "report/MemoryMap.h"
+#include "report/PrintedListing.h"
+#include "report/TextImage.h"
 #include "support/Fakes.h"
 #include "support/ResetData.h"
 
@@ -121,6 +124,59 @@ TEST(FieldWalk, EachFieldShowsAloneInTheImageTheRecordsTheDataFileAndTheCompare)
         }
     }
     EXPECT_GT(walked, 7 * 20);
+}
+
+// The lines of both listings, a printed line as its texts.
+std::vector<std::string> ListingLines(const RadioData& data)
+{
+    std::vector<std::string> lines = Lines(BuildTextImage(data));
+    const std::vector<PrintPage> pages = BuildPrintedListing(data, "MV");
+    for (const PrintLine& line : pages[0].Lines) {
+        std::string text = "printed:";
+        for (const PrintCell& cell : line) {
+            text += " " + cell.Text;
+        }
+        lines.push_back(text);
+    }
+    return lines;
+}
+
+TEST(FieldWalk, EachListedFieldChangesOnlyItsOwnLineOfEachListing)
+{
+    int walked = 0;
+    for (int model = 0; model < kModelCount; ++model) {
+        const RadioData base = Settled(model);
+        const std::vector<std::string> baseLines = ListingLines(base);
+        for (const SettingsField& f : SettingsFields()) {
+            const bool atis = f.Record == SettingsRecord::AtisCommon;
+            if (f.Get == nullptr || f.ListLine == 0 || !IsOn(f.Decoded, model) ||
+                (atis && !ListsAtisSetup(model))) {
+                continue;
+            }
+            const std::string label = FieldLabel(f, model);
+            SCOPED_TRACE(testing::Message() << "model " << model << ", " << label);
+            ++walked;
+            RadioData changed = base;
+            f.Set(changed, f.Index, OtherValue(f, f.Get(base, f.Index)));
+            const std::vector<std::string> lines = ListingLines(changed);
+            ASSERT_EQ(lines.size(), baseLines.size());
+            std::vector<std::string> differing;
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                if (lines[i] != baseLines[i]) {
+                    differing.push_back(lines[i]);
+                }
+            }
+            // The text line, and the printed one where the model prints the field, under the
+            // line's label: the field's own or its call category's, or its group's row.
+            ASSERT_EQ(differing.size(), IsOn(f.Printed, model) ? 2u : 1u);
+            const std::string named = !f.ListLabel.empty()               ? f.ListLabel
+                                      : f.Group >= 0 && !f.Label.empty() ? f.Label
+                                                                         : label;
+            const bool tx = f.Label.ends_with(" TX");  // a call's TX power follows the call on its line
+            EXPECT_TRUE(tx || differing[0].starts_with(named)) << differing[0];
+        }
+    }
+    EXPECT_GT(walked, 7 * 15);
 }
 
 TEST(FieldWalk, MemoryMapNamesAddressBitsMemberKeyAndLabelOfTheModelsFields)
