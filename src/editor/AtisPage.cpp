@@ -118,6 +118,7 @@ void AtisPage::FillAtisPage()
 {
     const FillGuard guard(m_shell);
     const int model = m_data.ModelIndex;
+    // Short names beside the check boxes, where the listing's column headings say "LMR CH".
     const QStringList captions{tr("USA"), tr("INTL"), tr("Canada"),
                                HasLmrBank(model) ? tr("LMR") : tr("EXP")};
     for (int g = 0; g < kGroupCount; ++g) {

@@ -138,6 +138,7 @@ void DscPage::BuildBasicSheet()
     mmsiRow->addStretch(1);
     layout->addWidget(mmsi);
 
+    // The page's own frames: the listing gives the requests no heading of their own.
     auto* calls = new QGroupBox(tr("DSC Call"), content);
     auto* callGrid = new QGridLayout(calls);
     for (int row = 0; row < static_cast<int>(m_posRequestRows.size()); ++row) {
@@ -177,6 +178,7 @@ void DscPage::BuildAdvancedSheet()
 {
     // One table: a row per call category, a column pair (call, TX power) per call type.
     QVBoxLayout* layout = AddSheet(m_sheets, ArrayName(u"pictDSCChild"_s, 1));
+    // The listing heads this sheet's settings by call; the page heads its table by category.
     auto* box = new QGroupBox(tr("Call Categories"), layout->parentWidget());
     auto* grid = new QGridLayout(box);
     for (int c = 0; c < kCategoryCount; ++c) {

@@ -1,6 +1,7 @@
 // SettingsFields.h — every radio-wide setting described once: where the image keeps it, the
-// record member it fills, the models that hold it, its data-file key and the listing's label. The
-// settings codec, the data file, the compare and the memory map all read this table.
+// record member it fills, the models that hold it, its data-file key, its label and its line in the
+// listings. The settings codec, the data file, the compare, the memory map, the listings and the
+// settings pages' captions all read this table.
 #pragma once
 
 #include <cstdint>
