@@ -90,8 +90,8 @@ struct SettingsLine
 };
 
 // The lines of the section for the model from the settings table, in the table's line order; a
-// section with a value per group starts with the groups' names. `printed`: the printed listing's
-// lines. No line: the section is not listed.
+// section that opens with a value per group first names the groups. `printed`: the printed
+// listing's lines. No line: the section is not listed.
 std::vector<SettingsLine> SettingsLines(const RadioData& data, const SettingsSection& section, bool printed);
 
 // The name of each channel group in the column headings of the settings: USA, INTL, Canada and
