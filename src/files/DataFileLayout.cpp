@@ -1,5 +1,7 @@
 #include "files/DataFileLayout.h"
 
+#include <algorithm>
+
 #include "model/Models.h"
 #include "model/ValueTables.h"
 
@@ -7,21 +9,13 @@ namespace kelpie {
 
 namespace {
 
-constexpr std::int64_t kByteLast = 255;
-// A combined channel index is stored as a 16-bit word; a negative one means no channel.
-constexpr std::int64_t kChannelIndexFirst = std::numeric_limits<std::int32_t>::min();
-constexpr std::int64_t kChannelIndexLast = 65535;
-
 // The largest value each field of the image holds: transmit modes 0..3 fill two bits, a
 // scrambler code three, a CTCSS tone six; a DCS value stores its code (less 104 when inverted) in
-// a byte whose 0xFF means no code; the squelch level fills a nibble, the weather alert and the
-// resume time two bits, the magnetic variation one; the offset time is an index 0..kOffsetLast.
+// a byte whose 0xFF means no code.
 constexpr std::int64_t kTransmitModeLast = 3;
 constexpr std::int64_t kScrambleLast = 7;
 constexpr std::int64_t kCtcssFieldLast = 63;
 constexpr std::int64_t kDcsValueLast = 104 + 254;
-constexpr std::int64_t kSqlLast = 15;
-constexpr std::int64_t kTwoBitsLast = 3;
 
 using R = ChannelRecord;
 constexpr RecordKey kTxPowerKey{"TXPower", &R::TXPower, false, 0, kTransmitModeLast};
@@ -72,25 +66,6 @@ constexpr RecordKey kExpKeys[] = {
     {"RxCTCSS", &R::RxCTCSS, false, 0, kCtcssFieldLast, &HasLmrBank},
 };
 
-using C = CommonSetup;
-
-constexpr CommonKey kCommonKeys[] = {
-    {"TX Po Display", &C::TxPoDisplay, false, 0, kByteLast},
-    {"Last TX Power", &C::LastTxPower, false, 0, kByteLast},
-    {"Last CH Group", &C::LastChGroup, false, 0, kByteLast},
-    {"SQL", &C::Sql, false, 0, kSqlLast},
-    {"Last Display CH", &C::LastDisplayCh, false, kChannelIndexFirst, kChannelIndexLast},
-    {"Marine_LMR CH", &C::MarineLmrCh, false, kChannelIndexFirst, kChannelIndexLast},
-    {"SCAN", &C::Scan},
-    {"Resume Time", &C::ResumeTime, true, 0, kTwoBitsLast},
-    {"PTT SCAN Clear", &C::PttScanClear},
-    {"Dual Watch", &C::DualWatch},
-    {"Offset Time", &C::OffsetTime, true, 0, kOffsetLast},
-    {"Magnetic Variation", &C::MagneticVariation, false, 0, 1},
-    {"Weater", &C::Weater, false, 0, kTwoBitsLast},
-    {"Rotary Beep", &C::RotaryBeep, false, kInt16First, kInt16Last, &EncodesRotaryBeep},
-};
-
 template <auto Directory>
 std::span<DirectoryEntry> EntriesOf(RadioData& data)
 {
@@ -104,24 +79,36 @@ std::span<const DirectoryEntry> ConstEntriesOf(const RadioData& data)
 
 }  // namespace
 
-std::string GroupKey(std::string_view name, int group)
+std::vector<const SettingsField*> FiledFields(std::string_view section, int modelIndex)
 {
-    return std::string(name) + " " + std::to_string(group);
+    std::vector<const SettingsField*> fields;
+    for (const SettingsField& f : SettingsFields()) {
+        if (f.Section == section && !f.Key.empty() && IsOn(f.Filed, modelIndex)) {
+            fields.push_back(&f);
+        }
+    }
+    std::ranges::stable_sort(fields, {}, &SettingsField::FilePlace);
+    return fields;
 }
 
-std::string PresetKey(int group, int n)
+std::string PresetKey(const SettingsField& priority, int n)
 {
-    return "Priority CH " + std::to_string(group) + "-Cmb " + std::to_string(n);
+    return priority.Key + "-Cmb " + std::to_string(n);
 }
 
-std::string BackupKey(int group)
+std::vector<std::string> CallSignKeys(const SettingsField& callSigns, int n)
 {
-    return "Priority CH " + std::to_string(group) + "Backup";
+    std::vector<std::string> keys = SplitList(callSigns.Key);
+    for (std::string& key : keys) {
+        key.pop_back();  // the "n"
+        key += std::to_string(n);
+    }
+    return keys;
 }
 
 const SectionKeys& DataFileKeys()
 {
-    static constexpr SectionKeys keys{kMarineKeys, kWxKeys, kExpKeys, kCommonKeys};
+    static constexpr SectionKeys keys{kMarineKeys, kWxKeys, kExpKeys};
     return keys;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "model/ImageLayout.h"
 #include "model/RadioData.h"
@@ -22,19 +23,12 @@ constexpr std::string_view kExpSection = "CHEXP";
 constexpr std::string_view kIndividualDirectorySection = "CHMMSID";
 constexpr std::string_view kGroupDirectorySection = "CHGRPID";
 constexpr std::string_view kPresetSection = "PRISETCH";
-// Sections the models with DSC and ATIS call signs add after PRISETCH, so that every edit reaches
-// the file: the User MMSI, and the call-sign table with a "MID n" and a "Display n" key per row.
-constexpr std::string_view kUserMmsiKey = "User MMSI";
 
 constexpr std::string_view kFileType = "JMB";
 constexpr std::string_view kFileVersion = "2.00";
 
-// The usable flags of groups 0..3 are keyed by these names, split at the commas.
-constexpr std::string_view kUsableGroupNames = "USA, INTL, Canada, EXP CH";
-
 // Preset channel lists: ten little-endian words per group 0..2 from 0x0060.
 constexpr int kPresetListLength = 10;
-constexpr int kPresetGroupCount = 3;
 constexpr int kPresetRawStart = 0x00A0;  // the eight PRISETCH bytes
 constexpr int kPresetRawCount = 8;
 
@@ -43,12 +37,15 @@ constexpr int PresetEntryAddress(int group, int entry)
     return kPresetLists + 20 * group + 2 * entry;
 }
 
-// "TX TOT 0", "MID 1": a key numbered after a blank (a usable group, a call-sign row from 1).
-std::string GroupKey(std::string_view name, int group);
-// "Priority CH 0-Cmb 1": the n-th written entry (from 1) of group g's preset list.
-std::string PresetKey(int group, int n);
-// "Priority CH 0Backup".
-std::string BackupKey(int group);
+// The settings rows whose keys the model's files carry in section, in the order the file lists
+// them. A section with none (the User MMSI's and the call signs' on the models without them) is
+// neither written nor expected.
+std::vector<const SettingsField*> FiledFields(std::string_view section, int modelIndex);
+// "Priority CH 0-Cmb 1": the n-th written entry (from 1) of the preset list after its group's
+// priority channel row.
+std::string PresetKey(const SettingsField& priority, int n);
+// "MID 1", "Display 1": the keys of call-sign row n (from 1), the row's key names with n filled in.
+std::vector<std::string> CallSignKeys(const SettingsField& callSigns, int n);
 
 // An MMSI as the records hold it: ten digits (nine and a closing digit), or empty for none.
 constexpr std::size_t kMmsiDigits = 10;
@@ -81,21 +78,6 @@ struct RecordKey
     ModelPredicate Carried = nullptr;
 };
 
-// One key of the common setup section. Fields written "as they are" keep their sign in the
-// file; the others are written as absolute values. The reader accepts First..Last: the byte
-// fields and the combined channel indexes only what their image fields can hold.
-using CommonField =
-    std::variant<bool CommonSetup::*, std::int16_t CommonSetup::*, std::int32_t CommonSetup::*>;
-struct CommonKey
-{
-    std::string_view Key;
-    CommonField Field;
-    bool WrittenSigned = false;
-    std::int64_t First = std::numeric_limits<std::int16_t>::min();
-    std::int64_t Last = std::numeric_limits<std::int16_t>::max();
-    ModelPredicate Carried = nullptr;
-};
-
 template <typename Key>
 bool IsCarried(const Key& key, int modelIndex)
 {
@@ -108,7 +90,6 @@ struct SectionKeys
     std::span<const RecordKey> Marine;  // after "Position"
     std::span<const RecordKey> Wx;
     std::span<const RecordKey> Exp;
-    std::span<const CommonKey> Common;
 };
 const SectionKeys& DataFileKeys();
 

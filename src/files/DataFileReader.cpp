@@ -16,7 +16,6 @@
 #include "model/SettingsCodec.h"
 #include "model/Text.h"
 #include "model/UnsentEntries.h"
-#include "model/ValueTables.h"
 
 namespace kelpie {
 
@@ -24,7 +23,6 @@ namespace {
 
 constexpr std::int64_t kInt16First = std::numeric_limits<std::int16_t>::min();
 constexpr std::int64_t kInt16Last = std::numeric_limits<std::int16_t>::max();
-constexpr std::int64_t kInt32First = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kByteLast = 255;
 constexpr std::int64_t kWordLast = 65535;
 
@@ -117,14 +115,21 @@ public:
         }
     }
 
+    std::optional<std::int64_t> Number(std::string_view key, std::int64_t first, std::int64_t last) const
+    {
+        const std::string text = Text(key);
+        const std::optional<std::int64_t> value = ParseInteger(text, first, last);
+        if (!value) {
+            Reject(key, text);
+        }
+        return value;
+    }
+
     template <typename Field>
     void Integer(std::string_view key, Field& field, std::int64_t first, std::int64_t last) const
     {
-        const std::string text = Text(key);
-        if (const auto value = ParseInteger(text, first, last)) {
+        if (const auto value = Number(key, first, last)) {
             field = static_cast<Field>(*value);
-        } else {
-            Reject(key, text);
         }
     }
 
@@ -247,83 +252,85 @@ std::vector<std::size_t> SectionNumbers(const SectionTable& table, std::string_v
     return numbers;
 }
 
+// The entries of the group's preset list after its priority channel; an entry the file lacks, or
+// that names no channel, becomes an empty place.
+void ReadPresetList(const SectionValues& values, RadioData& data, const SettingsField& priority)
+{
+    for (int j = 0; j < kPresetListLength; ++j) {
+        const std::string key = PresetKey(priority, j + 1);
+        const std::string text = values.Text(key);
+        const std::optional<std::int64_t> channel = ParseInteger(text, 0, kWordLast);
+        if (!channel) {
+            values.Reject(key, text);
+        }
+        WritePresetEntry(data.RadioImage, priority.Index, j, channel);
+    }
+}
+
+void ReadCallSigns(const SectionValues& values, RadioData& data, const SettingsField& callSigns)
+{
+    for (int n = 1; n <= kAtisCallSignCount; ++n) {
+        AtisCallSign& row = data.AtisCallSigns[static_cast<std::size_t>(n - 1)];
+        const std::vector<std::string> keys = CallSignKeys(callSigns, n);
+        values.String(keys[0], row.MID);
+        values.String(keys[1], row.DISP);
+    }
+}
+
+void ReadNumber(const SectionValues& values, RadioData& data, const SettingsField& f)
+{
+    if (const auto number = values.Number(f.Key, f.First, f.Last)) {
+        f.Set(data, f.Index, *number);
+    }
+}
+
+void ReadSetting(const SectionValues& values, RadioData& data, const SettingsField& f)
+{
+    switch (f.Form) {
+        case FileForm::Flag:
+            if (const auto flag = values.Take(f.Key, &ParseFlag)) {
+                f.Set(data, f.Index, *flag ? 1 : 0);
+            }
+            break;
+        case FileForm::Absolute:
+        case FileForm::Signed:
+            ReadNumber(values, data, f);
+            break;
+        case FileForm::PriorityChannel:
+            ReadNumber(values, data, f);
+            ReadPresetList(values, data, f);
+            break;
+        case FileForm::StatusName: {
+            std::string& name = data.UsableGroups[static_cast<std::size_t>(f.Index)].StatusName;
+            values.String(f.Key, name);
+            name = StatusNameText(name);
+            break;
+        }
+        case FileForm::AtisCode:
+            values.String(f.Key, data.AtisCommonSetup.AtisCode);
+            break;
+        case FileForm::UserMmsi:
+            values.Mmsi(f.Key, data.DscBasicSetup.UserMmsi);
+            break;
+        case FileForm::CallSigns:
+            ReadCallSigns(values, data, f);
+            break;
+    }
+}
+
 // The section readers, in the order the load runs them. A section the file lacks leaves its
 // records as they were.
 
-void ReadUsableGroups(RadioData& data, const SectionTable& table, LoadNotes& notes)
+// A settings section, with every key the model's files carry in it.
+void ReadSettings(RadioData& data, const SectionTable& table, LoadNotes& notes, std::string_view section)
 {
-    const auto values = Section(table, notes, kUsableSection);
-    if (!values) {
+    const std::vector<const SettingsField*> fields = FiledFields(section, data.ModelIndex);
+    if (fields.empty()) {
         return;
     }
-    const std::vector<std::string> names = SplitList(kUsableGroupNames);
-    for (int g = 0; g < kGroupCount; ++g) {
-        values->Flag(names[g], data.UsableGroups[g].Enable);
-        values->Flag(GroupKey("TX TOT", g), data.UsableGroups[g].TxTot);
-    }
-    for (int g = 0; g < kPresetGroupCount; ++g) {
-        UsableGroup& group = data.UsableGroups[g];
-        values->Integer(GroupKey("Priority CH", g), group.PriorityCh, kInt32First, kWordLast);
-        for (int j = 0; j < kPresetListLength; ++j) {
-            const std::string key = PresetKey(g, j + 1);
-            const std::string text = values->Text(key);
-            const std::optional<std::int64_t> channel = ParseInteger(text, 0, kWordLast);
-            if (!channel) {
-                values->Reject(key, text);
-            }
-            WritePresetEntry(data.RadioImage, g, j, channel);
-        }
-        values->Integer(BackupKey(g), group.Backup, 0, kByteLast);
-    }
-    for (int g = 0; g < kGroupCount; ++g) {
-        values->Flag(GroupKey("Status Icon", g), data.UsableGroups[g].StatusIcon);
-    }
-    if (HasChannelNames(data.ModelIndex)) {
-        for (int g = 0; g < kGroupCount; ++g) {
-            std::string& name = data.UsableGroups[g].StatusName;
-            values->String(GroupKey("Status name", g), name);
-            name = StatusNameText(name);
-        }
-    }
-}
-
-void ReadCommonSetup(RadioData& data, const SectionTable& table, LoadNotes& notes)
-{
-    const auto values = Section(table, notes, kCommonSection);
-    if (!values) {
-        return;
-    }
-    for (const CommonKey& key : DataFileKeys().Common) {
-        if (!IsCarried(key, data.ModelIndex)) {
-            continue;
-        }
-        std::visit(
-            [&](auto field) {
-                auto& value = data.CommonSetup.*field;
-                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, bool>) {
-                    values->Flag(key.Key, value);
-                } else {
-                    values->Integer(key.Key, value, key.First, key.Last);
-                }
-            },
-            key.Field);
-    }
-}
-
-void ReadAtisSetup(RadioData& data, const SectionTable& table, LoadNotes& notes)
-{
-    const auto values = Section(table, notes, kAtisSection);
-    if (!values) {
-        return;
-    }
-    AtisCommonSetup& atis = data.AtisCommonSetup;
-    for (int g = 0; g < kGroupCount; ++g) {
-        values->Flag("Usable ATIS CH Group" + std::to_string(g), atis.UsableAtis[g]);
-    }
-    values->String("Atis Code", atis.AtisCode);
-    if (EncodesAtisKillers(data.ModelIndex)) {
-        for (int g = 0; g < kGroupCount; ++g) {
-            values->Flag("Usable ATIS Kikker CH Group" + std::to_string(g), atis.UsableAtisKiller[g]);
+    if (const auto values = Section(table, notes, section)) {
+        for (const SettingsField* f : fields) {
+            ReadSetting(*values, data, *f);
         }
     }
 }
@@ -431,32 +438,6 @@ void ReadPresetBytes(RadioData& data, const SectionTable& table, LoadNotes& note
     }
 }
 
-void ReadDsc(RadioData& data, const SectionTable& table, LoadNotes& notes)
-{
-    if (!HasDsc(data.ModelIndex)) {
-        return;
-    }
-    if (const auto values = Section(table, notes, kDscSection)) {
-        values->Mmsi(kUserMmsiKey, data.DscBasicSetup.UserMmsi);
-    }
-}
-
-void ReadCallSigns(RadioData& data, const SectionTable& table, LoadNotes& notes)
-{
-    if (!HasAtisCallSigns(data.ModelIndex)) {
-        return;
-    }
-    const auto values = Section(table, notes, kCallSignSection);
-    if (!values) {
-        return;
-    }
-    for (int n = 1; n <= kAtisCallSignCount; ++n) {
-        AtisCallSign& row = data.AtisCallSigns[static_cast<std::size_t>(n - 1)];
-        values->String(GroupKey("MID", n), row.MID);
-        values->String(GroupKey("Display", n), row.DISP);
-    }
-}
-
 // A UTF-8 byte-order mark that an editor put before the first section.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -504,16 +485,16 @@ RejectedValues ReadDataFile(RadioData& data, ShellState& shell, FileUi& ui, std:
 
     const SectionTable table = FileReadIni(text);
     LoadNotes notes;
-    ReadUsableGroups(data, table, notes);
-    ReadCommonSetup(data, table, notes);
-    ReadAtisSetup(data, table, notes);
+    ReadSettings(data, table, notes, kUsableSection);
+    ReadSettings(data, table, notes, kCommonSection);
+    ReadSettings(data, table, notes, kAtisSection);
     ReadMarineBanks(data, table, notes);
     ReadWxBank(data, table, notes);
     ReadDirectories(data, table, notes);
     ReadExpBank(data, table, notes);
     ReadPresetBytes(data, table, notes);
-    ReadDsc(data, table, notes);
-    ReadCallSigns(data, table, notes);
+    ReadSettings(data, table, notes, kDscSection);
+    ReadSettings(data, table, notes, kCallSignSection);
     KeepEntriesAsLoaded(data);
 
     // An option the file does not name keeps its bit.

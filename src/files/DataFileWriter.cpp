@@ -11,7 +11,6 @@
 #include "model/ImageFields.h"
 #include "model/Models.h"
 #include "model/SettingsCodec.h"
-#include "model/ValueTables.h"
 
 namespace kelpie {
 
@@ -89,72 +88,70 @@ std::uint16_t PresetEntry(const RadioImage& image, int group, int entry)
     return static_cast<std::uint16_t>(image[address] | image[address + 1] << 8);
 }
 
-void WriteUsableGroups(DataFileBuilder& file, const RadioData& data)
+// The entries of the group's preset list that name a channel, numbered from 1 without gaps.
+void WritePresetList(DataFileBuilder& file, const RadioData& data, const SettingsField& priority)
 {
-    file.Section(kUsableSection);
-    const std::vector<std::string> names = SplitList(kUsableGroupNames);
-    for (int g = 0; g < kGroupCount; ++g) {
-        file.Flag(names[g], data.UsableGroups[g].Enable);
-    }
-    for (int g = 0; g < kGroupCount; ++g) {
-        file.Flag(GroupKey("TX TOT", g), data.UsableGroups[g].TxTot);
-    }
-    for (int g = 0; g < kPresetGroupCount; ++g) {
-        // With its sign: "Off" is -1, whose absolute value would name the channel of slot 1.
-        file.Integer(GroupKey("Priority CH", g), data.UsableGroups[g].PriorityCh);
-        int written = 0;
-        for (int j = 0; j < kPresetListLength; ++j) {
-            const std::uint16_t channel = PresetEntry(data.RadioImage, g, j);
-            if (channel <= kLastPresetChannel) {
-                file.Integer(PresetKey(g, ++written), channel);
-            }
-        }
-        file.Integer(BackupKey(g), std::llabs(data.UsableGroups[g].Backup));
-    }
-    for (int g = 0; g < kGroupCount; ++g) {
-        file.Flag(GroupKey("Status Icon", g), data.UsableGroups[g].StatusIcon);
-    }
-    // The models without channel names keep no status names either.
-    if (HasChannelNames(data.ModelIndex)) {
-        for (int g = 0; g < kGroupCount; ++g) {
-            file.Line(GroupKey("Status name", g), data.UsableGroups[g].StatusName);
+    int written = 0;
+    for (int j = 0; j < kPresetListLength; ++j) {
+        const std::uint16_t channel = PresetEntry(data.RadioImage, priority.Index, j);
+        if (channel <= kLastPresetChannel) {
+            file.Integer(PresetKey(priority, ++written), channel);
         }
     }
 }
 
-void WriteCommonSetup(DataFileBuilder& file, const RadioData& data)
+void WriteCallSigns(DataFileBuilder& file, const RadioData& data, const SettingsField& callSigns)
 {
-    file.Section(kCommonSection);
-    for (const CommonKey& key : DataFileKeys().Common) {
-        if (!IsCarried(key, data.ModelIndex)) {
-            continue;
-        }
-        std::visit(
-            [&](auto field) {
-                const auto value = data.CommonSetup.*field;
-                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, bool>) {
-                    file.Flag(key.Key, value);
-                } else {
-                    file.Integer(key.Key, key.WrittenSigned ? value : std::llabs(value));
-                }
-            },
-            key.Field);
+    for (int n = 1; n <= kAtisCallSignCount; ++n) {
+        const AtisCallSign& row = data.AtisCallSigns[static_cast<std::size_t>(n - 1)];
+        const std::vector<std::string> keys = CallSignKeys(callSigns, n);
+        file.Hashed(keys[0], row.MID);
+        file.Hashed(keys[1], row.DISP);
     }
 }
 
-void WriteAtis(DataFileBuilder& file, const RadioData& data)
+void WriteSetting(DataFileBuilder& file, const RadioData& data, const SettingsField& f)
 {
-    file.Section(kAtisSection);
-    const AtisCommonSetup& atis = data.AtisCommonSetup;
-    for (int g = 0; g < kGroupCount; ++g) {
-        file.Flag("Usable ATIS CH Group" + std::to_string(g), atis.UsableAtis[g]);
+    const std::int64_t value = f.Get != nullptr ? f.Get(data, f.Index) : 0;
+    switch (f.Form) {
+        case FileForm::Flag:
+            file.Flag(f.Key, value != 0);
+            break;
+        case FileForm::Absolute:
+            file.Integer(f.Key, std::llabs(value));
+            break;
+        case FileForm::Signed:
+            file.Integer(f.Key, value);
+            break;
+        case FileForm::PriorityChannel:
+            file.Integer(f.Key, value);
+            WritePresetList(file, data, f);
+            break;
+        case FileForm::StatusName:
+            file.Line(f.Key, data.UsableGroups[static_cast<std::size_t>(f.Index)].StatusName);
+            break;
+        case FileForm::AtisCode:
+            file.Hashed(f.Key, data.AtisCommonSetup.AtisCode);
+            break;
+        case FileForm::UserMmsi:
+            file.Line(f.Key, data.DscBasicSetup.UserMmsi);
+            break;
+        case FileForm::CallSigns:
+            WriteCallSigns(file, data, f);
+            break;
     }
-    file.Hashed("Atis Code", atis.AtisCode);
-    // Wherever the radio keeps the killer flags, so that the page's edit reaches the file.
-    if (EncodesAtisKillers(data.ModelIndex)) {
-        for (int g = 0; g < kGroupCount; ++g) {
-            file.Flag("Usable ATIS Kikker CH Group" + std::to_string(g), atis.UsableAtisKiller[g]);
-        }
+}
+
+// A settings section with every key the model's files carry; none, no section.
+void WriteSettings(DataFileBuilder& file, const RadioData& data, std::string_view section)
+{
+    const std::vector<const SettingsField*> fields = FiledFields(section, data.ModelIndex);
+    if (fields.empty()) {
+        return;
+    }
+    file.Section(section);
+    for (const SettingsField* f : fields) {
+        WriteSetting(file, data, *f);
     }
 }
 
@@ -195,14 +192,12 @@ void WritePresetBytes(DataFileBuilder& file, const RadioData& data)
     }
 }
 
-// The DSC settings the eight PRISETCH bytes leave out, and both MMSI directories.
-void WriteDsc(DataFileBuilder& file, const RadioData& data)
+// Both MMSI directories, after the User MMSI.
+void WriteDirectories(DataFileBuilder& file, const RadioData& data)
 {
     if (!HasDsc(data.ModelIndex)) {
         return;
     }
-    file.Section(kDscSection);
-    file.Line(kUserMmsiKey, data.DscBasicSetup.UserMmsi);
     for (const DirectorySection& directory : DirectorySections()) {
         const auto entries = directory.ConstEntries(data);
         for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -214,32 +209,21 @@ void WriteDsc(DataFileBuilder& file, const RadioData& data)
     }
 }
 
-void WriteCallSigns(DataFileBuilder& file, const RadioData& data)
-{
-    if (!HasAtisCallSigns(data.ModelIndex)) {
-        return;
-    }
-    file.Section(kCallSignSection);
-    for (int n = 1; n <= kAtisCallSignCount; ++n) {
-        const AtisCallSign& row = data.AtisCallSigns[static_cast<std::size_t>(n - 1)];
-        file.Hashed(GroupKey("MID", n), row.MID);
-        file.Hashed(GroupKey("Display", n), row.DISP);
-    }
-}
-
 }  // namespace
 
 std::string DataFileText(const RadioData& data, const ShellState& shell)
 {
     DataFileBuilder file;
     WriteMain(file, data, shell);
-    WriteUsableGroups(file, data);
-    WriteCommonSetup(file, data);
-    WriteAtis(file, data);
+    WriteSettings(file, data, kUsableSection);
+    WriteSettings(file, data, kCommonSection);
+    WriteSettings(file, data, kAtisSection);
     WriteChannelBanks(file, data);
     WritePresetBytes(file, data);
-    WriteDsc(file, data);
-    WriteCallSigns(file, data);
+    // The DSC settings the eight PRISETCH bytes leave out.
+    WriteSettings(file, data, kDscSection);
+    WriteDirectories(file, data);
+    WriteSettings(file, data, kCallSignSection);
     return file.Take();
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "model/ChannelFields.h"
 #include "model/Format.h"
 #include "model/ImageFields.h"
 #include "model/ImageLayout.h"
@@ -13,42 +14,10 @@ namespace kelpie {
 
 namespace {
 
-// Where a bank lives in the image.
-struct BankLayout
-{
-    int enableBits;
-    int scanBits;
-    int bitBytes;
-    int names;
-    int nameCount;
-    int entries;  // marine entries or bank E records
-    int entryCount;
-};
-
-constexpr int kNameLength = 12;
-constexpr int kExpRecordSize = 16;
-
-constexpr BankLayout kUsaLayout{0x0100, 0x0120, 30, 0x0C00, kMarineChannelCount, 0x0300, kMarineChannelCount};
-constexpr BankLayout kIntlLayout{
-    0x0140, 0x0160, 30, 0x1740, kMarineChannelCount, 0x0500, kMarineChannelCount};
-constexpr BankLayout kCanadaLayout{
-    0x0180, 0x01A0, 30, 0x2280, kMarineChannelCount, 0x0700, kMarineChannelCount};
-constexpr BankLayout kWxLayout{0x01C0, 0x01D0, 2, 0x2DC0, kWxChannelCount, 0, 0};
-constexpr BankLayout kExpLayout{0x01C2, 0x01D2, 5, 0x2E40, kExpChannelCount, 0x0900, kExpChannelCount};
-
-// The flags byte of marine entries and bank E records.
-constexpr int kModeTop = 7;    // bits 7–6 transmit mode
-constexpr int kDuplexBit = 5;  // marine: Duplex; bank E: ClockShift
-constexpr int kPowUpBit = 4;
-constexpr int kScrambleTop = 3;  // bits 3–1
-constexpr int kNarrowBit = 0;    // bank E only
-
 constexpr int kModeLowPower = 1;
 constexpr int kModeTransmit = 3;  // transmits, not low power, no stored mode
 
-// The tone block.
-constexpr int kTxDcsInvertedBit = 7;
-constexpr int kRxModeTop = 5;  // bits 5–4 of the first byte
+// The tone block's receive mode.
 constexpr int kRxModeInverted = 1;
 constexpr int kRxModeCompander = 2;
 constexpr int kInvertedOffset = 104;
@@ -73,7 +42,7 @@ std::uint8_t ModeByte(unsigned mode)
     if (mode > 3) {
         throw EncodeOverflowError("transmit mode " + std::to_string(mode) + " does not fit two bits");
     }
-    return SetField(0, kModeTop, 2, mode);
+    return SetPart(0, kModePart, mode);
 }
 
 std::uint8_t CodeByte(int value)
@@ -85,36 +54,38 @@ std::uint8_t CodeByte(int value)
     return static_cast<std::uint8_t>(code);
 }
 
-void DecodeBank(RadioData& data, ChannelBank& bank, const BankLayout& layout)
+void DecodeBank(RadioData& data, const BankLayout& layout)
 {
     const RadioImage& image = data.RadioImage;
-    DecodeBits(image, bank, layout.enableBits, layout.bitBytes, &ChannelRecord::Enable);
-    DecodeBits(image, bank, layout.scanBits, layout.bitBytes, &ChannelRecord::ScanMemory);
+    ChannelBank& bank = data.*layout.Records;
+    DecodeBits(image, bank, layout.EnableBits, BitBytes(layout), &ChannelRecord::Enable);
+    DecodeBits(image, bank, layout.ScanBits, BitBytes(layout), &ChannelRecord::ScanMemory);
     if (HasChannelNames(data.ModelIndex)) {
-        DecodeNames(image, bank, layout.names, layout.nameCount);
+        DecodeNames(image, bank, layout.Names, layout.Count);
     }
 }
 
-void EncodeBank(RadioData& data, ChannelBank& bank, const BankLayout& layout)
+void EncodeBank(RadioData& data, const BankLayout& layout)
 {
     RadioImage& image = data.RadioImage;
-    EncodeBits(image, bank, layout.enableBits, layout.bitBytes, &ChannelRecord::Enable);
-    EncodeBits(image, bank, layout.scanBits, layout.bitBytes, &ChannelRecord::ScanMemory);
+    ChannelBank& bank = data.*layout.Records;
+    EncodeBits(image, bank, layout.EnableBits, BitBytes(layout), &ChannelRecord::Enable);
+    EncodeBits(image, bank, layout.ScanBits, BitBytes(layout), &ChannelRecord::ScanMemory);
     if (HasChannelNames(data.ModelIndex)) {
-        EncodeNames(image, bank, layout.names, layout.nameCount);
+        EncodeNames(image, bank, layout.Names, layout.Count);
     }
 }
 
-void DecodeMarineBank(RadioData& data, ChannelBank& bank, const BankLayout& layout)
+void DecodeMarineBank(RadioData& data, const BankLayout& layout)
 {
-    DecodeBank(data, bank, layout);
-    DecodeMarineEntries(data.RadioImage, bank, layout.entries, layout.entryCount);
+    DecodeBank(data, layout);
+    DecodeMarineEntries(data.RadioImage, data.*layout.Records, layout.Entries, layout.Count);
 }
 
-void EncodeMarineBank(RadioData& data, ChannelBank& bank, const BankLayout& layout)
+void EncodeMarineBank(RadioData& data, const BankLayout& layout)
 {
-    EncodeBank(data, bank, layout);
-    EncodeMarineEntries(data.RadioImage, bank, layout.entries, layout.entryCount);
+    EncodeBank(data, layout);
+    EncodeMarineEntries(data.RadioImage, data.*layout.Records, layout.Entries, layout.Count);
 }
 
 }  // namespace
@@ -171,14 +142,14 @@ void DecodeMarineEntries(const RadioImage& image, ChannelBank& bank, int start, 
     const bool scramblerOption = GetBit(image[kOptionByte], kScramblerOptionBit);
     for (int k = 0; k < Count(bank, count); ++k) {
         ChannelRecord& ch = At(bank, k);
-        const std::uint8_t b = image[start + 2 * k];
-        const unsigned mode = GetField(b, kModeTop, 2);
+        const std::uint8_t b = image[start + kMarineEntrySize * k];
+        const unsigned mode = GetPart(b, kModePart);
         ch.TXPower = static_cast<std::uint8_t>(mode);
         ch.TxEnable = mode != 0;
         ch.LowPower = mode == kModeLowPower;
-        ch.Duplex = GetBit(b, kDuplexBit);
-        ch.PowUp = GetBit(b, kPowUpBit);
-        ch.Scramble = static_cast<std::int16_t>(GetField(b, kScrambleTop, 3));
+        ch.Duplex = GetPart(b, kDuplexPart) != 0;
+        ch.PowUp = GetPart(b, kPowUpPart) != 0;
+        ch.Scramble = static_cast<std::int16_t>(GetPart(b, kScramblePart));
         ch.ScramblerOption = scramblerOption;
     }
 }
@@ -192,10 +163,10 @@ void EncodeMarineEntries(RadioImage& image, const ChannelBank& bank, int start, 
             mode = ch.TXPower != 0 ? ch.TXPower : ch.LowPower ? kModeLowPower : kModeTransmit;
         }
         std::uint8_t b = ModeByte(mode);
-        b = SetBit(b, kDuplexBit, ch.Duplex && ch.DuplexAllowed);
-        b = SetBit(b, kPowUpBit, ch.PowUp);
-        b = SetField(b, kScrambleTop, 3, static_cast<unsigned>(ch.Scramble));
-        image[start + 2 * k] = b;
+        b = SetPart(b, kDuplexPart, ch.Duplex && ch.DuplexAllowed);
+        b = SetPart(b, kPowUpPart, ch.PowUp);
+        b = SetPart(b, kScramblePart, static_cast<unsigned>(ch.Scramble));
+        image[start + kMarineEntrySize * k] = b;
     }
 }
 
@@ -204,19 +175,19 @@ void DecodeExpRecords(RadioData& data, int start, int count)
     const RadioImage& image = data.RadioImage;
     for (int k = 0; k < Count(data.ExpChannels, count); ++k) {
         ChannelRecord& ch = At(data.ExpChannels, k);
-        const int r = start + kExpRecordSize * k;
+        const int r = start + kBankERecordSize * k;
         const std::uint8_t b = image[r];
-        const unsigned mode = GetField(b, kModeTop, 2);
+        const unsigned mode = GetPart(b, kModePart);
         ch.TXPower = static_cast<std::uint8_t>(mode);
         ch.LowPower = mode == kModeLowPower;
-        ch.ClockShift = GetBit(b, kDuplexBit);
-        ch.PowUp = GetBit(b, kPowUpBit);
-        ch.Scramble = static_cast<std::int16_t>(GetField(b, kScrambleTop, 3));
-        ch.Narrow = GetBit(b, kNarrowBit);
-        ch.CHDisplayL = ReadText(image, r + 1, 2);
-        ch.CHDisplayR = ReadText(image, r + 3, 2);
-        ch.Rxfreq = DecodeFreq(image, r + 5);
-        ch.Txfreq = DecodeFreq(image, r + 8);
+        ch.ClockShift = GetPart(b, kDuplexPart) != 0;
+        ch.PowUp = GetPart(b, kPowUpPart) != 0;
+        ch.Scramble = static_cast<std::int16_t>(GetPart(b, kScramblePart));
+        ch.Narrow = GetPart(b, kNarrowPart) != 0;
+        ch.CHDisplayL = ReadText(image, r + kDisplayLeftPart.Offset, kDisplayLeftPart.Length);
+        ch.CHDisplayR = ReadText(image, r + kDisplayRightPart.Offset, kDisplayRightPart.Length);
+        ch.Rxfreq = DecodeFreq(image, r + kRxFreqPart.Offset);
+        ch.Txfreq = DecodeFreq(image, r + kTxFreqPart.Offset);
         if (HasToneBlock(data.ModelIndex)) {
             DecodeTones(image, ch, r + ToneBlockOffset(data.ModelIndex));
         }
@@ -228,17 +199,17 @@ void EncodeExpRecords(RadioData& data, int start, int count)
     RadioImage& image = data.RadioImage;
     for (int k = 0; k < Count(data.ExpChannels, count); ++k) {
         const ChannelRecord& ch = At(data.ExpChannels, k);
-        const int r = start + kExpRecordSize * k;
+        const int r = start + kBankERecordSize * k;
         std::uint8_t b = ModeByte(ch.LowPower ? kModeLowPower : ch.TXPower);
-        b = SetBit(b, kDuplexBit, ch.ClockShift);
-        b = SetBit(b, kPowUpBit, ch.PowUp);
-        b = SetField(b, kScrambleTop, 3, static_cast<unsigned>(ch.Scramble));
-        b = SetBit(b, kNarrowBit, ch.Narrow);
+        b = SetPart(b, kDuplexPart, ch.ClockShift);
+        b = SetPart(b, kPowUpPart, ch.PowUp);
+        b = SetPart(b, kScramblePart, static_cast<unsigned>(ch.Scramble));
+        b = SetPart(b, kNarrowPart, ch.Narrow);
         image[r] = b;
-        WriteText(image, r + 1, ch.CHDisplayL, 2, true);
-        WriteText(image, r + 3, ch.CHDisplayR, 2, true);
-        EncodeFreq(image, r + 5, ch.Rxfreq);
-        EncodeFreq(image, r + 8, ch.Txfreq);
+        WriteText(image, r + kDisplayLeftPart.Offset, ch.CHDisplayL, kDisplayLeftPart.Length, true);
+        WriteText(image, r + kDisplayRightPart.Offset, ch.CHDisplayR, kDisplayRightPart.Length, true);
+        EncodeFreq(image, r + kRxFreqPart.Offset, ch.Rxfreq);
+        EncodeFreq(image, r + kTxFreqPart.Offset, ch.Txfreq);
         // On the MV210 the tone block starts on the last frequency byte and overwrites it.
         if (HasToneBlock(data.ModelIndex)) {
             EncodeTones(image, ch, r + ToneBlockOffset(data.ModelIndex));
@@ -302,90 +273,90 @@ void EncodeFreq(RadioImage& image, int address, double mhz)
 
 void DecodeTones(const RadioImage& image, ChannelRecord& record, int address)
 {
-    const std::uint8_t a0 = image[address];
-    const std::uint8_t a1 = image[address + 1];
+    const auto at = [&](RecordPart part) { return image[address + part.Offset]; };
+    const std::uint8_t a0 = at(kRxModePart);
     const auto zeroWhen63 = [](unsigned v) { return static_cast<std::int16_t>(v == 63 ? 0 : v); };
-    record.RxCTCSS = zeroWhen63(GetField(a0, 3, 4) * 4 + GetField(a1, 7, 2));
-    record.TxCTCSS = zeroWhen63(GetField(a1, 5, 6));
+    record.RxCTCSS =
+        zeroWhen63(GetPart(a0, kRxCtcssHighPart) * 4 + GetPart(at(kRxCtcssLowPart), kRxCtcssLowPart));
+    record.TxCTCSS = zeroWhen63(GetPart(at(kTxCtcssPart), kTxCtcssPart));
 
-    unsigned mode = GetField(a0, kRxModeTop, 2);
+    unsigned mode = GetPart(a0, kRxModePart);
     if (mode == 3) {
         mode = 0;
     }
-    const std::uint8_t d = image[address + 2];
+    const std::uint8_t d = at(kRxDcsCodePart);
     const int rxCode = d == 0xFF ? 0 : d;
     record.RxDCS = static_cast<std::int16_t>(mode == kRxModeInverted ? rxCode + kInvertedOffset : rxCode);
     record.RxComp = mode == kRxModeCompander;
 
-    const std::uint8_t t = image[address + 3];
-    record.TxDCS =
-        static_cast<std::int16_t>(t == 0xFF ? 0 : t + (GetBit(a0, kTxDcsInvertedBit) ? kInvertedOffset : 0));
+    const std::uint8_t t = at(kTxDcsCodePart);
+    const bool inverted = GetPart(at(kTxDcsInvertedPart), kTxDcsInvertedPart) != 0;
+    record.TxDCS = static_cast<std::int16_t>(t == 0xFF ? 0 : t + (inverted ? kInvertedOffset : 0));
 }
 
 void EncodeTones(RadioImage& image, const ChannelRecord& record, int address)
 {
-    std::uint8_t a0 = 0;
-    std::uint8_t a1 = 0;
-    a0 = SetBit(a0, kTxDcsInvertedBit, record.TxDCS > kInvertedOffset);
+    // The first two bytes are built whole: the spare bit 6 of the first is written 0.
+    std::uint8_t a0 = SetPart(0, kTxDcsInvertedPart, record.TxDCS > kInvertedOffset);
     const unsigned mode = record.RxComp                    ? kRxModeCompander
                           : record.RxDCS > kInvertedOffset ? kRxModeInverted
                                                            : 0;
-    a0 = SetField(a0, kRxModeTop, 2, mode);
-    a0 = SetField(a0, 3, 4, static_cast<unsigned>(record.RxCTCSS & 0x3C) / 4);
-    a1 = SetField(a1, 7, 2, static_cast<unsigned>(record.RxCTCSS & 3));
-    a1 = SetField(a1, 5, 6, static_cast<unsigned>(record.TxCTCSS & 0x3F));
+    a0 = SetPart(a0, kRxModePart, mode);
+    a0 = SetPart(a0, kRxCtcssHighPart, static_cast<unsigned>(record.RxCTCSS & 0x3C) / 4);
+    std::uint8_t a1 = SetPart(0, kRxCtcssLowPart, static_cast<unsigned>(record.RxCTCSS & 3));
+    a1 = SetPart(a1, kTxCtcssPart, static_cast<unsigned>(record.TxCTCSS & 0x3F));
     const std::uint8_t rxCode = CodeByte(record.RxDCS);
     const std::uint8_t txCode = CodeByte(record.TxDCS);
-    image[address] = a0;
-    image[address + 1] = a1;
-    image[address + 2] = rxCode;
-    image[address + 3] = txCode;
+    image[address + kRxModePart.Offset] = a0;
+    image[address + kTxCtcssPart.Offset] = a1;
+    image[address + kRxDcsCodePart.Offset] = rxCode;
+    image[address + kTxDcsCodePart.Offset] = txCode;
 }
 
 void DecodeUsaBank(RadioData& data)
 {
-    DecodeMarineBank(data, data.UsaChannels, kUsaLayout);
+    DecodeMarineBank(data, kUsaLayout);
 }
 void DecodeIntlBank(RadioData& data)
 {
-    DecodeMarineBank(data, data.IntlChannels, kIntlLayout);
+    DecodeMarineBank(data, kIntlLayout);
 }
 void DecodeCanadaBank(RadioData& data)
 {
-    DecodeMarineBank(data, data.CanadaChannels, kCanadaLayout);
+    DecodeMarineBank(data, kCanadaLayout);
 }
 void DecodeWxBank(RadioData& data)
 {
-    DecodeBank(data, data.WxChannels, kWxLayout);
+    DecodeBank(data, kWxLayout);
 }
 
 void DecodeExpBank(RadioData& data)
 {
-    DecodeBank(data, data.ExpChannels, kExpLayout);
-    DecodeExpRecords(data, kExpLayout.entries, kExpLayout.entryCount);
+    DecodeBank(data, kExpLayout);
+    DecodeExpRecords(data, kExpLayout.Entries, kExpLayout.Count);
 }
 
 void EncodeUsaBank(RadioData& data)
 {
-    EncodeMarineBank(data, data.UsaChannels, kUsaLayout);
+    EncodeMarineBank(data, kUsaLayout);
 }
 void EncodeIntlBank(RadioData& data)
 {
-    EncodeMarineBank(data, data.IntlChannels, kIntlLayout);
+    EncodeMarineBank(data, kIntlLayout);
 }
 void EncodeCanadaBank(RadioData& data)
 {
-    EncodeMarineBank(data, data.CanadaChannels, kCanadaLayout);
+    EncodeMarineBank(data, kCanadaLayout);
 }
 void EncodeWxBank(RadioData& data)
 {
-    EncodeBank(data, data.WxChannels, kWxLayout);
+    EncodeBank(data, kWxLayout);
 }
 
 void EncodeExpBank(RadioData& data)
 {
-    EncodeBank(data, data.ExpChannels, kExpLayout);
-    EncodeExpRecords(data, kExpLayout.entries, kExpLayout.entryCount);
+    EncodeBank(data, kExpLayout);
+    EncodeExpRecords(data, kExpLayout.Entries, kExpLayout.Count);
 }
 
 }  // namespace kelpie

@@ -9,10 +9,6 @@ namespace kelpie {
 
 namespace {
 
-constexpr int kDigitBytes = 5;
-constexpr int kTagNameOffset = 5;
-constexpr int kTagNameLength = 11;
-
 std::uint8_t DigitNibble(char c)
 {
     return c >= '0' && c <= '9' ? static_cast<std::uint8_t>(c - '0') : 0x0F;

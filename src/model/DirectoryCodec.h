@@ -11,7 +11,24 @@ namespace kelpie {
 
 constexpr int kIndividualDirectoryStart = 0x3200;
 constexpr int kGroupDirectoryStart = 0x3500;
+// An entry: the MMSI's ten digits in five bytes, then the name.
 constexpr int kDirectoryEntrySize = 16;
+constexpr int kDigitBytes = 5;
+constexpr int kTagNameOffset = 5;
+constexpr int kTagNameLength = 11;
+
+// A directory as the listing names it.
+struct DirectoryLayout
+{
+    const char* Member;  // the records, as the code names them
+    const char* Title;
+    int Start;
+    int Count;
+};
+constexpr DirectoryLayout kIndividualDirectoryLayout{"IndividualDirectory", "Individual Directory",
+                                                     kIndividualDirectoryStart, kIndividualDirectorySize};
+constexpr DirectoryLayout kGroupDirectoryLayout{"GroupDirectory", "Group Directory", kGroupDirectoryStart,
+                                                kGroupDirectorySize};
 
 // Ten nibbles in five bytes, high nibble first; the first nibble that is no digit ends the number.
 std::string DecodeDigits(const RadioImage& image, int address);

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <string>
 
+#include "model/ChannelFields.h"
 #include "model/ImageLayout.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"
@@ -62,8 +63,6 @@ constexpr LevelTable kLevelTables[] = {
     {0x02F0, "44,50,5C,65,6E,77,80,89,92,9B,A4,AA,B3,B6,BB,C1"},
 };
 
-constexpr int kExpRecordsFirst = 0x0900;
-constexpr int kExpRecordsLast = 0x0B7F;
 // The default four-digit access code "0000", packed decimal, high nibble first.
 constexpr std::array<std::uint8_t, 2> kDefaultAccessCode{0x00, 0x00};
 
@@ -132,7 +131,7 @@ void WriteFreshImage(RadioData& data)
     for (const LevelTable& table : kLevelTables) {
         WriteLevelTable(image, table.address, table.text);
     }
-    image.Fill(kExpRecordsFirst, kExpRecordsLast, 0x00);
+    image.Fill(kExpLayout.Entries, kExpLayout.Entries + kBankERecordSize * kExpLayout.Count - 1, 0x00);
 
     SetModelCodeWords(data);
     if (const int byte004D = FeaturesOf(data.ModelIndex).freshByte004D; byte004D >= 0) {

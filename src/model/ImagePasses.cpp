@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/ChannelCodec.h"
+#include "model/ChannelFields.h"
 #include "model/DefaultBanks.h"
 #include "model/DirectoryCodec.h"
 #include "model/FreshImage.h"
@@ -15,25 +16,11 @@ namespace kelpie {
 
 namespace {
 
-const ChannelBank& GroupBank(const RadioData& data, int group)
-{
-    switch (group) {
-        case kGroupUsa:
-            return data.UsaChannels;
-        case kGroupIntl:
-            return data.IntlChannels;
-        case kGroupCanada:
-            return data.CanadaChannels;
-        default:
-            return data.ExpChannels;
-    }
-}
-
 // A group without a single enabled channel is not offered as usable.
 void ClearUnusedGroups(RadioData& data)
 {
     for (int g = 0; g < kGroupCount; ++g) {
-        const ChannelBank& bank = GroupBank(data, g);
+        const ChannelBank& bank = data.*GroupLayout(g).Records;
         if (std::ranges::none_of(bank, &ChannelRecord::Enable)) {
             data.UsableGroups[static_cast<std::size_t>(g)].Enable = false;
         }

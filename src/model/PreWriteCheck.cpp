@@ -2,6 +2,7 @@
 // exist, or the radio starts on a channel it cannot show.
 #include "model/PreWriteCheck.h"
 
+#include "model/ChannelFields.h"
 #include "model/ImageFields.h"
 #include "model/ImageLayout.h"
 #include "model/Models.h"
@@ -12,9 +13,6 @@ namespace kelpie {
 
 namespace {
 
-constexpr int kGroupEnableMap = 0x0100;  // + 0x40 × group
-constexpr int kWxEnableMap = 0x01C0;
-constexpr int kExpEnableMap = 0x01C2;
 constexpr int kMarineGroups = 3;
 
 bool MapBit(const RadioImage& image, int map, int n)
@@ -31,23 +29,16 @@ bool ValidFor(const RadioImage& image, int group, long channel)
 {
     if (channel >= 0 && channel < kFirstExpChannelIndex) {
         return GroupUsable(image, group) &&
-               MapBit(image, kGroupEnableMap + 0x40 * group, static_cast<int>(channel));
+               MapBit(image, GroupLayout(group).EnableBits, static_cast<int>(channel));
     }
     if (channel >= kFirstExpChannelIndex && channel < kFirstWxChannelIndex) {
         return GroupUsable(image, kGroupBankE) &&
-               MapBit(image, kExpEnableMap, static_cast<int>(channel - kFirstExpChannelIndex));
+               MapBit(image, kExpLayout.EnableBits, static_cast<int>(channel - kFirstExpChannelIndex));
     }
     if (channel >= kFirstWxChannelIndex && channel <= kLastChannelIndex) {
-        return MapBit(image, kWxEnableMap, static_cast<int>(channel - kFirstWxChannelIndex));
+        return MapBit(image, kWxLayout.EnableBits, static_cast<int>(channel - kFirstWxChannelIndex));
     }
     return false;
-}
-
-const ChannelBank& MarineBank(const RadioData& data, int group)
-{
-    return group == kGroupUsa    ? data.UsaChannels
-           : group == kGroupIntl ? data.IntlChannels
-                                 : data.CanadaChannels;
 }
 
 // The index of the first enabled record, or -1.
@@ -85,7 +76,7 @@ void FixGroupChannel(RadioData& data)
     }
     long channel = data.CommonSetup.LastDisplayCh;
     if (!ValidFor(image, group, channel)) {
-        const ChannelBank& bank = MarineBank(data, group);
+        const ChannelBank& bank = data.*GroupLayout(group).Records;
         if (const int k = FirstEnabled(bank); k >= 0) {
             channel = bank[static_cast<std::size_t>(k)].Position;
         } else if (const int e = FirstEnabled(data.ExpChannels); e >= 0) {
@@ -104,7 +95,7 @@ void FixWeatherChannel(RadioData& data)
     RadioImage& image = data.RadioImage;
     int wx = image[kCurrentWxByte];
     const bool inRange = wx < kWxChannelCount;
-    if (inRange && !MapBit(image, kWxEnableMap, wx)) {
+    if (inRange && !MapBit(image, kWxLayout.EnableBits, wx)) {
         // The weather byte counts channels from 0, as the records do.
         wx = FirstEnabled(data.WxChannels);
         if (wx < 0) {

@@ -2,7 +2,10 @@
 #include "model/SettingsFields.h"
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
+#include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "model/Converters.h"
@@ -247,6 +250,7 @@ public:
         f.Width = width;
         f.Length = length;
         f.Group = -1;
+        std::tie(f.First, f.Last) = Held(kind, width);
         f.Shown = &ShownFlag<OnOffText>;
         f.Page = PageOf(record);
         f.Section = SectionOf(record);
@@ -259,6 +263,23 @@ public:
     std::vector<SettingsField> Take() { return std::move(m_rows); }
 
 private:
+    // The numbers the image field holds; a negative channel index is kept as no channel.
+    static std::pair<std::int64_t, std::int64_t> Held(Storage kind, int width)
+    {
+        switch (kind) {
+            case Storage::Bits:
+                return {0, (std::int64_t{1} << width) - 1};
+            case Storage::Byte:
+                return {0, 0xFF};
+            case Storage::Word:
+                return {std::numeric_limits<std::int32_t>::min(), 0xFFFF};
+            case Storage::Routine:
+            case Storage::None:
+                break;
+        }
+        return {0, 0};
+    }
+
     static const char* PageOf(R record)
     {
         switch (record) {
@@ -292,12 +313,32 @@ private:
     std::vector<SettingsField> m_rows;
 };
 
-template <auto Get, auto Set>
-void Member(SettingsField& f, int index = 0)
+// Binds a row to its member, element index of an array; an on/off member is a flag in the data
+// file, any other a number.
+template <auto Get, auto Set, typename Value>
+void Bind(SettingsField& f, int index)
 {
     f.Get = Get;
     f.Set = Set;
     f.Index = index;
+    f.Form = std::is_same_v<Value, bool> ? FileForm::Flag : FileForm::Absolute;
+}
+template <auto Record, auto Field>
+void BindMember(SettingsField& f)
+{
+    using Value = std::remove_cvref_t<decltype(std::declval<RadioData&>().*Record.*Field)>;
+    Bind<&GetMember<Record, Field>, &SetMember<Record, Field>, Value>(f, 0);
+}
+template <auto Field>
+void BindGroup(SettingsField& f, int g)
+{
+    using Value = std::remove_cvref_t<decltype(std::declval<UsableGroup&>().*Field)>;
+    Bind<&GetGroup<Field>, &SetGroup<Field>, Value>(f, g);
+}
+template <auto Record, auto Array>
+void BindElement(SettingsField& f, int i)
+{
+    Bind<&GetElement<Record, Array>, &SetElement<Record, Array>, bool>(f, i);
 }
 
 // Places the row on line `line` of its record's section, opening it with `heading`.
@@ -328,6 +369,15 @@ void UsableRows(TableBuilder& t)
 {
     using R = SettingsRecord;
     const char* groupKeys[kGroupCount] = {"USA", "INTL", "Canada", "EXP CH"};
+    // The file lists the usable flags, the TX TOT flags, per marine group its priority channel,
+    // preset list and backup, then the status icons and the status names.
+    enum FilePlace {
+        kUsablePlace,
+        kTotPlace,
+        kPriorityPlace,
+        kIconPlace,
+        kNamePlace
+    };
     for (int g = 0; g < kGroupCount; ++g) {
         // Listed, and printed, a line per setting with a value per group.
         auto group = [&](SettingsField& f, const char* label, int line) -> SettingsField& {
@@ -338,16 +388,19 @@ void UsableRows(TableBuilder& t)
         };
         SettingsField& enable = group(
             t.Bits(R::UsableGroups, "UsableGroups[g].Enable", kUsableGroupsByte, 3 - g, 1), "Enable", 1);
-        Member<&GetGroup<&UsableGroup::Enable>, &SetGroup<&UsableGroup::Enable>>(enable, g);
+        BindGroup<&UsableGroup::Enable>(enable, g);
         enable.Key = groupKeys[g];
+        enable.FilePlace = kUsablePlace;
         SettingsField& tot =
             group(t.Bits(R::UsableGroups, "UsableGroups[g].TxTot", 0x005E, 3 - g, 1), "TX TOT", 2);
-        Member<&GetGroup<&UsableGroup::TxTot>, &SetGroup<&UsableGroup::TxTot>>(tot, g);
+        BindGroup<&UsableGroup::TxTot>(tot, g);
         tot.Key = "TX TOT " + std::to_string(g);
+        tot.FilePlace = kTotPlace;
         SettingsField& icon =
             group(t.Bits(R::UsableGroups, "UsableGroups[g].StatusIcon", 0x005E, 7 - g, 1), "Status Icon", 4);
-        Member<&GetGroup<&UsableGroup::StatusIcon>, &SetGroup<&UsableGroup::StatusIcon>>(icon, g);
+        BindGroup<&UsableGroup::StatusIcon>(icon, g);
         icon.Key = "Status Icon " + std::to_string(g);
+        icon.FilePlace = kIconPlace;
         SettingsField& name =
             group(t.Add(R::UsableGroups, "UsableGroups[g].StatusName", Storage::None, 0, 0, 0, 0),
                   "Status Name", 5);
@@ -356,21 +409,28 @@ void UsableRows(TableBuilder& t)
         name.Printed = &HasChannelNames;
         name.PrintLabel = "Status name";
         name.Key = "Status name " + std::to_string(g);
+        name.Form = FileForm::StatusName;
+        name.Filed = &HasChannelNames;  // the models without channel names keep no status names
+        name.FilePlace = kNamePlace;
         if (g >= kMarineGroups) {
             continue;
         }
         SettingsField& priority = group(
             t.Add(R::UsableGroups, "UsableGroups[g].PriorityCh", Storage::Word, 0x0054 + 2 * g, 7, 16, 2),
             "Priority CH", 3);
-        Member<&GetGroup<&UsableGroup::PriorityCh>, &SetGroup<&UsableGroup::PriorityCh>>(priority, g);
+        BindGroup<&UsableGroup::PriorityCh>(priority, g);
         priority.Key = "Priority CH " + std::to_string(g);
+        // With its sign: "Off" is -1, whose absolute value would name the channel of slot 1.
+        priority.Form = FileForm::PriorityChannel;
+        priority.FilePlace = kPriorityPlace;
         priority.Shown = &ShownChannel;
         // Shares its bytes with the User MMSI, which the models with DSC write after it.
         SettingsField& backup =
             group(t.Add(R::UsableGroups, "UsableGroups[g].Backup", Storage::Byte, 0x01F1 + g, 7, 8, 1),
                   "Backup", 0);
-        Member<&GetGroup<&UsableGroup::Backup>, &SetGroup<&UsableGroup::Backup>>(backup, g);
+        BindGroup<&UsableGroup::Backup>(backup, g);
         backup.Key = "Priority CH " + std::to_string(g) + "Backup";
+        backup.FilePlace = kPriorityPlace;
         backup.Shown = &ShownNumber;
         backup.Compared = &KeepsBackups;
     }
@@ -383,7 +443,7 @@ SettingsField& Common(TableBuilder& t, const char* member, Storage kind, int add
 {
     SettingsField& f =
         t.Add(SettingsRecord::CommonSetup, member, kind, address, top, width, kind == Storage::Word ? 2 : 1);
-    Member<&GetMember<&RadioData::CommonSetup, Field>, &SetMember<&RadioData::CommonSetup, Field>>(f);
+    BindMember<&RadioData::CommonSetup, Field>(f);
     f.Key = key;
     f.Label = label;
     f.Shown = shown;
@@ -410,10 +470,11 @@ void CommonRows(TableBuilder& t)
                             "Marine_LMR CH", "Marine_LMR CH", &ShownChannel);
     Printed(Listed(Common<&C::Scan>(t, "CommonSetup.Scan", Storage::Bits, 0x005B, 7, 1, "SCAN", "SCAN", flag),
                    2, "Scanning Function"));
-    Printed(Listed(
-        Named<ResumeTimeText>(Common<&C::ResumeTime>(t, "CommonSetup.ResumeTime", Storage::Bits, 0x005B, 2, 2,
-                                                     "Resume Time", "Resume Time", nullptr)),
-        3));
+    Printed(Listed(Named<ResumeTimeText>(Common<&C::ResumeTime>(t, "CommonSetup.ResumeTime", Storage::Bits,
+                                                                0x005B, 2, 2, "Resume Time", "Resume Time",
+                                                                nullptr)),
+                   3))
+        .Form = FileForm::Signed;
     Printed(Listed(Common<&C::PttScanClear>(t, "CommonSetup.PttScanClear", Storage::Bits, 0x005B, 3, 1,
                                             "PTT SCAN Clear", "PTT SCAN Clear", flag),
                    4));
@@ -425,6 +486,8 @@ void CommonRows(TableBuilder& t)
     offset.Decode = &DecodeOffsetTime;
     offset.Encode = &EncodeOffsetTime;
     offset.Decoded = offset.Encoded = &HasOffsetTime;
+    offset.Form = FileForm::Signed;
+    offset.Last = kOffsetLast;
     Listed(offset, 6, "NMEA Data Input").ListText = &ListedOffset;
     SettingsField& magnetic = Named<MagVarText>(
         Common<&C::MagneticVariation>(t, "CommonSetup.MagneticVariation", Storage::Bits, 0x004C, 6, 1,
@@ -437,7 +500,7 @@ void CommonRows(TableBuilder& t)
     SettingsField& rotary = Common<&C::RotaryBeep>(t, "CommonSetup.RotaryBeep", Storage::Bits,
                                                    kRadioOwnedByte, 0, 1, "Rotary Beep", "Rotary Beep", flag);
     rotary.Decoded = rotary.Compared = &DecodesRotaryBeep;
-    rotary.Encoded = &EncodesRotaryBeep;
+    rotary.Encoded = rotary.Filed = &EncodesRotaryBeep;
     Listed(rotary, 9);
 }
 
@@ -448,7 +511,7 @@ SettingsField& DscFlag(TableBuilder& t, SettingsRecord record, const char* membe
                        std::string (*shown)(const RadioData&, const SettingsField&))
 {
     SettingsField& f = t.Bits(record, member, address, bit, 1);
-    Member<&GetElement<Record, Array>, &SetElement<Record, Array>>(f, i);
+    BindElement<Record, Array>(f, i);
     f.Label = std::move(label);
     f.Shown = shown;
     f.Decoded = f.Encoded = f.Compared = &HasDsc;
@@ -472,8 +535,9 @@ void DscRows(TableBuilder& t)
     SettingsField& mmsi = t.Add(R::DscBasic, "DscBasicSetup.UserMmsi", Storage::Routine, 0x01F0, 7, 8, 5);
     mmsi.Decode = &DecodeUserMmsi;
     mmsi.Encode = &EncodeUserMmsi;
-    mmsi.Decoded = mmsi.Encoded = mmsi.Compared = &HasDsc;
+    mmsi.Decoded = mmsi.Encoded = mmsi.Compared = mmsi.Filed = &HasDsc;
     mmsi.Key = "User MMSI";
+    mmsi.Form = FileForm::UserMmsi;
     mmsi.Label = "User MMSI";
     mmsi.Shown = &ShownUserMmsi;
     Listed(mmsi, 4).ListText = &ListedUserMmsi;
@@ -538,8 +602,7 @@ void DscRows(TableBuilder& t)
     const auto display = [&]<auto Field>(const char* member, int bit, const char* label, int line)
     {
         SettingsField& f = t.Bits(R::DscDisplay, member, 0x00A6, bit, 1);
-        Member<&GetMember<&RadioData::DscDisplaySetup, Field>,
-               &SetMember<&RadioData::DscDisplaySetup, Field>>(f);
+        BindMember<&RadioData::DscDisplaySetup, Field>(f);
         f.Label = label;
         f.Decoded = f.Encoded = f.Compared = &HasDsc;
         Listed(f, line);
@@ -559,8 +622,7 @@ void AtisRows(TableBuilder& t)
     constexpr int kAtisGroupsByte = 0x01F9;
     for (int g = 0; g < kGroupCount; ++g) {
         SettingsField& f = t.Bits(R::AtisCommon, "AtisCommonSetup.UsableAtis[g]", kAtisGroupsByte, 7 - g, 1);
-        Member<&GetElement<&RadioData::AtisCommonSetup, &A::UsableAtis>,
-               &SetElement<&RadioData::AtisCommonSetup, &A::UsableAtis>>(f, g);
+        BindElement<&RadioData::AtisCommonSetup, &A::UsableAtis>(f, g);
         f.Encode = &EncodeUsableAtis;
         f.Group = g;
         f.Label = "usable";
@@ -571,16 +633,17 @@ void AtisRows(TableBuilder& t)
     code.Decode = &DecodeAtisCode;
     code.Encode = &EncodeAtisCode;
     code.Key = "Atis Code";
+    code.Form = FileForm::AtisCode;
     code.Label = "ATIS Code";
     code.Shown = &ShownAtisCode;
     Printed(Listed(code, 2)).ListText = &ListedAtisCode;
     for (int g = 0; g < kGroupCount; ++g) {
         SettingsField& f =
             t.Bits(R::AtisCommon, "AtisCommonSetup.UsableAtisKiller[g]", kAtisGroupsByte, 3 - g, 1);
-        Member<&GetElement<&RadioData::AtisCommonSetup, &A::UsableAtisKiller>,
-               &SetElement<&RadioData::AtisCommonSetup, &A::UsableAtisKiller>>(f, g);
+        BindElement<&RadioData::AtisCommonSetup, &A::UsableAtisKiller>(f, g);
         f.Decoded = f.Compared = &DecodesAtisKillers;
-        f.Encoded = &EncodesAtisKillers;
+        // Filed wherever the radio keeps the flags, so that the page's edit reaches the file.
+        f.Encoded = f.Filed = &EncodesAtisKillers;
         f.Group = g;
         f.Label = "killer";
         f.Key = "Usable ATIS Kikker CH Group" + std::to_string(g);
@@ -590,8 +653,9 @@ void AtisRows(TableBuilder& t)
                                  kCallSignTable, 7, 8, kCallSignEntrySize * kAtisCallSignCount);
     signs.Decode = &DecodeCallSigns;
     signs.Encode = &EncodeCallSigns;
-    signs.Decoded = signs.Encoded = signs.Compared = &HasAtisCallSigns;
+    signs.Decoded = signs.Encoded = signs.Compared = signs.Filed = &HasAtisCallSigns;
     signs.Key = "MID n, Display n";
+    signs.Form = FileForm::CallSigns;
     signs.Label = "ATIS Call Sign n: MID, Display";
     signs.Shown = nullptr;  // the compare names each entry's texts
 }

@@ -35,6 +35,18 @@ enum class Storage {
 
 using ModelPredicate = bool (*)(int modelIndex);
 
+// How the data file writes a setting under its key, and what its reader takes back.
+enum class FileForm {
+    Flag,             // "1" or "0"; any number is read, 0 as off
+    Absolute,         // a whole number in First..Last, written as its absolute value
+    Signed,           // a whole number in First..Last, written with its sign
+    PriorityChannel,  // Signed, then the group's preset list under the key's "-Cmb n" keys
+    StatusName,       // the text; read back right-aligned in four characters, as its box keeps it
+    AtisCode,         // the text after a "#"
+    UserMmsi,         // ten digits, or empty for none; anything else is not taken
+    CallSigns         // per call-sign row n from 1, its two texts after a "#" under the key's names
+};
+
 // The data file's settings sections.
 constexpr std::string_view kUsableSection = "Usable CH Group Setup";
 constexpr std::string_view kCommonSection = "Common Setup";
@@ -69,6 +81,14 @@ struct SettingsField
     // another way (the preset bytes) or not at all.
     std::string_view Section;
     std::string Key;
+    // How the file writes and reads the value; the numbers First..Last the reader takes, what the
+    // image field can hold; the models whose files carry the key (nullptr: every model); the key's
+    // place in its section: the file lists the keys by place, those of one place in table order.
+    FileForm Form;
+    std::int64_t First;
+    std::int64_t Last;
+    ModelPredicate Filed;
+    int FilePlace;
     // The listing's words: a group's field is named after its group ("USA Enable", "INTL").
     int Group;  // channel group 0..3, or -1
     std::string Label;

@@ -6,6 +6,7 @@
 #include <span>
 
 #include "files/ImageFile.h"
+#include "model/ChannelFields.h"
 #include "model/Converters.h"
 #include "model/DirectoryCodec.h"
 #include "model/ImageFields.h"
@@ -22,7 +23,6 @@ namespace {
 
 constexpr int kMarineGroups = 3;    // groups with a priority channel, a backup and preset lists
 constexpr int kRawValuesShown = 4;  // a longer run of differing bytes is told by its length
-constexpr const char* kMarineGroupNames[kMarineGroups] = {"USA", "INTL", "Canada"};
 
 // Image bits that the compared records hold, on every model or on the models that have the
 // feature. Everything else is compared byte by byte.
@@ -36,27 +36,7 @@ struct BitsRow
 constexpr BitsRow kEveryModel[] = {
     {kPresetLists, kPresetLists + 2 * kPresetsPerGroup* kMarineGroups - 1, 0xFF},
     {kOptionByte, kOptionByte, 0x30},  // SEL1, SEL2
-    {0x0100, 0x011D, 0xFF},            // USA enable bits
-    {0x0120, 0x013D, 0xFF},            // USA scan memory bits
-    {0x0140, 0x015D, 0xFF},            // INTL enable bits
-    {0x0160, 0x017D, 0xFF},            // INTL scan memory bits
-    {0x0180, 0x019D, 0xFF},            // Canada enable bits
-    {0x01A0, 0x01BD, 0xFF},            // Canada scan memory bits
-    {0x01C0, 0x01C0, 0xFF},            // weather enable bits, channels 1–8
-    {0x01C1, 0x01C1, 0xC0},            // weather enable bits, channels 9–10
-    {0x01C2, 0x01C6, 0xFF},            // bank E enable bits
-    {0x01D0, 0x01D0, 0xFF},            // weather scan memory bits, channels 1–8
-    {0x01D1, 0x01D1, 0xC0},            // weather scan memory bits, channels 9–10
-    {0x01D2, 0x01D6, 0xFF},            // bank E scan memory bits
-    {0x0300, 0x08DF, 0xFF},            // marine channel entries
 };
-// A bank E record: mode byte, display, receive and transmit frequencies, then the tone block of
-// the models that have one.
-constexpr int kBankERecords = 0x0900;
-constexpr int kBankERecordSize = 16;
-constexpr int kBankEFrequenciesEnd = 11;
-constexpr int kToneBlockSize = 4;
-constexpr BitsRow kNames[] = {{0x0C00, 0x2E37, 0xFF}, {0x2E40, 0x301F, 0xFF}};
 constexpr BitsRow kDirectories[] = {
     {kIndividualDirectoryStart, kIndividualDirectoryStart + kDirectoryEntrySize* kIndividualDirectorySize - 1,
      0xFF},
@@ -76,17 +56,7 @@ ImageBits RecordBits(int model)
 {
     ImageBits bits{};
     AddBits(bits, kEveryModel);
-    for (int k = 0; k < kExpChannelCount; ++k) {
-        const int record = kBankERecords + kBankERecordSize * k;
-        AddBits(bits, std::array{BitsRow{record, record + kBankEFrequenciesEnd - 1, 0xFF}});
-        if (HasToneBlock(model)) {
-            const int tones = record + ToneBlockOffset(model);
-            AddBits(bits, std::array{BitsRow{tones, tones + kToneBlockSize - 1, 0xFF}});
-        }
-    }
-    if (HasChannelNames(model)) {
-        AddBits(bits, kNames);
-    }
+    AddChannelBits(bits, model);
     if (HasDsc(model)) {
         AddBits(bits, kDirectories);
     }
@@ -108,77 +78,12 @@ std::string Address(int address)
     return text;
 }
 
-// The banks a channel field belongs to, and the feature of the model it needs.
-enum ChannelBanks : unsigned {
-    kMarineBanks = 1,
-    kWeatherBank = 2,
-    kBankE = 4
-};
-enum class Needs {
-    Nothing,
-    Names,  // channel names in the image
-    Lmr     // bank E named LMR, with tones, compander, narrow and scrambler
-};
-
-// One field of a channel record as the listing shows it.
-struct ChannelField
-{
-    const char* Name;
-    unsigned Banks;
-    kelpie::Needs Needs;
-    std::string (*Text)(const ChannelRecord&, int model);
-};
-
-constexpr unsigned kEveryBank = kMarineBanks | kWeatherBank | kBankE;
-constexpr unsigned kChannelBanks = kMarineBanks | kBankE;
-
-const ChannelField kChannelFields[] = {
-    {"channel", kMarineBanks, Needs::Nothing,
-     [](const ChannelRecord& ch, int model) { return ChannelLabel(ch.Position, model); }},
-    {"enabled", kEveryBank, Needs::Nothing,
-     [](const ChannelRecord& ch, int) { return OnOffText(ch.Enable); }},
-    {"display left", kBankE, Needs::Nothing,
-     [](const ChannelRecord& ch, int) { return BlankDashText(ch.CHDisplayL); }},
-    {"display right", kBankE, Needs::Nothing,
-     [](const ChannelRecord& ch, int) { return BlankDashText(ch.CHDisplayR); }},
-    {"RX", kBankE, Needs::Nothing, [](const ChannelRecord& ch, int) { return FreqText4(ch.Rxfreq); }},
-    {"TX", kBankE, Needs::Nothing, [](const ChannelRecord& ch, int) { return FreqText4(ch.Txfreq); }},
-    {"TX", kMarineBanks, Needs::Nothing, [](const ChannelRecord& ch, int) { return OnOffText(ch.TxEnable); }},
-    {"low power", kChannelBanks, Needs::Nothing,
-     [](const ChannelRecord& ch, int) { return OnOffText(ch.LowPower); }},
-    {"TX power", kChannelBanks, Needs::Nothing,
-     [](const ChannelRecord& ch, int) { return std::to_string(ch.TXPower); }},
-    {"power up", kChannelBanks, Needs::Nothing,
-     [](const ChannelRecord& ch, int) { return OnOffText(ch.PowUp); }},
-    {"duplex", kMarineBanks, Needs::Nothing,
-     [](const ChannelRecord& ch, int) { return OnOffText(ch.Duplex); }},
-    {"A suffix", kMarineBanks, Needs::Nothing,
-     [](const ChannelRecord& ch, int) { return OnOffText(ch.DispayA); }},
-    {"clock shift", kBankE, Needs::Nothing,
-     [](const ChannelRecord& ch, int) { return OnOffText(ch.ClockShift); }},
-    {"scan memory", kEveryBank, Needs::Nothing,
-     [](const ChannelRecord& ch, int) { return OnOffText(ch.ScanMemory); }},
-    {"scrambler", kMarineBanks, Needs::Names,
-     [](const ChannelRecord& ch, int) { return ScrambleText(ch.Scramble); }},
-    {"scrambler", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return ScrambleText(ch.Scramble); }},
-    {"name", kEveryBank, Needs::Names, [](const ChannelRecord& ch, int) { return BlankDashText(ch.ChTag); }},
-    {"narrow", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return OnOffText(ch.Narrow); }},
-    {"RX CTCSS", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return CtcssName(ch.RxCTCSS); }},
-    {"TX CTCSS", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return CtcssName(ch.TxCTCSS); }},
-    {"RX DCS", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return DcsName(ch.RxDCS); }},
-    {"TX DCS", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return DcsName(ch.TxDCS); }},
-    {"compander", kBankE, Needs::Lmr, [](const ChannelRecord& ch, int) { return OnOffText(ch.RxComp); }},
-};
-
-// The fields a bank of the model keeps.
-std::vector<const ChannelField*> FieldsOf(unsigned bank, int model)
+// The fields a bank of the model shows, in the table's order.
+std::vector<const ChannelField*> FieldsOf(BankKind kind, int model)
 {
     std::vector<const ChannelField*> fields;
-    for (const ChannelField& field : kChannelFields) {
-        const bool kept = field.Needs == Needs::Names ? HasChannelNames(model)
-                          : field.Needs == Needs::Lmr ? HasLmrBank(model)
-                                                      : true;
-        if ((field.Banks & bank) != 0 && kept) {
+    for (const ChannelField& field : ChannelFields()) {
+        if (field.Label != nullptr && (field.Banks & kind) != 0 && IsOn(field.Compared, model)) {
             fields.push_back(&field);
         }
     }
@@ -208,30 +113,29 @@ public:
         }
         Atis();
         const char* keys[kMarineGroups] = {"PU ", "PI ", "PC "};
-        const ChannelBank RadioData::*banks[kMarineGroups] = {
-            &RadioData::UsaChannels, &RadioData::IntlChannels, &RadioData::CanadaChannels};
-        const std::vector<const ChannelField*> marine = FieldsOf(kMarineBanks, m_model);
         for (int g = 0; g < kMarineGroups; ++g) {
-            const ChannelBank& left = m_left.*banks[g];
-            const ChannelBank& right = m_right.*banks[g];
+            const BankLayout& layout = GroupLayout(g);
+            const std::vector<const ChannelField*> marine = FieldsOf(layout.Kind, m_model);
+            const ChannelBank& left = m_left.*layout.Records;
+            const ChannelBank& right = m_right.*layout.Records;
             for (std::size_t i = 0; i < std::min(left.size(), right.size()); ++i) {
                 const int index = static_cast<int>(i);
                 Channel(keys[g] + std::to_string(index),
-                        kMarineGroupNames[g] + std::string(" ") + ChannelLabel(index, m_model), left[i],
-                        right[i], marine);
+                        layout.Name + std::string(" ") + ChannelLabel(index, m_model), left[i], right[i],
+                        marine);
             }
         }
-        const std::vector<const ChannelField*> weather = FieldsOf(kWeatherBank, m_model);
+        const std::vector<const ChannelField*> weather = FieldsOf(kWxLayout.Kind, m_model);
         for (std::size_t i = 0; i < std::min(m_left.WxChannels.size(), m_right.WxChannels.size()); ++i) {
-            Channel("PW", "WX " + std::to_string(i + 1), m_left.WxChannels[i], m_right.WxChannels[i],
-                    weather);
+            Channel("PW", kWxLayout.Name + (" " + std::to_string(i + 1)), m_left.WxChannels[i],
+                    m_right.WxChannels[i], weather);
         }
         if (HasDsc(m_model)) {
-            Directory("SM ", "Individual Directory ", m_left.IndividualDirectory,
+            Directory("SM ", kIndividualDirectoryLayout, m_left.IndividualDirectory,
                       m_right.IndividualDirectory);
-            Directory("SG ", "Group Directory ", m_left.GroupDirectory, m_right.GroupDirectory);
+            Directory("SG ", kGroupDirectoryLayout, m_left.GroupDirectory, m_right.GroupDirectory);
         }
-        const std::vector<const ChannelField*> bankE = FieldsOf(kBankE, m_model);
+        const std::vector<const ChannelField*> bankE = FieldsOf(kExpLayout.Kind, m_model);
         for (std::size_t i = 0; i < std::min(m_left.ExpChannels.size(), m_right.ExpChannels.size()); ++i) {
             const std::string number = std::to_string(i + 1);
             Channel("E " + number, BankEName(m_model) + " " + number, m_left.ExpChannels[i],
@@ -257,7 +161,7 @@ private:
                  const ChannelRecord& right, const std::vector<const ChannelField*>& fields)
     {
         for (const ChannelField* field : fields) {
-            Add(key, where, field->Name, field->Text(left, m_model), field->Text(right, m_model));
+            Add(key, where, field->Label, field->Text(left, m_model), field->Text(right, m_model));
         }
     }
 
@@ -292,7 +196,7 @@ private:
             if (g >= kMarineGroups) {
                 continue;
             }
-            const std::string name = kMarineGroupNames[g];
+            const std::string name = GroupLayout(g).Name;
             for (int slot = 0; slot < kPresetsPerGroup; ++slot) {
                 Add("Usable", where, name + " preset " + std::to_string(slot + 1),
                     PresetText(m_left, g, slot), PresetText(m_right, g, slot));
@@ -334,14 +238,14 @@ private:
         }
     }
 
-    void Directory(const std::string& key, const std::string& title, std::span<const DirectoryEntry> left,
-                   std::span<const DirectoryEntry> right)
+    void Directory(const std::string& key, const DirectoryLayout& directory,
+                   std::span<const DirectoryEntry> left, std::span<const DirectoryEntry> right)
     {
         for (std::size_t i = 0; i < std::min(left.size(), right.size()); ++i) {
             const std::string number = std::to_string(i + 1);
-            Add(key + number, title + number, "name", BlankDashText(left[i].TagName),
-                BlankDashText(right[i].TagName));
-            Add(key + number, title + number, "MMSI", BlankDashText(MmsiShown(left[i].Mmsid)),
+            const std::string title = directory.Title + (" " + number);
+            Add(key + number, title, "name", BlankDashText(left[i].TagName), BlankDashText(right[i].TagName));
+            Add(key + number, title, "MMSI", BlankDashText(MmsiShown(left[i].Mmsid)),
                 BlankDashText(MmsiShown(right[i].Mmsid)));
         }
     }

@@ -1,10 +1,17 @@
-// MemoryMap.cpp — the settings table printed as the memory map.
+// MemoryMap.cpp — the settings table, the channel banks and the directories printed as the memory
+// map.
 #include "report/MemoryMap.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "files/DataFileLayout.h"
+#include "model/ChannelFields.h"
 #include "model/Converters.h"
+#include "model/DirectoryCodec.h"
+#include "model/Models.h"
 #include "model/SettingsFields.h"
 
 namespace kelpie {
@@ -18,12 +25,22 @@ std::string Hex(int address)
     return text;
 }
 
+std::string Range(int first, int length)
+{
+    return length > 1 ? Hex(first) + "-" + Hex(first + length - 1) : Hex(first);
+}
+
 std::string AddressText(const SettingsField& f)
 {
-    if (f.Kind == Storage::None) {
-        return "-";
-    }
-    return f.Length > 1 ? Hex(f.Address) + "-" + Hex(f.Address + f.Length - 1) : Hex(f.Address);
+    return f.Kind == Storage::None ? "-" : Range(f.Address, f.Length);
+}
+
+std::string BitsText(int top, int width)
+{
+    const int low = top - width + 1;
+    return width == 8   ? "all"
+           : width == 1 ? std::to_string(top)
+                        : std::to_string(top) + "-" + std::to_string(low);
 }
 
 std::string BitsText(const SettingsField& f)
@@ -31,8 +48,7 @@ std::string BitsText(const SettingsField& f)
     if (f.Kind != Storage::Bits) {
         return f.Kind == Storage::None ? "-" : "all";
     }
-    const int low = f.Top - f.Width + 1;
-    return f.Width == 1 ? std::to_string(f.Top) : std::to_string(f.Top) + "-" + std::to_string(low);
+    return BitsText(f.Top, f.Width);
 }
 
 std::string KeyText(const SettingsField& f)
@@ -60,18 +76,136 @@ std::string MemberText(const SettingsField& f)
     return member;
 }
 
+std::string Line(const std::string& address, const std::string& bits, const std::string& field,
+                 const std::string& key, const std::string& label)
+{
+    return PadText(address, 14) + PadText(bits, 5) + PadText(field, 40) + PadText(key, 52) + label + "\n";
+}
+
+// The data file's section of a bank ("CHUSA") and its keys.
+std::string_view SectionOf(const BankLayout& layout)
+{
+    for (const MarineBankSection& section : kMarineBankSections) {
+        if (section.Bank == layout.Records) {
+            return section.Name;
+        }
+    }
+    return layout.Kind == kWeatherBank ? kWxSection : kExpSection;
+}
+
+std::span<const RecordKey> KeysOf(const BankLayout& layout)
+{
+    const SectionKeys& keys = DataFileKeys();
+    return layout.Kind == kMarineBank ? keys.Marine : layout.Kind == kWeatherBank ? keys.Wx : keys.Exp;
+}
+
+std::string ChannelKeyText(const BankLayout& layout, const ChannelField& field, int modelIndex)
+{
+    const std::string section = "[" + std::string(SectionOf(layout)) + "n] ";
+    // A marine section names its channel-plan slot first, before the keys of the table.
+    if (layout.Kind == kMarineBank && std::string_view(field.Name) == "Position") {
+        return section + field.Name;
+    }
+    for (const RecordKey& key : KeysOf(layout)) {
+        if (key.Key == field.Name && IsCarried(key, modelIndex)) {
+            return section + field.Name;
+        }
+    }
+    return "-";
+}
+
+// A bank: its bit runs ("1/ch": one bit a channel), names and entries or records in address
+// order, then the fields of an entry by offset and bit, then the fields the records alone keep.
+std::string BankText(const BankLayout& layout, int modelIndex)
+{
+    const std::string records = std::string(layout.Member) + "[n]";
+    const std::string name = layout.Name != nullptr ? layout.Name : BankEName(modelIndex);
+    constexpr int kInEntry = 0x10000;
+    constexpr int kNotInImage = 0x20000;
+    std::vector<std::pair<int, std::string>> lines;
+    if (layout.Entries != 0) {
+        lines.emplace_back(layout.Entries, Line(Range(layout.Entries, layout.EntrySize * layout.Count), "all",
+                                                records + ": " + std::to_string(layout.Count) + " x " +
+                                                    std::to_string(layout.EntrySize) + " bytes",
+                                                "[" + std::string(SectionOf(layout)) + "n]", name + " n"));
+    }
+    for (const ChannelField& field : ChannelFields()) {
+        if ((field.Banks & layout.Kind) == 0 ||
+            (field.Place != ChannelPlace::None && !IsStored(field, layout.Kind, modelIndex))) {
+            continue;
+        }
+        const bool held = field.Label != nullptr;
+        const std::string member = held ? records + "." + field.Name : records + " (" + field.Name + ")";
+        const std::string key = held ? ChannelKeyText(layout, field, modelIndex) : "-";
+        const std::string label = held ? name + " n: " + field.Label : "-";
+        switch (field.Place) {
+            case ChannelPlace::EnableBits:
+            case ChannelPlace::ScanBits: {
+                const int run = field.Place == ChannelPlace::EnableBits ? layout.EnableBits : layout.ScanBits;
+                lines.emplace_back(run, Line(Range(run, BitBytes(layout)), "1/ch", member, key, label));
+                break;
+            }
+            case ChannelPlace::Names:
+                lines.emplace_back(layout.Names, Line(Range(layout.Names, kNameLength * layout.Count), "all",
+                                                      member, key, label));
+                break;
+            case ChannelPlace::Record:
+                for (int p = 0; p < field.PartCount; ++p) {
+                    const RecordPart part = field.Parts[static_cast<std::size_t>(p)];
+                    const int offset = PartAddress(layout, part, 0, modelIndex) - layout.Entries;
+                    const std::string at =
+                        "+" + std::to_string(offset) +
+                        (part.Length > 1 ? "-+" + std::to_string(offset + part.Length - 1) : "");
+                    lines.emplace_back(kInEntry + 8 * offset + 7 - part.Top,
+                                       Line(at, BitsText(part.Top, part.Width), member, key, label));
+                }
+                break;
+            case ChannelPlace::None:
+                lines.emplace_back(kNotInImage, Line("-", "-", member, key, label));
+                break;
+        }
+    }
+    std::ranges::stable_sort(lines, {}, &std::pair<int, std::string>::first);
+    std::string text;
+    for (const auto& line : lines) {
+        text += line.second;
+    }
+    return text;
+}
+
+std::string DirectoryText(const DirectoryLayout& directory, std::string_view section)
+{
+    const std::string records = std::string(directory.Member) + "[n]";
+    const std::string key = "[" + std::string(section) + "n]";
+    const std::string title = std::string(directory.Title) + " n";
+    return Line(Range(directory.Start, kDirectoryEntrySize * directory.Count), "all",
+                records + ": " + std::to_string(directory.Count) + " x " +
+                    std::to_string(kDirectoryEntrySize) + " bytes",
+                key, title) +
+           Line("+0-+" + std::to_string(kDigitBytes - 1), "all", records + ".Mmsid", key + " Mmsid",
+                title + ": MMSI") +
+           Line("+" + std::to_string(kTagNameOffset) + "-+" +
+                    std::to_string(kTagNameOffset + kTagNameLength - 1),
+                "all", records + ".TagName", key + " TagName", title + ": name");
+}
+
 }  // namespace
 
 std::string MemoryMapText(int modelIndex)
 {
-    std::string text = PadText("Address", 14) + PadText("Bits", 5) + PadText("Field", 40) +
-                       PadText("Data-file key", 52) + "Label\n";
+    std::string text = Line("Address", "Bits", "Field", "Data-file key", "Label");
     for (const SettingsField& f : SettingsFields()) {
         if (!IsOn(f.Decoded, modelIndex)) {
             continue;
         }
-        text += PadText(AddressText(f), 14) + PadText(BitsText(f), 5) + PadText(MemberText(f), 40) +
-                PadText(KeyText(f), 52) + FieldLabel(f, modelIndex) + "\n";
+        text += Line(AddressText(f), BitsText(f), MemberText(f), KeyText(f), FieldLabel(f, modelIndex));
+    }
+    for (const BankLayout* layout : kBankLayouts) {
+        text += BankText(*layout, modelIndex);
+    }
+    if (HasDsc(modelIndex)) {
+        text += DirectoryText(kIndividualDirectoryLayout, DirectorySections()[0].Name);
+        text += DirectoryText(kGroupDirectoryLayout, DirectorySections()[1].Name);
     }
     return text;
 }

