@@ -231,7 +231,7 @@ bool BeepOutRowEnabled(int modelIndex, int row)
 {
     constexpr int kFirstPositionRow =
         4;  // "Received Geographic", "Received POS Request", "Received POS Send"
-    return row >= 0 && row < static_cast<int>(kBeepOutRows.size()) &&
+    return row >= 0 && row < static_cast<int>(kBeepOutElements.size()) &&
            (row < kFirstPositionRow || OffersPositionReports(modelIndex));
 }
 

@@ -78,19 +78,8 @@ bool CommonRowShown(int modelIndex, CommonCombo combo);
 // The ATIS killer flags are offered where the radio stores them.
 bool AtisKillersShown(int modelIndex);
 
-// The DSC beep-output rows: the label each row shows (as the listing does) and the element it edits.
-struct BeepOutRow
-{
-    std::string_view label;
-    int element;
-};
-inline constexpr std::array<BeepOutRow, 7> kBeepOutRows{{{"Send Distress Alert", 0},
-                                                         {"Received All Ships", 1},
-                                                         {"Received Individual", 3},
-                                                         {"Received Group", 2},
-                                                         {"Received Geographic", 6},
-                                                         {"Received POS Request", 4},
-                                                         {"Received POS Send", 5}}};
+// The DSC beep-output rows: the element each row edits, in the listing's order.
+inline constexpr std::array<int, 7> kBeepOutElements{0, 1, 3, 2, 6, 4, 5};
 // The position request rows, and the beep rows about positions, are offered where the radio
 // reports positions; the MB6000 does not.
 bool PosRequestRowEnabled(int modelIndex, int row);

@@ -17,6 +17,7 @@
 #include "editor/HelpTopic.h"
 #include "editor/PageControls.h"
 #include "model/Models.h"
+#include "model/SettingsFields.h"
 
 using namespace Qt::StringLiterals;
 
@@ -52,9 +53,15 @@ AtisPage::AtisPage(RadioData& data, ShellState& shell, QWidget* parent)
         common->addWidget(box);
         return box;
     };
-    groupBox(tr("Usable ATIS CH Group"), u"pictATISChGroup"_s, chkATISChGroup, &AtisCommonSetup::UsableAtis);
+    // The frames are captioned as the settings table names their lines.
+    const auto caption = [this](const char* member) {
+        const SettingsField& field = SettingsFieldOf(member);
+        return TableCaption(*this, field.ListLabel.empty() ? field.Label : field.ListLabel);
+    };
+    groupBox(caption("AtisCommonSetup.UsableAtis[g]"), u"pictATISChGroup"_s, chkATISChGroup,
+             &AtisCommonSetup::UsableAtis);
 
-    auto* code = new QGroupBox(tr("ATIS Code"), content);
+    auto* code = new QGroupBox(caption("AtisCommonSetup.AtisCode"), content);
     auto* codeRow = new QHBoxLayout(code);
     txtATIScode = new FieldBox(FieldId::AtisCode, m_input, {m_data, m_shell}, code);
     txtATIScode->setObjectName(u"txtATIScode"_s);
@@ -64,8 +71,8 @@ AtisPage::AtisPage(RadioData& data, ShellState& shell, QWidget* parent)
     codeRow->addStretch(1);
     common->addWidget(code);
 
-    pictATISKiller = groupBox(tr("Usable ATIS Killer CH Group"), u"pictATISKiller"_s, chkATISKiller,
-                              &AtisCommonSetup::UsableAtisKiller);
+    pictATISKiller = groupBox(caption("AtisCommonSetup.UsableAtisKiller[g]"), u"pictATISKiller"_s,
+                              chkATISKiller, &AtisCommonSetup::UsableAtisKiller);
     common->addStretch(1);
 
     // The call signs in two halves, as the listing prints them.
@@ -111,6 +118,7 @@ void AtisPage::FillAtisPage()
 {
     const FillGuard guard(m_shell);
     const int model = m_data.ModelIndex;
+    // Short names beside the check boxes, where the listing's column headings say "LMR CH".
     const QStringList captions{tr("USA"), tr("INTL"), tr("Canada"),
                                HasLmrBank(model) ? tr("LMR") : tr("EXP")};
     for (int g = 0; g < kGroupCount; ++g) {

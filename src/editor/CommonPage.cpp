@@ -11,6 +11,7 @@
 #include "edit/SettingsEdit.h"
 #include "editor/HelpTopic.h"
 #include "editor/PageControls.h"
+#include "model/SettingsFields.h"
 
 using namespace Qt::StringLiterals;
 
@@ -19,35 +20,28 @@ namespace {
 
 constexpr int kCommonTopic = 1105;
 
+// Each combo's caption is its setting's label in the settings table; a frame takes the heading its
+// first setting opens in the listing.
 struct CommonControl
 {
     CommonCombo combo;
     const char16_t* name;
-    const char* caption;
+    const char* member;
     int frame;  // fraCommonTX, fraCommonScan, pictNMEA, fraCommonWeather
 };
 constexpr std::array<CommonControl, 9> kControls{{
-    {CommonCombo::TxPo, u"cmbCommonTXPo", QT_TRANSLATE_NOOP("kelpie::CommonPage", "TX Po Display"), 0},
-    {CommonCombo::Scan, u"cmbCommonScan", QT_TRANSLATE_NOOP("kelpie::CommonPage", "SCAN"), 1},
-    {CommonCombo::Resume, u"cmbCommonResume", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Resume Time"), 1},
-    {CommonCombo::PttScan, u"cmbCommonPTTSCAN", QT_TRANSLATE_NOOP("kelpie::CommonPage", "PTT SCAN Clear"), 1},
-    {CommonCombo::Dual, u"cmbCommonDual", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Dual Watch"), 1},
-    {CommonCombo::Offset, u"cmbCommonOffset", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Offset Time"), 2},
-    {CommonCombo::Mag, u"cmbCommonMag", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Magnetic Variation"), 2},
-    {CommonCombo::Weater, u"cmbCommonWeater", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Weather Alert"), 3},
-    {CommonCombo::Rotary, u"cmbCommonRotary", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Rotary Beep"), 3},
+    {CommonCombo::TxPo, u"cmbCommonTXPo", "CommonSetup.TxPoDisplay", 0},
+    {CommonCombo::Scan, u"cmbCommonScan", "CommonSetup.Scan", 1},
+    {CommonCombo::Resume, u"cmbCommonResume", "CommonSetup.ResumeTime", 1},
+    {CommonCombo::PttScan, u"cmbCommonPTTSCAN", "CommonSetup.PttScanClear", 1},
+    {CommonCombo::Dual, u"cmbCommonDual", "CommonSetup.DualWatch", 1},
+    {CommonCombo::Offset, u"cmbCommonOffset", "CommonSetup.OffsetTime", 2},
+    {CommonCombo::Mag, u"cmbCommonMag", "CommonSetup.MagneticVariation", 2},
+    {CommonCombo::Weater, u"cmbCommonWeater", "CommonSetup.Weater", 3},
+    {CommonCombo::Rotary, u"cmbCommonRotary", "CommonSetup.RotaryBeep", 3},
 }};
-
-struct Frame
-{
-    const char16_t* name;
-    const char* title;
-};
-constexpr std::array<Frame, 4> kFrames{
-    {{u"fraCommonTX", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Starting TX Mode")},
-     {u"fraCommonScan", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Scanning Function")},
-     {u"pictNMEA", QT_TRANSLATE_NOOP("kelpie::CommonPage", "NMEA Data Input")},
-     {u"fraCommonWeather", QT_TRANSLATE_NOOP("kelpie::CommonPage", "Weather CH Function")}}};
+constexpr std::array<const char16_t*, 4> kFrames{u"fraCommonTX", u"fraCommonScan", u"pictNMEA",
+                                                 u"fraCommonWeather"};
 
 QString Text(const char16_t* text)
 {
@@ -66,8 +60,8 @@ CommonPage::CommonPage(RadioData& data, ShellState& shell, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     std::array<QFormLayout*, kFrames.size()> forms{};
     for (std::size_t f = 0; f < kFrames.size(); ++f) {
-        m_frames[f] = new QGroupBox(tr(kFrames[f].title), content);
-        m_frames[f]->setObjectName(Text(kFrames[f].name));
+        m_frames[f] = new QGroupBox(content);
+        m_frames[f]->setObjectName(Text(kFrames[f]));
         forms[f] = new QFormLayout(m_frames[f]);
         layout->addWidget(m_frames[f]);
     }
@@ -75,10 +69,14 @@ CommonPage::CommonPage(RadioData& data, ShellState& shell, QWidget* parent)
 
     for (std::size_t c = 0; c < kControls.size(); ++c) {
         const CommonControl& control = kControls[c];
+        const SettingsField& field = SettingsFieldOf(control.member);
+        const auto frame = static_cast<std::size_t>(control.frame);
+        if (field.ListHeading != nullptr)
+            m_frames[frame]->setTitle(TableCaption(*this, field.ListHeading));
         const QString name = Text(control.name);
-        QFormLayout* form = forms[static_cast<std::size_t>(control.frame)];
+        QFormLayout* form = forms[frame];
         m_combos[c] = MakeCombo(content, name, ChoiceList(CommonChoices(control.combo)));
-        auto* label = new QLabel(tr(control.caption), content);
+        auto* label = new QLabel(TableCaption(*this, field.Label), content);
         label->setObjectName(u"lbl"_s + name.mid(3));
         form->addRow(label, m_combos[c]);
         m_rows[c] = form;

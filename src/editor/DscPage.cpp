@@ -18,6 +18,7 @@
 #include "editor/FocusHint.h"
 #include "editor/HelpTopic.h"
 #include "editor/PageControls.h"
+#include "model/SettingsFields.h"
 
 using namespace Qt::StringLiterals;
 
@@ -40,33 +41,34 @@ QStringList LowHi()
     return {DscPage::tr("Low"), DscPage::tr("Hi")};
 }
 
-// The call types of the advanced sheet: the call flag and its TX power flag per category.
+// The call types of the advanced sheet: the call flag and its TX power flag per category. The
+// settings table names them: the call's heading in the listing, each category's line.
 struct CallType
 {
     const char16_t* name;
-    const char* title;
+    const char* member;
     std::array<bool, 4> DscAdvancedSetup::*call;
     std::array<bool, 4> DscAdvancedSetup::*tx;
 };
 constexpr std::array<CallType, 3> kCallTypes{{
-    {u"AllShipsCall", QT_TRANSLATE_NOOP("kelpie::DscPage", "All Ships Call"), &DscAdvancedSetup::AllShipsCall,
+    {u"AllShipsCall", "DscAdvancedSetup.AllShipsCall[c]", &DscAdvancedSetup::AllShipsCall,
      &DscAdvancedSetup::AllShipsCallTX},
-    {u"GroupCall", QT_TRANSLATE_NOOP("kelpie::DscPage", "Group Call"), &DscAdvancedSetup::GroupCall,
+    {u"GroupCall", "DscAdvancedSetup.GroupCall[c]", &DscAdvancedSetup::GroupCall,
      &DscAdvancedSetup::GroupCallTX},
-    {u"IndividualCall", QT_TRANSLATE_NOOP("kelpie::DscPage", "Individual Call"),
-     &DscAdvancedSetup::IndividualCall, &DscAdvancedSetup::IndividualCallTX},
+    {u"IndividualCall", "DscAdvancedSetup.IndividualCall[c]", &DscAdvancedSetup::IndividualCall,
+     &DscAdvancedSetup::IndividualCallTX},
 }};
+constexpr int kCategoryCount = 4;
 
 struct DisplayRow
 {
-    const char* label;
+    const char* member;
     bool DscDisplaySetup::*flag;
 };
 constexpr std::array<DisplayRow, 3> kDisplayRows{{
-    {QT_TRANSLATE_NOOP("kelpie::DscPage", "Individual ACK Menu"), &DscDisplaySetup::IndividualAckMenu},
-    {QT_TRANSLATE_NOOP("kelpie::DscPage", "Individual ACK Message Menu"),
-     &DscDisplaySetup::IndividualAckMessageMenu},
-    {QT_TRANSLATE_NOOP("kelpie::DscPage", "POS Request ACK Menu"), &DscDisplaySetup::PosRequestAckMenu},
+    {"DscDisplaySetup.IndividualAckMenu", &DscDisplaySetup::IndividualAckMenu},
+    {"DscDisplaySetup.IndividualAckMessageMenu", &DscDisplaySetup::IndividualAckMessageMenu},
+    {"DscDisplaySetup.PosRequestAckMenu", &DscDisplaySetup::PosRequestAckMenu},
 }};
 
 QLabel* NamedLabel(const QString& caption, const QString& name, QWidget* parent)
@@ -95,11 +97,15 @@ void DscPage::BuildBasicSheet()
     QVBoxLayout* layout = AddSheet(m_sheets, ArrayName(u"pictDSCChild"_s, 0));
     QWidget* content = layout->parentWidget();
 
-    auto* groups = new QGroupBox(tr("Available DSC CH Group"), content);
+    // The captions are the settings table's: each frame the heading that opens it in the listing,
+    // each row its setting's label.
+    const auto caption = [this](const std::string& text) { return TableCaption(*this, text); };
+    auto* groups = new QGroupBox(caption(SettingsFieldOf("DscBasicSetup.UsableDsc[g]").ListHeading), content);
     auto* groupRow = new QHBoxLayout(groups);
-    const QStringList groupNames{tr("USA"), tr("INTL"), tr("Canada")};
-    for (int g = 0; g < groupNames.size(); ++g) {
-        groupRow->addWidget(NamedLabel(groupNames[g], ArrayName(u"lblUsableDsc"_s, g), groups));
+    for (int g = kGroupUsa; g <= kGroupCanada; ++g) {
+        const std::string group =
+            FieldLabel(SettingsFieldOf("DscBasicSetup.UsableDsc[g]", g), m_data.ModelIndex);
+        groupRow->addWidget(NamedLabel(caption(group), ArrayName(u"lblUsableDsc"_s, g), groups));
         groupRow->addWidget(
             m_flags->AddCombo(groups, ArrayName(u"cmbUsableDsc"_s, g), OffOn(),
                               [g](RadioData& d) -> bool& { return d.DscBasicSetup.UsableDsc[g]; }));
@@ -107,7 +113,7 @@ void DscPage::BuildBasicSheet()
     groupRow->addStretch(1);
     layout->addWidget(groups);
 
-    auto* mmsi = new QGroupBox(tr("User MMSI"), content);
+    auto* mmsi = new QGroupBox(caption(SettingsFieldOf("DscBasicSetup.UserMmsi").Label), content);
     auto* mmsiRow = new QHBoxLayout(mmsi);
     txtUserMMSI = new FieldBox(FieldId::UserMmsi, m_input, {m_data, m_shell}, mmsi);
     txtUserMMSI->setObjectName(u"txtUserMMSI"_s);
@@ -132,14 +138,13 @@ void DscPage::BuildBasicSheet()
     mmsiRow->addStretch(1);
     layout->addWidget(mmsi);
 
+    // The page's own frames: the listing gives the requests no heading of their own.
     auto* calls = new QGroupBox(tr("DSC Call"), content);
     auto* callGrid = new QGridLayout(calls);
-    const QStringList posRequestLabels{tr("Distress Cancel Call"), tr("Standby Mode"), tr("POS Request"),
-                                       tr("POS Send")};
-    for (int row = 0; row < posRequestLabels.size(); ++row) {
+    for (int row = 0; row < static_cast<int>(m_posRequestRows.size()); ++row) {
         auto& widgets = m_posRequestRows[static_cast<std::size_t>(row)];
-        widgets.push_back(
-            NamedLabel(posRequestLabels[row], ArrayName(u"lblUsableDscPosRequest"_s, row), calls));
+        widgets.push_back(NamedLabel(caption(SettingsFieldOf("DscBasicSetup.PosRequest[i]", row).Label),
+                                     ArrayName(u"lblUsableDscPosRequest"_s, row), calls));
         widgets.push_back(
             m_flags->AddCombo(calls, ArrayName(u"cmbUsableDscPosRequest"_s, row), OffOn(),
                               [row](RadioData& d) -> bool& { return d.DscBasicSetup.PosRequest[row]; }));
@@ -154,11 +159,11 @@ void DscPage::BuildBasicSheet()
     callGrid->setColumnStretch(3, 1);
     layout->addWidget(calls);
 
-    auto* beeps = new QGroupBox(tr("DSC Beep Output"), content);
+    auto* beeps = new QGroupBox(caption(SettingsFieldOf("DscBasicSetup.BeepOut[i]").ListHeading), content);
     auto* beepForm = new QFormLayout(beeps);
-    for (const BeepOutRow& row : kBeepOutRows) {
-        const int element = row.element;
-        QLabel* label = NamedLabel(ShownText(row.label), ArrayName(u"lblUsableDscBeepOut"_s, element), beeps);
+    for (const int element : kBeepOutElements) {
+        QLabel* label = NamedLabel(caption(SettingsFieldOf("DscBasicSetup.BeepOut[i]", element).Label),
+                                   ArrayName(u"lblUsableDscBeepOut"_s, element), beeps);
         QComboBox* combo =
             m_flags->AddCombo(beeps, ArrayName(u"cmbUsableDscBeepOut"_s, element), OffOn(),
                               [element](RadioData& d) -> bool& { return d.DscBasicSetup.BeepOut[element]; });
@@ -173,17 +178,20 @@ void DscPage::BuildAdvancedSheet()
 {
     // One table: a row per call category, a column pair (call, TX power) per call type.
     QVBoxLayout* layout = AddSheet(m_sheets, ArrayName(u"pictDSCChild"_s, 1));
+    // The listing heads this sheet's settings by call; the page heads its table by category.
     auto* box = new QGroupBox(tr("Call Categories"), layout->parentWidget());
     auto* grid = new QGridLayout(box);
-    const QStringList categoryLabels{tr("Distress"), tr("Urgency"), tr("Safety"), tr("Routine")};
-    for (int c = 0; c < categoryLabels.size(); ++c)
-        grid->addWidget(new QLabel(categoryLabels[c], box), c + 1, 0);
+    for (int c = 0; c < kCategoryCount; ++c) {
+        const std::string& category = SettingsFieldOf(kCallTypes[0].member, c).ListLabel;
+        grid->addWidget(new QLabel(TableCaption(*this, category), box), c + 1, 0);
+    }
     for (int t = 0; t < static_cast<int>(kCallTypes.size()); ++t) {
         const CallType& type = kCallTypes[static_cast<std::size_t>(t)];
         const QString name = QString::fromUtf16(type.name);
         const int column = 1 + 2 * t;
-        grid->addWidget(new QLabel(tr(type.title), box), 0, column, 1, 2);
-        for (int c = 0; c < categoryLabels.size(); ++c) {
+        grid->addWidget(new QLabel(TableCaption(*this, SettingsFieldOf(type.member).ListHeading), box), 0,
+                        column, 1, 2);
+        for (int c = 0; c < kCategoryCount; ++c) {
             const auto call = type.call;
             const auto tx = type.tx;
             grid->addWidget(
@@ -209,9 +217,10 @@ void DscPage::BuildDisplaySheet()
     auto* form = new QFormLayout(box);
     for (int i = 0; i < static_cast<int>(kDisplayRows.size()); ++i) {
         const auto flag = kDisplayRows[static_cast<std::size_t>(i)].flag;
-        form->addRow(tr(kDisplayRows[static_cast<std::size_t>(i)].label),
-                     m_flags->AddCombo(box, ArrayName(u"cmbDscDisplay"_s, i), OffOn(),
-                                       [flag](RadioData& d) -> bool& { return d.DscDisplaySetup.*flag; }));
+        form->addRow(
+            TableCaption(*this, SettingsFieldOf(kDisplayRows[static_cast<std::size_t>(i)].member).Label),
+            m_flags->AddCombo(box, ArrayName(u"cmbDscDisplay"_s, i), OffOn(),
+                              [flag](RadioData& d) -> bool& { return d.DscDisplaySetup.*flag; }));
     }
     layout->addWidget(box);
     layout->addStretch(1);

@@ -2,6 +2,7 @@
 #include "editor/PageControls.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -17,6 +18,11 @@ QStringList ChoiceList(const std::vector<std::string>& choices)
     for (const std::string& choice : choices)
         list << ShownText(choice);
     return list;
+}
+
+QString TableCaption(const QObject& page, const std::string& text)
+{
+    return QCoreApplication::translate(page.metaObject()->className(), text.c_str());
 }
 
 QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& choices)

@@ -28,6 +28,10 @@ inline QString ArrayName(const QString& name, int i)
 
 QStringList ChoiceList(const std::vector<std::string>& choices);
 
+// A caption the settings table gives a page (a setting's label, a frame's heading), translated in
+// the page's context as the page's own texts are.
+QString TableCaption(const QObject& page, const std::string& text);
+
 // A combo box with its fixed choices, kept narrow: it is as wide as its longest choice. Its focus
 // hint names the arrow keys.
 QComboBox* MakeCombo(QWidget* parent, const QString& name, const QStringList& choices);

@@ -13,6 +13,7 @@
 #include "editor/HelpTopic.h"
 #include "editor/PageControls.h"
 #include "model/Models.h"
+#include "model/SettingsFields.h"
 
 using namespace Qt::StringLiterals;
 
@@ -30,17 +31,18 @@ UsablePage::UsablePage(RadioData& data, ShellState& shell, QWidget* parent)
     const QStringList offOn{tr("Off"), tr("On")};
     SetHelpTopic(this, kUsableTopic);
     auto* grid = new QGridLayout;
-    auto addLabel = [&](const QString& caption, const QString& name, int row) {
-        auto* label = new QLabel(caption, this);
+    // A row per setting, captioned as the listing names its line.
+    auto addLabel = [&](const char* member, const QString& name, int row) {
+        auto* label = new QLabel(TableCaption(*this, SettingsFieldOf(member).Label), this);
         label->setObjectName(name);
         grid->addWidget(label, row, 0);
         return label;
     };
-    addLabel(tr("Enable"), u"lblUsableEnable"_s, 0);
-    lblUsableTot = addLabel(tr("TX TOT"), u"lblUsableTot"_s, 1);
-    lblUsablePri = addLabel(tr("Priority CH"), u"lblUsablePri"_s, 2);
-    lblUsableSts = addLabel(tr("Status Icon"), u"lblUsableSts"_s, 3);
-    lblUsable = addLabel(tr("Status Name"), u"lblUsable"_s, 4);
+    addLabel("UsableGroups[g].Enable", u"lblUsableEnable"_s, 0);
+    lblUsableTot = addLabel("UsableGroups[g].TxTot", u"lblUsableTot"_s, 1);
+    lblUsablePri = addLabel("UsableGroups[g].PriorityCh", u"lblUsablePri"_s, 2);
+    lblUsableSts = addLabel("UsableGroups[g].StatusIcon", u"lblUsableSts"_s, 3);
+    lblUsable = addLabel("UsableGroups[g].StatusName", u"lblUsable"_s, 4);
 
     for (int g = 0; g < kGroupCount; ++g) {
         const auto at = static_cast<std::size_t>(g);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <stdexcept>
 #include <tuple>
 #include <type_traits>
 #include <vector>
@@ -73,23 +74,31 @@ std::string ShownNumber(const RadioData& data, const SettingsField& f)
 {
     return std::to_string(Value(data, f));
 }
-// A converter's word, or the number where it has none.
+// A converter's word; the listing leaves a value with no word blank, the compare shows its number.
+template <std::string (*Text)(int)>
+std::string ListedWord(const RadioData& data, const SettingsField& f)
+{
+    return Text(static_cast<int>(Value(data, f)));
+}
 template <std::string (*Text)(int)>
 std::string ShownNamed(const RadioData& data, const SettingsField& f)
 {
-    const int value = static_cast<int>(Value(data, f));
-    const std::string text = Text(value);
-    return text.empty() ? std::to_string(value) : text;
+    const std::string text = ListedWord<Text>(data, f);
+    return text.empty() ? std::to_string(Value(data, f)) : text;
 }
 std::string ShownChannel(const RadioData& data, const SettingsField& f)
 {
     return ChannelLabel(static_cast<int>(Value(data, f)), data.ModelIndex);
 }
+std::string ListedOffset(const RadioData& data, const SettingsField& f)
+{
+    const std::int64_t value = Value(data, f);
+    return value >= 0 && value <= kOffsetLast ? OffsetNames()[static_cast<std::size_t>(value)] : "";
+}
 std::string ShownOffset(const RadioData& data, const SettingsField& f)
 {
-    const int value = static_cast<int>(Value(data, f));
-    return value >= 0 && value <= kOffsetLast ? OffsetNames()[static_cast<std::size_t>(value)]
-                                              : std::to_string(value);
+    const std::string text = ListedOffset(data, f);
+    return text.empty() ? std::to_string(Value(data, f)) : text;
 }
 std::string ShownStatusName(const RadioData& data, const SettingsField& f)
 {
@@ -102,6 +111,17 @@ std::string ShownUserMmsi(const RadioData& data, const SettingsField&)
 std::string ShownAtisCode(const RadioData& data, const SettingsField&)
 {
     return BlankDashText(data.AtisCommonSetup.AtisCode);
+}
+std::string ListedAtisCode(const RadioData& data, const SettingsField&)
+{
+    return data.AtisCommonSetup.AtisCode;
+}
+// The listing follows the User MMSI with the count of settings the radio still allows.
+std::string ListedUserMmsi(const RadioData& data, const SettingsField&)
+{
+    constexpr int kPermissionCountByte = 0x01F5;
+    return PadText(MmsiShown(data.DscBasicSetup.UserMmsi), 12) + "----- " + PadText("Count", 6) + ": " +
+           std::to_string(data.RadioImage[kPermissionCountByte]);
 }
 
 // The rows with rules of their own.
@@ -201,6 +221,13 @@ bool KeepsBackups(int model)
     return !HasDsc(model);
 }
 
+bool NotPrinted(int)
+{
+    return false;
+}
+
+constexpr int kListWidth = 18;  // the text listing's usual value column
+
 // Builds the table in codec order; within a record, the compare's and the data file's order.
 class TableBuilder
 {
@@ -227,6 +254,8 @@ public:
         f.Shown = &ShownFlag<OnOffText>;
         f.Page = PageOf(record);
         f.Section = SectionOf(record);
+        f.ListWidth = kListWidth;
+        f.Printed = &NotPrinted;
         m_rows.push_back(std::move(f));
         return m_rows.back();
     }
@@ -312,6 +341,30 @@ void BindElement(SettingsField& f, int i)
     Bind<&GetElement<Record, Array>, &SetElement<Record, Array>, bool>(f, i);
 }
 
+// Places the row on line `line` of its record's section, opening it with `heading`.
+SettingsField& Listed(SettingsField& f, int line, const char* heading = nullptr)
+{
+    f.ListLine = line;
+    f.ListHeading = heading;
+    return f;
+}
+
+// Shows the row in the printed listing too, on every model.
+SettingsField& Printed(SettingsField& f)
+{
+    f.Printed = nullptr;
+    return f;
+}
+
+// A setting shown by a converter's word.
+template <std::string (*Text)(int)>
+SettingsField& Named(SettingsField& f)
+{
+    f.Shown = &ShownNamed<Text>;
+    f.ListText = &ListedWord<Text>;
+    return f;
+}
+
 void UsableRows(TableBuilder& t)
 {
     using R = SettingsRecord;
@@ -326,30 +379,35 @@ void UsableRows(TableBuilder& t)
         kNamePlace
     };
     for (int g = 0; g < kGroupCount; ++g) {
-        auto group = [&](SettingsField& f, const char* label) -> SettingsField& {
+        // Listed, and printed, a line per setting with a value per group.
+        auto group = [&](SettingsField& f, const char* label, int line) -> SettingsField& {
             f.Group = g;
             f.Index = g;
             f.Label = label;
-            return f;
+            return line == 0 ? f : Printed(Listed(f, line));
         };
-        SettingsField& enable =
-            group(t.Bits(R::UsableGroups, "UsableGroups[g].Enable", kUsableGroupsByte, 3 - g, 1), "Enable");
+        SettingsField& enable = group(
+            t.Bits(R::UsableGroups, "UsableGroups[g].Enable", kUsableGroupsByte, 3 - g, 1), "Enable", 1);
         BindGroup<&UsableGroup::Enable>(enable, g);
         enable.Key = groupKeys[g];
         enable.FilePlace = kUsablePlace;
         SettingsField& tot =
-            group(t.Bits(R::UsableGroups, "UsableGroups[g].TxTot", 0x005E, 3 - g, 1), "TX TOT");
+            group(t.Bits(R::UsableGroups, "UsableGroups[g].TxTot", 0x005E, 3 - g, 1), "TX TOT", 2);
         BindGroup<&UsableGroup::TxTot>(tot, g);
         tot.Key = "TX TOT " + std::to_string(g);
         tot.FilePlace = kTotPlace;
         SettingsField& icon =
-            group(t.Bits(R::UsableGroups, "UsableGroups[g].StatusIcon", 0x005E, 7 - g, 1), "Status Icon");
+            group(t.Bits(R::UsableGroups, "UsableGroups[g].StatusIcon", 0x005E, 7 - g, 1), "Status Icon", 4);
         BindGroup<&UsableGroup::StatusIcon>(icon, g);
         icon.Key = "Status Icon " + std::to_string(g);
         icon.FilePlace = kIconPlace;
-        SettingsField& name = group(
-            t.Add(R::UsableGroups, "UsableGroups[g].StatusName", Storage::None, 0, 0, 0, 0), "Status Name");
+        SettingsField& name =
+            group(t.Add(R::UsableGroups, "UsableGroups[g].StatusName", Storage::None, 0, 0, 0, 0),
+                  "Status Name", 5);
         name.Shown = &ShownStatusName;
+        // The MV240, which keeps no names, prints none.
+        name.Printed = &HasChannelNames;
+        name.PrintLabel = "Status name";
         name.Key = "Status name " + std::to_string(g);
         name.Form = FileForm::StatusName;
         name.Filed = &HasChannelNames;  // the models without channel names keep no status names
@@ -359,7 +417,7 @@ void UsableRows(TableBuilder& t)
         }
         SettingsField& priority = group(
             t.Add(R::UsableGroups, "UsableGroups[g].PriorityCh", Storage::Word, 0x0054 + 2 * g, 7, 16, 2),
-            "Priority CH");
+            "Priority CH", 3);
         BindGroup<&UsableGroup::PriorityCh>(priority, g);
         priority.Key = "Priority CH " + std::to_string(g);
         // With its sign: "Off" is -1, whose absolute value would name the channel of slot 1.
@@ -367,8 +425,9 @@ void UsableRows(TableBuilder& t)
         priority.FilePlace = kPriorityPlace;
         priority.Shown = &ShownChannel;
         // Shares its bytes with the User MMSI, which the models with DSC write after it.
-        SettingsField& backup = group(
-            t.Add(R::UsableGroups, "UsableGroups[g].Backup", Storage::Byte, 0x01F1 + g, 7, 8, 1), "Backup");
+        SettingsField& backup =
+            group(t.Add(R::UsableGroups, "UsableGroups[g].Backup", Storage::Byte, 0x01F1 + g, 7, 8, 1),
+                  "Backup", 0);
         BindGroup<&UsableGroup::Backup>(backup, g);
         backup.Key = "Priority CH " + std::to_string(g) + "Backup";
         backup.FilePlace = kPriorityPlace;
@@ -395,8 +454,11 @@ void CommonRows(TableBuilder& t)
 {
     using C = CommonSetup;
     const auto flag = &ShownFlag<OnOffText>;
-    Common<&C::TxPoDisplay>(t, "CommonSetup.TxPoDisplay", Storage::Byte, 0x0044, 7, 8, "TX Po Display",
-                            "TX Po Display", &ShownNamed<TxPoDisplayText>);
+    constexpr int kWideValue = 35;
+    SettingsField& txPo =
+        Named<TxPoDisplayText>(Common<&C::TxPoDisplay>(t, "CommonSetup.TxPoDisplay", Storage::Byte, 0x0044, 7,
+                                                       8, "TX Po Display", "TX Po Display", nullptr));
+    Printed(Listed(txPo, 1, "Starting TX Mode")).ListWidth = kWideValue;
     Common<&C::LastTxPower>(t, "CommonSetup.LastTxPower", Storage::Byte, 0x0045, 7, 8, "Last TX Power",
                             "Last TX Power", &ShownNumber);
     Common<&C::LastChGroup>(t, "CommonSetup.LastChGroup", Storage::Byte, kCurrentGroupByte, 7, 8,
@@ -406,14 +468,19 @@ void CommonRows(TableBuilder& t)
                               "Last Display CH", "Last Display CH", &ShownChannel);
     Common<&C::MarineLmrCh>(t, "CommonSetup.MarineLmrCh", Storage::Word, kMarineLmrChWord, 7, 16,
                             "Marine_LMR CH", "Marine_LMR CH", &ShownChannel);
-    Common<&C::Scan>(t, "CommonSetup.Scan", Storage::Bits, 0x005B, 7, 1, "SCAN", "SCAN", flag);
-    Common<&C::ResumeTime>(t, "CommonSetup.ResumeTime", Storage::Bits, 0x005B, 2, 2, "Resume Time",
-                           "Resume Time", &ShownNamed<ResumeTimeText>)
+    Printed(Listed(Common<&C::Scan>(t, "CommonSetup.Scan", Storage::Bits, 0x005B, 7, 1, "SCAN", "SCAN", flag),
+                   2, "Scanning Function"));
+    Printed(Listed(Named<ResumeTimeText>(Common<&C::ResumeTime>(t, "CommonSetup.ResumeTime", Storage::Bits,
+                                                                0x005B, 2, 2, "Resume Time", "Resume Time",
+                                                                nullptr)),
+                   3))
         .Form = FileForm::Signed;
-    Common<&C::PttScanClear>(t, "CommonSetup.PttScanClear", Storage::Bits, 0x005B, 3, 1, "PTT SCAN Clear",
-                             "PTT SCAN Clear", flag);
-    Common<&C::DualWatch>(t, "CommonSetup.DualWatch", Storage::Bits, kUsableGroupsByte, 7, 1, "Dual Watch",
-                          "Dual Watch", flag);
+    Printed(Listed(Common<&C::PttScanClear>(t, "CommonSetup.PttScanClear", Storage::Bits, 0x005B, 3, 1,
+                                            "PTT SCAN Clear", "PTT SCAN Clear", flag),
+                   4));
+    Printed(Listed(Common<&C::DualWatch>(t, "CommonSetup.DualWatch", Storage::Bits, kUsableGroupsByte, 7, 1,
+                                         "Dual Watch", "Dual Watch", flag),
+                   5));
     SettingsField& offset = Common<&C::OffsetTime>(t, "CommonSetup.OffsetTime", Storage::Bits, 0x004C, 4, 5,
                                                    "Offset Time", "Offset Time", &ShownOffset);
     offset.Decode = &DecodeOffsetTime;
@@ -421,16 +488,20 @@ void CommonRows(TableBuilder& t)
     offset.Decoded = offset.Encoded = &HasOffsetTime;
     offset.Form = FileForm::Signed;
     offset.Last = kOffsetLast;
-    SettingsField& magnetic =
+    Listed(offset, 6, "NMEA Data Input").ListText = &ListedOffset;
+    SettingsField& magnetic = Named<MagVarText>(
         Common<&C::MagneticVariation>(t, "CommonSetup.MagneticVariation", Storage::Bits, 0x004C, 6, 1,
-                                      "Magnetic Variation", "Magnetic Variation", &ShownNamed<MagVarText>);
+                                      "Magnetic Variation", "Magnetic Variation", nullptr));
     magnetic.Decoded = magnetic.Encoded = &HasOffsetTime;
-    Common<&C::Weater>(t, "CommonSetup.Weater", Storage::Bits, kUsableGroupsByte, 5, 2, "Weater",
-                       "Weather Alert", &ShownNamed<WeatherAlertText>);
+    Listed(magnetic, 7);
+    SettingsField& weather = Named<WeatherAlertText>(Common<&C::Weater>(
+        t, "CommonSetup.Weater", Storage::Bits, kUsableGroupsByte, 5, 2, "Weater", "Weather Alert", nullptr));
+    Printed(Listed(weather, 8, "Weather CH Function")).ListWidth = kWideValue;
     SettingsField& rotary = Common<&C::RotaryBeep>(t, "CommonSetup.RotaryBeep", Storage::Bits,
                                                    kRadioOwnedByte, 0, 1, "Rotary Beep", "Rotary Beep", flag);
     rotary.Decoded = rotary.Compared = &DecodesRotaryBeep;
     rotary.Encoded = rotary.Filed = &EncodesRotaryBeep;
+    Listed(rotary, 9);
 }
 
 // A flag of one of the DSC records' arrays.
@@ -454,10 +525,12 @@ void DscRows(TableBuilder& t)
     using A = DscAdvancedSetup;
     const auto onOff = &ShownFlag<OnOffText>;
     const auto hiLow = &ShownFlag<HiLowText>;
+    constexpr int kGroupValueWidth = 20;
     for (int g = 0; g < kMarineGroups; ++g) {
         SettingsField& f = DscFlag<&RadioData::DscBasicSetup, &B::UsableDsc>(
             t, R::DscBasic, "DscBasicSetup.UsableDsc[g]", g, 0x00A0, 7 - g, "", onOff);
         f.Group = g;
+        Listed(f, 1 + g, g == 0 ? "Available DSC CH Group" : nullptr).ListWidth = kGroupValueWidth;
     }
     SettingsField& mmsi = t.Add(R::DscBasic, "DscBasicSetup.UserMmsi", Storage::Routine, 0x01F0, 7, 8, 5);
     mmsi.Decode = &DecodeUserMmsi;
@@ -467,39 +540,56 @@ void DscRows(TableBuilder& t)
     mmsi.Form = FileForm::UserMmsi;
     mmsi.Label = "User MMSI";
     mmsi.Shown = &ShownUserMmsi;
+    Listed(mmsi, 4).ListText = &ListedUserMmsi;
+    mmsi.ListWidth = 0;
     constexpr int kPosRequestByte = 0x00A4;
     const char* requests[4] = {"Distress Cancel Call", "Standby Mode", "POS Request", "POS Send"};
     const int requestBits[4] = {2, 3, 7, 5};
+    constexpr int kFirstRequestLine = 5;
     for (int i = 0; i < 4; ++i) {
-        DscFlag<&RadioData::DscBasicSetup, &B::PosRequest>(t, R::DscBasic, "DscBasicSetup.PosRequest[i]", i,
-                                                           kPosRequestByte, requestBits[i], requests[i],
-                                                           onOff);
+        Listed(DscFlag<&RadioData::DscBasicSetup, &B::PosRequest>(
+                   t, R::DscBasic, "DscBasicSetup.PosRequest[i]", i, kPosRequestByte, requestBits[i],
+                   requests[i], onOff),
+               kFirstRequestLine + i);
     }
-    // Only the TX flags of POS Request and POS Send are stored.
-    DscFlag<&RadioData::DscBasicSetup, &B::PosRequestTX>(t, R::DscBasic, "DscBasicSetup.PosRequestTX[2]", 2,
-                                                         kPosRequestByte, 6, "POS Request TX", hiLow);
-    DscFlag<&RadioData::DscBasicSetup, &B::PosRequestTX>(t, R::DscBasic, "DscBasicSetup.PosRequestTX[3]", 3,
-                                                         kPosRequestByte, 4, "POS Send TX", hiLow);
+    // Only the TX flags of POS Request and POS Send are stored; each follows its request's flag.
+    Listed(
+        DscFlag<&RadioData::DscBasicSetup, &B::PosRequestTX>(t, R::DscBasic, "DscBasicSetup.PosRequestTX[2]",
+                                                             2, kPosRequestByte, 6, "POS Request TX", hiLow),
+        kFirstRequestLine + 2);
+    Listed(DscFlag<&RadioData::DscBasicSetup, &B::PosRequestTX>(
+               t, R::DscBasic, "DscBasicSetup.PosRequestTX[3]", 3, kPosRequestByte, 4, "POS Send TX", hiLow),
+           kFirstRequestLine + 3);
     const char* beeps[8] = {"Send Distress Alert", "Received All Ships",   "Received Group",
                             "Received Individual", "Received POS Request", "Received POS Send",
                             "Received Geographic", "Beep Output 8"};
+    // The listing's order puts the individual calls before the group calls and the geographic
+    // calls before the position calls; the eighth output is not listed.
+    const int beepLines[8] = {9, 10, 12, 11, 14, 15, 13, 0};
     for (int i = 0; i < 8; ++i) {
-        DscFlag<&RadioData::DscBasicSetup, &B::BeepOut>(t, R::DscBasic, "DscBasicSetup.BeepOut[i]", i, 0x00A5,
-                                                        7 - i, beeps[i], onOff);
+        Listed(DscFlag<&RadioData::DscBasicSetup, &B::BeepOut>(t, R::DscBasic, "DscBasicSetup.BeepOut[i]", i,
+                                                               0x00A5, 7 - i, beeps[i], onOff),
+               beepLines[i], i == 0 ? "DSC Beep Output" : nullptr);
     }
     // A call-category byte: bit 7 − c the call, bit 3 − c its TX flag.
     const char* categories[4] = {"Distress", "Urgency", "Safety", "Routine"};
+    // Listed under the call's name, a line per category with the call's flag and its TX power.
+    int firstLine = 1;
     const auto calls = [&]<auto Call, auto Tx>(const char* member, const char* txMember, int address,
-                                               const std::string& name)
+                                               const char* name)
     {
         for (int c = 0; c < 4; ++c) {
-            DscFlag<&RadioData::DscAdvancedSetup, Call>(t, R::DscAdvanced, member, c, address, 7 - c,
-                                                        name + " " + categories[c], onOff);
+            SettingsField& f = DscFlag<&RadioData::DscAdvancedSetup, Call>(
+                t, R::DscAdvanced, member, c, address, 7 - c, std::string(name) + " " + categories[c], onOff);
+            Listed(f, firstLine + c, c == 0 ? name : nullptr).ListLabel = categories[c];
         }
         for (int c = 0; c < 4; ++c) {
-            DscFlag<&RadioData::DscAdvancedSetup, Tx>(t, R::DscAdvanced, txMember, c, address, 3 - c,
-                                                      name + " " + categories[c] + " TX", hiLow);
+            Listed(DscFlag<&RadioData::DscAdvancedSetup, Tx>(t, R::DscAdvanced, txMember, c, address, 3 - c,
+                                                             std::string(name) + " " + categories[c] + " TX",
+                                                             hiLow),
+                   firstLine + c);
         }
+        firstLine += 4;
     };
     calls.operator()<&A::AllShipsCall, &A::AllShipsCallTX>(
         "DscAdvancedSetup.AllShipsCall[c]", "DscAdvancedSetup.AllShipsCallTX[c]", 0x00A1, "All Ships Call");
@@ -509,17 +599,20 @@ void DscRows(TableBuilder& t)
                                                                "DscAdvancedSetup.IndividualCallTX[c]", 0x00A3,
                                                                "Individual Call");
     using D = DscDisplaySetup;
-    const auto display = [&]<auto Field>(const char* member, int bit, const char* label)
+    const auto display = [&]<auto Field>(const char* member, int bit, const char* label, int line)
     {
         SettingsField& f = t.Bits(R::DscDisplay, member, 0x00A6, bit, 1);
         BindMember<&RadioData::DscDisplaySetup, Field>(f);
         f.Label = label;
         f.Decoded = f.Encoded = f.Compared = &HasDsc;
+        Listed(f, line);
     };
-    display.operator()<&D::IndividualAckMenu>("DscDisplaySetup.IndividualAckMenu", 7, "Individual ACK Menu");
+    display.operator()<&D::IndividualAckMenu>("DscDisplaySetup.IndividualAckMenu", 7, "Individual ACK Menu",
+                                              1);
     display.operator()<&D::IndividualAckMessageMenu>("DscDisplaySetup.IndividualAckMessageMenu", 6,
-                                                     "Individual ACK Message Menu");
-    display.operator()<&D::PosRequestAckMenu>("DscDisplaySetup.PosRequestAckMenu", 1, "POS Request ACK Menu");
+                                                     "Individual ACK Message Menu", 2);
+    display.operator()<&D::PosRequestAckMenu>("DscDisplaySetup.PosRequestAckMenu", 1, "POS Request ACK Menu",
+                                              3);
 }
 
 void AtisRows(TableBuilder& t)
@@ -534,6 +627,7 @@ void AtisRows(TableBuilder& t)
         f.Group = g;
         f.Label = "usable";
         f.Key = "Usable ATIS CH Group" + std::to_string(g);
+        Printed(Listed(f, 1)).ListLabel = "Usable ATIS CH Group";
     }
     SettingsField& code = t.Add(R::AtisCommon, "AtisCommonSetup.AtisCode", Storage::Routine, 0x01FB, 7, 8, 5);
     code.Decode = &DecodeAtisCode;
@@ -542,6 +636,7 @@ void AtisRows(TableBuilder& t)
     code.Form = FileForm::AtisCode;
     code.Label = "ATIS Code";
     code.Shown = &ShownAtisCode;
+    Printed(Listed(code, 2)).ListText = &ListedAtisCode;
     for (int g = 0; g < kGroupCount; ++g) {
         SettingsField& f =
             t.Bits(R::AtisCommon, "AtisCommonSetup.UsableAtisKiller[g]", kAtisGroupsByte, 3 - g, 1);
@@ -552,6 +647,7 @@ void AtisRows(TableBuilder& t)
         f.Group = g;
         f.Label = "killer";
         f.Key = "Usable ATIS Kikker CH Group" + std::to_string(g);
+        Listed(f, 3).ListLabel = "Usable ATIS Killer CH Group";
     }
     SettingsField& signs = t.Add(R::AtisCallSigns, "AtisCallSigns[n].MID, .DISP", Storage::Routine,
                                  kCallSignTable, 7, 8, kCallSignEntrySize * kAtisCallSignCount);
@@ -602,6 +698,17 @@ std::span<const SettingsField> SettingsFields()
 std::span<const SettingsField> SettingsFieldsOf(SettingsRecord record)
 {
     return TheTable().Records[static_cast<std::size_t>(record)];
+}
+
+const SettingsField& SettingsFieldOf(std::string_view member, int index)
+{
+    const auto rows = SettingsFields();
+    const auto at = std::ranges::find_if(
+        rows, [&](const SettingsField& f) { return f.Member == member && f.Index == index; });
+    if (at == rows.end()) {
+        throw std::out_of_range("no setting " + std::string(member) + " " + std::to_string(index));
+    }
+    return *at;
 }
 
 std::string FieldLabel(const SettingsField& field, int modelIndex)

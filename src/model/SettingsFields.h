@@ -1,6 +1,7 @@
 // SettingsFields.h — every radio-wide setting described once: where the image keeps it, the
-// record member it fills, the models that hold it, its data-file key and the listing's label. The
-// settings codec, the data file, the compare and the memory map all read this table.
+// record member it fills, the models that hold it, its data-file key, its label and its line in the
+// listings. The settings codec, the data file, the compare, the memory map, the listings and the
+// settings pages' captions all read this table.
 #pragma once
 
 #include <cstdint>
@@ -96,6 +97,23 @@ struct SettingsField
     // The models whose compare shows the field (nullptr: every model).
     ModelPredicate Compared;
     const char* Page;  // the page tree's key of the page that edits it
+    // The listings. ListLine places the field's line in its record's section (0: not listed); the
+    // fields that share a ListLine share the line, in table order: one value per group, or a call
+    // and its TX power. The line shows the models the field is decoded on.
+    int ListLine;
+    // The bracketed subheading the line opens ("Scanning Function"); the pages title their frames
+    // with it. nullptr: none.
+    const char* ListHeading;
+    // The line's label where it is not Label: the text over a value per group ("Usable ATIS CH
+    // Group"), or a call category under its call ("Distress").
+    std::string ListLabel;
+    int ListWidth;  // the text listing's width of the value; 0: the text as it is
+    // The listing's text of the value where it is not the compare's; nullptr: Shown.
+    std::string (*ListText)(const RadioData& data, const SettingsField& field);
+    // The models whose printed listing shows the line, and its label there where it is not the
+    // text listing's.
+    ModelPredicate Printed;
+    std::string PrintLabel;
 };
 
 // Every row, grouped by record in codec order.
@@ -110,6 +128,10 @@ inline bool IsOn(ModelPredicate models, int modelIndex)
 
 // The label with its group's name ("USA Enable", "LMR usable") for the model.
 std::string FieldLabel(const SettingsField& field, int modelIndex);
+
+// The row of the member ("CommonSetup.Scan", "UsableGroups[g].Enable") and element; throws
+// std::out_of_range when there is none.
+const SettingsField& SettingsFieldOf(std::string_view member, int index = 0);
 
 // The bits of field's bytes that it holds (0xFF for a whole byte).
 std::uint8_t FieldMask(const SettingsField& field);

@@ -1,6 +1,8 @@
 // ListingRows.cpp — the channel lists' columns by model and the converters behind each value.
 #include "report/ListingRows.h"
 
+#include <algorithm>
+
 #include "model/Converters.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"
@@ -169,41 +171,51 @@ bool ListsAtisSetup(int m)
     return m != 5;
 }
 
-std::vector<std::string> OnOffValues(const std::array<bool, kGroupCount>& flags)
+std::vector<SettingsLine> SettingsLines(const RadioData& data, const SettingsSection& section, bool printed)
 {
-    std::vector<std::string> values;
-    for (bool flag : flags) {
-        values.push_back(OnOffText(flag));
+    const int m = data.ModelIndex;
+    if (section.Record == SettingsRecord::AtisCommon && !ListsAtisSetup(m)) {
+        return {};
     }
-    return values;
-}
+    std::vector<const SettingsField*> listed;
+    for (const SettingsField& f : SettingsFieldsOf(section.Record)) {
+        if (f.ListLine != 0 && IsOn(f.Decoded, m) && (!printed || IsOn(f.Printed, m))) {
+            listed.push_back(&f);
+        }
+    }
+    std::ranges::stable_sort(listed, {}, &SettingsField::ListLine);
 
-std::vector<std::string> GroupFlagValues(const RadioData& data, bool UsableGroup::*flag)
-{
-    std::array<bool, kGroupCount> flags{};
-    for (std::size_t g = 0; g < flags.size(); ++g) {
-        flags[g] = data.UsableGroups[g].*flag;
+    std::vector<SettingsLine> lines;
+    for (auto first = listed.begin(); first != listed.end();) {
+        const auto last = std::find_if(
+            first, listed.end(), [&](const SettingsField* f) { return f->ListLine != (*first)->ListLine; });
+        const SettingsField& opening = **first;
+        // A line of values per group is named without its group, under the groups' names.
+        const bool perGroup = last - first > 1 && (*(first + 1))->Group >= 0;
+        if (perGroup && lines.empty()) {
+            const std::vector<std::string> headings = GroupHeadings(m);
+            lines.push_back({"", "", headings, std::vector<int>(headings.size(), opening.ListWidth)});
+        }
+        SettingsLine line;
+        line.Heading = opening.ListHeading != nullptr ? opening.ListHeading : "";
+        line.Label = !opening.ListLabel.empty() ? opening.ListLabel
+                     : perGroup                 ? opening.Label
+                                                : FieldLabel(opening, m);
+        if (printed && !opening.PrintLabel.empty()) {
+            line.Label = opening.PrintLabel;
+        }
+        if (section.Colons) {
+            line.Label += ":";
+        }
+        for (auto at = first; at != last; ++at) {
+            const SettingsField& f = **at;
+            line.Values.push_back(f.ListText != nullptr ? f.ListText(data, f) : f.Shown(data, f));
+            line.Widths.push_back(f.ListWidth);
+        }
+        lines.push_back(std::move(line));
+        first = last;
     }
-    return OnOffValues(flags);
-}
-
-std::vector<std::string> StatusNameValues(const RadioData& data)
-{
-    std::vector<std::string> values;
-    for (const UsableGroup& group : data.UsableGroups) {
-        values.push_back(BlankDashText(group.StatusName));
-    }
-    return values;
-}
-
-std::vector<std::string> PriorityChannelValues(const RadioData& data)
-{
-    std::vector<std::string> values;
-    for (int g = kGroupUsa; g <= kGroupCanada; ++g) {
-        values.push_back(
-            ChannelLabel(data.UsableGroups[static_cast<std::size_t>(g)].PriorityCh, data.ModelIndex));
-    }
-    return values;
+    return lines;
 }
 
 std::vector<std::string> GroupHeadings(int m)

@@ -1,6 +1,6 @@
 // ListingRows.h — the rows the text listing and the printed listing share: the channel lists'
-// columns by model and their values, and the per-group settings values. The text listing pads the
-// values to its widths, the printed listing places them at its positions.
+// columns by model and their values, and the settings' lines from the settings table. The text listing pads
+// the values to its widths, the printed listing places them at its positions.
 #pragma once
 
 #include <array>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/RadioData.h"
+#include "model/SettingsFields.h"
 
 namespace kelpie {
 
@@ -60,12 +61,38 @@ std::string BankEDisplayText(const ChannelRecord& record);
 // The ATIS common setup is listed for every model but the MV230, which has no ATIS.
 bool ListsAtisSetup(int modelIndex);
 
-// One value per channel group, in the order USA, International, Canada, bank E.
-std::vector<std::string> OnOffValues(const std::array<bool, kGroupCount>& flags);
-std::vector<std::string> GroupFlagValues(const RadioData& data, bool UsableGroup::*flag);
-std::vector<std::string> StatusNameValues(const RadioData& data);
-// The priority channels of USA, International and Canada; bank E has none.
-std::vector<std::string> PriorityChannelValues(const RadioData& data);
+// A settings section of the listings: the record's lines under their heading. The usable groups'
+// labels stand alone, the others end in a colon.
+struct SettingsSection
+{
+    SettingsRecord Record;
+    const char* Title;
+    bool Colons;
+};
+// The sections in listing order; the call-sign table, listed as a table of its own, is not one.
+inline constexpr std::array<SettingsSection, 6> kSettingsSections{{
+    {SettingsRecord::UsableGroups, "Available CH Group Setup", false},
+    {SettingsRecord::CommonSetup, "Common Setup", true},
+    {SettingsRecord::DscBasic, "DSC Setup (Basic Setup)", true},
+    {SettingsRecord::DscAdvanced, "DSC Setup (Advanced Setup)", true},
+    {SettingsRecord::DscDisplay, "DSC Setup (Display Setup)", true},
+    {SettingsRecord::AtisCommon, "ATIS Setup (Common)", true},
+}};
+
+// A line of a settings section: the bracketed subheading it opens with (empty: none), its label
+// and its values with their widths in the text listing (0: the value as it is).
+struct SettingsLine
+{
+    std::string Heading;
+    std::string Label;
+    std::vector<std::string> Values;
+    std::vector<int> Widths;
+};
+
+// The lines of the section for the model from the settings table, in the table's line order; a
+// section that opens with a value per group first names the groups. `printed`: the printed
+// listing's lines. No line: the section is not listed.
+std::vector<SettingsLine> SettingsLines(const RadioData& data, const SettingsSection& section, bool printed);
 
 // The name of each channel group in the column headings of the settings: USA, INTL, Canada and
 // bank E ("LMR CH" or "EXP CH").

@@ -123,15 +123,15 @@ private:
 
     void Line(PrintLine line) { m_pages.back().Lines.push_back(std::move(line)); }
 
-    // A label at 0 mm and its values from 50 mm on, `step` apart.
-    void Row(const std::string& label, const std::vector<std::string>& values, double step = kGroupStepMm)
+    // A label at 0 mm and its values from 50 mm on, one group's step apart.
+    void Row(const std::string& label, const std::vector<std::string>& values)
     {
         PrintLine line;
         if (!label.empty()) {
             line.push_back({label, 0});
         }
         for (std::size_t i = 0; i < values.size(); ++i) {
-            line.push_back({values[i], kValueMm + step * static_cast<double>(i)});
+            line.push_back({values[i], kValueMm + kGroupStepMm * static_cast<double>(i)});
         }
         Line(std::move(line));
     }
@@ -142,37 +142,26 @@ private:
         Line({{heading, 0}});
     }
 
+    // The settings every model holds, on the first page.
     void SettingsPage()
     {
-        NewPage("##### Available CH Group Setup #####");
-        Row("", GroupHeadings(m_model));
-        Row("Enable", GroupFlagValues(m_data, &UsableGroup::Enable));
-        Row("TX TOT", GroupFlagValues(m_data, &UsableGroup::TxTot));
-        Row("Priority CH", PriorityChannelValues(m_data));
-        Row("Status Icon", GroupFlagValues(m_data, &UsableGroup::StatusIcon));
-        // The MV240, which keeps no names, prints no status names.
-        if (HasChannelNames(m_model)) {
-            Row("Status name", StatusNameValues(m_data));
-        }
-
-        const CommonSetup& common = m_data.CommonSetup;
-        Section("##### Common Setup #####");
-        Row("[Starting TX Mode]", {});
-        Row("TX Po Display:", {TxPoDisplayText(common.TxPoDisplay)});
-        Row("[Scanning Function]", {});
-        Row("SCAN:", {OnOffText(common.Scan)});
-        Row("Resume Time:", {ResumeTimeText(common.ResumeTime)});
-        Row("PTT SCAN Clear:", {OnOffText(common.PttScanClear)});
-        Row("Dual Watch:", {OnOffText(common.DualWatch)});
-        Row("[Weather CH Function]", {});
-        Row("Weather Alert:", {WeatherAlertText(common.Weater)});
-
-        if (ListsAtisSetup(m_model)) {
-            const AtisCommonSetup& atis = m_data.AtisCommonSetup;
-            Section("##### ATIS Setup (Common) #####");
-            Row("", GroupHeadings(m_model));
-            Row("Usable ATIS CH Group:", OnOffValues(atis.UsableAtis));
-            Row("ATIS Code:", {atis.AtisCode});
+        for (const SettingsSection& section : kSettingsSections) {
+            const std::vector<SettingsLine> lines = SettingsLines(m_data, section, true);
+            if (lines.empty()) {
+                continue;
+            }
+            const std::string heading = "##### " + std::string(section.Title) + " #####";
+            if (m_pages.empty()) {
+                NewPage(heading);
+            } else {
+                Section(heading);
+            }
+            for (const SettingsLine& line : lines) {
+                if (!line.Heading.empty()) {
+                    Row("[" + line.Heading + "]", {});
+                }
+                Row(line.Label, line.Values);
+            }
         }
     }
 

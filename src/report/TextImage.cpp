@@ -17,7 +17,6 @@ namespace kelpie {
 namespace {
 
 constexpr int kLabelWidth = 35;
-constexpr int kValueWidth = 18;
 
 // A row of a channel list: each value padded to its column's width.
 std::string PaddedRow(const std::vector<ListedColumn>& columns, const std::vector<std::string>& values)
@@ -36,18 +35,11 @@ public:
 
     std::string Build()
     {
-        UsableGroups();
-        Common();
-        if (HasDsc(m_model)) {
-            DscBasic();
-            DscAdvanced();
-            DscDisplay();
+        for (const SettingsSection& section : kSettingsSections) {
+            Settings(section);
         }
-        if (ListsAtisSetup(m_model)) {
-            AtisCommon();
-            if (HasAtisCallSigns(m_model)) {
-                CallSigns();
-            }
+        if (ListsAtisSetup(m_model) && HasAtisCallSigns(m_model)) {
+            CallSigns();
         }
         MarineBank("Programmable USA Channel", m_data.UsaChannels);
         MarineBank("Programmable International Channel", m_data.IntlChannels);
@@ -70,113 +62,22 @@ private:
         Line("##### " + title + " #####");
     }
 
-    void Row(const std::string& label, const std::vector<std::string>& values, int width = kValueWidth)
+    void Settings(const SettingsSection& section)
     {
-        std::string line = PadText(label, kLabelWidth);
-        for (const std::string& value : values) {
-            line += PadText(value, width);
+        const std::vector<SettingsLine> lines = SettingsLines(m_data, section, false);
+        if (lines.empty()) {
+            return;
         }
-        Line(line);
-    }
-
-    void UsableGroups()
-    {
-        Heading("Available CH Group Setup");
-        Row("", GroupHeadings(m_model));
-        Row("Enable", GroupFlagValues(m_data, &UsableGroup::Enable));
-        Row("TX TOT", GroupFlagValues(m_data, &UsableGroup::TxTot));
-        Row("Priority CH", PriorityChannelValues(m_data));
-        Row("Status Icon", GroupFlagValues(m_data, &UsableGroup::StatusIcon));
-        Row("Status Name", StatusNameValues(m_data));
-    }
-
-    void Common()
-    {
-        const CommonSetup& common = m_data.CommonSetup;
-        Heading("Common Setup");
-        Line("[Starting TX Mode]");
-        Row("TX Po Display:", {TxPoDisplayText(common.TxPoDisplay)}, kLabelWidth);
-        Line("[Scanning Function]");
-        Row("SCAN:", {OnOffText(common.Scan)});
-        Row("Resume Time:", {ResumeTimeText(common.ResumeTime)});
-        Row("PTT SCAN Clear:", {OnOffText(common.PttScanClear)});
-        Row("Dual Watch:", {OnOffText(common.DualWatch)});
-        if (HasOffsetTime(m_model)) {
-            const auto& offsets = OffsetNames();
-            const bool known = common.OffsetTime >= 0 && common.OffsetTime <= kOffsetLast;
-            Line("[NMEA Data Input]");
-            Row("Offset Time:", {known ? offsets[static_cast<std::size_t>(common.OffsetTime)] : ""});
-            Row("Magnetic Variation:", {MagVarText(common.MagneticVariation)});
-        }
-        Line("[Weather CH Function]");
-        Row("Weather Alert:", {WeatherAlertText(common.Weater)}, kLabelWidth);
-        if (DecodesRotaryBeep(m_model)) {
-            Row("Rotary Beep:", {OnOffText(common.RotaryBeep)});
-        }
-    }
-
-    void DscBasic()
-    {
-        const DscBasicSetup& dsc = m_data.DscBasicSetup;
-        Heading("DSC Setup (Basic Setup)");
-        Line("[Available DSC CH Group]");
-        Row("USA:", {OnOffText(dsc.UsableDsc[0])}, 20);
-        Row("INTL:", {OnOffText(dsc.UsableDsc[1])}, 20);
-        Row("Canada:", {OnOffText(dsc.UsableDsc[2])}, 20);
-        Line(PadText("User MMSI:", kLabelWidth) + PadText(MmsiShown(dsc.UserMmsi), 12) + "----- " +
-             PadText("Count", 6) + ": " + std::to_string(m_data.RadioImage[0x01F5]));
-        Row("Distress Cancel Call:", {OnOffText(dsc.PosRequest[0])});
-        Row("Standby Mode:", {OnOffText(dsc.PosRequest[1])});
-        Row("POS Request:", {OnOffText(dsc.PosRequest[2]), HiLowText(dsc.PosRequestTX[2])});
-        Row("POS Send:", {OnOffText(dsc.PosRequest[3]), HiLowText(dsc.PosRequestTX[3])});
-        Line("[DSC Beep Output]");
-        constexpr std::pair<const char*, int> kBeeps[] = {
-            {"Send Distress Alert:", 0}, {"Received All Ships:", 1}, {"Received Individual:", 3},
-            {"Received Group:", 2},      {"Received Geographic:", 6}, {"Received POS Request:", 4},
-            {"Received POS Send:", 5},
-        };
-        for (const auto& [label, element] : kBeeps) {
-            Row(label, {OnOffText(dsc.BeepOut[static_cast<std::size_t>(element)])});
-        }
-    }
-
-    void CallCategories(const std::string& title, const std::array<bool, 4>& call,
-                        const std::array<bool, 4>& tx)
-    {
-        Line(title);
-        constexpr const char* kCategories[] = {"Distress:", "Urgency:", "Safety:", "Routine:"};
-        for (std::size_t c = 0; c < 4; ++c) {
-            Row(kCategories[c], {OnOffText(call[c]), HiLowText(tx[c])});
-        }
-    }
-
-    void DscAdvanced()
-    {
-        const DscAdvancedSetup& dsc = m_data.DscAdvancedSetup;
-        Heading("DSC Setup (Advanced Setup)");
-        CallCategories("[All Ships Call]", dsc.AllShipsCall, dsc.AllShipsCallTX);
-        CallCategories("[Group Call]", dsc.GroupCall, dsc.GroupCallTX);
-        CallCategories("[Individual Call]", dsc.IndividualCall, dsc.IndividualCallTX);
-    }
-
-    void DscDisplay()
-    {
-        const DscDisplaySetup& dsc = m_data.DscDisplaySetup;
-        Heading("DSC Setup (Display Setup)");
-        Row("Individual ACK Menu:", {OnOffText(dsc.IndividualAckMenu)});
-        Row("Individual ACK Message Menu:", {OnOffText(dsc.IndividualAckMessageMenu)});
-        Row("POS Request ACK Menu:", {OnOffText(dsc.PosRequestAckMenu)});
-    }
-
-    void AtisCommon()
-    {
-        const AtisCommonSetup& atis = m_data.AtisCommonSetup;
-        Heading("ATIS Setup (Common)");
-        Row("", GroupHeadings(m_model));
-        Row("Usable ATIS CH Group:", OnOffValues(atis.UsableAtis));
-        Row("ATIS Code:", {atis.AtisCode});
-        if (DecodesAtisKillers(m_model)) {
-            Row("Usable ATIS Killer CH Group:", OnOffValues(atis.UsableAtisKiller));
+        Heading(section.Title);
+        for (const SettingsLine& row : lines) {
+            if (!row.Heading.empty()) {
+                Line("[" + row.Heading + "]");
+            }
+            std::string line = PadText(row.Label, kLabelWidth);
+            for (std::size_t i = 0; i < row.Values.size(); ++i) {
+                line += row.Widths[i] > 0 ? PadText(row.Values[i], row.Widths[i]) : row.Values[i];
+            }
+            Line(line);
         }
     }
 

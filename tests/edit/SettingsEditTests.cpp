@@ -101,7 +101,8 @@ TEST(DscRows, TheMb6000OffersNoPositionRows)
 {
     for (int row = 0; row < 7; ++row) {
         EXPECT_TRUE(BeepOutRowEnabled(0, row));
-        EXPECT_EQ(BeepOutRowEnabled(3, row), row < 4) << kBeepOutRows[static_cast<std::size_t>(row)].label;
+        EXPECT_EQ(BeepOutRowEnabled(3, row), row < 4)
+            << "element " << kBeepOutElements[static_cast<std::size_t>(row)];
         EXPECT_EQ(PosRequestRowEnabled(3, row), false);
     }
     EXPECT_TRUE(PosRequestRowEnabled(0, 3));

@@ -1,6 +1,7 @@
 // Every numeric row of the settings table walked through the whole program: the one field changed
-// is written to its own bits only, read back, carried by the data file and told by the compare
-// under its label — and nothing else is. Every channel field likewise, on one channel of each bank.
+// is written to its own bits only, read back, carried by the data file, told by the compare under
+// its label and listed on its own line — and nothing else is. Every channel field likewise, on one
+// channel of each bank, in the image, the record and the compare.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,7 +17,10 @@
 #include "model/Models.h"
 #include "model/SettingsFields.h"
 #include "report/Compare.h"
+#include "report/ListingRows.h"
 #include "report/MemoryMap.h"
+#include "report/PrintedListing.h"
+#include "report/TextImage.h"
 #include "support/Fakes.h"
 #include "support/ResetData.h"
 
@@ -62,6 +66,19 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
+// The lines of `after` that differ from those of `before`, which has as many.
+std::vector<std::string> Differing(const std::vector<std::string>& before,
+                                   const std::vector<std::string>& after)
+{
+    std::vector<std::string> differing;
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        if (after[i] != before[i]) {
+            differing.push_back(after[i]);
+        }
+    }
+    return differing;
+}
+
 TEST(FieldWalk, EachFieldShowsAloneInTheImageTheRecordsTheDataFileAndTheCompare)
 {
     int walked = 0;
@@ -98,14 +115,9 @@ TEST(FieldWalk, EachFieldShowsAloneInTheImageTheRecordsTheDataFileAndTheCompare)
             const std::string text = DataFileText(changed, shell);
             const std::vector<std::string> lines = Lines(text);
             ASSERT_EQ(lines.size(), baseFile.size());
-            int differing = 0;
-            for (std::size_t i = 0; i < lines.size(); ++i) {
-                if (lines[i] != baseFile[i]) {
-                    ++differing;
-                    EXPECT_TRUE(f.Key.empty() || lines[i].starts_with(f.Key + "=")) << lines[i];
-                }
-            }
-            EXPECT_EQ(differing, 1);
+            const std::vector<std::string> differing = Differing(baseFile, lines);
+            ASSERT_EQ(differing.size(), 1u);
+            EXPECT_TRUE(f.Key.empty() || differing[0].starts_with(f.Key + "=")) << differing[0];
             RadioData loaded = base;
             RecordingUi ui;
             ShellState loadShell;
@@ -323,6 +335,56 @@ TEST(FieldWalk, EachChannelFieldShowsAloneInTheImageTheRecordAndTheCompare)
         }
     }
     EXPECT_GT(walked, 7 * 20);
+}
+
+// The lines of both listings, a printed line as its texts.
+std::vector<std::string> ListingLines(const RadioData& data)
+{
+    std::vector<std::string> lines = Lines(BuildTextImage(data));
+    const std::vector<PrintPage> pages = BuildPrintedListing(data, "MV");
+    for (const PrintLine& line : pages[0].Lines) {
+        std::string text = "printed:";
+        for (const PrintCell& cell : line) {
+            text += " " + cell.Text;
+        }
+        lines.push_back(text);
+    }
+    return lines;
+}
+
+TEST(FieldWalk, EachListedFieldChangesOnlyItsOwnLineOfEachListing)
+{
+    int walked = 0;
+    for (int model = 0; model < kModelCount; ++model) {
+        const RadioData base = Settled(model);
+        const std::vector<std::string> baseLines = ListingLines(base);
+        for (const SettingsField& f : SettingsFields()) {
+            const bool atis = f.Record == SettingsRecord::AtisCommon;
+            if (f.Get == nullptr || f.ListLine == 0 || !IsOn(f.Decoded, model) ||
+                (atis && !ListsAtisSetup(model))) {
+                continue;
+            }
+            const std::string label = FieldLabel(f, model);
+            SCOPED_TRACE(testing::Message() << "model " << model << ", " << label);
+            ++walked;
+            RadioData changed = base;
+            f.Set(changed, f.Index, OtherValue(f, f.Get(base, f.Index)));
+            const std::vector<std::string> lines = ListingLines(changed);
+            ASSERT_EQ(lines.size(), baseLines.size());
+            const std::vector<std::string> differing = Differing(baseLines, lines);
+            // The text line, and the printed one where the model prints the field, under the
+            // line's label: the field's own or its call category's, or its group's row.
+            ASSERT_EQ(differing.size(), IsOn(f.Printed, model) ? 2u : 1u);
+            const std::string named = !f.ListLabel.empty()               ? f.ListLabel
+                                      : f.Group >= 0 && !f.Label.empty() ? f.Label
+                                                                         : label;
+            const bool tx = f.Label.ends_with(" TX");  // a call's TX power follows the call on its line
+            for (const std::string& line : differing) {
+                EXPECT_TRUE(tx || line.starts_with(named) || line.starts_with("printed: " + named)) << line;
+            }
+        }
+    }
+    EXPECT_GT(walked, 7 * 15);
 }
 
 TEST(FieldWalk, MemoryMapNamesAddressBitsMemberKeyAndLabelOfTheModelsFields)
