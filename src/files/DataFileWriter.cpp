@@ -46,8 +46,8 @@ public:
         for (const ChannelField* field : fields) {
             const std::string_view key = field->Name;
             std::visit(
-                [&](auto field) {
-                    const auto& value = record.*field;
+                [&](auto member) {
+                    const auto& value = record.*member;
                     using Value = std::decay_t<decltype(value)>;
                     if constexpr (std::is_same_v<Value, bool>) {
                         Flag(key, value);
