@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "model/Models.h"
 #include "model/ValueTables.h"
 
 namespace kelpie {

@@ -4,11 +4,9 @@
 
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "model/ChannelFields.h"
