@@ -7,6 +7,7 @@
 #include "edit/EditFeatures.h"
 #include "edit/PageTree.h"
 #include "model/Converters.h"
+#include "model/ImageLayout.h"
 #include "model/Models.h"
 #include "model/ValueTables.h"
 
@@ -242,8 +243,7 @@ bool PosRequestTxRowShown(int row)
 
 int UserMmsiPermissionCount(const RadioData& data)
 {
-    constexpr int kPermissionCountAddress = 0x01F5;
-    return data.RadioImage[kPermissionCountAddress];
+    return data.RadioImage[kPermissionCountByte];
 }
 
 }  // namespace kelpie

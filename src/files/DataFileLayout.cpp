@@ -2,69 +2,11 @@
 
 #include <algorithm>
 
-#include "model/Models.h"
 #include "model/ValueTables.h"
 
 namespace kelpie {
 
 namespace {
-
-// The largest value each field of the image holds: transmit modes 0..3 fill two bits, a
-// scrambler code three, a CTCSS tone six; a DCS value stores its code (less 104 when inverted) in
-// a byte whose 0xFF means no code.
-constexpr std::int64_t kTransmitModeLast = 3;
-constexpr std::int64_t kScrambleLast = 7;
-constexpr std::int64_t kCtcssFieldLast = 63;
-constexpr std::int64_t kDcsValueLast = 104 + 254;
-
-using R = ChannelRecord;
-constexpr RecordKey kTxPowerKey{"TXPower", &R::TXPower, false, 0, kTransmitModeLast};
-
-constexpr std::int64_t kInt16First = std::numeric_limits<std::int16_t>::min();
-constexpr std::int64_t kInt16Last = std::numeric_limits<std::int16_t>::max();
-
-// Every model's image keeps a scrambler code per channel; the names only where the model has them.
-constexpr RecordKey kScrambleKey{"Scramble", &R::Scramble, false, 0, kScrambleLast};
-constexpr RecordKey kNameKey{"ChTag", &R::ChTag, true, kInt16First, kInt16Last, &HasChannelNames};
-
-constexpr RecordKey kMarineKeys[] = {
-    {"Enable", &R::Enable},
-    {"LowPower", &R::LowPower},
-    kTxPowerKey,
-    {"PowUp", &R::PowUp},
-    {"Duplex", &R::Duplex},
-    {"TxEnable", &R::TxEnable},
-    {"DispayA", &R::DispayA},
-    {"ScanMemory", &R::ScanMemory},
-    kScrambleKey,
-    kNameKey,
-};
-constexpr RecordKey kWxKeys[] = {
-    {"Enable", &R::Enable},
-    {"ScanMemory", &R::ScanMemory},
-    {"ChTag", &R::ChTag, true},
-};
-constexpr RecordKey kExpKeys[] = {
-    {"Enable", &R::Enable},
-    {"CHDisplayL", &R::CHDisplayL},
-    {"CHDisplayR", &R::CHDisplayR},
-    {"Rxfreq", &R::Rxfreq},
-    {"Txfreq", &R::Txfreq},
-    {"LowPower", &R::LowPower},
-    kTxPowerKey,
-    {"PowUp", &R::PowUp},
-    {"ScanMemory", &R::ScanMemory},
-    {"ClockShift", &R::ClockShift},
-    kScrambleKey,
-    kNameKey,
-    // Tones, compander and width: only the LMR banks.
-    {"Narrow", &R::Narrow, false, kInt16First, kInt16Last, &HasLmrBank},
-    {"TxDCS", &R::TxDCS, false, 0, kDcsValueLast, &HasLmrBank},
-    {"RxDCS", &R::RxDCS, false, 0, kDcsValueLast, &HasLmrBank},
-    {"RxComp", &R::RxComp, false, kInt16First, kInt16Last, &HasLmrBank},
-    {"TxCTCSS", &R::TxCTCSS, false, 0, kCtcssFieldLast, &HasLmrBank},
-    {"RxCTCSS", &R::RxCTCSS, false, 0, kCtcssFieldLast, &HasLmrBank},
-};
 
 template <auto Directory>
 std::span<DirectoryEntry> EntriesOf(RadioData& data)
@@ -75,6 +17,20 @@ template <auto Directory>
 std::span<const DirectoryEntry> ConstEntriesOf(const RadioData& data)
 {
     return data.*Directory;
+}
+
+// The field's place among the keys of a section of a bank of the given kind; 0: not there.
+int FilePlace(const ChannelField& field, BankKind kind)
+{
+    switch (kind) {
+        case kMarineBank:
+            return field.File.Marine;
+        case kWeatherBank:
+            return field.File.Weather;
+        case kBankE:
+            return field.File.BankE;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -106,10 +62,33 @@ std::vector<std::string> CallSignKeys(const SettingsField& callSigns, int n)
     return keys;
 }
 
-const SectionKeys& DataFileKeys()
+bool IsFiled(const ChannelField& field, BankKind kind, int modelIndex)
 {
-    static constexpr SectionKeys keys{kMarineKeys, kWxKeys, kExpKeys};
-    return keys;
+    return FilePlace(field, kind) != 0 && IsOn(field.File.Filed, modelIndex);
+}
+
+std::vector<const ChannelField*> FiledChannelFields(BankKind kind, int modelIndex)
+{
+    std::vector<const ChannelField*> fields;
+    for (const ChannelField& f : ChannelFields()) {
+        if (IsFiled(f, kind, modelIndex)) {
+            fields.push_back(&f);
+        }
+    }
+    std::ranges::sort(fields, {}, [kind](const ChannelField* f) { return FilePlace(*f, kind); });
+    return fields;
+}
+
+std::int64_t FiledLast(const ChannelField& field)
+{
+    if (field.File.Last != 0) {
+        return field.File.Last;
+    }
+    int bits = 0;
+    for (int p = 0; p < field.PartCount; ++p) {
+        bits += field.Parts[static_cast<std::size_t>(p)].Width;
+    }
+    return (std::int64_t{1} << bits) - 1;
 }
 
 const std::array<DirectorySection, 2>& DirectorySections()

@@ -4,13 +4,12 @@
 
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
+#include "model/ChannelFields.h"
 #include "model/ImageLayout.h"
 #include "model/RadioData.h"
 #include "model/SettingsFields.h"
@@ -62,36 +61,13 @@ constexpr std::array<MarineBankSection, 3> kMarineBankSections{{
     {"CHCAN", &RadioData::CanadaChannels},
 }};
 
-// One key of a channel section and the record field it carries; texts marked HashPrefix are
-// written with "#" in front. The reader accepts integers in First..Last, what the image field
-// can hold. Only the files of the models Carried names hold the key.
-using RecordField =
-    std::variant<bool ChannelRecord::*, std::uint8_t ChannelRecord::*, std::int16_t ChannelRecord::*,
-                 double ChannelRecord::*, std::string ChannelRecord::*>;
-struct RecordKey
-{
-    std::string_view Key;
-    RecordField Field;
-    bool HashPrefix = false;
-    std::int64_t First = std::numeric_limits<std::int16_t>::min();
-    std::int64_t Last = std::numeric_limits<std::int16_t>::max();
-    ModelPredicate Carried = nullptr;
-};
-
-template <typename Key>
-bool IsCarried(const Key& key, int modelIndex)
-{
-    return key.Carried == nullptr || key.Carried(modelIndex);
-}
-
-// The keys of each kind of section, in file order.
-struct SectionKeys
-{
-    std::span<const RecordKey> Marine;  // after "Position"
-    std::span<const RecordKey> Wx;
-    std::span<const RecordKey> Exp;
-};
-const SectionKeys& DataFileKeys();
+// Whether the model's files carry the field in the sections of a bank of the given kind.
+bool IsFiled(const ChannelField& field, BankKind kind, int modelIndex);
+// The fields the sections of a bank of the given kind carry in the model's files, in file order
+// (after a marine section's "Position").
+std::vector<const ChannelField*> FiledChannelFields(BankKind kind, int modelIndex);
+// The largest integer the reader takes for the field; the smallest is 0.
+std::int64_t FiledLast(const ChannelField& field);
 
 // The two MMSI directories' sections, numbered from 1 ([CHMMSID1]); the models with DSC write them.
 struct DirectorySection

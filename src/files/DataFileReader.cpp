@@ -155,29 +155,27 @@ public:
         }
     }
 
-    void Record(ChannelRecord& record, std::span<const RecordKey> keys, int modelIndex) const
+    void Record(ChannelRecord& record, std::span<const ChannelField* const> fields) const
     {
-        for (const RecordKey& key : keys) {
-            if (!IsCarried(key, modelIndex)) {
-                continue;
-            }
+        for (const ChannelField* field : fields) {
+            const std::string_view key = field->Name;
             std::visit(
-                [&](auto field) {
-                    auto& value = record.*field;
+                [&](auto member) {
+                    auto& value = record.*member;
                     using Value = std::decay_t<decltype(value)>;
                     if constexpr (std::is_same_v<Value, bool>) {
-                        Flag(key.Key, value);
+                        Flag(key, value);
                     } else if constexpr (std::is_same_v<Value, double>) {
-                        if (const auto mhz = Take(key.Key, &ParseFrequency)) {
+                        if (const auto mhz = Take(key, &ParseFrequency)) {
                             value = *mhz;
                         }
                     } else if constexpr (std::is_same_v<Value, std::string>) {
-                        String(key.Key, value);
+                        String(key, value);
                     } else {
-                        Integer(key.Key, value, key.First, key.Last);
+                        Integer(key, value, 0, FiledLast(*field));
                     }
                 },
-                key.Field);
+                field->Member);
         }
     }
 
@@ -339,6 +337,7 @@ void ReadSettings(RadioData& data, const SectionTable& table, LoadNotes& notes, 
 // not a whole number naming a slot of its bank is skipped whole and named.
 void ReadMarineBanks(RadioData& data, const SectionTable& table, LoadNotes& notes)
 {
+    const std::vector<const ChannelField*> fields = FiledChannelFields(kMarineBank, data.ModelIndex);
     for (const MarineBankSection& bank : kMarineBankSections) {
         ChannelBank& records = data.*bank.Bank;
         const std::vector<std::size_t> numbers = SectionNumbers(table, bank.Name);
@@ -358,7 +357,7 @@ void ReadMarineBanks(RadioData& data, const SectionTable& table, LoadNotes& note
             }
             ChannelRecord& record = records[static_cast<std::size_t>(*p)];
             record.Position = static_cast<std::int16_t>(*p);
-            values.Record(record, DataFileKeys().Marine, data.ModelIndex);
+            values.Record(record, fields);
             // A channel whose slot has no duplex frequency never becomes duplex.
             record.Duplex = record.Duplex && record.DuplexAllowed;
         }
@@ -367,9 +366,10 @@ void ReadMarineBanks(RadioData& data, const SectionTable& table, LoadNotes& note
 
 void ReadWxBank(RadioData& data, const SectionTable& table, LoadNotes& notes)
 {
+    const std::vector<const ChannelField*> fields = FiledChannelFields(kWeatherBank, data.ModelIndex);
     for (std::size_t i = 0; i < data.WxChannels.size(); ++i) {
         if (const auto values = Section(table, notes, kWxSection, i)) {
-            values->Record(data.WxChannels[i], DataFileKeys().Wx, data.ModelIndex);
+            values->Record(data.WxChannels[i], fields);
         }
     }
 }
@@ -399,9 +399,10 @@ void ReadDirectories(RadioData& data, const SectionTable& table, LoadNotes& note
 
 void ReadExpBank(RadioData& data, const SectionTable& table, LoadNotes& notes)
 {
+    const std::vector<const ChannelField*> fields = FiledChannelFields(kBankE, data.ModelIndex);
     for (std::size_t i = 0; i < data.ExpChannels.size(); ++i) {
         if (const auto values = Section(table, notes, kExpSection, i + 1)) {
-            values->Record(data.ExpChannels[i], DataFileKeys().Exp, data.ModelIndex);
+            values->Record(data.ExpChannels[i], fields);
         }
     }
 }

@@ -41,27 +41,25 @@ public:
     void Integer(std::string_view key, std::int64_t value) { Line(key, std::to_string(value)); }
     void Hashed(std::string_view key, std::string_view text) { Line(key, "#" + std::string(text)); }
 
-    void Record(const ChannelRecord& record, std::span<const RecordKey> keys, int modelIndex)
+    void Record(const ChannelRecord& record, std::span<const ChannelField* const> fields)
     {
-        for (const RecordKey& key : keys) {
-            if (!IsCarried(key, modelIndex)) {
-                continue;
-            }
+        for (const ChannelField* field : fields) {
+            const std::string_view key = field->Name;
             std::visit(
-                [&](auto field) {
-                    const auto& value = record.*field;
+                [&](auto member) {
+                    const auto& value = record.*member;
                     using Value = std::decay_t<decltype(value)>;
                     if constexpr (std::is_same_v<Value, bool>) {
-                        Flag(key.Key, value);
+                        Flag(key, value);
                     } else if constexpr (std::is_same_v<Value, double>) {
-                        Line(key.Key, FrequencyText(value));
+                        Line(key, FrequencyText(value));
                     } else if constexpr (std::is_same_v<Value, std::string>) {
-                        Line(key.Key, key.HashPrefix ? "#" + value : value);
+                        Line(key, field->File.Hashed ? "#" + value : value);
                     } else {
-                        Integer(key.Key, value);
+                        Integer(key, value);
                     }
                 },
-                key.Field);
+                field->Member);
         }
     }
 
@@ -158,21 +156,24 @@ void WriteSettings(DataFileBuilder& file, const RadioData& data, std::string_vie
 void WriteChannelBanks(DataFileBuilder& file, const RadioData& data)
 {
     const int model = data.ModelIndex;
+    const std::vector<const ChannelField*> marine = FiledChannelFields(kMarineBank, model);
     for (const MarineBankSection& bank : kMarineBankSections) {
         const ChannelBank& records = data.*bank.Bank;
         for (std::size_t i = 0; i < records.size(); ++i) {
             file.Section(std::string(bank.Name) + std::to_string(i));
             file.Integer("Position", records[i].Position);
-            file.Record(records[i], DataFileKeys().Marine, model);
+            file.Record(records[i], marine);
         }
     }
+    const std::vector<const ChannelField*> wx = FiledChannelFields(kWeatherBank, model);
     for (std::size_t i = 0; i < data.WxChannels.size(); ++i) {
         file.Section(std::string(kWxSection) + std::to_string(i));
-        file.Record(data.WxChannels[i], DataFileKeys().Wx, model);
+        file.Record(data.WxChannels[i], wx);
     }
+    const std::vector<const ChannelField*> exp = FiledChannelFields(kBankE, model);
     for (std::size_t i = 0; i < data.ExpChannels.size(); ++i) {
         file.Section(std::string(kExpSection) + std::to_string(i + 1));
-        file.Record(data.ExpChannels[i], DataFileKeys().Exp, model);
+        file.Record(data.ExpChannels[i], exp);
     }
 }
 

@@ -13,6 +13,23 @@ using R = ChannelRecord;
 constexpr unsigned kEveryBank = kMarineBank | kWeatherBank | kBankE;
 constexpr unsigned kChannelBanks = kMarineBank | kBankE;
 
+// A DCS value stores its code (less 104 when inverted) in a byte whose 0xFF means no code.
+constexpr std::int64_t kDcsValueLast = 104 + 254;
+
+// The key's places in the marine, weather and bank E sections, the models whose files carry it
+// and the largest integer the reader takes (0: what the bits hold).
+constexpr ChannelKey Keyed(int marine, int weather, int bankE, ModelPredicate filed = nullptr,
+                           std::int64_t last = 0)
+{
+    return {marine, weather, bankE, false, filed, last};
+}
+constexpr ChannelKey Hashed(ChannelKey key)
+{
+    key.Hashed = true;
+    return key;
+}
+constexpr ChannelKey kNoKey{};
+
 // A field in one or two parts of the entry or record, or in none.
 constexpr std::array<RecordPart, 2> kNoParts{};
 constexpr std::array<RecordPart, 2> Parts(RecordPart first, RecordPart second = {})
@@ -39,52 +56,57 @@ using P = ChannelPlace;
 
 // In the compare's order; the runs of bits no field holds last.
 constexpr ChannelField kFields[] = {
-    {"Position", &R::Position, P::None, kNoParts, 0, kMarineBank, nullptr, nullptr, false, "channel", &Slot},
+    {"Position", &R::Position, P::None, kNoParts, 0, kMarineBank, nullptr, nullptr, false, "channel", &Slot,
+     kNoKey},
     {"Enable", &R::Enable, P::EnableBits, kNoParts, 0, kEveryBank, nullptr, nullptr, false, "enabled",
-     &Shown<&R::Enable, OnOffText>},
+     &Shown<&R::Enable, OnOffText>, Keyed(1, 1, 1)},
     {"CHDisplayL", &R::CHDisplayL, P::Record, Parts(kDisplayLeftPart), 1, kBankE, nullptr, nullptr, false,
-     "display left", &Shown<&R::CHDisplayL, BlankDashText>},
+     "display left", &Shown<&R::CHDisplayL, BlankDashText>, Keyed(0, 0, 2)},
     {"CHDisplayR", &R::CHDisplayR, P::Record, Parts(kDisplayRightPart), 1, kBankE, nullptr, nullptr, false,
-     "display right", &Shown<&R::CHDisplayR, BlankDashText>},
+     "display right", &Shown<&R::CHDisplayR, BlankDashText>, Keyed(0, 0, 3)},
     {"Rxfreq", &R::Rxfreq, P::Record, Parts(kRxFreqPart), 1, kBankE, nullptr, nullptr, false, "RX",
-     &Shown<&R::Rxfreq, FreqText4>},
+     &Shown<&R::Rxfreq, FreqText4>, Keyed(0, 0, 4)},
     {"Txfreq", &R::Txfreq, P::Record, Parts(kTxFreqPart), 1, kBankE, nullptr, nullptr, false, "TX",
-     &Shown<&R::Txfreq, FreqText4>},
+     &Shown<&R::Txfreq, FreqText4>, Keyed(0, 0, 5)},
     {"TxEnable", &R::TxEnable, P::Record, Parts(kModePart), 1, kMarineBank, nullptr, nullptr, true, "TX",
-     &Shown<&R::TxEnable, OnOffText>},
+     &Shown<&R::TxEnable, OnOffText>, Keyed(6, 0, 0)},
     {"LowPower", &R::LowPower, P::Record, Parts(kModePart), 1, kChannelBanks, nullptr, nullptr, true,
-     "low power", &Shown<&R::LowPower, OnOffText>},
+     "low power", &Shown<&R::LowPower, OnOffText>, Keyed(2, 0, 6)},
     {"TXPower", &R::TXPower, P::Record, Parts(kModePart), 1, kChannelBanks, nullptr, nullptr, false,
-     "TX power", &Shown<&R::TXPower, Number>},
+     "TX power", &Shown<&R::TXPower, Number>, Keyed(3, 0, 7)},
     {"PowUp", &R::PowUp, P::Record, Parts(kPowUpPart), 1, kChannelBanks, nullptr, nullptr, false, "power up",
-     &Shown<&R::PowUp, OnOffText>},
+     &Shown<&R::PowUp, OnOffText>, Keyed(4, 0, 8)},
     {"Duplex", &R::Duplex, P::Record, Parts(kDuplexPart), 1, kMarineBank, nullptr, nullptr, false, "duplex",
-     &Shown<&R::Duplex, OnOffText>},
+     &Shown<&R::Duplex, OnOffText>, Keyed(5, 0, 0)},
     {"DispayA", &R::DispayA, P::None, kNoParts, 0, kMarineBank, nullptr, nullptr, false, "A suffix",
-     &Shown<&R::DispayA, OnOffText>},
+     &Shown<&R::DispayA, OnOffText>, Keyed(7, 0, 0)},
     {"ClockShift", &R::ClockShift, P::Record, Parts(kDuplexPart), 1, kBankE, nullptr, nullptr, false,
-     "clock shift", &Shown<&R::ClockShift, OnOffText>},
+     "clock shift", &Shown<&R::ClockShift, OnOffText>, Keyed(0, 0, 10)},
     {"ScanMemory", &R::ScanMemory, P::ScanBits, kNoParts, 0, kEveryBank, nullptr, nullptr, false,
-     "scan memory", &Shown<&R::ScanMemory, OnOffText>},
+     "scan memory", &Shown<&R::ScanMemory, OnOffText>, Keyed(8, 2, 9)},
     // Every image keeps a scrambler code; the compare shows it where the pages offer it.
     {"Scramble", &R::Scramble, P::Record, Parts(kScramblePart), 1, kMarineBank, nullptr, &HasChannelNames,
-     false, "scrambler", &Shown<&R::Scramble, ScrambleText>},
+     false, "scrambler", &Shown<&R::Scramble, ScrambleText>, Keyed(9, 0, 0)},
     {"Scramble", &R::Scramble, P::Record, Parts(kScramblePart), 1, kBankE, nullptr, &HasLmrBank, false,
-     "scrambler", &Shown<&R::Scramble, ScrambleText>},
-    {"ChTag", &R::ChTag, P::Names, kNoParts, 0, kEveryBank, &HasChannelNames, &HasChannelNames, false, "name",
-     &Shown<&R::ChTag, BlankDashText>},
+     "scrambler", &Shown<&R::Scramble, ScrambleText>, Keyed(0, 0, 11)},
+    // Every model's file carries the weather channels' names; the other banks' only where the
+    // model has names.
+    {"ChTag", &R::ChTag, P::Names, kNoParts, 0, kChannelBanks, &HasChannelNames, &HasChannelNames, false,
+     "name", &Shown<&R::ChTag, BlankDashText>, Hashed(Keyed(10, 0, 12, &HasChannelNames))},
+    {"ChTag", &R::ChTag, P::Names, kNoParts, 0, kWeatherBank, &HasChannelNames, &HasChannelNames, false,
+     "name", &Shown<&R::ChTag, BlankDashText>, Hashed(Keyed(0, 3, 0))},
     {"Narrow", &R::Narrow, P::Record, Parts(kNarrowPart), 1, kBankE, nullptr, &HasLmrBank, false, "narrow",
-     &Shown<&R::Narrow, OnOffText>},
+     &Shown<&R::Narrow, OnOffText>, Keyed(0, 0, 13, &HasLmrBank)},
     {"RxCTCSS", &R::RxCTCSS, P::Record, Parts(kRxCtcssHighPart, kRxCtcssLowPart), 2, kBankE, &HasToneBlock,
-     &HasLmrBank, false, "RX CTCSS", &Shown<&R::RxCTCSS, CtcssName>},
+     &HasLmrBank, false, "RX CTCSS", &Shown<&R::RxCTCSS, CtcssName>, Keyed(0, 0, 18, &HasLmrBank)},
     {"TxCTCSS", &R::TxCTCSS, P::Record, Parts(kTxCtcssPart), 1, kBankE, &HasToneBlock, &HasLmrBank, false,
-     "TX CTCSS", &Shown<&R::TxCTCSS, CtcssName>},
+     "TX CTCSS", &Shown<&R::TxCTCSS, CtcssName>, Keyed(0, 0, 17, &HasLmrBank)},
     {"RxDCS", &R::RxDCS, P::Record, Parts(kRxDcsCodePart, kRxModePart), 2, kBankE, &HasToneBlock, &HasLmrBank,
-     false, "RX DCS", &Shown<&R::RxDCS, DcsName>},
+     false, "RX DCS", &Shown<&R::RxDCS, DcsName>, Keyed(0, 0, 15, &HasLmrBank, kDcsValueLast)},
     {"TxDCS", &R::TxDCS, P::Record, Parts(kTxDcsCodePart, kTxDcsInvertedPart), 2, kBankE, &HasToneBlock,
-     &HasLmrBank, false, "TX DCS", &Shown<&R::TxDCS, DcsName>},
+     &HasLmrBank, false, "TX DCS", &Shown<&R::TxDCS, DcsName>, Keyed(0, 0, 14, &HasLmrBank, kDcsValueLast)},
     {"RxComp", &R::RxComp, P::Record, Parts(kRxModePart), 1, kBankE, &HasToneBlock, &HasLmrBank, false,
-     "compander", &Shown<&R::RxComp, OnOffText>},
+     "compander", &Shown<&R::RxComp, OnOffText>, Keyed(0, 0, 16, &HasLmrBank)},
     // Bits no record member holds; a compare counts them with their channel all the same. The
     // second byte of a marine entry is the radio's: the codec never writes it.
     {"written 0",
@@ -97,7 +119,8 @@ constexpr ChannelField kFields[] = {
      nullptr,
      false,
      nullptr,
-     nullptr},
+     nullptr,
+     kNoKey},
     {"never written",
      {},
      P::Record,
@@ -108,7 +131,8 @@ constexpr ChannelField kFields[] = {
      nullptr,
      false,
      nullptr,
-     nullptr},
+     nullptr,
+     kNoKey},
     {"written 0",
      {},
      P::Record,
@@ -119,7 +143,8 @@ constexpr ChannelField kFields[] = {
      nullptr,
      false,
      nullptr,
-     nullptr},
+     nullptr,
+     kNoKey},
 };
 
 }  // namespace

@@ -1,7 +1,8 @@
 // ChannelFields.h — the channel banks and the fields of a channel described once: where each bank
 // keeps its enable and scan bits, its names and its entries, where each field lives in them, the
-// banks and models that keep it and the compare's words for it. The channel codec, the compare,
-// the memory map and the pre-write check read this description.
+// banks and models that keep it, the compare's words for it and its key in the data file. The
+// channel codec, the data file, the compare, the memory map and the pre-write check read this
+// description.
 #pragma once
 
 #include <array>
@@ -135,6 +136,21 @@ using ChannelMember =
     std::variant<bool ChannelRecord::*, std::uint8_t ChannelRecord::*, std::int16_t ChannelRecord::*,
                  double ChannelRecord::*, std::string ChannelRecord::*>;
 
+// Where a field stands in the data file's channel sections, which list their keys in an order of
+// their own for each kind of bank.
+struct ChannelKey
+{
+    // The key's place among the marine, weather and bank E sections' keys, from 1; 0: not there.
+    // A marine section's "Position", which picks the record, comes before them all.
+    int Marine = 0;
+    int Weather = 0;
+    int BankE = 0;
+    bool Hashed = false;             // written with "#" in front
+    ModelPredicate Filed = nullptr;  // the models whose files carry it (nullptr: every model)
+    // The largest integer the reader takes; 0: the largest the field's bits hold.
+    std::int64_t Last = 0;
+};
+
 // One field of a channel, or a run of record bits that no field holds (Label empty).
 struct ChannelField
 {
@@ -153,6 +169,7 @@ struct ChannelField
     // The compare's and listing's word, and the text of the record's value.
     const char* Label;
     std::string (*Text)(const ChannelRecord& record, int modelIndex);
+    ChannelKey File;
 };
 
 // Every row, in the compare's order.

@@ -15,9 +15,10 @@ constexpr int kUsableGroupsByte = 0x005D;   // bit 3 - g: group g usable
 constexpr int kPresetLists = 0x0060;        // 10 little-endian channel numbers per group
 constexpr int kPresetsPerGroup = 10;
 constexpr int kOptionByte = 0x00A8;
-constexpr int kScramblerOptionBit = 5;      // data-file key SEL1
-constexpr int kSel2Bit = 4;                 // data-file key SEL2
-constexpr int kAccessCodeOnOffBit = 2;      // the radio keeps its own value when written
-constexpr int kAccessCodeAddress = 0x00AE;  // four digits, packed decimal
+constexpr int kScramblerOptionBit = 5;        // data-file key SEL1
+constexpr int kSel2Bit = 4;                   // data-file key SEL2
+constexpr int kAccessCodeOnOffBit = 2;        // the radio keeps its own value when written
+constexpr int kAccessCodeAddress = 0x00AE;    // four digits, packed decimal
+constexpr int kPermissionCountByte = 0x01F5;  // the User MMSI settings the radio still allows
 
 }  // namespace kelpie

@@ -119,7 +119,6 @@ std::string ListedAtisCode(const RadioData& data, const SettingsField&)
 // The listing follows the User MMSI with the count of settings the radio still allows.
 std::string ListedUserMmsi(const RadioData& data, const SettingsField&)
 {
-    constexpr int kPermissionCountByte = 0x01F5;
     return PadText(MmsiShown(data.DscBasicSetup.UserMmsi), 12) + "----- " + PadText("Count", 6) + ": " +
            std::to_string(data.RadioImage[kPermissionCountByte]);
 }

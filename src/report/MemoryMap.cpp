@@ -93,12 +93,6 @@ std::string_view SectionOf(const BankLayout& layout)
     return layout.Kind == kWeatherBank ? kWxSection : kExpSection;
 }
 
-std::span<const RecordKey> KeysOf(const BankLayout& layout)
-{
-    const SectionKeys& keys = DataFileKeys();
-    return layout.Kind == kMarineBank ? keys.Marine : layout.Kind == kWeatherBank ? keys.Wx : keys.Exp;
-}
-
 std::string ChannelKeyText(const BankLayout& layout, const ChannelField& field, int modelIndex)
 {
     const std::string section = "[" + std::string(SectionOf(layout)) + "n] ";
@@ -106,12 +100,7 @@ std::string ChannelKeyText(const BankLayout& layout, const ChannelField& field, 
     if (layout.Kind == kMarineBank && std::string_view(field.Name) == "Position") {
         return section + field.Name;
     }
-    for (const RecordKey& key : KeysOf(layout)) {
-        if (key.Key == field.Name && IsCarried(key, modelIndex)) {
-            return section + field.Name;
-        }
-    }
-    return "-";
+    return IsFiled(field, layout.Kind, modelIndex) ? section + field.Name : "-";
 }
 
 // A bank: its bit runs ("1/ch": one bit a channel), names and entries or records in address

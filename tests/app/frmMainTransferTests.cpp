@@ -8,6 +8,7 @@
 #include "AppTestSupport.h"
 #include "files/DataFileWriter.h"
 #include "link/LinkTestSupport.h"
+#include "model/ImageLayout.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
 #include "support/ResetData.h"
@@ -145,7 +146,7 @@ TEST_F(AppTransfer, DscClearButtonErasesTheRadiosDistressLog)
     SimulatorPort port(radio, m_clock);
     Settings.SaveSetting("ModelPath", "ModelNum", "0");
     frmMain& window = Start(false, {&port, &m_clock});
-    window.Data().RadioImage[0x01F5] = 3;
+    window.Data().RadioImage[kPermissionCountByte] = 3;
     window.Editor().SelectNodeByKey("DSC");
 
     Pressing("cmdOK", [&] { window.findChild<QPushButton*>("cmdFClear")->click(); });

@@ -4,6 +4,7 @@
 
 #include "Editing.h"
 #include "edit/SettingsEdit.h"
+#include "model/ImageLayout.h"
 #include "model/ImagePasses.h"
 
 namespace kelpie {
@@ -116,7 +117,7 @@ TEST(DscRows, PermissionCountIsTheImageByteInDecimal)
 {
     RadioData data = ResetData(0);
     EXPECT_EQ(UserMmsiPermissionCount(data), 0);
-    data.RadioImage[0x01F5] = 200;
+    data.RadioImage[kPermissionCountByte] = 200;
     EXPECT_EQ(UserMmsiPermissionCount(data), 200);
 }
 

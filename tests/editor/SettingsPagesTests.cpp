@@ -13,6 +13,7 @@
 #include "edit/SettingsEdit.h"
 #include "editor/DscPage.h"
 #include "editor/FocusHint.h"
+#include "model/ImageLayout.h"
 
 namespace kelpie {
 namespace {
@@ -190,7 +191,7 @@ TEST_F(SettingsPagesTest, SheetsAndTheClearButton)
 
     auto* page = m_editor->findChild<DscPage*>();
     QSignalSpy clear(page, &DscPage::ClearDistressRequested);
-    m_data.RadioImage[0x01F5] = 7;
+    m_data.RadioImage[kPermissionCountByte] = 7;
     auto* mmsi = Child<QLineEdit>("txtUserMMSI");
     mmsi->setFocus();
     QTest::keyClicks(mmsi, "123");

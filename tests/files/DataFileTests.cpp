@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <ranges>
 #include <tuple>
 
 #include "FileTestSupport.h"
@@ -249,6 +250,28 @@ TEST(DataFileWriter, TheMainSectionComesFirstAndEveryFieldHasItsWrittenForm)
                                         "Magnetic Variation=1", "Weater=3"}));
     data.RadioImage[0x00A8] = 0x30;
     EXPECT_EQ(SectionLines(DataFileText(data, {}), "MAIN")[5], "SEL2=1");
+}
+
+// The channel sections list their keys in an order of their own for each kind of bank.
+TEST(DataFileWriter, ChannelSectionsListTheirKeysInTheFileOrder)
+{
+    const int model = *std::ranges::find_if(std::views::iota(0, kModelCount), &HasLmrBank);
+    const std::string text = DataFileText(RadioData(model), {});
+    const auto keys = [&](const std::string& section) {
+        std::vector<std::string> keys = SectionLines(text, section);
+        for (std::string& key : keys) {
+            key.erase(key.find('='));
+        }
+        return keys;
+    };
+    EXPECT_EQ(keys("CHINT0"),
+              (std::vector<std::string>{"Position", "Enable", "LowPower", "TXPower", "PowUp", "Duplex",
+                                        "TxEnable", "DispayA", "ScanMemory", "Scramble", "ChTag"}));
+    EXPECT_EQ(keys("CHWX0"), (std::vector<std::string>{"Enable", "ScanMemory", "ChTag"}));
+    EXPECT_EQ(keys("CHEXP1"),
+              (std::vector<std::string>{"Enable", "CHDisplayL", "CHDisplayR", "Rxfreq", "Txfreq", "LowPower",
+                                        "TXPower", "PowUp", "ScanMemory", "ClockShift", "Scramble", "ChTag",
+                                        "Narrow", "TxDCS", "RxDCS", "RxComp", "TxCTCSS", "RxCTCSS"}));
 }
 
 TEST(DataFileWriter, PresetListsAreWrittenWithoutGapsAndEmptyListsWriteOnlyPriorityAndBackup)
