@@ -37,12 +37,13 @@ const ChannelRecord& At(const ChannelBank& bank, int k)
     return bank[static_cast<std::size_t>(k)];
 }
 
-std::uint8_t ModeByte(unsigned mode)
+// The transmit mode, checked to fit its two bits.
+unsigned CheckedMode(unsigned mode)
 {
     if (mode > 3) {
         throw EncodeOverflowError("transmit mode " + std::to_string(mode) + " does not fit two bits");
     }
-    return SetPart(0, kModePart, mode);
+    return mode;
 }
 
 std::uint8_t CodeByte(int value)
@@ -142,14 +143,10 @@ void DecodeMarineEntries(const RadioImage& image, ChannelBank& bank, int start, 
     const bool scramblerOption = GetBit(image[kOptionByte], kScramblerOptionBit);
     for (int k = 0; k < Count(bank, count); ++k) {
         ChannelRecord& ch = At(bank, k);
-        const std::uint8_t b = image[start + kMarineEntrySize * k];
-        const unsigned mode = GetPart(b, kModePart);
-        ch.TXPower = static_cast<std::uint8_t>(mode);
-        ch.TxEnable = mode != 0;
-        ch.LowPower = mode == kModeLowPower;
-        ch.Duplex = GetPart(b, kDuplexPart) != 0;
-        ch.PowUp = GetPart(b, kPowUpPart) != 0;
-        ch.Scramble = static_cast<std::int16_t>(GetPart(b, kScramblePart));
+        DecodeFlagsByte(image[start + kMarineEntrySize * k], ch, kMarineBank);
+        // TX and low power are views of the transmit mode.
+        ch.TxEnable = ch.TXPower != 0;
+        ch.LowPower = ch.TXPower == kModeLowPower;
         ch.ScramblerOption = scramblerOption;
     }
 }
@@ -162,10 +159,9 @@ void EncodeMarineEntries(RadioImage& image, const ChannelBank& bank, int start, 
         if (ch.TxEnable) {
             mode = ch.TXPower != 0 ? ch.TXPower : ch.LowPower ? kModeLowPower : kModeTransmit;
         }
-        std::uint8_t b = ModeByte(mode);
+        std::uint8_t b = SetPart(EncodeFlagsByte(ch, kMarineBank), kModePart, CheckedMode(mode));
+        // A duplex pair only where the plan has one.
         b = SetPart(b, kDuplexPart, ch.Duplex && ch.DuplexAllowed);
-        b = SetPart(b, kPowUpPart, ch.PowUp);
-        b = SetPart(b, kScramblePart, static_cast<unsigned>(ch.Scramble));
         image[start + kMarineEntrySize * k] = b;
     }
 }
@@ -176,14 +172,8 @@ void DecodeExpRecords(RadioData& data, int start, int count)
     for (int k = 0; k < Count(data.ExpChannels, count); ++k) {
         ChannelRecord& ch = At(data.ExpChannels, k);
         const int r = start + kBankERecordSize * k;
-        const std::uint8_t b = image[r];
-        const unsigned mode = GetPart(b, kModePart);
-        ch.TXPower = static_cast<std::uint8_t>(mode);
-        ch.LowPower = mode == kModeLowPower;
-        ch.ClockShift = GetPart(b, kDuplexPart) != 0;
-        ch.PowUp = GetPart(b, kPowUpPart) != 0;
-        ch.Scramble = static_cast<std::int16_t>(GetPart(b, kScramblePart));
-        ch.Narrow = GetPart(b, kNarrowPart) != 0;
+        DecodeFlagsByte(image[r], ch, kBankE);
+        ch.LowPower = ch.TXPower == kModeLowPower;
         ch.CHDisplayL = ReadText(image, r + kDisplayLeftPart.Offset, kDisplayLeftPart.Length);
         ch.CHDisplayR = ReadText(image, r + kDisplayRightPart.Offset, kDisplayRightPart.Length);
         ch.Rxfreq = DecodeFreq(image, r + kRxFreqPart.Offset);
@@ -200,12 +190,8 @@ void EncodeExpRecords(RadioData& data, int start, int count)
     for (int k = 0; k < Count(data.ExpChannels, count); ++k) {
         const ChannelRecord& ch = At(data.ExpChannels, k);
         const int r = start + kBankERecordSize * k;
-        std::uint8_t b = ModeByte(ch.LowPower ? kModeLowPower : ch.TXPower);
-        b = SetPart(b, kDuplexPart, ch.ClockShift);
-        b = SetPart(b, kPowUpPart, ch.PowUp);
-        b = SetPart(b, kScramblePart, static_cast<unsigned>(ch.Scramble));
-        b = SetPart(b, kNarrowPart, ch.Narrow);
-        image[r] = b;
+        image[r] = SetPart(EncodeFlagsByte(ch, kBankE), kModePart,
+                           CheckedMode(ch.LowPower ? kModeLowPower : ch.TXPower));
         WriteText(image, r + kDisplayLeftPart.Offset, ch.CHDisplayL, kDisplayLeftPart.Length, true);
         WriteText(image, r + kDisplayRightPart.Offset, ch.CHDisplayR, kDisplayRightPart.Length, true);
         EncodeFreq(image, r + kRxFreqPart.Offset, ch.Rxfreq);

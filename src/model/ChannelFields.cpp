@@ -1,6 +1,9 @@
 // ChannelFields.cpp — the table of channel fields and where their bits are.
 #include "model/ChannelFields.h"
 
+#include <algorithm>
+#include <type_traits>
+
 #include "model/Converters.h"
 #include "model/Models.h"
 
@@ -147,6 +150,82 @@ constexpr ChannelField kFields[] = {
      kNoKey},
 };
 
+// The fields of the flags byte that starts a marine entry and a bank E record and hold their member
+// as it stands: every row there but the views of other bits. Gathered from the table when
+// compiling and kept by the member's type, so that reading and writing them costs what it would
+// written out by hand.
+constexpr bool InFlagsByte(const ChannelField& f, BankKind kind)
+{
+    const RecordPart part = f.Parts[0];
+    return f.Label != nullptr && f.Place == ChannelPlace::Record && !f.View && (f.Banks & kind) != 0 &&
+           f.PartCount == 1 && part.Offset == 0 && !part.InToneBlock;
+}
+
+template <typename Value>
+struct FlagsMember
+{
+    Value ChannelRecord::*Member;
+    unsigned Shift;  // of the part's lowest bit
+    unsigned Mask;   // of its value
+};
+
+template <typename Value, BankKind Kind>
+constexpr auto FlagsMembers()
+{
+    constexpr auto held = [](const ChannelField& f) {
+        return InFlagsByte(f, Kind) && std::holds_alternative<Value ChannelRecord::*>(f.Member);
+    };
+    constexpr std::size_t count = static_cast<std::size_t>(std::ranges::count_if(kFields, held));
+    std::array<FlagsMember<Value>, count> members{};
+    std::size_t i = 0;
+    for (const ChannelField& f : kFields) {
+        if (held(f)) {
+            const RecordPart part = f.Parts[0];
+            members[i++] = {std::get<Value ChannelRecord::*>(f.Member),
+                            static_cast<unsigned>(part.Top - part.Width + 1), (1u << part.Width) - 1};
+        }
+    }
+    return members;
+}
+
+template <BankKind Kind>
+struct FlagsByte
+{
+    static constexpr auto Flags = FlagsMembers<bool, Kind>();
+    static constexpr auto Bytes = FlagsMembers<std::uint8_t, Kind>();
+    static constexpr auto Numbers = FlagsMembers<std::int16_t, Kind>();
+
+    static void Decode(std::uint8_t b, ChannelRecord& ch)
+    {
+        DecodeMembers(Flags, b, ch);
+        DecodeMembers(Bytes, b, ch);
+        DecodeMembers(Numbers, b, ch);
+    }
+    static std::uint8_t Encode(const ChannelRecord& ch)
+    {
+        return EncodeMembers(Numbers, EncodeMembers(Bytes, EncodeMembers(Flags, 0, ch), ch), ch);
+    }
+
+private:
+    template <typename Members>
+    static void DecodeMembers(const Members& members, std::uint8_t b, ChannelRecord& ch)
+    {
+        for (const auto& m : members) {
+            ch.*m.Member =
+                static_cast<std::remove_reference_t<decltype(ch.*m.Member)>>(b >> m.Shift & m.Mask);
+        }
+    }
+    template <typename Members>
+    static std::uint8_t EncodeMembers(const Members& members, std::uint8_t b, const ChannelRecord& ch)
+    {
+        for (const auto& m : members) {
+            const unsigned value = static_cast<unsigned>(ch.*m.Member) & m.Mask;
+            b = static_cast<std::uint8_t>((b & ~(m.Mask << m.Shift)) | value << m.Shift);
+        }
+        return b;
+    }
+};
+
 }  // namespace
 
 const BankLayout& GroupLayout(int group)
@@ -159,6 +238,20 @@ const BankLayout& GroupLayout(int group)
 std::span<const ChannelField> ChannelFields()
 {
     return kFields;
+}
+
+void DecodeFlagsByte(std::uint8_t byte, ChannelRecord& record, BankKind kind)
+{
+    if (kind == kMarineBank) {
+        FlagsByte<kMarineBank>::Decode(byte, record);
+    } else {
+        FlagsByte<kBankE>::Decode(byte, record);
+    }
+}
+
+std::uint8_t EncodeFlagsByte(const ChannelRecord& record, BankKind kind)
+{
+    return kind == kMarineBank ? FlagsByte<kMarineBank>::Encode(record) : FlagsByte<kBankE>::Encode(record);
 }
 
 bool IsStored(const ChannelField& field, BankKind kind, int modelIndex)

@@ -175,6 +175,12 @@ struct ChannelField
 // Every row, in the compare's order.
 std::span<const ChannelField> ChannelFields();
 
+// The members of the flags byte that starts a marine entry (kMarineBank) or a bank E record (kBankE)
+// that hold their bits as they stand, read or written as the rows describe them; the codec adds
+// the transmit mode's views and rules and the duplex rule.
+void DecodeFlagsByte(std::uint8_t byte, ChannelRecord& record, BankKind kind);
+std::uint8_t EncodeFlagsByte(const ChannelRecord& record, BankKind kind);
+
 // Whether the model's image keeps the field for a bank of the given kind.
 bool IsStored(const ChannelField& field, BankKind kind, int modelIndex);
 
