@@ -107,7 +107,9 @@ TEST(FieldWalk, EachFieldShowsAloneInTheImageTheRecordsTheDataFileAndTheCompare)
                     stray = address;
             }
             ASSERT_EQ(stray, -1) << "a bit outside the field changed";
-            RadioData decoded = changed;
+            // Decoded over the records as they were, so a field the decode leaves alone shows.
+            RadioData decoded = base;
+            decoded.RadioImage = changed.RadioImage;
             DecodeImage(decoded);
             EXPECT_EQ(f.Get(decoded, f.Index), value);
 
@@ -301,7 +303,9 @@ TEST(FieldWalk, EachChannelFieldShowsAloneInTheImageTheRecordAndTheCompare)
                 }
                 ASSERT_EQ(stray, -1) << "a bit outside the field changed";
                 ASSERT_NE(differing, ImageBits{}) << "the field's bits did not change";
-                RadioData decoded = changed;
+                // Decoded over the records as they were, so a field the decode leaves alone shows.
+                RadioData decoded = base;
+                decoded.RadioImage = changed.RadioImage;
                 DecodeImage(decoded);
                 EXPECT_TRUE(SameValue((decoded.*layout->Records)[at], (changed.*layout->Records)[at], f));
 
