@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <QPushButton>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -18,11 +19,14 @@
 #include "app/frmCompare.h"
 #include "app/frmMain.h"
 #include "editor/Dialogs.h"
+#include "files/DataFileWriter.h"
+#include "files/FileAccess.h"
 #include "link/LinkTestSupport.h"
 #include "model/ImagePasses.h"
 #include "model/Models.h"
 #include "support/Fakes.h"
 #include "support/QtSupport.h"
+#include "support/ResetData.h"
 #include "support/TempFolder.h"
 
 namespace kelpie {
@@ -36,6 +40,24 @@ inline QByteArray FileBytes(const std::filesystem::path& file)
 inline QString Name(const std::filesystem::path& file)
 {
     return QString::fromStdString(file.string());
+}
+
+// The texts of the message boxes shown since the hooks were last reset, in order.
+inline QStringList ShownTexts()
+{
+    QStringList texts;
+    for (const ShownMessage& shown : Dialogs::Shown()) {
+        texts << shown.text;
+    }
+    return texts;
+}
+
+// A model's reset data with one USA channel named.
+inline RadioData WithUsaName(int model, int usaChannel, const std::string& name)
+{
+    RadioData data = ResetData(model);
+    data.UsaChannels[static_cast<std::size_t>(usaChannel)].ChTag = name;
+    return data;
 }
 
 // The caption without a file, or with the file name part in front; the title bar puts its
@@ -72,6 +94,30 @@ protected:
             AppEnvironment{Settings, Program.Path, Program / "data", options, false, radio});
         m_window->show();
         return *m_window;
+    }
+
+    // Started on the model as a stored choice, so the window does not ask which radio it is.
+    frmMain& StartOn(int model, RadioConnection radio = {})
+    {
+        Settings.SaveSetting("ModelPath", "ModelNum", std::to_string(model));
+        return Start(false, radio);
+    }
+
+    // The data written as a data file of its model, under the name in the files folder.
+    std::filesystem::path WriteDataFile(const std::string& name, const RadioData& data) const
+    {
+        ShellState shell;
+        shell.ModelName = ModelNameOf(data.ModelIndex);
+        WriteFileAtomically(Files / name, DataFileText(data, shell));
+        return Files / name;
+    }
+
+    // Runs the command with the file given to the file dialog it shows.
+    void TriggerWith(const QString& command, const std::filesystem::path& file,
+                     std::source_location where = std::source_location::current()) const
+    {
+        Dialogs::GiveNextFileName(Name(file));
+        Action(command, where)->trigger();
     }
 
     QAction* Action(const QString& name, std::source_location where = std::source_location::current()) const
@@ -114,6 +160,7 @@ protected:
     explicit AppWithRadio(int model = 5, SimulatorFaults faults = {}) : m_radio(model, std::move(faults)) {}
 
     frmMain& StartWithRadio() { return Start(false, {&m_port, &m_clock}); }
+    frmMain& StartWithRadioOn(int model) { return StartOn(model, {&m_port, &m_clock}); }
 
     // The radio's memory holds the data as a program run leaves it, with its model's code.
     void RadioHolds(RadioData data)
@@ -129,6 +176,11 @@ protected:
         const test::ModalDriver transfer(
             "frmRadio_102", [button](QWidget& dialog) { test::Child<QPushButton>(dialog, button)->click(); });
         command();
+    }
+    // Runs the menu command with OK pressed in its transfer dialog.
+    void RunTransfer(const char* command)
+    {
+        Pressing("cmdOK", [&] { Action(command)->trigger(); });
     }
 
     test::FakeClock m_clock;

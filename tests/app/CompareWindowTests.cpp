@@ -3,11 +3,6 @@
 #include <QTreeWidget>
 
 #include "AppTestSupport.h"
-#include "files/DataFileWriter.h"
-#include "files/FileAccess.h"
-#include "model/ImagePasses.h"
-#include "model/Models.h"
-#include "support/ResetData.h"
 
 namespace kelpie {
 namespace {
@@ -21,8 +16,7 @@ protected:
         const std::string before = DataFileText(window.Data(), window.Shell());
         const QString caption = window.windowTitle();
         Dialogs::ResetHooks();
-        Dialogs::GiveNextFileName(Name(file));
-        Action("mnuFileCompare")->trigger();
+        TriggerWith("mnuFileCompare", file);
         EXPECT_EQ(DataFileText(window.Data(), window.Shell()), before);
         EXPECT_EQ(window.windowTitle(), caption);
         EXPECT_TRUE(window.Shell().CurrentFileName.empty());
@@ -52,15 +46,14 @@ TEST_F(AppCompare, AFileWithOneChangedChannelShowsThatChannelAndNothingElse)
     const std::filesystem::path hex = Files / "ferry.hex";
     const auto image = changed.RadioImage.Bytes(0, ExpectedImageFileLength(changed.ModelIndex));
     WriteFileAtomically(hex, std::string(image.begin(), image.end()));
-    const std::filesystem::path same = Files / "same.dat";
-    WriteFileAtomically(same, DataFileText(window.Data(), window.Shell()));
+    const std::filesystem::path same = WriteDataFile("same.dat", window.Data());
 
-    const QString change = " | name PILOT → FERRY";
     CompareWith(window, hex);
     ASSERT_NE(CompareWindow(), nullptr);
     EXPECT_EQ(CompareSummaryShown(), "1 difference between this data and ferry.hex.");
     ASSERT_EQ(Rows().size(), 1u);
-    EXPECT_TRUE(Rows()[0].startsWith("INTL ") && Rows()[0].endsWith(change)) << Rows()[0].toStdString();
+    EXPECT_TRUE(Rows()[0].startsWith("INTL ") && Rows()[0].endsWith(" | name PILOT → FERRY"))
+        << Rows()[0].toStdString();
     EXPECT_TRUE(Dialogs::Shown().empty());
     // One compare window at a time.
     EXPECT_EQ(window.findChildren<frmCompare*>().size(), 1);
@@ -72,15 +65,9 @@ TEST_F(AppCompare, AFileWithOneChangedChannelShowsThatChannelAndNothingElse)
 
 TEST_F(AppCompare, AFileOfAnotherModelShowsOnlyTheLoadersMessage)
 {
-    ShellState mv220;
-    mv220.ModelName = "MV220";
-    const std::filesystem::path wrong = Files / "wrong.dat";
-    WriteFileAtomically(wrong, DataFileText(ResetData(4), mv220));
-
     frmMain& window = Start();
-    CompareWith(window, wrong);
-    ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(Dialogs::Shown()[0].text, "different model!!");
+    CompareWith(window, WriteDataFile("wrong.dat", ResetData(4)));
+    EXPECT_EQ(ShownTexts(), QStringList{"different model!!"});
     EXPECT_EQ(CompareWindow(), nullptr);
 }
 

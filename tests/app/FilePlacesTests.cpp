@@ -4,10 +4,7 @@
 #include <QStandardPaths>
 
 #include "AppTestSupport.h"
-#include "files/DataFileWriter.h"
-#include "files/FileAccess.h"
 #include "files/ProgramSettings.h"
-#include "support/ResetData.h"
 
 namespace kelpie {
 namespace {
@@ -28,15 +25,14 @@ QString LastDialogFolder()
     return Dialogs::FileRequests().empty() ? QString() : Dialogs::FileRequests().back().folder;
 }
 
-TEST_F(FilePlaces, DialogsStartInDocumentsThenInTheFolderLastUsedAndSaveAsAddsDat)
+TEST_F(FilePlaces, DialogsStartInDocumentsThenInTheFolderLastUsedSaveAsAddsDatAndCompareOffersBackups)
 {
     frmMain& window = Start();
     Action("mnuFileOpen")->trigger();  // cancelled
     EXPECT_EQ(LastDialogFolder(), Documents());
     EXPECT_NE(LastDialogFolder(), Name(Program.Path));
 
-    Dialogs::GiveNextFileName(Name(Files / "boat"));
-    Action("mnuFileSaveAs")->trigger();
+    TriggerWith("mnuFileSaveAs", Files / "boat");
     EXPECT_EQ(window.Shell().CurrentFileName, (Files / "boat.dat").string());
     EXPECT_TRUE(std::filesystem::exists(Files / "boat.dat"));
     EXPECT_EQ(window.windowTitle(), Caption("boat.dat"));
@@ -45,31 +41,31 @@ TEST_F(FilePlaces, DialogsStartInDocumentsThenInTheFolderLastUsedAndSaveAsAddsDa
         Action(command)->trigger();
         EXPECT_EQ(LastDialogFolder(), Name(Files.Path)) << command;
     }
+    // Compare With offers the backups folder in its sidebar.
+    Action("mnuFileCompare")->trigger();
+    EXPECT_EQ(Dialogs::FileRequests().back().places,
+              QList<QUrl>{QUrl::fromLocalFile(Name(Program / "data" / "backups"))});
     // The next run starts where this one left off.
     Start();
     Action("mnuFileOpen")->trigger();
     EXPECT_EQ(LastDialogFolder(), Name(Files.Path));
 }
 
-TEST_F(FilePlaces, CompareWithOffersTheBackupsFolderInItsSidebar)
-{
-    Start();
-    Action("mnuFileCompare")->trigger();
-    ASSERT_EQ(Dialogs::FileRequests().size(), 1u);
-    EXPECT_EQ(Dialogs::FileRequests()[0].places,
-              QList<QUrl>{QUrl::fromLocalFile(Name(Program / "data" / "backups"))});
-}
-
 class RecentFiles : public AppTest
 {
 protected:
-    // A data file of the model whose USA 16 carries the name.
-    std::filesystem::path DataFile(const std::string& file, const std::string& name)
+    // A data file of the model whose USA 16 carries the name, added to Recent Files.
+    std::filesystem::path RecentFile(const std::string& file, const std::string& name)
     {
-        RadioData data = ResetData(5);
-        data.UsaChannels[16].ChTag = name;
-        WriteFileAtomically(Files / file, DataFileText(data, ShellState()));
-        return Files / file;
+        const std::filesystem::path written = WriteDataFile(file, WithUsaName(5, 16, name));
+        AddRecentFile(Settings, written.string());
+        return written;
+    }
+
+    // A Recent Files entry's text.
+    QString Entry(int number, const std::string& file) const
+    {
+        return u"&%1 "_s.arg(number) + Name(Files / file);
     }
 };
 
@@ -85,25 +81,18 @@ QStringList Entries(const frmMain& window)
     return texts;
 }
 
-TEST_F(RecentFiles, NewestFirstEightKeptAndChoosingOneOpensIt)
+// How many entries the list keeps is pinned with the settings; here the menu shows them.
+TEST_F(RecentFiles, NewestFirstChoosingOneOpensItAndAMissingOneIsRemoved)
 {
-    for (int i = 1; i <= 8; ++i) {
-        AddRecentFile(Settings, Name(DataFile("old" + std::to_string(i) + ".dat", "OLD")).toStdString());
-    }
+    RecentFile("old1.dat", "OLD");
+    RecentFile("old2.dat", "OLD");
     frmMain& window = Start();
-    ASSERT_EQ(Entries(window).size(), 8);
-    EXPECT_EQ(Entries(window)[0], "&1 " + Name(Files / "old8.dat"));
+    EXPECT_EQ(Entries(window), (QStringList{Entry(1, "old2.dat"), Entry(2, "old1.dat")}));
 
-    const std::filesystem::path harbour = DataFile("harbour.dat", "HARBOUR");
-    Dialogs::GiveNextFileName(Name(harbour));
-    Action("mnuFileOpen")->trigger();
-    Dialogs::GiveNextFileName(Name(Files / "saved.dat"));
-    Action("mnuFileSaveAs")->trigger();
-    EXPECT_EQ(Entries(window),
-              (QStringList{"&1 " + Name(Files / "saved.dat"), "&2 " + Name(harbour),
-                           "&3 " + Name(Files / "old8.dat"), "&4 " + Name(Files / "old7.dat"),
-                           "&5 " + Name(Files / "old6.dat"), "&6 " + Name(Files / "old5.dat"),
-                           "&7 " + Name(Files / "old4.dat"), "&8 " + Name(Files / "old3.dat")}));
+    TriggerWith("mnuFileOpen", WriteDataFile("harbour.dat", WithUsaName(5, 16, "HARBOUR")));
+    TriggerWith("mnuFileSaveAs", Files / "saved.dat");
+    EXPECT_EQ(Entries(window), (QStringList{Entry(1, "saved.dat"), Entry(2, "harbour.dat"),
+                                            Entry(3, "old2.dat"), Entry(4, "old1.dat")}));
 
     // Changed data: the save question comes first, as with Open.
     window.Data().UsaChannels[16].ChTag = "EDITED";
@@ -112,29 +101,22 @@ TEST_F(RecentFiles, NewestFirstEightKeptAndChoosingOneOpensIt)
     Action("mnuFileRecent3")->trigger();
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
     EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::SaveDiscardCancel);
-    EXPECT_EQ(window.Shell().CurrentFileName, (Files / "old8.dat").string());
+    EXPECT_EQ(window.Shell().CurrentFileName, (Files / "old2.dat").string());
     EXPECT_EQ(window.Data().UsaChannels[16].ChTag, "OLD");
-    EXPECT_EQ(Entries(window)[0], "&1 " + Name(Files / "old8.dat"));
+    EXPECT_EQ(Entries(window)[0], Entry(1, "old2.dat"));
+
+    // A file no longer there is removed when chosen, with a message, and nothing is opened.
+    std::filesystem::remove(Files / "old1.dat");
+    Dialogs::ResetHooks();
+    Action("mnuFileRecent4")->trigger();
+    EXPECT_EQ(ShownTexts(), QStringList{Name(Files / "old1.dat") +
+                                        " is no longer there; it was removed from Recent Files."});
+    EXPECT_EQ(Entries(window).size(), 3);
+    EXPECT_EQ(kelpie::RecentFiles(Settings).size(), 3u);
+    EXPECT_EQ(window.Shell().CurrentFileName, (Files / "old2.dat").string());
 
     Action("mnuFileRecentClear")->trigger();
     EXPECT_TRUE(Entries(window).isEmpty());
-}
-
-TEST_F(RecentFiles, AMissingFileIsRemovedWhenChosenWithAMessage)
-{
-    const std::filesystem::path gone = DataFile("gone.dat", "GONE");
-    AddRecentFile(Settings, Name(gone).toStdString());
-    AddRecentFile(Settings, Name(DataFile("kept.dat", "KEPT")).toStdString());
-    std::filesystem::remove(gone);
-    frmMain& window = Start();
-
-    Action("mnuFileRecent2")->trigger();
-    ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(Dialogs::Shown()[0].text,
-              Name(gone) + " is no longer there; it was removed from Recent Files.");
-    EXPECT_EQ(Entries(window), QStringList{"&1 " + Name(Files / "kept.dat")});
-    EXPECT_EQ(kelpie::RecentFiles(Settings).size(), 1u);
-    EXPECT_TRUE(window.Shell().CurrentFileName.empty());
 }
 
 TEST_F(FilePlaces, TheWindowOpensWithThePlaceSizeAndSplitItWasClosedWith)

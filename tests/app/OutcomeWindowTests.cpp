@@ -4,11 +4,7 @@
 
 #include "AppTestSupport.h"
 #include "files/FileTestSupport.h"
-#include "link/LinkTestSupport.h"
-#include "model/ImagePasses.h"
-#include "model/Models.h"
 #include "printing/PrintCommands.h"
-#include "support/ResetData.h"
 
 namespace kelpie {
 namespace {
@@ -25,19 +21,15 @@ TEST_F(AppOutcome, OpenAndCompareWithNameTheValuesTheFileDidNotTake)
     WriteFileText(odd, DataFileWith(5, {{"Priority CH 0", "99999"}}));
     frmMain& window = Start();
 
-    Dialogs::GiveNextFileName(Name(odd));
-    Action("mnuFileOpen")->trigger();
+    TriggerWith("mnuFileOpen", odd);
     EXPECT_EQ(window.Shell().CurrentFileName, odd.string());
-    ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(Dialogs::Shown()[0].text.toStdString(), kNotTaken);
+    EXPECT_EQ(ShownTexts(), QStringList{kNotTaken});
     EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(Dialogs::Shown()[0].title.toStdString(), "PC Program for MV230");
 
-    Dialogs::GiveNextFileName(Name(odd));
-    Action("mnuFileCompare")->trigger();
-    ASSERT_NE(CompareWindow(), nullptr);
-    ASSERT_EQ(Dialogs::Shown().size(), 2u);
-    EXPECT_EQ(Dialogs::Shown()[1].text.toStdString(), kNotTaken);
+    TriggerWith("mnuFileCompare", odd);
+    EXPECT_NE(CompareWindow(), nullptr);
+    EXPECT_EQ(ShownTexts(), (QStringList{kNotTaken, kNotTaken}));
 }
 
 TEST_F(AppOutcome, PrintWithoutAPrinterSaysSoAndACancelledPrintSaysNothing)
@@ -51,7 +43,7 @@ TEST_F(AppOutcome, PrintWithoutAPrinterSaysSoAndACancelledPrintSaysNothing)
     });
     Action("mnuFilePrint")->trigger();
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(Dialogs::Shown()[0].text.toStdString(),
+    EXPECT_EQ(ShownTexts()[0],
               "The listing was not printed: the printer could not be opened or failed while printing.");
     EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Critical);
 
@@ -70,7 +62,7 @@ protected:
 
 TEST_F(AppVerifyFails, TheCommunicationErrorIsTitledWithTheVerify)
 {
-    frmMain& window = Start(false, {&m_port, &m_clock});
+    frmMain& window = StartWithRadio();
     // OK starts the run, which fails and leaves the dialog open; the driver then closes it.
     Pressing("cmdOK", [&] { Action("mnuTransferVerify")->trigger(); });
     ASSERT_FALSE(Dialogs::Shown().empty());

@@ -9,9 +9,6 @@
 
 #include "AppTestSupport.h"
 #include "link/Handshake.h"
-#include "link/LinkTestSupport.h"
-#include "model/Models.h"
-#include "support/ResetData.h"
 
 namespace kelpie {
 namespace {
@@ -23,24 +20,13 @@ protected:
     {
         RadioHolds(ResetData(0));
     }
-
-    frmMain& StartOnModelZero()
-    {
-        Settings.Values["ModelPath/ModelNum"] = "0";
-        return StartWithRadio();
-    }
-
-    void RunTransfer(const char* command)
-    {
-        Pressing("cmdOK", [&] { Action(command)->trigger(); });
-    }
 };
 
 // The question's text and when it is asked are pinned with the link; here it reaches the window
-// and its answer decides.
-TEST_F(RadioSafetyWindow, ProgramAsksBeforeItLeavesChangedDirectoryEntriesBehindAndCancelSendsNothing)
+// and its answer decides. The verify then finds the radio equal, and says what it left out.
+TEST_F(RadioSafetyWindow, ProgramAsksBeforeItLeavesDirectoryEntriesBehindAndVerifySaysItSkipsThem)
 {
-    frmMain& window = StartOnModelZero();
+    frmMain& window = StartWithRadioOn(0);
     window.Editor().SelectNodeByKey("SM 1");
     test::Child<QCheckBox>(window, "chkGEnable")->click();
     ASSERT_TRUE(window.Data().IndividualDirectory[0].Enabled);
@@ -55,11 +41,7 @@ TEST_F(RadioSafetyWindow, ProgramAsksBeforeItLeavesChangedDirectoryEntriesBehind
         EXPECT_EQ(m_radio.CountLines("#CEPWR") > 0, answer == MessageAnswer::Ok);
     }
     EXPECT_TRUE(Dialogs::Shown().back().text.startsWith("Complete!!"));
-}
 
-TEST_F(RadioSafetyWindow, VerifySaysThatTheDirectoriesAreNotComparedWithTheRadio)
-{
-    StartOnModelZero();
     RunTransfer("mnuTransferVerify");
     ASSERT_NE(CompareWindow(), nullptr);
     EXPECT_EQ(
@@ -74,11 +56,13 @@ protected:
     SilentRadioWindow() : RadioSafetyWindow(SimulatorFaults{.Silent = true}) {}
 };
 
-TEST_F(SilentRadioWindow, AfterTheFirstUnansweredAttemptTheDialogSaysNothingAnswersAndCancelStops)
+// When the waiting text shows, and that OK then starts again from the port, are the dialog's own
+// rules, pinned with the link; here they reach the window.
+TEST_F(SilentRadioWindow, TheDialogSaysNothingAnswersWhileItWaitsThenWhatToCheckAndStaysOpen)
 {
-    StartOnModelZero();
+    frmMain& window = StartWithRadioOn(0);
     QString seen;
-    // Watches the running dialog; the first waiting text is read and Cancel pressed.
+    // Watches the running dialog for the first waiting text.
     QTimer watch;
     watch.setInterval(0);
     QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -87,14 +71,25 @@ TEST_F(SilentRadioWindow, AfterTheFirstUnansweredAttemptTheDialogSaysNothingAnsw
         if (waiting && waiting->isVisible() && seen.isEmpty()) {
             seen = waiting->text();
             EXPECT_FALSE(dialog->findChild<QLabel*>("lblmess")->isVisible());
-            dialog->findChild<QPushButton*>("cmdCancel")->click();
         }
     });
     watch.start();
-    RunTransfer("mnuTransferRead");
+    {
+        const test::ModalDriver transfer("frmRadio_102", [](QWidget& dialog) {
+            test::Child<QPushButton>(dialog, "cmdOK")->click();
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_TRUE(test::Child<QPushButton>(dialog, "cmdOK")->isEnabled());
+            EXPECT_TRUE(test::Child<QPushButton>(dialog, "cmdHelp")->isEnabled());
+        });
+        Action("mnuTransferRead")->trigger();
+    }
     watch.stop();
-    // When it shows is pinned with the link.
     EXPECT_EQ(seen, QString::fromStdString(WaitingText("COM1", 1)));
+    EXPECT_GT(m_port.OpenCount(), 0);
+    EXPECT_FALSE(window.Shell().BusyFlag);
+    ASSERT_EQ(Dialogs::Shown().size(), 1u);
+    EXPECT_EQ(ShownTexts()[0], QString::fromStdString(std::string(kNothingAnsweredText)));
+    EXPECT_EQ(Dialogs::Shown()[0].title, "Read from Radio");
 }
 
 class HangingRadioWindow : public RadioSafetyWindow
@@ -105,10 +100,9 @@ protected:
 
 TEST_F(HangingRadioWindow, AWriteCutHalfwayStaysInTheStatusBarUntilAProgramCompletes)
 {
-    frmMain& window = StartOnModelZero();
+    frmMain& window = StartWithRadioOn(0);
     RunTransfer("mnuTransferProgram");
-    auto* warning = window.findChild<QLabel*>("sbStatusBar_2");
-    ASSERT_NE(warning, nullptr);
+    auto* warning = test::Child<QLabel>(window, "sbStatusBar_2");
     EXPECT_TRUE(warning->isVisible());
     EXPECT_TRUE(
         warning->text().startsWith("The radio now holds a mix of its old and the new programming, up to 0x"))

@@ -39,7 +39,6 @@ TEST_F(AppStart, FirstStartWithEmptySettingsGivesModel5Com1FixedSizeAndUsaChecke
             << (*it)->text(0).toStdString();
     }
     EXPECT_EQ(window.windowTitle(), Caption());
-    EXPECT_TRUE(window.isEnabled());
     EXPECT_FALSE(window.Shell().DataChanged);
     EXPECT_TRUE(ImageIs(Program / "USA_00E6.ini"));
     const QString destinations[] = {"CANADA", "INTL", "USA", ""};
@@ -87,32 +86,18 @@ TEST_F(AppStart, ToolbarHasTwelveButtonsWithOneProgramAndOneReadShown)
     EXPECT_FALSE(buttons[10]->isEnabled());  // a button follows its menu entry
 }
 
-TEST_F(AppStart, NewDiscardsEditsAfterTheSaveQuestionAndItsTimer)
-{
-    frmMain& window = Start();
-    window.Data().RadioImage[0x0100] ^= 0xFF;
-    window.Shell().DataChanged = true;
-    Dialogs::AnswerNext(MessageAnswer::Discard);
-    Action("New")->trigger();
-    EXPECT_TRUE(window.Shell().DataChanged);  // the timer carries the command out
-    EXPECT_TRUE(test::WaitUntil([&] { return !window.Shell().DataChanged; }, "New clears DataChanged"));
-    EXPECT_TRUE(ImageIs(Program / "USA_00E6.ini"));
-    EXPECT_EQ(Dialogs::Shown().size(), 1u);
-}
-
 TEST_F(AppStart, ModelMenuSwitchesToTheMf7500sAfterTheSaveQuestion)
 {
     frmMain& window = Start();
     window.Shell().DataChanged = true;
+    // Cancelled, the menu keeps the model's check.
     Dialogs::AnswerNext(MessageAnswer::Cancel);
     Action("mnuEditModel0")->trigger();
-    EXPECT_EQ(window.Data().ModelIndex, 5);
     EXPECT_TRUE(Action("mnuEditModel5")->isChecked() && !Action("mnuEditModel0")->isChecked());
 
     Dialogs::AnswerNext(MessageAnswer::Discard);
     Action("mnuEditModel0")->trigger();
-    ASSERT_EQ(Dialogs::Shown().size(), 2u);
-    EXPECT_EQ(Dialogs::Shown()[1].text, "Save the changes to the new data?");
+    EXPECT_EQ(ShownTexts().value(1), "Save the changes to the new data?");
     EXPECT_EQ(window.Data().ModelIndex, 0);
     EXPECT_EQ(Settings.Value("ModelPath/ModelNum"), "0");
     EXPECT_TRUE(Action("mnuEditModel0")->isChecked() && !Action("mnuEditModel5")->isChecked());
@@ -121,8 +106,7 @@ TEST_F(AppStart, ModelMenuSwitchesToTheMf7500sAfterTheSaveQuestion)
     EXPECT_EQ(window.windowTitle(), "Kelpie  PC Program for MF7500S[*]");
     EXPECT_EQ(test::Child<QLabel>(window, "lblGeneralModel")->text(), "MF7500S");
     // The tree is the MF7500S's: the DSC setup and the DSC directories, which the MV230 lacks.
-    const QTreeWidget* tree = window.findChild<QTreeWidget*>();
-    ASSERT_NE(tree, nullptr);
+    const auto* tree = test::Child<QTreeWidget>(window, "tvTreeView");
     EXPECT_EQ(tree->findItems("DSC Setup", Qt::MatchRecursive).size(), 1);
     EXPECT_EQ(tree->findItems("DSC Setting", Qt::MatchRecursive).size(), 1);
 }
@@ -154,33 +138,29 @@ TEST_F(AppStart, DestinationSwitchAsksCancelsAndReloadsTheCheckedEntryAtOnce)
     QAction* intl = Action("mnuDestinationChild_1");
     Dialogs::AnswerNext(MessageAnswer::Cancel);
     intl->trigger();
-    ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(
-        Dialogs::Shown()[0].text,
-        "Do you want to change to INTL?\r\nAll programming is replaced by that destination's defaults.");
+    EXPECT_EQ(ShownTexts(), QStringList{"Do you want to change to INTL?\r\nAll programming is replaced by "
+                                        "that destination's defaults."});
     EXPECT_FALSE(intl->isChecked());
     EXPECT_TRUE(Action("mnuDestinationChild_2")->isChecked());
     EXPECT_TRUE(ImageIs(Program / "USA_00E6.ini"));
 
-    window.Shell().DataChanged = true;
-    Dialogs::AnswerNext(MessageAnswer::Ok);
-    Dialogs::AnswerNext(MessageAnswer::Discard);
-    intl->trigger();
-    EXPECT_TRUE(intl->isChecked());
-    EXPECT_FALSE(Action("mnuDestinationChild_2")->isChecked());
-    EXPECT_TRUE(ImageIs(Program / "INTL_00E6.ini"));
-    EXPECT_EQ(Settings.Value("IniFilePath/IniFileName_5"), "INTL");
-    EXPECT_FALSE(window.Shell().DataChanged);
-
-    // The checked entry: only the save question, its image again at once.
-    window.Data().RadioImage[0x0100] ^= 0xFF;
-    window.Shell().DataChanged = true;
-    Dialogs::AnswerNext(MessageAnswer::Discard);
-    intl->trigger();
-    EXPECT_EQ(Dialogs::Shown().size(), 4u);
-    EXPECT_TRUE(intl->isChecked());
-    EXPECT_TRUE(ImageIs(Program / "INTL_00E6.ini"));
-    EXPECT_FALSE(window.Shell().DataChanged);
+    // Confirmed, and then the checked entry again, which asks only the save question.
+    for (const int questions : {2, 1}) {
+        window.Data().RadioImage[0x0100] ^= 0xFF;
+        window.Shell().DataChanged = true;
+        Dialogs::ResetHooks();
+        if (questions == 2) {
+            Dialogs::AnswerNext(MessageAnswer::Ok);
+        }
+        Dialogs::AnswerNext(MessageAnswer::Discard);
+        intl->trigger();
+        EXPECT_EQ(Dialogs::Shown().size(), static_cast<std::size_t>(questions));
+        EXPECT_TRUE(intl->isChecked());
+        EXPECT_FALSE(Action("mnuDestinationChild_2")->isChecked());
+        EXPECT_TRUE(ImageIs(Program / "INTL_00E6.ini"));
+        EXPECT_EQ(Settings.Value("IniFilePath/IniFileName_5"), "INTL");
+        EXPECT_FALSE(window.Shell().DataChanged);
+    }
 }
 
 TEST_F(AppStart, Com3IsStoredAndTheDeviceDialogAssignsToTheCheckedNumber)
@@ -205,37 +185,36 @@ TEST_F(AppStart, Com3IsStoredAndTheDeviceDialogAssignsToTheCheckedNumber)
     EXPECT_EQ(Action("mnuOptionsSerialPort1_2")->text(), "COM&3  (/dev/ttyUSB3)");
 }
 
-TEST_F(AppStart, EnterIsSwallowedOnTheFormButReachesTheGrids)
+// How many of a Return and an Enter pressed on the widget reach it.
+int EntersReaching(QWidget* widget)
 {
-    frmMain& window = Start();
-    auto* edit = new QLineEdit(window.centralWidget());
-    bool returned = false;
-    QObject::connect(edit, &QLineEdit::returnPressed, [&returned] { returned = true; });
-    QTest::keyClick(edit, Qt::Key_Return);
-    QTest::keyClick(edit, Qt::Key_Enter);
-    EXPECT_FALSE(returned);
-
     struct EnterCounter : QObject
     {
         int Count = 0;
         bool eventFilter(QObject*, QEvent* event) override
         {
-            Count +=
-                event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return;
+            if (event->type() == QEvent::KeyPress) {
+                const int key = static_cast<QKeyEvent*>(event)->key();
+                Count += key == Qt::Key_Return || key == Qt::Key_Enter;
+            }
             return false;
         }
     } counter;
-    auto* grid = window.findChild<QTableWidget*>("MSFlexGrid1");
-    grid->installEventFilter(&counter);
-    QTest::keyClick(grid, Qt::Key_Return);
-    EXPECT_EQ(counter.Count, 1);
+    widget->installEventFilter(&counter);
+    QTest::keyClick(widget, Qt::Key_Return);
+    QTest::keyClick(widget, Qt::Key_Enter);
+    widget->removeEventFilter(&counter);
+    return counter.Count;
+}
 
+TEST_F(AppStart, EnterIsSwallowedOnTheFormButReachesTheGrids)
+{
+    frmMain& window = Start();
+    EXPECT_EQ(EntersReaching(new QLineEdit(window.centralWidget())), 0);
+    auto* grid = test::Child<QTableWidget>(window, "MSFlexGrid1");
+    EXPECT_EQ(EntersReaching(grid), 2);
     // A cell's editor inside the grid commits with Enter: the key reaches it.
-    auto* cellEditor = new QLineEdit(grid->viewport());
-    EnterCounter atEditor;
-    cellEditor->installEventFilter(&atEditor);
-    QTest::keyClick(cellEditor, Qt::Key_Return);
-    EXPECT_EQ(atEditor.Count, 1);
+    EXPECT_EQ(EntersReaching(new QLineEdit(grid->viewport())), 2);
 }
 
 struct UnloadCase
@@ -275,7 +254,7 @@ TEST_F(AppStart, UnloadAsksAboutChangedDataAndStoresTheGeometryWhenItClosesUnmin
         EXPECT_EQ(window.close(), c.Closes);
         EXPECT_EQ(Dialogs::Shown().size(), c.Changed ? 1u : 0u);
         if (c.Changed) {
-            EXPECT_EQ(Dialogs::Shown()[0].text, "JMB data has changed.\r\nDo you want to save changes?");
+            EXPECT_EQ(ShownTexts()[0], "JMB data has changed.\r\nDo you want to save changes?");
             EXPECT_EQ(Dialogs::Shown()[0].title, "PC Program for MV230");
             EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::YesNoCancel);
         }

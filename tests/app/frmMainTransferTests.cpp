@@ -6,12 +6,7 @@
 #include <QTreeWidget>
 
 #include "AppTestSupport.h"
-#include "files/DataFileWriter.h"
-#include "link/LinkTestSupport.h"
 #include "model/ImageLayout.h"
-#include "model/ImagePasses.h"
-#include "model/Models.h"
-#include "support/ResetData.h"
 
 namespace kelpie {
 namespace {
@@ -19,13 +14,14 @@ namespace {
 class AppTransfer : public AppWithRadio
 {
 protected:
-    AppTransfer() { RadioHolds(Named(ResetData(5), 7, "RADIO7")); }
-
-    // The data with one USA channel's name changed.
-    static RadioData Named(RadioData data, int usaChannel, const std::string& name)
+    AppTransfer()
     {
-        data.UsaChannels[static_cast<std::size_t>(usaChannel)].ChTag = name;
-        return data;
+        RadioData radioData = WithUsaName(5, 7, "RADIO7");
+        // An LMR channel the radio holds enabled without a channel number display.
+        radioData.ExpChannels[0].Enable = true;
+        radioData.ExpChannels[0].CHDisplayL.clear();
+        radioData.ExpChannels[0].CHDisplayR.clear();
+        RadioHolds(radioData);
     }
 
     // Runs Verify Radio with OK pressed; the records of the data being edited must not change.
@@ -33,7 +29,7 @@ protected:
     {
         const std::string before = DataFileText(window.Data(), window.Shell());
         Dialogs::ResetHooks();
-        Pressing("cmdOK", [&] { Action("mnuTransferVerify")->trigger(); });
+        RunTransfer("mnuTransferVerify");
         // The compare window is the verify's one window: no box before it says the same.
         EXPECT_TRUE(Dialogs::Shown().empty()) << Dialogs::Shown().front().text.toStdString();
         EXPECT_EQ(DataFileText(window.Data(), window.Shell()), before);
@@ -41,23 +37,31 @@ protected:
     }
 };
 
+// A first start with an MV230 on the cable: the read answers which radio it is. A read started on
+// an LMR page ends on General without an error.
 TEST_F(AppTransfer, ReadFromRadioRefreshesTheWindowClearsDataChangedAndKeepsABackup)
 {
     frmMain& window = StartWithRadio();
+    const QWidget* question = test::Child<QWidget>(window, "fraGeneralModel");
+    ASSERT_TRUE(question->isVisible());
     window.Shell().DataChanged = true;
     window.Shell().CurrentFileName = (Files / "old.dat").string();
     window.SetCaption();
+    window.Editor().SelectNodeByKey("E 1");
+    ASSERT_EQ(window.Editor().CurrentKey(), "E 1");
 
     Dialogs::AnswerNext(MessageAnswer::Discard);
-    Pressing("cmdOK", [&] { Action("mnuTransferRead")->trigger(); });
+    RunTransfer("mnuTransferRead");
 
     EXPECT_EQ(window.Data().UsaChannels[7].ChTag, "RADIO7");
+    EXPECT_TRUE(window.Data().ExpChannels[0].Enable);
     EXPECT_FALSE(window.Shell().DataChanged);
     EXPECT_FALSE(window.Shell().TransferDone);
     EXPECT_EQ(window.windowTitle(), Caption());
     EXPECT_EQ(window.Editor().CurrentKey(), "General");
-    ASSERT_EQ(Dialogs::Shown().size(), 2u);
-    EXPECT_EQ(Dialogs::Shown()[1].text, "Complete!!");
+    EXPECT_EQ(ShownTexts(), (QStringList{"Save the changes to old.dat?", "Complete!!"}));
+    EXPECT_EQ(Settings.GetSetting("ModelPath", "ModelNum"), "5");
+    EXPECT_FALSE(question->isVisible());
 
     const std::filesystem::path backups = Program / "data" / "backups";
     ASSERT_TRUE(std::filesystem::is_directory(backups));
@@ -72,7 +76,7 @@ TEST_F(AppTransfer, ProgramCarriesAnEditIntoTheRadioOffersTheVerifyAndTheVerifyF
         "Turn the radio off and on in programming mode, then choose Verify Radio to check it";
     frmMain& window = StartWithRadio();
     window.Data().UsaChannels[9].ChTag = "HARBOUR";
-    Pressing("cmdOK", [&] { Action("mnuTransferProgram")->trigger(); });
+    RunTransfer("mnuTransferProgram");
     RadioData inRadio(5);
     inRadio.RadioImage = m_radio.Memory();
     DecodeImage(inRadio);
@@ -100,7 +104,9 @@ TEST_F(AppTransfer, VerifyListsTheChangedChannelAndItsRowShowsTheChannel)
     frmMain& window = StartWithRadio();
     ASSERT_EQ(window.Data().ModelIndex, 5);
     window.Data().UsaChannels[20].ChTag = "HARBOR";
-    RadioHolds(Named(window.Data(), 20, "RADIO20"));
+    RadioData inRadio = window.Data();
+    inRadio.UsaChannels[20].ChTag = "RADIO20";
+    RadioHolds(inRadio);
 
     Verify(window);
     ASSERT_NE(CompareWindow(), nullptr);
@@ -144,8 +150,7 @@ TEST_F(AppTransfer, DscClearButtonErasesTheRadiosDistressLog)
     test::Holds(radio, ResetData(0).RadioImage);
     radio.Memory()[0x1E10] = 0x42;  // a logged distress call
     SimulatorPort port(radio, m_clock);
-    Settings.SaveSetting("ModelPath", "ModelNum", "0");
-    frmMain& window = Start(false, {&port, &m_clock});
+    frmMain& window = StartOn(0, {&port, &m_clock});
     window.Data().RadioImage[kPermissionCountByte] = 3;
     window.Editor().SelectNodeByKey("DSC");
 

@@ -54,20 +54,26 @@ TEST(PrintCommands, PreviewShowsTheSixPagesAndAFullBankRunsOnToMoreSheets)
     EXPECT_EQ(pagesShown(data), 8);
 }
 
-TEST(PrintCommands, ExportReplacesAPdfWholeOrLeavesItAlone)
+// The export saves as the data file does: through a symbolic link into the file it names, with no
+// temporary file left beside it, and never over a read-only file.
+TEST(PrintCommands, ExportReplacesAPdfWholeThroughALinkOrLeavesAReadOnlyOneAlone)
 {
     const TempFolder folder;
     const fs::path pdf = folder / "listing.pdf";
+    const fs::path link = folder / "link.pdf";
     std::ofstream(pdf) << "an older file";
-    EXPECT_TRUE(ExportListingPdf(ResetData(0), ShellState{}, "", pdf).IsDone());
+    fs::create_symlink(pdf, link);
+    EXPECT_TRUE(ExportListingPdf(ResetData(0), ShellState{}, "", link).IsDone());
+    EXPECT_TRUE(fs::is_symlink(link));
     const std::vector<std::uint8_t> bytes = ReadWholeFile(pdf);
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "%PDF-");
-    EXPECT_EQ(fs::directory_iterator(folder.Path)->path(), pdf);  // no temporary file left beside it
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path), {}), 2);
 
-    const Outcome failed = ExportListingPdf(ResetData(0), ShellState{}, "", folder / "missing" / "x.pdf");
+    fs::permissions(pdf, fs::perms::owner_read);
+    const Outcome failed = ExportListingPdf(ResetData(0), ShellState{}, "", link);
     EXPECT_EQ(failed.Kind, OutcomeKind::Failed);
     EXPECT_TRUE(failed.Message.starts_with("FileSave Error!!\r\n")) << failed.Message;
-    EXPECT_FALSE(fs::exists(folder / "missing"));
+    EXPECT_EQ(ReadWholeFile(pdf), bytes);
 }
 
 }  // namespace

@@ -27,10 +27,18 @@ protected:
     QTemporaryDir m_folder;
 };
 
-TEST_F(QtSettingsStoreTest, ValuesAreKeptPerSectionAndKeyInTheUsersKelpieFile)
+// A hand-written value with commas reads as text, not as a list.
+TEST_F(QtSettingsStoreTest, ValuesAreKeptPerSectionAndKeyInTheUsersKelpieFileAndReadAsText)
 {
+    QDir(m_folder.path()).mkpath(QStringLiteral("Kelpie"));
+    {
+        QFile file(ConfigFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[IniFilePath]\nIniFileName_4=USA, WEST\n");
+    }
     {
         QtSettingsStore store;
+        EXPECT_EQ(store.GetSetting("IniFilePath", "IniFileName_4"), "USA, WEST");
         EXPECT_EQ(store.GetSetting("ComPath", "ComNum"), std::nullopt);
         store.SaveSetting("ComPath", "ComNum", "3");
         store.SaveSetting("IniFilePath", "IniFileName_5", "CANADA");
@@ -45,16 +53,6 @@ TEST_F(QtSettingsStoreTest, ValuesAreKeptPerSectionAndKeyInTheUsersKelpieFile)
 
     QSettings file(ConfigFile(), QSettings::IniFormat);
     EXPECT_EQ(file.value(QStringLiteral("ComPath/ComNum")).toString(), QStringLiteral("3"));
-}
-
-TEST_F(QtSettingsStoreTest, AHandWrittenValueWithCommasReadsAsText)
-{
-    QDir(m_folder.path()).mkpath(QStringLiteral("Kelpie"));
-    QFile file(ConfigFile());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[IniFilePath]\nIniFileName_5=USA, WEST\n");
-    file.close();
-    EXPECT_EQ(QtSettingsStore().GetSetting("IniFilePath", "IniFileName_5"), "USA, WEST");
 }
 
 }  // namespace
