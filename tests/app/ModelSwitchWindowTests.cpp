@@ -34,35 +34,28 @@ protected:
         "This radio is an MV240; Kelpie is set for the MV230.\nSwitch to the MV240 and read it?";
 };
 
-TEST_F(AppModelSwitch, YesSwitchesToTheRadiosModelStoresItAndReadsTheRadio)
+TEST_F(AppModelSwitch, NoEndsTheReadAsItWasAndYesSwitchesToTheRadiosModelAndReadsIt)
 {
     frmMain& window = StartWithRadio();
+    const RadioImage before = window.Data().RadioImage;
     m_radio.Memory()[0x0100] = 0x5A;
-    Dialogs::AnswerNext(MessageAnswer::Yes);
-    ReadPressingOk(true);
-
-    ASSERT_GE(Dialogs::Shown().size(), 2u);
-    EXPECT_EQ(Dialogs::Shown()[0].text, kQuestion);
+    Dialogs::AnswerNext(MessageAnswer::No);
+    ReadPressingOk(false);
+    EXPECT_EQ(ShownTexts(), QStringList{kQuestion});
     EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Question);
     EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(Dialogs::Shown().back().text, "Complete!!");
+    EXPECT_EQ(window.Data().ModelIndex, 5);
+    EXPECT_TRUE(window.Data().RadioImage == before);
+    EXPECT_EQ(Settings.GetSetting("ModelPath", "ModelNum"), std::nullopt);
+
+    Dialogs::ResetHooks();
+    Dialogs::AnswerNext(MessageAnswer::Yes);
+    ReadPressingOk(true);
+    EXPECT_EQ(ShownTexts(), (QStringList{kQuestion, "Complete!!"}));
     EXPECT_EQ(window.Data().ModelIndex, 1);
     EXPECT_EQ(window.Data().ImageLastAddress, 0x1FFF);
     EXPECT_EQ(window.Data().RadioImage[0x0100], 0x5A);
     EXPECT_FALSE(window.Shell().DataChanged);
-}
-
-TEST_F(AppModelSwitch, NoEndsTheReadWithTheModelAndTheDataAsTheyWere)
-{
-    frmMain& window = StartWithRadio();
-    const RadioImage before = window.Data().RadioImage;
-    Dialogs::AnswerNext(MessageAnswer::No);
-    ReadPressingOk(false);
-
-    EXPECT_EQ(ShownTexts(), QStringList{kQuestion});
-    EXPECT_EQ(window.Data().ModelIndex, 5);
-    EXPECT_TRUE(window.Data().RadioImage == before);
-    EXPECT_EQ(Settings.GetSetting("ModelPath", "ModelNum"), std::nullopt);
 }
 
 }  // namespace

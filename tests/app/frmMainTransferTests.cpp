@@ -38,12 +38,19 @@ protected:
 };
 
 // A first start with an MV230 on the cable: the read answers which radio it is. A read started on
-// an LMR page ends on General without an error.
+// an LMR page ends on General without an error; one cancelled before it starts changes nothing.
 TEST_F(AppTransfer, ReadFromRadioRefreshesTheWindowClearsDataChangedAndKeepsABackup)
 {
     frmMain& window = StartWithRadio();
     const QWidget* question = test::Child<QWidget>(window, "fraGeneralModel");
     ASSERT_TRUE(question->isVisible());
+    // Cancelled before it starts: nothing changes and no backup is kept.
+    const RadioImage before = window.Data().RadioImage;
+    Pressing("cmdCancel", [&] { Action("mnuTransferRead")->trigger(); });
+    EXPECT_TRUE(window.Data().RadioImage == before);
+    EXPECT_TRUE(m_radio.Lines().empty());
+    EXPECT_FALSE(std::filesystem::exists(Program / "data" / "backups"));
+
     window.Shell().DataChanged = true;
     window.Shell().CurrentFileName = (Files / "old.dat").string();
     window.SetCaption();
@@ -128,18 +135,6 @@ TEST_F(AppTransfer, VerifyListsTheChangedChannelAndItsRowShowsTheChannel)
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(window.Editor().CurrentKey(), "PU 20");
     EXPECT_TRUE(CompareWindow()->isVisible());
-}
-
-TEST_F(AppTransfer, ReadCancelledBeforeItStartsChangesNothingAndKeepsNoBackup)
-{
-    frmMain& window = StartWithRadio();
-    const RadioImage before = window.Data().RadioImage;
-
-    Pressing("cmdCancel", [&] { Action("mnuTransferRead")->trigger(); });
-
-    EXPECT_TRUE(window.Data().RadioImage == before);
-    EXPECT_TRUE(m_radio.Lines().empty());
-    EXPECT_FALSE(std::filesystem::exists(Program / "data" / "backups"));
 }
 
 // The DSC page's clear button runs the distress-log clear through the transfer dialog on a radio
