@@ -90,9 +90,7 @@ TEST(UnfinishedWrite, AWriteThatStopsAfterItsFirstBlockSaysTheRadioIsPartlyProgr
     // transfer's other ends; here what the shell keeps until a write completes.
     test::OpenLink s(5, SimulatorFaults{.HangUpBlock = 400});
     EXPECT_FALSE(RunWrite(s.link));
-    ASSERT_EQ(s.ui.Messages.size(), 1u);
-    EXPECT_TRUE(s.ui.Messages[0].Text.starts_with("Communication Error!!\n" + s.shell.PartlyProgrammed))
-        << s.ui.Messages[0].Text;
+    EXPECT_EQ(s.ui.MessageTexts(), Texts{CommunicationErrorText("COM1", s.shell.PartlyProgrammed)});
     EXPECT_EQ(s.shell.PartlyProgrammed, PartlyProgrammedText(s.link.WrittenUpTo, 0x3FFF));
     s.radio.Faults() = {};
     ASSERT_TRUE(PortOpen(s.link));
