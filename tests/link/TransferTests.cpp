@@ -234,9 +234,6 @@ TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
     using Run = bool (*)(LinkContext&);
     const Boxes failed = {{CommunicationErrorText("COM1"), "Program to Radio"}};
     // A write tells what the radio now holds after the first line.
-    const auto partly = [](std::string_view first, int upTo, MessageIcon icon) {
-        return Boxes{{std::string(first) + PartlyProgrammedText(upTo, 0x3FFF), "Program to Radio", icon}};
-    };
     const auto broken = [](int upTo) {
         return Boxes{{CommunicationErrorText("COM1", PartlyProgrammedText(upTo, 0x3FFF)), "Program to Radio",
                       MessageIcon::Critical}};
@@ -244,8 +241,9 @@ TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
     const Boxes unchanged = {
         {"Programming was cancelled before anything was sent: the radio was not changed.", "Program to Radio",
          MessageIcon::Information}};
-    const Boxes writeCancelled =
-        partly("Programming was cancelled.\n", 0x0100 + 16 * (50 - 38) + 15, MessageIcon::Exclamation);
+    const Boxes writeCancelled = {
+        {"Programming was cancelled.\n" + PartlyProgrammedText(0x0100 + 16 * (50 - 38) + 15, 0x3FFF),
+         "Program to Radio", MessageIcon::Exclamation}};
     // The command at which Cancel is clicked, or else the one that is never acknowledged; the
     // commands the radio saw, the CANs and the messages.
     const std::tuple<const char*, Run, int, int, int, Boxes> cases[] = {

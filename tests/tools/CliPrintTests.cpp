@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <regex>
+#include <sstream>
 
 #include "CliTestFolder.h"
 
@@ -32,21 +33,14 @@ std::string Output(const std::string& command)
 // so that a row reads as its values in column order.
 std::vector<std::vector<std::string>> PdfPages(const fs::path& pdf)
 {
-    const std::string text = Output("pdftotext -layout '" + pdf.string() + "' -");
-    std::vector<std::vector<std::string>> pages(1);
-    std::string line;
-    for (char c : text) {
-        if (c == '\f') {
-            pages.emplace_back();
-        } else if (c == '\n') {
+    std::istringstream text(Output("pdftotext -layout '" + pdf.string() + "' -"));
+    std::vector<std::vector<std::string>> pages;
+    for (std::string page; std::getline(text, page, '\f');) {
+        std::istringstream lines(page);
+        pages.emplace_back();
+        for (std::string line; std::getline(lines, line);) {
             pages.back().push_back(std::regex_replace(line, std::regex("^ +| +$|( ) +"), "$1"));
-            line.clear();
-        } else {
-            line += c;
         }
-    }
-    if (pages.back().empty()) {
-        pages.pop_back();  // pdftotext ends the last page with a form feed too
     }
     return pages;
 }
