@@ -1,5 +1,6 @@
 #include "link/Handshake.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -35,44 +36,37 @@ TEST(Handshake, RadioSynchronisesWhetherOrNotItAnswersTheProbe)
     EXPECT_EQ(answered.ui.PausedMs, 5 * kSendPauseMs + 1000);  // P, 0, ACMD, two #CMDSY; the adapter pause
 }
 
-TEST(Handshake, EachAnswerToTheAdapterCommand)
+TEST(Handshake, EachAnswerToTheAdapterCommandAndEachSynchronisationThatFails)
 {
-    const std::tuple<std::string, bool, Boxes> cases[] = {
-        {"OK\r\n", true, {}},
-        {"#CMDUN\r\n", true, {}},
-        {"", true, {}},
-        {"OK\rX", true, {{"error!!"}}},
-        {"ERROR\r\n", false, {{"ACMD Command error!!"}}},
-        {"READY\r\n", false, {{"error!!"}}},
+    const std::tuple<SimulatorFaults, bool, Boxes, int> cases[] = {
+        {{.AdapterAnswer = "OK\r\n"}, true, {}, 2},
+        {{.AdapterAnswer = "#CMDUN\r\n"}, true, {}, 2},
+        {{.AdapterAnswer = ""}, true, {}, 2},
+        {{.AdapterAnswer = "OK\rX"}, true, {{"error!!"}}, 2},
+        {{.AdapterAnswer = "ERROR\r\n"}, false, {{"ACMD Command error!!"}}, 0},
+        {{.AdapterAnswer = "READY\r\n"}, false, {{"error!!"}}, 0},
+        // A time-out fails one pass; the second is still made.
+        {{.SyncSilent = true}, false, {{std::string(kNotSynchronisedText)}}, 2},
+        {{.Silent = true}, false, {{std::string(kNothingAnsweredText)}}, 0},
     };
-    for (const auto& [answer, synchronised, messages] : cases) {
-        SCOPED_TRACE(answer);
-        SimulatedLink s(5, SimulatorFaults{.AdapterAnswer = answer});
+    for (const auto& [faults, synchronised, messages, syncs] : cases) {
+        SCOPED_TRACE(testing::Message() << faults.AdapterAnswer << " " << syncs);
+        SimulatedLink s(5, faults);
+        s.shell.DebugMode = true;
         EXPECT_EQ(StartSync(s.link), synchronised);
         EXPECT_EQ(s.ui.Messages, messages);
-        EXPECT_EQ(s.radio.CountLines("#CMDSY"), synchronised ? 2 : 0);
+        EXPECT_EQ(s.radio.CountLines("#CMDSY"), syncs);
+        if (faults.SyncSilent) {
+            EXPECT_EQ(s.ui.Monitor.back(), "can'not Receive '#CMDOK' !!");
+        }
     }
-}
-
-TEST(Handshake, FailedSynchronisationSaysWhatToCheckAndARefusalIsRetried)
-{
-    SimulatedLink silent(5, SimulatorFaults{.SyncSilent = true});
-    silent.shell.DebugMode = true;
-    EXPECT_FALSE(StartSync(silent.link));
-    EXPECT_EQ(silent.radio.CountLines("#CMDSY"), 2);  // a time-out fails one pass; the second is still made
-    EXPECT_EQ(silent.ui.Monitor.back(), "can'not Receive '#CMDOK' !!");
-    EXPECT_EQ(silent.ui.MessageTexts(), Texts({std::string(kNotSynchronisedText)}));
-
-    SimulatedLink nothing(5, SimulatorFaults{.Silent = true});
-    EXPECT_FALSE(StartSync(nothing.link));
-    EXPECT_EQ(nothing.ui.MessageTexts(), Texts({std::string(kNothingAnsweredText)}));
 
     SimulatedLink cancelled(5, SimulatorFaults{.Silent = true});
     cancelled.ui.OnPump = [&] { cancelled.shell.CancelFlag = true; };
     EXPECT_FALSE(StartSync(cancelled.link));
     EXPECT_TRUE(cancelled.ui.Messages.empty());
 
-    SimulatedLink refused(5, SimulatorFaults{.SyncRefusals = 1});
+    SimulatedLink refused(5, SimulatorFaults{.SyncRefusals = 1});  // retried with a second attempt allowed
     refused.shell.RetryCount = 2;
     EXPECT_TRUE(StartSync(refused.link));
     EXPECT_EQ(refused.radio.CountLines("#CMDSY"), 3);
@@ -87,8 +81,7 @@ TEST(Handshake, PortThatCannotBeOpenedNamesTheDeviceAndTheReason)
     EXPECT_FALSE(StartSync(s.link));
     EXPECT_EQ(s.ui.MessageTexts(), Texts({"Port initialization error!!\nCOM3: No such file or directory"}));
     EXPECT_TRUE(s.radio.Lines().empty());
-    EXPECT_NE(log.FirstLine().find(":frmRadio102.PortInit -> 2No such file or directory"), std::string::npos)
-        << log.FirstLine();
+    EXPECT_THAT(log.FirstLine(), testing::HasSubstr(":frmRadio102.PortInit -> 2No such file or directory"));
 }
 
 TEST(Handshake, EachStatusReplyAndTheAnswersToItsQuestions)
@@ -132,33 +125,6 @@ TEST(Handshake, EachStatusReplyAndTheAnswersToItsQuestions)
         EXPECT_EQ(s.radio.CountLines("#CEPSR"), c.requests);
         EXPECT_EQ(s.radio.CountLines("#CMDSY"), c.faults.StatusRefusals && c.ready ? 2 : 0);
         EXPECT_EQ(s.ui.Monitor.back(), "status check.." + c.monitorEnd);
-    }
-}
-
-TEST(Handshake, ModelCheckComparesBothCodeWordsWithTheModel)
-{
-    const std::tuple<int, int, std::uint16_t, std::uint16_t, bool> cases[] = {
-        {5, 0x0040, 0x00E6, 0x00E6, true},
-        {5, 0x0000, 0x00E6, 0x00E6, false},  // the right words where models 0..3 keep them
-        {0, 0x0000, 0x1D4C, 0x1D4C, true},
-        {1, 0x0000, 0x00F0, 0x00F0, true},
-        {2, 0x0000, 0x00E6, 0x00E6, false},  // equal, but another model's
-        {4, 0x0040, 0x00DC, 0x00DC, true},
-        {4, 0x0040, 0x00DC, 0x00E6, false},  // the tail is wrong
-        {4, 0x0040, 0x00E6, 0x00DC, false},  // the head is wrong
-    };
-    for (const auto& [model, headAddress, head, tail, fits] : cases) {
-        SCOPED_TRACE(testing::Message() << "model " << model << " head at " << headAddress);
-        OpenLink s(model);
-        s.radio.WriteModelCode(0xFFFF);
-        s.radio.Memory().SetWord(headAddress, head);
-        s.radio.Memory().SetWord(s.radio.LastAddress() - 1, tail);
-        s.link.Caption = "Program to Radio";
-        ReadDataChkModel(s.link);
-        EXPECT_EQ(s.shell.ErrorFlag, !fits);
-        EXPECT_EQ(s.ui.Messages, fits ? Boxes{} : Boxes{{"ModelType Error !!"}});
-        ASSERT_GE(s.radio.Commands().size(), 1u);
-        EXPECT_EQ(s.radio.Commands()[0].Address, ModelCheckHeadAddress(model));
     }
 }
 

@@ -58,9 +58,7 @@ struct RecordingUi : LinkUi
     void PumpEvents() override
     {
         ++Pumps;
-        if (OnPump) {
-            OnPump();
-        }
+        OnPump();
     }
     void Pause(int milliseconds) override { PausedMs += milliseconds; }
     MessageAnswer Message(std::string_view text, std::string_view title, MessageIcon icon,
@@ -78,9 +76,7 @@ struct RecordingUi : LinkUi
     void ShowWaiting(std::string_view text) override
     {
         Waiting.emplace_back(text);
-        if (OnWaiting) {
-            OnWaiting();
-        }
+        OnWaiting();
     }
 
     std::vector<std::string> MessageTexts() const
@@ -98,8 +94,8 @@ struct RecordingUi : LinkUi
     std::deque<MessageAnswer> Answers;  // for the boxes that ask; Cancel when the script has ended
     std::vector<bool> Running;
     std::vector<std::string> Waiting;  // every waiting text, "" when it went
-    std::function<void()> OnPump;
-    std::function<void()> OnWaiting;
+    std::function<void()> OnPump = [] {};
+    std::function<void()> OnWaiting = [] {};
     long Pumps = 0;
     long PausedMs = 0;
 };

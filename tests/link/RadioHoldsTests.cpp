@@ -1,6 +1,7 @@
 // What reaches the radio and what every run says the radio now holds: the distress-log clear and
 // the channel names it shares memory with, killer flags kept over a read and a write, writes that
 // stop halfway, entries no transfer writes, and a port where nothing answers.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "LinkTestSupport.h"
@@ -14,23 +15,18 @@
 namespace kelpie {
 namespace {
 
-using test::RecordedMessage;
-
 using test::DialogRun;
-
-bool Contains(const std::string& text, std::string_view part)
-{
-    return text.find(part) != std::string::npos;
-}
+using test::RecordedMessage;
+using testing::HasSubstr;
+using Texts = std::vector<std::string>;
 
 TEST(DistressClear, ARadioWithoutDscIsRefusedBeforeAnythingIsSent)
 {
     DialogRun run(kTransferClearDistress, 5);
     const RadioImage radioBefore = run.radio.Memory();
     EXPECT_FALSE(run.dialog->OkPressed());
-    ASSERT_EQ(run.ui.Messages.size(), 1u);
-    EXPECT_EQ(run.ui.Messages[0].Text,
-              "The MV230 has no DSC and no distress log to clear. Nothing was sent to the radio.");
+    EXPECT_EQ(run.ui.MessageTexts(),
+              Texts{"The MV230 has no DSC and no distress log to clear. Nothing was sent to the radio."});
     EXPECT_EQ(run.port.OpenCount(), 0);
     EXPECT_EQ(run.radio.ProbeCount(), 0);
     EXPECT_EQ(run.radio.Memory(), radioBefore);
@@ -66,7 +62,7 @@ TEST(DistressClear, OnTheDscModelsItAsksFirstAndTheDataKeepsTheChannelNamesItEra
         }
         EXPECT_EQ(run.data.RadioImage, before);
         EXPECT_EQ(run.data.IntlChannels[150].ChTag, "HARBOUR");
-        EXPECT_TRUE(Contains(run.ui.Messages[0].Text, "International channels 72 to 88"));
+        EXPECT_THAT(question.Text, HasSubstr("International channels 72 to 88"));
     }
 }
 
@@ -94,9 +90,7 @@ TEST(UnfinishedWrite, AWriteThatStopsAfterItsFirstBlockSaysTheRadioIsPartlyProgr
     // transfer's other ends; here what the shell keeps until a write completes.
     test::OpenLink s(5, SimulatorFaults{.HangUpBlock = 400});
     EXPECT_FALSE(RunWrite(s.link));
-    ASSERT_EQ(s.ui.Messages.size(), 1u);
-    EXPECT_TRUE(s.ui.Messages[0].Text.starts_with("Communication Error!!\n" + s.shell.PartlyProgrammed))
-        << s.ui.Messages[0].Text;
+    EXPECT_EQ(s.ui.MessageTexts(), Texts{CommunicationErrorText("COM1", s.shell.PartlyProgrammed)});
     EXPECT_EQ(s.shell.PartlyProgrammed, PartlyProgrammedText(s.link.WrittenUpTo, 0x3FFF));
     s.radio.Faults() = {};
     ASSERT_TRUE(PortOpen(s.link));
@@ -111,7 +105,7 @@ TEST(UnsentEntries, ProgramAsksOnceWhenEntriesItCannotWriteChangedSinceTheyWereL
 {
     DialogRun unchanged(kTransferProgram, 0);
     EXPECT_TRUE(unchanged.dialog->OkPressed());
-    EXPECT_EQ(unchanged.ui.MessageTexts(), std::vector<std::string>{"Complete!!"});
+    EXPECT_EQ(unchanged.ui.MessageTexts(), Texts{"Complete!!"});
 
     DialogRun cancelled(kTransferProgram, 0);
     cancelled.data.GroupDirectory[0] = {true, "FLEET", "0123456780"};
@@ -132,8 +126,9 @@ TEST(UnsentEntries, ProgramAsksOnceWhenEntriesItCannotWriteChangedSinceTheyWereL
     programmed.data.GroupDirectory[0] = {true, "FLEET", "0123456780"};
     programmed.ui.Answers = {MessageAnswer::Ok};
     EXPECT_TRUE(programmed.dialog->OkPressed());
-    EXPECT_EQ(programmed.ui.Messages.size(), 2u);
-    EXPECT_TRUE(Contains(programmed.ui.Messages[0].Text, "Your changes to the group directory will not"));
+    EXPECT_THAT(
+        programmed.ui.MessageTexts(),
+        testing::ElementsAre(HasSubstr("Your changes to the group directory will not"), "Complete!!"));
     EXPECT_EQ(programmed.radio.Memory()[0x3500], 0xFF);  // never written
 }
 
@@ -162,9 +157,9 @@ TEST(Verify, TheResultSaysThatDirectoriesAreNotComparedOnTheModelsThatHaveThem)
         EXPECT_TRUE(run.dialog->OkPressed());
         EXPECT_TRUE(run.dialog->Verified().Differences.empty());
         const std::string result = NotComparedWithRadio(model);
-        EXPECT_EQ(Contains(result, "The MMSI directories"), model != 5);
-        EXPECT_EQ(Contains(result, "ATIS call signs"), model == 0);
-        EXPECT_EQ(Contains(result, "are not compared with the radio"), model != 5);
+        EXPECT_EQ(result.find("The MMSI directories") != std::string::npos, model != 5);
+        EXPECT_EQ(result.find("ATIS call signs") != std::string::npos, model == 0);
+        EXPECT_EQ(result.find("are not compared with the radio") != std::string::npos, model != 5);
     }
 }
 
@@ -182,9 +177,9 @@ TEST(SilentPort, AfterTheFirstUnansweredAttemptTheDialogSaysWhatToCheckAndCounts
     ASSERT_GE(run.ui.Waiting.size(), 3u);
     EXPECT_LT(firstShownAfter, 150.0);  // one probe's wait, not the whole handshake's
     EXPECT_EQ(run.ui.Waiting[0], WaitingText("COM1", 1));
-    EXPECT_TRUE(Contains(run.ui.Waiting[0], "Nothing answers on COM1 yet (attempt 1 unanswered)"));
-    EXPECT_TRUE(Contains(run.ui.Waiting[0], "Check the cable, the port"));
-    EXPECT_TRUE(Contains(run.ui.Waiting[0], "Cancel stops."));
+    EXPECT_THAT(run.ui.Waiting[0],
+                testing::AllOf(HasSubstr("Nothing answers on COM1 yet (attempt 1 unanswered)"),
+                               HasSubstr("Check the cable, the port"), HasSubstr("Cancel stops.")));
     EXPECT_EQ(run.ui.Waiting[1], WaitingText("COM1", 2));
     EXPECT_EQ(run.ui.Waiting.back(), "");  // gone when the run ended
 
@@ -193,7 +188,7 @@ TEST(SilentPort, AfterTheFirstUnansweredAttemptTheDialogSaysWhatToCheckAndCounts
     const double cancelStart = cancelled.clock.Now();
     EXPECT_FALSE(cancelled.dialog->OkPressed());
     EXPECT_LT(cancelled.clock.Now() - cancelStart, 150.0);
-    EXPECT_EQ(cancelled.ui.Waiting, (std::vector<std::string>{WaitingText("COM1", 1), ""}));
+    EXPECT_EQ(cancelled.ui.Waiting, (Texts{WaitingText("COM1", 1), ""}));
 }
 
 TEST(SilentPort, AnAnswerTakesTheWaitingTextAwayAndALastBlockAttemptShowsNone)
@@ -202,7 +197,7 @@ TEST(SilentPort, AnAnswerTakesTheWaitingTextAwayAndALastBlockAttemptShowsNone)
     s.shell.RetryCount = 2;
     RadioImage buffer;
     ReadBlock(s.link, buffer, 0x0040, 16);  // the first attempt is not acknowledged, the second is
-    EXPECT_EQ(s.ui.Waiting, (std::vector<std::string>{WaitingText("COM1", 1), ""}));
+    EXPECT_EQ(s.ui.Waiting, (Texts{WaitingText("COM1", 1), ""}));
 
     // A block left unanswered with no attempt to follow fails the run: nothing says "keeps trying".
     test::OpenLink last(5, SimulatorFaults{.NoAckBlock = 1});

@@ -1,5 +1,6 @@
 #include "link/Transfer.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -81,9 +82,8 @@ TEST(Transfer, FullReadSendsItsRequestsInOrderAndTakesTheRadiosMemoryWithTheMode
         EXPECT_EQ(s.ui.Messages, (Boxes{{"Complete!!", "Read from Radio", MessageIcon::Information}}));
         EXPECT_FALSE(s.port.IsOpen());
         EXPECT_FALSE(s.shell.BusyFlag);
-        EXPECT_EQ(s.ui.Progress.front(), 0);
-        EXPECT_EQ(s.ui.Progress.back(), 100);
-        EXPECT_TRUE(std::is_sorted(s.ui.Progress.begin(), s.ui.Progress.end()));
+        EXPECT_TRUE(std::ranges::is_sorted(s.ui.Progress));
+        EXPECT_EQ(std::pair(s.ui.Progress.front(), s.ui.Progress.back()), std::pair(0, 100));
     }
 }
 
@@ -146,11 +146,8 @@ TEST(Transfer, ClearSends27BlocksOfErasedDistressLogAndTheImageKeepsItsBytes)
     s.link.Caption = "Clear Distress Log Data";
     const RadioImage before = s.data.RadioImage;
     EXPECT_TRUE(RunClearDistress(s.link));
-    std::vector<int> expected;
-    for (int a = 0x1E00; a <= 0x1FA0; a += 16) {
-        expected.push_back(a);
-    }
-    EXPECT_EQ(expected.size(), 27u);
+    std::vector<int> expected(27);
+    std::ranges::generate(expected, [a = 0x1E00 - 16]() mutable { return a += 16; });
     EXPECT_EQ(Addresses(s.radio, "#CEPWR"), expected);
     for (int a = 0x1E00; a <= 0x1FDF; ++a) {
         ASSERT_EQ(s.radio.Memory()[a], a <= 0x1FAF ? 0xFF : static_cast<std::uint8_t>(a * 7 + 3));
@@ -215,8 +212,7 @@ TEST(Transfer, ReadFailureIsReportedUnderTheReadTitleAndLogged)
     s.link.Caption = "Program to Radio";
     EXPECT_FALSE(RunRead(s.link));
     EXPECT_EQ(s.ui.Messages, Boxes{{CommunicationErrorText("COM1")}});
-    EXPECT_NE(log.FirstLine().find(":frmRadio102.ReadData -> Communication Error!!"), std::string::npos)
-        << log.FirstLine();
+    EXPECT_THAT(log.FirstLine(), testing::HasSubstr(":frmRadio102.ReadData -> Communication Error!!"));
     EXPECT_EQ(Addresses(s.radio, "#CEPRD").size(), 20u);  // the walk stopped at the failing block
 }
 
@@ -238,9 +234,6 @@ TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
     using Run = bool (*)(LinkContext&);
     const Boxes failed = {{CommunicationErrorText("COM1"), "Program to Radio"}};
     // A write tells what the radio now holds after the first line.
-    const auto partly = [](std::string_view first, int upTo, MessageIcon icon) {
-        return Boxes{{std::string(first) + PartlyProgrammedText(upTo, 0x3FFF), "Program to Radio", icon}};
-    };
     const auto broken = [](int upTo) {
         return Boxes{{CommunicationErrorText("COM1", PartlyProgrammedText(upTo, 0x3FFF)), "Program to Radio",
                       MessageIcon::Critical}};
@@ -248,8 +241,9 @@ TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
     const Boxes unchanged = {
         {"Programming was cancelled before anything was sent: the radio was not changed.", "Program to Radio",
          MessageIcon::Information}};
-    const Boxes writeCancelled =
-        partly("Programming was cancelled.\n", 0x0100 + 16 * (50 - 38) + 15, MessageIcon::Exclamation);
+    const Boxes writeCancelled = {
+        {"Programming was cancelled.\n" + PartlyProgrammedText(0x0100 + 16 * (50 - 38) + 15, 0x3FFF),
+         "Program to Radio", MessageIcon::Exclamation}};
     // The command at which Cancel is clicked, or else the one that is never acknowledged; the
     // commands the radio saw, the CANs and the messages.
     const std::tuple<const char*, Run, int, int, int, Boxes> cases[] = {

@@ -4,34 +4,11 @@
 
 #include "LinkTestSupport.h"
 #include "model/Models.h"
-#include "support/ResetData.h"
 
 namespace kelpie {
 namespace {
 
 using test::RecordedMessage;
-
-TEST(Verify, AProgramRunWritesTheseBitsAndTheRadioKeepsItsOwn)
-{
-    RadioData data = ResetData(5);
-    const std::pair<int, int> allUsable[] = {
-        {0x0040, 0x00}, {0x0041, 0x00}, {0x0042, 0xFF}, {0x004F, 0xFF}, {0x005A, 0x00},
-        {0x005B, 0xFF}, {0x00A8, 0xFB}, {0x00AD, 0xFF}, {0x00AE, 0x00}, {0x00B0, 0x00},
-        {0x0100, 0xFF}, {0x0200, 0x00}, {0x0700, 0xFF}, {0x2280, 0xFF}, {0x301F, 0xFF},
-        {0x3080, 0xFF}, {0x308F, 0xFF}, {0x3090, 0x00}, {0x3200, 0x00}, {0x3FFF, 0x00},
-    };
-    for (const auto& [address, bits] : allUsable) {
-        EXPECT_EQ(ProgramRunBits(data.RadioImage, data.ImageLastAddress)[static_cast<std::size_t>(address)],
-                  bits)
-            << std::hex << address;
-    }
-    data.RadioImage[0x005D] &= 0xFD;  // Canada not usable: its entries and names are not sent
-    const ImageBits bits = ProgramRunBits(data.RadioImage, data.ImageLastAddress);
-    for (const int address : {0x0700, 0x08DF, 0x2280, 0x2DBF}) {
-        EXPECT_EQ(bits[static_cast<std::size_t>(address)], 0x00) << std::hex << address;
-    }
-    EXPECT_EQ(bits[0x0500], 0xFF);
-}
 
 TEST(Verify, ARadioProgrammedWithTheDataHoldsExactlyItAndTheDataIsNeverChanged)
 {

@@ -4,9 +4,31 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
-
 namespace kelpie::test {
+
+pid_t Spawn(const std::string& program, const std::vector<std::string>& arguments,
+            const std::function<void()>& inChild)
+{
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        inChild();
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+int WaitFor(pid_t pid)
+{
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 RadioSimProcess::RadioSimProcess(const std::vector<std::string>& options)
 {
@@ -14,20 +36,11 @@ RadioSimProcess::RadioSimProcess(const std::vector<std::string>& options)
     if (pipe(output) != 0) {
         return;
     }
-    const std::string program = std::string(KELPIE_BIN_DIR) + "/kelpie-radiosim";
-    std::vector<char*> argv{const_cast<char*>(program.c_str())};
-    for (const std::string& option : options) {
-        argv.push_back(const_cast<char*>(option.c_str()));
-    }
-    argv.push_back(nullptr);
-    m_pid = fork();
-    if (m_pid == 0) {
+    m_pid = Spawn(std::string(KELPIE_BIN_DIR) + "/kelpie-radiosim", options, [&] {
         dup2(output[1], STDOUT_FILENO);
         close(output[0]);
         close(output[1]);
-        execv(program.c_str(), argv.data());
-        _exit(127);
-    }
+    });
     close(output[1]);
     char c;
     while (read(output[0], &c, 1) == 1 && c != '\n') {
@@ -47,10 +60,9 @@ bool RadioSimProcess::Stop()
         return false;
     }
     kill(m_pid, SIGTERM);
-    int status = 0;
-    waitpid(m_pid, &status, 0);
+    const int status = WaitFor(m_pid);
     m_pid = -1;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return status == 0;
 }
 
 }  // namespace kelpie::test

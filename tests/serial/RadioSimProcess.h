@@ -3,10 +3,19 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace kelpie::test {
+
+// Starts the program with the arguments in a process of its own; inChild runs there first, to set
+// its environment and standard streams. The new process's id.
+pid_t Spawn(const std::string& program, const std::vector<std::string>& arguments,
+            const std::function<void()>& inChild);
+
+// Waits for the process to end: its exit status, -1 when it did not exit normally.
+int WaitFor(pid_t pid);
 
 class RadioSimProcess
 {

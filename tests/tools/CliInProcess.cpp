@@ -83,22 +83,16 @@ std::optional<CliArguments> Parsed(const std::vector<std::string>& arguments)
 // The program folder of the build and the per-user data under dataHome.
 CliEnvironment FilesEnvironment(const std::filesystem::path& dataHome)
 {
-    CliEnvironment environment;
-    environment.ProgramFolder = KELPIE_BIN_DIR;
-    environment.DataFolder = dataHome / "Kelpie";
-    return environment;
+    return {KELPIE_BIN_DIR, dataHome / "Kelpie", {}, {}};
 }
 
-// The command's run with what it prints.
+// The command's run with what it prints; a braced list runs its parts in order.
 CliResult Captured(const CliArguments& parsed, const CliEnvironment& environment)
 {
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
-    CliResult result;
-    result.ExitCode = RunCliCommand(parsed, environment);
-    result.Out = testing::internal::GetCapturedStdout();
-    result.Err = testing::internal::GetCapturedStderr();
-    return result;
+    return {RunCliCommand(parsed, environment), testing::internal::GetCapturedStdout(),
+            testing::internal::GetCapturedStderr()};
 }
 
 }  // namespace

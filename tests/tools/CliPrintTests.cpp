@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <regex>
+#include <sstream>
 
 #include "CliTestFolder.h"
 
@@ -32,21 +33,14 @@ std::string Output(const std::string& command)
 // so that a row reads as its values in column order.
 std::vector<std::vector<std::string>> PdfPages(const fs::path& pdf)
 {
-    const std::string text = Output("pdftotext -layout '" + pdf.string() + "' -");
-    std::vector<std::vector<std::string>> pages(1);
-    std::string line;
-    for (char c : text) {
-        if (c == '\f') {
-            pages.emplace_back();
-        } else if (c == '\n') {
+    std::istringstream text(Output("pdftotext -layout '" + pdf.string() + "' -"));
+    std::vector<std::vector<std::string>> pages;
+    for (std::string page; std::getline(text, page, '\f');) {
+        std::istringstream lines(page);
+        pages.emplace_back();
+        for (std::string line; std::getline(lines, line);) {
             pages.back().push_back(std::regex_replace(line, std::regex("^ +| +$|( ) +"), "$1"));
-            line.clear();
-        } else {
-            line += c;
         }
-    }
-    if (pages.back().empty()) {
-        pages.pop_back();  // pdftotext ends the last page with a form feed too
     }
     return pages;
 }
@@ -66,11 +60,6 @@ std::map<std::string, std::pair<double, double>> WordPositions(const fs::path& p
     return positions;
 }
 
-bool Has(const std::vector<std::string>& page, const std::string& line)
-{
-    return std::find(page.begin(), page.end(), line) != page.end();
-}
-
 class CliPrint : public CliTestFolder
 {
 protected:
@@ -87,25 +76,26 @@ TEST_F(CliPrint, SixPagesEachWithTheHeaderAndTheHeadingsAndRowsOfTheModel)
 {
     struct Case
     {
-        std::string model;
+        int model;
         std::string header;
         std::vector<std::vector<std::string>> pageLines;  // lines each page must show
     };
     const std::string marine = "CH RX(MHz) TX(MHz) TX LOW UP DUP MEM VS CH Name";
     const Case cases[] = {
-        {"0",
+        {0,
          "MV240 Harborline",
          {{"##### Available CH Group Setup #####", "USA INTL Canada EXP CH", "Enable On On On Off",
            "Priority CH 16 16 16", "Status name ---- ---- ---- ----", "##### Common Setup #####",
            "[Scanning Function]", "Resume Time: 3Sec", "Weather Alert: On", "##### ATIS Setup (Common) #####",
            "Usable ATIS CH Group: Off Off Off Off"},
-          {"##### Programmable USA Channel #####", marine, "20 161.600 157.000 TX --- -- DUP --- -- PORT OPR"},
+          {"##### Programmable USA Channel #####", marine,
+           "20 161.600 157.000 TX --- -- DUP --- -- PORT OPR"},
           {"##### Programmable International Channel #####", marine},
           {"##### Programmable Canada Channel #####", marine},
           {"##### Programmable WX Channel #####", "CH ENABLE MEM CH Name", "1 ENABLE --- 162.550MHZ"},
           {"##### Programmable EXP Channel #####", "CH CHD ENABLE RX(MHz) TX(MHz) LOW UP MEM VS CH Name",
            "40 ---- ------ ---.---- ---.---- --- -- --- -- ------------"}}},
-        {"5",
+        {5,
          "MV230 Harborline",
          {{"##### Available CH Group Setup #####", "USA INTL Canada LMR CH", "TX TOT Off Off Off Off",
            "Status name ---- ---- ---- ----", "##### Common Setup #####", "TX Po Display: Lo Po Only",
@@ -121,9 +111,8 @@ TEST_F(CliPrint, SixPagesEachWithTheHeaderAndTheHeadingsAndRowsOfTheModel)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.model);
-        ASSERT_EQ(Run({"new", "--model", c.model, "-o", File("radio.dat")}).ExitCode, 0);
-        const CliResult result =
-            Run({"print", "--model", c.model, File("radio.dat"), "-o", File("radio.pdf")});
+        const CliResult result = Exe({"print", "--model", std::to_string(c.model), New(c.model, "radio.dat"),
+                                      "-o", File("radio.pdf")});
         ASSERT_EQ(result.ExitCode, 0) << result.Err;
         const auto pages = PdfPages(File("radio.pdf"));
         ASSERT_EQ(pages.size(), 6u);
@@ -134,7 +123,7 @@ TEST_F(CliPrint, SixPagesEachWithTheHeaderAndTheHeadingsAndRowsOfTheModel)
             EXPECT_EQ(pages[p][1], "");
             EXPECT_EQ(pages[p][2], c.pageLines[p][0]);
             for (const std::string& line : c.pageLines[p]) {
-                EXPECT_TRUE(Has(pages[p], line)) << line;
+                EXPECT_THAT(pages[p], testing::Contains(line));
             }
         }
     }
@@ -144,8 +133,7 @@ TEST_F(CliPrint, TextsStandAtTheirMillimetresFromTheMarginOfThePrintableArea)
 {
     // The PDF's printable area starts 5 mm in from the sheet's edge, and the left margin 10 mm
     // further in; the header's line starts 5 mm below the top of the printable area.
-    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("radio.dat")}).ExitCode, 0);
-    ASSERT_EQ(Run({"print", "--model", "5", File("radio.dat"), "-o", File("radio.pdf")}).ExitCode, 0);
+    ASSERT_EQ(Exe({"print", "--model", "5", New(5, "radio.dat"), "-o", File("radio.pdf")}).ExitCode, 0);
     const std::pair<int, std::vector<std::pair<std::string, double>>> pages[] = {
         {1, {{"MV230", 0}, {"USA", 50}, {"INTL", 80}, {"Canada", 110}, {"LMR", 140}, {"3Sec", 50}}},
         {2,
@@ -165,19 +153,17 @@ TEST_F(CliPrint, TextsStandAtTheirMillimetresFromTheMarginOfThePrintableArea)
 
 TEST_F(CliPrint, TheDestinationNamesTheDocumentAndAFailedWriteLeavesNoFile)
 {
-    ASSERT_EQ(Run({"new", "--model", "5", "-o", File("intl.dat")}).ExitCode, 0);
-    CliResult result =
-        Run({"print", "--model", "5", "--destination", "INTL", File("intl.dat"), "-o", File("intl.pdf")});
+    const fs::path data = New(5, "intl.dat");
+    CliResult result = Exe({"print", "--model", "5", "--destination", "INTL", data, "-o", File("intl.pdf")});
     ASSERT_EQ(result.ExitCode, 0) << result.Err;
-    EXPECT_NE(Output("pdfinfo '" + File("intl.pdf").string() + "'").find("MV230 Harborline (INTL)"),
-              std::string::npos);
+    EXPECT_THAT(Output("pdfinfo '" + File("intl.pdf").string() + "'"), HasSubstr("MV230 Harborline (INTL)"));
 
-    result = Run({"print", "--model", "5", File("intl.dat"), "-o", File("no such folder/x.pdf")});
+    result = Exe({"print", "--model", "5", data, "-o", File("no such folder/x.pdf")});
     EXPECT_EQ(result.ExitCode, 1);
-    EXPECT_NE(result.Err.find("x.pdf: "), std::string::npos) << result.Err;
+    EXPECT_THAT(result.Err, HasSubstr("x.pdf: "));
     EXPECT_FALSE(fs::exists(File("no such folder")));
-    EXPECT_EQ(Run({"print", "--model", "5", File("intl.dat"), "-o", File("x.txt")}).ExitCode, 2);
-    EXPECT_EQ(Run({"print", "--model", "5", File("intl.dat")}).ExitCode, 2);
+    EXPECT_EQ(Exe({"print", "--model", "5", data, "-o", File("x.txt")}).ExitCode, 2);
+    EXPECT_EQ(Exe({"print", "--model", "5", data}).ExitCode, 2);
     EXPECT_FALSE(fs::exists(File("x.txt")));
 }
 
