@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <random>
 #include <ranges>
 #include <tuple>
 
@@ -16,6 +17,7 @@
 #include "model/ImagePasses.h"
 #include "model/Models.h"
 #include "model/SettingsCodec.h"
+#include "model/SettingsFields.h"
 #include "model/Text.h"
 #include "model/UnsentEntries.h"
 #include "model/ValueTables.h"
@@ -353,9 +355,10 @@ void EncodePresetBytes(RadioData& data)
     }
 }
 
-// Programming as the pages could leave it: every field a page edits on the model, each given a
-// random value its control can produce (texts through the boxes' own rules), on a reset model.
-// The file's values are trimmed, so names do not end in a blank here.
+// Programming as the pages could leave it, on a reset model: every numeric setting the model's file
+// carries given a random number its key takes (a channel index from -1 on, an absolute value from
+// 0), every channel and text field a value its control can produce (texts through the boxes' own
+// rules). The file's values are trimmed, so names do not end in a blank here.
 class RandomEdits
 {
 public:
@@ -365,49 +368,28 @@ public:
     {
         const int model = data.ModelIndex;
         const bool names = HasChannelNames(model);
-        for (int g = 0; g < kGroupCount; ++g) {
-            UsableGroup& group = data.UsableGroups[g];
-            group.Enable = Flag();
-            group.TxTot = Flag();
-            group.StatusIcon = Flag();
-            if (names) {
-                CommitPaddedText(4, Text(FieldId::StatusName), group.StatusName);
+        for (const SettingsField& f : SettingsFields()) {
+            if (f.Set != nullptr && !f.Key.empty() && IsOn(f.Filed, model)) {
+                const std::int64_t first =
+                    std::max<std::int64_t>(f.First, f.Form == FileForm::Absolute ? 0 : -1);
+                f.Set(data, f.Index, std::uniform_int_distribution<std::int64_t>(first, f.Last)(m_random));
             }
-            if (g < 3) {
-                group.PriorityCh = Number(-1, kLastChannelIndex);
-                group.Backup = Number(0, 255);
-                // A preset list as the file holds it: its channels first, then empty entries.
-                const int used = Number(0, 10);
-                for (int j = 0; j < 10; ++j) {
-                    const int channel = j < used ? Number(0, kLastChannelIndex) : 0xFFFF;
-                    data.RadioImage[0x0060 + 20 * g + 2 * j] = static_cast<std::uint8_t>(channel & 0xFF);
-                    data.RadioImage[0x0061 + 20 * g + 2 * j] = static_cast<std::uint8_t>(channel >> 8);
-                }
+        }
+        for (int g = 0; g < kGroupCount; ++g) {
+            if (names) {
+                CommitPaddedText(4, Text(FieldId::StatusName), data.UsableGroups[g].StatusName);
+            }
+            // A preset list as the file holds it: its channels first, then empty entries.
+            const int used = Number(0, 10);
+            for (int j = 0; j < 10 && g < 3; ++j) {
+                const int channel = j < used ? Number(0, kLastChannelIndex) : 0xFFFF;
+                data.RadioImage[0x0060 + 20 * g + 2 * j] = static_cast<std::uint8_t>(channel & 0xFF);
+                data.RadioImage[0x0061 + 20 * g + 2 * j] = static_cast<std::uint8_t>(channel >> 8);
             }
         }
         data.RadioImage[0x00A8] =
             static_cast<std::uint8_t>((data.RadioImage[0x00A8] & ~0x30) | Number(0, 3) << 4);
-        CommonSetup& common = data.CommonSetup;
-        common = {static_cast<std::int16_t>(Number(0, 2)),
-                  static_cast<std::int16_t>(Number(0, 3)),
-                  static_cast<std::int16_t>(Number(0, 15)),
-                  static_cast<std::int16_t>(Number(0, 3)),
-                  Number(0, kLastChannelIndex),
-                  Number(0, kLastChannelIndex),
-                  Flag(),
-                  static_cast<std::int16_t>(Number(0, 3)),
-                  Flag(),
-                  Flag(),
-                  static_cast<std::int16_t>(Number(0, kOffsetLast)),
-                  static_cast<std::int16_t>(Number(0, 1)),
-                  static_cast<std::int16_t>(3 * Number(0, 1)),
-                  EncodesRotaryBeep(model) && Flag()};
-        AtisCommonSetup& atis = data.AtisCommonSetup;
-        Flags(atis.UsableAtis);
-        CommitDigitText(false, 10, Digits(10), atis.AtisCode);
-        if (EncodesAtisKillers(model)) {
-            Flags(atis.UsableAtisKiller);
-        }
+        CommitDigitText(false, 10, Digits(10), data.AtisCommonSetup.AtisCode);
         if (HasAtisCallSigns(model)) {
             for (AtisCallSign& row : data.AtisCallSigns) {
                 row.MID = AtisMidText(Text(FieldId::AtisMid, 3));
@@ -455,19 +437,7 @@ public:
 private:
     void ApplyDsc(RadioData& data)
     {
-        DscBasicSetup& basic = data.DscBasicSetup;
-        Flags(basic.UsableDsc);
-        Flags(basic.PosRequest);
-        basic.PosRequestTX[2] = Flag();
-        basic.PosRequestTX[3] = Flag();
-        Flags(basic.BeepOut);
-        CommitDigitField(false, 9, Digits(9), basic.UserMmsi);
-        DscAdvancedSetup& advanced = data.DscAdvancedSetup;
-        for (auto* flags : {&advanced.AllShipsCall, &advanced.AllShipsCallTX, &advanced.GroupCall,
-                            &advanced.GroupCallTX, &advanced.IndividualCall, &advanced.IndividualCallTX}) {
-            Flags(*flags);
-        }
-        data.DscDisplaySetup = {Flag(), Flag(), Flag()};
+        CommitDigitField(false, 9, Digits(9), data.DscBasicSetup.UserMmsi);
         for (DirectoryEntry& entry : data.IndividualDirectory) {
             Entry(entry, FieldId::IndividualName, 9);
         }
@@ -499,11 +469,6 @@ private:
 
     int Number(int first, int last) { return std::uniform_int_distribution(first, last)(m_random); }
     bool Flag() { return Number(0, 1) == 1; }
-    template <std::size_t N>
-    void Flags(std::array<bool, N>& flags)
-    {
-        std::ranges::generate(flags, [this] { return Flag(); });
-    }
     // Empty, or exactly `count` digits.
     std::string Digits(int count)
     {

@@ -134,9 +134,8 @@ TEST(SuppliedDefaultImages, EveryModelListsItsThreeDestinationsAndLoadsEachWithI
         MemorySettingsStore store;
         DestinationMenu menu;
         ASSERT_TRUE(BuildDestinationList(menu, data, shell, store, ui, KELPIE_BIN_DIR));
-        EXPECT_EQ(menu.Entries[0].Caption, "CANADA");
-        EXPECT_EQ(menu.Entries[1].Caption, "INTL");
-        EXPECT_EQ(menu.Entries[2].Caption, "USA");
+        EXPECT_EQ((std::vector{menu.Entries[0].Caption, menu.Entries[1].Caption, menu.Entries[2].Caption}),
+                  (std::vector<std::string>{"CANADA", "INTL", "USA"}));
         EXPECT_FALSE(menu.Entries[3].Visible);
         for (const auto& [entry, usable, weather] : regions) {
             ASSERT_TRUE(LoadDestination(menu, entry, data, shell, store, ui));

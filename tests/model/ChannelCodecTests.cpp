@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "support/ResetData.h"
 
 #include "model/ImageFields.h"
@@ -9,6 +12,13 @@
 
 namespace kelpie {
 namespace {
+
+// The image's bytes from first on, for a compare that names every byte.
+std::vector<int> BytesAt(const RadioImage& image, int first, int count)
+{
+    const auto bytes = image.Bytes(first, count);
+    return {bytes.begin(), bytes.end()};
+}
 
 TEST(ChannelCodec, MarineFlagsByteDecodesEveryFieldAndReencodesWithoutDisallowedDuplex)
 {
@@ -58,49 +68,32 @@ TEST(ChannelCodec, ErasedBankERecordDecodesAsTransmitModeThreeWithNoFrequencies)
     data.ExpChannels[0].RxCTCSS = 9;
     data.ExpChannels[0].TxDCS = 9;
     DecodeExpRecords(data, 0x0900, 1);
-    const ChannelRecord& ch = data.ExpChannels[0];
-    EXPECT_EQ(ch.TXPower, 3);
-    EXPECT_TRUE(ch.ClockShift && ch.PowUp && ch.Narrow);
-    EXPECT_FALSE(ch.LowPower);
-    EXPECT_EQ(ch.Scramble, 7);
-    EXPECT_EQ(ch.CHDisplayL, "");
-    EXPECT_EQ(ch.CHDisplayR, "");
-    EXPECT_EQ(ch.Rxfreq, 0.0);
-    EXPECT_EQ(ch.Txfreq, 0.0);
-    EXPECT_EQ(ch.RxCTCSS, 0);
-    EXPECT_EQ(ch.TxCTCSS, 0);
-    EXPECT_EQ(ch.RxDCS, 0);
-    EXPECT_EQ(ch.TxDCS, 0);
-    EXPECT_FALSE(ch.RxComp);
+    ChannelRecord expected = ResetData(5).ExpChannels[0];
+    expected.TXPower = 3;
+    expected.ClockShift = expected.PowUp = expected.Narrow = true;
+    expected.Scramble = 7;
+    EXPECT_EQ(data.ExpChannels[0], expected);
 }
 
 TEST(ChannelCodec, FrequenciesArePackedDecimalOfTheMegahertzAboveOneHundred)
 {
     RadioImage image;
-    EncodeFreq(image, 0x0905, 156.05);
-    EXPECT_EQ(image[0x0905], 0x56);
-    EXPECT_EQ(image[0x0906], 0x05);
-    EXPECT_EQ(image[0x0907], 0x00);
-    EXPECT_EQ(DecodeFreq(image, 0x0905), 156.05);
-    EncodeFreq(image, 0x0905, 174.9875);
-    EXPECT_EQ(image[0x0905], 0x74);
-    EXPECT_EQ(image[0x0906], 0x98);
-    EXPECT_EQ(image[0x0907], 0x75);
-    EXPECT_EQ(DecodeFreq(image, 0x0905), 174.9875);
-
-    image.Fill(0x0905, 0x0907, 0x99);
-    EXPECT_EQ(DecodeFreq(image, 0x0905), 199.9999);
-    image.Fill(0x0905, 0x0907, 0x00);
-    EXPECT_EQ(DecodeFreq(image, 0x0905), 0.0);
-    image.Fill(0x0905, 0x0907, 0xFF);
-    EXPECT_EQ(DecodeFreq(image, 0x0905), 0.0);
-    image[0x0905] = 0x56;
-    image[0x0906] = 0x0F;  // a hexadecimal digit ends the number: 56.0
-    EXPECT_EQ(DecodeFreq(image, 0x0905), 156.0);
-
-    for (double none : {0.0, 100.0, -5.0}) {
-        EncodeFreq(image, 0x0905, none);
-        EXPECT_EQ(image[0x0905] | image[0x0906] | image[0x0907], 0x00);
+    for (const auto& [mhz, bytes] : {std::pair{156.05, std::vector{0x56, 0x05, 0x00}},
+                                     {174.9875, {0x74, 0x98, 0x75}},
+                                     {0.0, {0, 0, 0}},
+                                     {100.0, {0, 0, 0}},
+                                     {-5.0, {0, 0, 0}}}) {
+        EncodeFreq(image, 0x0905, mhz);
+        EXPECT_EQ(BytesAt(image, 0x0905, 3), bytes) << mhz;
+        EXPECT_EQ(DecodeFreq(image, 0x0905), bytes[0] == 0 ? 0.0 : mhz) << mhz;
+    }
+    // A byte run of nines is the top of the range; 0x00 and 0xFF runs are none; a hexadecimal digit
+    // ends the number (56.0).
+    for (const auto& [bytes, mhz] : {std::pair{std::array<std::uint8_t, 3>{0x99, 0x99, 0x99}, 199.9999},
+                                     {{0xFF, 0xFF, 0xFF}, 0.0},
+                                     {{0x56, 0x0F, 0xFF}, 156.0}}) {
+        std::ranges::copy(bytes, image.Bytes(0x0905, 3).begin());
+        EXPECT_EQ(DecodeFreq(image, 0x0905), mhz);
     }
     EXPECT_THROW(EncodeFreq(image, 0x0905, 200.0), EncodeOverflowError);
 }
@@ -114,17 +107,10 @@ TEST(ChannelCodec, TonesWithInversionAndCompander)
     ch.RxCTCSS = 50;
     ch.TxCTCSS = 13;
     EncodeTones(image, ch, 0x090B);
-    EXPECT_EQ(image[0x090B], 0x80 | 0x10 | (50 >> 2));
-    EXPECT_EQ(image[0x090C], (50 & 3) << 6 | 13);
-    EXPECT_EQ(image[0x090D], 6);
-    EXPECT_EQ(image[0x090E], 1);
+    EXPECT_EQ(BytesAt(image, 0x090B, 4), (std::vector{0x80 | 0x10 | (50 >> 2), (50 & 3) << 6 | 13, 6, 1}));
     ChannelRecord back;
     DecodeTones(image, back, 0x090B);
-    EXPECT_EQ(back.RxDCS, 110);
-    EXPECT_EQ(back.TxDCS, 105);
-    EXPECT_EQ(back.RxCTCSS, 50);
-    EXPECT_EQ(back.TxCTCSS, 13);
-    EXPECT_FALSE(back.RxComp);
+    EXPECT_EQ(back, ch);
 
     ch.RxComp = true;
     EncodeTones(image, ch, 0x090B);
@@ -135,36 +121,28 @@ TEST(ChannelCodec, TonesWithInversionAndCompander)
     EXPECT_TRUE(back.RxComp);
 }
 
+// The MV210's tone block starts on the last frequency byte and wins; the MF7500S has none.
 TEST(ChannelCodec, ToneBlockPlaceDependsOnTheModel)
 {
-    for (int model : {2, 5, 0}) {
-        SCOPED_TRACE(model);
-        RadioData data = ResetData(model);
+    struct Case
+    {
+        int model;
+        std::vector<int> bytes;  // from the transmit frequency on
+        double txfreq;           // read back
+    };
+    for (const Case& c :
+         {Case{2, {0x56, 0x80, 0x02, 13}, 156.8002}, Case{5, {0x56, 0x80, 0x00, 0x02, 13}, 156.8},
+          Case{0, {0x56, 0x80, 0x00, 0x00}, 156.8}}) {
+        SCOPED_TRACE(c.model);
+        RadioData data = ResetData(c.model);
         ChannelRecord& ch = data.ExpChannels[1];
         ch.Txfreq = 156.8;
         ch.RxCTCSS = 8;  // bits 5–2 of the CTCSS give 0x02 in the tone block's first byte
         ch.TxCTCSS = 13;
         EncodeExpRecords(data, 0x0900, 2);
-        const RadioImage& image = data.RadioImage;
-        const int r = 0x0910;
-        EXPECT_EQ(image[r + 8], 0x56);
-        EXPECT_EQ(image[r + 9], 0x80);
-        switch (model) {
-            case 2:  // the tone block starts on the last frequency byte and wins
-                EXPECT_EQ(image[r + 10], 0x02);
-                EXPECT_EQ(image[r + 11], 13);
-                break;
-            case 5:
-                EXPECT_EQ(image[r + 10], 0x00);
-                EXPECT_EQ(image[r + 11], 0x02);
-                EXPECT_EQ(image[r + 12], 13);
-                break;
-            default:  // no tone block
-                EXPECT_EQ(image[r + 10], 0x00);
-                EXPECT_EQ(image[r + 11], 0x00);
-        }
+        EXPECT_EQ(BytesAt(data.RadioImage, 0x0918, static_cast<int>(c.bytes.size())), c.bytes);
         DecodeExpRecords(data, 0x0900, 2);
-        EXPECT_EQ(ch.Txfreq, model == 2 ? 156.8002 : 156.8);
+        EXPECT_EQ(ch.Txfreq, c.txfreq);
     }
 }
 
@@ -185,9 +163,7 @@ TEST(ChannelCodec, NamesAreTwelveUpperCaseCharactersAndReadBackWithoutTrailingBl
 
     ChannelBank back(3);
     DecodeNames(image, back, 0x0C00, 3);
-    EXPECT_EQ(back[0].ChTag, "COMMERCIAL12");
-    EXPECT_EQ(back[1].ChTag, "SHIP-SHIP");
-    EXPECT_EQ(back[2].ChTag, "VTS");
+    EXPECT_EQ(back[0].ChTag + "|" + back[1].ChTag + "|" + back[2].ChTag, "COMMERCIAL12|SHIP-SHIP|VTS");
 
     bank[0].ChTag = "CH#16";  // '#' is outside the name set: stored 0xFF, which ends the name
     EncodeNames(image, bank, 0x0C00, 1);
@@ -201,33 +177,20 @@ TEST(ChannelCodec, BitBlocksWriteWholeBytesAndOneMoreWhenTheBankRunsOut)
     ChannelBank wx(10);
     wx[0].Enable = wx[7].Enable = wx[8].Enable = wx[9].Enable = true;
     EncodeBits(image, wx, 0x01C0, 2, &ChannelRecord::Enable);
-    EXPECT_EQ(image[0x01C0], 0x81);
-    EXPECT_EQ(image[0x01C1], 0xC0);
-    EXPECT_EQ(image[0x01C2], 0xFF);
+    EXPECT_EQ(BytesAt(image, 0x01C0, 3), (std::vector{0x81, 0xC0, 0xFF}));
 
     ChannelBank sixteen(16);
     for (ChannelRecord& ch : sixteen) {
         ch.Enable = true;
     }
     EncodeBits(image, sixteen, 0x0100, 30, &ChannelRecord::Enable);
-    EXPECT_EQ(image[0x0101], 0xFF);
-    EXPECT_EQ(image[0x0102], 0x00);  // the bank ended at a byte boundary: one more byte
-    EXPECT_EQ(image[0x0103], 0xFF);
+    // The bank ended at a byte boundary: one more byte.
+    EXPECT_EQ(BytesAt(image, 0x0101, 3), (std::vector{0xFF, 0x00, 0xFF}));
 
     ChannelBank back(10);
     DecodeBits(image, back, 0x01C0, 2, &ChannelRecord::Enable);
     EXPECT_TRUE(back[0].Enable && back[9].Enable);
     EXPECT_FALSE(back[1].Enable);
-}
-
-TEST(ChannelCodec, NamesAreSkippedOnTheModelWithoutThem)
-{
-    RadioData data = ResetData(1);
-    data.UsaChannels[32].ChTag = "CHANGED";
-    EncodeUsaBank(data);
-    EXPECT_EQ(data.RadioImage[0x0C00 + 12 * 32], 0xFF);
-    DecodeUsaBank(data);
-    EXPECT_EQ(data.UsaChannels[32].ChTag, "CHANGED");
 }
 
 }  // namespace

@@ -32,11 +32,9 @@ TEST(PreWriteCheck, PresetChannelsMustBeEnabledInAUsableGroup)
     SetPreset(image, 2, 0, 240);  // bank E channel 1, disabled
     SetPreset(image, 2, 1, 290);  // no channel
     PreWriteCheck(data);
-    EXPECT_EQ(Preset(image, 0, 0), 0xFFFF);
-    EXPECT_EQ(Preset(image, 0, 1), 3);
-    EXPECT_EQ(Preset(image, 1, 0), 281);
-    EXPECT_EQ(Preset(image, 2, 0), 0xFFFF);
-    EXPECT_EQ(Preset(image, 2, 1), 0xFFFF);
+    EXPECT_EQ((std::vector{Preset(image, 0, 0), Preset(image, 0, 1), Preset(image, 1, 0), Preset(image, 2, 0),
+                           Preset(image, 2, 1)}),
+              (std::vector{0xFFFF, 3, 281, 0xFFFF, 0xFFFF}));
 
     SetPreset(image, 0, 0, 5);
     image[0x0100] |= 0x04;

@@ -27,17 +27,17 @@ TEST(SettingsCodec, FreshImageDecodesToTheDefaults)
         EXPECT_TRUE(group.Enable);
         EXPECT_FALSE(group.TxTot || group.StatusIcon);
     }
-    const CommonSetup& common = data.CommonSetup;
-    EXPECT_EQ(common.LastChGroup, 1);
-    EXPECT_EQ(common.LastDisplayCh, 30);
-    EXPECT_EQ(common.MarineLmrCh, 30);
-    EXPECT_EQ(common.Sql, 15);
-    EXPECT_TRUE(common.Scan && common.PttScanClear && common.DualWatch);
-    EXPECT_EQ(common.ResumeTime, 3);
-    EXPECT_EQ(common.Weater, 3);
-    EXPECT_EQ(common.TxPoDisplay, 0);
-    EXPECT_EQ(data.AtisCommonSetup.AtisCode, "");
-    EXPECT_EQ(data.AtisCommonSetup.UsableAtis, (std::array<bool, 4>{true, true, true, true}));
+    EXPECT_EQ(data.CommonSetup, (CommonSetup{.Sql = 15,
+                                             .LastChGroup = 1,
+                                             .LastDisplayCh = 30,
+                                             .MarineLmrCh = 30,
+                                             .Scan = true,
+                                             .ResumeTime = 3,
+                                             .PttScanClear = true,
+                                             .DualWatch = true,
+                                             .Weater = 3}));
+    EXPECT_EQ(data.AtisCommonSetup,
+              (AtisCommonSetup{.UsableAtis = {true, true, true, true}, .AtisCode = ""}));
 }
 
 TEST(SettingsCodec, FreshDscSetupOfTheDscModels)
@@ -62,14 +62,12 @@ TEST(SettingsCodec, FreshDscSetupOfTheDscModels)
 
 TEST(SettingsCodec, OffsetTimeBytesAndIndexes)
 {
-    EXPECT_EQ(ByteToOffset(0x30), 12);
-    EXPECT_EQ(ByteToOffset(0x05), 7);
-    EXPECT_EQ(ByteToOffset(0x1F), 12);
-    EXPECT_EQ(ByteToOffset(0x0F), 0);
-    EXPECT_EQ(OffsetToByte(12), 0x10);
-    EXPECT_EQ(OffsetToByte(0), 0x0C);
-    EXPECT_EQ(OffsetToByte(24), 0x1C);
-    EXPECT_EQ(OffsetToByte(30), 0x1C);
+    for (const auto& [byte, index] : {std::pair{0x30, 12}, {0x05, 7}, {0x1F, 12}, {0x0F, 0}}) {
+        EXPECT_EQ(ByteToOffset(static_cast<std::uint8_t>(byte)), index) << byte;
+    }
+    for (const auto& [index, byte] : {std::pair{12, 0x10}, {0, 0x0C}, {24, 0x1C}, {30, 0x1C}}) {
+        EXPECT_EQ(OffsetToByte(index), byte) << index;
+    }
     for (int index = 0; index <= 24; ++index) {
         EXPECT_EQ(ByteToOffset(OffsetToByte(index)), index);
     }
@@ -95,11 +93,9 @@ TEST(SettingsCodec, WordsFieldsAndOverflow)
     const CommonSetup encoded = common;
     EncodeUsableGroups(data);
     EncodeCommonSetup(data);
-    EXPECT_EQ(data.RadioImage[0x0056], 0xFF);
-    EXPECT_EQ(data.RadioImage[0x0057], 0xFF);
+    EXPECT_EQ(data.RadioImage.Word(0x0056), 0xFFFF);
     EXPECT_EQ(data.RadioImage[0x004A], 0x9F);
-    EXPECT_EQ(data.RadioImage[0x0044], 2);  // TX Po Display, then Last TX Power
-    EXPECT_EQ(data.RadioImage[0x0045], 1);
+    EXPECT_EQ(data.RadioImage.Word(0x0044), 0x0201);  // TX Po Display, then Last TX Power
     // Last Display CH, then Marine_LMR CH
     EXPECT_TRUE(
         std::ranges::equal(data.RadioImage.Bytes(0x0050, 4), std::array<std::uint8_t, 4>{1, 0x21, 0, 30}));
@@ -120,19 +116,15 @@ TEST(SettingsCodec, CallSignsAreRightAlignedThroughTheCallSignSet)
     data.AtisCallSigns[0] = {"DL", "ABCD"};
     data.AtisCallSigns[1] = {"A B", ""};
     EncodeAtisCallSigns(data);
-    const RadioImage& image = data.RadioImage;
-    EXPECT_EQ(image[0x3100], 0xFF);
-    EXPECT_EQ(image[0x3101], 'D');
-    EXPECT_EQ(image[0x3102], 'L');
-    EXPECT_EQ(image[0x3103], 'B');  // the last three characters of a longer text
-    EXPECT_EQ(image[0x3105], 'D');
-    EXPECT_EQ(image[0x3106], 0xFF);  // not part of the entry: untouched
-    EXPECT_EQ(image[0x3109], 0xFF);  // the blank inside "A B"
+    // The last three characters of a longer text; 0x3106 is not part of the entry and stays; the
+    // blank inside "A B" is no character of the set.
+    EXPECT_TRUE(std::ranges::equal(
+        data.RadioImage.Bytes(0x3100, 10),
+        std::array<std::uint8_t, 10>{0xFF, 'D', 'L', 'B', 'C', 'D', 0xFF, 0xFF, 'A', 0xFF}));
     DecodeAtisCallSigns(data);
-    EXPECT_EQ(data.AtisCallSigns[0].MID, "DL");
-    EXPECT_EQ(data.AtisCallSigns[0].DISP, "BCD");
-    EXPECT_EQ(data.AtisCallSigns[1].MID, "AB");  // a byte that is no character is skipped
-    EXPECT_EQ(data.AtisCallSigns[1].DISP, "");
+    // A byte that is no character is skipped.
+    EXPECT_EQ(data.AtisCallSigns[0], (AtisCallSign{"DL", "BCD"}));
+    EXPECT_EQ(data.AtisCallSigns[1], (AtisCallSign{"AB", ""}));
 }
 
 TEST(SettingsCodec, KillerBitsAndRotaryBeepReadFromTheRadioGoBackUnchangedOnTheDscModels)
@@ -169,9 +161,8 @@ TEST(SettingsCodec, AtisCodeEmptyClearsTheUsableBits)
     data.AtisCommonSetup.AtisCode = "";
     EncodeAtisCommon(data);
     EXPECT_EQ(data.RadioImage[0x01F9] & 0xF0, 0x00);
-    for (int a = 0x01FB; a <= 0x01FF; ++a) {
-        EXPECT_EQ(data.RadioImage[a], 0xFF);
-    }
+    EXPECT_TRUE(
+        std::ranges::all_of(data.RadioImage.Bytes(0x01FB, 5), [](std::uint8_t b) { return b == 0xFF; }));
     DecodeAtisCommon(data);
     EXPECT_EQ(data.AtisCommonSetup.UsableAtis, (std::array<bool, 4>{}));
 

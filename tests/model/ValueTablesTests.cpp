@@ -49,21 +49,23 @@ TEST(WxPlan, TenPresentEntriesWithLabelAndNameFromTheFrequency)
 
 TEST(ToneTables, SizesEndsAndOffsets)
 {
-    ASSERT_EQ(CtcssNames().size(), 51u);
-    EXPECT_EQ(CtcssNames()[0], "Off");
-    EXPECT_EQ(CtcssNames()[1], "67.0Hz");
-    EXPECT_EQ(CtcssNames()[13], "100.0Hz");
-    EXPECT_EQ(CtcssNames()[50], "254.1Hz");
-    ASSERT_EQ(DcsNames().size(), 105u);
-    EXPECT_EQ(DcsNames()[1], "023");
-    EXPECT_EQ(DcsNames()[6], "036");
-    EXPECT_EQ(DcsNames()[104], "754");
-    ASSERT_EQ(OffsetNames().size(), 25u);
-    EXPECT_EQ(OffsetNames()[0], "-12:00");
-    EXPECT_EQ(OffsetNames()[7], "-5:00");
-    EXPECT_EQ(OffsetNames()[12], " 0:00");
-    EXPECT_EQ(OffsetNames()[13], "+1:00");
-    EXPECT_EQ(OffsetNames()[24], "+12:00");
+    struct Case
+    {
+        const std::vector<std::string>& names;
+        std::size_t size;
+        std::vector<std::pair<std::size_t, std::string>> entries;
+    };
+    const Case cases[] = {
+        {CtcssNames(), 51, {{0, "Off"}, {1, "67.0Hz"}, {13, "100.0Hz"}, {50, "254.1Hz"}}},
+        {DcsNames(), 105, {{1, "023"}, {6, "036"}, {104, "754"}}},
+        {OffsetNames(), 25, {{0, "-12:00"}, {7, "-5:00"}, {12, " 0:00"}, {13, "+1:00"}, {24, "+12:00"}}},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(c.names.size(), c.size);
+        for (const auto& [index, name] : c.entries) {
+            EXPECT_EQ(c.names[index], name);
+        }
+    }
 }
 
 TEST(RegionTables, RowCountsAndLabelsMatchTheChannelPlan)

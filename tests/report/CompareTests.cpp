@@ -12,18 +12,6 @@ namespace {
 
 using Differences = std::vector<Difference>;
 
-TEST(Compare, FreshProgrammingOfEveryModelEqualsItself)
-{
-    for (int model = 0; model < 7; ++model) {
-        SCOPED_TRACE(model);
-        const RadioData data = ResetData(model);
-        EXPECT_EQ(CompareData(data, data), Differences{});
-        ImageBits every{};
-        every.fill(0xFF);
-        EXPECT_EQ(CompareBits(data, data, every), Differences{});
-    }
-}
-
 TEST(Compare, OneEditOfEachRecordKindIsOneDifferenceInTheRadiosWords)
 {
     struct Case

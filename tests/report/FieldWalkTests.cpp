@@ -79,6 +79,17 @@ std::vector<std::string> Differing(const std::vector<std::string>& before,
     return differing;
 }
 
+// The first address where the images differ in a bit outside bits; -1: none.
+int Stray(const RadioImage& before, const RadioImage& after, const ImageBits& bits)
+{
+    for (int address = 0; address < kImageSize; ++address) {
+        if (((before[address] ^ after[address]) & ~bits[static_cast<std::size_t>(address)]) != 0) {
+            return address;
+        }
+    }
+    return -1;
+}
+
 TEST(FieldWalk, EachFieldShowsAloneInTheImageTheRecordsTheDataFileAndTheCompare)
 {
     int walked = 0;
@@ -98,15 +109,10 @@ TEST(FieldWalk, EachFieldShowsAloneInTheImageTheRecordsTheDataFileAndTheCompare)
             f.Set(changed, f.Index, value);
             EncodeImage(changed);
 
-            // Only the field's bits changed.
-            int stray = -1;  // the first address with a changed bit outside the field
-            for (int address = 0; address < kImageSize && stray < 0; ++address) {
-                const int differs = base.RadioImage[address] ^ changed.RadioImage[address];
-                const bool inField = address >= f.Address && address < f.Address + f.Length;
-                if ((differs & ~(inField ? FieldMask(f) : 0)) != 0)
-                    stray = address;
-            }
-            ASSERT_EQ(stray, -1) << "a bit outside the field changed";
+            ImageBits own{};
+            std::fill_n(own.begin() + f.Address, f.Length, FieldMask(f));
+            ASSERT_EQ(Stray(base.RadioImage, changed.RadioImage, own), -1)
+                << "a bit outside the field changed";
             // Decoded over the records as they were, so a field the decode leaves alone shows.
             RadioData decoded = base;
             decoded.RadioImage = changed.RadioImage;
@@ -291,17 +297,13 @@ TEST(FieldWalk, EachChannelFieldShowsAloneInTheImageTheRecordAndTheCompare)
                 EncodeImage(changed);
 
                 // Only the field's bits changed, and some of them did.
-                const ImageBits own = BitsOf(f, *layout, k, model);
+                ASSERT_EQ(Stray(base.RadioImage, changed.RadioImage, BitsOf(f, *layout, k, model)), -1)
+                    << "a bit outside the field changed";
                 ImageBits differing{};
-                int stray = -1;  // the first address with a changed bit outside the field
                 for (int address = 0; address < kImageSize; ++address) {
-                    const auto a = static_cast<std::size_t>(address);
-                    differing[a] = base.RadioImage[address] ^ changed.RadioImage[address];
-                    if ((differing[a] & ~own[a]) != 0 && stray < 0) {
-                        stray = address;
-                    }
+                    differing[static_cast<std::size_t>(address)] =
+                        base.RadioImage[address] ^ changed.RadioImage[address];
                 }
-                ASSERT_EQ(stray, -1) << "a bit outside the field changed";
                 ASSERT_NE(differing, ImageBits{}) << "the field's bits did not change";
                 // Decoded over the records as they were, so a field the decode leaves alone shows.
                 RadioData decoded = base;

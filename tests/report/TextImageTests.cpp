@@ -210,6 +210,21 @@ TEST(TextImage, WeatherHeadingAndBankELinesByModel)
               "1   ----  ------  ---.----  ---.----  ---  --  --  ------------  --  -------  ---  -------");
 }
 
+// MMSIs read as the user typed them: nine digits, without the 0 the stored form adds.
+TEST(TextImage, MmsisShowTheNineDigitsTyped)
+{
+    RadioData data = ResetData(0);
+    data.IndividualDirectory[0] = {true, "SEA BREEZE", "3661234560"};
+    data.GroupDirectory[0] = {true, "FLEET", "0366999990"};
+    data.DscBasicSetup.UserMmsi = "2111111110";
+    const std::string listing = BuildTextImage(data);
+    for (const char* part :
+         {"SEA BREEZE    366123456\r\n", "FLEET         036699999\r\n", "211111111   -----"}) {
+        EXPECT_NE(listing.find(part), std::string::npos) << part;
+    }
+    EXPECT_EQ(listing.find("2111111110"), std::string::npos);
+}
+
 // What the radio gets must not depend on whether the user looked at a listing first.
 TEST(TextImage, ListingPrintingAndComparingLeaveTheRecordsAsTheyWere)
 {
