@@ -16,126 +16,117 @@ std::string OutOfRangeFile(int model)
     return DataFileWith(model, {{"Priority CH 0", "99999"}, {"Priority CH 1", "3"}});
 }
 
-TEST(DocumentCommands, OpenTakesTheFileAndNamesTheValuesItDidNotTake)
+// A reset MV230 with its shell, a folder for its files and boxes that answer OK.
+class DocumentCommands : public testing::Test
 {
-    TempFolder folder;
-    WriteFileText(folder / "odd.dat", OutOfRangeFile(5));
-    RadioData data = ResetData(5);
-    ShellState shell;
-    RecordingUi ui;
-    const Outcome opened = OpenDataFile(data, shell, ui, folder / "odd.dat");
+protected:
+    TempFolder m_folder;
+    RadioData m_data = ResetData(5);
+    ShellState m_shell;
+    RecordingUi m_ui;
+
+    // One step in the shell's history.
+    void MakeStep()
+    {
+        EditContext ctx{m_data, m_shell};
+        EditField(ctx, m_data.CommonSetup.DualWatch, !m_data.CommonSetup.DualWatch);
+    }
+};
+
+TEST_F(DocumentCommands, OpenTakesTheFileAndNamesTheValuesItDidNotTake)
+{
+    WriteFileText(m_folder / "odd.dat", OutOfRangeFile(5));
+    const Outcome opened = OpenDataFile(m_data, m_shell, m_ui, m_folder / "odd.dat");
     EXPECT_EQ(opened.Kind, OutcomeKind::Done);
     EXPECT_EQ(opened.NotTaken, std::vector<std::string>{"[Usable CH Group Setup] Priority CH 0=99999"});
     EXPECT_FALSE(opened.IsPlainSuccess());
     EXPECT_EQ(NotTakenText(opened),
               "values not taken (their fields keep the values they had):\n"
               "  [Usable CH Group Setup] Priority CH 0=99999");
-    EXPECT_EQ(data.UsableGroups[1].PriorityCh, 3);
-    EXPECT_EQ(shell.CurrentFileName, (folder / "odd.dat").string());
-    EXPECT_TRUE(ui.Messages.empty());
+    EXPECT_EQ(m_data.UsableGroups[1].PriorityCh, 3);
+    EXPECT_EQ(m_shell.CurrentFileName, (m_folder / "odd.dat").string());
+    EXPECT_TRUE(m_ui.Messages.empty());
 }
 
-TEST(DocumentCommands, AFileThatDoesNotLoadFailsAndLeavesDataAndNameAsTheyWere)
+TEST_F(DocumentCommands, AFileThatDoesNotLoadFailsAndLeavesDataAndNameAsTheyWere)
 {
-    TempFolder folder;
-    WriteFileText(folder / "mv220.dat", OutOfRangeFile(4));
-    WriteFileText(folder / "short.ini", "too short");
-    WriteFileText(folder / "short.hex", "too short");
-    RadioData data = ResetData(5);
-    const RadioData before = data;
-    ShellState shell;
-    shell.CurrentFileName = "kept.dat";
-    RecordingUi ui;
+    WriteFileText(m_folder / "mv220.dat", OutOfRangeFile(4));
+    WriteFileText(m_folder / "short.ini", "too short");
+    WriteFileText(m_folder / "short.hex", "too short");
+    const RadioData before = m_data;
+    m_shell.CurrentFileName = "kept.dat";
 
-    const Outcome refused = OpenDataFile(data, shell, ui, folder / "mv220.dat");
+    const Outcome refused = OpenDataFile(m_data, m_shell, m_ui, m_folder / "mv220.dat");
     EXPECT_EQ(refused.Kind, OutcomeKind::Failed);
     EXPECT_TRUE(refused.NotTaken.empty());
-    EXPECT_TRUE(shell.ErrorFlag && shell.CancelFlag);
-    EXPECT_EQ(ui.Messages.size(), 1u);  // the loader said why; the outcome has nothing to add
+    EXPECT_TRUE(m_shell.ErrorFlag && m_shell.CancelFlag);
+    EXPECT_EQ(m_ui.Messages.size(), 1u);  // the loader said why; the outcome has nothing to add
     EXPECT_EQ(refused.Message, "");
 
     // A damaged default image says nothing on its way: the outcome says it.
-    const Outcome ini = LoadProgrammingFile(data, shell, ui, folder / "short.ini");
+    const Outcome ini = LoadProgrammingFile(m_data, m_shell, m_ui, m_folder / "short.ini");
     EXPECT_EQ(ini.Kind, OutcomeKind::Failed);
     EXPECT_EQ(ini.Message, "IniFileRead Error!!");
-    EXPECT_EQ(LoadProgrammingFile(data, shell, ui, folder / "short.hex").Kind, OutcomeKind::Failed);
-    EXPECT_EQ(LoadProgrammingFile(data, shell, ui, folder / "missing.dat").Kind, OutcomeKind::Failed);
+    EXPECT_EQ(LoadProgrammingFile(m_data, m_shell, m_ui, m_folder / "short.hex").Kind, OutcomeKind::Failed);
+    EXPECT_EQ(LoadProgrammingFile(m_data, m_shell, m_ui, m_folder / "missing.dat").Kind, OutcomeKind::Failed);
 
-    EXPECT_EQ(data.RadioImage, before.RadioImage);
-    EXPECT_EQ(data.UsableGroups[1].PriorityCh, before.UsableGroups[1].PriorityCh);
-    EXPECT_EQ(shell.CurrentFileName, "kept.dat");
+    EXPECT_EQ(m_data.RadioImage, before.RadioImage);
+    EXPECT_EQ(m_data.UsableGroups[1].PriorityCh, before.UsableGroups[1].PriorityCh);
+    EXPECT_EQ(m_shell.CurrentFileName, "kept.dat");
 }
 
-// One step in the shell's history.
-void MakeStep(RadioData& data, ShellState& shell)
+TEST_F(DocumentCommands, DataReplacedAsAWholeEmptiesTheEditHistoryAndARefusedLoadKeepsIt)
 {
-    EditContext ctx{data, shell};
-    EditField(ctx, data.CommonSetup.DualWatch, !data.CommonSetup.DualWatch);
-}
-
-TEST(DocumentCommands, DataReplacedAsAWholeEmptiesTheEditHistoryAndARefusedLoadKeepsIt)
-{
-    TempFolder folder;
-    WriteFileText(folder / "mv230.dat", DataFileWith(5, {}));
-    WriteFileText(folder / "mv220.dat", OutOfRangeFile(4));
-    RadioData data = ResetData(5);
-    ShellState shell;
+    WriteFileText(m_folder / "mv230.dat", DataFileWith(5, {}));
+    WriteFileText(m_folder / "mv220.dat", OutOfRangeFile(4));
     EditHistory history;
-    shell.History = &history;
-    RecordingUi ui;
+    m_shell.History = &history;
 
-    MakeStep(data, shell);
-    EXPECT_EQ(OpenDataFile(data, shell, ui, folder / "mv220.dat").Kind, OutcomeKind::Failed);
+    MakeStep();
+    EXPECT_EQ(OpenDataFile(m_data, m_shell, m_ui, m_folder / "mv220.dat").Kind, OutcomeKind::Failed);
     EXPECT_EQ(history.UndoCount(), 1u);
-    EXPECT_TRUE(OpenDataFile(data, shell, ui, folder / "mv230.dat").IsDone());
+    EXPECT_TRUE(OpenDataFile(m_data, m_shell, m_ui, m_folder / "mv230.dat").IsDone());
     EXPECT_EQ(history.UndoCount(), 0u);
 
-    MakeStep(data, shell);
-    EXPECT_TRUE(NewData(data, shell).IsDone());
+    MakeStep();
+    EXPECT_TRUE(NewData(m_data, m_shell).IsDone());
     EXPECT_EQ(history.UndoCount(), 0u);
 }
 
-TEST(DocumentCommands, SaveNamesTheFileOnlyWhenItWasWrittenAndSaysWhyAListingWasNot)
+TEST_F(DocumentCommands, SaveNamesTheFileOnlyWhenItWasWrittenAndSaysWhyAListingWasNot)
 {
-    TempFolder folder;
-    RadioData data = ResetData(5);
-    ShellState shell;
-    RecordingUi ui;
-    EXPECT_TRUE(SaveDataFile(data, shell, ui, folder / "a.dat").IsPlainSuccess());
-    EXPECT_EQ(shell.CurrentFileName, (folder / "a.dat").string());
+    EXPECT_TRUE(SaveDataFile(m_data, m_shell, m_ui, m_folder / "a.dat").IsPlainSuccess());
+    EXPECT_EQ(m_shell.CurrentFileName, (m_folder / "a.dat").string());
 
-    EXPECT_EQ(SaveDataFile(data, shell, ui, folder / "missing" / "b.dat").Kind, OutcomeKind::Failed);
-    EXPECT_EQ(shell.CurrentFileName, (folder / "a.dat").string());
+    EXPECT_EQ(SaveDataFile(m_data, m_shell, m_ui, m_folder / "missing" / "b.dat").Kind, OutcomeKind::Failed);
+    EXPECT_EQ(m_shell.CurrentFileName, (m_folder / "a.dat").string());
 
     for (const char* name : {"c.hex", "c.txt", "c.dat"}) {
-        EXPECT_TRUE(SaveProgrammingFile(data, shell, ui, folder / name).IsDone()) << name;
-        EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
+        EXPECT_TRUE(SaveProgrammingFile(m_data, m_shell, m_ui, m_folder / name).IsDone()) << name;
+        EXPECT_TRUE(std::filesystem::exists(m_folder / name)) << name;
     }
-    const Outcome listing = SaveProgrammingFile(data, shell, ui, folder / "missing" / "c.txt");
+    const Outcome listing = SaveProgrammingFile(m_data, m_shell, m_ui, m_folder / "missing" / "c.txt");
     EXPECT_EQ(listing.Kind, OutcomeKind::Failed);
     EXPECT_EQ(listing.Message, "FileSave Error!!\r\nNo such file or directory");
 }
 
-TEST(DocumentCommands, CompareLoadsTheFileBesideTheDataAndCarriesWhatTheLoadLeftOut)
+TEST_F(DocumentCommands, CompareLoadsTheFileBesideTheDataAndCarriesWhatTheLoadLeftOut)
 {
-    TempFolder folder;
-    WriteFileText(folder / "odd.dat", OutOfRangeFile(5));
-    const RadioData data = ResetData(5);
-    ShellState shell;
-    shell.CurrentFileName = "mine.dat";
-    RecordingUi ui;
-    RadioData other = data;
+    WriteFileText(m_folder / "odd.dat", OutOfRangeFile(5));
+    m_shell.CurrentFileName = "mine.dat";
+    RadioData other = m_data;
     std::vector<Difference> differences;
 
-    const Outcome compared = CompareWithFile(data, other, shell, ui, folder / "odd.dat", differences);
+    const Outcome compared = CompareWithFile(m_data, other, m_shell, m_ui, m_folder / "odd.dat", differences);
     EXPECT_EQ(compared.Kind, OutcomeKind::Done);
     EXPECT_EQ(compared.NotTaken, std::vector<std::string>{"[Usable CH Group Setup] Priority CH 0=99999"});
     ASSERT_FALSE(differences.empty());
     EXPECT_EQ(differences[0].Text, "Usable CH Group Setup: INTL Priority CH 16 → 01A");
-    EXPECT_EQ(shell.CurrentFileName, "mine.dat");
+    EXPECT_EQ(m_shell.CurrentFileName, "mine.dat");
 
-    WriteFileText(folder / "mv220.dat", OutOfRangeFile(4));
-    const Outcome refused = CompareWithFile(data, other, shell, ui, folder / "mv220.dat", differences);
+    WriteFileText(m_folder / "mv220.dat", OutOfRangeFile(4));
+    const Outcome refused =
+        CompareWithFile(m_data, other, m_shell, m_ui, m_folder / "mv220.dat", differences);
     EXPECT_EQ(refused.Kind, OutcomeKind::Failed);
     EXPECT_TRUE(differences.empty());
 }

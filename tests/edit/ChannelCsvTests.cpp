@@ -115,34 +115,19 @@ TEST(ChannelCsv, ChirpRowsLandInBankEByDuplexAndToneMode)
     ASSERT_FALSE(checked.HasRefusedRows()) << ImportReport(checked);
     EXPECT_TRUE(ApplyChannelImport(e.Ctx, checked, false, "Import"));
     EXPECT_TRUE(e.Shell.DataChanged);
-    const auto& bank = e.Data.ExpChannels;
-    for (int n = 0; n < 8; ++n) {
-        EXPECT_TRUE(bank[static_cast<std::size_t>(n)].Enable);
-        EXPECT_EQ(bank[static_cast<std::size_t>(n)].CHDisplayL, "0" + std::to_string(n + 1));
-    }
-    EXPECT_DOUBLE_EQ(bank[0].Txfreq, 156.05);
-    EXPECT_EQ(bank[0].ChTag, "SIMPLEX");
-    EXPECT_DOUBLE_EQ(bank[1].Txfreq, 154.6);
-    EXPECT_TRUE(bank[1].Narrow && bank[1].LowPower && !bank[1].ScanMemory);
-    EXPECT_EQ(CtcssName(bank[1].TxCTCSS), "100.0Hz");
-    EXPECT_EQ(bank[1].RxCTCSS, 0);
-    EXPECT_DOUBLE_EQ(bank[2].Txfreq, 159.4);
-    EXPECT_EQ(CtcssName(bank[2].TxCTCSS), "123.0Hz");
-    EXPECT_EQ(CtcssName(bank[2].RxCTCSS), "123.0Hz");
-    EXPECT_FALSE(bank[2].LowPower || bank[2].Narrow);
-    EXPECT_DOUBLE_EQ(bank[3].Txfreq, 162.0);
-    EXPECT_EQ(DcsText(bank[3].TxDCS), "N754");
-    EXPECT_EQ(DcsText(bank[3].RxDCS), "N754");
-    EXPECT_EQ(bank[4].Txfreq, 0.0);
-    EXPECT_EQ(bank[4].TxCTCSS, 0);
-    EXPECT_EQ(CtcssName(bank[4].RxCTCSS), "67.0Hz");
-    EXPECT_EQ(bank[5].TxDCS, 0);
-    EXPECT_EQ(DcsText(bank[5].RxDCS), "N051");
-    EXPECT_EQ(CtcssName(bank[6].TxCTCSS), "103.5Hz");
-    EXPECT_EQ(DcsText(bank[6].RxDCS), "N114");
-    EXPECT_EQ(DcsText(bank[7].TxDCS), "N125");
-    EXPECT_EQ(bank[7].RxDCS + bank[7].RxCTCSS, 0);
-    EXPECT_EQ(bank[7].ChTag, "A VERY LONG ");
+    // Duplex and offset give the TX frequency, the tone mode which of the tones and codes are kept.
+    EXPECT_TRUE(
+        ExportKelpieCsv(e.Data, kGroupBankE)
+            .starts_with("CH,ENABLE,DISP,RX[MHz],TX[MHz],LOW,UP,MEM,VS,CH Name,W/N,RxTone,Comp,TxTone\r\n"
+                         "1,[Enable],01  ,156.0500,156.0500,,,MEM,,SIMPLEX,,,,\r\n"
+                         "2,[Enable],02  ,150.0000,154.6000,LOW,,,,PLUS,N,,,100.0Hz\r\n"
+                         "3,[Enable],03  ,160.0000,159.4000,,,MEM,,MINUS,,123.0Hz,,123.0Hz\r\n"
+                         "4,[Enable],04  ,151.0000,162.0000,,,MEM,,SPLIT,,N754,,N754\r\n"
+                         "5,[Enable],05  ,162.5500,,,,MEM,,LISTEN ONLY,,67.0Hz,,\r\n"
+                         "6,[Enable],06  ,155.0000,155.0000,,,MEM,,DCS RX,,N051,,\r\n"
+                         "7,[Enable],07  ,155.5000,155.5000,,,MEM,,CROSS,,N114,,103.5Hz\r\n"
+                         "8,[Enable],08  ,155.6000,155.6000,,,MEM,,A VERY LONG ,,,,N125\r\n"))
+        << ExportKelpieCsv(e.Data, kGroupBankE);
     EXPECT_NE(ImportReport(checked).find("Line 9: LMR8 written; name cut to 12 characters"),
               std::string::npos)
         << ImportReport(checked);
@@ -152,10 +137,7 @@ TEST(ChannelCsv, ChirpRowsLandInBankEByDuplexAndToneMode)
     const ChannelImport again = CheckChirpCsv(other.Data, ExportChirpCsv(e.Data), ChirpPlacing::AtLocation);
     EXPECT_FALSE(again.HasRefusedRows()) << ImportReport(again);
     ApplyChannelImport(other.Ctx, again, false, "Import");
-    for (std::size_t n = 0; n < 8; ++n) {
-        EXPECT_EQ(ExportChannelRows(other.Data, kGroupBankE, {static_cast<int>(n)}, ','),
-                  ExportChannelRows(e.Data, kGroupBankE, {static_cast<int>(n)}, ','));
-    }
+    EXPECT_EQ(ExportKelpieCsv(other.Data, kGroupBankE), ExportKelpieCsv(e.Data, kGroupBankE));
 }
 
 TEST(ChannelCsv, ChirpRowsTakeTheNextFreeChannelsWhenAsked)
@@ -167,29 +149,20 @@ TEST(ChannelCsv, ChirpRowsTakeTheNextFreeChannelsWhenAsked)
         "7,B,156.10\r\n";
     const ChannelImport checked = CheckChirpCsv(e.Data, text, ChirpPlacing::NextFree);
     ASSERT_TRUE(ApplyChannelImport(e.Ctx, checked, false, "Import")) << ImportReport(checked);
-    std::vector<std::string> names;
-    for (const ChannelRecord& record : e.Data.ExpChannels) {
-        if (record.ChTag == "A" || record.ChTag == "B") {
-            names.push_back(record.ChTag);
-        }
-    }
-    EXPECT_EQ(names, (std::vector<std::string>{"A", "B"}));
-    EXPECT_EQ(checked.Changes.size(), 2u);
-    EXPECT_NE(checked.Changes[0].Ref.index, checked.Changes[1].Ref.index);
+    ASSERT_EQ(checked.Changes.size(), 2u);
+    EXPECT_LT(checked.Changes[0].Ref.index, checked.Changes[1].Ref.index);
+    EXPECT_EQ(RecordOf(e.Data, checked.Changes[0].Ref).ChTag, "A");
+    EXPECT_EQ(RecordOf(e.Data, checked.Changes[1].Ref).ChTag, "B");
 }
 
 TEST(ChannelCsv, EachKindOfBadRowIsRefusedWithItsLineAndNothingChanges)
 {
-    struct BadRow
-    {
-        const char* row;
-        const char* refusal;
-    };
     const std::string header =
         "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,"
         "CrossMode,Mode\r\n"
         "1,GOOD,156.05,,0,,88.5,88.5,023,NN,023,,FM\r\n";
-    const std::vector<BadRow> bad{
+    // the row after the good one, and how it is refused
+    const std::pair<const char*, const char*> bad[] = {
         {"2,OUT,180.0,,0,,88.5,88.5,023,NN,023,,FM",
          "LMR2 refused: RX[MHz]: \"180.0\" is outside 134.0000–174.0000 MHz"},
         {"2,TXOUT,156.0,+,30,,88.5,88.5,023,NN,023,,FM", "LMR2 refused: TX[MHz]"},
@@ -204,16 +177,15 @@ TEST(ChannelCsv, EachKindOfBadRowIsRefusedWithItsLineAndNothingChanges)
         {"2,AM,156.0,,0,,88.5,88.5,023,NN,023,,AM", "LMR2 refused: Mode \"AM\" is neither FM nor NFM"},
         {"2,DUP,156.0,x,0,,88.5,88.5,023,NN,023,,FM", "LMR2 refused: Duplex \"x\" is not"},
     };
-    for (const BadRow& row : bad) {
-        SCOPED_TRACE(row.row);
+    for (const auto& [row, refusal] : bad) {
+        SCOPED_TRACE(row);
         Editing e(5);
         const RadioData before = e.Data;
-        const ChannelImport checked =
-            CheckChirpCsv(e.Data, header + row.row + "\r\n", ChirpPlacing::AtLocation);
+        const ChannelImport checked = CheckChirpCsv(e.Data, header + row + "\r\n", ChirpPlacing::AtLocation);
         EXPECT_TRUE(checked.HasRefusedRows());
         EXPECT_NE(ImportReport(checked).find("Line 2: LMR1 written."), std::string::npos)
             << ImportReport(checked);
-        EXPECT_NE(RefusedRowsText(checked).find(std::string("Line 3: ") + row.refusal), std::string::npos)
+        EXPECT_NE(RefusedRowsText(checked).find(std::string("Line 3: ") + refusal), std::string::npos)
             << RefusedRowsText(checked);
         EXPECT_FALSE(ApplyChannelImport(e.Ctx, checked, false, "Import"));
         EXPECT_TRUE(e.Data == before);
@@ -282,10 +254,8 @@ TEST(ChannelCsv, PastedRowsGoOntoTheSelectedChannelsAndCutClearsThemEachAsOneUnd
     EXPECT_EQ(fields({9, 10, 11}), fields({0, 1, 2}));
     const ChannelImport cut = CheckClearedRows(e.Data, {9, 10});
     ASSERT_TRUE(ApplyChannelImport(e.Ctx, cut, false, "Cut")) << ImportReport(cut);
-    EXPECT_FALSE(e.Data.ExpChannels[9].Enable);
-    EXPECT_EQ(e.Data.ExpChannels[10].Rxfreq, 0.0);
-    EXPECT_EQ(e.Data.ExpChannels[10].ChTag, "");
-    EXPECT_EQ(e.Data.ExpChannels[10].RxDCS, 0);
+    EXPECT_EQ(ExportChannelRows(e.Data, kGroupBankE, {9, 10}, ','),
+              ExportChannelRows(ResetData(5), kGroupBankE, {9, 10}, ','));
     EXPECT_EQ(steps.UndoCount(), 2u);
     steps.Undo(e.Ctx);
     steps.Undo(e.Ctx);

@@ -172,46 +172,34 @@ TEST(FillPage, PlanLabelSplitAndScramblerEntries)
     EXPECT_EQ(e.Data.UsaChannels[10].Scramble, 6);
 }
 
-TEST(ChannelPageMayBeLeft, EnabledExtraChannelNeedsAFrequencyAndTwoDisplayCharacters)
-{
-    ChannelEditing e;
-    ChannelRecord& record = e.Data.ExpChannels[0];
-    const ChannelRef ch{kGroupBankE, 0};
-    record.Enable = true;
-    record.CHDisplayL = "01";
-    record.Rxfreq = 0.0;
-    EXPECT_FALSE(ChannelPageMayBeLeft(e.Data, ch));
-    record.Rxfreq = 150.0125;
-    EXPECT_TRUE(ChannelPageMayBeLeft(e.Data, ch));
-    EXPECT_EQ(FillExtraChannelPage(e.Data, 1).rxFrequency, "150.0125");
-    record.CHDisplayL = "1";
-    EXPECT_FALSE(ChannelPageMayBeLeft(e.Data, ch));
-    record.Enable = false;
-    EXPECT_TRUE(ChannelPageMayBeLeft(e.Data, ch));
-    EXPECT_FALSE(e.Shell.DataChanged);  // filling is no edit
-}
-
-TEST(ChannelLeaveText, SaysWhichOfFrequencyAndNumberIsMissing)
+TEST(ChannelLeaveText, AnEnabledExtraChannelNeedsAFrequencyAndTwoDisplayCharacters)
 {
     ChannelEditing e;
     ChannelRecord& record = e.Data.ExpChannels[6];
     const ChannelRef ch{kGroupBankE, 6};
-    const std::string rx = "RX frequency: 134.0000–174.0000 MHz in steps of 5 or 6.25 kHz";
+    const std::string rx = RuleText(FieldId::RxFreq, 5);
     const std::string number = RuleText(FieldId::ChannelLeft, 5);
+    // RX frequency, channel number, what is missing
+    const std::tuple<double, const char*, std::string> cases[] = {
+        {0.0, "07", "no RX frequency.\n" + rx + "\nEnter it"},
+        {0.0, "7", "no RX frequency and no channel number.\n" + rx + "\n" + number + "\nEnter them"},
+        {150.0, "7", "no channel number.\n" + number + "\nEnter it"},
+    };
     record.Enable = true;
-    record.CHDisplayL = "07";
-    record.Rxfreq = 0.0;
-    EXPECT_EQ(ChannelLeaveText(e.Data, ch), "Data Error!!\nLMR7 is switched on but has no RX frequency.\n" +
-                                                rx + "\nEnter it, or switch the channel off.");
-    record.CHDisplayL = "7";
-    EXPECT_EQ(ChannelLeaveText(e.Data, ch),
-              "Data Error!!\nLMR7 is switched on but has no RX frequency and no channel number.\n" + rx +
-                  "\n" + number + "\nEnter them, or switch the channel off.");
-    record.Rxfreq = 150.0;
-    EXPECT_EQ(ChannelLeaveText(e.Data, ch), "Data Error!!\nLMR7 is switched on but has no channel number.\n" +
-                                                number + "\nEnter it, or switch the channel off.");
+    for (const auto& [frequency, display, missing] : cases) {
+        record.Rxfreq = frequency;
+        record.CHDisplayL = display;
+        EXPECT_EQ(ChannelLeaveText(e.Data, ch),
+                  "Data Error!!\nLMR7 is switched on but has " + missing + ", or switch the channel off.");
+    }
+    record.Rxfreq = 150.0125;
     record.CHDisplayL = "07";
     EXPECT_EQ(ChannelLeaveText(e.Data, ch), "");
+    EXPECT_EQ(FillExtraChannelPage(e.Data, 7).rxFrequency, "150.0125");
+    record.CHDisplayL = "7";
+    record.Enable = false;
+    EXPECT_EQ(ChannelLeaveText(e.Data, ch), "");
+    EXPECT_FALSE(e.Shell.DataChanged);  // filling is no edit
 }
 
 TEST(WeatherPage, RowsFollowTheirEnableBoxAndNamesAreHiddenOnTheMv240)

@@ -59,6 +59,7 @@ struct Operation
 TEST(EditHistory, UndoAndRedoOfEveryKindOfEditRestoreTheWholeData)
 {
     const ChannelRef exp7{kGroupBankE, 6};
+    const auto typed = [](FieldRef box, const char* text) { return [=](History& h) { Type(h, box, text); }; };
     const std::vector<Operation> operations{
         {"check box",
          [&](History& h) { SetChannelEnable(h.Ctx, exp7, !RecordOf(h.Data, exp7).Enable); },
@@ -79,25 +80,13 @@ TEST(EditHistory, UndoAndRedoOfEveryKindOfEditRestoreTheWholeData)
          [](History& h) { DeleteEntry(h.Ctx, DirectoryKind::Individual, 1); },
          {"Station 1 deleted", "SM 1"}},
         {"MMSI emptied deletes its entry",
-         [](History& h) {
-             Type(h, {FieldId::IndividualMmsi, 0, 1}, "");
-         },
+         typed({FieldId::IndividualMmsi, 0, 1}, ""),
          {"Station 2 MMSI", "SM 2"}},
-        {"name typed in one box",
-         [](History& h) {
-             Type(h, {FieldId::WeatherName, 0, 4}, "NOAA5");
-         },
-         {}},
+        {"name typed in one box", typed({FieldId::WeatherName, 0, 4}, "NOAA5"), {}},
         {"frequency committed",
-         [](History& h) {
-             Type(h, {FieldId::RxFreq, kGroupBankE, 6}, "156.0500");
-         },
+         typed({FieldId::RxFreq, kGroupBankE, 6}, "156.0500"),
          {"EXP 7 RX frequency", "E 7"}},
-        {"status name",
-         [](History& h) {
-             Type(h, {FieldId::StatusName, 0, 0}, "SHIP");
-         },
-         {"USA status name", "Usable"}},
+        {"status name", typed({FieldId::StatusName, 0, 0}, "SHIP"), {"USA status name", "Usable"}},
         {"bare field edit on the page in view",
          [](History& h) {
              h.Steps.SetPageInView({"DSC Setup", "DSC"});

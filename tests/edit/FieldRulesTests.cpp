@@ -8,15 +8,8 @@ namespace {
 
 TEST(CommitFrequency, BandAndRasterPerModel)
 {
-    struct Case
-    {
-        int model;
-        const char* text;
-        bool ok;
-        const char* shown;
-        double stored;  // starting from 150.0
-    };
-    const Case cases[] = {
+    // model, typed text, taken, shown text, stored frequency (starting from 150.0)
+    const std::tuple<int, const char*, bool, const char*, double> cases[] = {
         {4, "134.0000", true, "134.0000", 134.0},
         {2, "134.0000", false, "134.0000", 150.0},
         {0, "156.0125", false, "156.0125", 150.0},
@@ -30,13 +23,13 @@ TEST(CommitFrequency, BandAndRasterPerModel)
         {5, "150.0001", true, "150.0000", 150.0},
         {6, "160.1.5", true, "160.1000", 160.1},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.text) + " on model " + std::to_string(c.model));
+    for (const auto& [model, text, ok, shown, expected] : cases) {
+        SCOPED_TRACE(std::string(text) + " on model " + std::to_string(model));
         double stored = 150.0;
-        const CommitOutcome outcome = CommitFrequency(true, c.model, c.text, stored);
-        EXPECT_EQ(outcome.ok, c.ok);
-        EXPECT_EQ(outcome.shown, c.shown);
-        EXPECT_DOUBLE_EQ(stored, c.stored);
+        const CommitOutcome outcome = CommitFrequency(true, model, text, stored);
+        EXPECT_EQ(outcome.ok, ok);
+        EXPECT_EQ(outcome.shown, shown);
+        EXPECT_DOUBLE_EQ(stored, expected);
     }
     // Refused without a report, the box shows the stored frequency again.
     double stored = 150.05;
@@ -47,23 +40,17 @@ TEST(CommitFrequency, BandAndRasterPerModel)
 
 TEST(CommitDigitField, LengthsAndStoredFormsOfMmsis)
 {
-    struct Case
-    {
-        int digits;
-        const char* text;
-        bool ok;
-        const char* stored;  // starting from "2233445560"
-    };
-    const Case cases[] = {
+    // digits, typed text, taken, stored text (starting from "2233445560")
+    const std::tuple<int, const char*, bool, const char*> cases[] = {
         {9, "123456789", true, "1234567890"},  {9, " 123456789 ", true, "1234567890"},
         {9, "12345678", false, "2233445560"},  {9, "1234567890", false, "2233445560"},
         {9, "12345678a", false, "2233445560"}, {8, "12345678", true, "0123456780"},
         {8, "123456789", false, "2233445560"}, {9, "", true, ""},
     };
-    for (const auto& c : cases) {
+    for (const auto& [digits, text, ok, expected] : cases) {
         std::string stored = "2233445560";
-        EXPECT_EQ(CommitDigitField(true, c.digits, c.text, stored).ok, c.ok) << c.text;
-        EXPECT_EQ(stored, c.stored) << c.text;
+        EXPECT_EQ(CommitDigitField(true, digits, text, stored).ok, ok) << text;
+        EXPECT_EQ(stored, expected) << text;
     }
     std::string group = "0123456780";
     EXPECT_EQ(CommitDigitField(false, 8, "1234", group).shown, "12345678");
@@ -190,7 +177,7 @@ TEST(FieldInput, CheckedBoxIsCommittedOnLeavingAndRefusalKeepsTheStoredValue)
     EXPECT_EQ(f.Data.DscBasicSetup.UserMmsi, "1234567890");
 }
 
-TEST(FieldInput, NameBoxesWriteOnEveryChangeAndNothingWhileBusy)
+TEST(FieldInput, NameBoxesWriteOnEveryChangeStatusNamesOnLeavingAndNothingWhileBusy)
 {
     Form f;
     EXPECT_EQ(f.Input.Change(f.Ctx, {FieldId::ChannelName, kGroupIntl, 32}, "calling").rewrite, "CALLING");
@@ -205,6 +192,12 @@ TEST(FieldInput, NameBoxesWriteOnEveryChangeAndNothingWhileBusy)
     f.Shell.DataChanged = false;
     EXPECT_EQ(f.Input.LostFocus(f.Ctx, {FieldId::AtisMid, 0, 2}, "007").shown, "007");
     EXPECT_FALSE(f.Shell.DataChanged);
+
+    // A status name is committed right-aligned, and the captions that show it are refreshed.
+    f.Input.Change(f.Ctx, {FieldId::StatusName, 0, 1}, "AB");
+    const FieldCommit status = f.Input.Validate(f.Ctx, {FieldId::StatusName, 0, 1}, "AB");
+    EXPECT_TRUE(status.ok && status.captionsChanged);
+    EXPECT_EQ(f.Data.UsableGroups[1].StatusName, "  AB");
 
     f.Shell.DataChanged = false;
     f.Shell.BusyFlag = true;
@@ -235,15 +228,6 @@ TEST(FieldInput, ChannelBoxesEditOnlyTheExtraBank)
     EXPECT_FALSE(f.Input.Change(f.Ctx, {FieldId::RxFreq, kGroupUsa, 32}, "150").edited);
     f.Input.Validate(f.Ctx, {FieldId::RxFreq, kGroupUsa, 32}, "150");
     EXPECT_EQ(f.Data.UsaChannels[32], before);
-}
-
-TEST(FieldInput, StatusNameCommittedRightAlignedAndCaptionsRefreshed)
-{
-    Form f;
-    f.Input.Change(f.Ctx, {FieldId::StatusName, 0, 1}, "AB");
-    const FieldCommit status = f.Input.Validate(f.Ctx, {FieldId::StatusName, 0, 1}, "AB");
-    EXPECT_TRUE(status.ok && status.captionsChanged);
-    EXPECT_EQ(f.Data.UsableGroups[1].StatusName, "  AB");
 }
 
 }  // namespace

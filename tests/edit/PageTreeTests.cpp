@@ -39,13 +39,10 @@ TEST(PageTree, NumberedKeysCarryTheSignPlaceAndAreReadFromTheThirdCharacter)
 {
     EXPECT_EQ(NumberedKey("PU", 0), "PU 0");
     EXPECT_EQ(NumberedKey("E", 40), "E 40");
-    const struct
-    {
-        const char* key;
-        int number;
-    } rows[] = {{"PU 0", 0}, {"PI 123", 123}, {"E 5", 5}, {"E 40", 40}, {"SG 10", 10}, {"PW", 0}, {"E", 0}};
-    for (const auto& row : rows)
-        EXPECT_EQ(KeyNumber(row.key), row.number) << row.key;
+    const std::pair<const char*, int> rows[] = {{"PU 0", 0},   {"PI 123", 123}, {"E 5", 5}, {"E 40", 40},
+                                                {"SG 10", 10}, {"PW", 0},       {"E", 0}};
+    for (const auto& [key, number] : rows)
+        EXPECT_EQ(KeyNumber(key), number) << key;
 }
 
 TEST(PageTree, Mv230WithoutInternationalKeepsTheOtherBanksInOrder)
@@ -89,21 +86,17 @@ TEST(PageTree, DscModelsOfferTheDscPageAndBothDirectoriesEntryByEntry)
 
 TEST(PageTree, GroupAndEnableCaptions)
 {
-    const struct
-    {
-        const char* caption;
-        const char* statusName;
-        bool statusIcon;
-        const char* shown;
-    } groups[] = {{"USA", "SHIP", false, "USA(SHIP)"},
-                  {"USA(OLD)", "SHIP", false, "USA(SHIP)"},
-                  {"INTL(OLD)", "", false, "INTL"},
-                  {"CANADA", "SHIP", true, "CANADA"}};
-    for (const auto& row : groups) {
+    // caption, status name, status icon, caption shown
+    const std::tuple<const char*, const char*, bool, const char*> groups[] = {
+        {"USA", "SHIP", false, "USA(SHIP)"},
+        {"USA(OLD)", "SHIP", false, "USA(SHIP)"},
+        {"INTL(OLD)", "", false, "INTL"},
+        {"CANADA", "SHIP", true, "CANADA"}};
+    for (const auto& [caption, statusName, statusIcon, shown] : groups) {
         UsableGroup group;
-        group.StatusName = row.statusName;
-        group.StatusIcon = row.statusIcon;
-        EXPECT_EQ(GroupCaption(row.caption, group), row.shown) << row.caption;
+        group.StatusName = statusName;
+        group.StatusIcon = statusIcon;
+        EXPECT_EQ(GroupCaption(caption, group), shown) << caption;
     }
     EXPECT_EQ(EnableCaption("CH16", true), "CH16[Enable]");
     EXPECT_EQ(EnableCaption("CH16[Enable]", true), "CH16[Enable]");
@@ -114,12 +107,7 @@ TEST(PageTree, EachNodeKeyChoosesItsPage)
 {
     using P = PageChoice;
     const DirectoryKind ind = DirectoryKind::Individual;
-    const struct
-    {
-        const char* key;
-        const char* parent;
-        std::optional<PageChoice> page;
-    } rows[] = {
+    const std::tuple<const char*, const char*, std::optional<PageChoice>> rows[] = {
         {"General", "", P{Page::General}},
         {"Program", "", P{Page::Banks}},
         {"DSCSETTING", "", P{Page::Grey}},
@@ -147,28 +135,22 @@ TEST(PageTree, EachNodeKeyChoosesItsPage)
         {"SG 11", "SG", std::nullopt},
         {"X 1", "Elsewhere", P{Page::General}},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(ChoosePage(row.key, row.parent), row.page) << row.key << " under " << row.parent;
+    for (const auto& [key, parent, page] : rows)
+        EXPECT_EQ(ChoosePage(key, parent), page) << key << " under " << parent;
 }
 
 TEST(PageTree, GridJumpBuildsTheKeyOfTheRowsOwnNode)
 {
-    const struct
-    {
-        const char* current;
-        int row;
-        const char* chCell;
-        const char* key;
-    } rows[] = {
+    // the list shown, the row, the text of its CH cell, the key jumped to
+    const std::tuple<const char*, int, const char*, const char*> rows[] = {
         {"PU", 33, "16", "PU 32"},     {"PI", 34, "16A", "PI 33"},
         {"PC", 1, "00", "PC 0"},       {"PU", 3, "120", ""},
         {"ExpChannel", 5, "5", "E 5"}, {"SM", 3, "3", "SM 3"},
         {"SG", 10, "10", "SG 10"},     {"PW", 1, "", ""},
         {"General", 1, "", ""},        {"ExpChannel", 0, "", ""},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(GridJumpKey(row.current, row.row, row.chCell), row.key)
-            << row.current << " row " << row.row;
+    for (const auto& [current, row, chCell, key] : rows)
+        EXPECT_EQ(GridJumpKey(current, row, chCell), key) << current << " row " << row;
 }
 
 }  // namespace

@@ -30,14 +30,5 @@ TEST(ReceiveFrequency, GridAndPageAgreeOnEveryDuplexSlot)
     }
 }
 
-TEST(ReceiveFrequency, TheDuplexFrequencyOnlyWhereTheSlotHasOne)
-{
-    const PlanEntry plain{false, "22", 157.1, 157.1, 161.7, true, 0, ""};
-    const PlanEntry a{false, "22A", 157.1, 157.1, 0.0, false, 0, ""};
-    EXPECT_EQ(ReceiveFrequency(plain, true), 161.7);
-    EXPECT_EQ(ReceiveFrequency(plain, false), 157.1);
-    EXPECT_EQ(ReceiveFrequency(a, true), 157.1);
-}
-
 }  // namespace
 }  // namespace kelpie

@@ -113,13 +113,5 @@ TEST(DscRows, TheMb6000OffersNoPositionRows)
     EXPECT_TRUE(PosRequestTxRowShown(3));
 }
 
-TEST(DscRows, PermissionCountIsTheImageByteInDecimal)
-{
-    RadioData data = ResetData(0);
-    EXPECT_EQ(UserMmsiPermissionCount(data), 0);
-    data.RadioImage[kPermissionCountByte] = 200;
-    EXPECT_EQ(UserMmsiPermissionCount(data), 200);
-}
-
 }  // namespace
 }  // namespace kelpie

@@ -83,19 +83,15 @@ TEST_F(ChannelPagesTest, EveryKindOfControlReachesTheRecordAndThePageShowsTheRes
 
 TEST_F(ChannelPagesTest, PagesFitTheDefaultWindowWithoutClippedOrOverlappingControls)
 {
-    const struct
-    {
-        int model;
-        QString key;
-    } pages[] = {{5, u"PU 40"_qs}, {5, u"E 2"_qs}, {1, u"E 2"_qs},
-                 {3, u"E 2"_qs},   {5, u"PW"_qs},  {1, u"PW"_qs}};
-    for (const auto& page : pages) {
-        m_data = ResetData(page.model);
+    const std::pair<int, QString> pages[] = {{5, u"PU 40"_qs}, {5, u"E 2"_qs}, {1, u"E 2"_qs},
+                                             {3, u"E 2"_qs},   {5, u"PW"_qs},  {1, u"PW"_qs}};
+    for (const auto& [model, key] : pages) {
+        m_data = ResetData(model);
         m_data.UsableGroups[kGroupBankE].Enable = true;
-        Show(page.key);
+        Show(key);
         // A top-level widget grows to what its layout needs: the pages must not need more.
         EXPECT_EQ(m_editor->size(), kEditorSize);
-        auto* panel = Child<QWidget>(page.key == u"PW"_qs ? u"pictD"_qs : u"pictC"_qs);
+        auto* panel = Child<QWidget>(key == u"PW"_qs ? u"pictD"_qs : u"pictC"_qs);
         std::vector<QRect> placed;
         for (QWidget* control : panel->findChildren<QWidget*>()) {
             const bool leaf = qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control) ||
@@ -103,7 +99,7 @@ TEST_F(ChannelPagesTest, PagesFitTheDefaultWindowWithoutClippedOrOverlappingCont
             if (!leaf || !control->isVisible() || control->parentWidget()->inherits("QComboBox"))
                 continue;
             const QRect rect(control->mapTo(m_editor.get(), QPoint(0, 0)), control->size());
-            const std::string where = page.key.toStdString() + " " + control->objectName().toStdString();
+            const std::string where = key.toStdString() + " " + control->objectName().toStdString();
             EXPECT_TRUE(QRect(QPoint(0, 0), kEditorSize).contains(rect)) << where;
             EXPECT_GE(control->width(), control->minimumSizeHint().width()) << where;
             for (const QRect& other : placed)

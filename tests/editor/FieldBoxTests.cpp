@@ -47,16 +47,6 @@ protected:
         Dialogs::ResetHooks();
     }
 
-    // Types into a fresh box of the field and returns what it shows.
-    QString Typed(FieldId field, const QString& keys)
-    {
-        FieldBox box(field, m_input, m_ctx, &m_window);
-        box.SetRecord(kGroupBankE, 0);
-        box.show();
-        QTest::keyClicks(&box, keys);
-        return box.text();
-    }
-
     RadioData m_data = ResetData(5);
     ShellState m_shell;
     EditContext m_ctx{m_data, m_shell};
@@ -97,22 +87,24 @@ TEST_F(FieldBoxTest, AHintGoesWhenItsControlIsLeftAndARefusedKeySaysTheRule)
     m_rx->setFocus();
     QTest::keyClicks(m_rx, u"180"_qs);
     m_outside->setFocus();
-    EXPECT_EQ(m_rx->text(), u"---.----"_qs);
+    EXPECT_EQ(m_rx->text(), u"---.----"_qs);  // the frequency the channel holds
+    EXPECT_EQ(m_data.ExpChannels[0].Rxfreq, 0.0);
+    EXPECT_TRUE(Dialogs::Shown().empty());
     EXPECT_EQ(boxStatus.last()[0].toString(),
               QString::fromStdString(RefusalText(FieldId::RxFreq, 5)).replace(u'\n', u' '));
 }
 
-// Typed keys pass the edit layer's filter, whose rules it pins.
-TEST_F(FieldBoxTest, TypedKeysFollowTheBoxRule)
-{
-    EXPECT_EQ(Typed(FieldId::ChannelName, "ab-1;c"), "AB-1C");
-    EXPECT_EQ(Typed(FieldId::RxFreq, "1a56.x8"), "156.8");
-}
-
-TEST_F(FieldBoxTest, PastedTextKeepsWhatTheRuleAllowsAndFocusShowsTheHintWithTheTextSelected)
+// Typed keys and pasted text pass the edit layer's filter, whose rules it pins.
+TEST_F(FieldBoxTest, TypedAndPastedTextKeepWhatTheRuleAllowsAndFocusShowsTheHintWithTheTextSelected)
 {
     FieldBox name(FieldId::ChannelName, m_input, m_ctx, &m_window);
     name.SetRecord(kGroupBankE, 0);
+    name.show();
+    QTest::keyClicks(&name, u"ab-1;c"_qs);
+    EXPECT_EQ(name.text(), u"AB-1C"_qs);
+    QTest::keyClicks(m_tx, u"1a56.x8"_qs);
+    EXPECT_EQ(m_tx->text(), u"156.8"_qs);
+    name.selectAll();
     QApplication::clipboard()->setText(u"harbour;1"_qs);
     name.paste();
     EXPECT_EQ(name.text(), u"HARBOUR1"_qs);
@@ -148,16 +140,6 @@ TEST_F(FieldBoxTest, RefusedFrequencyOnThePageKeepsTheFocusAndTheRecord)
     EXPECT_EQ(Dialogs::Shown().size(), 1U);
     EXPECT_EQ(m_data.ExpChannels[0].Rxfreq, 156.8);
     EXPECT_EQ(m_rx->text(), u"156.8000"_qs);
-}
-
-TEST_F(FieldBoxTest, LeavingThePageQuietlyRefusesAnInvalidFrequency)
-{
-    m_tx->setFocus();
-    QTest::keyClicks(m_tx, u"180"_qs);
-    m_outside->setFocus();
-    EXPECT_TRUE(Dialogs::Shown().empty());
-    EXPECT_EQ(m_data.ExpChannels[0].Txfreq, 0.0);
-    EXPECT_EQ(m_tx->text(), u"---.----"_qs);  // the frequency the channel holds
 }
 
 }  // namespace

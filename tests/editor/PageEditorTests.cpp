@@ -136,6 +136,33 @@ TEST_F(PageEditorTest, GridJumpByDoubleClickAndByEnter)
     EXPECT_EQ(FrontPanel(), "pictG");
 }
 
+TEST_F(PageEditorTest, ProgrammableChannelListsTheBanksWithTheirEnabledChannelsAsTheyAreWhenShown)
+{
+    Start(5, {true, true, false, true});
+    for (ChannelRecord& ch : m_data.UsaChannels)
+        ch.Enable = false;
+    m_data.UsaChannels[16].Enable = m_data.UsaChannels[22].Enable = true;
+    m_editor->SelectNodeByKey("Program");
+    EXPECT_EQ(FrontPanel(), "pictBanks");
+    auto* grid = Grid("grdBanks");
+    const auto column = [grid](int c) {
+        QStringList cells;
+        for (int r = 0; r < grid->rowCount(); ++r)
+            cells << (grid->item(r, c) ? grid->item(r, c)->text() : QString());
+        return cells;
+    };
+    EXPECT_EQ(Headers("grdBanks"), (QStringList{"BANK", "ENABLED", "AVAILABLE"}));
+    EXPECT_EQ(column(0), (QStringList{"USA", "INTL", "CANADA", "Weather", "LMR"}));
+    EXPECT_EQ(column(1)[0], "2 of 240");
+    EXPECT_EQ(column(2)[0], "Yes");
+    EXPECT_EQ(column(2)[2], "No");
+
+    m_data.UsaChannels[16].Enable = false;
+    Select("PW");
+    Select("Program");
+    EXPECT_EQ(column(1)[0], "1 of 240");
+}
+
 // A channel page that refuses to be left while told so, and counts its fills.
 struct StandInChannelPage : PageView
 {

@@ -1,12 +1,12 @@
 // SettingsPagesTests.cpp — the settings pages and the directory entry page driven by objectName, as a
 // user would: the tree following the usable groups, the delete question, the MB6000's rows, and
 // every setting edited on a page reaching its record.
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTableWidget>
-#include <functional>
 
 #include "EditorTest.h"
 #include "edit/FieldRules.h"
@@ -14,6 +14,7 @@
 #include "editor/DscPage.h"
 #include "editor/FocusHint.h"
 #include "model/ImageLayout.h"
+#include "report/Compare.h"
 
 namespace kelpie {
 namespace {
@@ -52,19 +53,6 @@ TEST_F(SettingsPagesTest, SwitchingAGroupOnAddsItsBankToTheTreeAndOffRemovesIt)
     m_data.UsableGroups[0].StatusName = "SHIP";
     Choose("cmbUsableSts_0", 1);
     EXPECT_EQ(Node("PU")->text(0), "USA");
-}
-
-TEST_F(SettingsPagesTest, ARefusedAtisCodeSaysItTakesTenDigits)
-{
-    Start(0, "ATIS");
-    auto* code = Child<QLineEdit>("txtATIScode");
-    code->setFocus();
-    QTest::keyClicks(code, "12345");
-    QTest::keyClick(code, Qt::Key_Tab);
-    ASSERT_EQ(Dialogs::Shown().size(), 1u);
-    EXPECT_EQ(Dialogs::Shown()[0].text, QString::fromStdString(RefusalText(FieldId::AtisCode, 0)));
-    EXPECT_EQ(Dialogs::Shown()[0].title, "ATISNo");
-    EXPECT_EQ(m_data.AtisCommonSetup.AtisCode, "");
 }
 
 TEST_F(SettingsPagesTest, TheSettingsAndEntryPagesHintTheirControlsInTheStatusBar)
@@ -218,9 +206,25 @@ TEST_F(SettingsPagesTest, SheetsAndTheClearButton)
     EXPECT_TRUE(Child("pictATISChild_0")->isEnabled());
 }
 
-std::string Flag(bool on)
+// The directory pages and the call-sign sheet say on the page what a transfer does with their entries.
+TEST_F(SettingsPagesTest, EachDirectoryPageAndTheCallSignSheetSayWhatATransferDoesWithTheirEntries)
 {
-    return on ? "1" : "0";
+    const auto shown = [this](const char* name) {
+        auto* label = Child<QLabel>(name);
+        return label->isVisible() ? label->text() : QString();
+    };
+    Start(0, "SM 1");
+    EXPECT_EQ(shown("lblTransferNote"),
+              "Read from the radio; Kelpie does not write the directory to the radio "
+              "\u2014 enter new entries on the radio.");
+    m_editor->SelectNodeByKey("SG 3");
+    EXPECT_EQ(shown("lblTransferNote"),
+              "Not read from the radio and not written to it: kept in the data file only.");
+    m_editor->SelectNodeByKey("ATIS");
+    Child<QTabBar>("tbsATIS")->setCurrentIndex(1);
+    EXPECT_EQ(shown("lblCallSignNote"),
+              "Read from the radio; Kelpie does not write the call signs to the radio "
+              "\u2014 enter new ones on the radio.");
 }
 
 TEST_F(SettingsPagesTest, EverySettingEditedOnAPageReachesItsRecord)
@@ -236,89 +240,62 @@ TEST_F(SettingsPagesTest, EverySettingEditedOnAPageReachesItsRecord)
     for (UsableGroup& g : m_data.UsableGroups)
         g.Enable = true;
     m_editor->BuildPageTree();
-    // One edit of each control and the record field it reaches (the status icon combo is driven by the
-    // first test); the edit layer's tests pin the rules.
-    struct Row
-    {
-        const char* node;
-        QString control;
-        int choice;  // the combo entry; kToggle ticks a check box, kType types `text`
-        QString text;
-        std::string expected;
-        std::function<std::string(const RadioData&)> value;
+    // One edit of each control: a combo entry chosen, a box ticked or a text typed, and the one
+    // difference it makes, on the control's own page (the status icon combo is driven by the first
+    // test); the edit layer's tests pin the rules. A directory entry taken shows once it has an MMSI.
+    const std::tuple<const char*, QString, QString, std::string> rows[] = {
+        {"Usable", "cmbUsableTot_2", "1", "Usable CH Group Setup: Canada TX TOT Off → On"},
+        {"Usable", "cmbUsablePri_0", "2", "Usable CH Group Setup: USA Priority CH 00 → 03A"},
+        {"Usable", "cmbUsableSts_1", "1", "Usable CH Group Setup: INTL Status Icon Off → On"},
+        {"Common", "cmbCommonTXPo", "2", "Common Setup: TX Po Display Lo Po Only → Last TX Po"},
+        {"Common", "cmbCommonScan", "1", "Common Setup: SCAN Off → On"},
+        {"Common", "cmbCommonResume", "3", "Common Setup: Resume Time -- → 3Sec"},
+        {"Common", "cmbCommonPTTSCAN", "1", "Common Setup: PTT SCAN Clear Off → On"},
+        {"Common", "cmbCommonDual", "1", "Common Setup: Dual Watch Off → On"},
+        {"Common", "cmbCommonOffset", "3", "Common Setup: Offset Time  0:00 → -9:00"},
+        {"Common", "cmbCommonMag", "1", "Common Setup: Magnetic Variation True → Mag"},
+        {"Common", "cmbCommonWeater", "1", "Common Setup: Weather Alert Off → On"},
+        {"Common", "cmbCommonRotary", "1", "Common Setup: Rotary Beep Off → On"},
+        {"DSC", "cmbUsableDsc_2", "1", "DSC Setup: Canada Off → On"},
+        {"DSC", "txtUserMMSI", "366123456", "DSC Setup: User MMSI ---- → 366123456"},
+        {"DSC", "cmbUsableDscPosRequest_1", "1", "DSC Setup: Standby Mode Off → On"},
+        {"DSC", "cmbUsableDscPosRequestTX_3", "1", "DSC Setup: POS Send TX Low → Hi"},
+        {"DSC", "cmbUsableDscBeepOut_6", "1", "DSC Setup: Received Geographic Off → On"},
+        {"DSC", "cmbUsableDscAllShipsCall_1", "1", "DSC Setup: All Ships Call Urgency Off → On"},
+        {"DSC", "cmbUsableDscGroupCallTX_3", "1", "DSC Setup: Group Call Routine TX Low → Hi"},
+        {"DSC", "cmbUsableDscIndividualCall_2", "1", "DSC Setup: Individual Call Safety Off → On"},
+        {"DSC", "cmbDscDisplay_1", "1", "DSC Setup: Individual ACK Message Menu Off → On"},
+        {"ATIS", "txtATIScode", "0123456789", "ATIS Setup: ATIS Code ---- → 0123456789"},
+        {"ATIS", "chkATISChGroup_3", "", "ATIS Setup: EXP usable Off → On"},
+        {"ATIS", "chkATISKiller_1", "", "ATIS Setup: INTL killer Off → On"},
+        {"ATIS", "txtATISMid_4", "12", "ATIS Call Sign 5: MID ---- → 012"},
+        {"ATIS", "txtATISDisp_17", "ABC", "ATIS Call Sign 18: Display ---- → ABC"},
+        {"SM 1", "chkGEnable", "", ""},
+        {"SM 1", "txtGMMSI", "232001234", "Individual Directory 1: MMSI ---- → 232001234"},
+        {"SM 1", "txtGPosi", "ALBA", "Individual Directory 1: name ---- → ALBA"},
     };
-    constexpr int kToggle = -1;
-    constexpr int kType = -2;
-    using D = const RadioData&;
-    const std::string priority = std::to_string(PriorityItems(m_data, 0).at(2).itemData);
-    const std::vector<Row> rows{
-        {"Usable", "cmbUsableTot_2", 1, "", "1", [](D d) { return Flag(d.UsableGroups[2].TxTot); }},
-        {"Usable", "cmbUsablePri_0", 2, "", priority,
-         [](D d) { return std::to_string(d.UsableGroups[0].PriorityCh); }},
-        {"Usable", "cmbUsableSts_1", 1, "", "1", [](D d) { return Flag(d.UsableGroups[1].StatusIcon); }},
-        {"Common", "cmbCommonTXPo", 2, "", "2",
-         [](D d) { return std::to_string(d.CommonSetup.TxPoDisplay); }},
-        {"Common", "cmbCommonScan", 1, "", "1", [](D d) { return Flag(d.CommonSetup.Scan); }},
-        {"Common", "cmbCommonResume", 3, "", "3",
-         [](D d) { return std::to_string(d.CommonSetup.ResumeTime); }},
-        {"Common", "cmbCommonPTTSCAN", 1, "", "1", [](D d) { return Flag(d.CommonSetup.PttScanClear); }},
-        {"Common", "cmbCommonDual", 1, "", "1", [](D d) { return Flag(d.CommonSetup.DualWatch); }},
-        {"Common", "cmbCommonOffset", 3, "", "3",
-         [](D d) { return std::to_string(d.CommonSetup.OffsetTime); }},
-        {"Common", "cmbCommonMag", 1, "", "1",
-         [](D d) { return std::to_string(d.CommonSetup.MagneticVariation); }},
-        {"Common", "cmbCommonWeater", 1, "", "3", [](D d) { return std::to_string(d.CommonSetup.Weater); }},
-        {"Common", "cmbCommonRotary", 1, "", "1", [](D d) { return Flag(d.CommonSetup.RotaryBeep); }},
-        {"DSC", "cmbUsableDsc_2", 1, "", "1", [](D d) { return Flag(d.DscBasicSetup.UsableDsc[2]); }},
-        {"DSC", "txtUserMMSI", kType, "366123456", "3661234560",
-         [](D d) { return d.DscBasicSetup.UserMmsi; }},
-        {"DSC", "cmbUsableDscPosRequest_1", 1, "", "1",
-         [](D d) { return Flag(d.DscBasicSetup.PosRequest[1]); }},
-        {"DSC", "cmbUsableDscPosRequestTX_3", 1, "", "1",
-         [](D d) { return Flag(d.DscBasicSetup.PosRequestTX[3]); }},
-        {"DSC", "cmbUsableDscBeepOut_6", 1, "", "1", [](D d) { return Flag(d.DscBasicSetup.BeepOut[6]); }},
-        {"DSC", "cmbUsableDscAllShipsCall_1", 1, "", "1",
-         [](D d) { return Flag(d.DscAdvancedSetup.AllShipsCall[1]); }},
-        {"DSC", "cmbUsableDscGroupCallTX_3", 1, "", "1",
-         [](D d) { return Flag(d.DscAdvancedSetup.GroupCallTX[3]); }},
-        {"DSC", "cmbUsableDscIndividualCall_2", 1, "", "1",
-         [](D d) { return Flag(d.DscAdvancedSetup.IndividualCall[2]); }},
-        {"DSC", "cmbDscDisplay_1", 1, "", "1",
-         [](D d) { return Flag(d.DscDisplaySetup.IndividualAckMessageMenu); }},
-        {"ATIS", "chkATISChGroup_3", kToggle, "", "1",
-         [](D d) { return Flag(d.AtisCommonSetup.UsableAtis[3]); }},
-        {"ATIS", "chkATISKiller_1", kToggle, "", "1",
-         [](D d) { return Flag(d.AtisCommonSetup.UsableAtisKiller[1]); }},
-        {"ATIS", "txtATIScode", kType, "0123456789", "0123456789",
-         [](D d) { return d.AtisCommonSetup.AtisCode; }},
-        {"ATIS", "txtATISMid_4", kType, "12", "012", [](D d) { return d.AtisCallSigns[4].MID; }},
-        {"ATIS", "txtATISDisp_17", kType, "ABC", "ABC", [](D d) { return d.AtisCallSigns[17].DISP; }},
-        {"SM 1", "chkGEnable", kToggle, "", "1", [](D d) { return Flag(d.IndividualDirectory[0].Enabled); }},
-        {"SM 1", "txtGPosi", kType, "ALBA", "ALBA", [](D d) { return d.IndividualDirectory[0].TagName; }},
-        {"SM 1", "txtGMMSI", kType, "232001234", "2320012340",
-         [](D d) { return d.IndividualDirectory[0].Mmsid; }},
-
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.control.toStdString());
-        m_editor->SelectNodeByKey(row.node);
-        if (QWidget* control = Child(row.control)) {
-            for (QWidget* w = control; w; w = w->parentWidget()) {
-                if (auto* sheets = qobject_cast<QStackedWidget*>(w->parentWidget());
-                    sheets && sheets->objectName().isEmpty()) {
-                    if (auto* tabs = sheets->parentWidget()->findChild<QTabBar*>())
-                        tabs->setCurrentIndex(sheets->indexOf(w));
-                }
+    for (const auto& [node, control, input, difference] : rows) {
+        SCOPED_TRACE(control.toStdString());
+        m_editor->SelectNodeByKey(node);
+        // A control on a sheet of a tab strip is edited with its sheet in front.
+        for (QWidget* w = Child(control); w; w = w->parentWidget()) {
+            if (auto* sheets = qobject_cast<QStackedWidget*>(w->parentWidget());
+                sheets && sheets->objectName().isEmpty()) {
+                if (auto* tabs = sheets->parentWidget()->findChild<QTabBar*>())
+                    tabs->setCurrentIndex(sheets->indexOf(w));
             }
         }
-        ASSERT_NE(row.value(m_data), row.expected);
-        if (row.choice >= 0)
-            Choose(row.control, row.choice);
-        else if (row.choice == kToggle)
-            Toggle(row.control);
+        const RadioData before = m_data;
+        if (qobject_cast<QComboBox*>(Child(control)))
+            Choose(control, input.toInt());
+        else if (qobject_cast<QCheckBox*>(Child(control)))
+            Toggle(control);
         else
-            Enter(row.control, row.text);
-        EXPECT_EQ(row.value(m_data), row.expected);
+            Enter(control, input);
+        const std::vector<Difference> made = CompareData(before, m_data);
+        EXPECT_EQ(made.size(), difference.empty() ? 0u : 1u);
+        for (const Difference& d : made)
+            EXPECT_EQ(d, (Difference{node, difference})) << d.Text;
     }
 }
 
