@@ -16,12 +16,13 @@ TEST_F(CliCsv, ExportCsvWritesTheBankAsKelpieOrChirpCsv)
     const std::string data = New(5, "a.dat");
     const CliResult usa = Run({"export-csv", "--model", "5", data, "--bank", "usa", "-o", File("usa.csv")});
     EXPECT_EQ(usa.ExitCode, 0) << usa.Err;
-    EXPECT_THAT(Contents(File("usa.csv")),
+    EXPECT_THAT(ReadFileText(File("usa.csv")),
                 testing::StartsWith("CH,ENABLE,RX[MHz],TX[MHz],TX,LOW,UP,DUP,MEM,VS,CH Name\r\n"));
     const CliResult chirp =
         Run({"export-csv", "--model", "5", data, "--bank", "e", "--format", "chirp", "-o", File("e.csv")});
     EXPECT_EQ(chirp.ExitCode, 0) << chirp.Err;
-    EXPECT_THAT(Contents(File("e.csv")), testing::StartsWith("Location,Name,Frequency,Duplex,Offset,Tone,"));
+    EXPECT_THAT(ReadFileText(File("e.csv")),
+                testing::StartsWith("Location,Name,Frequency,Duplex,Offset,Tone,"));
 }
 
 TEST_F(CliCsv, ImportCsvWritesEveryRowOrNothingUnlessRefusedRowsMaySkip)
@@ -42,8 +43,8 @@ TEST_F(CliCsv, ImportCsvWritesEveryRowOrNothingUnlessRefusedRowsMaySkip)
     const CliResult back =
         Run({"export-csv", "--model", "5", File("b.dat"), "--bank", "e", "-o", File("b.csv")});
     EXPECT_EQ(back.ExitCode, 0) << back.Err;
-    EXPECT_THAT(Contents(File("b.csv")), HasSubstr("\r\n1,[Enable],01  ,156.0500,156.0500,"));
-    EXPECT_THAT(Contents(File("b.csv")), HasSubstr(",HARBOUR,"));
+    EXPECT_THAT(ReadFileText(File("b.csv")), HasSubstr("\r\n1,[Enable],01  ,156.0500,156.0500,"));
+    EXPECT_THAT(ReadFileText(File("b.csv")), HasSubstr(",HARBOUR,"));
 }
 
 }  // namespace

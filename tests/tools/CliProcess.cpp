@@ -4,19 +4,10 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "RadioSimProcess.h"
+#include "files/FileTestSupport.h"
 
 namespace kelpie::test {
-
-std::string Contents(const std::filesystem::path& file)
-{
-    std::stringstream text;
-    text << std::ifstream(file, std::ios::binary).rdbuf();
-    return text.str();
-}
 
 std::filesystem::path CliProgram()
 {
@@ -49,7 +40,7 @@ CliResult CliProcess::Wait()
 {
     const int status = WaitFor(m_pid);
     m_pid = -1;
-    return {status, m_outCollected ? Contents(m_out) : std::string(), Contents(m_err)};
+    return {status, m_outCollected ? ReadFileText(m_out) : std::string(), ReadFileText(m_err)};
 }
 
 CliResult RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome,

@@ -44,9 +44,6 @@ private:
     bool m_outCollected;  // standard output went to a file of the run's own
 };
 
-// The whole of a file's bytes.
-std::string Contents(const std::filesystem::path& file);
-
 // The built kelpie-cli.
 std::filesystem::path CliProgram();
 

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "CliInProcess.h"
 #include "CliProcess.h"
+#include "files/FileTestSupport.h"
 #include "support/TempFolder.h"
 
 namespace kelpie::test {
@@ -34,7 +34,7 @@ protected:
     }
     std::filesystem::path Write(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream(File(name), std::ios::binary) << bytes;
+        WriteFileText(File(name), bytes);
         return File(name);
     }
 

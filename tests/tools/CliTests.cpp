@@ -25,7 +25,7 @@ using Cli = CliTestFolder;
 
 TEST_F(Cli, NewWritesADataFileOrAHexImageOfTheModelByItsExtension)
 {
-    EXPECT_EQ(Contents(New(5, "mv230.dat")).substr(0, 6), "[MAIN]");
+    EXPECT_EQ(ReadFileText(New(5, "mv230.dat")).substr(0, 6), "[MAIN]");
     EXPECT_EQ(fs::file_size(New(1, "mv240.hex")), 8192u);
     const CliResult result = Run({"info", File("mv240.hex")});
     EXPECT_EQ(result.ExitCode, 0) << result.Err;
@@ -69,7 +69,7 @@ TEST_F(Cli, ListingGoesToStandardOutputOrAFile)
     const CliResult saved = Run({"listing", "--model", "1", File("mv240.hex"), "-o", File("mv240.txt")});
     ASSERT_EQ(saved.ExitCode, 0) << saved.Err;
     EXPECT_EQ(saved.Out, "");
-    EXPECT_EQ(Contents(File("mv240.txt")), result.Out);
+    EXPECT_EQ(ReadFileText(File("mv240.txt")), result.Out);
 }
 
 TEST_F(Cli, WhatIsNotAFileOrIsFarTooLargeIsRefusedBeforeItIsRead)
@@ -130,11 +130,11 @@ TEST_F(Cli, UsageErrorsExitWithTwo)
 // Convert keeps everything: a data file through a hex image comes back byte for byte.
 TEST_F(Cli, ConvertKeepsEverythingAndDiffPrintsEachDifferenceOnALine)
 {
-    Write("b.dat", RenameUsa16(Contents(New(5, "a.dat")), "DIST16"));
+    Write("b.dat", RenameUsa16(ReadFileText(New(5, "a.dat")), "DIST16"));
     for (const auto& [in, out] : {std::pair{"a.dat", "a.hex"}, {"b.dat", "b.hex"}, {"a.hex", "c.dat"}}) {
         ASSERT_EQ(Run({"convert", "--model", "5", File(in), "-o", File(out)}).ExitCode, 0);
     }
-    EXPECT_EQ(Contents(File("c.dat")), Contents(File("a.dat")));
+    EXPECT_EQ(ReadFileText(File("c.dat")), ReadFileText(File("a.dat")));
     // A hex file carries the sum of the settings bytes, which a data file does not: no programming.
     const std::tuple<std::string, std::string, int, std::string> cases[] = {
         {"a.dat", "a.dat", 0, ""},
@@ -160,9 +160,9 @@ TEST_F(Cli, ConvertKeepsEverythingAndDiffPrintsEachDifferenceOnALine)
 // reads short. Every other radio case runs in this process, on a clock that costs no real time.
 TEST_F(Cli, ReadWriteVerifyAndClearDistressRunThroughTheExecutables)
 {
-    const fs::path renamed = Write("renamed.dat", RenameUsa16(Contents(New(5, "usa.dat")), "DIST16"));
+    const fs::path renamed = Write("renamed.dat", RenameUsa16(ReadFileText(New(5, "usa.dat")), "DIST16"));
     ASSERT_EQ(Run({"convert", "--model", "5", renamed, "-o", File("renamed.hex")}).ExitCode, 0);
-    std::string distress = Contents(New(0, "mf7500s.hex"));
+    std::string distress = ReadFileText(New(0, "mf7500s.hex"));
     std::fill(distress.begin() + 0x1E00, distress.begin() + 0x1FB0, '\x12');
     for (const char* folder : {"read", "write", "verify", "clear"}) {
         fs::create_directories(File(folder));
@@ -186,7 +186,7 @@ TEST_F(Cli, ReadWriteVerifyAndClearDistressRunThroughTheExecutables)
     const CliResult readResult = read.Wait();
     EXPECT_EQ(readResult.ExitCode, 0) << readResult.Err;
     EXPECT_THAT(readResult.Err, HasSubstr("read complete: 100%"));
-    EXPECT_EQ(Contents(File("read.hex")).size(), 8192u);
+    EXPECT_EQ(ReadFileText(File("read.hex")).size(), 8192u);
     const fs::path backups = File("read") / "Kelpie" / "backups";
     ASSERT_TRUE(fs::exists(backups));
     const auto backup = fs::directory_iterator(backups)->path();
@@ -196,8 +196,8 @@ TEST_F(Cli, ReadWriteVerifyAndClearDistressRunThroughTheExecutables)
     const CliResult writeResult = write.Wait();
     EXPECT_EQ(writeResult.ExitCode, 0) << writeResult.Err;
     ASSERT_TRUE(writeRadio.Stop());
-    const std::string written = Contents(File("written.hex"));
-    const std::string file = Contents(File("renamed.hex"));
+    const std::string written = ReadFileText(File("written.hex"));
+    const std::string file = ReadFileText(File("renamed.hex"));
     ASSERT_EQ(written.size(), 16384u);
     EXPECT_TRUE(written.substr(0x0100, 0xC0) == file.substr(0x0100, 0xC0)) << "enable and scan bits";
     EXPECT_TRUE(written.substr(0x0C00, 0x2880) == file.substr(0x0C00, 0x2880)) << "channel names";
@@ -212,7 +212,7 @@ TEST_F(Cli, ReadWriteVerifyAndClearDistressRunThroughTheExecutables)
     const CliResult clearResult = clear.Wait();
     EXPECT_EQ(clearResult.ExitCode, 0) << clearResult.Err;
     ASSERT_TRUE(clearRadio.Stop());
-    const std::string cleared = Contents(File("cleared.hex"));
+    const std::string cleared = ReadFileText(File("cleared.hex"));
     ASSERT_EQ(cleared.size(), 16384u);
     EXPECT_TRUE(cleared.substr(0x1E00, 0x1B0) == std::string(0x1B0, '\xFF')) << "the distress log";
 }
@@ -232,7 +232,7 @@ TEST_F(Cli, ClearDistressNeedsConfirmation)
 
 TEST_F(Cli, VerifyPrintsWhatTheRadioHoldsOtherwise)
 {
-    const fs::path renamed = Write("b.dat", RenameUsa16(Contents(New(5, "a.dat")), "DIST16"));
+    const fs::path renamed = Write("b.dat", RenameUsa16(ReadFileText(New(5, "a.dat")), "DIST16"));
     InProcessRadio radio(5);
     ASSERT_EQ(radio.Run({"write", "--model", "5", File("a.dat")}, m_folder).ExitCode, 0);
     const CliResult result = radio.Run({"verify", "--model", "5", renamed}, m_folder);
