@@ -1,6 +1,7 @@
 #include "files/FileAccess.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "FileTestSupport.h"
 #include "files/DataFileWriter.h"
@@ -79,6 +80,27 @@ TEST(WriteFileAtomically, TheSaveKeepsPermissionsFollowsLinksKeepsHardLinksAndTa
     // Nothing but the files named above: no temporary file stays behind.
     EXPECT_EQ(EntriesIn(folder.Path), 8u);
     EXPECT_EQ(EntriesIn(folder / "sub"), 2u);
+}
+
+TEST(ReadWholeFile, WhatIsNotAFileOrIsFarTooLargeIsRefusedBeforeItIsRead)
+{
+    TempFolder folder;
+    ASSERT_EQ(mkfifo((folder / "pipe.dat").c_str(), 0600), 0);
+    WriteFileText(folder / "huge.dat", "[MAIN]\r\n");
+    fs::resize_file(folder / "huge.dat", 6'000'000'000);
+    const std::pair<fs::path, std::string> cases[] = {
+        {"/dev/zero", "not a file"},
+        {folder / "pipe.dat", "not a file"},
+        {folder / "huge.dat", "larger than any file Kelpie reads (4194304 bytes at most)"},
+    };
+    for (const auto& [path, reason] : cases) {
+        try {
+            ReadWholeFile(path);
+            ADD_FAILURE() << path << " was read";
+        } catch (const FileError& error) {
+            EXPECT_EQ(std::string(error.what()), reason) << path;
+        }
+    }
 }
 
 }  // namespace
