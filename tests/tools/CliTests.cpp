@@ -24,10 +24,17 @@ std::string RenameUsa16(std::string data, const std::string& name)
 
 using Cli = CliTestFolder;
 
-// Info reads any file: what is not a regular file is refused before it is read.
+// Info reads any file: what is not a regular file is refused before it is read. Debug mode names
+// the user's data folder for its logs.
 TEST_F(Cli, NewWritesADataFileOrAHexImageOfTheModelByItsExtensionAndInfoNamesItsModel)
 {
-    EXPECT_EQ(ReadFileText(New(5, "mv230.dat")).substr(0, 6), "[MAIN]");
+    const CliResult debug = Run({"new", "--debug", "--model", "5", "-o", File("mv230.dat")});
+    ASSERT_EQ(debug.ExitCode, 0) << debug.Err;
+    const fs::path folder = m_folder / "Kelpie";
+    EXPECT_THAT(debug.Err,
+                HasSubstr("err.log and serial-trace.log are written to " + folder.string() + "\n"));
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(ReadFileText(File("mv230.dat")).substr(0, 6), "[MAIN]");
     EXPECT_EQ(fs::file_size(New(1, "mv240.hex")), 8192u);
     const CliResult result = Run({"info", File("mv240.hex")});
     EXPECT_EQ(result.ExitCode, 0) << result.Err;
@@ -36,16 +43,6 @@ TEST_F(Cli, NewWritesADataFileOrAHexImageOfTheModelByItsExtensionAndInfoNamesIts
     const CliResult device = Run({"info", "/dev/zero"});
     EXPECT_EQ(device.ExitCode, 1);
     EXPECT_EQ(device.Err, "/dev/zero: not a file\n");
-}
-
-TEST_F(Cli, DebugModeNamesTheUsersDataFolderForItsLogs)
-{
-    const CliResult result = Run({"new", "--debug", "--model", "5", "-o", File("x.dat")});
-    ASSERT_EQ(result.ExitCode, 0) << result.Err;
-    const fs::path folder = m_folder / "Kelpie";
-    EXPECT_THAT(result.Err,
-                HasSubstr("err.log and serial-trace.log are written to " + folder.string() + "\n"));
-    EXPECT_TRUE(fs::is_directory(folder));
 }
 
 TEST_F(Cli, ListingGoesToStandardOutputOrAFile)
