@@ -1,8 +1,6 @@
 // CliProcess.h — kelpie-cli run from the program folder with its own per-user data folder.
 #pragma once
 
-#include <sys/types.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -23,31 +21,10 @@ struct CliPlace
     std::filesystem::path Out;      // standard output goes there instead, and is not collected
 };
 
-class CliProcess
-{
-public:
-    // Starts kelpie-cli with the arguments; its per-user data lands in dataHome.
-    CliProcess(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome,
-               const CliPlace& place = {});
-    ~CliProcess();
-
-    CliProcess(const CliProcess&) = delete;
-    CliProcess& operator=(const CliProcess&) = delete;
-
-    // Waits for the end and collects what it printed.
-    CliResult Wait();
-
-private:
-    pid_t m_pid = -1;
-    std::filesystem::path m_out;
-    std::filesystem::path m_err;
-    bool m_outCollected;  // standard output went to a file of the run's own
-};
-
 // The built kelpie-cli.
 std::filesystem::path CliProgram();
 
-// Runs kelpie-cli to its end.
+// Runs kelpie-cli with the arguments to its end; its per-user data lands in dataHome.
 CliResult RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& dataHome,
                  const CliPlace& place = {});
 
