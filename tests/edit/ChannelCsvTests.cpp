@@ -81,22 +81,6 @@ TEST(ChannelCsv, EveryBankOfEveryModelComesBackUnchangedAndCarriesItsChannelsToO
     }
 }
 
-TEST(ChannelCsv, KelpieCsvWritesTheGridsTextsWithNoneEmpty)
-{
-    const RadioData data = Varied(5);
-    const std::string text = ExportKelpieCsv(data, kGroupBankE);
-    EXPECT_TRUE(
-        text.starts_with("CH,ENABLE,DISP,RX[MHz],TX[MHz],LOW,UP,MEM,VS,CH Name,W/N,RxTone,Comp,TxTone\r\n"
-                         "1,[Enable],01  ,156.0500,160.6000,LOW,,MEM,2,\"WORK, 0\",,N032,CMP,91.5Hz\r\n"
-                         "2,[Enable],02A ,157.0500,160.6000,,,,2,\"WORK, 1\",N,N032,,94.8Hz\r\n"
-                         "3,[Enable],03  ,158.0500,,,,MEM,2,\"WORK, 2\",,I036,,97.4Hz\r\n"
-                         "4,,    ,,,,,,,,,,,\r\n"))
-        << text;
-    EXPECT_NE(
-        ExportKelpieCsv(data, kGroupUsa).find("\r\n16,[Enable],156.800,156.800,TX,,,,MEM,,NAMED 32\r\n"),
-        std::string::npos);
-}
-
 TEST(ChannelCsv, ChirpRowsLandInBankEByDuplexAndToneMode)
 {
     Editing e(5);

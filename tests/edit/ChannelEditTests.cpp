@@ -95,6 +95,9 @@ TEST(SetDuplex, TheShownReceiveFrequencyFollowsTheDuplexBox)
 
     const ChannelRef simplex = e.Enabled(kGroupUsa, "24A");
     EXPECT_FALSE(FillPage(e.Data, simplex).duplex.enabled || SetDuplex(e.Ctx, simplex, true));
+    // Duplex set on a slot without a duplex frequency, as a file can set it: it receives on its own.
+    RecordOf(e.Data, simplex).Duplex = true;
+    EXPECT_EQ(FillPage(e.Data, simplex).rxFrequency, FillPage(e.Data, simplex).txFrequency);
 }
 
 TEST(SetCtcss, ToneAndCodeExcludeEachOtherPerDirection)

@@ -218,8 +218,7 @@ TEST(FieldInput, ChannelBoxesEditOnlyTheExtraBank)
     f.Input.Change(f.Ctx, rx, "175");
     const FieldCommit refused = f.Input.Validate(f.Ctx, rx, "175");
     EXPECT_EQ(refused.failureTitle, "Rx frequency");
-    EXPECT_EQ(refused.failureText,
-              "Data Error!!\nRX frequency: 134.0000–174.0000 MHz in steps of 5 or 6.25 kHz");
+    EXPECT_EQ(refused.failureText, RefusalText(FieldId::RxFreq, 5));
     EXPECT_TRUE(f.Input.Validate(f.Ctx, rx, "134").ok);
     EXPECT_DOUBLE_EQ(f.Data.ExpChannels[0].Rxfreq, 134.0);
 

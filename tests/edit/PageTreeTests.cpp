@@ -35,16 +35,6 @@ std::vector<std::string> KeysWithParent(const std::vector<PageNode>& nodes, cons
     return keys;
 }
 
-TEST(PageTree, NumberedKeysCarryTheSignPlaceAndAreReadFromTheThirdCharacter)
-{
-    EXPECT_EQ(NumberedKey("PU", 0), "PU 0");
-    EXPECT_EQ(NumberedKey("E", 40), "E 40");
-    const std::pair<const char*, int> rows[] = {{"PU 0", 0},   {"PI 123", 123}, {"E 5", 5}, {"E 40", 40},
-                                                {"SG 10", 10}, {"PW", 0},       {"E", 0}};
-    for (const auto& [key, number] : rows)
-        EXPECT_EQ(KeyNumber(key), number) << key;
-}
-
 TEST(PageTree, Mv230WithoutInternationalKeepsTheOtherBanksInOrder)
 {
     RadioData data = DataWithGroups(5, true, false, true, true);
@@ -103,6 +93,7 @@ TEST(PageTree, GroupAndEnableCaptions)
     EXPECT_EQ(EnableCaption("Station 4[Enable]", false), "Station 4");
 }
 
+// A node's number is read from the key's third character on.
 TEST(PageTree, EachNodeKeyChoosesItsPage)
 {
     using P = PageChoice;
@@ -128,6 +119,7 @@ TEST(PageTree, EachNodeKeyChoosesItsPage)
         {"E 1", "ExpChannel", P{Page::Channel, kGroupBankE, ind, 0}},
         {"E 40", "ExpChannel", P{Page::Channel, kGroupBankE, ind, 39}},
         {"E 41", "ExpChannel", std::nullopt},
+        {"E", "ExpChannel", std::nullopt},
         {"SM", "DSCSETTING", P{Page::DirectoryList, kGroupUsa, ind}},
         {"SG", "DSCSETTING", P{Page::DirectoryList, kGroupUsa, DirectoryKind::Group}},
         {"SM 40", "SM", P{Page::DirectoryEntry, kGroupUsa, ind, 40}},

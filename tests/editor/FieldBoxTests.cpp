@@ -120,27 +120,5 @@ TEST_F(FieldBoxTest, TypedAndPastedTextKeepWhatTheRuleAllowsAndFocusShowsTheHint
     EXPECT_EQ(m_tx->selectedText(), u"156.8000"_qs);
 }
 
-TEST_F(FieldBoxTest, RefusedFrequencyOnThePageKeepsTheFocusAndTheRecord)
-{
-    m_rx->setFocus();
-    QTest::keyClicks(m_rx, u"180"_qs);
-    m_tx->setFocus();
-    QApplication::processEvents();
-    ASSERT_EQ(Dialogs::Shown().size(), 1U);
-    // The band and raster of the model, from the edit layer's rule.
-    EXPECT_EQ(Dialogs::Shown()[0].text, QString::fromStdString(RefusalText(FieldId::RxFreq, 5)));
-    EXPECT_EQ(Dialogs::Shown()[0].title, u"Rx frequency"_qs);
-    EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Exclamation);
-    EXPECT_TRUE(m_rx->hasFocus());
-    EXPECT_EQ(m_data.ExpChannels[0].Rxfreq, 0.0);
-
-    m_rx->selectAll();
-    QTest::keyClicks(m_rx, u"156.8"_qs);
-    m_tx->setFocus();
-    EXPECT_EQ(Dialogs::Shown().size(), 1U);
-    EXPECT_EQ(m_data.ExpChannels[0].Rxfreq, 156.8);
-    EXPECT_EQ(m_rx->text(), u"156.8000"_qs);
-}
-
 }  // namespace
 }  // namespace kelpie

@@ -54,48 +54,32 @@ TEST_F(Keystrokes, ARefusedKeyOrPasteOverTheSelectionKeepsTextSelectionAndValue)
     EXPECT_TRUE(Dialogs::Shown().empty());
 }
 
-TEST_F(Keystrokes, AWeatherNameTakesTheChannelNamesSetTypedOrPasted)
-{
-    Start(5, u"PW"_s);
-    QLineEdit* name = Focus(u"txtDTagName_0"_s);
-    const QString shown = name->text();
-    for (const QString& key : {u"Ä"_s, u"Ö"_s, u"é"_s})
-        Press(name, key);
-    EXPECT_EQ(name->text(), shown);
-    QGuiApplication::clipboard()->setText(u"a=b[c]~x"_s);
-    name->paste();
-    EXPECT_EQ(name->text(), u"ABCX"_s);
-    EXPECT_TRUE(m_editor->CommitPage());
-    EXPECT_EQ(m_data.WxChannels[0].ChTag, "ABCX");
-}
-
+// Left by Tab the box validates itself; left by the tree the page is committed.
 TEST_F(Keystrokes, AWrongLengthDirectoryMmsiIsRefusedLeftByTabOrByTheTree)
 {
-    for (const QString& node : {u"SM 1"_s, u"SG 1"_s}) {
-        for (const bool byTree : {false, true}) {
-            SCOPED_TRACE(node.toStdString() + (byTree ? " by the tree" : " by Tab"));
-            m_data = ResetData(0);
-            m_data.IndividualDirectory[0] = {true, "BOAT", "3661234510"};
-            m_data.GroupDirectory[0] = {true, "FLEET", "0366123450"};
-            Show(node);
-            QLineEdit* mmsi = Focus(u"txtGMMSI"_s);
-            QTest::keyClicks(mmsi, u"12345"_s);
-            if (byTree) {
-                Select(u"General"_s);
-            } else {
-                QTest::keyClick(mmsi, Qt::Key_Tab);
-            }
-            ASSERT_TRUE(test::WaitUntil([&] { return mmsi->hasFocus(); }, "the focus comes back"));
-            ASSERT_EQ(Dialogs::Shown().size(), 1u);
-            const FieldId field = node == u"SM 1"_s ? FieldId::IndividualMmsi : FieldId::GroupMmsi;
-            EXPECT_EQ(Dialogs::Shown()[0].text, QString::fromStdString(RefusalText(field, 0)));
-            EXPECT_EQ(Dialogs::Shown()[0].title,
-                      node == u"SM 1"_s ? "Individual Directory MMSI" : "Group Directory MMSI");
-            EXPECT_EQ(m_editor->CurrentKey(), node);
-            EXPECT_EQ(mmsi->text(), u"12345"_s);
-            EXPECT_EQ(m_data.IndividualDirectory[0].Mmsid, "3661234510");
-            EXPECT_EQ(m_data.GroupDirectory[0].Mmsid, "0366123450");
+    for (const auto& [node, byTree] : {std::pair{u"SM 1"_s, false}, {u"SG 1"_s, true}}) {
+        SCOPED_TRACE(node.toStdString());
+        m_data = ResetData(0);
+        m_data.IndividualDirectory[0] = {true, "BOAT", "3661234510"};
+        m_data.GroupDirectory[0] = {true, "FLEET", "0366123450"};
+        Show(node);
+        QLineEdit* mmsi = Focus(u"txtGMMSI"_s);
+        QTest::keyClicks(mmsi, u"12345"_s);
+        if (byTree) {
+            Select(u"General"_s);
+        } else {
+            QTest::keyClick(mmsi, Qt::Key_Tab);
         }
+        ASSERT_TRUE(test::WaitUntil([&] { return mmsi->hasFocus(); }, "the focus comes back"));
+        ASSERT_EQ(Dialogs::Shown().size(), 1u);
+        const FieldId field = byTree ? FieldId::GroupMmsi : FieldId::IndividualMmsi;
+        EXPECT_EQ(Dialogs::Shown()[0].text, QString::fromStdString(RefusalText(field, 0)));
+        EXPECT_EQ(Dialogs::Shown()[0].title, byTree ? "Group Directory MMSI" : "Individual Directory MMSI");
+        EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Exclamation);
+        EXPECT_EQ(m_editor->CurrentKey(), node);
+        EXPECT_EQ(mmsi->text(), u"12345"_s);
+        EXPECT_EQ(m_data.IndividualDirectory[0].Mmsid, "3661234510");
+        EXPECT_EQ(m_data.GroupDirectory[0].Mmsid, "0366123450");
     }
 }
 

@@ -207,8 +207,8 @@ TEST_F(PageEditorTest, ShowingAPageNeverSetsDataChanged)
     QObject::connect(Grid("MSFlexGrid1")->model(), &QAbstractItemModel::rowsInserted,
                      [this] { m_shell.DataChanged = true; });
     for (const bool before : {false, true}) {
-        for (const char* key :
-             {"Usable", "DSC", "PU", "PU 5", "PW", "ExpChannel", "E 3", "SM", "SM 1", "General"}) {
+        for (const char* key : {"Usable", "Common", "DSC", "ATIS", "PU", "PU 5", "PW", "ExpChannel", "E 3",
+                                "SM", "SM 1", "General"}) {
             m_shell.DataChanged = before;
             m_editor->SelectNodeByKey(key);
             EXPECT_EQ(m_editor->CurrentKey(), key);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "support/ResetData.h"
@@ -20,59 +21,31 @@ std::vector<int> BytesAt(const RadioImage& image, int first, int count)
     return {bytes.begin(), bytes.end()};
 }
 
-TEST(ChannelCodec, MarineFlagsByteDecodesEveryFieldAndReencodesWithoutDisallowedDuplex)
-{
-    RadioData data = ResetData(5);
-    ChannelBank bank(1);
-    data.RadioImage[0x0300] = 0x7E;
-    data.RadioImage[0x0301] = 0x5A;
-    DecodeMarineEntries(data.RadioImage, bank, 0x0300, 1);
-    const ChannelRecord& ch = bank[0];
-    EXPECT_EQ(ch.TXPower, 1);
-    EXPECT_TRUE(ch.TxEnable && ch.LowPower && ch.Duplex && ch.PowUp);
-    EXPECT_EQ(ch.Scramble, 7);
-
-    bank[0].DuplexAllowed = false;
-    EncodeMarineEntries(data.RadioImage, bank, 0x0300, 1);
-    EXPECT_EQ(data.RadioImage[0x0300], 0x5E);
-    EXPECT_EQ(data.RadioImage[0x0301], 0x5A);  // the second byte is the radio's
-}
-
+// TX and low power are views of the transmit mode; a duplex pair is written only where the plan has one.
 TEST(ChannelCodec, MarineTransmitModeFollowsTxEnableStoredModeAndLowPower)
 {
-    struct Case
-    {
-        bool txEnable;
-        std::uint8_t txPower;
-        bool lowPower;
-        std::uint8_t mode;
-    };
-    const Case cases[] = {
+    RadioImage image;
+    ChannelBank bank(2);
+    image[0x0300] = 0x40;  // mode 1
+    image[0x0302] = 0x3F;  // mode 0, every other bit set
+    DecodeMarineEntries(image, bank, 0x0300, 2);
+    EXPECT_TRUE(bank[0].TxEnable && bank[0].LowPower);
+    EXPECT_FALSE(bank[1].TxEnable || bank[1].LowPower);
+    bank[1].DuplexAllowed = false;
+    EncodeMarineEntries(image, bank, 0x0300, 2);
+    EXPECT_EQ(image[0x0302], 0x1E);  // bit 0 is written 0
+
+    // TX enable, stored mode, low power: the mode written
+    const std::tuple<bool, std::uint8_t, bool, int> cases[] = {
         {true, 0, false, 3}, {true, 0, true, 1}, {true, 2, true, 2}, {true, 2, false, 2}, {false, 3, true, 0},
     };
-    RadioImage image;
-    for (const Case& c : cases) {
-        ChannelBank bank(1);
-        bank[0].TxEnable = c.txEnable;
-        bank[0].TXPower = c.txPower;
-        bank[0].LowPower = c.lowPower;
+    for (const auto& [txEnable, txPower, lowPower, mode] : cases) {
+        bank[0].TxEnable = txEnable;
+        bank[0].TXPower = txPower;
+        bank[0].LowPower = lowPower;
         EncodeMarineEntries(image, bank, 0x0300, 1);
-        EXPECT_EQ(image[0x0300] >> 6, c.mode);
+        EXPECT_EQ(image[0x0300] >> 6, mode);
     }
-}
-
-TEST(ChannelCodec, ErasedBankERecordDecodesAsTransmitModeThreeWithNoFrequencies)
-{
-    RadioData data = ResetData(5);
-    std::fill_n(&data.RadioImage[0x0900], 16, 0xFF);
-    data.ExpChannels[0].RxCTCSS = 9;
-    data.ExpChannels[0].TxDCS = 9;
-    DecodeExpRecords(data, 0x0900, 1);
-    ChannelRecord expected = ResetData(5).ExpChannels[0];
-    expected.TXPower = 3;
-    expected.ClockShift = expected.PowUp = expected.Narrow = true;
-    expected.Scramble = 7;
-    EXPECT_EQ(data.ExpChannels[0], expected);
 }
 
 TEST(ChannelCodec, FrequenciesArePackedDecimalOfTheMegahertzAboveOneHundred)
@@ -119,6 +92,10 @@ TEST(ChannelCodec, TonesWithInversionAndCompander)
     DecodeTones(image, back, 0x090B);
     EXPECT_EQ(back.RxDCS, 6);  // the compander takes the place of the inversion
     EXPECT_TRUE(back.RxComp);
+
+    std::fill_n(&image[0x090B], 4, 0xFF);  // erased: no tone, no code
+    DecodeTones(image, back, 0x090B);
+    EXPECT_EQ(back, ChannelRecord{});
 }
 
 // The MV210's tone block starts on the last frequency byte and wins; the MF7500S has none.

@@ -17,49 +17,6 @@ RadioData FreshSettings(int model)
     return data;
 }
 
-TEST(SettingsCodec, FreshImageDecodesToTheDefaults)
-{
-    const RadioData data = FreshSettings(5);
-    for (int g = 0; g < 3; ++g) {
-        EXPECT_EQ(data.UsableGroups[static_cast<std::size_t>(g)].PriorityCh, 32);
-    }
-    for (const UsableGroup& group : data.UsableGroups) {
-        EXPECT_TRUE(group.Enable);
-        EXPECT_FALSE(group.TxTot || group.StatusIcon);
-    }
-    EXPECT_EQ(data.CommonSetup, (CommonSetup{.Sql = 15,
-                                             .LastChGroup = 1,
-                                             .LastDisplayCh = 30,
-                                             .MarineLmrCh = 30,
-                                             .Scan = true,
-                                             .ResumeTime = 3,
-                                             .PttScanClear = true,
-                                             .DualWatch = true,
-                                             .Weater = 3}));
-    EXPECT_EQ(data.AtisCommonSetup,
-              (AtisCommonSetup{.UsableAtis = {true, true, true, true}, .AtisCode = ""}));
-}
-
-TEST(SettingsCodec, FreshDscSetupOfTheDscModels)
-{
-    const RadioData data = FreshSettings(0);
-    const CommonSetup& common = data.CommonSetup;
-    EXPECT_EQ(common.OffsetTime, 12);
-    EXPECT_EQ(common.MagneticVariation, 0);
-    EXPECT_FALSE(common.RotaryBeep);  // 0xF2: bit 0 clear
-    EXPECT_EQ(data.DscBasicSetup.UserMmsi, "");
-    EXPECT_EQ(data.DscBasicSetup.UsableDsc, (std::array<bool, 3>{true, true, true}));
-    // 0xAC = 1010 1100: POS Request, POS Send, Standby Mode and Distress Cancel Call on
-    EXPECT_EQ(data.DscBasicSetup.PosRequest, (std::array<bool, 4>{true, true, true, true}));
-    EXPECT_FALSE(data.DscBasicSetup.PosRequestTX[2] || data.DscBasicSetup.PosRequestTX[3]);
-    EXPECT_EQ(data.DscBasicSetup.BeepOut,
-              (std::array<bool, 8>{true, true, true, true, true, true, true, false}));
-    EXPECT_EQ(data.DscAdvancedSetup.AllShipsCall, (std::array<bool, 4>{false, true, true, false}));
-    EXPECT_EQ(data.DscAdvancedSetup.GroupCall, (std::array<bool, 4>{false, false, false, true}));
-    EXPECT_EQ(data.DscAdvancedSetup.GroupCallTX, (std::array<bool, 4>{}));
-    EXPECT_TRUE(data.DscDisplaySetup.IndividualAckMenu && data.DscDisplaySetup.PosRequestAckMenu);
-}
-
 TEST(SettingsCodec, OffsetTimeBytesAndIndexes)
 {
     for (const auto& [byte, index] : {std::pair{0x30, 12}, {0x05, 7}, {0x1F, 12}, {0x0F, 0}}) {
@@ -73,39 +30,13 @@ TEST(SettingsCodec, OffsetTimeBytesAndIndexes)
     }
 }
 
-TEST(SettingsCodec, WordsFieldsAndOverflow)
+TEST(SettingsCodec, WordsAndOverflow)
 {
     EXPECT_EQ(EncodeWord(-1), (std::array<std::uint8_t, 2>{0xFF, 0xFF}));
     EXPECT_EQ(EncodeWord(289), (std::array<std::uint8_t, 2>{0x01, 0x21}));
     EXPECT_THROW(EncodeWord(65536), EncodeOverflowError);
 
     RadioData data = FreshSettings(5);
-    data.UsableGroups[1].PriorityCh = -1;
-    CommonSetup& common = data.CommonSetup;
-    common.Sql = 9;
-    common.TxPoDisplay = 2;
-    common.LastTxPower = 1;
-    common.LastDisplayCh = 289;
-    common.MarineLmrCh = 30;
-    common.Scan = false;
-    common.PttScanClear = true;
-    common.ResumeTime = 1;
-    const CommonSetup encoded = common;
-    EncodeUsableGroups(data);
-    EncodeCommonSetup(data);
-    EXPECT_EQ(data.RadioImage.Word(0x0056), 0xFFFF);
-    EXPECT_EQ(data.RadioImage[0x004A], 0x9F);
-    EXPECT_EQ(data.RadioImage.Word(0x0044), 0x0201);  // TX Po Display, then Last TX Power
-    // Last Display CH, then Marine_LMR CH
-    EXPECT_TRUE(
-        std::ranges::equal(data.RadioImage.Bytes(0x0050, 4), std::array<std::uint8_t, 4>{1, 0x21, 0, 30}));
-    EXPECT_EQ(data.RadioImage[0x005B] & 0x8E,
-              0x0A);  // SCAN bit 7 off, PTT SCAN Clear bit 3 on, resume time 1
-    DecodeUsableGroups(data);
-    DecodeCommonSetup(data);
-    EXPECT_EQ(data.UsableGroups[1].PriorityCh, 65535);
-    EXPECT_EQ(data.CommonSetup, encoded);
-
     data.CommonSetup.LastChGroup = 256;
     EXPECT_THROW(EncodeCommonSetup(data), EncodeOverflowError);
 }
@@ -127,33 +58,6 @@ TEST(SettingsCodec, CallSignsAreRightAlignedThroughTheCallSignSet)
     EXPECT_EQ(data.AtisCallSigns[1], (AtisCallSign{"AB", ""}));
 }
 
-TEST(SettingsCodec, KillerBitsAndRotaryBeepReadFromTheRadioGoBackUnchangedOnTheDscModels)
-{
-    for (int model : {0, 3}) {
-        SCOPED_TRACE(model);
-        RadioData data = FreshSettings(model);
-        data.RadioImage[0x005A] = 0xF3;
-        data.RadioImage[0x01F9] = 0xFF;
-        data.AtisCommonSetup.AtisCode = "1234567890";
-        EncodeAtisCommon(data);
-        data.RadioImage[0x01F9] = 0xFF;
-        DecodeCommonSetup(data);
-        DecodeAtisCommon(data);
-        EXPECT_TRUE(data.CommonSetup.RotaryBeep);
-        EXPECT_EQ(data.AtisCommonSetup.UsableAtisKiller, (std::array<bool, 4>{true, true, true, true}));
-        EncodeCommonSetup(data);
-        EncodeAtisCommon(data);
-        EXPECT_EQ(data.RadioImage[0x005A], 0xF3);
-        EXPECT_EQ(data.RadioImage[0x01F9], 0xFF);
-        data.CommonSetup.RotaryBeep = false;
-        data.AtisCommonSetup.UsableAtisKiller = {false, true, false, false};
-        EncodeCommonSetup(data);
-        EncodeAtisCommon(data);
-        EXPECT_EQ(data.RadioImage[0x005A], 0xF2);
-        EXPECT_EQ(data.RadioImage[0x01F9], 0xF4);
-    }
-}
-
 TEST(SettingsCodec, AtisCodeEmptyClearsTheUsableBits)
 {
     RadioData data = FreshSettings(5);
@@ -173,38 +77,15 @@ TEST(SettingsCodec, AtisCodeEmptyClearsTheUsableBits)
     EXPECT_EQ(data.RadioImage[0x01FF], 0x67);  // all ten digits kept
 }
 
-// Values that tell every bit from its neighbours: a swapped bit, field or nibble shows.
-TEST(SettingsCodec, DscBitsKeepTheirPlacesAndTheBackupSharesItsBytesWithTheUserMmsi)
+// The priority channels' backups share their bytes with the User MMSI, written after them.
+TEST(SettingsCodec, TheBackupsShareTheirBytesWithTheUserMmsi)
 {
     RadioData data = FreshSettings(0);
     data.UsableGroups[0].Backup = 0x77;
-    DscBasicSetup& basic = data.DscBasicSetup;
-    basic.UserMmsi = "2111234560";
-    basic.UsableDsc = {true, false, false};
-    basic.PosRequest = {true, false, false, true};
-    basic.PosRequestTX = {false, false, true, false};
-    basic.BeepOut = {true, false, false, false, false, false, true, true};
-    DscAdvancedSetup& advanced = data.DscAdvancedSetup;
-    advanced.AllShipsCall = {true, false, false, false};
-    advanced.AllShipsCallTX = {false, true, false, false};
-    advanced.GroupCall = {false, false, true, false};
-    advanced.GroupCallTX = {false, false, false, true};
-    advanced.IndividualCall = {false, true, true, false};
-    advanced.IndividualCallTX = {true, false, false, false};
-    const DscBasicSetup basicEncoded = basic;
-    const DscAdvancedSetup advancedEncoded = advanced;
+    data.DscBasicSetup.UserMmsi = "2111234560";
     EncodeUsableGroups(data);
     EncodeDscBasic(data);
-    EncodeDscAdvanced(data);
-    EXPECT_EQ(data.RadioImage[0x00A0] & 0xE0, 0x80);  // USA, INTL, Canada from bit 7
-    // Calls in the high nibble, their TX flags in the low one, Distress first.
-    EXPECT_TRUE(std::ranges::equal(data.RadioImage.Bytes(0x00A1, 5),
-                                   std::array<std::uint8_t, 5>{0x84, 0x21, 0x68, 0x64, 0x83}));
-    DecodeDscBasic(data);
-    DecodeDscAdvanced(data);
-    EXPECT_EQ(data.DscBasicSetup, basicEncoded);
-    EXPECT_EQ(data.DscAdvancedSetup, advancedEncoded);
-    EXPECT_EQ(data.RadioImage[0x01F1], 0x11);  // the MMSI's second byte, written last
+    EXPECT_EQ(data.RadioImage[0x01F1], 0x11);  // the MMSI's second byte
     EXPECT_EQ(data.RadioImage[0x01F4], 0x60);
     DecodeUsableGroups(data);
     EXPECT_EQ(data.UsableGroups[1].Backup, 0x23);
