@@ -192,7 +192,8 @@ TEST(TextImage, WeatherHeadingAndBankELinesByModelAndInThePrintedListing)
         "1   AbCd  ENABLE  156.0500  156.0125  ---  --  ---  --  WORK          N   77.0Hz   ---  I036   ");
     EXPECT_EQ(After(lines, lmr, 4).substr(0, 47), "2   ----  ------  ---.----  ---.----  ---  --  ");
     std::vector<std::string> printed;
-    for (const PrintCell& cell : BuildPrintedListing(mv230, "MV230")[5].Lines[5]) {
+    const std::vector<PrintPage> pages = BuildPrintedListing(mv230, "MV230");
+    for (const PrintCell& cell : pages[5].Lines[5]) {
         printed.push_back(cell.Text);
     }
     EXPECT_EQ(printed,
