@@ -91,13 +91,9 @@ TEST(Compare, BytesNoRecordHoldsShowAsAddressRanges)
 
 TEST(Compare, ProgrammingOfAnotherModelIsRefused)
 {
-    try {
-        CompareData(ResetData(5), ResetData(4));
-        FAIL() << "compared";
-    } catch (const DifferentModelError& error) {
-        EXPECT_STREQ(error.what(), "different model!!");
-    }
+    EXPECT_THROW(CompareData(ResetData(5), ResetData(4)), DifferentModelError);
     EXPECT_THROW(CompareBits(ResetData(0), ResetData(3), ImageBits{}), DifferentModelError);
+    EXPECT_STREQ(DifferentModelError().what(), "different model!!");
 }
 
 TEST(Compare, ALimitedCompareSeesOnlyTheChosenBits)
