@@ -13,7 +13,7 @@ namespace {
 
 using Differences = std::vector<Difference>;
 
-// A channel field's label and values the field walk pins, and a USA channel's key and name the
+// Each channel field's label the field walk pins, and a USA channel's key and name the
 // verify tests; here each other record kind's key, title and values.
 TEST(Compare, OneEditOfEachRecordKindIsOneDifferenceInTheRadiosWords)
 {
