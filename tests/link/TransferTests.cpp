@@ -253,9 +253,11 @@ TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
         SCOPED_TRACE(name);
         OpenLink s(5, SimulatorFaults{.NoAckBlock = cancelAt ? 0 : commands});
         FillRadioMemory(s.radio);
-        if (cancelAt) {
-            s.CancelAtCommand(static_cast<std::size_t>(cancelAt));
-        }
+        // Cancel is clicked once the radio has seen that many read or write requests.
+        s.ui.OnPump = [&s, cancelAt] {
+            s.shell.CancelFlag =
+                s.shell.CancelFlag || (cancelAt && s.radio.Commands().size() >= std::size_t(cancelAt));
+        };
         s.data.RadioImage[0x1E00] = 0x5A;  // a distress log entry that a clear erases
         const RadioImage before = s.data.RadioImage;
         EXPECT_FALSE(run(s.link));
