@@ -61,11 +61,6 @@ TEST(Handshake, EachAnswerToTheAdapterCommandAndEachSynchronisationThatFails)
         }
     }
 
-    SimulatedLink cancelled(5, SimulatorFaults{.Silent = true});
-    cancelled.ui.OnPump = [&] { cancelled.shell.CancelFlag = true; };
-    EXPECT_FALSE(StartSync(cancelled.link));
-    EXPECT_TRUE(cancelled.ui.Messages.empty());
-
     SimulatedLink refused(5, SimulatorFaults{.SyncRefusals = 1});  // retried with a second attempt allowed
     refused.shell.RetryCount = 2;
     EXPECT_TRUE(StartSync(refused.link));
@@ -135,13 +130,6 @@ TEST(Handshake, ModelCheckThatCannotReadOrIsCancelledStops)
     EXPECT_TRUE(failed.shell.ErrorFlag);
     EXPECT_EQ(failed.ui.Messages, (Boxes{{CommunicationErrorText("COM1"), "Model Check"}}));
     EXPECT_EQ(failed.radio.Commands().back().Address, 0x3FFE);
-
-    OpenLink cancelled;
-    cancelled.CancelAtCommand(1);
-    ReadDataChkModel(cancelled.link);
-    EXPECT_TRUE(cancelled.shell.CancelFlag);
-    EXPECT_TRUE(cancelled.ui.Messages.empty());
-    EXPECT_EQ(cancelled.radio.Commands().size(), 1u);
 
     SimulatedLink closed;  // the port cannot be opened
     closed.port.FailOpens(13, "Permission denied");

@@ -118,18 +118,6 @@ struct SimulatedLink
         WriteFreshImage(data);
     }
 
-    // Raises CancelFlag, as the Cancel button does, the first time the radio has seen that many
-    // read or write requests.
-    void CancelAtCommand(std::size_t count)
-    {
-        ui.OnPump = [this, count, fired = false]() mutable {
-            if (!fired && radio.Commands().size() >= count) {
-                fired = true;
-                shell.CancelFlag = true;
-            }
-        };
-    }
-
     FakeClock clock;
     RecordingUi ui;
     ShellState shell;

@@ -165,7 +165,8 @@ TEST(Transfer, EveryFaultEndsTheReadWithItsMessageAndTheImageUntouched)
     const std::string notReady = "Radio not ready!!";
     const std::string question = "confirm the synchronization of the communication";
     // What a run that went wrong shows and leaves in ErrorFlag. A radio that is not ready leaves
-    // the flag as the last echo check did: lowered.
+    // the flag as the last echo check did: lowered. The status replies and a failed model check are
+    // pinned with the handshake.
     const std::tuple<const char*, SimulatorFaults, Texts, bool> cases[] = {
         {"reply never comes", {.NoReplyBlock = 10}, {"time out!!", failed}, true},
         {"reply too slow", {.ReplyDelay = 11}, {notReady}, false},
@@ -181,10 +182,7 @@ TEST(Transfer, EveryFaultEndsTheReadWithItsMessageAndTheImageUntouched)
         {"wrong echo", {.BadEchoAt = 100}, {failed}, true},
         {"no echo", {.NoEcho = true}, {notReady}, true},
         {"silence", {.Silent = true}, {notReady}, true},
-        {"busy", {.BusyReplies = 1}, {"Radio is busy!!", notReady}, false},
         {"model code", {.ModelCode = 0x1234}, {"ModelType Error !!"}, true},
-        {"status refused", {.StatusRefusals = 1}, {question, notReady}, false},
-        {"model check fails", {.NoAckBlock = 1}, {failed}, true},
     };
     for (const auto& [name, faults, messages, errorFlag] : cases) {
         SCOPED_TRACE(name);
@@ -216,17 +214,10 @@ TEST(Transfer, ReadFailureIsReportedUnderTheReadTitleAndLogged)
     EXPECT_EQ(Addresses(s.radio, "#CEPRD").size(), 20u);  // the walk stopped at the failing block
 }
 
-TEST(Transfer, SlowButTimelyOrRefusedRepliesStillComplete)
+TEST(Transfer, SlowButTimelyRepliesStillComplete)
 {
     OpenLink slow(1, SimulatorFaults{.ReplyDelay = 2});
     EXPECT_TRUE(RunRead(slow.link));
-
-    OpenLink refused(5, SimulatorFaults{.RefuseBlock = 10});  // read after a second synchronisation
-    FillRadioMemory(refused.radio);
-    refused.ui.Answers = {MessageAnswer::Ok};
-    EXPECT_TRUE(RunRead(refused.link));
-    EXPECT_EQ(refused.radio.CountLines("#CMDSY"), 2);
-    EXPECT_EQ(refused.data.RadioImage[0x3000], refused.radio.Memory()[0x3000]);
 }
 
 TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
@@ -250,8 +241,7 @@ TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
         {"read cancelled", RunRead, 100, 100, 1, {}},
         // Commands 5–18 and 24–37 are single bytes, 19 is the block at 0x0050, 38 at 0x0100, 54 at 0x0300.
         {"write cancelled", RunWrite, 50, 50, 0, writeCancelled},
-        // Cancelled at the model check or at the radio's own bytes, before any block was sent.
-        {"write cancelled at the model check", RunWrite, 1, 1, 0, unchanged},
+        // Cancelled at the radio's own bytes, before any block was sent.
         {"write cancelled at the radio's own bytes", RunWrite, 4, 4, 0, unchanged},
         // Commands: model check 1–2, own bytes 3–4, then 0x0042 is the fifth, in a single-byte block.
         {"write fails in a single-byte block", RunWrite, 0, 5, 0, broken(0x0042)},
@@ -263,9 +253,11 @@ TEST(Transfer, CancelledOrFailedRunStopsAtItsCommandAndOnlyAReadSendsCan)
         SCOPED_TRACE(name);
         OpenLink s(5, SimulatorFaults{.NoAckBlock = cancelAt ? 0 : commands});
         FillRadioMemory(s.radio);
-        if (cancelAt) {
-            s.CancelAtCommand(static_cast<std::size_t>(cancelAt));
-        }
+        // Cancel is clicked once the radio has seen that many read or write requests.
+        s.ui.OnPump = [&s, cancelAt] {
+            s.shell.CancelFlag =
+                s.shell.CancelFlag || (cancelAt && s.radio.Commands().size() >= std::size_t(cancelAt));
+        };
         s.data.RadioImage[0x1E00] = 0x5A;  // a distress log entry that a clear erases
         const RadioImage before = s.data.RadioImage;
         EXPECT_FALSE(run(s.link));

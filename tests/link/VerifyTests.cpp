@@ -8,12 +8,13 @@
 namespace kelpie {
 namespace {
 
+using test::DialogRun;
 using test::RecordedMessage;
 
 TEST(Verify, ARadioProgrammedWithTheDataHoldsExactlyItAndTheDataIsNeverChanged)
 {
-    test::DialogRun run(kTransferProgram);
-    ASSERT_TRUE(run.Run(kTransferProgram));
+    DialogRun run(kTransferProgram);
+    ASSERT_TRUE(run.dialog->OkPressed());
     const RadioImage image = run.data.RadioImage;
     const ChannelBank usa = run.data.UsaChannels;
     const int writes = run.radio.CountLines("#CEPWR");
@@ -24,8 +25,8 @@ TEST(Verify, ARadioProgrammedWithTheDataHoldsExactlyItAndTheDataIsNeverChanged)
     run.radio.Memory()[0x0200] ^= 0x01;
     run.radio.Memory()[0x3200] = 0x12;
 
-    VerifyOutcome verified;
-    EXPECT_TRUE(run.Run(kTransferVerify, &verified));
+    EXPECT_TRUE(run.Open(kTransferVerify).OkPressed());
+    const VerifyOutcome& verified = run.dialog->Verified();
     EXPECT_TRUE(run.shell.TransferDone);
     EXPECT_EQ(verified.Differences, std::vector<Difference>{});
     // No box of its own: the front end shows the result with the differences, in one window.
@@ -42,15 +43,15 @@ TEST(Verify, ARadioProgrammedWithTheDataHoldsExactlyItAndTheDataIsNeverChanged)
 
 TEST(Verify, DifferencesAreWhatAProgramRunWouldChange)
 {
-    test::DialogRun run(kTransferProgram);
-    ASSERT_TRUE(run.Run(kTransferProgram));
+    DialogRun run(kTransferProgram);
+    ASSERT_TRUE(run.dialog->OkPressed());
     run.data.UsaChannels[32].ChTag = "DIST16";
     run.data.UsableGroups[kGroupCanada].Enable = false;
     run.data.CanadaChannels[32].ChTag = "NOT SENT";  // a group that is not usable is not written
     const RadioImage image = run.data.RadioImage;
 
-    VerifyOutcome verified;
-    EXPECT_TRUE(run.Run(kTransferVerify, &verified));
+    EXPECT_TRUE(run.Open(kTransferVerify).OkPressed());
+    const VerifyOutcome& verified = run.dialog->Verified();
     EXPECT_EQ(verified.Differences,
               (std::vector<Difference>{{"Usable", "Usable CH Group Setup: Canada Enable Off → On"},
                                        {"PU 32", "USA 16: name DIST16 → DISTRESS"}}));
@@ -63,15 +64,32 @@ TEST(Verify, DifferencesAreWhatAProgramRunWouldChange)
 
 TEST(Verify, ARadioOfAnotherModelIsRefusedWithoutAnyCompare)
 {
-    test::DialogRun run(kTransferProgram);
+    DialogRun run(kTransferProgram);
     run.radio.WriteModelCode(ModelOf(4).Code);
     const RadioImage image = run.data.RadioImage;
-    VerifyOutcome verified;
-    EXPECT_FALSE(run.Run(kTransferVerify, &verified));
+    EXPECT_FALSE(run.Open(kTransferVerify).OkPressed());
     EXPECT_FALSE(run.shell.TransferDone);
     EXPECT_EQ(run.shell.RadioModelIndex, 4);
-    EXPECT_TRUE(verified.Differences.empty());
+    EXPECT_TRUE(run.dialog->Verified().Differences.empty());
     EXPECT_TRUE(run.data.RadioImage == image);
+}
+
+// The directories a read empties or leaves out are not compared: a radio that holds the data is
+// equal to it on the models that have them, and the result says what was left out.
+TEST(Verify, TheResultSaysThatDirectoriesAreNotComparedOnTheModelsThatHaveThem)
+{
+    for (int model : {0, 3}) {
+        SCOPED_TRACE(model);
+        DialogRun run(kTransferVerify, model);
+        EXPECT_TRUE(run.dialog->OkPressed());
+        EXPECT_TRUE(run.dialog->Verified().Differences.empty());
+    }
+    EXPECT_EQ(NotComparedWithRadio(0),
+              "The MMSI directories and the ATIS call signs are not compared with the "
+              "radio: Kelpie does not write them to it.");
+    EXPECT_EQ(NotComparedWithRadio(3),
+              "The MMSI directories are not compared with the radio: Kelpie does not write them to it.");
+    EXPECT_EQ(NotComparedWithRadio(5), "");
 }
 
 }  // namespace

@@ -2,20 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "WorkChannel.h"
-#include "support/ResetData.h"
-#include "support/TempFolder.h"
-
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <map>
+#include <tuple>
 
-#include "model/ImagePasses.h"
+#include "files/FileTestSupport.h"
 #include "model/Models.h"
-#include "report/Compare.h"
 #include "report/PrintedListing.h"
+#include "support/ResetData.h"
 
 namespace kelpie {
 namespace {
@@ -54,19 +48,16 @@ bool Has(const std::vector<std::string>& lines, const std::string& line)
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-std::vector<std::string> Headings(const std::vector<std::string>& lines)
-{
-    std::vector<std::string> headings;
-    std::ranges::copy_if(lines, std::back_inserter(headings),
-                         [](const std::string& line) { return line.starts_with("#####"); });
-    return headings;
-}
-
-TEST(TextImage, GroupAndCommonRowsOfTheMf7500s)
+// Settings lines of each shape, the call signs and the directories; MMSIs read as the user typed
+// them: nine digits, without the 0 the stored form adds.
+TEST(TextImage, SettingsCallSignAndDirectoryLinesOfTheMf7500s)
 {
     RadioData data = ResetData(0);
     data.UsableGroups[1].StatusName = "  ";
     data.UsableGroups[2].StatusName = "HOME";
+    data.IndividualDirectory[0] = {true, "SEA BREEZE", "3661234560"};
+    data.GroupDirectory[0] = {true, "FLEET", "0366999990"};
+    data.DscBasicSetup.UserMmsi = "2111111110";
     const auto lines = Lines(BuildTextImage(data));
     const std::string group = "##### Available CH Group Setup #####";
     EXPECT_EQ(After(lines, group, 1),
@@ -82,7 +73,7 @@ TEST(TextImage, GroupAndCommonRowsOfTheMf7500s)
     EXPECT_TRUE(Has(lines, P("Offset Time:", 35) + P(" 0:00", 18)));
     EXPECT_TRUE(Has(lines, P("Weather Alert:", 35) + P("On", 35)));
     EXPECT_TRUE(Has(lines, P("Rotary Beep:", 35) + P("Off", 18)));
-    EXPECT_TRUE(Has(lines, P("User MMSI:", 35) + P("", 12) + "----- Count : 0"));
+    EXPECT_TRUE(Has(lines, P("User MMSI:", 35) + P("211111111", 12) + "----- Count : 0"));
     EXPECT_TRUE(Has(lines, P("USA:", 35) + P("On", 20)));
     EXPECT_TRUE(Has(lines, P("POS Request:", 35) + P("On", 18) + P("Low", 18)));
     EXPECT_TRUE(Has(lines, P("Received Individual:", 35) + P("On", 18)));
@@ -91,84 +82,77 @@ TEST(TextImage, GroupAndCommonRowsOfTheMf7500s)
         After(lines, "##### ATIS Setup (Call Sign) #####", 1),
         P("No.", 10) + P("MID", 10) + P("Display", 18) + P("No.", 10) + P("MID", 10) + P("Display", 10));
     EXPECT_EQ(After(lines, "##### ATIS Setup (Call Sign) #####", 11), P("No.10", 38) + P("No.20", 30));
-    EXPECT_EQ(After(lines, "##### Memory ID Setting #####", 3),
-              P("1", 5) + P("------------", 14) + "---------");
+    EXPECT_EQ(After(lines, "##### Memory ID Setting #####", 3), "1    SEA BREEZE    366123456");
+    EXPECT_EQ(After(lines, "##### Group ID Setting #####", 3), "1    FLEET         036699999");
     EXPECT_EQ(After(lines, "##### Group ID Setting #####", 12),
               P("10", 5) + P("------------", 14) + "---------");
 }
 
-// The sections each model lists, in order and each after a blank line, and the lines of its marine
-// and weather banks. The text starts with a line break and ends without one.
+// The sections each model lists, in order and each after a blank line, and the lines of the marine
+// and weather banks of each layout. The text starts with a line break and ends without one.
 TEST(TextImage, SectionsAndChannelLinesOfEveryLayout)
 {
-    struct Case
-    {
-        int model;
-        std::vector<std::string> sections;
-        std::string heading;
-        std::string channel01A;
-        std::string channel20;
-        std::string channel15;
-        std::string weather1;
+    const std::map<char, std::string> titles = {
+        {'g', "Available CH Group Setup"},
+        {'c', "Common Setup"},
+        {'b', "DSC Setup (Basic Setup)"},
+        {'a', "DSC Setup (Advanced Setup)"},
+        {'d', "DSC Setup (Display Setup)"},
+        {'t', "ATIS Setup (Common)"},
+        {'s', "ATIS Setup (Call Sign)"},
+        {'u', "Programmable USA Channel"},
+        {'i', "Programmable International Channel"},
+        {'n', "Programmable Canada Channel"},
+        {'w', "Programmable Wx Channel"},
+        {'m', "Memory ID Setting"},
+        {'p', "Group ID Setting"},
+        {'e', "Programmable Exp Channel"},
+        {'l', "Programmable LMR Channel"},
     };
-    const std::string groups = "##### Available CH Group Setup #####";
-    const std::string common = "##### Common Setup #####";
-    const std::string atis = "##### ATIS Setup (Common) #####";
-    const std::vector<std::string> dsc = {"##### DSC Setup (Basic Setup) #####",
-                                          "##### DSC Setup (Advanced Setup) #####",
-                                          "##### DSC Setup (Display Setup) #####"};
-    const std::vector<std::string> banks = {
-        "##### Programmable USA Channel #####", "##### Programmable International Channel #####",
-        "##### Programmable Canada Channel #####", "##### Programmable Wx Channel #####"};
-    const std::string directories[] = {"##### Memory ID Setting #####", "##### Group ID Setting #####"};
-    const std::string exp = "##### Programmable Exp Channel #####";
-    const std::string lmr = "##### Programmable LMR Channel #####";
-    const auto sections = [&](std::vector<std::string> head, std::vector<std::string> tail) {
-        head.insert(head.end(), banks.begin(), banks.end());
-        head.insert(head.end(), tail.begin(), tail.end());
-        return head;
-    };
-    const std::string f01A = "01A  156.050  156.050  TX  ---  --  ---  ";
-    const std::string full = "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM  VS  CH Name";
-    const std::string full01A = f01A + "---  --  VTS         ";
-    const std::string full20 = "20   161.600  157.000  TX  ---  --  DUP  ---  --  PORT OPR    ";
-    const std::string full15 = "15   156.750  ---.---  --  ---  --  ---  ---  --  COMMERCIAL  ";
-    const Case cases[] = {
-        {0,
-         sections({groups, common, dsc[0], dsc[1], dsc[2], atis, "##### ATIS Setup (Call Sign) #####"},
-                  {directories[0], directories[1], exp}),
-         full, full01A, full20, full15, "1   ENABLE  ---  162.550MHZ  "},
-        {1, sections({groups, common, atis}, {exp}), "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM",
-         f01A + "---  ", "20   161.600  157.000  TX  ---  --  DUP  ---  ",
-         "15   156.750  ---.---  --  ---  --  ---  ---  ", "1   ENABLE  ---  "},
-        {2, sections({groups, common, atis}, {lmr}), full, full01A, full20, full15,
-         "1   ENABLE  ---  162.550MHZ  "},
-        {3, sections({groups, common, dsc[0], dsc[1], dsc[2], atis}, {directories[0], directories[1], exp}),
-         full, full01A, full20, full15, "1   ENABLE  ---  162.550MHZ  "},
-        {4, sections({groups, common, atis}, {lmr}), "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  VS  CH Name",
-         f01A + "--  VTS         ", "20   161.600  157.000  TX  ---  --  DUP  --  PORT OPR    ",
-         "15   156.750  ---.---  --  ---  --  ---  --  COMMERCIAL  ", "1   ENABLE  162.550MHZ  "},
-        {5, sections({groups, common}, {lmr}), full, full01A, full20, full15,
-         "1   ENABLE  ---  162.550MHZ  "},
-        {6, sections({groups, common, atis}, {lmr}), full, full01A, full20, full15,
-         "1   ENABLE  ---  ------------"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.model);
-        const std::string text = BuildTextImage(ResetData(c.model));
+    const std::string sections[kModelCount] = {"gcbadtsuinwmpe", "gctuinwe", "gctuinwl", "gcbadtuinwmpe",
+                                               "gctuinwl",       "gcuinwl",  "gctuinwl"};
+    for (int model = 0; model < kModelCount; ++model) {
+        SCOPED_TRACE(model);
+        const std::string text = BuildTextImage(ResetData(model));
         EXPECT_TRUE(text.starts_with("\r\n\r\n") && !text.ends_with("\r\n"));
         const auto lines = Lines(text);
-        EXPECT_EQ(Headings(lines), c.sections);
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            EXPECT_TRUE(!lines[i].starts_with("#####") || lines[i - 1].empty()) << lines[i];
+        std::vector<std::string> expected;
+        for (const char section : sections[model]) {
+            expected.push_back("##### " + titles.at(section) + " #####");
         }
-        const std::string usa = "##### Programmable USA Channel #####";
-        EXPECT_EQ(After(lines, usa, 1), c.heading);
-        EXPECT_EQ(After(lines, usa, 3), c.channel01A);
-        EXPECT_TRUE(Has(lines, c.channel20));
-        EXPECT_TRUE(Has(lines, c.channel15));
-        EXPECT_EQ(After(lines, "##### Programmable Wx Channel #####", 3), c.weather1);
+        std::vector<std::string> headings;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (lines[i].starts_with("#####")) {
+                headings.push_back(lines[i]);
+                EXPECT_TRUE(lines[i - 1].empty()) << lines[i];
+            }
+        }
+        EXPECT_EQ(headings, expected);
     }
+
+    // Each layout's columns on one channel; the values of a duplex and a receive-only channel once.
+    const std::string f01A = "01A  156.050  156.050  TX  ---  --  ---  ";
+    const std::string usa = "##### Programmable USA Channel #####";
+    const std::tuple<int, std::string, std::string, std::string> layouts[] = {
+        {5, "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM  VS  CH Name", f01A + "---  --  VTS         ",
+         "1   ENABLE  ---  162.550MHZ  "},
+        {1, "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  MEM", f01A + "---  ", "1   ENABLE  ---  "},
+        {4, "CH   RX(MHz)  TX(MHz)  TX  LOW  UP  DUP  VS  CH Name", f01A + "--  VTS         ",
+         "1   ENABLE  162.550MHZ  "},
+    };
+    for (const auto& [model, heading, channel01A, weather1] : layouts) {
+        SCOPED_TRACE(model);
+        const auto lines = Lines(BuildTextImage(ResetData(model)));
+        EXPECT_EQ(After(lines, usa, 1), heading);
+        EXPECT_EQ(After(lines, usa, 3), channel01A);
+        EXPECT_EQ(After(lines, "##### Programmable Wx Channel #####", 3), weather1);
+    }
+    const auto lines = Lines(BuildTextImage(ResetData(5)));
+    EXPECT_TRUE(Has(lines, "20   161.600  157.000  TX  ---  --  DUP  ---  --  PORT OPR    "));
+    EXPECT_TRUE(Has(lines, "15   156.750  ---.---  --  ---  --  ---  ---  --  COMMERCIAL  "));
+    // The MV230E shows no weather channel names.
+    EXPECT_EQ(After(Lines(BuildTextImage(ResetData(6))), "##### Programmable Wx Channel #####", 3),
+              "1   ENABLE  ---  ------------");
 }
 
 TEST(TextImage, AnEmptyBankListsOnlyItsHeadings)
@@ -183,10 +167,21 @@ TEST(TextImage, AnEmptyBankListsOnlyItsHeadings)
     EXPECT_EQ(After(lines, usa, 4), "##### Programmable International Channel #####");
 }
 
-TEST(TextImage, WeatherHeadingAndBankELinesByModel)
+// A bank E channel that uses every column of an LMR list, its receive frequency off the rasters:
+// both listings show it corrected.
+TEST(TextImage, WeatherHeadingAndBankELinesByModelAndInThePrintedListing)
 {
     RadioData mv230 = ResetData(5);
-    SetWorkChannel(mv230);
+    ChannelRecord& ch = mv230.ExpChannels[0];
+    ch.Enable = true;
+    ch.CHDisplayL = "AB";
+    ch.CHDisplayR = "CD";
+    ch.Rxfreq = 156.0512;
+    ch.Txfreq = 156.0125;
+    ch.RxCTCSS = 5;
+    ch.TxDCS = 110;
+    ch.Narrow = true;
+    ch.ChTag = "WORK";
     auto lines = Lines(BuildTextImage(mv230));
     EXPECT_EQ(After(lines, "##### Programmable Wx Channel #####", 1), "CH  ENABLE  MEM  CH Name");
     const std::string lmr = "##### Programmable LMR Channel #####";
@@ -194,63 +189,36 @@ TEST(TextImage, WeatherHeadingAndBankELinesByModel)
         After(lines, lmr, 3),
         "1   AbCd  ENABLE  156.0500  156.0125  ---  --  ---  --  WORK          N   77.0Hz   ---  I036   ");
     EXPECT_EQ(After(lines, lmr, 4).substr(0, 47), "2   ----  ------  ---.----  ---.----  ---  --  ");
+    std::vector<std::string> printed;
+    const std::vector<PrintPage> pages = BuildPrintedListing(mv230, "MV230");
+    for (const PrintCell& cell : pages[5].Lines[5]) {
+        printed.push_back(cell.Text);
+    }
+    EXPECT_EQ(printed,
+              (std::vector<std::string>{"1", "AbCd", "ENABLE", "156.0500", "156.0125", "---", "--", "---",
+                                        "--", "WORK        ", "N ", "77.0Hz", "---", "I036"}));
+    EXPECT_EQ(ch.Rxfreq, 156.0512);  // listed corrected, kept as it is
 
-    RadioData mv240 = ResetData(1);
-    lines = Lines(BuildTextImage(mv240));
+    lines = Lines(BuildTextImage(ResetData(1)));
     EXPECT_EQ(After(lines, "##### Programmable Exp Channel #####", 1),
               "CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM");
     EXPECT_EQ(After(lines, "##### Programmable Exp Channel #####", 42),
               "40  ----  ------  ---.----  ---.----  ---  --  ---  ");
 
-    RadioData mv220 = ResetData(4);
-    lines = Lines(BuildTextImage(mv220));
+    lines = Lines(BuildTextImage(ResetData(4)));
     EXPECT_EQ(After(lines, lmr, 2),
               "--  ----  ------  --------  --------  ---  --  --  ------------  --  -------  ---  -------");
     EXPECT_EQ(After(lines, lmr, 3),
               "1   ----  ------  ---.----  ---.----  ---  --  --  ------------  --  -------  ---  -------");
 }
 
-// MMSIs read as the user typed them: nine digits, without the 0 the stored form adds.
-TEST(TextImage, MmsisShowTheNineDigitsTyped)
-{
-    RadioData data = ResetData(0);
-    data.IndividualDirectory[0] = {true, "SEA BREEZE", "3661234560"};
-    data.GroupDirectory[0] = {true, "FLEET", "0366999990"};
-    data.DscBasicSetup.UserMmsi = "2111111110";
-    const std::string listing = BuildTextImage(data);
-    for (const char* part :
-         {"SEA BREEZE    366123456\r\n", "FLEET         036699999\r\n", "211111111   -----"}) {
-        EXPECT_NE(listing.find(part), std::string::npos) << part;
-    }
-    EXPECT_EQ(listing.find("2111111110"), std::string::npos);
-}
-
-// What the radio gets must not depend on whether the user looked at a listing first.
-TEST(TextImage, ListingPrintingAndComparingLeaveTheRecordsAsTheyWere)
-{
-    for (int model = 0; model < kModelCount; ++model) {
-        SCOPED_TRACE(model);
-        RadioData data = ResetData(model);
-        SetWorkChannel(data).Txfreq = 151.8213;
-        const RadioData before = data;
-        BuildTextImage(data);
-        BuildPrintedListing(data, ModelNameOf(model));
-        CompareData(data, ResetData(model));
-        EXPECT_TRUE(data == before);
-        EXPECT_EQ(data.ExpChannels[0].Txfreq, 151.8213);
-    }
-}
-
 TEST(TextImage, SavedFileEndsWithALineBreakAndReplacesTheOldOne)
 {
     const TempFolder folder;
     const auto file = folder / "listing.txt";
-    std::ofstream(file) << "an older and much longer listing than the new one";
+    WriteFileText(file, "an older and much longer listing than the new one");
     SaveTextImage(file, "\r\nnew");
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    EXPECT_EQ(content.str(), "\r\nnew\r\n");
+    EXPECT_EQ(ReadFileText(file), "\r\nnew\r\n");
 }
 
 }  // namespace
