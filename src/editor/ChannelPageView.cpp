@@ -14,6 +14,7 @@
 #include "editor/FieldBox.h"
 #include "editor/FocusHint.h"
 #include "editor/HelpTopic.h"
+#include "editor/PageControls.h"
 #include "model/ValueTables.h"
 
 using namespace Qt::StringLiterals;
@@ -281,8 +282,7 @@ void ChannelPageView::Fill(const PageChoice& choice)
 void ChannelPageView::ShowState()
 {
     const ChannelPage page = FillPage(m_data, m_ref);
-    const bool busy = m_shell.BusyFlag;
-    m_shell.BusyFlag = true;
+    const FillGuard guard(m_shell);
 
     // The plan's number and frequencies are shown, not edited, on the fixed-plan banks.
     const bool fixed = !page.extraBank;
@@ -338,8 +338,6 @@ void ChannelPageView::ShowState()
         control->setEnabled(page.controlsEnabled);
     for (QLabel* label : m_toneLabels)
         label->setEnabled(page.controlsEnabled);
-
-    m_shell.BusyFlag = busy;
 }
 
 bool ChannelPageView::Edit(const std::function<bool()>& edit)

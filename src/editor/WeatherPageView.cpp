@@ -10,6 +10,7 @@
 #include "editor/FieldBox.h"
 #include "editor/FocusHint.h"
 #include "editor/HelpTopic.h"
+#include "editor/PageControls.h"
 
 using namespace Qt::StringLiterals;
 
@@ -88,8 +89,7 @@ void WeatherPageView::Fill(const PageChoice& /*choice*/)
 void WeatherPageView::ShowRows()
 {
     const WeatherPage page = FillWeatherPage(m_data);
-    const bool busy = m_shell.BusyFlag;
-    m_shell.BusyFlag = true;
+    const FillGuard guard(m_shell);
     lblDTagName->setVisible(page.namesShown);
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const WeatherRow& shown = page.rows[i];
@@ -102,7 +102,6 @@ void WeatherPageView::ShowRows()
         row.txtDTagName->setEnabled(shown.nameEnabled);
         row.txtDTagName->setVisible(page.namesShown);
     }
-    m_shell.BusyFlag = busy;
 }
 
 bool WeatherPageView::eventFilter(QObject* watched, QEvent* event)
