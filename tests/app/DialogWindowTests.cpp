@@ -3,6 +3,7 @@
 // every view of the records.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -89,7 +90,7 @@ TEST_F(TransferWindow, TheBarFollowsTheRunAndACancelledReadLeavesTheDataAndTheDi
 
 // The radio stands left when the programming comes from it and right when it goes to it; the cable's
 // arrow points the way the programming travels.
-TEST_F(TransferWindow, TheRadioStandsWhereTheProgrammingComesFrom)
+TEST_F(TransferWindow, TheRadioStandsWhereTheProgrammingComesFromAndIdleCancelCloses)
 {
     for (const auto& [mode, toPc] : {std::pair{kTransferVerify, true}, {kTransferClearDistress, false}}) {
         SCOPED_TRACE(mode);
@@ -97,7 +98,13 @@ TEST_F(TransferWindow, TheRadioStandsWhereTheProgrammingComesFrom)
         const int radioLeft = test::Child<QWidget>(*dialog, "pictHandy")->x();
         EXPECT_EQ(radioLeft < test::Child<QWidget>(*dialog, "pictB")->x(), toPc);
         EXPECT_TRUE(test::Child<TransferPicture>(*dialog, "pictA")->FlowsRight());
+        EXPECT_FALSE(test::Child<QLabel>(*dialog, "lblmon")->isVisible());
     }
+    // Cancel while idle closes without a word to the radio.
+    EXPECT_EQ(dialog->windowTitle(), "Clear Distress Log Data");
+    QTest::mouseClick(Button("cmdCancel"), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(radio.Lines().empty());
 }
 
 TEST(HelpWindowKeys, EscapeAndCtrlWCloseTheHelpWindow)

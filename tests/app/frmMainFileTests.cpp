@@ -2,6 +2,8 @@
 // the debug-mode hex file keys, the channel rows' keys and import, Undo and Redo, and the folder the
 // file dialogs start in.
 #include <QCheckBox>
+#include <QClipboard>
+#include <QMimeData>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -61,6 +63,7 @@ TEST_F(AppFiles, AnotherRadiosFileIsNamedLeftOnNoAndOnYesOpenedAfterTheSwitchToI
     Dialogs::AnswerNext(MessageAnswer::No);
     TriggerWith("Open", mf7500s);
     EXPECT_EQ(ShownTexts(), QStringList{question});
+    EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(window.Data().UsaChannels[16].ChTag, "HARBOUR");
     EXPECT_EQ(window.Shell().CurrentFileName, good.string());
 
@@ -283,6 +286,9 @@ TEST_F(AppFiles, TwoLmrRowsCopiedWithTheKeysPasteIntoTwoOthers)
     grid->setFocus();
     SelectRows(grid, 0);
     QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    // Other programs take the rows as CSV or as tab-separated text.
+    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(u"text/csv"_s));
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(u"CH\tENABLE\tDISP\tRX[MHz]"_s));
     SelectRows(grid, 20);
     QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
     for (std::size_t n = 0; n < 2; ++n) {

@@ -53,6 +53,7 @@ TEST_F(AppStart, FirstStartGivesModel5Com1UsaAndTheFirstSizeAndWritesNoSettings)
     EXPECT_EQ(Action("mnuOptionsSerialPort1_0")->text(), "COM&1  (/dev/ttyS0)");
     EXPECT_TRUE(Action("mnuOptionsSerialPort1_0")->isChecked());
     EXPECT_TRUE(Action("mnuEditModel5")->isChecked());
+    EXPECT_EQ(Action("mnuEditModel0")->text(), "MF7500S");
     // The current model's entry asks nothing.
     Action("mnuEditModel5")->trigger();
     EXPECT_TRUE(Dialogs::Shown().empty());
@@ -76,6 +77,8 @@ TEST_F(AppStart, ModelMenuSwitchesToTheMf7500sUnlessTheSaveQuestionIsCancelled)
     window.Shell().DataChanged = true;
     Dialogs::AnswerNext(MessageAnswer::Cancel);
     Action("mnuEditModel0")->trigger();
+    EXPECT_EQ(ShownTexts(), QStringList{"Save the changes to the new data?"});
+    EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::SaveDiscardCancel);
     EXPECT_TRUE(Action("mnuEditModel5")->isChecked() && !Action("mnuEditModel0")->isChecked());
 
     Dialogs::AnswerNext(MessageAnswer::Discard);
@@ -143,6 +146,7 @@ TEST_F(AppStart, Com3IsStoredAndTheDeviceDialogAssignsToTheCheckedNumber)
     EXPECT_EQ(window.Shell().CommPort, 3);
     EXPECT_EQ(Settings.Value("ComPath/ComNum"), "3");
     EXPECT_FALSE(Action("mnuOptionsSerialPort1_0")->isChecked());
+    EXPECT_EQ(Action("mnuOptionsSerialPortDevice")->text(), "Assign &Device to COM3...");
     {
         const test::ModalDriver assign("frmPortDevice", [](QWidget& dialog) {
             test::Child<QComboBox>(dialog, "cmbDevice")->setCurrentText(" /dev/ttyUSB3 ");
@@ -212,10 +216,15 @@ TEST_F(AppStart, UnloadAsksAboutChangedDataAndStoresTheGeometryWhenItClosesUnmin
         EXPECT_EQ(window.close(), closes);
         EXPECT_EQ(ShownTexts(), changed ? QStringList{"JMB data has changed.\r\nDo you want to save changes?"}
                                         : QStringList{});
+        if (changed) {
+            EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::YesNoCancel);
+        }
         EXPECT_EQ(std::filesystem::exists(file), giveFileName);
         const bool stored = closes && !minimised;
         EXPECT_EQ(Settings.Value("Settings/MainWidth"),
                   stored ? std::to_string(FirstSize().width() * 15) : "1");
+        EXPECT_EQ(Settings.Value("Settings/MainHeight"),
+                  stored ? std::to_string(FirstSize().height() * 15) : "");
     }
 }
 
@@ -290,6 +299,7 @@ TEST_F(AppStart, AboutCommandShowsTheTitleAndVersionUntilOk)
         const test::ModalDriver aboutBox("frmAbout", [&closedByOk](QWidget& about) {
             EXPECT_EQ(test::Child<QLabel>(about, "lblTitle")->text(), Caption().remove("[*]"));
             EXPECT_EQ(test::Child<QLabel>(about, "lblVersion")->text(), "Version " KELPIE_VERSION);
+            EXPECT_TRUE(test::Child<QLabel>(about, "lblDescription")->text().contains("without warranty"));
             QTest::mouseClick(test::Child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
             closedByOk = !about.isVisible();
         });

@@ -188,6 +188,8 @@ TEST_F(AppTransfer, EveryCommandThatReplacesTheDataAsksToSaveItFirst)
             const auto question = static_cast<qsizetype>(confirmed);
             ASSERT_GT(ShownTexts().size(), question);
             EXPECT_EQ(ShownTexts()[question], "Save the changes to work.dat?");
+            EXPECT_EQ(Dialogs::Shown()[static_cast<std::size_t>(question)].buttons,
+                      MessageButtons::SaveDiscardCancel);
             EXPECT_EQ(FileBytes(work).contains("EDITED"), answer == MessageAnswer::Save);
             if (answer == MessageAnswer::Cancel) {
                 EXPECT_EQ(window.Data().UsaChannels[7].ChTag, "EDITED");
@@ -216,6 +218,7 @@ TEST_F(AppModelSwitch, NoEndsTheReadAsItWasAndYesSwitchesToTheRadiosModelAndRead
     Dialogs::AnswerNext(MessageAnswer::No);
     RunTransfer("mnuTransferRead");
     EXPECT_EQ(ShownTexts(), QStringList{question});
+    EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::YesNo);
     EXPECT_TRUE(window.Data().ModelIndex == 5 && window.Data().RadioImage == before);
 
     Dialogs::ResetHooks();
@@ -256,6 +259,7 @@ TEST_F(AppDscRadio, ProgramAsksBeforeItLeavesDirectoryEntriesBehindAndVerifySays
         RunTransfer("mnuTransferProgram");
         ASSERT_FALSE(Dialogs::Shown().empty());
         EXPECT_TRUE(ShownTexts()[0].startsWith("Your changes to the individual directory"));
+        EXPECT_EQ(Dialogs::Shown()[0].buttons, MessageButtons::OkCancel);
         EXPECT_EQ(m_radio.CountLines("#CEPWR") > 0, answer == MessageAnswer::Ok);
     }
     RunTransfer("mnuTransferVerify");
