@@ -86,6 +86,7 @@ TEST_F(TransferWindow, TheBarFollowsTheRunAndACancelledReadLeavesTheDataAndTheDi
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(shell.CancelFlag);
     EXPECT_EQ(data, before);
+    EXPECT_TRUE(Button("cmdOK")->isEnabled());
 }
 
 // The radio stands left when the programming comes from it and right when it goes to it; the cable's
@@ -155,6 +156,7 @@ TEST(ListingWindow, ShowsTheWaitTextThenTheListingWhichSaveWritesToTheChosenFile
     EXPECT_EQ(Dialogs::FileRequests().back().folder, folder.path());
     ASSERT_EQ(Dialogs::Shown().size(), 1u);
     EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(Dialogs::Shown()[0].title, "MV230 PC Program for MV230");
 }
 
 // The printed listing's text as pdftotext reads it out of the exported PDF.

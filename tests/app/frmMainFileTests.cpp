@@ -233,6 +233,7 @@ TEST_F(AppFiles, OpenAndCompareWithNameTheValuesTheFileDidNotTake)
     EXPECT_EQ(window.Shell().CurrentFileName, odd.string());
     EXPECT_EQ(ShownTexts(), QStringList{notTaken});
     EXPECT_EQ(Dialogs::Shown()[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(Dialogs::Shown()[0].title, "PC Program for MV230");
 
     TriggerWith("mnuFileCompare", odd);
     EXPECT_NE(CompareWindow(), nullptr);
