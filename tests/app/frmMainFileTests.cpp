@@ -29,6 +29,7 @@ TEST_F(AppFiles, SaveAsksForANameOnceAndSaveAsCancelledKeepsIt)
     const std::filesystem::path first = Files / "Radio1.DAT";
     TriggerWith("mnuFileSave", first);
     EXPECT_EQ(window.windowTitle(), Caption("radio1.dat"));
+    EXPECT_EQ(test::Child<QLabel>(window, "lblGeneralFile")->text(), "Radio1.DAT");  // the start page too
 
     // The second save writes the same file without a dialog, and clears the title's mark.
     Dialogs::GiveNextFileName(Name(Files / "other.dat"));
