@@ -86,7 +86,7 @@ TEST_F(TransferWindow, TheBarFollowsTheRunAndACancelledReadLeavesTheDataAndTheDi
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(shell.CancelFlag);
     EXPECT_EQ(data, before);
-    EXPECT_TRUE(Button("cmdOK")->isEnabled());
+    EXPECT_TRUE(Button("cmdOK")->isEnabled() && Button("cmdHelp")->isEnabled());
 }
 
 // The radio stands left when the programming comes from it and right when it goes to it; the cable's
