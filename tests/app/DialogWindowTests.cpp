@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -15,7 +16,6 @@
 #include <QTreeWidget>
 #include <QtTest/QTest>
 
-#include <cstdio>
 #include <memory>
 
 #include "app/HelpWindow.h"
@@ -163,13 +163,10 @@ TEST(ListingWindow, ShowsTheWaitTextThenTheListingWhichSaveWritesToTheChosenFile
 QString PrintedText(const RadioData& data, const QString& pdf)
 {
     EXPECT_TRUE(ExportListingPdf(data, ShellState{}, "", pdf.toStdString()).IsDone());
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(
-        popen(("pdftotext '" + pdf.toStdString() + "' -").c_str(), "r"), pclose);
-    QByteArray text;
-    char buffer[4096];
-    while (pipe && !feof(pipe.get()))
-        text.append(buffer, static_cast<qsizetype>(fread(buffer, 1, sizeof buffer, pipe.get())));
-    return QString::fromUtf8(text);
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {pdf, "-"});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 TEST(RecordText, ANameHoldingByteE9ShowsEAcuteInTheGridTheTreeThePageThePrintedListingAndTheCompare)
