@@ -98,7 +98,7 @@ TEST_F(AppFiles, ASaveOverAFileChangedOnDiskAsksFirst)
     EXPECT_EQ(Dialogs::Shown().size(), 2u);
 }
 
-TEST_F(AppFiles, HexKeysDoNothingWithoutDebugModeAndSaveAndLoadWithIt)
+TEST_F(AppFiles, HexKeysDoNothingWithoutDebugModeAndSaveAndLoadWithItBesideItsLogs)
 {
     const std::filesystem::path file = Files / "Image.HEX";
     const auto press = [&](frmMain& window, Qt::Key key) {
@@ -111,6 +111,10 @@ TEST_F(AppFiles, HexKeysDoNothingWithoutDebugModeAndSaveAndLoadWithIt)
     EXPECT_EQ(Dialogs::FileRequests().size(), 0u);
 
     frmMain& window = Start(true);
+    // Debug mode writes its logs beside the backups, and says where.
+    EXPECT_EQ(window.Shell().ErrorLogPath, (Program / "data" / "err.log").string());
+    EXPECT_TRUE(StatusShown().contains(Name(Program / "data")));
+    EXPECT_TRUE(std::filesystem::is_directory(Program / "data"));
     press(window, Qt::Key_F3);
     ASSERT_TRUE(std::filesystem::exists(file));
     window.Data().RadioImage[0x0100] ^= 0xFF;

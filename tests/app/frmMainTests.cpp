@@ -26,7 +26,7 @@ QSize FirstSize()
     return QSize(1000, 700).boundedTo(QGuiApplication::primaryScreen()->availableSize());
 }
 
-TEST_F(AppStart, FirstStartGivesModel5Com1UsaAndTheFirstSizeAndWritesNoSettings)
+TEST_F(AppStart, FirstStartGivesModel5Com1UsaTheFirstSizeAndItsToolbarAndWritesNoSettings)
 {
     frmMain& window = Start();
     EXPECT_EQ(window.Data().ModelIndex, 5);
@@ -58,11 +58,7 @@ TEST_F(AppStart, FirstStartGivesModel5Com1UsaAndTheFirstSizeAndWritesNoSettings)
     Action("mnuEditModel5")->trigger();
     EXPECT_TRUE(Dialogs::Shown().empty());
     EXPECT_TRUE(Settings.Values.empty());
-}
-
-TEST_F(AppStart, OneProgramAndOneReadButtonShowAndAButtonFollowsItsMenuEntry)
-{
-    frmMain& window = Start();
+    // One program and one read button show, and a button follows its menu entry.
     const QList<QAction*> buttons = window.findChild<QToolBar*>("tbToolBar")->actions();
     ASSERT_EQ(buttons.size(), 12);
     EXPECT_FALSE(buttons[8]->isVisible() || buttons[11]->isVisible());
@@ -241,15 +237,6 @@ TEST_F(AppStart, TheWindowOpensWithThePlaceSizeAndSplitItWasClosedWith)
     frmMain& again = Start();
     EXPECT_EQ(again.geometry(), place);
     EXPECT_EQ(test::Child<QSplitter>(again, "splitter")->sizes(), split);
-}
-
-TEST_F(AppStart, DebugModeWritesItsLogsBesideTheBackupsAndSaysWhere)
-{
-    frmMain& window = Start(true);
-    const std::filesystem::path data = Program / "data";
-    EXPECT_EQ(window.Shell().ErrorLogPath, (data / "err.log").string());
-    EXPECT_TRUE(std::filesystem::is_directory(data));
-    EXPECT_TRUE(StatusShown().contains(Name(data)));
 }
 
 QTextBrowser* OpenHelp(frmMain& window)
