@@ -102,6 +102,13 @@ TEST(RadioCommands, VerifyListsWhatTheRadioHoldsOtherwiseAndAFailedReadIsTitledW
     ASSERT_EQ(differences.size(), 1u);
     EXPECT_EQ(differences[0].Text, "USA 16: name DIST16 → DISTRESS");
     EXPECT_EQ(run.data.UsaChannels[32].ChTag, "DIST16");
+    // The radio's memory as the verify read it is kept, as a read's is.
+    const auto backup = std::filesystem::directory_iterator(folder.Path)->path();
+    EXPECT_EQ(verified.Message, "Verify complete. The radio's memory as read is kept in " + backup.string());
+    RadioData kept(5);
+    RecordingUi ui;
+    ASSERT_TRUE(LoadHexFile(kept, run.shell, ui, backup).IsDone());
+    EXPECT_EQ(kept.UsaChannels[32].ChTag, "DISTRESS");
 
     test::DialogRun broken(kTransferVerify, 5, {.HangUpBlock = 40});
     const Outcome failed = VerifyRadio(broken.shell, Runner(broken), {folder.Path, 0}, differences);
