@@ -8,10 +8,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QTest>
-
 #include <QPushButton>
 #include <QStringList>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -103,6 +102,18 @@ protected:
         return Start(false, radio);
     }
 
+    // An MV230 window with its data saved as the file, then USA 7 named "EDITED"; no box shown yet.
+    frmMain& StartEdited(const std::filesystem::path& file, RadioConnection radio = {})
+    {
+        frmMain& window = StartOn(5, radio);
+        Dialogs::ResetHooks();
+        TriggerWith("mnuFileSave", file);
+        window.Data().UsaChannels[7].ChTag = "EDITED";
+        window.Shell().DataChanged = true;
+        Dialogs::ResetHooks();
+        return window;
+    }
+
     // The data written as a data file of its model, under the name in the files folder.
     std::filesystem::path WriteDataFile(const std::string& name, const RadioData& data) const
     {
@@ -139,9 +150,8 @@ protected:
     {
         const QByteArray bytes = FileBytes(file);
         const auto image = m_window->Data().RadioImage.Bytes(0, static_cast<int>(bytes.size()));
-        return !bytes.isEmpty() &&
-               std::equal(image.begin(), image.end(), bytes.begin(),
-                          [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); });
+        return !bytes.isEmpty() && QByteArray(reinterpret_cast<const char*>(image.data()),
+                                              static_cast<qsizetype>(image.size())) == bytes;
     }
 
     TempFolder Program;
@@ -157,7 +167,7 @@ private:
 class AppWithRadio : public AppTest
 {
 protected:
-    explicit AppWithRadio(int model = 5, SimulatorFaults faults = {}) : m_radio(model, std::move(faults)) {}
+    explicit AppWithRadio(int model = 5) : m_radio(model) {}
 
     frmMain& StartWithRadio() { return Start(false, {&m_port, &m_clock}); }
     frmMain& StartWithRadioOn(int model) { return StartOn(model, {&m_port, &m_clock}); }

@@ -10,35 +10,31 @@
 namespace kelpie {
 namespace {
 
-// A data file of the model holding one value its field cannot take.
-std::string OutOfRangeFile(int model)
-{
-    return DataFileWith(model, {{"Priority CH 0", "99999"}, {"Priority CH 1", "3"}});
-}
-
-// A reset MV230 with its shell, a folder for its files and boxes that answer OK.
+// A reset MV230 with its shell, a folder holding a data file of it and one of the MV220 that
+// each hold one value their field cannot take, and boxes that answer OK.
 class DocumentCommands : public testing::Test
 {
 protected:
+    DocumentCommands()
+    {
+        for (const auto& [model, name] : {std::pair{5, "odd.dat"}, {4, "mv220.dat"}}) {
+            WriteFileText(m_folder / name,
+                          DataFileWith(model, {{"Priority CH 0", "99999"}, {"Priority CH 1", "3"}}));
+        }
+    }
+
     TempFolder m_folder;
     RadioData m_data = ResetData(5);
     ShellState m_shell;
     RecordingUi m_ui;
-
-    // One step in the shell's history.
-    void MakeStep()
-    {
-        EditContext ctx{m_data, m_shell};
-        EditField(ctx, m_data.CommonSetup.DualWatch, !m_data.CommonSetup.DualWatch);
-    }
+    const std::vector<std::string> m_notTaken{"[Usable CH Group Setup] Priority CH 0=99999"};
 };
 
 TEST_F(DocumentCommands, OpenTakesTheFileAndNamesTheValuesItDidNotTake)
 {
-    WriteFileText(m_folder / "odd.dat", OutOfRangeFile(5));
     const Outcome opened = OpenDataFile(m_data, m_shell, m_ui, m_folder / "odd.dat");
     EXPECT_EQ(opened.Kind, OutcomeKind::Done);
-    EXPECT_EQ(opened.NotTaken, std::vector<std::string>{"[Usable CH Group Setup] Priority CH 0=99999"});
+    EXPECT_EQ(opened.NotTaken, m_notTaken);
     EXPECT_FALSE(opened.IsPlainSuccess());
     EXPECT_EQ(NotTakenText(opened),
               "values not taken (their fields keep the values they had):\n"
@@ -48,9 +44,9 @@ TEST_F(DocumentCommands, OpenTakesTheFileAndNamesTheValuesItDidNotTake)
     EXPECT_TRUE(m_ui.Messages.empty());
 }
 
+// Each kind of file by its name: the data file, the default image and the hex image.
 TEST_F(DocumentCommands, AFileThatDoesNotLoadFailsAndLeavesDataAndNameAsTheyWere)
 {
-    WriteFileText(m_folder / "mv220.dat", OutOfRangeFile(4));
     WriteFileText(m_folder / "short.ini", "too short");
     WriteFileText(m_folder / "short.hex", "too short");
     const RadioData before = m_data;
@@ -64,12 +60,10 @@ TEST_F(DocumentCommands, AFileThatDoesNotLoadFailsAndLeavesDataAndNameAsTheyWere
     EXPECT_EQ(refused.Message, "");
 
     // A damaged default image says nothing on its way: the outcome says it.
-    const Outcome ini = LoadProgrammingFile(m_data, m_shell, m_ui, m_folder / "short.ini");
-    EXPECT_EQ(ini.Kind, OutcomeKind::Failed);
-    EXPECT_EQ(ini.Message, "IniFileRead Error!!");
+    EXPECT_EQ(LoadProgrammingFile(m_data, m_shell, m_ui, m_folder / "short.ini").Message,
+              "IniFileRead Error!!");
     EXPECT_EQ(LoadProgrammingFile(m_data, m_shell, m_ui, m_folder / "short.hex").Kind, OutcomeKind::Failed);
     EXPECT_EQ(LoadProgrammingFile(m_data, m_shell, m_ui, m_folder / "missing.dat").Kind, OutcomeKind::Failed);
-
     EXPECT_EQ(m_data.RadioImage, before.RadioImage);
     EXPECT_EQ(m_data.UsableGroups[1].PriorityCh, before.UsableGroups[1].PriorityCh);
     EXPECT_EQ(m_shell.CurrentFileName, "kept.dat");
@@ -77,27 +71,27 @@ TEST_F(DocumentCommands, AFileThatDoesNotLoadFailsAndLeavesDataAndNameAsTheyWere
 
 TEST_F(DocumentCommands, DataReplacedAsAWholeEmptiesTheEditHistoryAndARefusedLoadKeepsIt)
 {
-    WriteFileText(m_folder / "mv230.dat", DataFileWith(5, {}));
-    WriteFileText(m_folder / "mv220.dat", OutOfRangeFile(4));
     EditHistory history;
     m_shell.History = &history;
-
-    MakeStep();
+    const auto makeStep = [this] {
+        EditContext ctx{m_data, m_shell};
+        EditField(ctx, m_data.CommonSetup.DualWatch, !m_data.CommonSetup.DualWatch);
+    };
+    makeStep();
     EXPECT_EQ(OpenDataFile(m_data, m_shell, m_ui, m_folder / "mv220.dat").Kind, OutcomeKind::Failed);
     EXPECT_EQ(history.UndoCount(), 1u);
-    EXPECT_TRUE(OpenDataFile(m_data, m_shell, m_ui, m_folder / "mv230.dat").IsDone());
+    EXPECT_TRUE(OpenDataFile(m_data, m_shell, m_ui, m_folder / "odd.dat").IsDone());
     EXPECT_EQ(history.UndoCount(), 0u);
 
-    MakeStep();
+    makeStep();
     EXPECT_TRUE(NewData(m_data, m_shell).IsDone());
     EXPECT_EQ(history.UndoCount(), 0u);
 }
 
-TEST_F(DocumentCommands, SaveNamesTheFileOnlyWhenItWasWrittenAndSaysWhyAListingWasNot)
+TEST_F(DocumentCommands, SaveNamesTheFileOnlyWhenItWasWrittenAndSaysWhyAFileWasNot)
 {
     EXPECT_TRUE(SaveDataFile(m_data, m_shell, m_ui, m_folder / "a.dat").IsPlainSuccess());
     EXPECT_EQ(m_shell.CurrentFileName, (m_folder / "a.dat").string());
-
     EXPECT_EQ(SaveDataFile(m_data, m_shell, m_ui, m_folder / "missing" / "b.dat").Kind, OutcomeKind::Failed);
     EXPECT_EQ(m_shell.CurrentFileName, (m_folder / "a.dat").string());
 
@@ -105,29 +99,30 @@ TEST_F(DocumentCommands, SaveNamesTheFileOnlyWhenItWasWrittenAndSaysWhyAListingW
         EXPECT_TRUE(SaveProgrammingFile(m_data, m_shell, m_ui, m_folder / name).IsDone()) << name;
         EXPECT_TRUE(std::filesystem::exists(m_folder / name)) << name;
     }
-    const Outcome listing = SaveProgrammingFile(m_data, m_shell, m_ui, m_folder / "missing" / "c.txt");
-    EXPECT_EQ(listing.Kind, OutcomeKind::Failed);
-    EXPECT_EQ(listing.Message, "FileSave Error!!\r\nNo such file or directory");
+    EXPECT_EQ(SaveProgrammingFile(m_data, m_shell, m_ui, m_folder / "missing" / "c.txt").Message,
+              "FileSave Error!!\r\nNo such file or directory");
+    // The window's save writes only what it can open again.
+    EXPECT_EQ(
+        SaveDocument(m_data, m_shell, m_ui, m_folder / "d.txt").Message,
+        "FileSave Error!!\r\nd.txt is neither a data file (.dat) nor a hex image (.hex), the two kinds a "
+        "save writes");
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "d.txt"));
 }
 
 TEST_F(DocumentCommands, CompareLoadsTheFileBesideTheDataAndCarriesWhatTheLoadLeftOut)
 {
-    WriteFileText(m_folder / "odd.dat", OutOfRangeFile(5));
     m_shell.CurrentFileName = "mine.dat";
     RadioData other = m_data;
     std::vector<Difference> differences;
-
     const Outcome compared = CompareWithFile(m_data, other, m_shell, m_ui, m_folder / "odd.dat", differences);
     EXPECT_EQ(compared.Kind, OutcomeKind::Done);
-    EXPECT_EQ(compared.NotTaken, std::vector<std::string>{"[Usable CH Group Setup] Priority CH 0=99999"});
+    EXPECT_EQ(compared.NotTaken, m_notTaken);
     ASSERT_FALSE(differences.empty());
     EXPECT_EQ(differences[0].Text, "Usable CH Group Setup: INTL Priority CH 16 → 01A");
     EXPECT_EQ(m_shell.CurrentFileName, "mine.dat");
 
-    WriteFileText(m_folder / "mv220.dat", OutOfRangeFile(4));
-    const Outcome refused =
-        CompareWithFile(m_data, other, m_shell, m_ui, m_folder / "mv220.dat", differences);
-    EXPECT_EQ(refused.Kind, OutcomeKind::Failed);
+    EXPECT_EQ(CompareWithFile(m_data, other, m_shell, m_ui, m_folder / "mv220.dat", differences).Kind,
+              OutcomeKind::Failed);
     EXPECT_TRUE(differences.empty());
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "command/DocumentCommands.h"
 #include "files/FileTestSupport.h"
 #include "link/Handshake.h"
 #include "link/LinkTestSupport.h"
@@ -62,6 +63,7 @@ TEST(RadioCommands, ACompletedReadKeepsTheRadiosMemoryOrSaysWhyItCouldNot)
 {
     TempFolder folder;
     RadioData data = ResetData(5);
+    data.RadioImage[0x0100] = 0x5A;  // as the run read it
     ShellState shell;
     shell.DataChanged = true;
     const Outcome read = ReadRadio(data, shell, Ending(shell, RunEnd::Completed), {folder / "backups", 0});
@@ -69,6 +71,10 @@ TEST(RadioCommands, ACompletedReadKeepsTheRadiosMemoryOrSaysWhyItCouldNot)
     EXPECT_FALSE(shell.DataChanged);
     const auto backup = std::filesystem::directory_iterator(folder / "backups")->path();
     EXPECT_EQ(read.Message, "Read complete. The radio's memory as read is kept in " + backup.string());
+    RadioData kept(5);
+    RecordingUi ui;
+    ASSERT_TRUE(LoadHexFile(kept, shell, ui, backup).IsDone());
+    EXPECT_EQ(kept.RadioImage, data.RadioImage);
 
     WriteFileText(folder / "taken", "not a folder");
     const Outcome unkept = ReadRadio(data, shell, Ending(shell, RunEnd::Completed), {folder / "taken", 0});
@@ -96,6 +102,13 @@ TEST(RadioCommands, VerifyListsWhatTheRadioHoldsOtherwiseAndAFailedReadIsTitledW
     ASSERT_EQ(differences.size(), 1u);
     EXPECT_EQ(differences[0].Text, "USA 16: name DIST16 → DISTRESS");
     EXPECT_EQ(run.data.UsaChannels[32].ChTag, "DIST16");
+    // The radio's memory as the verify read it is kept, as a read's is.
+    const auto backup = std::filesystem::directory_iterator(folder.Path)->path();
+    EXPECT_EQ(verified.Message, "Verify complete. The radio's memory as read is kept in " + backup.string());
+    RadioData kept(5);
+    RecordingUi ui;
+    ASSERT_TRUE(LoadHexFile(kept, run.shell, ui, backup).IsDone());
+    EXPECT_EQ(kept.UsaChannels[32].ChTag, "DISTRESS");
 
     test::DialogRun broken(kTransferVerify, 5, {.HangUpBlock = 40});
     const Outcome failed = VerifyRadio(broken.shell, Runner(broken), {folder.Path, 0}, differences);

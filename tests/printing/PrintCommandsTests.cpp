@@ -6,8 +6,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 
-#include <fstream>
-
 #include "files/FileAccess.h"
 #include "support/QtSupport.h"
 #include "support/ResetData.h"
@@ -15,8 +13,6 @@
 
 namespace kelpie {
 namespace {
-
-namespace fs = std::filesystem;
 
 TEST(PrintCommands, ThePrintDialogOffersNoSelectionAndNoFileAndItsCancelPrintsNothing)
 {
@@ -54,26 +50,19 @@ TEST(PrintCommands, PreviewShowsTheSixPagesAndAFullBankRunsOnToMoreSheets)
     EXPECT_EQ(pagesShown(data), 8);
 }
 
-// The export saves as the data file does: through a symbolic link into the file it names, with no
-// temporary file left beside it, and never over a read-only file.
-TEST(PrintCommands, ExportReplacesAPdfWholeThroughALinkOrLeavesAReadOnlyOneAlone)
+// The export saves as the data file does (how that save treats links and read-only files is pinned
+// with it): the whole PDF, or a failure that names the save and leaves no file.
+TEST(PrintCommands, ExportWritesTheWholePdfOrFailsLeavingNoFile)
 {
     const TempFolder folder;
-    const fs::path pdf = folder / "listing.pdf";
-    const fs::path link = folder / "link.pdf";
-    std::ofstream(pdf) << "an older file";
-    fs::create_symlink(pdf, link);
-    EXPECT_TRUE(ExportListingPdf(ResetData(0), ShellState{}, "", link).IsDone());
-    EXPECT_TRUE(fs::is_symlink(link));
-    const std::vector<std::uint8_t> bytes = ReadWholeFile(pdf);
+    ASSERT_TRUE(ExportListingPdf(ResetData(0), ShellState{}, "", folder / "listing.pdf").IsDone());
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(folder / "listing.pdf");
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 5), "%PDF-");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path), {}), 2);
-
-    fs::permissions(pdf, fs::perms::owner_read);
-    const Outcome failed = ExportListingPdf(ResetData(0), ShellState{}, "", link);
+    const Outcome failed =
+        ExportListingPdf(ResetData(0), ShellState{}, "", folder / "missing" / "listing.pdf");
     EXPECT_EQ(failed.Kind, OutcomeKind::Failed);
     EXPECT_TRUE(failed.Message.starts_with("FileSave Error!!\r\n")) << failed.Message;
-    EXPECT_EQ(ReadWholeFile(pdf), bytes);
+    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
 }
 
 }  // namespace

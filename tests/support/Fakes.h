@@ -44,8 +44,7 @@ struct MemorySettingsStore : SettingsStore
     // The value stored under "section/key", or "" when there is none.
     std::string Value(const std::string& sectionKey) const
     {
-        const auto found = Values.find(sectionKey);
-        return found == Values.end() ? std::string() : found->second;
+        return Values.contains(sectionKey) ? Values.at(sectionKey) : std::string();
     }
     static std::string Key(std::string_view section, std::string_view key)
     {

@@ -77,29 +77,25 @@ void ModalDriver::Poll()
     if (m_met || modal == nullptr) {
         return;
     }
-    const bool late = m_clock.elapsed() > m_timeoutMs;
-    if (m_failed || (modal->objectName() != m_target && !modal->inherits(m_target.toLatin1().constData()))) {
-        if (late) {
-            if (!m_failed) {
-                Fail("expected the modal " + m_target.toStdString() + ", but " +
-                     modal->objectName().toStdString() + " (" + modal->metaObject()->className() +
-                     ") stayed up");
-            }
-            CloseModal(*modal);
+    if (!m_failed && (modal->objectName() == m_target || modal->inherits(m_target.toLatin1().constData()))) {
+        m_met = true;
+        const QPointer<QWidget> dialog = modal;
+        try {
+            m_act(*modal);
+        } catch (const MissingControl&) {
+            // Recorded by the finder.
+        } catch (const std::exception& error) {
+            Fail("acting on the modal " + m_target.toStdString() + " threw: " + error.what());
         }
-        return;
-    }
-    m_met = true;
-    const QPointer<QWidget> dialog = modal;
-    try {
-        m_act(*modal);
-    } catch (const MissingControl&) {
-        // Recorded by the finder.
-    } catch (const std::exception& error) {
-        Fail("acting on the modal " + m_target.toStdString() + " threw: " + error.what());
-    }
-    if (dialog && dialog->isVisible()) {
-        CloseModal(*dialog);
+        if (dialog && dialog->isVisible()) {
+            CloseModal(*dialog);
+        }
+    } else if (m_clock.elapsed() > m_timeoutMs) {
+        if (!m_failed) {
+            Fail("expected the modal " + m_target.toStdString() + ", but " +
+                 modal->objectName().toStdString() + " (" + modal->metaObject()->className() + ") stayed up");
+        }
+        CloseModal(*modal);
     }
 }
 
