@@ -331,7 +331,8 @@ void EncodePresetBytes(RadioData& data)
 // Programming a file can carry, on a reset model: every numeric setting and channel field the
 // model's file carries, the DSC flags included, given a random number its key takes (a channel index from -1
 // on, an absolute value from 0), every text a value its box can produce (through the boxes' own rules). The
-// file's values are trimmed, so texts do not end in a blank here.
+// file's values are trimmed, so texts do not end in a blank here. The DSC settings are edited as on
+// their page, not yet encoded into the PRISETCH bytes: the file carries them all the same.
 class RandomEdits
 {
 public:
@@ -397,7 +398,6 @@ private:
         for (DirectoryEntry& entry : data.GroupDirectory) {
             Entry(entry, FieldId::GroupName, 8);
         }
-        EncodePresetBytes(data);
     }
 
     void Entry(DirectoryEntry& entry, FieldId name, int digits)
@@ -457,9 +457,6 @@ TEST(DataFileRoundTrip, EveryFieldOfEveryPageComesBackOnEveryModel)
             TempFolder folder;
             RadioData saved = ResetData(model);
             RandomEdits(seed).Apply(saved);
-            if (HasDsc(model)) {  // edited on the DSC page, not yet encoded: the file carries it all the same
-                saved.DscBasicSetup.BeepOut[6] = !saved.DscBasicSetup.BeepOut[6];
-            }
             ShellState shell;
             RecordingUi ui;
             SaveFileAs(saved, shell, ui, folder / "first.dat");
@@ -550,6 +547,7 @@ TEST(ReadDataFile, AnOlderFileKeepsTheDirectoriesUserMmsiAndCallSigns)
     expected.IndividualDirectory = loaded.IndividualDirectory;
     expected.GroupDirectory = loaded.GroupDirectory;
     expected.AtisCallSigns = loaded.AtisCallSigns;
+    EncodePresetBytes(expected);
     KeepEntriesAsLoaded(expected);
     ShellState shell;
     RecordingUi ui;
