@@ -212,13 +212,11 @@ TEST(TextImage, WeatherHeadingAndBankELinesByModelAndInThePrintedListing)
               "1   ----  ------  ---.----  ---.----  ---  --  --  ------------  --  -------  ---  -------");
 }
 
-TEST(TextImage, SavedFileEndsWithALineBreakAndReplacesTheOldOne)
+TEST(TextImage, SavedFileEndsWithALineBreak)
 {
     const TempFolder folder;
-    const auto file = folder / "listing.txt";
-    WriteFileText(file, "an older and much longer listing than the new one");
-    SaveTextImage(file, "\r\nnew");
-    EXPECT_EQ(ReadFileText(file), "\r\nnew\r\n");
+    SaveTextImage(folder / "listing.txt", "\r\nnew");
+    EXPECT_EQ(ReadFileText(folder / "listing.txt"), "\r\nnew\r\n");
 }
 
 }  // namespace
