@@ -84,14 +84,10 @@ TEST(TextImage, SettingsCallSignAndDirectoryLinesOfTheMf7500s)
               P("Status Name", 35) + P("----", 18) + P("----", 18) + P("HOME", 18) + P("----", 18));
     EXPECT_TRUE(Has(lines, P("TX Po Display:", 35) + P("Lo Po Only", 35)));
     EXPECT_TRUE(Has(lines, P("Resume Time:", 35) + P("3Sec", 18)));
-    EXPECT_TRUE(Has(lines, "[NMEA Data Input]"));
     EXPECT_TRUE(Has(lines, P("Offset Time:", 35) + P(" 0:00", 18)));
     EXPECT_TRUE(Has(lines, P("Weather Alert:", 35) + P("On", 35)));
-    EXPECT_TRUE(Has(lines, P("Rotary Beep:", 35) + P("Off", 18)));
     EXPECT_TRUE(Has(lines, P("User MMSI:", 35) + P("211111111", 12) + "----- Count : 0"));
     EXPECT_TRUE(Has(lines, P("USA:", 35) + P("On", 20)));
-    EXPECT_TRUE(Has(lines, P("POS Request:", 35) + P("On", 18) + P("Low", 18)));
-    EXPECT_TRUE(Has(lines, P("Received Individual:", 35) + P("On", 18)));
     EXPECT_EQ(After(lines, "[Group Call]", 4), P("Routine:", 35) + P("On", 18) + P("Low", 18));
     EXPECT_EQ(
         After(lines, "##### ATIS Setup (Call Sign) #####", 1),
