@@ -143,7 +143,6 @@ TEST(SuppliedDefaultImages, EveryModelListsItsThreeDestinationsAndLoadsEachWithI
             EXPECT_EQ((std::array{groups[0].Enable, groups[1].Enable, groups[2].Enable}), usable);
             EXPECT_EQ(groups[3].Enable, HasLmrBank(model));
             EXPECT_EQ(data.CommonSetup.Weater, weather);
-            EXPECT_EQ(data.RadioImage.Word(0x0040), ModelOf(model).Code);
             EXPECT_EQ(data.RadioImage.Word(ModelOf(model).LastAddress - 1), ModelOf(model).Code);
         }
         EXPECT_TRUE(ui.Messages.empty());
