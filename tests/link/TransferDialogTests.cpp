@@ -23,23 +23,18 @@ TEST(TransferDialog, ProgressBarFillsTheFrameFromTheLeft)
     }
 }
 
-TEST(TransferDialog, EachModeRunsItsTransferUnderItsCaptionAndClosesOnSuccess)
+// The program run's dispatch and caption are seen by the verify and unsent-entry tests.
+TEST(TransferDialog, AReadRunsUnderItsCaptionAndClosesOnSuccess)
 {
-    const std::tuple<int, std::string, std::string, int> cases[] = {
-        {kTransferRead, "Read from Radio", "#CEPRD", 2 + 849},
-        {kTransferProgram, "Program to Radio", "#CEPWR", 778},  // the encoded image, every group usable
-    };
-    for (const auto& [mode, caption, word, commands] : cases) {
-        SCOPED_TRACE(caption);
-        DialogRun run(mode);
-        run.dialog->Load();
-        EXPECT_TRUE(run.dialog->OkPressed());
-        const test::RecordedMessage complete = {"Complete!!", caption, MessageIcon::Information};
-        EXPECT_EQ(run.ui.Messages, std::vector{complete});
-        EXPECT_EQ(run.ui.Progress.back(), 0);
-        EXPECT_EQ(run.ui.Running, (std::vector<bool>{true, true, false, false}));
-        EXPECT_EQ(run.radio.CountLines(word), commands);
-    }
+    DialogRun run(kTransferRead);
+    run.dialog->Load();
+    EXPECT_TRUE(run.dialog->OkPressed());
+    EXPECT_EQ(
+        run.ui.Messages,
+        (std::vector<test::RecordedMessage>{{"Complete!!", "Read from Radio", MessageIcon::Information}}));
+    EXPECT_EQ(run.ui.Progress.back(), 0);
+    EXPECT_EQ(run.ui.Running, (std::vector<bool>{true, true, false, false}));
+    EXPECT_EQ(run.radio.CountLines("#CEPRD"), 2 + 849);
 }
 
 TEST(TransferDialog, FailedHandshakeLeavesTheDialogOpenAndOkStartsAgainFromThePort)
