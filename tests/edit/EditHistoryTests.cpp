@@ -7,7 +7,6 @@
 #include "Editing.h"
 #include "edit/ChannelEdit.h"
 #include "edit/DirectoryEdit.h"
-#include "edit/FieldInput.h"
 #include "edit/SettingsEdit.h"
 
 namespace kelpie {
@@ -31,7 +30,6 @@ struct History : Editing
     }
 
     EditHistory Steps;
-    FieldInput Input;
 };
 
 // Typing into a box and leaving it, as a page does.
@@ -69,7 +67,6 @@ TEST(EditHistory, UndoAndRedoOfEveryKindOfEditRestoreTheWholeData)
              SetTxOnly(h.Ctx, {kGroupUsa, kSlot16}, !RecordOf(h.Data, {kGroupUsa, kSlot16}).LowPower);
          },
          {"USA CH16 low power only", "PU 32"}},
-        {"weather", [](History& h) { SetWeatherEnable(h.Ctx, 2, !h.Data.WxChannels[2].Enable); }, {}},
         {"group on with its first channel",
          [](History& h) { SetGroupUsable(h.Ctx, kGroupCanada, true); },
          {"CANADA usable", "Usable"}},
