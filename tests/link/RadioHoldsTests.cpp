@@ -1,6 +1,6 @@
 // What reaches the radio and what every run says the radio now holds: the distress-log clear and
-// the channel names it shares memory with, killer flags kept over a read and a write, writes that
-// stop halfway, entries no transfer writes, and a port where nothing answers.
+// the channel names it shares memory with, writes that stop halfway, entries no transfer writes,
+// and a port where nothing answers.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -57,24 +57,6 @@ TEST(DistressClear, OnTheDscModelsItAsksFirstAndTheDataKeepsTheChannelNamesItEra
     EXPECT_EQ(run.data.RadioImage, before);
     EXPECT_EQ(run.data.IntlChannels[150].ChTag, "HARBOUR");
     EXPECT_THAT(question.Text, HasSubstr("International channels 72 to 88"));
-}
-
-TEST(ModelThree, KillerFlagsAndRotaryBeepReadFromTheRadioAreProgrammedBack)
-{
-    test::OpenLink s(3);
-    ResetEditModel(s.data);
-    test::Holds(s.radio, s.data.RadioImage);
-    s.radio.Memory()[0x005A] = 0xF3;
-    s.radio.Memory()[0x01F9] = 0xFF;
-    EncodeDigits(s.radio.Memory(), 0x01FB, "1234567890", false);
-    ASSERT_TRUE(RunRead(s.link));
-    EXPECT_TRUE(s.data.CommonSetup.RotaryBeep);
-    ASSERT_TRUE(PrepareProgramRun(s.link, s.data));
-    EXPECT_EQ(s.data.RadioImage[0x005A], 0xF3);
-    ASSERT_TRUE(PortOpen(s.link));
-    ASSERT_TRUE(RunWrite(s.link));
-    EXPECT_EQ(s.radio.Memory()[0x01F9], 0xFF);
-    EXPECT_EQ(s.radio.Memory()[0x005A], 0xF3);
 }
 
 TEST(UnfinishedWrite, AWriteThatStopsAfterItsFirstBlockSaysTheRadioIsPartlyProgrammedUntilAWriteCompletes)
