@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "LinkTestSupport.h"
-#include "model/Models.h"
 
 namespace kelpie {
 namespace {
@@ -56,16 +55,6 @@ TEST(Verify, DifferencesAreWhatAProgramRunWouldChange)
               "The radio's programming differs from this data: 2 differences.");
     EXPECT_EQ(VerifyResultText(1), "The radio's programming differs from this data: 1 difference.");
     EXPECT_EQ(run.data.UsaChannels[32].ChTag, "DIST16");
-}
-
-TEST(Verify, ARadioOfAnotherModelIsRefusedWithoutAnyCompare)
-{
-    DialogRun run(kTransferProgram);
-    run.radio.WriteModelCode(ModelOf(4).Code);
-    EXPECT_FALSE(run.Open(kTransferVerify).OkPressed());
-    EXPECT_FALSE(run.shell.TransferDone);
-    EXPECT_EQ(run.shell.RadioModelIndex, 4);
-    EXPECT_TRUE(run.dialog->Verified().Differences.empty());
 }
 
 // The directories a read empties or leaves out are not compared: a radio that holds the data is
