@@ -191,19 +191,19 @@ TEST(EditHistory, UndoBackToTheSavedRecordsClearsTheChangedMark)
     EXPECT_TRUE(h.Shell.DataChanged);
 }
 
-TEST(EditHistory, NothingIsRecordedWhileTheShellIsBusyOrWithoutAHistory)
+// Every edit refuses while the shell is busy, so only an undo or redo can be asked then.
+TEST(EditHistory, NothingIsUndoneWhileTheShellIsBusyNorRecordedWithoutAHistory)
 {
     History h;
+    Name(h, 1, "GONE");
     h.Shell.BusyFlag = true;
-    SetChannelEnable(h.Ctx, {kGroupBankE, 0}, true);
     EXPECT_FALSE(h.Steps.Undo(h.Ctx));
+    EXPECT_EQ(h.Data.ExpChannels[1].ChTag, "GONE");
     h.Shell.BusyFlag = false;
     h.Shell.History = nullptr;
     EXPECT_TRUE(SetChannelEnable(h.Ctx, {kGroupBankE, 0}, true));
-    EXPECT_EQ(h.Steps.UndoCount(), 0u);
+    EXPECT_EQ(h.Steps.UndoCount(), 1u);
     h.Shell.History = &h.Steps;
-    Name(h, 1, "GONE");
-    ASSERT_TRUE(h.Steps.NextUndo());
     DataReplaced(h.Shell);
     EXPECT_FALSE(h.Steps.NextUndo());
 }
