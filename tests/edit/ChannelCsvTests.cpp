@@ -219,7 +219,6 @@ TEST(ChannelCsv, PastedRowsGoOntoTheSelectedChannelsAndCutClearsThemEachAsOneUnd
 {
     Editing e(5);
     e.Data = Varied(5);
-    const RadioData varied = e.Data;
     EditHistory steps;
     e.Shell.History = &steps;
     const std::string copied = ExportChannelRows(e.Data, kGroupBankE, {0, 1, 2}, '\t');
@@ -240,10 +239,7 @@ TEST(ChannelCsv, PastedRowsGoOntoTheSelectedChannelsAndCutClearsThemEachAsOneUnd
     ASSERT_TRUE(ApplyChannelImport(e.Ctx, cut, false, "Cut")) << ImportReport(cut);
     EXPECT_EQ(ExportChannelRows(e.Data, kGroupBankE, {9, 10}, ','),
               ExportChannelRows(ResetData(5), kGroupBankE, {9, 10}, ','));
-    EXPECT_EQ(steps.UndoCount(), 2u);
-    steps.Undo(e.Ctx);
-    steps.Undo(e.Ctx);
-    EXPECT_EQ(e.Data, varied);
+    EXPECT_EQ(steps.UndoCount(), 2u);  // how a step is undone is the history's, pinned with it
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include "Editing.h"
 #include "edit/DirectoryEdit.h"
-#include "edit/FieldInput.h"
 
 namespace kelpie {
 namespace {
@@ -19,7 +18,6 @@ struct Directory : Editing
     }
     std::span<DirectoryEntry> Entries() { return DirectoryOf(Data, Kind); }
 
-    FieldInput Input;
     DirectoryKind Kind;
 };
 

@@ -1,7 +1,9 @@
-// Editing.h — a model's reset data with the program state the edit layer changes beside it.
+// Editing.h — a model's reset data with the program state the edit layer changes beside it, and the
+// boxes' input state.
 #pragma once
 
 #include "edit/EditContext.h"
+#include "edit/FieldInput.h"
 #include "support/ResetData.h"
 
 namespace kelpie {
@@ -13,6 +15,7 @@ struct Editing
     RadioData Data;
     ShellState Shell;
     EditContext Ctx{Data, Shell};
+    FieldInput Input;
 };
 
 }  // namespace kelpie

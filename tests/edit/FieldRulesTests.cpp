@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "Editing.h"
-#include "edit/FieldInput.h"
 
 namespace kelpie {
 namespace {
@@ -147,14 +146,9 @@ TEST(RuleText, EachKindOfBoxNamesItsRuleInTheModelsOwnFigures)
     EXPECT_EQ(RefusalText(FieldId::AtisCode, 0), "Data Error!!\nATIS code: 10 digits, or empty");
 }
 
-struct Form : Editing
-{
-    FieldInput Input;
-};
-
 TEST(FieldInput, CheckedBoxIsCommittedOnLeavingAndRefusalKeepsTheStoredValue)
 {
-    Form f;
+    Editing f;
     const FieldRef box{FieldId::UserMmsi};
     f.Data.DscBasicSetup.UserMmsi = "1111111110";
     EXPECT_TRUE(f.Input.Change(f.Ctx, box, "12345678").edited);
@@ -173,13 +167,13 @@ TEST(FieldInput, CheckedBoxIsCommittedOnLeavingAndRefusalKeepsTheStoredValue)
     f.Input.Change(f.Ctx, box, "123456789");
     EXPECT_TRUE(f.Input.Validate(f.Ctx, box, "123456789").ok);
     EXPECT_EQ(f.Data.DscBasicSetup.UserMmsi, "1234567890");
-    f.Input.LostFocus(f.Ctx, box, "999");  // nothing typed since
+    f.Input.LostFocus(f.Ctx, box, "987654321");  // nothing typed since
     EXPECT_EQ(f.Data.DscBasicSetup.UserMmsi, "1234567890");
 }
 
 TEST(FieldInput, NameBoxesWriteOnEveryChangeStatusNamesOnLeavingAndNothingWhileBusy)
 {
-    Form f;
+    Editing f;
     EXPECT_EQ(f.Input.Change(f.Ctx, {FieldId::ChannelName, kGroupIntl, 32}, "calling").rewrite, "CALLING");
     EXPECT_EQ(f.Data.IntlChannels[32].ChTag, "CALLING");
     EXPECT_TRUE(f.Shell.DataChanged);
@@ -208,7 +202,7 @@ TEST(FieldInput, NameBoxesWriteOnEveryChangeStatusNamesOnLeavingAndNothingWhileB
 
 TEST(FieldInput, ChannelBoxesEditOnlyTheExtraBank)
 {
-    Form f;
+    Editing f;
     EXPECT_EQ(f.Input.Change(f.Ctx, {FieldId::ChannelLeft, kGroupBankE, 4}, "M1K").rewrite, "M1");
     f.Input.Change(f.Ctx, {FieldId::ChannelRight, kGroupBankE, 4}, "bM");
     EXPECT_EQ(f.Data.ExpChannels[4].CHDisplayL, "M1");

@@ -56,9 +56,9 @@ TEST(ListGrids, FixedPlanCellsComeFromThePlanAndTheFlags)
     ch01a = ChannelRecord{};
     ch01a.RxOnly = ch01a.Enable = true;
     ch01a.Duplex = true;  // an "A" channel has no duplex frequency: it receives on its own
-    EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[1], "[Enable]");
-    EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[2], "156.050");
-    EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3)[3], "---.---");
+    EXPECT_EQ(ChannelGridRow(data, kGroupCanada, 3),
+              (std::vector<std::string>{"01A", "[Enable]", "156.050", "---.---", "--", "---", "--", "DUP",
+                                        "---", "--", ""}));
 
     data.ModelIndex = 1;
     EXPECT_EQ(ChannelGridRow(data, kGroupUsa, 32).size(), 9u);

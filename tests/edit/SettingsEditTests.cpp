@@ -104,10 +104,9 @@ TEST(DscRows, TheMb6000OffersNoPositionRows)
         EXPECT_EQ(PosRequestRowEnabled(3, row), false);
     }
     EXPECT_TRUE(PosRequestRowEnabled(0, 3));
-    EXPECT_FALSE(PosRequestTxRowShown(0));
-    EXPECT_FALSE(PosRequestTxRowShown(1));
-    EXPECT_TRUE(PosRequestTxRowShown(2));
-    EXPECT_TRUE(PosRequestTxRowShown(3));
+    for (int model : {0, 1, 2, 3}) {
+        EXPECT_EQ(PosRequestTxRowShown(model), model >= 2) << model;
+    }
 }
 
 }  // namespace

@@ -87,17 +87,9 @@ TEST(Handshake, EachStatusReplyAndTheAnswersToItsQuestions)
     const RecordedMessage resync = {"confirm the synchronization of the communication", "Read from Radio",
                                     MessageIcon::Question, MessageButtons::OkCancel};
     const std::string request = "#CEPSR\t00\t74";
-    struct Case
-    {
-        SimulatorFaults faults;
-        MessageAnswer answer;  // to the question asked, if any
-        bool ready;
-        Boxes messages;
-        std::string lastSent;
-        int requests;
-        std::string monitorEnd;
-    };
-    const Case cases[] = {
+    // the reply's fault, the answer to the question asked if any, ready, the boxes, the last line sent,
+    // the status requests and how the monitor's status line ends
+    const std::tuple<SimulatorFaults, MessageAnswer, bool, Boxes, std::string, int, std::string> cases[] = {
         {{}, Cancel, true, {}, "#CMDOK", 1, " OK"},
         {{.BusyReplies = 1}, Retry, true, {busy}, "#CMDOK", 2, " OK"},
         {{.BusyReplies = 1}, Cancel, false, {busy}, "#CMDOK", 1, " NG!!"},
@@ -109,17 +101,18 @@ TEST(Handshake, EachStatusReplyAndTheAnswersToItsQuestions)
         {{.StatusBadWord = true}, Cancel, false, {}, "#CMDUN", 1, " NG!!"},
         {{.StatusBadSum = true}, Cancel, false, {}, "#CMDSM", 1, " NG!!"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(&c - cases);
-        OpenLink s(5, c.faults);
+    int row = 0;
+    for (const auto& [faults, answer, ready, messages, lastSent, requests, monitorEnd] : cases) {
+        SCOPED_TRACE(row++);
+        OpenLink s(5, faults);
         s.shell.DebugMode = true;
-        s.ui.Answers = {c.answer};
-        EXPECT_EQ(StatusCheck(s.link), c.ready);
-        EXPECT_EQ(s.ui.Messages, c.messages);
-        EXPECT_EQ(s.radio.Lines().back(), c.lastSent);
-        EXPECT_EQ(s.radio.CountLines("#CEPSR"), c.requests);
-        EXPECT_EQ(s.radio.CountLines("#CMDSY"), c.faults.StatusRefusals && c.ready ? 2 : 0);
-        EXPECT_EQ(s.ui.Monitor.back(), "status check.." + c.monitorEnd);
+        s.ui.Answers = {answer};
+        EXPECT_EQ(StatusCheck(s.link), ready);
+        EXPECT_EQ(s.ui.Messages, messages);
+        EXPECT_EQ(s.radio.Lines().back(), lastSent);
+        EXPECT_EQ(s.radio.CountLines("#CEPSR"), requests);
+        EXPECT_EQ(s.radio.CountLines("#CMDSY"), faults.StatusRefusals && ready ? 2 : 0);
+        EXPECT_EQ(s.ui.Monitor.back(), "status check.." + monitorEnd);
     }
 }
 

@@ -16,14 +16,13 @@ std::string Sent(RadioSimulator& radio, std::string_view text)
     return out;
 }
 
-TEST(RadioSimulator, EchoesEveryByteAndAnswersAfterTheEcho)
+// Its answers to what the link sends are seen by the handshake and transfer tests; here what no
+// run can tell: the acknowledgement of a cancel, whose wait ends either way, and the refusals of
+// lines the link never sends.
+TEST(RadioSimulator, AcknowledgesACancelAndEchoesALineItRefusesWithERROR)
 {
     RadioSimulator radio(5);
-    EXPECT_EQ(Sent(radio, "P"), "PP");
-    EXPECT_EQ(Sent(radio, "0"), "0");
     EXPECT_EQ(Sent(radio, "\x18"), "\x18\x06");
-    EXPECT_EQ(Sent(radio, "#CMDSY\r\n"), "#CMDSY\r\n#CMDOK\r\n");
-    EXPECT_EQ(Sent(radio, "#CEPSR\t00\t74\r\n"), "#CEPSR\t00\t74\r\n#CMDOK\r\n#CEPSD\t00\t62\r\n");
     EXPECT_EQ(Sent(radio, "#CEPSR\t00\t75\r\n"), "#CEPSR\t00\t75\r\nERROR");
     EXPECT_EQ(Sent(radio, "HELLO\r\n"), "HELLO\r\nERROR");
 
