@@ -95,10 +95,4 @@ std::string_view CallSignTransferNote()
            "on the radio.";
 }
 
-std::string EntryNodeCaption(std::string_view caption, bool enabled)
-{
-    std::string text(caption.substr(0, caption.find('[')));
-    return enabled ? text + "[Enable]" : text;
-}
-
 }  // namespace kelpie

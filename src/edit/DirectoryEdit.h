@@ -47,7 +47,4 @@ std::string DeleteQuestion(const RadioData& data, DirectoryKind kind, int n);
 std::string_view DirectoryTransferNote(DirectoryKind kind);
 std::string_view CallSignTransferNote();
 
-// A directory node's caption cut at its first "[", with "[Enable]" for an entry in use.
-std::string EntryNodeCaption(std::string_view caption, bool enabled);
-
 }  // namespace kelpie

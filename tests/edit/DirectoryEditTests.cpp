@@ -91,7 +91,6 @@ TEST(DirectoryMmsi, GroupMmsisAreStoredWithTheirLeadingZero)
     g.Input.LostFocus(g.Ctx, {FieldId::GroupName, 0, 0}, "fleet");
     EXPECT_EQ(g.Entries()[0].TagName, "fleet");
     EXPECT_TRUE(g.Shell.DataChanged);
-    EXPECT_EQ(EntryNodeCaption("SG 1[Enable]", true), "SG 1[Enable]");
 }
 
 }  // namespace
