@@ -21,16 +21,6 @@ TEST(Converters, SmallValueTextsOutsideTheirTables)
     EXPECT_EQ(ScrambleText(4), "0");
 }
 
-TEST(Converters, PaddingAndDashes)
-{
-    EXPECT_EQ(BlankDashText("   "), "----");
-    EXPECT_EQ(BlankDashText(" x "), " x ");
-    EXPECT_EQ(PadText("ab", 4), "ab  ");
-    EXPECT_EQ(PadText("COMMERCIAL12345", 12), "COMMERCIAL12");
-    EXPECT_EQ(FixedOrDashes("", 9), "---------");
-    EXPECT_EQ(FixedOrDashes("USA", 4), "USA ");
-}
-
 TEST(Converters, FrequencyTextsShowTheRasterCorrection)
 {
     EXPECT_EQ(FreqText3(0), "---.---");
@@ -75,13 +65,6 @@ TEST(Converters, ChannelLabelsOfEveryKindOfIndex)
         EXPECT_EQ(ChannelLabel(index, model), label) << index << " on " << model;
     }
     EXPECT_EQ(BankEName(2) + BankEName(3), "LMREXP");
-}
-
-TEST(Converters, DisplayCaseLowersTheSevenSegmentLetters)
-{
-    EXPECT_EQ(DisplayCaseText("BDNOQRTY"), "bdnoqrty");
-    EXPECT_EQ(DisplayCaseText("A1E-"), "A1E-");
-    EXPECT_EQ(DisplayCaseText(""), "");
 }
 
 }  // namespace

@@ -139,19 +139,6 @@ TEST(ImagePasses, GroupsWithoutEnabledChannelsAreClearedOnlyOnTheDscModels)
     EXPECT_EQ(data.RadioImage[0x005D] & 0x0F, 0x0A);  // INTL cleared; bank E not switched on
 }
 
-TEST(ImagePasses, DirectoriesAreWrittenOnlyOnTheDscModels)
-{
-    for (int model : {0, 5}) {
-        RadioData data = ResetData(model);
-        data.RadioImage.Fill(0x3200, 0x359F, 0x00);
-        EncodeImage(data);
-        const std::uint8_t expected = model == 0 ? 0xFF : 0x00;
-        for (int a : {0x3200, 0x347F, 0x3500, 0x359F}) {
-            EXPECT_EQ(data.RadioImage[a], expected) << model << " " << std::hex << a;
-        }
-    }
-}
-
 TEST(ImagePasses, AValueThatDoesNotFitLeavesTheImageAsItWas)
 {
     RadioData data = ResetData(5);

@@ -109,13 +109,5 @@ TEST(CharacterSets, NameSetSurvivesStoringAndOtherCharactersBecome0xFF)
     EXPECT_FALSE(ReadCharacter(0x00));
 }
 
-TEST(SplitList, ItemsTrimmedOfBlanks)
-{
-    EXPECT_EQ(SplitList("USA, INTL, Canada, EXP CH"),
-              (std::vector<std::string>{"USA", "INTL", "Canada", "EXP CH"}));
-    EXPECT_EQ(SplitList("  one  "), (std::vector<std::string>{"one"}));
-    EXPECT_EQ(SplitList("a,,b,"), (std::vector<std::string>{"a", "", "b", ""}));
-}
-
 }  // namespace
 }  // namespace kelpie
