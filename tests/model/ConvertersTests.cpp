@@ -21,6 +21,12 @@ TEST(Converters, SmallValueTextsOutsideTheirTables)
     EXPECT_EQ(ScrambleText(4), "0");
 }
 
+// The listings pin the padding; a longer text is cut to the width.
+TEST(Converters, PadTextCutsALongerText)
+{
+    EXPECT_EQ(PadText("COMMERCIAL12345", 12), "COMMERCIAL12");
+}
+
 TEST(Converters, FrequencyTextsShowTheRasterCorrection)
 {
     EXPECT_EQ(FreqText3(0), "---.---");
