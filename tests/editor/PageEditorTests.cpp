@@ -80,7 +80,6 @@ TEST_F(PageEditorTest, TreeAndGridsShowWhatTheEditLayerBuilds)
                   node.ParentKey);
     }
     EXPECT_EQ(FrontPanel(), "pictGeneral");
-    EXPECT_EQ(Tree()->property("helpTopic").toInt(), 1054);
     EXPECT_EQ(Grid("MSFlexGrid1")->property("helpTopic").toInt(), 1022);
 
     for (const auto& [key, group, row] :
