@@ -117,6 +117,7 @@ TEST(ChannelCodec, NamesAreTwelveUpperCaseCharactersAndReadBackWithoutTrailingBl
 
     bank[0].ChTag = "CH#16";  // '#' is outside the name set: stored 0xFF, which ends the name
     EncodeNames(image, bank, 0x0C00, 1);
+    EXPECT_EQ(image[0x0C00 + 2], 0xFF);
     DecodeNames(image, back, 0x0C00, 1);
     EXPECT_EQ(back[0].ChTag, "CH");
 }
