@@ -27,25 +27,6 @@ TEST(Converters, PadTextCutsALongerText)
     EXPECT_EQ(PadText("COMMERCIAL12345", 12), "COMMERCIAL12");
 }
 
-TEST(Converters, FrequencyTextsShowTheRasterCorrection)
-{
-    EXPECT_EQ(FreqText3(0), "---.---");
-    EXPECT_EQ(FreqText3(156.8), "156.800");
-    EXPECT_EQ(FreqText3Or(156.8, true), "---.---");
-    EXPECT_EQ(FreqText3Or(156.8, false), "156.800");
-
-    const std::pair<double, const char*> texts[] = {
-        {-1, "---.----"}, {156.0512, "156.0500"}, {156.0125, "156.0125"}, {156.055, "156.0550"}};
-    for (const auto& [mhz, text] : texts) {
-        EXPECT_EQ(FreqText4(mhz), text);
-    }
-    EXPECT_DOUBLE_EQ(RasterCorrected(156.0512), 156.05);
-    EXPECT_EQ(RasterCorrected(156.0125), 156.0125);
-    EXPECT_EQ(RasterCorrected(0.0), 0.0);
-    EXPECT_TRUE(IsOn25kHzRaster(156.025));
-    EXPECT_FALSE(IsOn25kHzRaster(156.0125) || IsOn25kHzRaster(156.005));
-}
-
 TEST(Converters, TonesPreferCtcssThenDcsWithPolarity)
 {
     EXPECT_EQ(DcsText(105), "I023");
