@@ -27,6 +27,13 @@ TEST(Converters, PadTextCutsALongerText)
     EXPECT_EQ(PadText("COMMERCIAL12345", 12), "COMMERCIAL12");
 }
 
+// The frequency texts show in the listings and grids; the 25 kHz raster shows nowhere.
+TEST(Converters, The25kHzRaster)
+{
+    EXPECT_TRUE(IsOn25kHzRaster(156.025));
+    EXPECT_FALSE(IsOn25kHzRaster(156.0125) || IsOn25kHzRaster(156.005));
+}
+
 TEST(Converters, TonesPreferCtcssThenDcsWithPolarity)
 {
     EXPECT_EQ(DcsText(105), "I023");
