@@ -61,11 +61,10 @@ TEST_F(SettingsPagesTest, TheSettingsAndEntryPagesHintTheirControlsInTheStatusBa
     QSignalSpy status(m_editor.get(), &PageEditor::StatusText);
     const QString check = HintText(HintFamily::CheckBox);
     const QString combo = HintText(HintFamily::ComboBox);
+    // One control of each place that gives a control its hint; every page's hints reach the editor alike.
     const std::pair<const char*, std::vector<std::pair<QString, QString>>> pages[] = {
-        {"Usable", {{"chkUsable_1", check}, {"cmbUsableTot_0", combo}, {"cmbUsableSts_2", combo}}},
-        {"Common", {{"cmbCommonScan", combo}, {"cmbCommonWeater", combo}}},
-        {"DSC", {{"cmbUsableDsc_0", combo}, {"cmbUsableDscBeepOut_1", combo}}},
-        {"ATIS", {{"chkATISChGroup_3", check}, {"chkATISKiller_0", check}}},
+        {"Usable", {{"chkUsable_1", check}, {"cmbUsableTot_0", combo}}},
+        {"ATIS", {{"chkATISKiller_0", check}}},
         {"SM 1", {{"chkGEnable", check}}},
     };
     for (const auto& [node, controls] : pages) {

@@ -21,31 +21,15 @@ TEST(Converters, SmallValueTextsOutsideTheirTables)
     EXPECT_EQ(ScrambleText(4), "0");
 }
 
-TEST(Converters, PaddingAndDashes)
+// The listings pin the padding; a longer text is cut to the width.
+TEST(Converters, PadTextCutsALongerText)
 {
-    EXPECT_EQ(BlankDashText("   "), "----");
-    EXPECT_EQ(BlankDashText(" x "), " x ");
-    EXPECT_EQ(PadText("ab", 4), "ab  ");
     EXPECT_EQ(PadText("COMMERCIAL12345", 12), "COMMERCIAL12");
-    EXPECT_EQ(FixedOrDashes("", 9), "---------");
-    EXPECT_EQ(FixedOrDashes("USA", 4), "USA ");
 }
 
-TEST(Converters, FrequencyTextsShowTheRasterCorrection)
+// The frequency texts show in the listings and grids; the 25 kHz raster shows nowhere.
+TEST(Converters, The25kHzRaster)
 {
-    EXPECT_EQ(FreqText3(0), "---.---");
-    EXPECT_EQ(FreqText3(156.8), "156.800");
-    EXPECT_EQ(FreqText3Or(156.8, true), "---.---");
-    EXPECT_EQ(FreqText3Or(156.8, false), "156.800");
-
-    const std::pair<double, const char*> texts[] = {
-        {-1, "---.----"}, {156.0512, "156.0500"}, {156.0125, "156.0125"}, {156.055, "156.0550"}};
-    for (const auto& [mhz, text] : texts) {
-        EXPECT_EQ(FreqText4(mhz), text);
-    }
-    EXPECT_DOUBLE_EQ(RasterCorrected(156.0512), 156.05);
-    EXPECT_EQ(RasterCorrected(156.0125), 156.0125);
-    EXPECT_EQ(RasterCorrected(0.0), 0.0);
     EXPECT_TRUE(IsOn25kHzRaster(156.025));
     EXPECT_FALSE(IsOn25kHzRaster(156.0125) || IsOn25kHzRaster(156.005));
 }
@@ -75,13 +59,6 @@ TEST(Converters, ChannelLabelsOfEveryKindOfIndex)
         EXPECT_EQ(ChannelLabel(index, model), label) << index << " on " << model;
     }
     EXPECT_EQ(BankEName(2) + BankEName(3), "LMREXP");
-}
-
-TEST(Converters, DisplayCaseLowersTheSevenSegmentLetters)
-{
-    EXPECT_EQ(DisplayCaseText("BDNOQRTY"), "bdnoqrty");
-    EXPECT_EQ(DisplayCaseText("A1E-"), "A1E-");
-    EXPECT_EQ(DisplayCaseText(""), "");
 }
 
 }  // namespace

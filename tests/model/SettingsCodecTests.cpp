@@ -58,25 +58,6 @@ TEST(SettingsCodec, CallSignsAreRightAlignedThroughTheCallSignSet)
     EXPECT_EQ(data.AtisCallSigns[1], (AtisCallSign{"AB", ""}));
 }
 
-TEST(SettingsCodec, AtisCodeEmptyClearsTheUsableBits)
-{
-    RadioData data = FreshSettings(5);
-    data.AtisCommonSetup.UsableAtis = {true, true, true, true};
-    data.AtisCommonSetup.AtisCode = "";
-    EncodeAtisCommon(data);
-    EXPECT_EQ(data.RadioImage[0x01F9] & 0xF0, 0x00);
-    EXPECT_TRUE(
-        std::ranges::all_of(data.RadioImage.Bytes(0x01FB, 5), [](std::uint8_t b) { return b == 0xFF; }));
-    DecodeAtisCommon(data);
-    EXPECT_EQ(data.AtisCommonSetup.UsableAtis, (std::array<bool, 4>{}));
-
-    data.AtisCommonSetup.AtisCode = "9211234567";
-    data.AtisCommonSetup.UsableAtis = {true, true, false, true};
-    EncodeAtisCommon(data);
-    EXPECT_EQ(data.RadioImage[0x01F9] & 0xF0, 0xD0);
-    EXPECT_EQ(data.RadioImage[0x01FF], 0x67);  // all ten digits kept
-}
-
 // The priority channels' backups share their bytes with the User MMSI, written after them.
 TEST(SettingsCodec, TheBackupsShareTheirBytesWithTheUserMmsi)
 {

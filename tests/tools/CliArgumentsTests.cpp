@@ -27,7 +27,6 @@ TEST(CliArguments, UsageErrorsSayWhatIsWrong)
         {{"read", "--model", "5", "--port", "p", "--destination", "USA", "-o", "x.hex"},
          "read takes no --destination"},
         {{"convert", "--model", "5", "-o", "x.hex"}, "convert needs one input file"},
-        {{"convert", "--model", "5", "a.dat", "b.dat", "-o", "x.hex"}, "convert needs one input file"},
         {{"info", "--model", "5", "x.hex"}, "info takes no --model"},
         {{"diff", "--model", "5", "a.dat"}, "diff needs two input files"},
         {{"verify", "--model", "5", "--port", "p"}, "verify needs one input file"},
