@@ -75,6 +75,13 @@ TEST_F(TransferWindow, TheBarFollowsTheRunAndACancelledReadLeavesTheDataAndTheDi
     const int width = test::Child<QWidget>(*dialog, "pictProgress")->width();
     dialog->ShowProgress(50);
     EXPECT_EQ(test::Child<QWidget>(*dialog, "lblPercent")->x(), width / 2 - width);
+    // While the radio does not answer, the waiting text stands in place of the instructions.
+    auto* waiting = test::Child<QLabel>(*dialog, "lblWaiting");
+    dialog->ShowWaiting("Waiting for the radio");
+    EXPECT_TRUE(waiting->isVisible() && !test::Child<QLabel>(*dialog, "lblmess")->isVisible());
+    EXPECT_EQ(waiting->text(), "Waiting for the radio");
+    dialog->ShowWaiting("");
+    EXPECT_TRUE(!waiting->isVisible() && test::Child<QLabel>(*dialog, "lblmess")->isVisible());
     bool stayedOpen = false;
     QTimer::singleShot(0, dialog.get(), [&] {
         dialog->close();

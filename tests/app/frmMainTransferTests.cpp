@@ -5,14 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <optional>
 
 #include "AppTestSupport.h"
 #include "files/ProgramSettings.h"
-#include "link/Handshake.h"
 #include "model/ImageLayout.h"
 
 namespace kelpie {
@@ -44,18 +42,16 @@ TEST_F(AppTransfer, ReadFromRadioRefreshesTheWindowClearsDataChangedAndKeepsABac
     EXPECT_TRUE(m_radio.Lines().empty());
     EXPECT_FALSE(std::filesystem::exists(Program / "data" / "backups"));
 
-    window.Shell().DataChanged = true;
+    // The save question before the read is asked with every command that replaces the data, below.
     window.Shell().CurrentFileName = (Files / "old.dat").string();
     window.SetCaption();
     window.Editor().SelectNodeByKey("E 1");
-    Dialogs::AnswerNext(MessageAnswer::Discard);
     RunTransfer("mnuTransferRead");
 
     EXPECT_EQ(window.Data().UsaChannels[7].ChTag, "RADIO7");
-    EXPECT_FALSE(window.Shell().DataChanged);
     EXPECT_EQ(window.windowTitle(), Caption());
     EXPECT_EQ(window.Editor().CurrentKey(), "General");
-    EXPECT_EQ(ShownTexts(), (QStringList{"Save the changes to old.dat?", "Complete!!"}));
+    EXPECT_EQ(ShownTexts(), QStringList{"Complete!!"});
     EXPECT_EQ(Settings.GetSetting("ModelPath", "ModelNum"), "5");
     EXPECT_FALSE(question->isVisible());
     // What the backup holds and the message naming it are the read's own; here the message shows.
@@ -109,31 +105,6 @@ TEST_F(AppTransfer, AVerifyWhoseReadFailsShowsTheErrorAndNoCompareWindow)
     ASSERT_FALSE(Dialogs::Shown().empty());
     EXPECT_EQ(Dialogs::Shown().back().title.toStdString(), "Verify Radio");
     EXPECT_EQ(CompareWindow(), nullptr);
-}
-
-// When the waiting text shows is the dialog's own rule, pinned with the link; here it reaches the
-// window, and the error after it.
-TEST_F(AppTransfer, TheDialogSaysNothingAnswersWhileItWaitsThenWhatToCheckAndStaysOpen)
-{
-    StartWithRadio();
-    m_radio.Faults().Silent = true;
-    QString seen;
-    // Watches the running dialog for the first waiting text.
-    QTimer watch;
-    watch.setInterval(0);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        auto* waiting = dialog ? dialog->findChild<QLabel*>("lblWaiting") : nullptr;
-        if (waiting && waiting->isVisible() && seen.isEmpty()) {
-            seen = waiting->text();
-            EXPECT_FALSE(dialog->findChild<QLabel*>("lblmess")->isVisible());
-        }
-    });
-    watch.start();
-    Pressing("cmdOK", [&] { Action("mnuTransferRead")->trigger(); });
-    watch.stop();
-    EXPECT_EQ(seen, QString::fromStdString(WaitingText("COM1", 1)));
-    EXPECT_EQ(ShownTexts(), QStringList{QString::fromStdString(std::string(kNothingAnsweredText))});
 }
 
 TEST_F(AppTransfer, AWriteCutHalfwayStaysInTheStatusBarUntilAProgramCompletes)

@@ -63,7 +63,6 @@ TEST_F(DocumentCommands, AFileThatDoesNotLoadFailsAndLeavesDataAndNameAsTheyWere
     EXPECT_EQ(LoadProgrammingFile(m_data, m_shell, m_ui, m_folder / "short.ini").Message,
               "IniFileRead Error!!");
     EXPECT_EQ(LoadProgrammingFile(m_data, m_shell, m_ui, m_folder / "short.hex").Kind, OutcomeKind::Failed);
-    EXPECT_EQ(LoadProgrammingFile(m_data, m_shell, m_ui, m_folder / "missing.dat").Kind, OutcomeKind::Failed);
     EXPECT_EQ(m_data.RadioImage, before.RadioImage);
     EXPECT_EQ(m_data.UsableGroups[1].PriorityCh, before.UsableGroups[1].PriorityCh);
     EXPECT_EQ(m_shell.CurrentFileName, "kept.dat");
