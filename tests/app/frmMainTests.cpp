@@ -72,6 +72,7 @@ TEST_F(AppStart, ModelMenuSwitchesToTheMf7500sUnlessTheSaveQuestionIsCancelled)
     window.Shell().DataChanged = true;
     Dialogs::AnswerNext(MessageAnswer::Cancel);
     Action("mnuEditModel0")->trigger();
+    EXPECT_EQ(ShownTexts(), QStringList{"Save the changes to the new data?"});  // no file yet
     EXPECT_TRUE(Action("mnuEditModel5")->isChecked() && !Action("mnuEditModel0")->isChecked());
 
     Dialogs::AnswerNext(MessageAnswer::Discard);
