@@ -217,6 +217,8 @@ TEST_F(AppStart, UnloadAsksAboutChangedDataAndStoresTheGeometryWhenItClosesUnmin
         const bool stored = closes && !minimised;
         EXPECT_EQ(Settings.Value("Settings/MainWidth"),
                   stored ? std::to_string(FirstSize().width() * 15) : "1");
+        EXPECT_EQ(Settings.Value("Settings/MainHeight"),
+                  stored ? std::to_string(FirstSize().height() * 15) : "");
     }
 }
 
