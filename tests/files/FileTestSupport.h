@@ -36,6 +36,23 @@ inline void WriteFileText(const std::filesystem::path& path, std::string_view te
     std::ofstream(path, std::ios::binary) << text;
 }
 
+// The text's lines without their line ends ("\r\n" or "\n"); a text ending in a line end has no
+// empty last line.
+inline std::vector<std::string> TextLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        lines.emplace_back(line);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return lines;
+}
+
 // A whole data file of the model's reset data, with the given keys' values replaced (the first key of
 // each name): a file that lacks no section, holding the values a test wants.
 inline std::string DataFileWith(int model, const std::vector<std::pair<std::string, std::string>>& values)

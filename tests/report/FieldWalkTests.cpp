@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string_view>
 #include <variant>
 
@@ -58,16 +57,6 @@ std::int64_t OtherValue(const SettingsField& f, std::int64_t value)
     return value ^ ((1 << f.Width) - 1);
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // The lines of `after` that differ from those of `before`, which has as many.
 std::vector<std::string> Differing(const std::vector<std::string>& before,
                                    const std::vector<std::string>& after)
@@ -95,7 +84,7 @@ int Stray(const RadioImage& before, const RadioImage& after, const ImageBits& bi
 // The lines of both listings, a printed line as its texts.
 std::vector<std::string> ListingLines(const RadioData& data)
 {
-    std::vector<std::string> lines = Lines(BuildTextImage(data));
+    std::vector<std::string> lines = TextLines(BuildTextImage(data));
     const std::vector<PrintPage> pages = BuildPrintedListing(data, "MV");
     for (const PrintLine& line : pages[0].Lines) {
         std::string text = "printed:";

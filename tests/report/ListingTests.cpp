@@ -15,18 +15,6 @@
 namespace kelpie {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t at = 0;
-    while ((at = text.find("\r\n", at)) != std::string::npos) {
-        at += 2;
-        const auto end = text.find("\r\n", at);
-        lines.push_back(text.substr(at, end == std::string::npos ? std::string::npos : end - at));
-    }
-    return lines;
-}
-
 std::string P(const std::string& text, std::size_t width)
 {
     std::string padded = text;
@@ -73,7 +61,7 @@ TEST(TextImage, SettingsCallSignAndDirectoryLinesOfTheMf7500s)
     data.IndividualDirectory[0] = {true, "SEA BREEZE", "3661234560"};
     data.GroupDirectory[0] = {true, "FLEET", "0366999990"};
     data.DscBasicSetup.UserMmsi = "2111111110";
-    const auto lines = Lines(BuildTextImage(data));
+    const auto lines = TextLines(BuildTextImage(data));
     const std::string group = "##### Available CH Group Setup #####";
     EXPECT_EQ(After(lines, group, 1),
               P("", 35) + P("USA", 18) + P("INTL", 18) + P("Canada", 18) + P("EXP CH", 18));
@@ -126,7 +114,7 @@ TEST(TextImage, SectionsAndChannelLinesOfEveryLayout)
         SCOPED_TRACE(model);
         const std::string text = BuildTextImage(ResetData(model));
         EXPECT_TRUE(text.starts_with("\r\n\r\n") && !text.ends_with("\r\n"));
-        const auto lines = Lines(text);
+        const auto lines = TextLines(text);
         std::vector<std::string> expected;
         for (const char section : sections[model]) {
             expected.push_back("##### " + titles.at(section) + " #####");
@@ -153,16 +141,16 @@ TEST(TextImage, SectionsAndChannelLinesOfEveryLayout)
     };
     for (const auto& [model, heading, channel01A, weather1] : layouts) {
         SCOPED_TRACE(model);
-        const auto lines = Lines(BuildTextImage(ResetData(model)));
+        const auto lines = TextLines(BuildTextImage(ResetData(model)));
         EXPECT_EQ(After(lines, usa, 1), heading);
         EXPECT_EQ(After(lines, usa, 3), channel01A);
         EXPECT_EQ(After(lines, "##### Programmable Wx Channel #####", 3), weather1);
     }
-    const auto lines = Lines(BuildTextImage(ResetData(5)));
+    const auto lines = TextLines(BuildTextImage(ResetData(5)));
     EXPECT_TRUE(Has(lines, "20   161.600  157.000  TX  ---  --  DUP  ---  --  PORT OPR    "));
     EXPECT_TRUE(Has(lines, "15   156.750  ---.---  --  ---  --  ---  ---  --  COMMERCIAL  "));
     // The MV230E shows no weather channel names.
-    EXPECT_EQ(After(Lines(BuildTextImage(ResetData(6))), "##### Programmable Wx Channel #####", 3),
+    EXPECT_EQ(After(TextLines(BuildTextImage(ResetData(6))), "##### Programmable Wx Channel #####", 3),
               "1   ENABLE  ---  ------------");
 }
 
@@ -184,7 +172,7 @@ TEST(TextImage, WeatherHeadingEmptyBankAndBankELinesByModelAndInThePrintedListin
     ch.TxDCS = 110;
     ch.Narrow = true;
     ch.ChTag = "WORK";
-    auto lines = Lines(BuildTextImage(mv230));
+    auto lines = TextLines(BuildTextImage(mv230));
     EXPECT_EQ(After(lines, "##### Programmable Wx Channel #####", 1), "CH  ENABLE  MEM  CH Name");
     const std::string usa = "##### Programmable USA Channel #####";
     EXPECT_EQ(After(lines, usa, 3), "");
@@ -199,13 +187,13 @@ TEST(TextImage, WeatherHeadingEmptyBankAndBankELinesByModelAndInThePrintedListin
                                         "--", "WORK        ", "N ", "77.0Hz", "---", "I036"}));
     EXPECT_EQ(ch.Rxfreq, 156.0512);  // listed corrected, kept as it is
 
-    lines = Lines(BuildTextImage(ResetData(1)));
+    lines = TextLines(BuildTextImage(ResetData(1)));
     EXPECT_EQ(After(lines, "##### Programmable Exp Channel #####", 1),
               "CH  CHD  ENABLE  RX(MHz)   TX(MHz)   LOW  UP  MEM");
     EXPECT_EQ(After(lines, "##### Programmable Exp Channel #####", 42),
               "40  ----  ------  ---.----  ---.----  ---  --  ---  ");
 
-    lines = Lines(BuildTextImage(ResetData(4)));
+    lines = TextLines(BuildTextImage(ResetData(4)));
     EXPECT_EQ(After(lines, lmr, 2),
               "--  ----  ------  --------  --------  ---  --  --  ------------  --  -------  ---  -------");
     EXPECT_EQ(After(lines, lmr, 3),
